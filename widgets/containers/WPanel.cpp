@@ -1,0 +1,42 @@
+#include "WPanel.h"
+#include "WDrawAPI.h"
+#include "WEvent.h"
+
+#include <QPainter>
+
+struct WPanelPrivate
+{
+    QSize lastAreaSize{-1, -1};
+};
+
+WPanel::WPanel(QWidget* parent) : WContainer(parent), d(std::make_unique<WPanelPrivate>()) {}
+
+WPanel::~WPanel() = default;
+
+bool WPanel::event(QEvent* e)
+{
+    switch (static_cast<int>(e->type())) {
+    case WEvent::ChildDockChanged:
+    case WEvent::ContainerAreaChanged:
+    case QEvent::ChildRemoved:
+        // Laid out before the pending flag is cleared below, so that requests made by the
+        // pass itself are absorbed by this event.
+        ReLayout();
+        break;
+    default:
+        break;
+    }
+    return WContainer::event(e);
+}
+
+void WPanel::Paint(QPainter* painter)
+{
+    const QRect r(0, 0, width(), height());
+    WDrawAPI::DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
+}
+
+void WPanel::ReLayout()
+{
+    DockLayout(d->lastAreaSize);
+}

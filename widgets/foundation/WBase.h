@@ -1,0 +1,96 @@
+#pragma once
+
+#include "wexal_export.h"
+
+#include "DockType.h"
+#include "PositionFlag.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <memory>
+
+class QPainter;
+struct WBasePrivate;
+
+// The base of every widget in the library: a common look held in properties, one paint entry
+// point (Paint), and the library's dock-and-anchor placement, negotiated with the parent
+// through posted WEvents instead of Qt layouts.
+class WEXAL_EXPORT WBase : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool IsPassive READ IsPassive)
+    Q_PROPERTY(DockType::Types Dock READ Dock WRITE SetDock)
+    Q_PROPERTY(PositionFlag::Flags Anchor READ Anchor WRITE SetAnchor)
+    Q_PROPERTY(int Radius READ Radius WRITE SetRadius)
+    Q_PROPERTY(QColor BackColor READ BackColor WRITE SetBackColor)
+    Q_PROPERTY(QColor ForeColor READ ForeColor WRITE SetForeColor)
+    Q_PROPERTY(PositionFlag::Flags Border READ Border WRITE SetBorder)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
+    Q_PROPERTY(QColor BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(bool UserFlag READ UserFlag WRITE SetUserFlag)
+
+public:
+    explicit WBase(QWidget* parent = nullptr);
+    ~WBase() override;
+
+    // A free slot for whoever owns the widget; the library never touches it.
+    int Tag = 0;
+
+    bool IsPassive() const;
+
+    DockType::Types Dock() const;
+    void SetDock(DockType::Types dock);
+
+    PositionFlag::Flags Anchor() const;
+    void SetAnchor(PositionFlag::Flags anchor);
+
+    int Radius() const;
+    void SetRadius(int radius);
+
+    const QColor& BackColor() const;
+    void SetBackColor(const QColor& color);
+
+    const QColor& ForeColor() const;
+    void SetForeColor(const QColor& color);
+
+    PositionFlag::Flags Border() const;
+    void SetBorder(PositionFlag::Flags border);
+
+    int BorderWidth() const;
+    void SetBorderWidth(int width);
+
+    const QColor& BorderColor() const;
+    void SetBorderColor(const QColor& color);
+
+    bool UserFlag() const;
+    void SetUserFlag(bool flag);
+
+    // Composite widgets switch this off on the children they place themselves.
+    void SetCanReLayoutParent(bool can);
+    bool CanReLayoutParent() const;
+
+    // Asks this widget, as a parent, to re-run its layout; requests collapse until delivered.
+    void PostChildDockChangedEvent();
+
+    // The one way a layout pass places a child: a pure move when the size is unchanged.
+    void LayoutSetGeometry(const QRect& rect);
+    // Whether a layout pass has ever changed this widget's size.
+    bool IsLayoutPlaced() const;
+
+    // Paints this widget and its descendants onto a foreign painter, without a paint event.
+    void GridListPaint(QPainter* painter, const QPoint& offset);
+
+    // The process-wide Designer flag: composite widgets created while it is set mark their
+    // internal children passive so that the form editor hands them mouse input.
+    static void SetDesignerMode(bool on);
+    static bool IsDesignerMode();
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    virtual void Paint(QPainter* painter) = 0;
+
+private:
+    const std::unique_ptr<WBasePrivate> d;
+};

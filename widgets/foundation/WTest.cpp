@@ -1,0 +1,7 @@
+#include "WTest.h"
+
+WTest::WTest(QWidget* parent) : WBase(parent) {}
+
+WTest::~WTest() = default;
+
+void WTest::Paint(QPainter*) {}
