@@ -9,10 +9,7 @@ struct WContainerPrivate
     bool areaChangePending = false;
 };
 
-WContainer::WContainer(QWidget* parent)
-    : WBase(parent), d(std::make_unique<WContainerPrivate>())
-{
-}
+WContainer::WContainer(QWidget* parent) : WBase(parent), d(std::make_unique<WContainerPrivate>()) {}
 
 WContainer::~WContainer() = default;
 

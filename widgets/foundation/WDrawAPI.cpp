@@ -59,8 +59,8 @@ static QPainterPath roundedPath(const QRectF& r, int radius)
     return path;
 }
 
-void WDrawAPI::DrawBackColor(QPainter* painter, const QRect& rect, int radius,
-                             const QColor& color, int borderWidth)
+void WDrawAPI::DrawBackColor(QPainter* painter, const QRect& rect, int radius, const QColor& color,
+                             int borderWidth)
 {
     if (color.alpha() <= 0)
         return;
@@ -113,8 +113,8 @@ void WDrawAPI::DrawBorder(QPainter* painter, const QRect& rect, int radius, cons
     }
     if (width < 1)
         return;
-    painter->setPen(QPen(QBrush(color, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap,
-                         Qt::BevelJoin));
+    painter->setPen(
+        QPen(QBrush(color, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     const QRectF r = roundedRect(rect, width);
     if (r.isNull())
         return;
@@ -128,9 +128,8 @@ void WDrawAPI::DrawImage(QPainter* painter, const QRect& rect, const QImage& ima
 {
     if (image.isNull())
         return;
-    painter->drawImage(QPoint((rect.width() - image.width()) / 2,
-                              (rect.height() - image.height()) / 2),
-                       image);
+    painter->drawImage(
+        QPoint((rect.width() - image.width()) / 2, (rect.height() - image.height()) / 2), image);
 }
 
 void WDrawAPI::DrawImage(QPainter* painter, int x, int y, const QImage& image)

@@ -28,8 +28,8 @@ public:
     // Turns a white glyph into the same glyph in colour to.
     static void ImageReplaceWhite(QImage& image, const QColor& to);
 
-    static void DrawBackColor(QPainter* painter, const QRect& rect, int radius,
-                              const QColor& color, int borderWidth);
+    static void DrawBackColor(QPainter* painter, const QRect& rect, int radius, const QColor& color,
+                              int borderWidth);
     static void DrawBorder(QPainter* painter, const QRect& rect, int radius, const QColor& color,
                            PositionFlag::Flags sides, int width);
 

@@ -1,0 +1,89 @@
+// The benchmark driver: a QApplication on the offscreen platform, Google Benchmark's console
+// output, and afterwards a table pairing each Wexal case with its Qt counterpart.
+#include "BenchSupport.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace WexalBench {
+
+void Settle()
+{
+    for (int i = 0; i < 4; ++i)
+        QCoreApplication::sendPostedEvents();
+}
+
+int RegisterPair(const char* name, BenchFunction wexal, BenchFunction qt,
+                 const Configure& configure)
+{
+    const std::string base(name);
+    auto* ours = benchmark::RegisterBenchmark((base + "/Wexal").c_str(), wexal);
+    auto* theirs = benchmark::RegisterBenchmark((base + "/Qt").c_str(), qt);
+    if (configure) {
+        configure(ours);
+        configure(theirs);
+    }
+    return 0;
+}
+
+} // namespace WexalBench
+
+namespace {
+
+class PairReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred || run.run_type == Run::RT_Aggregate)
+                continue;
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\n%-52s %14s %14s %10s\n", "pair", "Wexal", "Qt", "Qt/Wexal");
+        for (const auto& [name, ours] : times) {
+            const auto at = name.find("/Wexal");
+            if (at == std::string::npos)
+                continue;
+            std::string qtName = name;
+            qtName.replace(at, 6, "/Qt");
+            const auto qt = times.find(qtName);
+            if (qt == times.end() || ours <= 0)
+                continue;
+            std::string pair = name;
+            pair.erase(at, 6);
+            std::printf("%-52s %14.1f %14.1f %9.2fx\n", pair.c_str(), ours, qt->second,
+                        qt->second / ours);
+        }
+        std::printf("(times per iteration in the unit above; ratio > 1 means Wexal is faster)\n");
+    }
+
+private:
+    std::map<std::string, double> times;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    PairReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,117 @@
+// Panels: the dock layout pass against QBoxLayout, and painting a rounded, bordered panel
+// against a Fusion-styled QFrame.
+#include "BenchSupport.h"
+
+#include "WPanel.h"
+#include "WTest.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+constexpr int rowHeight = 10;
+
+// Half the children are docked Top, half anchored Left | Right | Top at the running y: both
+// kinds follow a width change, which is what a vertical QBoxLayout of fixed-height rows does.
+void WexalDockLayout(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    WPanel panel;
+    panel.setAttribute(Qt::WA_DontShowOnScreen);
+    panel.resize(400, n * rowHeight);
+    for (int i = 0; i < n; ++i) {
+        auto* c = new WTest(&panel);
+        c->resize(400, rowHeight);
+        if (i % 2 == 0) {
+            c->SetDock(DockType::Top);
+        } else {
+            c->move(0, i * rowHeight);
+            c->SetAnchor(PositionFlag::Left | PositionFlag::Right | PositionFlag::Top);
+        }
+    }
+    panel.show();
+    WexalBench::Settle();
+    int width = 400;
+    for (auto _ : state) {
+        width = width == 400 ? 401 : 400;
+        panel.resize(width, n * rowHeight);
+        QCoreApplication::sendPostedEvents(&panel, 0);
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+void QtDockLayout(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    QWidget host;
+    host.setAttribute(Qt::WA_DontShowOnScreen);
+    auto* box = new QVBoxLayout(&host);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    for (int i = 0; i < n; ++i) {
+        auto* c = new QWidget(&host);
+        c->setFixedHeight(rowHeight);
+        box->addWidget(c);
+    }
+    box->addStretch();
+    host.resize(400, n * rowHeight);
+    host.show();
+    WexalBench::Settle();
+    int width = 400;
+    for (auto _ : state) {
+        width = width == 400 ? 401 : 400;
+        host.resize(width, n * rowHeight);
+        QCoreApplication::sendPostedEvents(&host, 0);
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+void WexalPanelPaint(benchmark::State& state)
+{
+    WPanel panel;
+    panel.resize(400, 300);
+    panel.SetBackColor(QColor(0xF8, 0xFA, 0xFC));
+    panel.SetRadius(8);
+    panel.SetBorder(PositionFlag::All);
+    panel.SetBorderWidth(2);
+    panel.SetBorderColor(QColor(0x25, 0x63, 0xEB));
+    WexalBench::Settle();
+    QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        panel.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void QtFramePaint(benchmark::State& state)
+{
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFrame frame;
+    frame.setStyle(fusion.get());
+    frame.setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    frame.setLineWidth(2);
+    frame.resize(400, 300);
+    WexalBench::Settle();
+    QImage image(frame.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        frame.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+const int dockLayout =
+    WexalBench::RegisterPair("DockLayout", WexalDockLayout, QtDockLayout, [](auto* b) {
+        b->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+    });
+const int panelPaint = WexalBench::RegisterPair("PanelPaint400x300", WexalPanelPaint, QtFramePaint,
+                                                [](auto* b) { b->Unit(benchmark::kMicrosecond); });
+
+} // namespace

@@ -1,0 +1,380 @@
+#include "WRandomInput.h"
+
+#include "WContainer.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMetaProperty>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPointer>
+#include <QWheelEvent>
+
+#include <climits>
+#include <vector>
+
+namespace WexalTest {
+
+int ExtremeInt(QRandomGenerator& rng)
+{
+    static const int pool[] = {INT_MIN, -100000, -1000, -7, -1,  0,    1,      2,      3,
+                               5,       13,      50,    99, 255, 1000, 100000, INT_MAX};
+    if (rng.bounded(4) == 0)
+        return rng.bounded(-50, 400);
+    return pool[rng.bounded(int(std::size(pool)))];
+}
+
+QString RandomText(QRandomGenerator& rng)
+{
+    static const QString samples[] = {
+        QString(),
+        QStringLiteral("a"),
+        QStringLiteral("Hello, world"),
+        QStringLiteral("192.168.0.1"),
+        QStringLiteral("00:1A:2b:3C:4d:5E"),
+        QStringLiteral("+1 (555) 010-9999"),
+        QString::fromUtf8("Grüße, Ωμέγα — 漢字かな 😀"),
+        QStringLiteral("tab\tnew\nline\r\0end"),
+        QString::fromUtf8("\u202Eright-to-left override"),
+    };
+    const int pick = rng.bounded(int(std::size(samples)) + 2);
+    if (pick < int(std::size(samples)))
+        return samples[pick];
+    // A long run of random code points, BMP and beyond, to stress measuring and scrolling.
+    QString s;
+    const int n = pick == int(std::size(samples)) ? rng.bounded(200, 3000) : rng.bounded(1, 40);
+    for (int i = 0; i < n; ++i) {
+        const uint cp = rng.bounded(5) == 0 ? rng.bounded(0x80u, 0x1F000u) : rng.bounded(32u, 127u);
+        if (QChar::requiresSurrogates(cp)) {
+            s += QChar(QChar::highSurrogate(cp));
+            s += QChar(QChar::lowSurrogate(cp));
+        } else if (!QChar::isSurrogate(cp)) {
+            s += QChar(cp);
+        }
+    }
+    return s;
+}
+
+namespace {
+
+QColor randomColor(QRandomGenerator& rng)
+{
+    switch (rng.bounded(5)) {
+    case 0:
+        return QColor(); // unset
+    case 1:
+        return QColor(Qt::transparent);
+    case 2:
+        return QColor(255, 255, 255);
+    default:
+        return QColor::fromRgba(rng.generate());
+    }
+}
+
+QImage randomImage(QRandomGenerator& rng)
+{
+    static const QSize sizes[] = {{1, 1}, {16, 16}, {12, 1}, {300, 40}, {3, 500}};
+    if (rng.bounded(4) == 0)
+        return QImage();
+    static const QImage::Format formats[] = {QImage::Format_ARGB32, QImage::Format_RGB32,
+                                             QImage::Format_Grayscale8,
+                                             QImage::Format_ARGB32_Premultiplied};
+    QImage image(sizes[rng.bounded(int(std::size(sizes)))],
+                 formats[rng.bounded(int(std::size(formats)))]);
+    image.fill(rng.bounded(2) ? QColor(Qt::white) : QColor::fromRgba(rng.generate()));
+    return image;
+}
+
+QSize randomSize(QRandomGenerator& rng)
+{
+    static const QSize sizes[] = {{0, 0}, {1, 1}, {0, 300}, {300, 0}, {7, 3}, {1600, 1200}};
+    if (rng.bounded(2))
+        return sizes[rng.bounded(int(std::size(sizes)))];
+    return QSize(rng.bounded(0, 700), rng.bounded(0, 500));
+}
+
+QVariant extremeValue(QRandomGenerator& rng, const QMetaProperty& p)
+{
+    if (p.isEnumType()) {
+        const QMetaEnum e = p.enumerator();
+        if (e.keyCount() > 0 && rng.bounded(3) != 0)
+            return e.value(rng.bounded(e.keyCount()));
+        return ExtremeInt(rng); // out-of-range values must be survived too
+    }
+    switch (int(p.userType())) {
+    case QMetaType::Bool:
+        return bool(rng.bounded(2));
+    case QMetaType::Int:
+        return ExtremeInt(rng);
+    case QMetaType::UInt:
+        return uint(ExtremeInt(rng));
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        static const double pool[] = {-1e300, -1.5, 0.0, 0.5, 1.0, 99.9, 1e300};
+        return pool[rng.bounded(int(std::size(pool)))];
+    }
+    case QMetaType::QString:
+        return RandomText(rng);
+    case QMetaType::QStringList: {
+        QStringList list;
+        for (int i = rng.bounded(6); i > 0; --i)
+            list << RandomText(rng);
+        return list;
+    }
+    case QMetaType::QColor:
+        return randomColor(rng);
+    case QMetaType::QPoint:
+        return QPoint(ExtremeInt(rng), ExtremeInt(rng));
+    case QMetaType::QSize:
+        return QSize(ExtremeInt(rng), ExtremeInt(rng));
+    case QMetaType::QRect:
+        return QRect(ExtremeInt(rng) / 4, ExtremeInt(rng) / 4, ExtremeInt(rng) / 4,
+                     ExtremeInt(rng) / 4);
+    case QMetaType::QImage:
+        return randomImage(rng);
+    case QMetaType::QPixmap:
+        return QPixmap::fromImage(randomImage(rng));
+    default:
+        return QVariant();
+    }
+}
+
+const Qt::Key keyPool[] = {Qt::Key_A,      Qt::Key_Z,         Qt::Key_0,      Qt::Key_9,
+                           Qt::Key_Period, Qt::Key_Colon,     Qt::Key_Space,  Qt::Key_Left,
+                           Qt::Key_Right,  Qt::Key_Up,        Qt::Key_Down,   Qt::Key_Home,
+                           Qt::Key_End,    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return,
+                           Qt::Key_Escape, Qt::Key_Tab,       Qt::Key_PageUp, Qt::Key_PageDown,
+                           Qt::Key_C,      Qt::Key_V,         Qt::Key_X,      Qt::Key_Plus};
+
+class Harness
+{
+public:
+    Harness(QWidget* widget, const RandomInputOptions& options)
+        : root(widget), options(options), rng(options.seed)
+    {
+    }
+
+    QString Run()
+    {
+        if (root->isWindow() && !root->isVisible())
+            root->show();
+        for (int step = 0; step < options.steps; ++step) {
+            const QString what = Step();
+            Settle();
+            if (!root)
+                return QStringLiteral("widget deleted at step %1 (%2)").arg(step).arg(what);
+            const QString problem = Check();
+            if (!problem.isEmpty())
+                return QStringLiteral("seed %1, step %2 after %3: %4")
+                    .arg(options.seed)
+                    .arg(step)
+                    .arg(what, problem);
+        }
+        return QString();
+    }
+
+private:
+    static void Settle()
+    {
+        // Layout cascades one posted event per nesting level; give each level its turn.
+        for (int i = 0; i < 6; ++i)
+            QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+    QWidget* PickTarget()
+    {
+        const QList<QWidget*> all = root->findChildren<QWidget*>();
+        if (all.isEmpty() || rng.bounded(3) == 0)
+            return root;
+        return all.at(rng.bounded(all.size()));
+    }
+
+    QPoint PickPoint(const QWidget* w)
+    {
+        const int width = qMax(w->width(), 1), height = qMax(w->height(), 1);
+        switch (rng.bounded(6)) {
+        case 0: // the edges, where off-by-one faults live
+            return QPoint(rng.bounded(2) ? 0 : width - 1, rng.bounded(2) ? 0 : height - 1);
+        case 1: // just outside
+            return QPoint(rng.bounded(2) ? -1 : width, rng.bounded(-5, height + 5));
+        case 2:
+            return QPoint(rng.bounded(-2000, 2000), rng.bounded(-2000, 2000));
+        default:
+            return QPoint(rng.bounded(width), rng.bounded(height));
+        }
+    }
+
+    void SendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button)
+    {
+        const QPoint pos = PickPoint(target);
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            held |= button;
+        if (type == QEvent::MouseButtonRelease)
+            held &= ~Qt::MouseButtons(button);
+        QMouseEvent e(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, held,
+                      RandomModifiers());
+        QApplication::sendEvent(target, &e);
+    }
+
+    Qt::KeyboardModifiers RandomModifiers()
+    {
+        static const Qt::KeyboardModifiers pool[] = {
+            Qt::NoModifier,    Qt::NoModifier,      Qt::NoModifier,
+            Qt::ShiftModifier, Qt::ControlModifier, Qt::ControlModifier | Qt::ShiftModifier,
+            Qt::AltModifier};
+        return pool[rng.bounded(int(std::size(pool)))];
+    }
+
+    Qt::MouseButton RandomButton()
+    {
+        static const Qt::MouseButton pool[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
+                                               Qt::RightButton, Qt::MiddleButton};
+        return pool[rng.bounded(int(std::size(pool)))];
+    }
+
+    QString WriteProperty(QWidget* target)
+    {
+        const QMetaObject* mo = target->metaObject();
+        std::vector<QMetaProperty> writable;
+        for (int i = QWidget::staticMetaObject.propertyCount(); i < mo->propertyCount(); ++i) {
+            const QMetaProperty p = mo->property(i);
+            if (p.isWritable() && !options.skipProperties.contains(QLatin1String(p.name())))
+                writable.push_back(p);
+        }
+        if (writable.empty())
+            return QStringLiteral("no property");
+        const QMetaProperty p = writable[rng.bounded(int(writable.size()))];
+        const QVariant v = extremeValue(rng, p);
+        if (v.isValid())
+            p.write(target, v);
+        return QStringLiteral("property %1").arg(QLatin1String(p.name()));
+    }
+
+    void SetPadding(QWidget* target)
+    {
+        if (auto* c = qobject_cast<WContainer*>(target)) {
+            WPadding p;
+            p.Top = rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng);
+            p.Bottom = rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng);
+            p.Left = rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng);
+            p.Right = rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng);
+            c->SetPadding(p);
+        }
+    }
+
+    QString Step()
+    {
+        QWidget* target = PickTarget();
+        const QString name = QString::fromLatin1(target->metaObject()->className());
+        switch (rng.bounded(16)) {
+        case 0:
+            SendMouse(target, QEvent::MouseButtonPress, RandomButton());
+            return name + QStringLiteral(" press");
+        case 1:
+            SendMouse(target, QEvent::MouseButtonRelease, RandomButton());
+            return name + QStringLiteral(" release");
+        case 2:
+        case 3:
+            SendMouse(target, QEvent::MouseMove, Qt::NoButton);
+            return name + QStringLiteral(" move");
+        case 4:
+            SendMouse(target, QEvent::MouseButtonDblClick, RandomButton());
+            return name + QStringLiteral(" double click");
+        case 5: {
+            const QPoint pos = PickPoint(target);
+            const QPoint delta(rng.bounded(3) == 0 ? rng.bounded(-240, 241) : 0,
+                               rng.bounded(2) ? 120 * rng.bounded(-3, 4) : rng.bounded(-500, 500));
+            QWheelEvent e(QPointF(pos), QPointF(target->mapToGlobal(pos)), QPoint(), delta, held,
+                          RandomModifiers(), Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &e);
+            return name + QStringLiteral(" wheel");
+        }
+        case 6:
+        case 7: {
+            const Qt::Key key = keyPool[rng.bounded(int(std::size(keyPool)))];
+            const Qt::KeyboardModifiers mods = RandomModifiers();
+            QString text;
+            if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde && !(mods & Qt::ControlModifier))
+                text = QChar(key).toLower();
+            if (rng.bounded(8) == 0)
+                text = RandomText(rng).left(3);
+            QKeyEvent press(QEvent::KeyPress, key, mods, text);
+            QApplication::sendEvent(target, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+            QApplication::sendEvent(target, &release);
+            return name + QStringLiteral(" key");
+        }
+        case 8:
+            target->resize(randomSize(rng));
+            return name + QStringLiteral(" resize");
+        case 9:
+        case 10:
+            return name + QStringLiteral(" ") + WriteProperty(target);
+        case 11:
+            if (target != root || rng.bounded(4) == 0)
+                target->setVisible(!target->isVisible() || rng.bounded(2) == 0);
+            if (!root->isVisible() && root->isWindow())
+                root->show();
+            return name + QStringLiteral(" show/hide");
+        case 12:
+            target->setEnabled(rng.bounded(3) != 0);
+            if (rng.bounded(2))
+                target->setFocus(Qt::MouseFocusReason);
+            return name + QStringLiteral(" enable/focus");
+        case 13:
+            if (rng.bounded(2)) {
+                QEnterEvent e(QPointF(PickPoint(target)), QPointF(), QPointF());
+                QApplication::sendEvent(target, &e);
+            } else {
+                QEvent e(QEvent::Leave);
+                QApplication::sendEvent(target, &e);
+            }
+            return name + QStringLiteral(" enter/leave");
+        case 14:
+            if (rng.bounded(2))
+                SetPadding(target);
+            else
+                root->grab(); // paints the whole tree with whatever values it holds now
+            return name + QStringLiteral(" padding/paint");
+        default:
+            if (options.action) {
+                options.action(rng, root);
+                return QStringLiteral("widget action");
+            }
+            root->grab();
+            return QStringLiteral("paint");
+        }
+    }
+
+    QString Check()
+    {
+        if (root->width() < 0 || root->height() < 0)
+            return QStringLiteral("negative size");
+        for (auto* w : root->findChildren<WBase*>()) {
+            if (w->IsPassive() != (w->Dock() != DockType::None))
+                return QStringLiteral("IsPassive disagrees with Dock");
+        }
+        if (options.invariant)
+            return options.invariant(root);
+        return QString();
+    }
+
+    QPointer<QWidget> root;
+    const RandomInputOptions& options;
+    QRandomGenerator rng;
+    Qt::MouseButtons held = Qt::NoButton;
+};
+
+} // namespace
+
+QString RunRandomInput(QWidget* widget, const RandomInputOptions& options)
+{
+    if (!widget)
+        return QStringLiteral("no widget");
+    return Harness(widget, options).Run();
+}
+
+} // namespace WexalTest
