@@ -94,8 +94,9 @@ private slots:
     {
         Probe w;
         w.SetDock(DockType::Top);
-        w.SetDock(DockType::Types(99));
-        w.SetDock(DockType::Types(-1));
+        // The type holds 0..7; the two values past Fill mean nothing.
+        w.SetDock(DockType::Types(6));
+        w.SetDock(DockType::Types(7));
         QCOMPARE(w.Dock(), DockType::Top);
         w.SetAnchor(PositionFlag::Flags(0xF0 | PositionFlag::Right));
         QCOMPARE(w.Anchor(), PositionFlag::Flags(PositionFlag::Right));
