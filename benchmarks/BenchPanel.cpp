@@ -19,31 +19,44 @@ namespace {
 
 constexpr int rowHeight = 10;
 
-// Half the children are docked Top, half anchored Left | Right | Top at the running y: both
+// Half the children are docked Top, half anchored Left | Right | Top: both
 // kinds follow a width change, which is what a vertical QBoxLayout of fixed-height rows does.
+// Both containers are children of a shown window, so a resize is delivered at once, as in an
+// application, rather than through the platform's window-geometry round trip.
+struct Window
+{
+    Window()
+    {
+        top.setAttribute(Qt::WA_DontShowOnScreen);
+        top.resize(1200, 1000);
+    }
+    QWidget top;
+};
+
 void WexalDockLayout(benchmark::State& state)
 {
     const int n = int(state.range(0));
-    WPanel panel;
-    panel.setAttribute(Qt::WA_DontShowOnScreen);
-    panel.resize(400, n * rowHeight);
+    Window window;
+    auto* panel = new WPanel(&window.top);
+    panel->resize(400, n * rowHeight);
+    // The docked rows fill the upper half; the anchored ones sit in rows below them.
     for (int i = 0; i < n; ++i) {
-        auto* c = new WTest(&panel);
+        auto* c = new WTest(panel);
         c->resize(400, rowHeight);
         if (i % 2 == 0) {
             c->SetDock(DockType::Top);
         } else {
-            c->move(0, i * rowHeight);
+            c->move(0, (n / 2 + i / 2) * rowHeight);
             c->SetAnchor(PositionFlag::Left | PositionFlag::Right | PositionFlag::Top);
         }
     }
-    panel.show();
+    window.top.show();
     WexalBench::Settle();
     int width = 400;
     for (auto _ : state) {
         width = width == 400 ? 401 : 400;
-        panel.resize(width, n * rowHeight);
-        QCoreApplication::sendPostedEvents(&panel, 0);
+        panel->resize(width, n * rowHeight);
+        QCoreApplication::sendPostedEvents(panel, 0);
     }
     state.SetItemsProcessed(state.iterations() * n);
 }
@@ -51,25 +64,25 @@ void WexalDockLayout(benchmark::State& state)
 void QtDockLayout(benchmark::State& state)
 {
     const int n = int(state.range(0));
-    QWidget host;
-    host.setAttribute(Qt::WA_DontShowOnScreen);
-    auto* box = new QVBoxLayout(&host);
+    Window window;
+    auto* host = new QWidget(&window.top);
+    auto* box = new QVBoxLayout(host);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     for (int i = 0; i < n; ++i) {
-        auto* c = new QWidget(&host);
+        auto* c = new QWidget(host);
         c->setFixedHeight(rowHeight);
         box->addWidget(c);
     }
     box->addStretch();
-    host.resize(400, n * rowHeight);
-    host.show();
+    host->resize(400, n * rowHeight);
+    window.top.show();
     WexalBench::Settle();
     int width = 400;
     for (auto _ : state) {
         width = width == 400 ? 401 : 400;
-        host.resize(width, n * rowHeight);
-        QCoreApplication::sendPostedEvents(&host, 0);
+        host->resize(width, n * rowHeight); // QLayout answers the resize synchronously
+        QCoreApplication::sendPostedEvents(host, 0);
     }
     state.SetItemsProcessed(state.iterations() * n);
 }
