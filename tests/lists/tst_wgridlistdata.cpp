@@ -436,6 +436,10 @@ private slots:
         QTest::newRow("long common prefix")
             << QStringList{"common-prefix-2", "common-prefix-10", "common-prefix-1",
                            "common-prefix-",  "common-prefix-1",  "common"};
+        QTest::newRow("around eight units")
+            << QStringList{"abcdefgh",  "abcdefg",    "abcdefghi", QStringLiteral("abcdefgh") + nul,
+                           "abcdefgH",  "abcdefghij", "abcdefgi",  "abcdefgha",
+                           "abcdefghb", "abcdefgh"};
         QTest::newRow("all equal") << QStringList{"same", "same", "same"};
     }
     void sortMatchesQStringOrder()
@@ -450,17 +454,23 @@ private slots:
         }
     }
 
+    void sortMatchesQStringOrderOnRandomKeys_data()
+    {
+        QTest::addColumn<QString>("alphabet");
+        // Tiny alphabets with NUL and the top code unit make long shared prefixes and ties.
+        QTest::newRow("four units") << QString::fromUtf16(u"\u0000ab\uffff", 4);
+        QTest::newRow("two units") << QString::fromUtf16(u"\u0000\uffff", 2);
+    }
     void sortMatchesQStringOrderOnRandomKeys()
     {
-        // A tiny alphabet with NUL and the top code unit makes long shared prefixes and ties.
-        const ushort alphabet[] = {0, 'a', 'b', 0xFFFF};
+        QFETCH(QString, alphabet);
         QRandomGenerator rng(7);
         QStringList keys;
         for (int i = 0; i < 3000; ++i) {
             QString key;
-            const int length = rng.bounded(9);
+            const int length = rng.bounded(13);
             for (int j = 0; j < length; ++j)
-                key += QChar(alphabet[rng.bounded(4)]);
+                key += alphabet.at(rng.bounded(alphabet.size()));
             keys << key;
         }
         auto data = MakeModel(keys);
