@@ -11,7 +11,7 @@ class WBase;
 // One cell of a grid row: text, an image, a check flag or a live widget, chosen by Type.
 // Text is also the sort key of every cell, whatever it holds.
 //
-// A cell whose Type is Widget when it is destroyed deletes its widget; an image is never
+// A cell whose Type is WidgetCell when it is destroyed deletes its widget; an image is never
 // deleted. Assignments never delete anything: a widget that an assignment replaces, or whose
 // cell is turned into another type, goes back to the application.
 class WEXAL_EXPORT WGridListCell

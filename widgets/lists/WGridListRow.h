@@ -4,7 +4,7 @@
 
 #include "WGridListCell.h"
 
-// One grid row: a fixed array of cells, allocated with the row, and a visibility flag. An
+// One grid row: a fixed array of cells, made with the row, and a visibility flag. An
 // invisible row takes no height and cannot be hit but keeps its index. Rows are owned by
 // pointer (by the data model once added) and never copied.
 class WEXAL_EXPORT WGridListRow
