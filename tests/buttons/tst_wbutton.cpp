@@ -2,6 +2,7 @@
 // the caption's placement.
 #include "ButtonTestSupport.h"
 #include "WButton.h"
+#include "WDrawAPI.h"
 #include "WRandomInput.h"
 
 #include <QMetaProperty>
@@ -83,6 +84,7 @@ private slots:
     void stateColours_data();
     void stateColours();
     void hoverColoursHaveNoFallback();
+    void roundedFaceFollowsEveryChange();
     void canHoverOffKeepsPressColour();
     void settersRepaintOnlyOnChange();
     void imageRecolouring();
@@ -202,6 +204,71 @@ void TestWButton::hoverColoursHaveNoFallback()
     // A transparent hover colour draws nothing: the window behind shows through.
     f.b.SetBackColorHover(Qt::transparent);
     QCOMPARE(f.face(), f.b.palette().color(QPalette::Window).rgb() & 0xFFFFFFu);
+}
+
+void TestWButton::roundedFaceFollowsEveryChange()
+{
+    // A rounded face is drawn once per look and reused; every change of look must still show,
+    // and look as the drawing functions draw it.
+    WButton b;
+    b.resize(80, 30);
+    b.SetRadius(8);
+    b.SetBackColor(back);
+    b.SetBackColorHover(backHover);
+    b.SetBackColorPress(backPress);
+    b.SetBorder(PositionFlag::All);
+    b.SetBorderWidth(2);
+    b.SetBorderColor(border);
+    b.SetBorderColorHover(borderHover);
+    b.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b));
+
+    const auto differsFromDirect = [&](const QColor& face, const QColor& edge) {
+        QImage expected(b.size(), QImage::Format_RGB32);
+        expected.fill(b.palette().color(QPalette::Window));
+        QPainter p(&expected);
+        WDrawAPI::DrawBackColor(&p, b.rect(), b.Radius(), face, b.BorderWidth());
+        WDrawAPI::DrawBorder(&p, b.rect(), b.Radius(), edge, b.Border(), b.BorderWidth());
+        p.end();
+        const QImage actual = snapshot(&b);
+        // Blending a ready layer may round an edge pixel differently by a unit.
+        for (int y = 0; y < actual.height(); ++y) {
+            for (int x = 0; x < actual.width(); ++x) {
+                const QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
+                if (qAbs(qRed(a) - qRed(e)) > 2 || qAbs(qGreen(a) - qGreen(e)) > 2 ||
+                    qAbs(qBlue(a) - qBlue(e)) > 2)
+                    return QStringLiteral("%1,%2: %3 instead of %4")
+                        .arg(x)
+                        .arg(y)
+                        .arg(a, 8, 16)
+                        .arg(e, 8, 16);
+            }
+        }
+        return QString();
+    };
+    QCOMPARE(differsFromDirect(back, border), QString());
+    enter(&b);
+    QCOMPARE(differsFromDirect(backHover, borderHover), QString());
+    mouse(&b, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(differsFromDirect(backPress, borderHover), QString());
+    mouse(&b, QEvent::MouseButtonRelease, QPoint(5, 5));
+    leave(&b);
+    QCOMPARE(differsFromDirect(back, border), QString());
+
+    b.SetBackColor(red);
+    b.SetBorderColor(blue);
+    QCOMPARE(differsFromDirect(red, blue), QString());
+    b.resize(130, 44);
+    QCOMPARE(differsFromDirect(red, blue), QString());
+    b.SetRadius(3);
+    QCOMPARE(differsFromDirect(red, blue), QString());
+    b.SetBorderWidth(5);
+    QCOMPARE(differsFromDirect(red, blue), QString());
+    b.SetBorder(PositionFlag::None);
+    QCOMPARE(differsFromDirect(red, Qt::transparent), QString());
+    // Far larger than any cached face: drawn directly, the same way.
+    b.resize(900, 400);
+    QCOMPARE(differsFromDirect(red, Qt::transparent), QString());
 }
 
 void TestWButton::canHoverOffKeepsPressColour()

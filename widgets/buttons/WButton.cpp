@@ -2,6 +2,7 @@
 
 #include "WBaseButton_p.h"
 #include "WDrawAPI.h"
+#include "WRoundedLayerCache_p.h"
 
 #include <QPainter>
 
@@ -18,6 +19,7 @@ struct WButtonPrivate
     // What Paint draws, derived from image: recoloured once per colour change, not per paint.
     QImage normalImage;
     QImage hoverImage; // null unless replaceImageColor
+    WRoundedLayerCache layers;
 };
 
 WButton::WButton(QWidget* parent) : WBaseButton(parent), d(std::make_unique<WButtonPrivate>()) {}
@@ -133,26 +135,27 @@ void WButton::SetImageColorHover(const QColor& color)
 }
 
 // Both derived images start again from the pixmap, so recolouring never compounds: a colour
-// once replaced is not white any more and could not be replaced a second time.
+// once replaced is not white any more and could not be replaced a second time. They are kept
+// premultiplied, the form the painter blends, so that no paint converts them again.
+static QImage derivedImage(const QPixmap& source, bool recolour, const QColor& color)
+{
+    QImage image = source.toImage().convertToFormat(QImage::Format_ARGB32);
+    if (recolour)
+        WDrawAPI::ImageReplaceWhite(image, color);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 void WButton::RebuildNormalImage()
 {
-    if (d->image.isNull()) {
-        d->normalImage = QImage();
-        return;
-    }
-    d->normalImage = d->image.toImage().convertToFormat(QImage::Format_ARGB32);
-    if (d->replaceImageColor)
-        WDrawAPI::ImageReplaceWhite(d->normalImage, d->imageColor);
+    d->normalImage =
+        d->image.isNull() ? QImage() : derivedImage(d->image, d->replaceImageColor, d->imageColor);
 }
 
 void WButton::RebuildHoverImage()
 {
-    if (d->image.isNull() || !d->replaceImageColor) {
-        d->hoverImage = QImage();
-        return;
-    }
-    d->hoverImage = d->image.toImage().convertToFormat(QImage::Format_ARGB32);
-    WDrawAPI::ImageReplaceWhite(d->hoverImage, d->imageColorHover);
+    d->hoverImage = d->image.isNull() || !d->replaceImageColor
+                        ? QImage()
+                        : derivedImage(d->image, true, d->imageColorHover);
 }
 
 void WButton::ClickedEvent()
@@ -165,12 +168,12 @@ void WButton::Paint(QPainter* painter)
     const QRect r = rect();
 
     const QColor& back = pressed ? d->backColorPress : (hovered ? d->backColorHover : BackColor());
-    WDrawAPI::DrawBackColor(painter, r, Radius(), back, BorderWidth());
+    d->layers.DrawBackColor(painter, r, Radius(), back, BorderWidth());
 
     const QImage& image = hovered && !d->hoverImage.isNull() ? d->hoverImage : d->normalImage;
     WDrawAPI::DrawImage(painter, r, image);
 
-    WDrawAPI::DrawBorder(painter, r, Radius(), hovered ? d->borderColorHover : BorderColor(),
+    d->layers.DrawBorder(painter, r, Radius(), hovered ? d->borderColorHover : BorderColor(),
                          Border(), BorderWidth());
 
     if (Text().isEmpty())

@@ -11,12 +11,12 @@ constexpr int boxSize = 16;
 constexpr int captionLeft = 21;
 
 // A fresh white tick every time: recolouring a copy that was recoloured before would find no
-// white left to replace.
+// white left to replace. Kept premultiplied, the form the painter blends.
 QImage tickImage(const QColor& color)
 {
     QImage image(QStringLiteral("://Icons/CheckBox/CheckFlag.png"));
     WDrawAPI::ImageReplaceWhite(image, color);
-    return image;
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 } // namespace
 

@@ -1,6 +1,6 @@
 #include "WSwitchButton.h"
 
-#include "WDrawAPI.h"
+#include "WRoundedLayerCache_p.h"
 
 #include <QPainter>
 
@@ -11,6 +11,7 @@ struct WSwitchButtonPrivate
     QString rightText;
     QColor checkedBackColor;
     QColor checkedFontColor;
+    WRoundedLayerCache layers;
 };
 
 WSwitchButton::WSwitchButton(QWidget* parent)
@@ -108,12 +109,12 @@ void WSwitchButton::Paint(QPainter* painter)
     const QRect right(half, 0, half, height());
     const QRect& lit = d->checked ? right : left;
 
-    WDrawAPI::DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
+    d->layers.DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
 
     // The highlight is a rounded rectangle of its own, cut to its half.
     painter->save();
     painter->setClipRect(lit, Qt::IntersectClip);
-    WDrawAPI::DrawBackColor(painter, lit, Radius(), d->checkedBackColor, BorderWidth());
+    d->layers.DrawBackColor(painter, lit, Radius(), d->checkedBackColor, BorderWidth());
     painter->restore();
 
     painter->setClipRect(r, Qt::IntersectClip);
@@ -122,5 +123,5 @@ void WSwitchButton::Paint(QPainter* painter)
     painter->setPen(QPen(d->checked ? d->checkedFontColor : ForeColor()));
     painter->drawText(right, Qt::AlignCenter, d->rightText);
 
-    WDrawAPI::DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
+    d->layers.DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
 }
