@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <climits>
 #include <functional>
 
 using namespace ButtonTest;
@@ -92,7 +91,6 @@ private slots:
     void captionPlacement_data();
     void captionPlacement();
     void foreColourFollowsHover();
-    void extremeValuesPaint();
     void randomInput();
 };
 
@@ -456,28 +454,6 @@ void TestWButton::foreColourFollowsHover()
     enter(&b);
     QVERIFY(contains(snapshot(&b), b.rect(), blue.rgb()));
     QVERIFY(!contains(snapshot(&b), b.rect(), red.rgb()));
-}
-
-void TestWButton::extremeValuesPaint()
-{
-    // Offsets and sizes at the ends of int must neither crash nor overflow.
-    WButton b;
-    b.resize(50, 20);
-    b.SetText(QStringLiteral("Edge"));
-    b.SetBackColor(Qt::white);
-    b.SetRadius(INT_MAX);
-    b.SetBorder(PositionFlag::All);
-    b.SetBorderWidth(INT_MAX);
-    for (const QPoint& offset : {QPoint(INT_MAX, INT_MAX), QPoint(INT_MIN, INT_MIN),
-                                 QPoint(INT_MIN, INT_MAX), QPoint(49, 19)}) {
-        b.SetTextOffset(offset);
-        QVERIFY(!b.grab().isNull());
-    }
-    b.SetBorderWidth(INT_MIN);
-    b.SetRadius(INT_MIN);
-    QVERIFY(!b.grab().isNull());
-    b.resize(0, 0);
-    QVERIFY(b.grab().isNull() || b.grab().size().isEmpty());
 }
 
 void TestWButton::randomInput()
