@@ -29,8 +29,7 @@ QPixmap glyph()
     return QPixmap(QStringLiteral("://Icons/WForm/CloseButton.png"));
 }
 
-template <class Widget>
-void renderLoop(benchmark::State& state, Widget& widget)
+template <class Widget> void renderLoop(benchmark::State& state, Widget& widget)
 {
     WexalBench::Settle();
     QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
