@@ -1,0 +1,40 @@
+# Runs the icon generator into an empty OUTPUT folder and fails unless it wrote exactly the
+# files under REFERENCE, byte for byte.
+foreach(var GENERATOR REFERENCE OUTPUT)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "CompareIcons.cmake needs -D${var}=...")
+    endif()
+endforeach()
+
+file(REMOVE_RECURSE "${OUTPUT}")
+file(MAKE_DIRECTORY "${OUTPUT}")
+execute_process(COMMAND "${GENERATOR}" "${OUTPUT}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "icongen failed: ${rc}")
+endif()
+
+file(GLOB_RECURSE expected RELATIVE "${REFERENCE}" "${REFERENCE}/*")
+file(GLOB_RECURSE produced RELATIVE "${OUTPUT}" "${OUTPUT}/*")
+list(SORT expected)
+list(SORT produced)
+if(NOT expected STREQUAL produced)
+    message(FATAL_ERROR "file lists differ\n committed: ${expected}\n generated: ${produced}")
+endif()
+if(expected STREQUAL "")
+    message(FATAL_ERROR "no icons under ${REFERENCE}")
+endif()
+
+set(mismatches)
+foreach(f IN LISTS expected)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${REFERENCE}/${f}" "${OUTPUT}/${f}"
+                    RESULT_VARIABLE same)
+    if(NOT same EQUAL 0)
+        list(APPEND mismatches "${f}")
+    endif()
+endforeach()
+if(mismatches)
+    message(FATAL_ERROR "generated icons differ from the committed ones: ${mismatches}\n"
+                        "regenerate with: icongen resources/Icons")
+endif()
+list(LENGTH expected count)
+message(STATUS "${count} icons reproduced byte for byte")
