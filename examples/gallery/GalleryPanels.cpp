@@ -5,7 +5,6 @@
 #include "WPanel.h"
 #include "WTest.h"
 
-
 namespace {
 
 using namespace GalleryTheme;
@@ -22,16 +21,23 @@ WPanel* tile(QWidget* parent, const QColor& back, const QString& caption, const 
     return p;
 }
 
+// The light, outlined surface the demonstrations are staged on.
+WPanel* stagePanel(QWidget* parent, const QSize& size)
+{
+    auto* p = new WPanel(parent);
+    p->SetBackColor(QColor(0xF8, 0xFA, 0xFC));
+    p->SetRadius(8);
+    p->SetBorder(PositionFlag::All);
+    p->SetBorderWidth(1);
+    p->SetBorderColor(cardBorder);
+    p->resize(size);
+    return p;
+}
+
 void buildDocking(WPanel* body)
 {
-    auto* frame = new WPanel(body);
-    frame->SetBackColor(QColor(0xF8, 0xFA, 0xFC));
-    frame->SetRadius(8);
-    frame->SetBorder(PositionFlag::All);
-    frame->SetBorderWidth(1);
-    frame->SetBorderColor(cardBorder);
+    auto* frame = stagePanel(body, body->size());
     frame->SetPadding(WPadding{6, 6, 6, 6});
-    frame->resize(body->size());
     frame->SetDock(DockType::Fill);
 
     tile(frame, accent, QStringLiteral("Top"), Qt::white, 10, 34)->SetDock(DockType::Top);
@@ -93,13 +99,7 @@ void buildBorders(WPanel* body)
 
 void buildAnchors(WPanel* body)
 {
-    auto* stage = new WPanel(body);
-    stage->SetBackColor(QColor(0xF8, 0xFA, 0xFC));
-    stage->SetRadius(8);
-    stage->SetBorder(PositionFlag::All);
-    stage->SetBorderWidth(1);
-    stage->SetBorderColor(cardBorder);
-    stage->setGeometry(0, 0, 240, 110);
+    auto* stage = stagePanel(body, QSize(240, 110));
 
     auto* bar = tile(stage, accent, QStringLiteral("Left | Right: stretches"), Qt::white, 216, 28);
     bar->move(12, 12);

@@ -99,9 +99,18 @@ QVariant extremeValue(QRandomGenerator& rng, const QMetaProperty& p)
 {
     if (p.isEnumType()) {
         const QMetaEnum e = p.enumerator();
+        if (e.isFlag())
+            return ExtremeInt(rng); // flags are plain ints: any bits must be survived
         if (e.keyCount() > 0 && rng.bounded(3) != 0)
             return e.value(rng.bounded(e.keyCount()));
-        return ExtremeInt(rng); // out-of-range values must be survived too
+        // Values outside the enumeration, but only those its type can hold: anything wider
+        // would be undefined behaviour in the property system's own cast, not a widget fault.
+        int mask = 0;
+        for (int i = 0; i < e.keyCount(); ++i) {
+            while (mask < e.value(i))
+                mask = mask * 2 + 1;
+        }
+        return int(rng.bounded(uint(mask) + 1));
     }
     switch (int(p.userType())) {
     case QMetaType::Bool:

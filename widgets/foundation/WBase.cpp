@@ -45,7 +45,9 @@ DockType::Types WBase::Dock() const
 
 void WBase::SetDock(DockType::Types dock)
 {
-    if (d->dock == dock)
+    // A value outside the enumeration (from a cast int or a script) would leave the widget
+    // docked in no known way; it is ignored.
+    if (d->dock == dock || dock < DockType::None || dock > DockType::Fill)
         return;
     d->dock = dock;
     if (!d->canReLayoutParent)
@@ -59,8 +61,11 @@ PositionFlag::Flags WBase::Anchor() const
     return d->anchor;
 }
 
+// Bits beyond the four sides mean nothing; they are dropped so that comparisons such as
+// "exactly Top | Left" stay true to the sides.
 void WBase::SetAnchor(PositionFlag::Flags anchor)
 {
+    anchor &= PositionFlag::All;
     if (d->anchor == anchor)
         return;
     d->anchor = anchor;
@@ -120,6 +125,7 @@ static void postBorderChanged(WBase* widget, bool& pending)
 
 void WBase::SetBorder(PositionFlag::Flags border)
 {
+    border &= PositionFlag::All;
     if (d->border == border)
         return;
     d->border = border;

@@ -1,0 +1,440 @@
+#include "WEvent.h"
+#include "WPanel.h"
+#include "WRandomInput.h"
+#include "WTest.h"
+
+#include <QImage>
+#include <QtTest>
+
+namespace {
+
+// A panel that counts its layout passes and container-area events.
+class CountingPanel : public WPanel
+{
+public:
+    using WPanel::WPanel;
+    int passes = 0;
+    int areaEvents = 0;
+
+protected:
+    void ReLayout() override
+    {
+        ++passes;
+        WPanel::ReLayout();
+    }
+    bool event(QEvent* e) override
+    {
+        if (e->type() == WEvent::ContainerAreaChanged)
+            ++areaEvents;
+        return WPanel::event(e);
+    }
+};
+
+void settle()
+{
+    for (int i = 0; i < 6; ++i)
+        QCoreApplication::sendPostedEvents();
+}
+
+WTest* child(QWidget* parent, int w, int h, DockType::Types dock = DockType::None)
+{
+    auto* c = new WTest(parent);
+    c->resize(w, h);
+    c->SetDock(dock);
+    return c;
+}
+
+// After a pass, the docked children of every panel in the tree lie inside its area. Whoever
+// resizes a docked child directly moves it out of place until the next pass, so every panel
+// is asked for one first; a panel whose area is empty places nothing and is not checked.
+QString dockedChildrenInsideArea(QWidget* root)
+{
+    QList<WPanel*> panels = root->findChildren<WPanel*>();
+    if (auto* p = qobject_cast<WPanel*>(root))
+        panels << p;
+    for (WPanel* panel : panels)
+        panel->PostChildDockChangedEvent();
+    settle();
+    for (WPanel* panel : panels) {
+        const QRect a = panel->ContainerArea();
+        if (a.isEmpty())
+            continue;
+        for (QObject* o : panel->children()) {
+            auto* c = qobject_cast<WBase*>(o);
+            if (!c || c->isHidden() || c->Dock() < DockType::Top || c->Dock() > DockType::Fill)
+                continue;
+            const QRect g = c->geometry();
+            if (g.x() < a.left() || g.y() < a.top() || g.x() + g.width() > a.right() + 1 ||
+                g.y() + g.height() > a.bottom() + 1)
+                return QStringLiteral("docked child at (%1,%2 %3x%4) outside area (%5,%6 %7x%8)")
+                    .arg(g.x())
+                    .arg(g.y())
+                    .arg(g.width())
+                    .arg(g.height())
+                    .arg(a.x())
+                    .arg(a.y())
+                    .arg(a.width())
+                    .arg(a.height());
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestWPanel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void containerArea_data()
+    {
+        QTest::addColumn<int>("border");
+        QTest::addColumn<QRect>("area");
+        QTest::newRow("Top|Left") << int(PositionFlag::Top | PositionFlag::Left)
+                                  << QRect(9, 7, 183, 87);
+        QTest::newRow("All") << int(PositionFlag::All) << QRect(9, 7, 181, 85);
+        QTest::newRow("none") << int(PositionFlag::None) << QRect(7, 5, 185, 89);
+    }
+    void containerArea()
+    {
+        QFETCH(int, border);
+        QFETCH(QRect, area);
+        WPanel p;
+        p.resize(200, 100);
+        p.SetPadding(WPadding{5, 6, 7, 8});
+        p.SetBorder(PositionFlag::Flags(border));
+        p.SetBorderWidth(2);
+        settle(); // the border reaches the area through the posted BorderChanged
+        QCOMPARE(p.ContainerArea(), area);
+    }
+
+    void zeroPaddingAreaIsRectMinusBorder()
+    {
+        WPanel p;
+        p.resize(50, 40);
+        p.SetBorder(PositionFlag::Right | PositionFlag::Bottom);
+        p.SetBorderWidth(3);
+        settle();
+        QCOMPARE(p.ContainerArea(), QRect(0, 0, 47, 37));
+    }
+
+    void paddingPostsOneAreaEvent()
+    {
+        CountingPanel p;
+        p.resize(100, 100);
+        settle();
+        p.areaEvents = 0;
+        p.SetPadding(WPadding{1, 1, 1, 1});
+        p.SetPadding(WPadding{2, 2, 2, 2});
+        p.SetPadding(WPadding{3, 3, 3, 3});
+        settle();
+        QCOMPARE(p.areaEvents, 1);
+        p.SetPadding(WPadding{3, 3, 3, 3});
+        settle();
+        QCOMPARE(p.areaEvents, 1);
+    }
+
+    void dockOrderPlacesChildren()
+    {
+        WPanel p;
+        p.resize(300, 200);
+        auto* top = child(&p, 10, 40, DockType::Top);
+        auto* left = child(&p, 50, 10, DockType::Left);
+        auto* fill = child(&p, 10, 10, DockType::Fill);
+        p.show();
+        settle();
+        QCOMPARE(top->geometry(), QRect(0, 0, 300, 40));
+        QCOMPARE(left->geometry(), QRect(0, 40, 50, 160));
+        QCOMPARE(fill->geometry(), QRect(50, 40, 250, 160));
+    }
+
+    void fillFirstLeavesNothing()
+    {
+        WPanel p;
+        p.resize(300, 200);
+        auto* fill = child(&p, 10, 10, DockType::Fill);
+        auto* top = child(&p, 10, 40, DockType::Top);
+        auto* left = child(&p, 50, 10, DockType::Left);
+        p.show();
+        settle();
+        QCOMPARE(fill->geometry(), QRect(0, 0, 300, 200));
+        QCOMPARE(top->size(), QSize(0, 0));
+        QCOMPARE(left->size(), QSize(0, 0));
+    }
+
+    void bottomAndRightDockFromTheFarEdges()
+    {
+        WPanel p;
+        p.resize(200, 100);
+        p.SetPadding(WPadding{2, 3, 4, 5});
+        auto* bottom = child(&p, 10, 20, DockType::Bottom);
+        auto* right = child(&p, 30, 10, DockType::Right);
+        auto* bottom2 = child(&p, 10, 500, DockType::Bottom); // cut to what is left
+        p.show();
+        settle();
+        QCOMPARE(bottom->geometry(), QRect(4, 77, 191, 20));
+        QCOMPARE(right->geometry(), QRect(165, 2, 30, 75));
+        QCOMPARE(bottom2->geometry(), QRect(4, 2, 161, 75));
+    }
+
+    void cutChildStaysCut()
+    {
+        WPanel p;
+        p.resize(100, 30);
+        auto* top = child(&p, 10, 50, DockType::Top);
+        p.show();
+        settle();
+        QCOMPARE(top->height(), 30);
+        p.resize(100, 200);
+        settle();
+        QCOMPARE(top->height(), 30);
+    }
+
+    void anchorsFollowGrowth_data()
+    {
+        QTest::addColumn<int>("grow");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<QRect>("after");
+        const QRect start(100, 50, 40, 20);
+        const int tl = int(PositionFlag::Top | PositionFlag::Left);
+        QTest::newRow("Right +10")
+            << 10 << int(PositionFlag::Top | PositionFlag::Right) << start.translated(10, 0);
+        QTest::newRow("Left|Right +10")
+            << 10 << int(PositionFlag::Top | PositionFlag::Left | PositionFlag::Right)
+            << start.adjusted(0, 0, 10, 0);
+        QTest::newRow("None +10") << 10 << int(PositionFlag::None) << start.translated(5, 5);
+        QTest::newRow("None +11") << 11 << int(PositionFlag::None) << start.translated(5, 5);
+        QTest::newRow("Top|Left +10") << 10 << tl << start;
+        QTest::newRow("Bottom +10")
+            << 10 << int(PositionFlag::Bottom | PositionFlag::Left) << start.translated(0, 10);
+        QTest::newRow("All +10") << 10 << int(PositionFlag::All) << start.adjusted(0, 0, 10, 10);
+        QTest::newRow("None -11") << -11 << int(PositionFlag::None) << start.translated(-5, -5);
+    }
+    void anchorsFollowGrowth()
+    {
+        QFETCH(int, grow);
+        QFETCH(int, anchor);
+        QFETCH(QRect, after);
+        WPanel p;
+        p.resize(300, 200);
+        auto* c = child(&p, 40, 20);
+        c->move(100, 50);
+        c->SetAnchor(PositionFlag::Flags(anchor));
+        p.show();
+        settle();
+        QCOMPARE(c->geometry(), QRect(100, 50, 40, 20)); // the first pass moves nothing
+        p.resize(300 + grow, 200 + grow);
+        settle();
+        QCOMPARE(c->geometry(), after);
+    }
+
+    void firstPassRecordsInsteadOfMoving()
+    {
+        WPanel p;
+        p.resize(300, 200);
+        auto* c = child(&p, 40, 20);
+        c->move(10, 10);
+        c->SetAnchor(PositionFlag::Right | PositionFlag::Bottom);
+        // Grown before anything was laid out: the first pass happens at the new size and
+        // must take it as the reference, not as growth.
+        p.resize(500, 400);
+        p.show();
+        settle();
+        QCOMPARE(c->pos(), QPoint(10, 10));
+    }
+
+    void nonWBaseChildrenAreLeftAlone()
+    {
+        WPanel p;
+        p.resize(200, 100);
+        auto* plain = new QWidget(&p);
+        plain->setGeometry(7, 8, 9, 10);
+        auto* fill = child(&p, 10, 10, DockType::Fill);
+        p.show();
+        settle();
+        p.resize(250, 150);
+        settle();
+        QCOMPARE(plain->geometry(), QRect(7, 8, 9, 10));
+        QCOMPARE(fill->geometry(), QRect(0, 0, 250, 150));
+    }
+
+    void burstOfChangesIsOnePass()
+    {
+        CountingPanel p;
+        p.resize(200, 200);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        settle();
+        auto* a = child(&p, 10, 10, DockType::Top);
+        auto* b = child(&p, 10, 10, DockType::Top);
+        auto* c = child(&p, 10, 10, DockType::Top);
+        a->hide();
+        b->hide();
+        c->hide();
+        settle();
+        p.passes = 0;
+        a->show();
+        b->show();
+        c->show();
+        settle();
+        QCOMPARE(p.passes, 1);
+        QCOMPARE(c->y(), 20);
+    }
+
+    void removingAChildClosesTheGapAtOnce()
+    {
+        WPanel p;
+        p.resize(100, 100);
+        auto* top = child(&p, 10, 30, DockType::Top);
+        auto* fill = child(&p, 10, 10, DockType::Fill);
+        p.show();
+        settle();
+        QCOMPARE(fill->geometry(), QRect(0, 30, 100, 70));
+        delete top; // ChildRemoved is sent, not posted: the pass runs inside the deletion
+        QCOMPARE(fill->geometry(), QRect(0, 0, 100, 100));
+    }
+
+    void hidingAPlacedChildWaitsForTheNextPass()
+    {
+        WPanel p;
+        p.resize(100, 100);
+        auto* top = child(&p, 10, 30, DockType::Top);
+        auto* fill = child(&p, 10, 10, DockType::Fill);
+        p.show();
+        settle();
+        QVERIFY(top->IsLayoutPlaced());
+        top->hide();
+        settle();
+        QCOMPARE(fill->y(), 30); // the gap stays until the panel lays out again
+        p.resize(100, 101);
+        settle();
+        QCOMPARE(fill->geometry(), QRect(0, 0, 100, 101));
+    }
+
+    void oversizedPaddingLaysOutNothing()
+    {
+        WPanel p;
+        p.resize(100, 100);
+        auto* top = child(&p, 10, 20, DockType::Top);
+        p.show();
+        settle();
+        const QRect before = top->geometry();
+        p.SetPadding(WPadding{60, 60, 0, 0});
+        settle();
+        QVERIFY(p.ContainerArea().isEmpty());
+        QCOMPARE(top->geometry(), before);
+        p.SetPadding(WPadding{10, 0, 0, 0});
+        settle();
+        QCOMPARE(top->geometry(), QRect(0, 10, 100, 20));
+    }
+
+    void extremePaddingStaysRepresentable()
+    {
+        WPanel p;
+        p.resize(100, 100);
+        p.SetBorder(PositionFlag::All);
+        p.SetBorderWidth(INT_MAX);
+        p.SetPadding(WPadding{INT_MAX, INT_MIN, INT_MIN, INT_MAX});
+        settle();
+        QVERIFY(p.ContainerArea().isEmpty());
+    }
+
+    void nestedPanelsCascade()
+    {
+        WPanel outer;
+        outer.resize(200, 200);
+        auto* inner = new WPanel(&outer);
+        inner->resize(200, 200);
+        inner->SetDock(DockType::Fill);
+        inner->SetPadding(WPadding{10, 10, 10, 10});
+        auto* leaf = child(inner, 10, 10, DockType::Fill);
+        outer.show();
+        settle();
+        QCOMPARE(leaf->geometry(), QRect(10, 10, 180, 180));
+        outer.resize(300, 250);
+        settle();
+        QCOMPARE(inner->geometry(), QRect(0, 0, 300, 250));
+        QCOMPARE(leaf->geometry(), QRect(10, 10, 280, 230));
+    }
+
+    void paintSquareAndRounded()
+    {
+        WPanel p;
+        p.resize(40, 30);
+        p.SetBackColor(Qt::red);
+        QImage square = p.grab().toImage();
+        QCOMPARE(square.pixel(0, 0), qRgb(255, 0, 0)); // fillRect reaches the corner
+
+        p.SetRadius(6);
+        p.SetBorder(PositionFlag::Top);
+        p.SetBorderWidth(1);
+        p.SetBorderColor(Qt::blue);
+        p.setAttribute(Qt::WA_TranslucentBackground);
+        QImage rounded(p.size(), QImage::Format_ARGB32);
+        rounded.fill(Qt::transparent);
+        p.render(&rounded, QPoint(), QRegion(), QWidget::RenderFlags());
+        QCOMPARE(qAlpha(rounded.pixel(0, 0)), 0); // corner cut by the radius
+        QCOMPARE(rounded.pixel(20, 15), qRgb(255, 0, 0));
+        // A rounded border is the whole outline, whatever sides are asked for.
+        QVERIFY(qBlue(rounded.pixel(20, 29)) > 128);
+        QVERIFY(qBlue(rounded.pixel(0, 15)) > 128);
+    }
+
+    void randomInputOnNestedPanels()
+    {
+        WPanel root;
+        root.resize(400, 300);
+        root.SetBackColor(Qt::white);
+        auto* top = new WPanel(&root);
+        top->resize(400, 40);
+        top->SetDock(DockType::Top);
+        auto* side = new WPanel(&root);
+        side->resize(80, 10);
+        side->SetDock(DockType::Left);
+        auto* body = new WPanel(&root);
+        body->resize(300, 260);
+        body->SetDock(DockType::Fill);
+        body->SetBorder(PositionFlag::All);
+        body->SetBorderWidth(2);
+        child(body, 10, 20, DockType::Top);
+        child(body, 10, 20, DockType::Bottom);
+        auto* nested = new WPanel(body);
+        nested->resize(100, 100);
+        nested->SetDock(DockType::Fill);
+        child(nested, 30, 30)->SetAnchor(PositionFlag::Right | PositionFlag::Bottom);
+        child(nested, 30, 30)->SetAnchor(PositionFlag::None);
+        child(side, 10, 10, DockType::Fill);
+        new QWidget(body); // a foreign child among them
+
+        WexalTest::RandomInputOptions options;
+        options.invariant = dockedChildrenInsideArea;
+        options.action = [](QRandomGenerator& rng, QWidget* w) {
+            // Adds, removes and re-docks children while everything else goes on.
+            const QList<WPanel*> panels = w->findChildren<WPanel*>();
+            WPanel* target = panels.isEmpty() ? nullptr : panels.at(rng.bounded(panels.size()));
+            if (!target)
+                return;
+            switch (rng.bounded(3)) {
+            case 0:
+                child(target, rng.bounded(0, 80), rng.bounded(0, 80),
+                      DockType::Types(rng.bounded(0, 6)))
+                    ->show();
+                break;
+            case 1: {
+                const QList<WTest*> leaves = target->findChildren<WTest*>();
+                if (!leaves.isEmpty())
+                    delete leaves.at(rng.bounded(leaves.size()));
+                break;
+            }
+            default:
+                if (target != w)
+                    target->SetDock(DockType::Types(rng.bounded(0, 6)));
+            }
+        };
+        QCOMPARE(WexalTest::RunRandomInput(&root, options), QString());
+    }
+};
+
+QTEST_MAIN(TestWPanel)
+#include "tst_wpanel.moc"

@@ -1,0 +1,272 @@
+#include "WBase.h"
+#include "WBase_p.h"
+#include "WEvent.h"
+#include "WPanel.h"
+#include "WTest.h"
+
+#include <QImage>
+#include <QMetaProperty>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// Counts what reaches it: paints, and each of the library's own events.
+class Probe : public WBase
+{
+public:
+    using WBase::WBase;
+    int paints = 0;
+    int borderEvents = 0;
+    int dockEvents = 0;
+    QVector<QPoint> paintOrigins; // painter origin seen by each Paint, in GridListPaint tests
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == WEvent::BorderChanged)
+            ++borderEvents;
+        if (e->type() == WEvent::ChildDockChanged)
+            ++dockEvents;
+        return WBase::event(e);
+    }
+    void Paint(QPainter* p) override
+    {
+        ++paints;
+        paintOrigins << p->transform().map(QPoint(0, 0));
+    }
+};
+
+void settle()
+{
+    for (int i = 0; i < 4; ++i)
+        QCoreApplication::sendPostedEvents();
+}
+
+} // namespace
+
+class TestWBase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void propertiesInOrder()
+    {
+        const QMetaObject& mo = WBase::staticMetaObject;
+        QStringList names;
+        for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i)
+            names << QString::fromLatin1(mo.property(i).name());
+        QCOMPARE(names,
+                 (QStringList{"IsPassive", "Dock", "Anchor", "Radius", "BackColor", "ForeColor",
+                              "Border", "BorderWidth", "BorderColor", "UserFlag"}));
+        QVERIFY(!mo.property(mo.indexOfProperty("IsPassive")).isWritable());
+        // Designer shows enum and flag properties by name only when they are registered.
+        QVERIFY(mo.property(mo.indexOfProperty("Dock")).isEnumType());
+        QVERIFY(mo.property(mo.indexOfProperty("Anchor")).isFlagType());
+        QVERIFY(mo.property(mo.indexOfProperty("Border")).isFlagType());
+    }
+
+    void defaults()
+    {
+        Probe w;
+        QCOMPARE(w.Dock(), DockType::None);
+        QCOMPARE(w.Anchor(), PositionFlag::Top | PositionFlag::Left);
+        QCOMPARE(w.Border(), PositionFlag::Flags(PositionFlag::None));
+        QVERIFY(!w.BackColor().isValid());
+        QVERIFY(!w.ForeColor().isValid());
+        QVERIFY(!w.BorderColor().isValid());
+        QCOMPARE(w.focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(w.Tag, 0);
+        QVERIFY(!w.IsPassive());
+    }
+
+    void isPassiveFollowsDock()
+    {
+        Probe w;
+        w.SetDock(DockType::Fill);
+        QVERIFY(w.IsPassive());
+        w.SetDock(DockType::None);
+        QVERIFY(!w.IsPassive());
+    }
+
+    void outOfRangeValuesAreIgnoredOrMasked()
+    {
+        Probe w;
+        w.SetDock(DockType::Top);
+        // The type holds 0..7; the two values past Fill mean nothing.
+        w.SetDock(DockType::Types(6));
+        w.SetDock(DockType::Types(7));
+        QCOMPARE(w.Dock(), DockType::Top);
+        w.SetAnchor(PositionFlag::Flags(0xF0 | PositionFlag::Right));
+        QCOMPARE(w.Anchor(), PositionFlag::Flags(PositionFlag::Right));
+        w.SetBorder(PositionFlag::Flags(-1));
+        QCOMPARE(w.Border(), PositionFlag::Flags(PositionFlag::All));
+    }
+
+    // Repaints only on a real change; an equal value must not cost a paint.
+    void settersRepaintOnlyOnChange_data()
+    {
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("Radius") << QByteArray("Radius") << QVariant(6);
+        QTest::newRow("BackColor") << QByteArray("BackColor") << QVariant(QColor(Qt::red));
+        QTest::newRow("ForeColor") << QByteArray("ForeColor") << QVariant(QColor(Qt::blue));
+        QTest::newRow("BorderColor") << QByteArray("BorderColor") << QVariant(QColor(Qt::green));
+        QTest::newRow("BorderWidth") << QByteArray("BorderWidth") << QVariant(3);
+        QTest::newRow("Border") << QByteArray("Border")
+                                << QVariant::fromValue(PositionFlag::Flags(PositionFlag::All));
+    }
+    void settersRepaintOnlyOnChange()
+    {
+        QFETCH(QByteArray, property);
+        QFETCH(QVariant, value);
+        Probe w;
+        w.resize(40, 20);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.paints > 0);
+        QVERIFY(w.setProperty(property, value));
+        QTRY_VERIFY(w.paints > 1);
+        const int before = w.paints;
+        QVERIFY(w.setProperty(property, value));
+        QTest::qWait(20);
+        QCOMPARE(w.paints, before);
+        QCOMPARE(w.property(property), value);
+    }
+
+    void borderChangesCoalesce()
+    {
+        Probe w;
+        w.SetBorderWidth(2);
+        w.SetBorderWidth(3);
+        w.SetBorder(PositionFlag::Left);
+        settle();
+        QCOMPARE(w.borderEvents, 1);
+        w.SetBorderWidth(3); // unchanged: nothing posted
+        settle();
+        QCOMPARE(w.borderEvents, 1);
+        w.SetBorderWidth(4); // delivered flag cleared: a new change posts again
+        settle();
+        QCOMPARE(w.borderEvents, 2);
+    }
+
+    void dockChangeAsksParentOnce()
+    {
+        Probe parent;
+        auto* child = new WTest(&parent);
+        settle();
+        parent.dockEvents = 0;
+        child->SetDock(DockType::Top);
+        child->SetDock(DockType::Left);
+        settle();
+        QCOMPARE(parent.dockEvents, 1);
+        child->SetDock(DockType::Left);
+        settle();
+        QCOMPARE(parent.dockEvents, 1);
+    }
+
+    void childNotifiesParentUntilPlaced()
+    {
+        Probe parent;
+        parent.resize(100, 100);
+        auto* child = new WTest(&parent);
+        parent.show();
+        settle();
+        parent.dockEvents = 0;
+
+        child->resize(30, 30);
+        settle();
+        QCOMPARE(parent.dockEvents, 1);
+        child->hide();
+        settle();
+        QCOMPARE(parent.dockEvents, 2);
+
+        // A pure move keeps the child talking to its parent.
+        child->LayoutSetGeometry(QRect(5, 5, 30, 30));
+        QCOMPARE(child->pos(), QPoint(5, 5));
+        QVERIFY(!child->IsLayoutPlaced());
+
+        // Once a pass has sized it, the parent owns its geometry and hears nothing more.
+        child->LayoutSetGeometry(QRect(0, 0, 40, 40));
+        QVERIFY(child->IsLayoutPlaced());
+        QCOMPARE(child->geometry(), QRect(0, 0, 40, 40));
+        settle();
+        parent.dockEvents = 0;
+        child->show();
+        child->resize(10, 10);
+        settle();
+        QCOMPARE(parent.dockEvents, 0);
+    }
+
+    void canReLayoutParentOffSilencesChild()
+    {
+        Probe parent;
+        parent.resize(50, 50);
+        auto* child = new WTest(&parent);
+        child->SetCanReLayoutParent(false);
+        parent.show();
+        settle();
+        parent.dockEvents = 0;
+        child->SetDock(DockType::Fill);
+        child->resize(20, 20);
+        child->hide();
+        settle();
+        QCOMPARE(parent.dockEvents, 0);
+    }
+
+    void nonWBaseParentIsNotAsked()
+    {
+        QWidget parent;
+        auto* child = new WTest(&parent);
+        child->SetDock(DockType::Top);
+        child->resize(10, 10);
+        settle(); // nothing to deliver to a plain QWidget; it must simply not crash
+        QCOMPARE(child->Dock(), DockType::Top);
+    }
+
+    void gridListPaintWalksTheTree()
+    {
+        Probe root;
+        auto* a = new Probe(&root);
+        a->move(10, 20);
+        auto* b = new Probe(a);
+        b->move(3, 4);
+        b->hide();          // hidden descendants are painted too
+        new QWidget(&root); // a foreign widget is skipped, not cast
+
+        QImage image(100, 100, QImage::Format_ARGB32);
+        QPainter painter(&image);
+        root.GridListPaint(&painter, QPoint(100, 200));
+        painter.end();
+        QCOMPARE(root.paintOrigins, QVector<QPoint>{QPoint(100, 200)});
+        QCOMPARE(a->paintOrigins, QVector<QPoint>{QPoint(110, 220)});
+        QCOMPARE(b->paintOrigins, QVector<QPoint>{QPoint(113, 224)});
+    }
+
+    void markPassiveRenamesTheWholeSubtree()
+    {
+        QObject root;
+        root.setObjectName(QStringLiteral("root"));
+        auto* child = new QObject(&root);
+        child->setObjectName(QStringLiteral("child"));
+        auto* grandChild = new QObject(child);
+        MarkPassive(&root);
+        QCOMPARE(root.objectName(), QStringLiteral("__qt__passive_root"));
+        QCOMPARE(child->objectName(), QStringLiteral("__qt__passive_child"));
+        QCOMPARE(grandChild->objectName(), QStringLiteral("__qt__passive_"));
+        MarkPassive(nullptr);
+    }
+
+    void designerFlagIsProcessWide()
+    {
+        QVERIFY(!WBase::IsDesignerMode());
+        WBase::SetDesignerMode(true);
+        QVERIFY(WBase::IsDesignerMode());
+        WBase::SetDesignerMode(false);
+        QVERIFY(!WBase::IsDesignerMode());
+    }
+};
+
+QTEST_MAIN(TestWBase)
+#include "tst_wbase.moc"

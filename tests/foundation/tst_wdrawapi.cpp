@@ -1,0 +1,310 @@
+#include "WDrawAPI.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <QtTest>
+
+namespace {
+
+QImage canvas(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+bool isPainted(const QImage& image, int x, int y)
+{
+    return qAlpha(image.pixel(x, y)) != 0;
+}
+
+// Columns where at least one pixel is painted.
+QList<int> paintedColumns(const QImage& image)
+{
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (isPainted(image, x, y)) {
+                columns << x;
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+} // namespace
+
+class TestWDrawAPI : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void computeAlphaColor_data()
+    {
+        QTest::addColumn<QColor>("back");
+        QTest::addColumn<QColor>("fore");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<QColor>("expected");
+        const QColor back(10, 20, 30), fore(200, 100, 50);
+        QTest::newRow("alpha 0 is back") << back << fore << 0 << back;
+        QTest::newRow("negative is back") << back << fore << -5 << back;
+        QTest::newRow("255 is fore") << back << fore << 255 << fore;
+        QTest::newRow("1000 is fore") << back << fore << 1000 << fore;
+        QTest::newRow("256 is fore") << back << fore << 256 << fore;
+        QTest::newRow("half grey")
+            << QColor(0, 0, 0) << QColor(255, 255, 255) << 128 << QColor(128, 128, 128);
+        // Truncation, not rounding: (200*100 + 10*155) / 255 = 84.5..., green 51.37...
+        QTest::newRow("truncates") << back << fore << 100 << QColor(84, 51, 37);
+        QTest::newRow("translucent fore is opaque result")
+            << back << QColor(200, 100, 50, 7) << 255 << fore;
+    }
+    void computeAlphaColor()
+    {
+        QFETCH(QColor, back);
+        QFETCH(QColor, fore);
+        QFETCH(int, alpha);
+        QFETCH(QColor, expected);
+        const QColor c = WDrawAPI::ComputeAlphaColor(back, fore, alpha);
+        QCOMPARE(c, expected);
+        QCOMPARE(c.alpha(), 255);
+    }
+
+    void replaceWhiteKeepsAlphaAndMatchesExactly()
+    {
+        QImage glyph(3, 1, QImage::Format_ARGB32);
+        glyph.setPixel(0, 0, qRgba(255, 255, 255, 255));
+        glyph.setPixel(1, 0, qRgba(255, 255, 255, 128)); // anti-aliased edge (unpremultiplied)
+        glyph.setPixel(2, 0, qRgba(254, 255, 255, 255)); // near white is left alone
+        WDrawAPI::ImageReplaceWhite(glyph, QColor(10, 20, 30, 40)); // to's alpha plays no part
+        QCOMPARE(glyph.pixel(0, 0), qRgba(10, 20, 30, 255));
+        QCOMPARE(glyph.pixel(1, 0), qRgba(10, 20, 30, 128));
+        QCOMPARE(glyph.pixel(2, 0), qRgba(254, 255, 255, 255));
+    }
+
+    void replaceColorIgnoresBadInput()
+    {
+        QImage glyph(2, 2, QImage::Format_ARGB32);
+        glyph.fill(Qt::white);
+        const QImage before = glyph;
+        WDrawAPI::ImageReplaceWhite(glyph, QColor()); // no colour set: no-op
+        QCOMPARE(glyph, before);
+        QImage null;
+        WDrawAPI::ImageReplaceWhite(null, Qt::red);
+        QVERIFY(null.isNull());
+    }
+
+    void replaceColorConvertsOtherFormats()
+    {
+        // An 8-bit image must not be walked as 32-bit words past its end.
+        QImage grey(5, 3, QImage::Format_Grayscale8);
+        grey.fill(255);
+        WDrawAPI::ImageReplaceWhite(grey, QColor(0, 0, 255));
+        QCOMPARE(grey.format(), QImage::Format_ARGB32);
+        QCOMPARE(grey.pixel(4, 2), qRgb(0, 0, 255));
+    }
+
+    void squareBorderGrowsInwardsPerSide()
+    {
+        QImage image = canvas(10, 5);
+        QPainter p(&image);
+        WDrawAPI::DrawBorder(&p, QRect(0, 0, 10, 5), 0, Qt::black,
+                             PositionFlag::Left | PositionFlag::Right, 2);
+        p.end();
+        QCOMPARE(paintedColumns(image), (QList<int>{0, 1, 8, 9}));
+        for (int y = 0; y < 5; ++y)
+            QVERIFY(isPainted(image, 0, y) && isPainted(image, 9, y));
+    }
+
+    void squareBorderHonoursRectOffset()
+    {
+        QImage image = canvas(20, 10);
+        QPainter p(&image);
+        WDrawAPI::DrawBorder(&p, QRect(5, 2, 10, 5), 0, Qt::black, PositionFlag::Top, 1);
+        p.end();
+        QVERIFY(isPainted(image, 5, 2) && isPainted(image, 14, 2));
+        QVERIFY(!isPainted(image, 4, 2) && !isPainted(image, 15, 2));
+        QVERIFY(!isPainted(image, 5, 3));
+    }
+
+    void roundedBorderIsAlwaysWholeOutline()
+    {
+        QImage image = canvas(40, 30);
+        QPainter p(&image);
+        WDrawAPI::DrawBorder(&p, QRect(0, 0, 40, 30), 4, Qt::black, PositionFlag::Top, 2);
+        p.end();
+        QVERIFY(isPainted(image, 20, 0));  // top
+        QVERIFY(isPainted(image, 20, 29)); // bottom, though only Top was asked for
+        QVERIFY(isPainted(image, 0, 15));  // left
+        QVERIFY(isPainted(image, 39, 15)); // right
+        QVERIFY(!isPainted(image, 20, 15));
+        QVERIFY(!isPainted(image, 0, 0)); // the corner is cut by the radius
+    }
+
+    void nothingDrawnForZeroWidthNoSidesOrTransparent_data()
+    {
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("sides");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("width 0") << 0 << 0 << int(PositionFlag::All) << QColor(Qt::black);
+        QTest::newRow("no sides") << 0 << 2 << int(PositionFlag::None) << QColor(Qt::black);
+        QTest::newRow("transparent") << 0 << 2 << int(PositionFlag::All) << QColor(Qt::transparent);
+        QTest::newRow("negative width") << 0 << -3 << int(PositionFlag::All) << QColor(Qt::black);
+        QTest::newRow("rounded, negative width")
+            << 5 << -3 << int(PositionFlag::All) << QColor(Qt::black);
+        QTest::newRow("rounded, transparent")
+            << 5 << 2 << int(PositionFlag::All) << QColor(0, 0, 0, 0);
+    }
+    void nothingDrawnForZeroWidthNoSidesOrTransparent()
+    {
+        QFETCH(int, radius);
+        QFETCH(int, width);
+        QFETCH(int, sides);
+        QFETCH(QColor, color);
+        QImage image = canvas(20, 20);
+        QPainter p(&image);
+        WDrawAPI::DrawBorder(&p, image.rect(), radius, color, PositionFlag::Flags(sides), width);
+        p.end();
+        QCOMPARE(image, canvas(20, 20));
+    }
+
+    void hugeBorderWidthIsBounded()
+    {
+        // A width far past the rectangle costs no more than covering it, and never hangs.
+        QImage image = canvas(20, 10);
+        QPainter p(&image);
+        WDrawAPI::DrawBorder(&p, image.rect(), 0, Qt::black, PositionFlag::All, INT_MAX);
+        WDrawAPI::DrawBorder(&p, image.rect(), INT_MAX, Qt::black, PositionFlag::All, INT_MAX);
+        WDrawAPI::DrawBackColor(&p, image.rect(), INT_MAX, Qt::red, INT_MAX);
+        p.end();
+        QVERIFY(isPainted(image, 10, 5));
+    }
+
+    void backColorTransparentRuleTestsAlphaOnly()
+    {
+        QImage image = canvas(10, 10);
+        QPainter p(&image);
+        WDrawAPI::DrawBackColor(&p, image.rect(), 0, QColor(255, 0, 0, 0), 0);
+        p.end();
+        QCOMPARE(image, canvas(10, 10));
+
+        // An unset colour is not skipped: only alpha decides, and an invalid colour reports
+        // full alpha.
+        QPainter p2(&image);
+        WDrawAPI::DrawBackColor(&p2, image.rect(), 0, QColor(), 0);
+        p2.end();
+        QVERIFY(isPainted(image, 5, 5));
+    }
+
+    void backColorSquareFillsExactly()
+    {
+        QImage image = canvas(10, 10);
+        QPainter p(&image);
+        WDrawAPI::DrawBackColor(&p, QRect(2, 3, 4, 5), 0, Qt::red, 7);
+        p.end();
+        for (int y = 0; y < 10; ++y) {
+            for (int x = 0; x < 10; ++x) {
+                const bool inside = x >= 2 && x <= 5 && y >= 3 && y <= 7;
+                QCOMPARE(image.pixel(x, y) == qRgb(255, 0, 0), inside);
+            }
+        }
+    }
+
+    void backColorRoundedLiesInsideTheBorder()
+    {
+        QImage image = canvas(40, 40);
+        QPainter p(&image);
+        WDrawAPI::DrawBackColor(&p, image.rect(), 8, Qt::red, 4);
+        p.end();
+        QCOMPARE(image.pixel(20, 20), qRgb(255, 0, 0));
+        QVERIFY(!isPainted(image, 0, 0)); // rounded corner
+        // The fill starts half-way into a 4-pixel border so the stroke covers its edge.
+        QVERIFY(!isPainted(image, 20, 0));
+        QVERIFY(isPainted(image, 20, 2));
+    }
+
+    void backColorLeavesNoRenderHintBehind()
+    {
+        QImage image = canvas(20, 20);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        WDrawAPI::DrawBorder(&p, image.rect(), 4, Qt::black, PositionFlag::All, 1);
+        QVERIFY(!p.testRenderHint(QPainter::Antialiasing));
+        QCOMPARE(p.pen().color(), QColor(Qt::black)); // the pen stays set
+    }
+
+    void drawImageCentresBySizeOnly_data()
+    {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QSize>("imageSize");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("centred") << QRect(0, 0, 20, 10) << QSize(4, 4) << QPoint(8, 3);
+        QTest::newRow("odd remainder truncates")
+            << QRect(0, 0, 11, 11) << QSize(4, 4) << QPoint(3, 3);
+        QTest::newRow("position ignored") << QRect(50, 50, 20, 10) << QSize(4, 4) << QPoint(8, 3);
+        QTest::newRow("larger image: negative offset")
+            << QRect(0, 0, 4, 4) << QSize(9, 9) << QPoint(-2, -2);
+    }
+    void drawImageCentresBySizeOnly()
+    {
+        QFETCH(QRect, rect);
+        QFETCH(QSize, imageSize);
+        QFETCH(QPoint, topLeft);
+        QImage dot(imageSize, QImage::Format_ARGB32);
+        dot.fill(Qt::transparent);
+        dot.setPixel(imageSize.width() - 1, imageSize.height() - 1, qRgb(0, 0, 255));
+        QImage image = canvas(40, 40);
+        QPainter p(&image);
+        p.translate(10, 10); // keep negative offsets on the canvas
+        WDrawAPI::DrawImage(&p, rect, dot);
+        WDrawAPI::DrawImage(&p, 0, 0, QImage()); // null images are ignored
+        p.end();
+        const QPoint corner =
+            topLeft + QPoint(10, 10) + QPoint(imageSize.width() - 1, imageSize.height() - 1);
+        QCOMPARE(image.pixel(corner), qRgb(0, 0, 255));
+    }
+
+    void getChildAt()
+    {
+        QWidget root;
+        root.resize(100, 100);
+        auto* under = new QWidget(&root);
+        under->setGeometry(10, 10, 50, 50);
+        auto* over = new QWidget(&root);
+        over->setGeometry(30, 30, 50, 50);
+        auto* deep = new QWidget(over);
+        deep->setGeometry(5, 5, 10, 10);
+
+        QPoint pos(40, 40);
+        QCOMPARE(WDrawAPI::GetChildAt(&root, pos, true, true), deep); // later child is on top
+        QCOMPARE(pos, QPoint(5, 5)); // left in the hit's own coordinates
+
+        pos = QPoint(20, 20);
+        QCOMPARE(WDrawAPI::GetChildAt(&root, pos, true, true), under);
+        QCOMPARE(pos, QPoint(10, 10));
+
+        pos = QPoint(79, 79); // right and bottom edges included
+        QCOMPARE(WDrawAPI::GetChildAt(&root, pos, true, true), over);
+
+        over->hide();
+        pos = QPoint(40, 40);
+        QCOMPARE(WDrawAPI::GetChildAt(&root, pos, true, true), under);
+        pos = QPoint(40, 40);
+        QCOMPARE(WDrawAPI::GetChildAt(&root, pos, false, true), deep);
+
+        over->show();
+        over->setEnabled(false);
+        pos = QPoint(40, 40);
+        QCOMPARE(WDrawAPI::GetChildAt(&root, pos, true, true), under);
+
+        pos = QPoint(95, 5);
+        QCOMPARE(WDrawAPI::GetChildAt(&root, pos, true, true), &root);
+        QCOMPARE(pos, QPoint(95, 5));
+        QCOMPARE(WDrawAPI::GetChildAt(nullptr, pos, true, true), nullptr);
+    }
+};
+
+QTEST_MAIN(TestWDrawAPI)
+#include "tst_wdrawapi.moc"
