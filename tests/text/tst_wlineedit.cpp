@@ -757,7 +757,7 @@ void TestWLineEdit::randomInput()
             break;
         }
         }
-        if (e->Text().size() > 20000)
+        if (e->Text().size() > 6000)
             e->SetText(QString());
     };
     options.invariant = [](QWidget* w) -> QString {
