@@ -1,0 +1,233 @@
+#include "WLabel.h"
+
+#include "WCaretLocator_p.h"
+#include "WDrawAPI.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+// Only the horizontal and vertical alignment bits are kept (Left .. Baseline).
+constexpr int alignmentBits = 0x1FF;
+} // namespace
+
+struct WLabelPrivate
+{
+    explicit WLabelPrivate(const QFont& font) : locator(font) {}
+
+    bool canSelectText = false;
+    QString text;
+    QString selectedText;
+    Qt::Alignment alignment = Qt::AlignVCenter;
+    QColor selectedTextBackColor;
+    QColor selectedTextForeColor;
+    QRect textBounding;
+    QRect selectedTextBounding;
+    int selectionAnchor = 0;
+    int selectionEnd = 0;
+    WCaretLocator locator;
+};
+
+WLabel::WLabel(QWidget* parent) : WBase(parent), d(std::make_unique<WLabelPrivate>(font()))
+{
+    SetBackColor(Qt::transparent);
+}
+
+WLabel::~WLabel() = default;
+
+bool WLabel::CanSelectText() const
+{
+    return d->canSelectText;
+}
+
+// Stored without a repaint: the selection stays as it is, only hidden from painting and copying.
+void WLabel::SetCanSelectText(bool can)
+{
+    d->canSelectText = can;
+}
+
+const QString& WLabel::Text() const
+{
+    return d->text;
+}
+
+void WLabel::SetText(const QString& text)
+{
+    if (d->text == text)
+        return;
+    d->text = text;
+    d->locator.SetText(text);
+    UpdateTextBounding();
+    update();
+}
+
+void WLabel::AppendText(const QString& text)
+{
+    d->text += text;
+    d->locator.SetText(d->text);
+    UpdateTextBounding();
+    update();
+}
+
+Qt::Alignment WLabel::Alignment() const
+{
+    return d->alignment;
+}
+
+void WLabel::SetAlignment(Qt::Alignment alignment)
+{
+    alignment &= Qt::Alignment(alignmentBits);
+    if (d->alignment == alignment)
+        return;
+    d->alignment = alignment;
+    UpdateTextBounding();
+    update();
+}
+
+const QColor& WLabel::SelectedTextBackColor() const
+{
+    return d->selectedTextBackColor;
+}
+
+void WLabel::SetSelectedTextBackColor(const QColor& color)
+{
+    if (d->selectedTextBackColor == color)
+        return;
+    d->selectedTextBackColor = color;
+    update();
+}
+
+const QColor& WLabel::SelectedTextForeColor() const
+{
+    return d->selectedTextForeColor;
+}
+
+void WLabel::SetSelectedTextForeColor(const QColor& color)
+{
+    if (d->selectedTextForeColor == color)
+        return;
+    d->selectedTextForeColor = color;
+    update();
+}
+
+const QString& WLabel::SelectedText() const
+{
+    return d->selectedText;
+}
+
+const QRect& WLabel::TextBounding() const
+{
+    return d->textBounding;
+}
+
+const QRect& WLabel::SelectedTextBounding() const
+{
+    return d->selectedTextBounding;
+}
+
+void WLabel::UpdateTextBounding()
+{
+    // The widget without its last column and row.
+    const QRect area(QPoint(0, 0), QPoint(width() - 2, height() - 2));
+    d->textBounding = d->locator.Metrics().boundingRect(area, int(d->alignment), d->text);
+}
+
+void WLabel::UpdateSelectedTextBounding(int start)
+{
+    const QFontMetrics& fm = d->locator.Metrics();
+    d->selectedTextBounding =
+        QRect(d->textBounding.left() + d->locator.PrefixWidth(start), d->textBounding.top(),
+              fm.horizontalAdvance(d->selectedText), fm.height());
+}
+
+int WLabel::ComputeCaretLocation(int x)
+{
+    return d->locator.IndexAt(x);
+}
+
+void WLabel::Paint(QPainter* painter)
+{
+    const QRect r = rect();
+    WDrawAPI::DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
+    if (d->text.isEmpty())
+        return;
+    painter->setPen(QPen(ForeColor()));
+    painter->drawText(d->textBounding, int(d->alignment), d->text);
+    if (!d->canSelectText || d->selectedText.isEmpty())
+        return;
+    // Drawn over the text already there, so the highlight covers the same glyphs.
+    painter->setPen(QPen(d->selectedTextForeColor));
+    painter->fillRect(d->selectedTextBounding, d->selectedTextBackColor);
+    painter->drawText(d->selectedTextBounding, Qt::AlignVCenter, d->selectedText);
+}
+
+static int mouseX(QEvent* e)
+{
+    return qRound(static_cast<QMouseEvent*>(e)->localPos().x());
+}
+
+bool WLabel::event(QEvent* e)
+{
+    const bool enabled = !testAttribute(Qt::WA_Disabled);
+    switch (e->type()) {
+    case QEvent::KeyPress:
+        // A label takes focus by click; it swallows every key, and copies on the copy shortcut.
+        if (d->canSelectText && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy))
+            QGuiApplication::clipboard()->setText(d->selectedText, QClipboard::Clipboard);
+        return true;
+    case QEvent::MouseButtonPress:
+        if (!enabled)
+            break;
+        if (d->canSelectText && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            d->selectionAnchor = ComputeCaretLocation(mouseX(e) - d->textBounding.left());
+            d->selectionEnd = -1;
+            d->selectedText.clear();
+            d->selectedTextBounding = QRect();
+            update();
+        }
+        return true;
+    case QEvent::MouseMove: {
+        if (!enabled)
+            return false;
+        if (!d->canSelectText)
+            return true;
+        const int i = ComputeCaretLocation(mouseX(e) - d->textBounding.left());
+        if (i == d->selectionEnd)
+            return true;
+        d->selectionEnd = i;
+        const int from = qMin(i, d->selectionAnchor);
+        const int to = qMax(i, d->selectionAnchor);
+        d->selectedText = d->text.mid(from, to - from);
+        UpdateSelectedTextBounding(from);
+        update();
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (enabled && d->canSelectText &&
+            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            d->selectedText = d->text;
+            d->selectedTextBounding = d->textBounding;
+            update();
+        }
+        break;
+    case QEvent::Resize:
+        UpdateTextBounding();
+        break;
+    case QEvent::FontChange:
+        d->locator.SetFont(font());
+        UpdateTextBounding();
+        update();
+        break;
+    case QEvent::FocusOut:
+        d->selectedText.clear();
+        update();
+        break;
+    default:
+        break;
+    }
+    return WBase::event(e);
+}

@@ -1,0 +1,641 @@
+#include "WLineEdit.h"
+
+#include "WCaretLocator_p.h"
+#include "WDrawAPI.h"
+#include "WEvent.h"
+#include "WTextTypeFilter_p.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int caretBlinkMs = 500;
+// Margin between the widget's edge (or its drawn border) and the text area, on every side.
+constexpr int textMargin = 4;
+const QColor disabledTextColor(200, 200, 200);
+
+// Geometry built from a border width near INT_MIN or INT_MAX stays representable (and empty).
+int clampedCoordinate(qint64 v)
+{
+    constexpr qint64 limit = 1 << 28;
+    return int(qBound(-limit, v, limit));
+}
+
+int mouseX(QEvent* e)
+{
+    return qRound(static_cast<QMouseEvent*>(e)->localPos().x());
+}
+
+} // namespace
+
+struct WLineEditPrivate
+{
+    explicit WLineEditPrivate(const QFont& font) : locator(font) {}
+
+    bool readOnly = false;
+    QString text;
+    QString selectedText;
+    TextType::Types textType = TextType::Normal;
+    int textMaxLength = 32767;
+    QColor borderColorHover;
+    QColor selectedTextBackColor;
+    QColor selectedTextForeColor;
+    QTimer caretTimer;
+    bool caretVisible = false;
+    bool hovered = false;
+    int scrollOffset = 0;
+    int caretIndex = 0;
+    int caretLocation = 0;
+    int selectionStart = -1;
+    int selectionEnd = -1;
+    QString displayText;
+    QRect textArea;
+    QRect textBounding;
+    QRect selectedTextBounding;
+    QPointer<WBase> updateHook;
+    // Measures displayText; caretLocation and mouse positions come from it.
+    WCaretLocator locator;
+
+    int Length() const { return int(text.size()); }
+    // Characters from .. to - 1 of the text, with the range clamped to it.
+    QString Slice(int from, int to) const
+    {
+        from = std::clamp(from, 0, Length());
+        to = std::clamp(to, from, Length());
+        return text.mid(from, to - from);
+    }
+};
+
+WLineEdit::WLineEdit(QWidget* parent) : WBase(parent), d(std::make_unique<WLineEditPrivate>(font()))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+    setAttribute(Qt::WA_KeyCompression, true);
+    connect(&d->caretTimer, &QTimer::timeout, this, &WLineEdit::UpdateCaret);
+}
+
+WLineEdit::~WLineEdit() = default;
+
+bool WLineEdit::ReadOnly() const
+{
+    return d->readOnly;
+}
+
+void WLineEdit::SetReadOnly(bool readOnly)
+{
+    d->readOnly = readOnly;
+}
+
+const QString& WLineEdit::Text() const
+{
+    return d->text;
+}
+
+void WLineEdit::SetText(const QString& text)
+{
+    if (d->text == text)
+        return;
+    SetTextWithoutEvent(text);
+    emit TextChanged();
+}
+
+void WLineEdit::SetTextWithoutEvent(const QString& text)
+{
+    if (d->text == text)
+        return;
+    SetTextAndDisplay(text);
+    d->caretIndex = 0;
+    ComputeCaretLocation();
+    Update();
+}
+
+void WLineEdit::SetTextAndDisplay(const QString& text)
+{
+    d->text = text;
+    d->displayText = WTextTypeFilter::DisplayText(d->textType, d->text);
+    d->locator.SetText(d->displayText);
+}
+
+TextType::Types WLineEdit::TextType() const
+{
+    return d->textType;
+}
+
+void WLineEdit::SetTextType(TextType::Types type)
+{
+    if (d->textType == type)
+        return;
+    d->textType = type;
+    // A password never reaches an input method, which could keep or suggest what was typed.
+    setAttribute(Qt::WA_InputMethodEnabled, type != TextType::Password);
+    SetTextAndDisplay(d->text);
+    // The mask has other widths than the text: the caret follows the characters it sits between.
+    ComputeCaretLocation();
+    Update();
+}
+
+int WLineEdit::TextMaxLength() const
+{
+    return d->textMaxLength;
+}
+
+void WLineEdit::SetTextMaxLength(int length)
+{
+    d->textMaxLength = length;
+}
+
+const QColor& WLineEdit::BorderColorHover() const
+{
+    return d->borderColorHover;
+}
+
+void WLineEdit::SetBorderColorHover(const QColor& color)
+{
+    if (d->borderColorHover == color)
+        return;
+    d->borderColorHover = color;
+    Update();
+}
+
+const QColor& WLineEdit::SelectedTextBackColor() const
+{
+    return d->selectedTextBackColor;
+}
+
+void WLineEdit::SetSelectedTextBackColor(const QColor& color)
+{
+    if (d->selectedTextBackColor == color)
+        return;
+    d->selectedTextBackColor = color;
+    Update();
+}
+
+const QColor& WLineEdit::SelectedTextForeColor() const
+{
+    return d->selectedTextForeColor;
+}
+
+void WLineEdit::SetSelectedTextForeColor(const QColor& color)
+{
+    if (d->selectedTextForeColor == color)
+        return;
+    d->selectedTextForeColor = color;
+    Update();
+}
+
+void WLineEdit::InsertText(int index, const QString& text)
+{
+    const qint64 room = qint64(d->textMaxLength) - d->Length();
+    if (room == 0)
+        return;
+    // A text already over the limit (set directly, or the limit lowered) takes s whole.
+    const int count = room > 0 ? int(qMin<qint64>(text.size(), room)) : int(text.size());
+    QString s = d->text;
+    s.insert(std::clamp(index, 0, d->Length()), text.left(count));
+    SetTextAndDisplay(s);
+    d->caretIndex = std::clamp(d->caretIndex + count, 0, d->Length());
+    ComputeCaretLocation();
+    emit TextChanged();
+    Update();
+}
+
+void WLineEdit::AppendText(const QString& text)
+{
+    InsertText(d->Length(), text);
+}
+
+void WLineEdit::DeleteText()
+{
+    const int i = d->caretIndex;
+    if (i < 0 || i >= d->Length())
+        return;
+    d->scrollOffset = qMax(0, d->scrollOffset - d->locator.CharWidth(i));
+    QString s = d->text;
+    s.remove(i, 1);
+    SetTextAndDisplay(s);
+    ComputeCaretLocation();
+    emit TextChanged();
+    Update();
+}
+
+bool WLineEdit::DeleteSelectedText()
+{
+    if (d->selectedText.isEmpty())
+        return false;
+    // A selection made before SetText may reach past the current text; only what exists goes.
+    const int a = std::clamp(qMin(d->selectionStart, d->selectionEnd), 0, d->Length());
+    const int b = std::clamp(qMax(d->selectionStart, d->selectionEnd), a, d->Length());
+    if (a < b) {
+        const int removed = d->locator.SliceWidth(a, b);
+        QString s = d->text;
+        s.remove(a, b - a);
+        d->caretIndex = a;
+        SetTextAndDisplay(s);
+        d->scrollOffset = qMax(0, d->scrollOffset - removed);
+        ComputeCaretLocation();
+        emit TextChanged();
+    }
+    ClearSelectedText();
+    Update();
+    return true;
+}
+
+void WLineEdit::TextChangeDispose()
+{
+    ComputeCaretLocation();
+    emit TextChanged();
+}
+
+void WLineEdit::CheckText(QString& text) const
+{
+    WTextTypeFilter::Filter(d->textType, text);
+}
+
+void WLineEdit::SelectAll()
+{
+    d->selectedText = d->text;
+    d->selectionStart = 0;
+    d->selectionEnd = d->Length();
+    UpdateSelectedTextBounding(0);
+    d->caretIndex = d->selectionEnd;
+    ComputeCaretLocation();
+    Update();
+}
+
+void WLineEdit::ClearSelectedText()
+{
+    d->selectionStart = -1;
+    d->selectionEnd = -1;
+    d->selectedText.clear();
+    d->selectedTextBounding = QRect();
+}
+
+bool WLineEdit::CaretMoveLeft()
+{
+    if (d->caretIndex < 1)
+        return false;
+    --d->caretIndex;
+    ComputeCaretLocation();
+    return true;
+}
+
+bool WLineEdit::CaretMoveRight()
+{
+    if (d->caretIndex >= d->Length())
+        return false;
+    ++d->caretIndex;
+    ComputeCaretLocation();
+    return true;
+}
+
+void WLineEdit::ComputeCaretLocation()
+{
+    d->caretLocation = d->locator.PrefixWidth(d->caretIndex);
+    const int w = d->textArea.width();
+    // Without a text area yet there is nothing to keep the caret visible in; scrolling by a
+    // zero-width area would hide a short text once the widget gets its size.
+    if (w <= 0)
+        return;
+    const qint64 visible = qint64(d->caretLocation) - d->scrollOffset;
+    const int before = d->scrollOffset;
+    if (visible >= w)
+        d->scrollOffset = d->caretLocation - w + 1; // the caret on the area's last column
+    else if (visible < 0)
+        d->scrollOffset = d->caretLocation; // the caret on the area's first column
+    // A highlight already measured moves with the text it covers.
+    if (d->scrollOffset != before && !d->selectedTextBounding.isNull())
+        d->selectedTextBounding.translate(before - d->scrollOffset, 0);
+}
+
+void WLineEdit::ComputeCaretIndex(int x)
+{
+    if (d->displayText.isEmpty()) {
+        d->caretIndex = 0;
+        d->caretLocation = 0;
+        return;
+    }
+    const int index = d->locator.IndexAt(x);
+    if (index == d->caretIndex)
+        return;
+    d->caretIndex = index;
+    ComputeCaretLocation();
+}
+
+void WLineEdit::UpdateTextBounding()
+{
+    d->textBounding =
+        d->locator.Metrics().boundingRect(d->textArea, Qt::AlignVCenter, QStringLiteral("A"));
+}
+
+void WLineEdit::UpdateSelectedTextBounding(int start)
+{
+    const QString shown = WTextTypeFilter::DisplayText(d->textType, d->selectedText);
+    const qint64 left =
+        qint64(d->textArea.left()) - d->scrollOffset + d->locator.PrefixWidth(start);
+    d->selectedTextBounding =
+        QRect(clampedCoordinate(left), d->textBounding.top(),
+              d->locator.Metrics().horizontalAdvance(shown), d->textBounding.height());
+}
+
+void WLineEdit::UpdateCaret()
+{
+    d->caretVisible = !d->caretVisible;
+    Update();
+}
+
+void WLineEdit::Update()
+{
+    if (d->updateHook)
+        d->updateHook->update();
+    else
+        update();
+}
+
+void WLineEdit::SetUpdateHook(WBase* host)
+{
+    d->updateHook = host;
+}
+
+const QString& WLineEdit::SelectedText() const
+{
+    return d->selectedText;
+}
+
+const QString& WLineEdit::DisplayText() const
+{
+    return d->displayText;
+}
+
+int WLineEdit::CaretIndex() const
+{
+    return d->caretIndex;
+}
+
+int WLineEdit::CaretLocation() const
+{
+    return d->caretLocation;
+}
+
+int WLineEdit::ScrollOffset() const
+{
+    return d->scrollOffset;
+}
+
+int WLineEdit::SelectionStart() const
+{
+    return d->selectionStart;
+}
+
+int WLineEdit::SelectionEnd() const
+{
+    return d->selectionEnd;
+}
+
+bool WLineEdit::IsCaretVisible() const
+{
+    return d->caretVisible;
+}
+
+const QRect& WLineEdit::TextArea() const
+{
+    return d->textArea;
+}
+
+const QRect& WLineEdit::TextBounding() const
+{
+    return d->textBounding;
+}
+
+const QRect& WLineEdit::SelectedTextBounding() const
+{
+    return d->selectedTextBounding;
+}
+
+void WLineEdit::UpdateTextArea()
+{
+    const qint64 bw = BorderWidth();
+    const PositionFlag::Flags sides = Border();
+    const qint64 left = textMargin + (sides & PositionFlag::Left ? bw : 0);
+    const qint64 top = textMargin + (sides & PositionFlag::Top ? bw : 0);
+    const qint64 w = width() - left - textMargin - (sides & PositionFlag::Right ? bw : 0);
+    const qint64 h = height() - top - textMargin - (sides & PositionFlag::Bottom ? bw : 0);
+    d->textArea = QRect(clampedCoordinate(left), clampedCoordinate(top), clampedCoordinate(w),
+                        clampedCoordinate(h));
+    UpdateTextBounding();
+    ComputeCaretLocation();
+}
+
+// Both ends of a selection are character indexes; the text between them is selected and the
+// highlight starts at the lower one.
+void WLineEdit::SelectBetween(int start, int end)
+{
+    d->selectionStart = start;
+    d->selectionEnd = end;
+    const int from = qMin(start, end);
+    d->selectedText = d->Slice(from, qMax(start, end));
+    UpdateSelectedTextBounding(from);
+}
+
+void WLineEdit::InsertFiltered(QString text)
+{
+    CheckText(text);
+    if (text.isEmpty())
+        return;
+    DeleteSelectedText();
+    InsertText(d->caretIndex, text);
+}
+
+void WLineEdit::Paint(QPainter* painter)
+{
+    const QRect r = rect();
+    WDrawAPI::DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
+    const bool lit = hasFocus() || d->hovered;
+    WDrawAPI::DrawBorder(painter, r, Radius(), lit ? d->borderColorHover : BorderColor(), Border(),
+                         BorderWidth());
+    painter->setPen(QPen(testAttribute(Qt::WA_Disabled) ? disabledTextColor : ForeColor()));
+    if (!d->text.isEmpty()) {
+        painter->setClipRect(d->textArea, Qt::IntersectClip);
+        const QRect line(QPoint(d->textArea.left() - d->scrollOffset, d->textArea.top()),
+                         d->textArea.bottomRight());
+        painter->drawText(line, Qt::AlignVCenter, d->displayText);
+        if (!d->selectedText.isEmpty() && d->textType != TextType::Password) {
+            painter->setPen(QPen(d->selectedTextForeColor));
+            painter->fillRect(d->selectedTextBounding, d->selectedTextBackColor);
+            painter->drawText(d->selectedTextBounding, Qt::AlignVCenter, d->selectedText);
+        }
+    }
+    if (d->caretVisible) {
+        const int x = d->textArea.left() + d->caretLocation - d->scrollOffset;
+        painter->drawLine(x, d->textBounding.top(), x, d->textBounding.bottom());
+    }
+}
+
+// Returns whether the key is consumed here; otherwise it goes on to the base class.
+bool WLineEdit::HandleKey(QKeyEvent* e)
+{
+    // A password's clipboard shortcuts do nothing: its keys fall through to the later tests,
+    // where they carry no printable text.
+    const bool clipboardAllowed = d->textType != TextType::Password;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboardAllowed && e->matches(QKeySequence::Copy)) {
+        clipboard->setText(d->selectedText, QClipboard::Clipboard);
+        return false;
+    }
+    if (clipboardAllowed && e->matches(QKeySequence::Cut)) {
+        clipboard->setText(d->selectedText, QClipboard::Clipboard);
+        DeleteSelectedText();
+        Update();
+        return false;
+    }
+    if (clipboardAllowed && e->matches(QKeySequence::Paste)) {
+        if (!d->readOnly)
+            InsertFiltered(clipboard->text(QClipboard::Clipboard));
+        return false;
+    }
+    if (e->matches(QKeySequence::SelectAll)) {
+        SelectAll();
+        return false;
+    }
+    const bool shiftOnly = e->modifiers() == Qt::ShiftModifier;
+    switch (e->key()) {
+    case Qt::Key_Delete:
+        if (!d->readOnly && !DeleteSelectedText())
+            DeleteText();
+        Update();
+        return true;
+    case Qt::Key_Backspace:
+        if (!d->readOnly && !DeleteSelectedText() && d->caretIndex > 0) {
+            --d->caretIndex;
+            ComputeCaretLocation();
+            DeleteText();
+        }
+        Update();
+        return true;
+    case Qt::Key_Left:
+        if (shiftOnly) {
+            if (d->caretIndex >= 1) {
+                if (d->selectedText.isEmpty())
+                    d->selectionStart = d->selectionEnd = d->caretIndex;
+                SelectBetween(d->selectionStart, d->selectionEnd - 1);
+                CaretMoveLeft();
+            }
+        } else {
+            ClearSelectedText();
+            CaretMoveLeft();
+        }
+        Update();
+        return true;
+    case Qt::Key_Right:
+        if (!shiftOnly)
+            ClearSelectedText();
+        else if (d->caretIndex < d->Length()) {
+            if (d->selectedText.isEmpty())
+                d->selectionStart = d->selectionEnd = d->caretIndex;
+            SelectBetween(d->selectionStart, d->selectionEnd + 1);
+        }
+        CaretMoveRight();
+        Update();
+        return true;
+    default:
+        break;
+    }
+    if (d->readOnly) {
+        Update();
+        return true;
+    }
+    const QString typed = e->text();
+    if ((typed.isEmpty() ? QChar(0) : typed.at(0)).isPrint())
+        InsertFiltered(typed);
+    return false;
+}
+
+bool WLineEdit::event(QEvent* e)
+{
+    const bool enabled = !testAttribute(Qt::WA_Disabled);
+    switch (static_cast<int>(e->type())) {
+    case QEvent::FocusIn:
+        d->caretVisible = true;
+        d->caretTimer.start(caretBlinkMs);
+        Update();
+        break;
+    case QEvent::FocusOut:
+        d->caretVisible = false;
+        d->caretTimer.stop();
+        ClearSelectedText();
+        Update();
+        emit FocusOut();
+        break;
+    case QEvent::EnabledChange:
+        // A disabled widget does not hover, and the Leave that follows would not reset it.
+        if (!enabled)
+            d->hovered = false;
+        break;
+    case QEvent::Enter:
+    case QEvent::Leave:
+        if (enabled) {
+            d->hovered = e->type() == QEvent::Enter;
+            Update();
+        }
+        break;
+    case QEvent::Resize:
+    case WEvent::BorderChanged:
+        UpdateTextArea();
+        break;
+    case QEvent::FontChange:
+        d->locator.SetFont(font());
+        UpdateTextBounding();
+        // Widths change with the font: the caret stays between the same characters.
+        ComputeCaretLocation();
+        Update();
+        break;
+    case QEvent::InputMethod:
+        if (enabled && !d->readOnly)
+            InsertFiltered(static_cast<QInputMethodEvent*>(e)->commitString());
+        break;
+    case QEvent::MouseButtonPress: {
+        if (!enabled)
+            break;
+        const auto button = static_cast<QMouseEvent*>(e)->button();
+        if (button == Qt::LeftButton) {
+            ComputeCaretIndex(
+                clampedCoordinate(qint64(mouseX(e)) - d->textArea.left() + d->scrollOffset));
+            ClearSelectedText();
+            d->selectionStart = d->caretIndex;
+            Update();
+        } else if (button == Qt::RightButton) {
+            emit RightClicked();
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (enabled && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+            SelectAll();
+        break;
+    case QEvent::MouseMove:
+        if (!enabled)
+            return true;
+        ComputeCaretIndex(
+            clampedCoordinate(qint64(mouseX(e)) - d->textArea.left() + d->scrollOffset));
+        if (d->caretIndex == d->selectionEnd)
+            return true;
+        SelectBetween(d->selectionStart, d->caretIndex);
+        Update();
+        return true;
+    case QEvent::KeyPress:
+        if (enabled && HandleKey(static_cast<QKeyEvent*>(e)))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return WBase::event(e);
+}
