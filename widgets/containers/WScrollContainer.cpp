@@ -136,6 +136,7 @@ void WScrollContainer::ReLayout()
         ScrollContainerAreaChangedEvent();
     }
 
+    // Qt takes negative extents from setGeometry as they are; a bar squeezed to nothing gets 0.
     const auto place = [](WScrollBar* bar, bool show, const QRect& geometry, int length) {
         // The bar's own hidden flag, not isVisible(): that one is false for every bar while
         // the container itself is hidden, and a bar shown then would stay shown wrongly.
@@ -151,12 +152,12 @@ void WScrollContainer::ReLayout()
     };
     if (hb) {
         const int bh = hb->height();
-        place(hb, showH, QRect(a.left(), a.bottom() - bh + 1, w, bh), sw);
+        place(hb, showH, QRect(a.left(), a.bottom() - bh + 1, qMax(w, 0), bh), sw);
         HScrollBarValueChangedEvent(hb->Value());
     }
     if (vb) {
         const int bw = vb->width();
-        place(vb, showV, QRect(a.right() - bw + 1, a.top(), bw, h), sh);
+        place(vb, showV, QRect(a.right() - bw + 1, a.top(), bw, qMax(h, 0)), sh);
         VScrollBarValueChangedEvent(vb->Value());
     }
 }
@@ -178,7 +179,8 @@ int WScrollContainer::ScrollBarSize() const
 
 void WScrollContainer::SetScrollBarSize(int size)
 {
-    size = qMax(size, 0);
+    // Qt's resize() does not bound a child's size; beyond QWIDGETSIZE_MAX no widget can go.
+    size = qBound(0, size, QWIDGETSIZE_MAX);
     if (size == d->scrollBarSize)
         return;
     d->scrollBarSize = size;
