@@ -257,7 +257,7 @@ void tst_WItemList::widthOfLargeLists()
         list.setFont(f);
         QRandomGenerator rng(7);
         QStringList lines;
-        const QString alphabet = QStringLiteral("AVWTYLafilfft.,o yrPJ-0123456789");
+        const QString alphabet = QString::fromUtf8("AVWTYLafilfft.,o yrPJ-0123456789ÄéøŁ«»·");
         for (int i = 0; i < 9000; ++i) {
             QString s;
             for (int n = rng.bounded(1, 30); n > 0; --n)

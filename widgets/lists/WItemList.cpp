@@ -1,125 +1,17 @@
 #include "WItemList.h"
 #include "WDrawAPI.h"
+#include "WLineWidths_p.h"
 
 #include <QFontMetrics>
-#include <QFontMetricsF>
-#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRandomGenerator>
 
 #include <climits>
-#include <memory>
 
 namespace {
 
-// Shaping a line to measure it costs microseconds, far too much for lists of a million lines.
-// For printable ASCII the same numbers come from a table of glyph advances and pair kerning in
-// 1/64 pixels, the fixed-point unit Qt sums advances in. Ligatures break the pairwise sum, so
-// lines with an 'f' (the usual ligature start) are always shaped, and a font whose sample
-// strings disagree with the table in any way is measured by shaping only.
-struct AsciiWidths
-{
-    bool usable = false;
-    int advance[95] = {};
-    int kern[95][95] = {};
-};
-
-constexpr int firstAscii = 0x20;
-constexpr int lastAscii = 0x7E;
-// Below this many lines, shaping each one is cheaper than building a table.
-constexpr int tableThreshold = 8192;
-
-// Returns -1 when the line must be shaped.
-int tableWidth(const AsciiWidths& t, const QString& s)
-{
-    qint64 w = 0;
-    int prev = -1;
-    for (const QChar ch : s) {
-        const int u = ch.unicode();
-        if (u < firstAscii || u > lastAscii || u == 'f')
-            return -1;
-        const int c = u - firstAscii;
-        w += t.advance[c];
-        if (prev >= 0)
-            w += t.kern[prev][c];
-        prev = c;
-    }
-    return int(qMin((w + 32) >> 6, qint64(INT_MAX)));
-}
-
-QString fontKey(const QFont& f)
-{
-    return f.toString() + QLatin1Char('|') + QString::number(f.kerning()) + QLatin1Char('|') +
-           QString::number(int(f.hintingPreference())) + QLatin1Char('|') +
-           QString::number(int(f.styleStrategy())) + QLatin1Char('|') +
-           QString::number(f.stretch());
-}
-
-std::shared_ptr<const AsciiWidths> buildTable(const QFont& font)
-{
-    auto t = std::make_shared<AsciiWidths>();
-    // Spacing and case changes are applied per glyph; the table does not model them.
-    if (font.letterSpacing() != 0 || font.wordSpacing() != 0 ||
-        font.capitalization() != QFont::MixedCase)
-        return t;
-    const QFontMetricsF fm(font);
-    for (int c = firstAscii; c <= lastAscii; ++c)
-        t->advance[c - firstAscii] = qRound(fm.horizontalAdvance(QString(QChar(c))) * 64);
-    QString pair(2, QLatin1Char(' '));
-    for (int a = firstAscii; a <= lastAscii; ++a) {
-        pair[0] = QLatin1Char(char(a));
-        for (int b = firstAscii; b <= lastAscii; ++b) {
-            pair[1] = QLatin1Char(char(b));
-            t->kern[a - firstAscii][b - firstAscii] = qRound(fm.horizontalAdvance(pair) * 64) -
-                                                      t->advance[a - firstAscii] -
-                                                      t->advance[b - firstAscii];
-        }
-    }
-    // Contextual forms and ligatures that the pair table cannot know about show up here.
-    QStringList samples = {
-        QStringLiteral("->=>!=<=>===::..//--&&||<<>>"),
-        QStringLiteral("www Th Qu ij ll LT AV To Wa yy. Ty"),
-        QStringLiteral("The quick brown box jumps over the lazy dog 0123456789")};
-    QRandomGenerator rng(0x5eed);
-    for (int i = 0; i < 200; ++i) {
-        QString s;
-        for (int n = rng.bounded(2, 24); n > 0; --n)
-            s += QLatin1Char(char(rng.bounded(firstAscii, lastAscii + 1)));
-        samples << s.remove(QLatin1Char('f'));
-    }
-    const QFontMetrics exact(font);
-    t->usable = true;
-    for (const QString& s : qAsConst(samples)) {
-        if (tableWidth(*t, s) != exact.horizontalAdvance(s)) {
-            t->usable = false;
-            break;
-        }
-    }
-    return t;
-}
-
-// The table for font, built on request; null when there is none or it cannot be trusted.
-const AsciiWidths* asciiWidths(const QFont& font, bool build)
-{
-    static QHash<QString, std::shared_ptr<const AsciiWidths>> cache;
-    const QString key = fontKey(font);
-    auto it = cache.constFind(key);
-    if (it == cache.constEnd()) {
-        if (!build)
-            return nullptr;
-        if (cache.size() >= 16)
-            cache.clear();
-        it = cache.insert(key, buildTable(font));
-    }
-    return it.value()->usable ? it.value().get() : nullptr;
-}
-
-int lineWidth(const AsciiWidths* table, const QFontMetrics& fm, const QString& s)
-{
-    const int w = table ? tableWidth(*table, s) : -1;
-    return w >= 0 ? w : fm.horizontalAdvance(s);
-}
+// Below this many lines, shaping each one costs less than setting up the measuring table.
+constexpr int tableThreshold = 2048;
 
 // Applications may pass absurd numbers; geometry is kept well inside int.
 int bounded(qint64 v)
@@ -204,10 +96,8 @@ void WItemList::AddItem(const QString& text)
 void WItemList::InsetItem(int index, const QString& text)
 {
     d->items.insert(qBound(0, index, d->items.size()), text);
-    if (d->widestValid) {
-        const QFont f = font();
-        d->widest = qMax(d->widest, lineWidth(asciiWidths(f, false), QFontMetrics(f), text));
-    }
+    if (d->widestValid)
+        d->widest = qMax(d->widest, fontMetrics().horizontalAdvance(text));
     ComputeContentSize();
 }
 
@@ -267,13 +157,14 @@ void WItemList::SetPadding(const QRect& padding)
 void WItemList::ComputeContentSize()
 {
     if (!d->widestValid) {
-        const QFont f = font();
-        const QFontMetrics fm(f);
-        const AsciiWidths* table = asciiWidths(f, d->items.size() >= tableThreshold);
-        int widest = 0;
-        for (const QString& line : qAsConst(d->items))
-            widest = qMax(widest, lineWidth(table, fm, line));
-        d->widest = widest;
+        if (d->items.size() >= tableThreshold) {
+            d->widest = WLineWidths::ForFont(font()).Widest(d->items);
+        } else {
+            const QFontMetrics fm(font());
+            d->widest = 0;
+            for (const QString& line : qAsConst(d->items))
+                d->widest = qMax(d->widest, fm.horizontalAdvance(line));
+        }
         d->widestValid = true;
     }
     const qint64 w = qint64(d->widest) + d->PadLeft() + d->PadRight();
