@@ -22,7 +22,8 @@ constexpr int frameHeight = 600;
 constexpr int itemHeight = 20;
 constexpr int scrollStep = 10;
 
-// Built once per size: making a million strings would otherwise dominate the run.
+// Built once per size: making a million strings would otherwise dominate the run. Fixed-width
+// numbers give both sizes lines of the same length, so frames differ only in the list length.
 const QStringList& lines(int n)
 {
     static std::map<int, QStringList> cache;
@@ -30,7 +31,9 @@ const QStringList& lines(int n)
     if (l.isEmpty()) {
         l.reserve(n);
         for (int i = 0; i < n; ++i)
-            l << QStringLiteral("Item %1 · order %2").arg(i).arg((i * 7919) % 100000);
+            l << QStringLiteral("Item %1 · order %2")
+                     .arg(i, 7, 10, QLatin1Char('0'))
+                     .arg((i * 7919) % 100000, 5, 10, QLatin1Char('0'));
     }
     return l;
 }

@@ -17,7 +17,6 @@ private slots:
     void horizontalSliderRect();
     void setValueClampsAndEmitsOnChange();
     void scrollLengthShrinkClampsValue();
-    void longerBarClampsValue();
     void dragWithMouse();
     void otherButtonsDoNotDrag();
     void hoverColour();
@@ -125,21 +124,6 @@ void tst_WScrollBar::scrollLengthShrinkClampsValue()
     QCOMPARE(spy.count(), 2);
     QCOMPARE(spy.at(1).at(0).toInt(), 0);
     QCOMPARE(bar.SliderRect().height(), 100);
-}
-
-void tst_WScrollBar::longerBarClampsValue()
-{
-    WScrollBar bar(OrientationType::Vertical, nullptr);
-    bar.resize(10, 100);
-    bar.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&bar));
-    bar.SetScrollLength(400);
-    bar.SetValue(300);
-    QSignalSpy spy(&bar, &WScrollBar::ValueChanged);
-    bar.resize(10, 150);
-    QCOMPARE(bar.Value(), 250);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(bar.SliderRect().bottom(), 149);
 }
 
 void tst_WScrollBar::dragWithMouse()

@@ -59,7 +59,6 @@ private slots:
     void wheel_data();
     void wheel();
     void wheelReachesParentWithoutVisibleBar();
-    void dragScrolls();
     void properties();
     void designerNames();
     void randomInput();
@@ -248,21 +247,6 @@ void tst_WScrollContainer::wheelReachesParentWithoutVisibleBar()
     for (Scroller* s : {fits, noBar})
         WexalTest::Wheel(s, QPoint(5, 5), QPoint(0, -120));
     QCOMPARE(parent.wheels, 2);
-}
-
-void tst_WScrollContainer::dragScrolls()
-{
-    Scroller s;
-    s.resize(110, 100);
-    showAndSettle(s);
-    s.SetScrollSize(QSize(100, 400)); // vertical bar only: 100 long, slider 25
-    s.vValues.clear();
-    WScrollBar* bar = s.VScrollBar();
-    WexalTest::MousePress(bar, QPoint(5, 5));
-    WexalTest::MouseMove(bar, QPoint(5, 30));
-    WexalTest::MouseRelease(bar, QPoint(5, 30));
-    QCOMPARE(s.VScrollBarValue(), 100);
-    QCOMPARE(s.vValues, QList<int>{100});
 }
 
 void tst_WScrollContainer::properties()

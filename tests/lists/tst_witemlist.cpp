@@ -202,7 +202,6 @@ void tst_WItemList::selectionAfterScrolling()
     QCOMPARE(list.VScrollBarValue(), 50 * 20 - 100);
     click(list, 95);
     QCOMPARE(list.SelectedIndex(), 49);
-    QCOMPARE(list.SelectedIndex(), 49);
 }
 
 void tst_WItemList::contentSize()
