@@ -221,12 +221,20 @@ void WItemList::Paint(QPainter* painter)
         i += skip;
         top += skip * ih;
     }
-    const int lineHeight = int(qMin(ih, qint64(1) << 28));
+    // Absurd heights would push rectangles out of int. Text is centred in its rectangle, so a
+    // shorter one of the same parity around the same centre puts it at the same place, and
+    // a fill needs to reach only just past the view.
+    constexpr qint64 tallest = qint64(1) << 20;
+    const qint64 textHeight = ih <= tallest ? ih : tallest + (ih & 1);
+    const int width = right - left + 1;
     for (; i < count && top <= clip.bottom(); ++i, top += ih) {
-        const QRect line(left, int(top), right - left + 1, lineHeight);
+        const QRect line(left, int(top + (ih - textHeight) / 2), width, int(textHeight));
         const QString& text = d->items.at(int(i));
         if (i == d->selectedIndex) {
-            painter->fillRect(line, d->itemBackColorSelected);
+            const qint64 fillTop = qMax(top, qint64(clip.top()) - 1);
+            const qint64 fillBottom = qMin(top + ih, qint64(clip.bottom()) + 2);
+            painter->fillRect(QRect(left, int(fillTop), width, int(fillBottom - fillTop)),
+                              d->itemBackColorSelected);
             painter->setPen(d->itemForeColorSelected);
             painter->drawText(line, Qt::AlignVCenter, text);
             painter->setPen(ForeColor());
