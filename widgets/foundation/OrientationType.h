@@ -8,6 +8,8 @@ class WEXAL_EXPORT OrientationType
 {
     Q_GADGET
 public:
-    enum Types { Horizontal = 0, Vertical = 1 };
+    // A fixed underlying type: values written through the meta-object system may lie outside
+    // the list and must still be representable.
+    enum Types : int { Horizontal = 0, Vertical = 1 };
     Q_ENUM(Types)
 };

@@ -9,7 +9,9 @@ class WEXAL_EXPORT TextType
 {
     Q_GADGET
 public:
-    enum Types {
+    // A fixed underlying type: values written through the meta-object system may lie outside
+    // the list and must still be representable.
+    enum Types : int {
         Normal = 0,
         ASCII = 1,
         Number = 2,

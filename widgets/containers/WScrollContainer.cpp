@@ -1,0 +1,279 @@
+#include "WScrollContainer.h"
+#include "WBase_p.h"
+#include "WEvent.h"
+#include "WScrollBar_p.h"
+
+#include <QPointer>
+#include <QWheelEvent>
+
+#include <climits>
+
+struct WScrollContainerPrivate
+{
+    QSize scrollSize{-1, -1};
+    int wheelStepPixel = 10;
+    int scrollBarSize = 10;
+    int sliderMinimumSize = 20;
+    int sliderRadius = 0;
+    QColor sliderColor;
+    QColor sliderColorHover;
+    QPointer<WScrollBar> hBar;
+    QPointer<WScrollBar> vBar;
+};
+
+WScrollContainer::WScrollContainer(bool hasHScrollBar, bool hasVScrollBar, QWidget* parent)
+    : WContainer(parent), d(std::make_unique<WScrollContainerPrivate>())
+{
+    const auto makeBar = [this](OrientationType::Types orientation) {
+        auto* bar = new WScrollBar(orientation, this);
+        bar->SetCanReLayoutParent(false);
+        bar->SetSliderMinimumSize(d->sliderMinimumSize);
+        bar->hide();
+        bar->resize(d->scrollBarSize, d->scrollBarSize);
+        const bool horizontal = orientation == OrientationType::Horizontal;
+        // Virtual calls: the subclass's override receives the new offset.
+        if (horizontal)
+            connect(bar, &WScrollBar::ValueChanged, this,
+                    &WScrollContainer::HScrollBarValueChangedEvent);
+        else
+            connect(bar, &WScrollBar::ValueChanged, this,
+                    &WScrollContainer::VScrollBarValueChangedEvent);
+        if (IsDesignerMode()) {
+            bar->setObjectName(horizontal ? QStringLiteral("HScrollBar")
+                                          : QStringLiteral("VScrollBar"));
+            MarkPassive(bar);
+        }
+        return bar;
+    };
+    if (hasHScrollBar)
+        d->hBar = makeBar(OrientationType::Horizontal);
+    if (hasVScrollBar)
+        d->vBar = makeBar(OrientationType::Vertical);
+}
+
+WScrollContainer::~WScrollContainer()
+{
+    delete d->hBar.data();
+    delete d->vBar.data();
+}
+
+const QSize& WScrollContainer::ScrollSize() const
+{
+    return d->scrollSize;
+}
+
+void WScrollContainer::SetScrollSize(const QSize& size)
+{
+    if (size == d->scrollSize)
+        return;
+    d->scrollSize = size;
+    ReLayout();
+}
+
+void WScrollContainer::SetHScrollBarValue(int value)
+{
+    if (d->hBar)
+        d->hBar->SetValue(value);
+}
+
+void WScrollContainer::SetVScrollBarValue(int value)
+{
+    if (d->vBar)
+        d->vBar->SetValue(value);
+}
+
+int WScrollContainer::HScrollBarValue() const
+{
+    return d->hBar ? d->hBar->Value() : 0;
+}
+
+int WScrollContainer::VScrollBarValue() const
+{
+    return d->vBar ? d->vBar->Value() : 0;
+}
+
+WScrollBar* WScrollContainer::HScrollBar() const
+{
+    return d->hBar;
+}
+
+WScrollBar* WScrollContainer::VScrollBar() const
+{
+    return d->vBar;
+}
+
+void WScrollContainer::ReLayout()
+{
+    // containerArea is kept within +-2^28 and bar extents within QWIDGETSIZE_MAX, so the
+    // arithmetic below stays far from int's limits.
+    const QRect a = containerArea;
+    int w = a.width();
+    int h = a.height();
+    const int sw = d->scrollSize.width();
+    const int sh = d->scrollSize.height();
+    WScrollBar* hb = d->hBar;
+    WScrollBar* vb = d->vBar;
+
+    bool showH = false;
+    bool showV = false;
+    if (hb && w < sw) {
+        showH = true;
+        h -= hb->height();
+    }
+    // The vertical bar takes width, which may make the content too wide after all.
+    if (vb && sh > h) {
+        showV = true;
+        w -= vb->width();
+        if (hb && !showH && sw > w) {
+            showH = true;
+            h -= hb->height();
+        }
+    }
+
+    // A pure move of the area keeps the old position: only a new size is reported.
+    if (w != scrollContainerArea.width() || h != scrollContainerArea.height()) {
+        scrollContainerArea = QRect(a.left(), a.top(), w, h);
+        ScrollContainerAreaChangedEvent();
+    }
+
+    // Qt takes negative extents from setGeometry as they are; a bar squeezed to nothing gets 0.
+    const auto place = [](WScrollBar* bar, bool show, const QRect& geometry, int length) {
+        // The bar's own hidden flag, not isVisible(): that one is false for every bar while
+        // the container itself is hidden, and a bar shown then would stay shown wrongly.
+        if (bar->isHidden() == show) {
+            bar->setVisible(show);
+            if (!show)
+                bar->SetValue(0);
+        }
+        bar->setGeometry(geometry);
+        bar->SetScrollLength(length);
+        // A hidden bar gets its resize event only when shown; clamp to the new range now.
+        bar->SetValue(bar->Value());
+    };
+    if (hb) {
+        const int bh = hb->height();
+        place(hb, showH, QRect(a.left(), a.bottom() - bh + 1, qMax(w, 0), bh), sw);
+        HScrollBarValueChangedEvent(hb->Value());
+    }
+    if (vb) {
+        const int bw = vb->width();
+        place(vb, showV, QRect(a.right() - bw + 1, a.top(), bw, qMax(h, 0)), sh);
+        VScrollBarValueChangedEvent(vb->Value());
+    }
+}
+
+int WScrollContainer::WheelStepPixel() const
+{
+    return d->wheelStepPixel;
+}
+
+void WScrollContainer::SetWheelStepPixel(int step)
+{
+    d->wheelStepPixel = step;
+}
+
+int WScrollContainer::ScrollBarSize() const
+{
+    return d->scrollBarSize;
+}
+
+void WScrollContainer::SetScrollBarSize(int size)
+{
+    // Qt's resize() does not bound a child's size; beyond QWIDGETSIZE_MAX no widget can go.
+    size = qBound(0, size, QWIDGETSIZE_MAX);
+    if (size == d->scrollBarSize)
+        return;
+    d->scrollBarSize = size;
+    if (d->hBar)
+        d->hBar->resize(d->hBar->width(), size);
+    if (d->vBar)
+        d->vBar->resize(size, d->vBar->height());
+    ReLayout();
+}
+
+int WScrollContainer::SliderMinimumSize() const
+{
+    return d->sliderMinimumSize;
+}
+
+void WScrollContainer::SetSliderMinimumSize(int size)
+{
+    if (size < 1 || size == d->sliderMinimumSize)
+        return;
+    d->sliderMinimumSize = size;
+    for (WScrollBar* bar : {d->hBar.data(), d->vBar.data()})
+        if (bar)
+            bar->SetSliderMinimumSize(size);
+}
+
+int WScrollContainer::SliderRadius() const
+{
+    return d->sliderRadius;
+}
+
+void WScrollContainer::SetSliderRadius(int radius)
+{
+    radius = qMax(radius, 0);
+    if (radius == d->sliderRadius)
+        return;
+    d->sliderRadius = radius;
+    for (WScrollBar* bar : {d->hBar.data(), d->vBar.data()})
+        if (bar)
+            bar->SetSliderRadius(radius);
+}
+
+const QColor& WScrollContainer::SliderColor() const
+{
+    return d->sliderColor;
+}
+
+void WScrollContainer::SetSliderColor(const QColor& color)
+{
+    if (color == d->sliderColor)
+        return;
+    d->sliderColor = color;
+    for (WScrollBar* bar : {d->hBar.data(), d->vBar.data()})
+        if (bar)
+            bar->SetSliderColor(color);
+}
+
+const QColor& WScrollContainer::SliderColorHover() const
+{
+    return d->sliderColorHover;
+}
+
+void WScrollContainer::SetSliderColorHover(const QColor& color)
+{
+    if (color == d->sliderColorHover)
+        return;
+    d->sliderColorHover = color;
+    for (WScrollBar* bar : {d->hBar.data(), d->vBar.data()})
+        if (bar)
+            bar->SetSliderColorHover(color);
+}
+
+bool WScrollContainer::event(QEvent* e)
+{
+    switch (static_cast<int>(e->type())) {
+    case QEvent::Wheel: {
+        if (!d->vBar || !d->vBar->isVisible())
+            break; // on to Qt, which hands it to the parent
+        auto* we = static_cast<QWheelEvent*>(e);
+        const int a = qRound(we->angleDelta().x() * 0.125);
+        const int b = qRound(we->angleDelta().y() * 0.125);
+        if (a != 0 || b != 0) {
+            const qint64 steps = qRound(b / 15.0);
+            const qint64 target = qint64(d->vBar->Value()) - steps * d->wheelStepPixel;
+            d->vBar->SetValue(int(qBound(qint64(INT_MIN), target, qint64(INT_MAX))));
+        }
+        e->accept();
+        return true;
+    }
+    case WEvent::ContainerAreaChanged:
+        ReLayout();
+        break;
+    default:
+        break;
+    }
+    return WContainer::event(e);
+}
