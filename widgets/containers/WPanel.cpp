@@ -1,12 +1,13 @@
 #include "WPanel.h"
-#include "WDrawAPI.h"
 #include "WEvent.h"
+#include "WRoundedLayerCache_p.h"
 
 #include <QPainter>
 
 struct WPanelPrivate
 {
     QSize lastAreaSize{-1, -1};
+    WRoundedLayerCache layers; // rounded faces are drawn once per look, then blitted
 };
 
 WPanel::WPanel(QWidget* parent) : WContainer(parent), d(std::make_unique<WPanelPrivate>()) {}
@@ -32,8 +33,8 @@ bool WPanel::event(QEvent* e)
 void WPanel::Paint(QPainter* painter)
 {
     const QRect r(0, 0, width(), height());
-    WDrawAPI::DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
-    WDrawAPI::DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
+    d->layers.DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
+    d->layers.DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
 }
 
 void WPanel::ReLayout()
