@@ -1,59 +1,33 @@
 #pragma once
 
-// Small helpers shared by the button tests: delivering pending paints, pointer events the way the
-// window system sends them, and an independent count of the clicks a button should recognise.
+// Small helpers shared by the button tests: pointer events as the window system sends them,
+// pixels of the widget as shown, and independent oracles for paints, clicks and CheckedChanged.
 
-#include <QApplication>
-#include <QEnterEvent>
-#include <QEvent>
-#include <QImage>
 #include <QMouseEvent>
-#include <QWidget>
+#include <QtTest>
 
 namespace ButtonTest {
 
-// Lets posted update requests turn into paint events.
-inline void settle()
+constexpr auto Press = QEvent::MouseButtonPress, Release = QEvent::MouseButtonRelease,
+               Move = QEvent::MouseMove, Enter = QEvent::Enter, Leave = QEvent::Leave;
+
+// Resizes and shows a top-level widget; true once it is exposed.
+inline bool shown(QWidget* w, int width, int height)
 {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
+    w->resize(width, height);
+    w->show();
+    return QTest::qWaitForWindowExposed(w);
 }
 
-inline void enter(QWidget* w, const QPoint& pos = QPoint(1, 1))
+// A move is sent with the left button held: the only kind of move a button sees.
+inline void mouse(QWidget* w, QEvent::Type type, const QPoint& pos = QPoint(1, 1),
+                  Qt::MouseButton button = Qt::LeftButton)
 {
-    QEnterEvent e{QPointF(pos), QPointF(w->mapToGlobal(pos)), QPointF(w->mapToGlobal(pos))};
-    QApplication::sendEvent(w, &e);
-}
-
-inline void leave(QWidget* w)
-{
-    QEvent e(QEvent::Leave);
-    QApplication::sendEvent(w, &e);
-}
-
-inline void mouse(QWidget* w, QEvent::Type type, const QPoint& pos,
-                  Qt::MouseButton button = Qt::LeftButton, Qt::MouseButtons held = Qt::NoButton)
-{
-    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// A move with the left button held: the only kind of move a button sees, as it does not track
-// the mouse.
-inline void drag(QWidget* w, const QPoint& pos)
-{
-    mouse(w, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton);
-}
-
-// What the window system sends for a double-click: press, release, double-click, release.
-inline void doubleClick(QWidget* w, const QPoint& pos)
-{
-    mouse(w, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-    mouse(w, QEvent::MouseButtonRelease, pos);
-    mouse(w, QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
-    mouse(w, QEvent::MouseButtonRelease, pos);
+    QMouseEvent me(type, pos, w->mapToGlobal(pos), type == Move ? Qt::NoButton : button,
+                   type == Release ? Qt::NoButton : button, {});
+    QEnterEvent enter(pos, pos, w->mapToGlobal(pos));
+    QEvent leave(Leave);
+    QApplication::sendEvent(w, type == Enter ? &enter : type == Leave ? &leave : (QEvent*)&me);
 }
 
 inline QImage snapshot(QWidget* w)
@@ -61,44 +35,55 @@ inline QImage snapshot(QWidget* w)
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline QRgb rgbAt(const QImage& image, int x, int y)
+// Whether any pixel of a snapshot's area is exactly the colour.
+inline bool contains(const QImage& image, const QRect& area, const QColor& colour)
 {
-    return image.pixel(x, y) & 0xFFFFFFu;
+    const QImage part = image.copy(area);
+    const auto* begin = reinterpret_cast<const QRgb*>(part.constBits());
+    return std::count(begin, begin + part.width() * part.height(), colour.rgb()) > 0;
 }
 
-inline bool contains(const QImage& image, const QRect& area, QRgb colour)
+// Sees each event of a widget before the widget does, and counts its paints and the clicks it
+// should recognise: left releases over the enabled widget.
+struct Watcher : QObject
 {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (rgbAt(image, x, y) == (colour & 0xFFFFFFu))
-                return true;
-    return false;
-}
-
-// Counts, independently of the widget, the clicks it should recognise: left releases over the
-// enabled widget. Installed as an event filter, it sees each event before the widget does.
-class ClickOracle : public QObject
-{
-public:
-    explicit ClickOracle(QWidget* watched) : watched(watched) { watched->installEventFilter(this); }
-
-    int expected = 0;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* e) override
+    QWidget* w;
+    int paints = 0, clicks = 0;
+    explicit Watcher(QWidget* w) : w(w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
     {
-        if (object == watched && e->type() == QEvent::MouseButtonRelease &&
-            !watched->testAttribute(Qt::WA_Disabled)) {
-            auto* me = static_cast<QMouseEvent*>(e);
-            if (me->button() == Qt::LeftButton &&
-                watched->rect().contains(me->localPos().toPoint()))
-                ++expected;
+        paints += e->type() == QEvent::Paint;
+        if (e->type() == Release && w->isEnabled()) {
+            const auto* me = static_cast<QMouseEvent*>(e);
+            clicks += me->button() == Qt::LeftButton && w->rect().contains(me->pos());
         }
         return false;
     }
+};
 
-private:
-    QWidget* watched;
+// Follows CheckedChanged of a check box or switch: every change of Checked() must be announced
+// once, with the new state already in place; Silently() changes it the way that must say nothing.
+template <class W> struct CheckedWatch
+{
+    W* w;
+    bool announced = w->Checked(), quiet = false;
+    QString wrong;
+    explicit CheckedWatch(W* w) : w(w)
+    {
+        QObject::connect(w, &W::CheckedChanged, w, [this](bool checked) {
+            if (quiet || checked == announced || checked != this->w->Checked())
+                wrong = QStringLiteral("CheckedChanged(%1) out of step").arg(checked);
+            announced = checked;
+        });
+    }
+    void Silently(bool checked)
+    {
+        quiet = true;
+        w->SetCheckedWithoutEvent(checked);
+        quiet = false;
+        announced = w->Checked();
+    }
+    QString Error() const { return announced == w->Checked() ? wrong : "change not announced"; }
 };
 
 } // namespace ButtonTest
