@@ -8,6 +8,7 @@
 #include "WPanel.h"
 
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -365,6 +366,59 @@ private slots:
         image = Grab(f.grid);
         QCOMPARE(CountColour(image, cell(0, 0), checkFlag), unchecked);
         QCOMPARE(CountColour(image, cell(1, 0), checkFlag), checked);
+    }
+
+    // Cell texts look exactly as drawText puts them centred in the cell, clipped to it when
+    // they do not fit, whatever the parity of the cell's size, the text or the row's pen.
+    void textAsDrawTextDrawsIt_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::newRow("even rows") << 20;
+        QTest::newRow("odd rows") << 23;
+    }
+    void textAsDrawTextDrawsIt()
+    {
+        QFETCH(int, height);
+        const QStringList texts{QStringLiteral("Order #0012"),   QStringLiteral("Lisbon"),
+                                QString::fromUtf8("Grüße 漢字"), QStringLiteral("a\tb"),
+                                QStringLiteral("two\nlines"),    QStringLiteral("&Save"),
+                                QString(300, QLatin1Char('x'))};
+        const QVector<int> widths{101, 96, 75, 60, 83, 70, 44};
+        Fixture f(widths, 0);
+        f.grid.SetRowHeight(height);
+        for (int r = 0; r < 3; ++r) {
+            WGridListRow* row = f.data->CreateRow();
+            for (int c = 0; c < texts.size(); ++c)
+                row->Cells[c] = texts.at((c + r) % texts.size());
+            f.data->AddRow(row);
+        }
+        f.grid.UpdateData();
+        f.grid.SetLockedRow(f.data->Rows.at(1));
+        f.Show(QSize(560, 160));
+        const QImage image = Grab(f.grid);
+        // Drawn at the widget's resolution, which a QImage need not have by itself.
+        QImage expected = image;
+        expected.setDotsPerMeterX(qRound(f.grid.logicalDpiX() / 0.0254));
+        expected.setDotsPerMeterY(qRound(f.grid.logicalDpiY() / 0.0254));
+        QPainter p(&expected);
+        p.setFont(f.grid.font());
+        for (int r = 0; r < 3; ++r) {
+            // Texts wider than their cell run into the next one, as drawText lets them.
+            p.fillRect(QRect(0, headerHeight + r * height, 560, height),
+                       r % 2 ? singleRow : doubleRow);
+            int x = 0;
+            for (int c = 0; c < texts.size(); ++c) {
+                const QRect cell(x, headerHeight + r * height, widths.at(c), height);
+                p.setPen(r == 1 ? lockedFore : rowFore);
+                p.drawText(cell, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+                           texts.at((c + r) % texts.size()));
+                x += widths.at(c);
+            }
+        }
+        p.end();
+        const QRect rows(0, headerHeight, 529, 3 * height);
+        QCOMPARE(image.copy(rows), expected.copy(rows));
+        QVERIFY(CountColour(image, rows, rowFore) > 0);
     }
 
     // Columns the model does not have get a header but no cells; with fewer columns than the

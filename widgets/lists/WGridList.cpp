@@ -418,18 +418,10 @@ void WGridList::DrawRow(QPainter* painter)
             if (c < cells) {
                 const WGridListCell& cell = row->Cells[c];
                 switch (cell.Type) {
-                case WGridListCell::TextCell: {
-                    const QRect box(left, top, bounded(width), boxHeight);
-                    const int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
-                    if (locked) {
-                        painter->setPen(d->lockedRowForeColor);
-                        painter->drawText(box, flags, cell.Text);
-                        painter->setPen(d->rowForeColor);
-                    } else {
-                        painter->drawText(box, flags, cell.Text);
-                    }
+                case WGridListCell::TextCell:
+                    d->textCache.Draw(painter, QRect(left, top, bounded(width), boxHeight),
+                                      cell.Text, locked ? d->lockedRowForeColor : d->rowForeColor);
                     break;
-                }
                 case WGridListCell::ImageCell:
                 case WGridListCell::CheckCell: {
                     const QImage* image = cell.Type == WGridListCell::ImageCell

@@ -2,6 +2,7 @@
 
 #include "WGridListColumn.h"
 #include "WGridListRowLocator_p.h"
+#include "WGridListTextCache_p.h"
 #include "WLineEdit.h"
 
 #include <QImage>
@@ -37,6 +38,7 @@ struct WGridListPrivate
     // Recoloured copies of the check glyphs, kept premultiplied: the form the painter blends.
     QImage checkedImage;
     QImage uncheckImage;
+    WGridListTextCache textCache;
 
     QRect headerRect;
     QRect rowsRect;
