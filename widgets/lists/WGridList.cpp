@@ -308,8 +308,10 @@ void WGridList::CellControlLayout(int column)
         WBase* widget = row->Cells[column].Widget();
         if (!widget)
             continue;
+        // Qt takes sizes beyond its limits as they are, and QRect would overflow on them.
         if (widget->Dock() == DockType::Fill)
-            widget->setGeometry(0, 0, width, d->rowHeight);
+            widget->setGeometry(0, 0, qBound(0, width, QWIDGETSIZE_MAX),
+                                qBound(0, d->rowHeight, QWIDGETSIZE_MAX));
         if (auto* panel = qobject_cast<WPanel*>(widget))
             panel->ComputeContainerArea();
         if (auto* label = qobject_cast<WLabel*>(widget))
