@@ -1,7 +1,9 @@
 // The model shared between a worker thread that changes it under Lock and the GUI thread that
-// reads it only when TryLock succeeds. Also built with ThreadSanitizer by the test command,
-// which fails on any access the lock does not order. Synchronisation outside the model uses
-// std::thread and std::atomic only, which the sanitizer sees; Qt's own primitives it does not.
+// reads it only when TryLock succeeds, alone and behind a shown grid list. Also built with
+// ThreadSanitizer by the test command, which fails on any access the lock does not order.
+// Synchronisation outside the model uses std::thread and std::atomic only, which the sanitizer
+// sees; Qt's own primitives it does not.
+#include "WGridList.h"
 #include "WGridListData.h"
 
 #include <QImage>
@@ -218,7 +220,100 @@ private slots:
         s.data.Clear();
         s.data.Unlock();
     }
+
+    // A shown grid repaints and scrolls while a worker refills and sorts its model under the
+    // lock, over and over. Now and then the GUI thread takes the lock itself to have the grid
+    // read the model again, as an application does after a change.
+    void gridPaintsWhileWorkerChangesModel()
+    {
+        Shared s;
+        QRandomGenerator seed(3);
+        s.data.Lock();
+        Fill(s, seed, 300);
+        s.data.Unlock();
+        s.image.fill(Qt::darkGreen);
+
+        const QColor rows(10, 200, 10);
+        WGridList grid;
+        grid.SetBackColor(Qt::white);
+        grid.SetDoubleRowBackColor(rows);
+        grid.SetSingleRowBackColor(rows);
+        grid.SetRowForeColor(Qt::black);
+        grid.SetCheckFlagColor(Qt::blue);
+        grid.resize(320, 240);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.SetColumnWidth({90, 50, 30, 40, 90});
+        grid.SetDataSource(&s.data);
+        grid.UpdateData();
+
+        constexpr int iterations = 300;
+        constexpr int handshakeEvery = 10;
+        std::atomic<bool> done{false};
+        std::atomic<int> frames{0};
+        std::atomic<int> missedHandshakes{0};
+        std::thread worker([&] {
+            QRandomGenerator rng(99);
+            for (int i = 0; i < iterations; ++i) {
+                s.data.Lock();
+                s.data.Clear();
+                Fill(s, rng, rng.bounded(0, 400));
+                s.data.Unlock();
+                for (int k = 0; k < 3; ++k) {
+                    s.data.Lock();
+                    s.data.Sort(rng.bounded(columnCount));
+                    s.sorted = true;
+                    s.data.Unlock();
+                }
+                if (i % handshakeEvery == 0) {
+                    const int seen = frames.load();
+                    const auto deadline = Clock::now() + std::chrono::seconds(30);
+                    while (frames.load() == seen && Clock::now() < deadline)
+                        std::this_thread::yield();
+                    if (frames.load() == seen)
+                        ++missedHandshakes;
+                }
+            }
+            done = true;
+        });
+
+        QRandomGenerator rng(1);
+        int withRows = 0;
+        int frame = 0;
+        while (!done.load()) {
+            grid.SetVScrollBarValue(rng.bounded(qMax(grid.ScrollSize().height(), 1)));
+            grid.SetHScrollBarValue(rng.bounded(120));
+            if (frame % 2) {
+                grid.repaint();
+            } else {
+                // Rows drawn, or background only when the worker had the lock (or no rows).
+                const QImage image = grid.grab().toImage();
+                int green = 0;
+                for (int x = 0; x < image.width(); ++x)
+                    green += image.pixelColor(x, 40) == rows ? 1 : 0;
+                withRows += green > 50 ? 1 : 0;
+            }
+            if (frame % 25 == 24) {
+                s.data.Lock();
+                grid.UpdateData();
+                s.data.Unlock();
+            }
+            QCoreApplication::processEvents();
+            ++frame;
+            ++frames;
+        }
+        worker.join();
+        QCOMPARE(missedHandshakes.load(), 0);
+        QVERIFY(frame >= iterations / handshakeEvery);
+        QVERIFY(withRows > 0);
+
+        grid.UpdateData();
+        s.data.Lock();
+        QCOMPARE(ReadEverything(s), QString());
+        s.data.Unlock();
+        grid.SetDataSource(nullptr);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestWGridListThreads)
+QTEST_MAIN(TestWGridListThreads)
 #include "tst_wgridlistthreads.moc"
