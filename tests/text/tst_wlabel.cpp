@@ -87,17 +87,25 @@ void TestWLabel::randomInput()
 {
     WLabel label;
     label.resize(260, 40);
-    label.SetCanSelectText(true);
     label.SetText(QStringLiteral("Random input over a selectable label"));
     WexalTest::RandomInputOptions options;
-    options.steps = 1500;
-    // Long and non-ASCII texts, set and appended, in any font, with the harness's keys and drags.
+    options.steps = 400;
+    // Long and non-ASCII texts, set and appended, in any font, partly selected and copied.
     options.action = [](QRandomGenerator& rng, QWidget* w) {
         auto* l = static_cast<WLabel*>(w);
         const QString text = WexalTest::RandomText(rng);
         l->Text().size() > 6000 || rng.bounded(2) ? l->SetText(text) : l->AppendText(text);
         l->setFont(QFont(l->font().family(), rng.bounded(1, 40)));
         l->UpdateSelectedTextBounding(WexalTest::ExtremeInt(rng));
+        // A drag over part of the text, then the copy shortcut.
+        l->setEnabled(true);
+        l->SetCanSelectText(true);
+        const int right = qMax(0, l->TextBounding().right()) + 20;
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseMove}) {
+            QMouseEvent e(type, QPointF(rng.bounded(-20, right), 10), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(l, &e);
+        }
         pressCopy(l);
     };
     options.invariant = [](QWidget* w) -> QString {
