@@ -247,7 +247,6 @@ void TestWLineEdit::scrollingKeepsCaretVisible()
         QTest::keyClick(&e, Qt::Key_Backspace);
         last = qMax(qMax(0, last - removed), e.CaretLocation() - area + 1);
         QCOMPARE(e.ScrollOffset(), last);
-        QVERIFY(e.CaretLocation() - last < area);
     }
     QCOMPARE(last, 0);
 }
@@ -269,7 +268,9 @@ void TestWLineEdit::randomInput()
             sendKey(e, Qt::Key_unknown, text.left(rng.bounded(1, 6)));
         else // pasting long and non-ASCII strings
             sendKey(e, Qt::CTRL | Qt::Key_V);
-        e->InsertText(WexalTest::ExtremeInt(rng), text.left(rng.bounded(0, 10)));
+        QInputMethodEvent commit; // and an input method's commit
+        commit.setCommitString(text.left(rng.bounded(0, 10)));
+        QApplication::sendEvent(e, &commit);
         e->ComputeCaretIndex(WexalTest::ExtremeInt(rng));
         e->UpdateSelectedTextBounding(WexalTest::ExtremeInt(rng));
     };
