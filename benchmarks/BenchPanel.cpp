@@ -48,6 +48,7 @@ void WexalDockLayout(benchmark::State& state, bool shown)
     const int n = int(state.range(0));
     Window window(shown);
     auto* panel = new WPanel(&window.top);
+    panel->SetBackColor(Qt::transparent); // the Qt side paints no background either
     panel->resize(400, n * rowHeight);
     // The docked rows fill the upper half; the anchored ones sit in rows below them.
     for (int i = 0; i < n; ++i) {
@@ -68,7 +69,7 @@ void WexalDockLayout(benchmark::State& state, bool shown)
         width = width == 400 ? 401 : 400;
         panel->resize(width, n * rowHeight);
         if (!shown)
-            panel->ComputeContainerArea(); // what the resize event does once shown
+            panel->ComputeContainerArea();    // what the resize event does once shown
         QCoreApplication::sendPostedEvents(); // as the event loop does: all receivers
     }
     state.SetItemsProcessed(state.iterations() * n);
