@@ -93,10 +93,8 @@ private slots:
         }
         // Qt delivers a double click as press, release, double click, release: a check cell
         // toggles once. Right of the last column it names no column.
-        for (const QPoint pos : {QPoint(250, 40), QPoint(50, 40)}) {
-            MouseMove(&f.grid, pos);
+        for (const QPoint pos : {QPoint(250, 40), QPoint(50, 40)})
             QTest::mouseDClick(f.grid.windowHandle(), Qt::LeftButton, {}, pos);
-        }
         f.data->ColumnCount = 1; // check cells of columns the model does not have stay as they are
         Click(f.grid, QPoint(150, 40));
         QCOMPARE(log,

@@ -99,17 +99,15 @@ private slots:
             }
             return QString();
         };
-        // Rows and their text in one colour, broken only by images and check marks, which are
-        // right of the first column.
+        // Rows and their text in one colour, broken only by the images right of the first column.
         f.grid.SetSingleRowBackColor(doubleRow);
         f.grid.SetRowForeColor(doubleRow);
-        f.grid.SetCheckFlagColor(Qt::blue);
         f.Show(QSize(320, 240));
-        std::atomic<int> frames{0};
+        std::atomic<int> reads{0}; // frames that found the model free
         std::atomic<bool> done{false}, stalled{false};
         std::thread worker([&] {
             QRandomGenerator rng(42);
-            for (int i = 0; i < 100; ++i) {
+            for (int i = 0; i < 300; ++i) {
                 data.Lock();
                 fill(rng, rng.bounded(3, 300));
                 data.Unlock();
@@ -122,15 +120,16 @@ private slots:
                     data.RemoveRow(k ? -1 : rowCount); // out of range: nothing happens
                     data.Unlock();
                 }
-                // Lets the GUI thread in now and then, however the threads are scheduled.
-                stalled = stalled || (i % 10 == 0 && !AwaitChange(frames, frames));
+                // Lets the GUI thread in, however the threads are scheduled.
+                stalled = stalled || !AwaitChange(reads, reads);
             }
             done = true;
         });
         QString error;
         int withRows = 0;
-        for (int frame = 0; !done; ++frame, ++frames) {
-            if (data.TryLock()) {
+        for (int frame = 0; !done; ++frame) {
+            const bool read = data.TryLock();
+            if (read) {
                 error = error.isEmpty() ? check() : error;
                 data.Unlock();
             }
@@ -145,6 +144,7 @@ private slots:
                 data.Unlock();
             }
             QCoreApplication::processEvents();
+            reads += read;
         }
         worker.join();
         QCOMPARE(error, QString());
