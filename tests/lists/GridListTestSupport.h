@@ -1,12 +1,12 @@
 #pragma once
 
-// Shared by the grid list's view and input tests: a model and a grid styled in colours that
-// are easy to tell apart in a grab, and the geometry they share.
+// Shared by the grid list's tests: a grid styled in colours that are easy to tell apart in a
+// grab, over a model it does not own, and the plain walk that the fast lookup of the first
+// visible row must agree with.
 
 #include "WGridList.h"
 #include "WGridListData.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QTest>
 
@@ -14,99 +14,53 @@
 
 namespace GridTest {
 
-const QColor back(255, 255, 255);
-const QColor headerBack(30, 40, 50);
-const QColor headerBackHover(60, 70, 80);
-const QColor headerFore(200, 200, 200);
-const QColor headerForeHover(250, 250, 0);
-const QColor gridLine(255, 0, 255);
-const QColor doubleRow(10, 200, 10);
-const QColor singleRow(10, 10, 200);
-const QColor selectedRow(200, 10, 10);
-const QColor rowFore(0, 0, 0);
-const QColor lockedFore(250, 150, 0);
-const QColor checkFlag(0, 128, 255);
+const QColor back(255, 255, 255), headerBack(30, 40, 50), doubleRow(10, 200, 10),
+    singleRow(10, 10, 200), selectedRow(200, 10, 10), rowFore(0, 0, 0), lockedFore(250, 150, 0);
+constexpr int headerHeight = 30, rowHeight = 20; // the grid's defaults
 
-constexpr int headerHeight = 30;
-constexpr int rowHeight = 20;
-
-inline void Settle()
-{
-    for (int i = 0; i < 6; ++i)
-        QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
-inline void Style(WGridList& grid)
-{
-    grid.SetBackColor(back);
-    grid.SetColumnHeaderBackColor(headerBack);
-    grid.SetColumnHeaderBackColorHover(headerBackHover);
-    grid.SetColumnHeaderForeColor(headerFore);
-    grid.SetColumnHeaderForeColorHover(headerForeHover);
-    grid.SetColumnHeaderGridLineColor(gridLine);
-    grid.SetDoubleRowBackColor(doubleRow);
-    grid.SetSingleRowBackColor(singleRow);
-    grid.SetSelectedRowBackColor(selectedRow);
-    grid.SetRowForeColor(rowFore);
-    grid.SetLockedRowForeColor(lockedFore);
-}
-
-// A model of rows whose every cell is empty text, for tests that fill cells themselves.
-inline void AddRows(WGridListData& data, int count)
-{
-    for (int i = 0; i < count; ++i)
-        data.AddRow(data.CreateRow());
-}
-
-inline void Show(QWidget& w, const QSize& size)
-{
-    w.resize(size);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    Settle();
-}
-
-// The grid's own top-level grab, as RGB values.
 inline QImage Grab(QWidget& w)
 {
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline int CountColour(const QImage& image, const QRect& area, const QColor& colour)
-{
-    int n = 0;
-    const QRect r = area & image.rect();
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += image.pixelColor(x, y) == colour ? 1 : 0;
-    return n;
-}
-
-// A grid showing a model of the given column widths, styled, with the model set and read.
+// A styled grid over a model of empty rows with one column per width, read by UpdateData.
 struct Fixture
 {
     explicit Fixture(const QVector<int>& widths, int rows = 0)
         : data(std::make_unique<WGridListData>(widths.size()))
     {
-        Style(grid);
+        grid.SetBackColor(back);
+        grid.SetColumnHeaderBackColor(headerBack);
+        grid.SetDoubleRowBackColor(doubleRow);
+        grid.SetSingleRowBackColor(singleRow);
+        grid.SetSelectedRowBackColor(selectedRow);
+        grid.SetRowForeColor(rowFore);
+        grid.SetLockedRowForeColor(lockedFore);
         grid.SetColumnWidth(widths);
-        AddRows(*data, rows);
+        for (int i = 0; i < rows; ++i)
+            data->AddRow(data->CreateRow());
         grid.SetDataSource(data.get());
         grid.UpdateData();
     }
-    // The scrolled width is at least the area's width when the columns are applied, so they
-    // are applied again once the grid has its real size.
     void Show(const QSize& size)
     {
-        GridTest::Show(grid, size);
-        grid.ApplyColumn();
-        Settle();
+        grid.resize(size);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
     }
-
-    // Declared first, destroyed last: the grid never outlives what it shows.
-    std::unique_ptr<WGridListData> data;
+    std::unique_ptr<WGridListData> data; // declared first, destroyed after the grid
     WGridList grid;
 };
+
+// The first visible row whose bottom lies below the scroll offset and how far into it the
+// offset is, walked from the top; (0, 0) when no row does.
+inline QPair<int, int> Walk(const QList<WGridListRow*>& rows, int height, int value)
+{
+    qint64 remaining = value; // what is left of the offset past the rows walked so far
+    for (int r = 0; r < rows.size(); ++r)
+        if (rows.at(r) && rows.at(r)->Visible && (remaining -= height) < 0)
+            return {r, int(remaining + height)};
+    return {0, 0};
+}
 
 } // namespace GridTest
