@@ -88,9 +88,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QVariant>("value");
-        QTest::newRow("Radius") << QByteArray("Radius") << QVariant(6);
         QTest::newRow("BackColor") << QByteArray("BackColor") << QVariant(QColor(Qt::red));
-        QTest::newRow("BorderWidth") << QByteArray("BorderWidth") << QVariant(3);
         QTest::newRow("Border") << QByteArray("Border")
                                 << QVariant::fromValue(PositionFlag::Flags(PositionFlag::All));
     }
