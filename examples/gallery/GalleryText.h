@@ -1,23 +1,14 @@
 #pragma once
 
-#include "WBase.h"
+#include "WLabel.h"
 
-// A caption for the gallery's own chrome (titles, notes). Draws its text in ForeColor with
-// the widget's font; it keeps the gallery independent of the label widget under show.
-class GalleryText : public WBase
+// A caption for the gallery's own chrome (titles, notes): a read-only WLabel with the gallery's
+// font size, weight and ink, sized to its text.
+class GalleryText : public WLabel
 {
     Q_OBJECT
 
 public:
     GalleryText(const QString& text, QWidget* parent, int pointSize = 10, bool bold = false,
                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
-
-    void SetText(const QString& text);
-
-protected:
-    void Paint(QPainter* painter) override;
-
-private:
-    QString text;
-    Qt::Alignment alignment;
 };
