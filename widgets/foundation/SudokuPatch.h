@@ -1,0 +1,47 @@
+#pragma once
+
+#include "wexal_export.h"
+
+#include <QPixmap>
+#include <QSize>
+
+#include <memory>
+
+class QPainter;
+struct SudokuPatchPrivate;
+
+// A nine-patch image: a small source cut into a 3 x 3 grid by four margins, composed on demand
+// at any size with the corners copied unscaled, the edges stretched along their side and the
+// centre stretched both ways. Shadows and frame images use it.
+//
+// Compose with Resize only when the wanted size changes; Paint is then a single blit.
+class WEXAL_EXPORT SudokuPatch
+{
+public:
+    // Margins that do not fit the source (left + right wider than it, top + bottom taller, or
+    // any of them negative) are all taken as 0, and nothing is cut: the image composes to
+    // transparent.
+    SudokuPatch(const QPixmap& source, int top, int bottom, int left, int right);
+    ~SudokuPatch();
+
+    SudokuPatch(const SudokuPatch&) = delete;
+    SudokuPatch& operator=(const SudokuPatch&) = delete;
+
+    // Composes the image at size; an empty size gives a null image.
+    void Resize(const QSize& size);
+    // Draws the last composed image at (0, 0); nothing before the first Resize.
+    void Paint(QPainter* painter);
+    // The size of the last composed image (a null size before the first Resize).
+    QSize Size() const;
+
+    int Top() const;
+    int Bottom() const;
+    int Left() const;
+    int Right() const;
+
+    // When set, Resize leaves the centre out and it stays transparent.
+    bool skipCenter = false;
+
+private:
+    const std::unique_ptr<SudokuPatchPrivate> d;
+};
