@@ -232,13 +232,13 @@ void WTabControl::RemovePage(int index)
 {
     if (index < 0 || index >= Count())
         return;
-    TakeOut(index);
+    TakeOut(index, false);
 }
 
-// What RemovePage does, also for pages that leave by deletion or reparenting: the list closes
-// up, the selected index stays on the page it named, and losing the selected page selects the
-// one before it.
-void WTabControl::TakeOut(int index)
+// What RemovePage does, also for pages that leave by deletion or reparenting (leaving; Qt
+// reports it before the page's parent changes): the list closes up, the selected index stays on the
+// page it named, and losing the selected page selects the one before it.
+void WTabControl::TakeOut(int index, bool leaving)
 {
     const PageEntry entry = d->pages[size_t(index)];
     d->pages.erase(d->pages.begin() + index);
@@ -251,11 +251,16 @@ void WTabControl::TakeOut(int index)
         --d->selectedIndex;
     }
 
+    // A removed page leaves its hidden tab with the control, as it leaves itself; a page that
+    // went to another parent takes its tab back, so that the tab does not die with the control.
     const WAliveGuard alive(this);
     if (entry.page) {
         WButton* tab = entry.page->TabButton();
         if (tab && tab->parent() == this) {
-            tab->hide();
+            if (!leaving)
+                tab->hide();
+            else
+                tab->setParent(nullptr);
             if (!alive)
                 return;
         }
@@ -372,7 +377,7 @@ bool WTabControl::event(QEvent* e)
             if (d->pages[i].object != child)
                 continue;
             const WAliveGuard alive(this);
-            TakeOut(int(i));
+            TakeOut(int(i), true);
             if (!alive)
                 return true;
             break;

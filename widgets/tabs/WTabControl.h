@@ -78,7 +78,7 @@ protected:
     void Paint(QPainter* painter) override;
 
 private:
-    void TakeOut(int index);
+    void TakeOut(int index, bool leaving);
 
     const std::unique_ptr<WTabControlPrivate> d;
 };
