@@ -14,7 +14,7 @@ struct WTreeViewPrivate
 };
 
 WTreeView::WTreeView(QWidget* parent)
-    : WBase(parent), TreeView(new QTreeView(this)), d(std::make_unique<WTreeViewPrivate>())
+    : WBase(parent), d(std::make_unique<WTreeViewPrivate>()), TreeView(new QTreeView(this))
 {
     d->view = TreeView;
     TreeView->move(0, 0);

@@ -18,6 +18,8 @@ struct WTreeViewPrivate;
 class WEXAL_EXPORT WTreeView : public WBase
 {
     Q_OBJECT
+    // First of the members: constructing the inner view already sends the wrapper events.
+    const std::unique_ptr<WTreeViewPrivate> d;
 
 public:
     explicit WTreeView(QWidget* parent = nullptr);
@@ -36,7 +38,4 @@ protected:
 
 private slots:
     void CustomContextMenuEvent(const QPoint& pos);
-
-private:
-    const std::unique_ptr<WTreeViewPrivate> d;
 };
