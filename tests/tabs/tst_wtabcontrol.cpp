@@ -76,50 +76,46 @@ class TestWTabControl : public QObject
     Q_OBJECT
 
 private slots:
+    // Two or more pages in a 200 x 200 control with 50 x 20 tabs: every page at one rectangle,
+    // the tabs one after another from the first, the padding panel after the last.
     void layout_data()
     {
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("border");
         QTest::addColumn<QString>("pages"); // t: a page with a tab, n: one without
         QTest::addColumn<QRect>("pageRect");
-        QTest::addColumn<QVector<QRect>>("tabs");
+        QTest::addColumn<QRect>("firstTab");
+        QTest::addColumn<QPoint>("step");
         QTest::addColumn<QRect>("padding"); // null: hidden
         using P = PositionType;
-        using R = QVector<QRect>;
+        const QPoint across(50, 0), down(0, 20);
         QTest::newRow("top") << int(P::Top) << 0 << "tt" << QRect(0, 20, 200, 180)
-                             << R{{0, 0, 50, 20}, {50, 0, 50, 20}} << QRect(100, 0, 100, 20);
-        QTest::newRow("top, border 2")
-            << int(P::Top) << 2 << "tt" << QRect(2, 22, 196, 176)
-            << R{{2, 2, 50, 20}, {52, 2, 50, 20}} << QRect(102, 2, 98, 20);
+                             << QRect(0, 0, 50, 20) << across << QRect(100, 0, 100, 20);
+        QTest::newRow("top, border 2") << int(P::Top) << 2 << "tt" << QRect(2, 22, 196, 176)
+                                       << QRect(2, 2, 50, 20) << across << QRect(102, 2, 98, 20);
         QTest::newRow("bottom") << int(P::Bottom) << 0 << "tt" << QRect(0, 0, 200, 180)
-                                << R{{0, 180, 50, 20}, {50, 180, 50, 20}}
-                                << QRect(100, 180, 100, 20);
+                                << QRect(0, 180, 50, 20) << across << QRect(100, 180, 100, 20);
         // The bar starts below H - th by the border: its last two rows lie outside.
         QTest::newRow("bottom, border 2")
-            << int(P::Bottom) << 2 << "tt" << QRect(2, 2, 196, 176)
-            << R{{2, 182, 50, 20}, {52, 182, 50, 20}} << QRect(102, 182, 98, 20);
+            << int(P::Bottom) << 2 << "tt" << QRect(2, 2, 196, 176) << QRect(2, 182, 50, 20)
+            << across << QRect(102, 182, 98, 20);
         QTest::newRow("left") << int(P::Left) << 0 << "tt" << QRect(50, 0, 150, 200)
-                              << R{{0, 0, 50, 20}, {0, 20, 50, 20}} << QRect(0, 40, 50, 160);
-        QTest::newRow("left, border 2")
-            << int(P::Left) << 2 << "tt" << QRect(52, 2, 146, 196)
-            << R{{2, 2, 50, 20}, {2, 22, 50, 20}} << QRect(2, 42, 50, 158);
+                              << QRect(0, 0, 50, 20) << down << QRect(0, 40, 50, 160);
+        QTest::newRow("left, border 2") << int(P::Left) << 2 << "tt" << QRect(52, 2, 146, 196)
+                                        << QRect(2, 2, 50, 20) << down << QRect(2, 42, 50, 158);
         QTest::newRow("right") << int(P::Right) << 0 << "tt" << QRect(0, 0, 150, 200)
-                               << R{{150, 0, 50, 20}, {150, 20, 50, 20}} << QRect(150, 40, 50, 160);
+                               << QRect(150, 0, 50, 20) << down << QRect(150, 40, 50, 160);
         QTest::newRow("right, border 2")
-            << int(P::Right) << 2 << "tt" << QRect(2, 2, 146, 196)
-            << R{{152, 2, 50, 20}, {152, 22, 50, 20}} << QRect(152, 42, 50, 158);
+            << int(P::Right) << 2 << "tt" << QRect(2, 2, 146, 196) << QRect(152, 2, 50, 20) << down
+            << QRect(152, 42, 50, 158);
         QTest::newRow("tabless page takes no room")
-            << int(P::Top) << 0 << "tnt" << QRect(0, 20, 200, 180)
-            << R{{0, 0, 50, 20}, {50, 0, 50, 20}} << QRect(100, 0, 100, 20);
-        QTest::newRow("no tabs at all")
-            << int(P::Left) << 0 << "nn" << QRect(50, 0, 150, 200) << R{} << QRect(0, 0, 50, 200);
+            << int(P::Top) << 0 << "tnt" << QRect(0, 20, 200, 180) << QRect(0, 0, 50, 20) << across
+            << QRect(100, 0, 100, 20);
+        QTest::newRow("no tabs at all") << int(P::Left) << 0 << "nn" << QRect(50, 0, 150, 200)
+                                        << QRect() << down << QRect(0, 0, 50, 200);
+        // Placed past the end all the same; the padding panel has no room left.
         QTest::newRow("tabs past the end") << int(P::Top) << 0 << "ttttt" << QRect(0, 20, 200, 180)
-                                           << R{{0, 0, 50, 20},
-                                                {50, 0, 50, 20},
-                                                {100, 0, 50, 20},
-                                                {150, 0, 50, 20},
-                                                {200, 0, 50, 20}}
-                                           << QRect();
+                                           << QRect(0, 0, 50, 20) << across << QRect();
     }
     void layout()
     {
@@ -127,7 +123,8 @@ private slots:
         QFETCH(int, border);
         QFETCH(QString, pages);
         QFETCH(QRect, pageRect);
-        QFETCH(QVector<QRect>, tabs);
+        QFETCH(QRect, firstTab);
+        QFETCH(QPoint, step);
         QFETCH(QRect, padding);
         Shown s;
         s.c.SetTabBarPosition(PositionType::Types(position));
@@ -135,17 +132,16 @@ private slots:
         for (QChar kind : pages)
             s.c.AddPage(makePage(QString(), kind == QLatin1Char('t')));
         settle();
-        QVector<QRect> placed;
+        QRect tab = firstTab;
         for (int i = 0; i < s.c.Count(); ++i) {
-            WTabPage* p = s.c.Page(i);
-            QCOMPARE(p->geometry(), pageRect);
-            if (WButton* tab = p->TabButton()) {
-                placed << tab->geometry();
-                QCOMPARE(tab->Tag, i);
-                QVERIFY(tab->isVisible());
+            QCOMPARE(s.c.Page(i)->geometry(), pageRect);
+            if (WButton* b = s.c.Page(i)->TabButton()) {
+                QCOMPARE(b->geometry(), tab);
+                QCOMPARE(b->Tag, i);
+                QVERIFY(b->isVisible());
+                tab.translate(step);
             }
         }
-        QCOMPARE(placed, tabs);
         WPanel* pad = paddingPanel(s.c);
         QCOMPARE(pad->isVisible(), !padding.isNull());
         if (!padding.isNull())
@@ -174,28 +170,31 @@ private slots:
         QCOMPARE(s.c.TabBarPosition(), PositionType::Right);
     }
 
-    void everyInsertSelectsTheNewPage()
+    // Every insertion selects the new page; a page inserted again moves, with one connection.
+    void insertion()
     {
         Shown s;
         QSignalSpy spy(&s.c, &WTabControl::SelectedPageChanged);
         QCOMPARE(s.c.SelectedIndex(), -1);
-        auto* a = makePage();
-        auto* b = makePage();
-        auto* front = makePage();
-        auto* middle = makePage();
+        WTabPage *a = makePage(), *b = makePage(), *front = makePage(), *middle = makePage();
         s.c.AddPage(a);
         s.c.AddPage(b);
         s.c.InsertPage(0, front);
         s.c.InsertPage(1, middle);
         QCOMPARE(emitted(spy), (QList<int>{0, 1, 0, 1}));
-        QCOMPARE(s.c.Page(1), middle);
-        QCOMPARE(s.c.SelectedIndex(), 1);
-        QCOMPARE(s.SelectionShown(), QString());
-        const QList<WTabPage*> order{front, middle, a, b};
+        s.c.InsertPage(3, front);
+        s.c.AddPage(front); // already last and selected: moved onto itself
+        QCOMPARE(emitted(spy), (QList<int>{0, 1, 0, 1, 3, 3}));
+        const QList<WTabPage*> order{middle, a, b, front};
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(s.c.Page(i), order[i]);
             QCOMPARE(s.c.Page(i)->TabButton()->Tag, i);
         }
+        QCOMPARE(s.SelectionShown(), QString());
+        spy.clear();
+        s.c.SetSelectedIndex(0);
+        QMetaObject::invokeMethod(front->TabButton(), "Clicked");
+        QCOMPARE(emitted(spy), (QList<int>{0, 3}));
     }
 
     void setSelectedIndex_data()
@@ -227,46 +226,77 @@ private slots:
         QCOMPARE(spy.count(), emissions.count());
     }
 
-    void removal_data()
+    // However a page leaves the control, the list closes up, the tabs are renumbered and the
+    // selection moves as RemovePage moves it.
+    void leaving_data()
     {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<int>("selectFirst");
-        QTest::addColumn<int>("remove");
+        QTest::addColumn<int>("leaving");
         QTest::addColumn<int>("selected"); // afterwards, as the index of the original list
         QTest::addColumn<QList<int>>("emissions");
-        QTest::newRow("selected last selects the one before") << 2 << 2 << 1 << QList<int>{1};
-        QTest::newRow("selected first leaves none, silently") << 0 << 0 << -1 << QList<int>{};
-        QTest::newRow("before the selected keeps it") << 2 << 0 << 2 << QList<int>{};
-        QTest::newRow("after the selected keeps it") << 0 << 1 << 0 << QList<int>{};
-        QTest::newRow("out of range, negative") << 1 << -1 << 1 << QList<int>{};
-        QTest::newRow("out of range, past the end") << 1 << 3 << 1 << QList<int>{};
+        for (const char* how : {"remove", "delete", "reparent", "other control"}) {
+            const QByteArray h(how);
+            const QString w = QString::fromLatin1(how);
+            QTest::newRow(h + ", selected last") << w << 2 << 2 << 1 << QList<int>{1};
+            QTest::newRow(h + ", selected first") << w << 0 << 0 << -1 << QList<int>{};
+            QTest::newRow(h + ", before the selected") << w << 2 << 0 << 2 << QList<int>{};
+            QTest::newRow(h + ", after the selected") << w << 0 << 1 << 0 << QList<int>{};
+        }
+        QTest::newRow("remove -1") << "remove" << 1 << -1 << 1 << QList<int>{};
+        QTest::newRow("remove past the end") << "remove" << 1 << 3 << 1 << QList<int>{};
     }
-    void removal()
+    void leaving()
     {
+        QFETCH(QString, how);
         QFETCH(int, selectFirst);
-        QFETCH(int, remove);
+        QFETCH(int, leaving);
         QFETCH(int, selected);
         QFETCH(QList<int>, emissions);
-        Shown s(3);
-        const QList<WTabPage*> before{s.c.Page(0), s.c.Page(1), s.c.Page(2)};
-        s.c.SetSelectedIndex(selectFirst);
-        QSignalSpy spy(&s.c, &WTabControl::SelectedPageChanged);
-        s.c.RemovePage(remove);
+        WTabControl other;
+        QWidget elsewhere;
+        auto s = std::make_unique<Shown>(3);
+        const QList<WTabPage*> before{s->c.Page(0), s->c.Page(1), s->c.Page(2)};
+        s->c.SetSelectedIndex(selectFirst);
+        QSignalSpy spy(&s->c, &WTabControl::SelectedPageChanged);
+        WTabPage* page = before.value(leaving);
+        const QPointer<WButton> tab = page ? page->TabButton() : nullptr;
+        if (how == QLatin1String("remove"))
+            s->c.RemovePage(leaving);
+        else if (how == QLatin1String("delete"))
+            delete page;
+        else if (how == QLatin1String("reparent"))
+            page->setParent(&elsewhere);
+        else
+            other.AddPage(page);
         QCOMPARE(emitted(spy), emissions);
-        const bool inRange = remove >= 0 && remove < 3;
-        QCOMPARE(s.c.Count(), inRange ? 2 : 3);
-        QCOMPARE(s.c.IndexOf(before.value(selected)), s.c.SelectedIndex());
-        QCOMPARE(s.SelectionShown(), QString());
-        for (int i = 0; i < s.c.Count(); ++i)
-            QCOMPARE(s.c.Page(i)->TabButton()->Tag, i);
-        if (!inRange)
-            return;
-        // The removed page stays where it was, still a child; only its tab is gone.
-        WTabPage* gone = before[remove];
-        QCOMPARE(gone->parent(), &s.c);
-        QVERIFY(!gone->TabButton()->isVisible());
-        QCOMPARE(gone->isVisible(), remove == selectFirst);
-        QCOMPARE(gone->geometry(), QRect(0, 20, 200, 180));
-        QCOMPARE(s.c.IndexOf(gone), -1);
+        QCOMPARE(s->c.Count(), page ? 2 : 3);
+        QCOMPARE(s->c.IndexOf(page), -1);
+        QCOMPARE(s->c.IndexOf(before.value(selected)), s->c.SelectedIndex());
+        QCOMPARE(s->SelectionShown(), QString());
+        for (int i = 0; i < s->c.Count(); ++i)
+            QCOMPARE(s->c.Page(i)->TabButton()->Tag, i);
+        if (how == QLatin1String("remove") && page) {
+            // Left where it was, still a child, shown if it was; only its tab is hidden.
+            QCOMPARE(page->parent(), &s->c);
+            QVERIFY(tab->isHidden());
+            QCOMPARE(page->isVisible(), leaving == selectFirst);
+            QCOMPARE(page->geometry(), QRect(0, 20, 200, 180));
+        }
+        if (how == QLatin1String("reparent")) // the tab goes back to its page
+            QVERIFY(tab && tab->parent() == nullptr && tab->isHidden());
+        if (how == QLatin1String("other control")) {
+            QCOMPARE(other.Page(0), page);
+            QCOMPARE(tab->parent(), &other);
+            // Its tab selects in the new control only.
+            other.AddPage(makePage());
+            QMetaObject::invokeMethod(tab, "Clicked");
+            QCOMPARE(other.SelectedIndex(), 0);
+            QCOMPARE(emitted(spy), emissions);
+        }
+        s.reset(); // no double delete of anything that left
+        if (how == QLatin1String("reparent") || how == QLatin1String("other control"))
+            QVERIFY(tab); // went elsewhere with its page
     }
 
     void tabClicks()
@@ -345,91 +375,6 @@ private slots:
             }
         }
         QCOMPARE(s.c.TabBarSize(), QSize());
-    }
-
-    // However a page leaves the control, the list closes up and the selection moves as
-    // RemovePage would move it.
-    void pagesLeaving_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("selectFirst");
-        QTest::addColumn<int>("leaving");
-        QTest::addColumn<int>("selected"); // afterwards, as the index of the original list
-        QTest::addColumn<QList<int>>("emissions");
-        for (const char* how : {"delete", "reparent", "other control"}) {
-            const QByteArray h(how);
-            QTest::newRow(h + ", selected last")
-                << QString::fromLatin1(how) << 2 << 2 << 1 << QList<int>{1};
-            QTest::newRow(h + ", selected first")
-                << QString::fromLatin1(how) << 0 << 0 << -1 << QList<int>{};
-            QTest::newRow(h + ", before the selected")
-                << QString::fromLatin1(how) << 1 << 0 << 1 << QList<int>{};
-        }
-    }
-    void pagesLeaving()
-    {
-        QFETCH(QString, how);
-        QFETCH(int, selectFirst);
-        QFETCH(int, leaving);
-        QFETCH(int, selected);
-        QFETCH(QList<int>, emissions);
-        WTabControl other;
-        auto s = std::make_unique<Shown>(3);
-        const QList<WTabPage*> before{s->c.Page(0), s->c.Page(1), s->c.Page(2)};
-        s->c.SetSelectedIndex(selectFirst);
-        QSignalSpy spy(&s->c, &WTabControl::SelectedPageChanged);
-        QWidget elsewhere;
-        WTabPage* page = before[leaving];
-        QPointer<WButton> tab = page->TabButton();
-        if (how == QLatin1String("delete"))
-            delete page;
-        else if (how == QLatin1String("reparent"))
-            page->setParent(&elsewhere);
-        else
-            other.AddPage(page);
-        QCOMPARE(emitted(spy), emissions);
-        QCOMPARE(s->c.Count(), 2);
-        QCOMPARE(s->c.IndexOf(before[leaving]), -1);
-        QCOMPARE(s->c.IndexOf(before.value(selected)), s->c.SelectedIndex());
-        QCOMPARE(s->SelectionShown(), QString());
-        for (int i = 0; i < 2; ++i)
-            QCOMPARE(s->c.Page(i)->TabButton()->Tag, i);
-        if (how == QLatin1String("reparent")) // the tab goes back to its page
-            QVERIFY(tab && tab->parent() == nullptr && tab->isHidden());
-        if (how == QLatin1String("other control")) {
-            QCOMPARE(other.Page(0), page);
-            QCOMPARE(tab->parent(), &other);
-            // Its tab selects in the new control only.
-            other.AddPage(makePage());
-            QMetaObject::invokeMethod(tab, "Clicked");
-            QCOMPARE(other.SelectedIndex(), 0);
-            QCOMPARE(emitted(spy), emissions);
-        }
-        s.reset(); // no double delete of anything that left
-        if (how != QLatin1String("delete"))
-            QVERIFY(tab); // the page and its tab went elsewhere and survive
-    }
-
-    void insertedTwice()
-    {
-        Shown s(3);
-        WTabPage* p = s.c.Page(0);
-        QSignalSpy spy(&s.c, &WTabControl::SelectedPageChanged);
-        s.c.InsertPage(2, p);
-        QCOMPARE(s.c.Count(), 3);
-        QCOMPARE(s.c.IndexOf(p), 2);
-        QCOMPARE(emitted(spy), QList<int>{2});
-        s.c.AddPage(p); // already last and selected: moved onto itself
-        QCOMPARE(s.c.Count(), 3);
-        QCOMPARE(s.c.SelectedIndex(), 2);
-        QCOMPARE(s.SelectionShown(), QString());
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(s.c.Page(i)->TabButton()->Tag, i);
-        // One connection per tab: a click emits once.
-        spy.clear();
-        s.c.SetSelectedIndex(0);
-        QMetaObject::invokeMethod(p->TabButton(), "Clicked");
-        QCOMPARE(emitted(spy), (QList<int>{0, 2}));
     }
 
     void destructorDeletesListedPagesOnly()
