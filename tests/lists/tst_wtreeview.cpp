@@ -139,6 +139,7 @@ private slots:
         tree.resize(300, 200);
         window.show();
         WexalTest::RandomInputOptions options;
+        options.steps = 1500; // the view is Qt's own and costly to drive; the wrapper is thin
         options.action = [&model](QRandomGenerator& rng, QWidget* w) {
             auto* t = static_cast<WTreeView*>(w);
             switch (rng.bounded(4)) {
