@@ -1,0 +1,195 @@
+// Tabs: a tab control whose bar moves to any side at a click, with styled normal, hover, press
+// and selected tabs, and the four sides side by side.
+#include "GallerySection.h"
+#include "GalleryText.h"
+
+#include "WButton.h"
+#include "WPanel.h"
+#include "WTabControl.h"
+#include "WTabPage.h"
+#include "WTest.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace GalleryTheme;
+
+const QColor bar(0xF1, 0xF5, 0xF9);
+const QColor tabHover(0xE2, 0xE8, 0xF0);
+const QColor tabPress(0xCB, 0xD5, 0xE1);
+
+void gap(QWidget* parent, DockType::Types dock, int size)
+{
+    auto* spacer = new WTest(parent);
+    spacer->resize(size, size);
+    spacer->SetDock(dock);
+}
+
+// The side of a tab that faces the page carries the accent line of the selected tab.
+PositionFlag::Flags facingPage(PositionType::Types side)
+{
+    switch (side) {
+    case PositionType::Bottom:
+        return PositionFlag::Top;
+    case PositionType::Left:
+        return PositionFlag::Right;
+    case PositionType::Right:
+        return PositionFlag::Left;
+    default:
+        return PositionFlag::Bottom;
+    }
+}
+
+WTabPage* styledPage(const QString& tab, const QString& title, const QString& line)
+{
+    auto* page = new WTabPage;
+    page->SetBackColor(Qt::white);
+    page->SetPadding(WPadding{12, 10, 14, 14});
+    page->SetText(tab);
+    page->SetTabBarBackColor(bar);
+    page->SetTabBarBackColorHover(tabHover);
+    page->SetTabBarBackColorPress(tabPress);
+    page->SetTabBarBackColorSelected(Qt::white);
+    page->SetTabBarForeColor(muted);
+    page->SetTabBarForeColorHover(ink);
+    page->SetTabBarForeColorSelected(accent);
+    page->SetTabBarBorderWidth(2);
+    page->SetTabBarBorderColor(cardBorder);
+    page->SetTabBarBorderColorHover(QColor(0x94, 0xA3, 0xB8));
+    page->SetTabBarBorderColorSelected(accent);
+    if (!title.isEmpty()) {
+        page->resize(300, 200); // docked children are cut to the room of their first pass
+        auto* heading = new GalleryText(title, page, 10, true);
+        heading->SetDock(DockType::Top);
+        auto* text = new GalleryText(line, page, 8);
+        text->SetForeColor(muted);
+        text->SetDock(DockType::Top);
+    }
+    return page;
+}
+
+WTabControl* styledControl(QWidget* parent, const QSize& size, const QSize& tab)
+{
+    auto* tabs = new WTabControl(parent);
+    tabs->resize(size);
+    tabs->SetTabBarSize(tab);
+    tabs->SetBackColor(bar);
+    tabs->SetTabPaddingColor(bar);
+    tabs->SetBorder(PositionFlag::All);
+    tabs->SetBorderWidth(1);
+    tabs->SetBorderColor(cardBorder);
+    return tabs;
+}
+
+void moveBar(WTabControl* tabs, PositionType::Types side)
+{
+    tabs->SetTabBarPosition(side);
+    for (int i = 0; i < tabs->Count(); ++i)
+        tabs->Page(i)->SetTabBarBorder(facingPage(side));
+}
+
+void buildAnySide(WPanel* body)
+{
+    auto* switcher = new WPanel(body);
+    switcher->SetBackColor(Qt::transparent);
+    switcher->resize(body->width(), 28);
+    switcher->SetDock(DockType::Top);
+    auto* label = new GalleryText(QStringLiteral("Tab bar on"), switcher, 8);
+    label->SetForeColor(muted);
+    label->resize(78, 28);
+    label->SetDock(DockType::Left);
+    gap(body, DockType::Top, 10);
+
+    auto* tabs = styledControl(body, QSize(body->width(), body->height() - 38), QSize(84, 30));
+    tabs->SetDock(DockType::Fill);
+    tabs->AddPage(styledPage(QStringLiteral("Overview"), QStringLiteral("Overview"),
+                             QStringLiteral("Each tab is the page's own button.")));
+    tabs->AddPage(styledPage(QStringLiteral("Activity"), QStringLiteral("Activity"),
+                             QStringLiteral("The selected tab ignores hovering.")));
+    tabs->AddPage(styledPage(QStringLiteral("Settings"), QStringLiteral("Settings"),
+                             QStringLiteral("The padding panel ends the bar.")));
+    tabs->SetSelectedIndex(1);
+
+    const struct
+    {
+        const char* name;
+        PositionType::Types side;
+    } sides[] = {{"Top", PositionType::Top},
+                 {"Bottom", PositionType::Bottom},
+                 {"Left", PositionType::Left},
+                 {"Right", PositionType::Right}};
+    auto buttons = std::make_shared<std::vector<WButton*>>();
+    for (const auto& s : sides) {
+        auto* b = new WButton(switcher);
+        b->resize(66, 28);
+        b->SetText(QString::fromLatin1(s.name));
+        b->SetBorder(PositionFlag::All);
+        b->SetBorderWidth(1);
+        b->SetRadius(6);
+        b->SetBorderColorHover(accent);
+        b->SetBackColorHover(accentSoft);
+        b->SetBackColorPress(accentSoft);
+        b->SetForeColorHover(accentPress);
+        b->SetDock(DockType::Left);
+        gap(switcher, DockType::Left, 6);
+        buttons->push_back(b);
+        const PositionType::Types side = s.side;
+        QObject::connect(b, &WButton::Clicked, tabs, [tabs, buttons, b, side] {
+            moveBar(tabs, side);
+            for (WButton* other : *buttons) {
+                const bool lit = other == b;
+                other->SetBackColor(lit ? accent : Qt::white);
+                other->SetForeColor(lit ? Qt::white : ink);
+                other->SetBorderColor(lit ? accent : cardBorder);
+            }
+        });
+    }
+    // Start with the bar on the left, as if that button had been clicked.
+    QMetaObject::invokeMethod(buttons->at(2), "Clicked");
+}
+
+void buildFourSides(WPanel* body)
+{
+    const PositionType::Types sides[] = {PositionType::Top, PositionType::Right, PositionType::Left,
+                                         PositionType::Bottom};
+    const char* names[] = {"Top", "Right", "Left", "Bottom"};
+    const int cellW = (body->width() - 12) / 2, cellH = (body->height() - 12) / 2;
+    for (int r = 0; r < 2; ++r) {
+        auto* line = new WPanel(body);
+        line->SetBackColor(Qt::transparent);
+        line->resize(body->width(), cellH);
+        line->SetDock(DockType::Top);
+        for (int c = 0; c < 2; ++c) {
+            const int i = r * 2 + c;
+            const bool across = sides[i] <= PositionType::Bottom;
+            auto* tabs =
+                styledControl(line, QSize(cellW, cellH), across ? QSize(52, 24) : QSize(56, 26));
+            for (const char* name : {"One", "Two", "Three"}) {
+                WTabPage* page = styledPage(QString::fromLatin1(name), QString(), QString());
+                auto* note =
+                    new GalleryText(QString::fromLatin1(names[i]), page, 9, true, Qt::AlignCenter);
+                note->SetForeColor(tabPress);
+                note->SetDock(DockType::Fill);
+                tabs->AddPage(page);
+            }
+            moveBar(tabs, sides[i]);
+            tabs->SetSelectedIndex(i % 3);
+            tabs->SetDock(DockType::Left);
+            if (c == 0)
+                gap(line, DockType::Left, 12);
+        }
+        if (r == 0)
+            gap(body, DockType::Top, 12);
+    }
+}
+
+const GallerySection::Registrar
+    anySide({QStringLiteral("Tabs · the bar on any side"),
+             QStringLiteral("Styled tab states; the buttons move the bar"), 80, 230, buildAnySide});
+const GallerySection::Registrar fourSides({QStringLiteral("Tabs · four sides"),
+                                           QStringLiteral("Top, right, left and bottom bars"), 81,
+                                           200, buildFourSides});
+
+} // namespace

@@ -1,0 +1,187 @@
+// WTreeView: the inner view covering the wrapper, the style sheet handed on, the right-click
+// signal on items and on empty space, and an inner view the application deletes.
+#include "WRandomInput.h"
+#include "WTestMouse.h"
+#include "WTreeView.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QtTest>
+
+namespace {
+
+// Two top-level rows, the first with two children, expanded.
+void fill(QStandardItemModel& model)
+{
+    auto* fruit = new QStandardItem(QStringLiteral("Fruit"));
+    fruit->appendRow(new QStandardItem(QStringLiteral("Apple")));
+    fruit->appendRow(new QStandardItem(QStringLiteral("Pear")));
+    model.appendRow(fruit);
+    model.appendRow(new QStandardItem(QStringLiteral("Bread")));
+}
+
+} // namespace
+
+class TestWTreeView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void innerViewCoversWrapper()
+    {
+        WTreeView tree;
+        QCOMPARE(tree.TreeView->parent(), &tree);
+        QCOMPARE(tree.TreeView->pos(), QPoint(0, 0));
+        QCOMPARE(tree.TreeView->contextMenuPolicy(), Qt::CustomContextMenu);
+        tree.resize(240, 160);
+        tree.show();
+        QCOMPARE(tree.TreeView->geometry(), QRect(0, 0, 240, 160));
+        // Border, padding and radius of the wrapper are not room taken from the view.
+        tree.SetBorder(PositionFlag::All);
+        tree.SetBorderWidth(5);
+        tree.SetRadius(9);
+        tree.resize(100, 300);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(tree.TreeView->geometry(), QRect(0, 0, 100, 300));
+        // So a back colour or border of the wrapper never shows.
+        tree.SetBackColor(QColor(255, 0, 255));
+        tree.SetBorderColor(QColor(255, 0, 255));
+        const QImage shot = tree.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* px = reinterpret_cast<const QRgb*>(shot.constBits());
+        QVERIFY(std::count(px, px + shot.width() * shot.height(), qRgb(255, 0, 255)) == 0);
+    }
+
+    void styleSheetHandedOn()
+    {
+        WTreeView tree;
+        const QString sheet = QStringLiteral("QTreeView { background: rgb(1, 2, 3); }");
+        tree.setStyleSheet(sheet);
+        QCOMPARE(tree.TreeView->styleSheet(), sheet);
+        tree.setStyleSheet(QString());
+        QCOMPARE(tree.TreeView->styleSheet(), QString());
+
+        // A sheet set on a parent reaches the view through Qt's cascade, not by copying.
+        QWidget parent;
+        auto* inner = new WTreeView(&parent);
+        parent.setStyleSheet(sheet);
+        QCOMPARE(inner->TreeView->styleSheet(), QString());
+    }
+
+    void rightClick()
+    {
+        QStandardItemModel model;
+        fill(model);
+        WTreeView tree;
+        tree.TreeView->setModel(&model);
+        tree.TreeView->expandAll();
+        tree.resize(240, 300);
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tree));
+        QSignalSpy spy(&tree, &WTreeView::ItemRightClicked);
+
+        QWidget* viewport = tree.TreeView->viewport();
+        const QModelIndex pear = model.index(1, 0, model.index(0, 0));
+        const QPoint onPear = tree.TreeView->visualRect(pear).center();
+        WexalTest::MousePress(viewport, onPear, Qt::RightButton);
+        WexalTest::MouseRelease(viewport, onPear, Qt::RightButton);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toPoint(), onPear);
+        QCOMPARE(spy.at(0).at(1).toModelIndex(), QModelIndex(pear));
+
+        // Below the last row: emitted all the same, with an invalid index.
+        const QPoint below(20, viewport->height() - 5);
+        QVERIFY(!tree.TreeView->indexAt(below).isValid());
+        WexalTest::MousePress(viewport, below, Qt::RightButton);
+        WexalTest::MouseRelease(viewport, below, Qt::RightButton);
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(!spy.at(1).at(1).toModelIndex().isValid());
+
+        // A left click is no context request.
+        WexalTest::MousePress(viewport, onPear);
+        WexalTest::MouseRelease(viewport, onPear);
+        QCOMPARE(spy.count(), 2);
+    }
+
+    void designerMarksViewPassive()
+    {
+        WBase::SetDesignerMode(true);
+        WTreeView designed;
+        WBase::SetDesignerMode(false);
+        WTreeView plain;
+        const QString prefix = QStringLiteral("__qt__passive_");
+        QVERIFY(designed.TreeView->objectName().startsWith(prefix));
+        QVERIFY(designed.TreeView->viewport()->objectName().startsWith(prefix));
+        QVERIFY(!plain.TreeView->objectName().startsWith(prefix));
+    }
+
+    // The inner view is public; an application that deletes it leaves a wrapper that still
+    // resizes, restyles and goes away cleanly.
+    void innerViewDeleted()
+    {
+        WTreeView tree;
+        tree.show();
+        delete tree.TreeView;
+        tree.resize(50, 50);
+        tree.setStyleSheet(QStringLiteral("* { color: red; }"));
+        tree.grab();
+    }
+
+    void randomInput()
+    {
+        QStandardItemModel model;
+        fill(model);
+        // Inside a window, so that the invariant's resizes are a child's, delivered at once.
+        QWidget window;
+        window.resize(400, 300);
+        auto& tree = *new WTreeView(&window);
+        tree.TreeView->setModel(&model);
+        tree.resize(300, 200);
+        window.show();
+        WexalTest::RandomInputOptions options;
+        options.steps = 1500; // the view is Qt's own and costly to drive; the wrapper is thin
+        options.action = [&model](QRandomGenerator& rng, QWidget* w) {
+            auto* t = static_cast<WTreeView*>(w);
+            switch (rng.bounded(4)) {
+            case 0:
+                model.appendRow(new QStandardItem(WexalTest::RandomText(rng)));
+                break;
+            case 1:
+                model.removeRow(rng.bounded(-1, model.rowCount() + 1));
+                break;
+            case 2:
+                t->TreeView->expandAll();
+                break;
+            default: {
+                // A context request anywhere, inside the view or not.
+                const QPoint pos(rng.bounded(-20, 400), rng.bounded(-20, 300));
+                QContextMenuEvent e(QContextMenuEvent::Mouse, pos);
+                QApplication::sendEvent(t->TreeView->viewport(), &e);
+            }
+            }
+        };
+        // The harness resizes the inner view directly as well; the wrapper's next resize must
+        // bring it back to cover the wrapper exactly.
+        options.invariant = [](QWidget* w) -> QString {
+            auto* t = static_cast<WTreeView*>(w);
+            t->show();
+            t->resize(t->size() + QSize(1, 1));
+            t->resize(t->size() - QSize(1, 1));
+            if (t->TreeView->geometry() != t->rect())
+                return QStringLiteral("the inner view does not cover the wrapper");
+            return QString();
+        };
+        int emissions = 0, matching = 0;
+        connect(&tree, &WTreeView::ItemRightClicked, this,
+                [&](const QPoint& pos, const QModelIndex& index) {
+                    ++emissions;
+                    matching += index == tree.TreeView->indexAt(pos);
+                });
+        QCOMPARE(WexalTest::RunRandomInput(&tree, options), QString());
+        QVERIFY(emissions > 0);
+        QCOMPARE(matching, emissions);
+    }
+};
+
+QTEST_MAIN(TestWTreeView)
+#include "tst_wtreeview.moc"

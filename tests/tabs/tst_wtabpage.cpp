@@ -1,0 +1,239 @@
+// WTabPage: the tab button it creates and owns, the two looks of the tab kept apart, the
+// properties that live in the button, font propagation and pages without a tab.
+#include "WButton.h"
+#include "WRandomInput.h"
+#include "WTabPage.h"
+
+#include <QMetaProperty>
+#include <QtTest>
+
+namespace {
+
+const QColor normal(0x11, 0x22, 0x33), selected(0xAA, 0xBB, 0xCC), other(0x44, 0x55, 0x66);
+const QString passive = QStringLiteral("__qt__passive_");
+
+QVariant look(const QString& kind, const QColor& c)
+{
+    if (kind != QLatin1String("Image"))
+        return c;
+    QPixmap p(4, 4);
+    p.fill(c);
+    return p;
+}
+
+// What the button shows for one of the four switched looks, as a colour.
+QColor shown(const WButton* b, const QString& kind)
+{
+    const QVariant v = b->property(kind == QLatin1String("Image")
+                                       ? "Image"
+                                       : (kind + QLatin1String("Color")).toLatin1().constData());
+    if (kind != QLatin1String("Image"))
+        return v.value<QColor>();
+    const QPixmap p = v.value<QPixmap>();
+    return p.isNull() ? QColor() : p.toImage().pixelColor(0, 0);
+}
+
+void setLook(WTabPage& page, const QString& kind, bool selectedLook, const QColor& c)
+{
+    const QString name = QStringLiteral("TabBar") + kind +
+                         (kind == QLatin1String("Image") ? QString() : QStringLiteral("Color")) +
+                         (selectedLook ? QStringLiteral("Selected") : QString());
+    QVERIFY2(page.setProperty(name.toLatin1().constData(), look(kind, c)), qPrintable(name));
+}
+
+} // namespace
+
+class TestWTabPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void construction()
+    {
+        WTabPage page;
+        WButton* tab = page.TabButton();
+        QVERIFY(tab);
+        QCOMPARE(tab->parent(), nullptr); // the tab control adopts it
+        QVERIFY(!tab->CanReLayoutParent() && !page.CanReLayoutParent());
+        QCOMPARE(page.Dock(), DockType::Fill);
+        QVERIFY(!page.IsSelected() && tab->CanHover());
+        QVERIFY(!tab->objectName().startsWith(passive));
+        // Designer is not offered Dock, Anchor and Radius of a page.
+        for (const char* name : {"Dock", "Anchor", "Radius"}) {
+            const QMetaProperty p =
+                page.metaObject()->property(page.metaObject()->indexOfProperty(name));
+            QVERIFY2(p.isValid() && !p.isWritable() && !p.isDesignable(), name);
+        }
+        // In Designer the tab takes mouse input inside the form editor.
+        WBase::SetDesignerMode(true);
+        WTabPage designed;
+        WBase::SetDesignerMode(false);
+        QVERIFY(designed.TabButton()->objectName().startsWith(passive));
+    }
+
+    // The page keeps a normal and a selected look; the button shows the one of the state, and
+    // a change of the other one waits for the next switch.
+    void looksKeptApart_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"Back", "Fore", "Border", "Image"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void looksKeptApart()
+    {
+        QFETCH(QString, kind);
+        WTabPage page;
+        WButton* tab = page.TabButton();
+        setLook(page, kind, false, normal);
+        setLook(page, kind, true, selected);
+        QCOMPARE(shown(tab, kind), normal);
+        page.SetSelected(true);
+        QCOMPARE(shown(tab, kind), selected);
+        QVERIFY(!tab->CanHover());
+        setLook(page, kind, false, other);
+        QCOMPARE(shown(tab, kind), selected);
+        page.SetSelected(false);
+        QCOMPARE(shown(tab, kind), other);
+        QVERIFY(tab->CanHover());
+        setLook(page, kind, true, normal);
+        QCOMPARE(shown(tab, kind), other);
+        page.SetSelected(true);
+        QCOMPARE(shown(tab, kind), normal);
+        // Selecting again changes nothing: a colour set on the button in between stays.
+        tab->SetBackColor(other);
+        page.SetSelected(true);
+        QCOMPARE(tab->BackColor(), other);
+    }
+
+    // Hover, press, caption and border sides live in the button, both ways.
+    void forwardedToButton_data()
+    {
+        QTest::addColumn<QString>("pageProperty");
+        QTest::addColumn<QString>("buttonProperty");
+        QTest::addColumn<QVariant>("value");
+        const QVariant c = QVariant::fromValue(other);
+        QTest::newRow("Text") << "Text"
+                              << "Text" << QVariant(QStringLiteral("Files"));
+        QTest::newRow("TextOffset") << "TextOffset"
+                                    << "TextOffset" << QVariant(QPoint(3, 4));
+        QTest::newRow("back hover") << "TabBarBackColorHover"
+                                    << "BackColorHover" << c;
+        QTest::newRow("back press") << "TabBarBackColorPress"
+                                    << "BackColorPress" << c;
+        QTest::newRow("fore hover") << "TabBarForeColorHover"
+                                    << "ForeColorHover" << c;
+        QTest::newRow("border hover") << "TabBarBorderColorHover"
+                                      << "BorderColorHover" << c;
+        QTest::newRow("border sides")
+            << "TabBarBorder"
+            << "Border" << QVariant::fromValue(PositionFlag::Flags(PositionFlag::Bottom));
+        QTest::newRow("border width") << "TabBarBorderWidth"
+                                      << "BorderWidth" << QVariant(3);
+    }
+    void forwardedToButton()
+    {
+        QFETCH(QString, pageProperty);
+        QFETCH(QString, buttonProperty);
+        QFETCH(QVariant, value);
+        const QByteArray pp = pageProperty.toLatin1(), bp = buttonProperty.toLatin1();
+        WTabPage page;
+        QVERIFY(page.setProperty(pp.constData(), value));
+        QCOMPARE(page.TabButton()->property(bp.constData()), value);
+        page.SetSelected(true); // the same in either state
+        const QVariant initial = WTabPage().property(pp.constData());
+        QVERIFY(page.TabButton()->setProperty(bp.constData(), initial));
+        QCOMPARE(page.property(pp.constData()), initial);
+        // A page without a tab stores nothing and reports the initial value.
+        WTabPage tabless(nullptr, false);
+        tabless.setProperty(pp.constData(), value);
+        QCOMPARE(tabless.property(pp.constData()), initial);
+    }
+
+    void fontReachesTab()
+    {
+        WTabPage page;
+        QFont big = page.font();
+        big.setPointSize(31);
+        page.setFont(big);
+        QCOMPARE(page.TabButton()->font().pointSize(), 31);
+        // A font set on the tab itself lasts until the page's font changes again.
+        QFont own = big;
+        own.setPointSize(7);
+        page.TabButton()->setFont(own);
+        big.setBold(true);
+        page.setFont(big);
+        QCOMPARE(page.TabButton()->font().pointSize(), 31);
+        QVERIFY(page.TabButton()->font().bold());
+    }
+
+    void withoutTabButton()
+    {
+        WTabPage page(nullptr, false);
+        QCOMPARE(page.TabButton(), nullptr);
+        for (const QString& kind : {"Back", "Fore", "Border", "Image"}) {
+            setLook(page, kind, false, normal);
+            setLook(page, kind, true, normal);
+        }
+        page.SetSelected(true);
+        page.setFont(QFont(QStringLiteral("DejaVu Sans"), 20));
+        QVERIFY(page.IsSelected());
+        QCOMPARE(page.TabBarBackColor(), QColor());
+        QCOMPARE(page.TabBarForeColorSelected(), QColor());
+        QVERIFY(page.TabBarImage().isNull());
+    }
+
+    // The button sits among the control's children, where the application can delete it.
+    void tabDeletedByApplication()
+    {
+        QWidget holder;
+        auto* page = new WTabPage(&holder);
+        QPointer<WButton> tab = page->TabButton();
+        tab->setParent(&holder);
+        delete tab.data();
+        QCOMPARE(page->TabButton(), nullptr);
+        page->SetTabBarBackColor(normal);
+        page->SetSelected(true);
+        QCOMPARE(page->TabBarBackColor(), QColor());
+        delete page; // no second delete of the tab
+
+        page = new WTabPage(&holder);
+        tab = page->TabButton();
+        delete page; // takes its tab with it
+        QVERIFY(tab.isNull());
+    }
+
+    void randomInput()
+    {
+        QWidget holder;
+        holder.resize(300, 200);
+        auto* page = new WTabPage(&holder);
+        page->resize(300, 170);
+        page->TabButton()->setParent(&holder);
+        page->TabButton()->setGeometry(0, 170, 60, 30);
+        WexalTest::RandomInputOptions options;
+        // Written straight into the button they would break the look the invariant checks.
+        options.skipProperties =
+            QStringList{QStringLiteral("BackColor"), QStringLiteral("CanHover")};
+        options.action = [page](QRandomGenerator& rng, QWidget*) {
+            page->SetSelected(rng.bounded(2));
+            QFont f = page->font();
+            f.setPointSize(rng.bounded(1, 40));
+            page->setFont(f);
+        };
+        options.invariant = [page](QWidget*) {
+            const WButton* tab = page->TabButton();
+            if (tab->CanHover() == page->IsSelected())
+                return QStringLiteral("the tab hovers while selected, or not while normal");
+            if (tab->BackColor() !=
+                (page->IsSelected() ? page->TabBarBackColorSelected() : page->TabBarBackColor()))
+                return QStringLiteral("the tab shows the other look");
+            if (tab->font() != page->font())
+                return QStringLiteral("the tab lost the page's font");
+            return QString();
+        };
+        QCOMPARE(WexalTest::RunRandomInput(&holder, options), QString());
+    }
+};
+
+QTEST_MAIN(TestWTabPage)
+#include "tst_wtabpage.moc"

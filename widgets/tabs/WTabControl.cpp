@@ -1,0 +1,397 @@
+#include "WTabControl.h"
+
+#include "WAliveGuard_p.h"
+#include "WButton.h"
+#include "WEvent.h"
+#include "WPanel.h"
+#include "WRoundedLayerCache_p.h"
+#include "WTabPage.h"
+
+#include <QChildEvent>
+#include <QPointer>
+
+#include <vector>
+
+namespace {
+
+struct PageEntry
+{
+    // Cleared the moment the page starts to die, before Qt tells the control it is gone.
+    QPointer<WTabPage> page;
+    // The page's address, kept for recognising it in ChildRemoved once it can no longer be
+    // looked at.
+    const QObject* object = nullptr;
+};
+
+// Sizes and border widths are applications' numbers; the sums are taken wide and bounded so
+// that placing never overflows and never hands Qt a negative size.
+QRect bounded(qint64 x, qint64 y, qint64 w, qint64 h)
+{
+    constexpr qint64 limit = 1 << 28;
+    return QRect(int(qBound(-limit, x, limit)), int(qBound(-limit, y, limit)),
+                 int(qBound<qint64>(0, w, QWIDGETSIZE_MAX)),
+                 int(qBound<qint64>(0, h, QWIDGETSIZE_MAX)));
+}
+
+// A placement that would change nothing is skipped: relaying out a long list after every
+// insertion then costs only the widgets that really move.
+void place(WBase* w, const QRect& r)
+{
+    if (w->geometry() != r)
+        w->LayoutSetGeometry(r);
+}
+
+} // namespace
+
+struct WTabControlPrivate
+{
+    int selectedIndex = -1;
+    PositionType::Types tabBarPosition = PositionType::Top;
+    QSize tabBarSize;
+    QPointer<WPanel> tabPaddingPanel;
+    std::vector<PageEntry> pages;
+    QPointer<WTabPage> selectedPage;
+    // Bumped on every change of pages, so that a loop that called out can tell that the list
+    // it was walking has changed under it.
+    quint64 generation = 0;
+    WRoundedLayerCache layers;
+};
+
+WTabControl::WTabControl(QWidget* parent) : WBase(parent), d(std::make_unique<WTabControlPrivate>())
+{
+    d->tabPaddingPanel = new WPanel(this);
+    d->tabPaddingPanel->SetCanReLayoutParent(false);
+    d->tabPaddingPanel->SetBackColor(Qt::transparent);
+}
+
+WTabControl::~WTabControl()
+{
+    // Taken out first: each deletion reports a removed child, which must find nothing to do.
+    std::vector<PageEntry> pages;
+    pages.swap(d->pages);
+    ++d->generation;
+    d->selectedPage = nullptr;
+    d->selectedIndex = -1;
+    for (PageEntry& entry : pages)
+        delete entry.page.data();
+    delete d->tabPaddingPanel.data();
+}
+
+int WTabControl::SelectedIndex() const
+{
+    return d->selectedIndex;
+}
+
+void WTabControl::SetSelectedIndex(int index)
+{
+    index = qBound(-1, index, Count() - 1);
+    if (index == d->selectedIndex)
+        return;
+    WTabPage* next = index >= 0 ? d->pages[size_t(index)].page.data() : nullptr;
+    if (index >= 0 && !next)
+        return; // a page in the middle of its deletion: it is about to leave the list
+    const QPointer<WTabPage> old = d->selectedPage;
+    d->selectedIndex = index;
+    d->selectedPage = next;
+
+    // Showing and hiding reach the pages' children, which may be application widgets that
+    // change the control in turn; if they changed the selection, theirs stands.
+    const WAliveGuard alive(this);
+    if (old && old != next) {
+        old->setVisible(false);
+        if (!alive || d->selectedPage != next)
+            return;
+        if (old)
+            old->SetSelected(false);
+    }
+    if (next) {
+        next->setVisible(true);
+        if (!alive || d->selectedPage != next)
+            return;
+        next->SetSelected(true);
+    }
+    emit SelectedPageChanged(index);
+}
+
+PositionType::Types WTabControl::TabBarPosition() const
+{
+    return d->tabBarPosition;
+}
+
+void WTabControl::SetTabBarPosition(PositionType::Types position)
+{
+    if (d->tabBarPosition == position || position < PositionType::Top ||
+        position > PositionType::Right)
+        return;
+    d->tabBarPosition = position;
+    ReLayout();
+}
+
+const QSize& WTabControl::TabBarSize() const
+{
+    return d->tabBarSize;
+}
+
+void WTabControl::SetTabBarSize(const QSize& size)
+{
+    if (d->tabBarSize == size)
+        return;
+    d->tabBarSize = size;
+    ReLayout();
+}
+
+const QColor& WTabControl::TabPaddingColor() const
+{
+    static const QColor none;
+    return d->tabPaddingPanel ? d->tabPaddingPanel->BackColor() : none;
+}
+
+void WTabControl::SetTabPaddingColor(const QColor& color)
+{
+    if (d->tabPaddingPanel)
+        d->tabPaddingPanel->SetBackColor(color);
+}
+
+int WTabControl::Count() const
+{
+    return int(d->pages.size());
+}
+
+WTabPage* WTabControl::Page(int index) const
+{
+    if (index < 0 || index >= Count())
+        return nullptr;
+    return d->pages[size_t(index)].page;
+}
+
+int WTabControl::IndexOf(const WTabPage* page) const
+{
+    if (!page)
+        return -1;
+    for (size_t i = 0; i < d->pages.size(); ++i) {
+        if (d->pages[i].object == page)
+            return int(i);
+    }
+    return -1;
+}
+
+void WTabControl::AddPage(WTabPage* page)
+{
+    InsertPage(Count(), page);
+}
+
+void WTabControl::InsertPage(int index, WTabPage* page)
+{
+    // A page that holds this control would become its own grandparent.
+    if (!page || page->isAncestorOf(this))
+        return;
+
+    // Inserted again: it moves. Its selection is dropped here and given back below, since
+    // every insertion selects the inserted page.
+    const int existing = IndexOf(page);
+    if (existing >= 0) {
+        d->pages.erase(d->pages.begin() + existing);
+        ++d->generation;
+        if (existing == d->selectedIndex)
+            d->selectedIndex = -1;
+        else if (existing < d->selectedIndex)
+            --d->selectedIndex;
+    }
+
+    // Reparenting tells the previous parent (perhaps another tab control, which then lets the
+    // page go and may emit), so everything is checked again afterwards.
+    const WAliveGuard alive(this);
+    const QPointer<WTabPage> pageAlive(page);
+    page->setParent(this);
+    if (!alive || !pageAlive || page->parentWidget() != this)
+        return;
+    const QPointer<WButton> tab = page->TabButton();
+    if (tab) {
+        tab->setParent(this);
+        if (!alive || !pageAlive || !tab)
+            return;
+        tab->setVisible(true);
+        if (!alive || !pageAlive || !tab)
+            return;
+        connect(tab, &WButton::Clicked, this, &WTabControl::TabClicked, Qt::UniqueConnection);
+    }
+    if (IndexOf(page) >= 0 || page->parentWidget() != this)
+        return; // placed already by whatever ran in between
+
+    index = qBound(0, index, Count());
+    d->pages.insert(d->pages.begin() + index, PageEntry{page, page});
+    ++d->generation;
+    d->selectedIndex = -1;
+    SetSelectedIndex(index);
+    if (!alive)
+        return;
+    ReLayout();
+}
+
+void WTabControl::RemovePage(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    TakeOut(index, false);
+}
+
+// What RemovePage does, also for pages that leave by deletion or reparenting (leaving; Qt
+// reports it before the page's parent changes): the list closes up, the selected index stays on the
+// page it named, and losing the selected page selects the one before it.
+void WTabControl::TakeOut(int index, bool leaving)
+{
+    const PageEntry entry = d->pages[size_t(index)];
+    d->pages.erase(d->pages.begin() + index);
+    ++d->generation;
+    const bool wasSelected = index == d->selectedIndex;
+    if (wasSelected) {
+        d->selectedPage = nullptr;
+        d->selectedIndex = -1;
+    } else if (index < d->selectedIndex) {
+        --d->selectedIndex;
+    }
+
+    // A removed page leaves its hidden tab with the control, as it leaves itself; a page that
+    // went to another parent takes its tab back, so that the tab does not die with the control.
+    const WAliveGuard alive(this);
+    if (entry.page) {
+        WButton* tab = entry.page->TabButton();
+        if (tab && tab->parent() == this) {
+            if (!leaving)
+                tab->hide();
+            else
+                tab->setParent(nullptr);
+            if (!alive)
+                return;
+        }
+    }
+    if (wasSelected) {
+        SetSelectedIndex(index - 1);
+        if (!alive)
+            return;
+    }
+    ReLayout();
+}
+
+void WTabControl::TabClicked()
+{
+    const auto* tab = qobject_cast<const WBase*>(sender());
+    if (!tab)
+        return;
+    // The Tag names the page; the buttons of pages that have left (and still hold a
+    // connection) are not found and do nothing.
+    int index = -1;
+    const WTabPage* tagged = Page(tab->Tag);
+    if (tagged && tagged->TabButton() == tab) {
+        index = tab->Tag;
+    } else {
+        for (int i = 0; i < Count(); ++i) {
+            const WTabPage* page = Page(i);
+            if (page && page->TabButton() == tab) {
+                index = i;
+                break;
+            }
+        }
+    }
+    if (index >= 0)
+        SetSelectedIndex(index);
+}
+
+void WTabControl::ReLayout()
+{
+    const qint64 w = width(), h = height(), b = BorderWidth();
+    const qint64 tw = qBound(0, d->tabBarSize.width(), QWIDGETSIZE_MAX);
+    const qint64 th = qBound(0, d->tabBarSize.height(), QWIDGETSIZE_MAX);
+    QRect pageRect;
+    qint64 x = b, y = b;
+    bool across = true; // tabs run along x (Top, Bottom) rather than y
+    switch (d->tabBarPosition) {
+    case PositionType::Top:
+        pageRect = bounded(b, b + th, w - 2 * b, h - th - 2 * b);
+        break;
+    case PositionType::Bottom:
+        pageRect = bounded(b, b, w - 2 * b, h - th - 2 * b);
+        y = h - th + b;
+        break;
+    case PositionType::Left:
+        pageRect = bounded(tw + b, b, w - tw - 2 * b, h - 2 * b);
+        across = false;
+        break;
+    case PositionType::Right:
+        pageRect = bounded(b, b, w - tw - 2 * b, h - 2 * b);
+        x = w - tw + b;
+        across = false;
+        break;
+    default:
+        return;
+    }
+
+    // Placing resizes pages, whose handlers may be the application's; a change of the list
+    // made meanwhile has laid everything out again already.
+    const WAliveGuard alive(this);
+    const quint64 generation = d->generation;
+    for (size_t i = 0; i < d->pages.size(); ++i) {
+        WTabPage* page = d->pages[i].page;
+        if (!page)
+            continue;
+        WButton* tab = page->TabButton();
+        place(page, pageRect);
+        if (!alive || generation != d->generation)
+            return;
+        if (!tab || tab != page->TabButton())
+            continue;
+        tab->Tag = int(i);
+        place(tab, bounded(x, y, tw, th));
+        if (!alive || generation != d->generation)
+            return;
+        (across ? x : y) += across ? tw : th;
+    }
+
+    WPanel* padding = d->tabPaddingPanel;
+    if (!padding)
+        return;
+    const qint64 pw = across ? w - x : tw;
+    const qint64 ph = across ? th : h - y;
+    if (pw >= 1 && ph >= 1) {
+        place(padding, bounded(x, y, pw, ph));
+        padding->show();
+    } else {
+        padding->hide();
+    }
+}
+
+bool WTabControl::event(QEvent* e)
+{
+    switch (static_cast<int>(e->type())) {
+    case QEvent::Resize:
+    case WEvent::BorderChanged: {
+        const WAliveGuard alive(this);
+        ReLayout();
+        if (!alive)
+            return true;
+        break;
+    }
+    case QEvent::ChildRemoved: {
+        const QObject* child = static_cast<QChildEvent*>(e)->child();
+        for (size_t i = 0; i < d->pages.size(); ++i) {
+            if (d->pages[i].object != child)
+                continue;
+            const WAliveGuard alive(this);
+            TakeOut(int(i), true);
+            if (!alive)
+                return true;
+            break;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return WBase::event(e);
+}
+
+void WTabControl::Paint(QPainter* painter)
+{
+    d->layers.DrawBackColor(painter, rect(), Radius(), BackColor(), BorderWidth());
+    d->layers.DrawBorder(painter, rect(), Radius(), BorderColor(), Border(), BorderWidth());
+}
