@@ -95,6 +95,7 @@ private slots:
     void gradients_data();
     void gradients();
     void images();
+    void repaintsEveryChange();
     void buttonStates();
     void deletedFromSlot();
     void randomInput();
@@ -437,6 +438,63 @@ void TestWTrackBar::images()
     QCOMPARE(image.pixelColor(99, 0), QColor(Qt::green));
     QCOMPARE(image.pixelColor(0, 29), QColor(Qt::blue));
     QCOMPARE(image.pixelColor(99, 29), QColor(Qt::yellow));
+}
+
+// Changes made one by one to a shown track show the same picture as a new track given all of
+// them at once: nothing drawn before lingers.
+void TestWTrackBar::repaintsEveryChange()
+{
+    QImage stripes(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            stripes.setPixelColor(x, y, (x + y) % 3 ? fill2 : knob);
+    using Step = std::function<void(WTrackBar&)>;
+    const Step steps[] = {
+        [](WTrackBar& t) { t.SetValue1(70); },
+        [](WTrackBar& t) { t.SetValue2(30); },
+        [](WTrackBar& t) { t.SetRadius(6); },
+        [](WTrackBar& t) { t.SetValue1(10); },
+        [](WTrackBar& t) { t.SetRadius(2); },
+        [](WTrackBar& t) { t.SetMainLineFillColor1(knobHover); },
+        [](WTrackBar& t) { t.SetMainLineFillColor2(QColor(0, 128, 0, 120)); },
+        [](WTrackBar& t) { t.SetMainLineBackColor(fill2); },
+        [](WTrackBar& t) { t.SetMainLineSize(15); },
+        [](WTrackBar& t) { t.SetBorder(PositionFlag::Top); },
+        [](WTrackBar& t) { t.SetBorderColor(knob); },
+        [](WTrackBar& t) { t.SetBorderWidth(3); },
+        [](WTrackBar& t) { t.SetValue2(90); },
+        [](WTrackBar& t) { t.resize(150, 40); },
+        [](WTrackBar& t) { t.SetType(WTrackBar::HslColorS); },
+        [](WTrackBar& t) { t.SetMainLineBackColor(knobHover); },
+        [](WTrackBar& t) { t.SetOrientation(OrientationType::Vertical); },
+        [](WTrackBar& t) { t.resize(40, 150); },
+        [](WTrackBar& t) { t.SetType(WTrackBar::Normal); },
+        [&](WTrackBar& t) { t.SetMainLineImage(QPixmap::fromImage(stripes)); },
+        [](WTrackBar& t) { t.SetSudokuTBLR(QRect(2, 2, 2, 2)); },
+        [](WTrackBar& t) { t.SetSudokuDraw(true); },
+        [](WTrackBar& t) { t.SetRadius(0); },
+    };
+    const auto start = [](WTrackBar& t) {
+        t.SetButtonSize(QSize(6, 6));
+        t.SetButtonColor(knob);
+        t.SetMainLineBackColor(back);
+        t.SetMainLineFillColor1(fill1);
+        t.SetMainLineFillColor2(fill2);
+        t.resize(120, 24);
+        t.show();
+        return QTest::qWaitForWindowExposed(&t);
+    };
+    WTrackBar changed;
+    QVERIFY(start(changed));
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        snapshot(&changed);
+        steps[i](changed);
+        WTrackBar fresh;
+        QVERIFY(start(fresh));
+        for (size_t j = 0; j <= i; ++j)
+            steps[j](fresh);
+        QVERIFY2(snapshot(&changed) == snapshot(&fresh), qPrintable(QString::number(i)));
+    }
 }
 
 // The button in its three states, as a filled rectangle and as a recoloured image; disabled

@@ -184,6 +184,9 @@ private:
     void PlaceFromValues();
     // The main line's outline with the inherited radius and border width.
     QPainterPath MainLinePath() const;
+    // The main line with the two fills at the given lengths, drawn afresh.
+    void PaintMainLineDirect(QPainter* painter, int fill2Length, int fill1Length);
+    // The main line as the values show it, from the line cache where that pays.
     void PaintMainLine(QPainter* painter);
     void PaintButton(QPainter* painter);
     // Each returns false when a slot deleted the widget.

@@ -19,6 +19,9 @@ int toWidgetRange(qint64 v)
     return int(qBound<qint64>(-QWIDGETSIZE_MAX, v, QWIDGETSIZE_MAX));
 }
 
+// Lines larger than this (1 MiB of pixels per picture) are drawn directly every time.
+constexpr qint64 maxCachedLinePixels = 512 * 512;
+
 // The pointer's position along the axis; far-off synthetic positions are brought within int.
 int axisPosition(const QMouseEvent* e, OrientationType::Types orientation)
 {
@@ -143,7 +146,7 @@ QPainterPath WTrackBar::MainLinePath() const
     return path;
 }
 
-void WTrackBar::PaintMainLine(QPainter* painter)
+void WTrackBar::PaintMainLineDirect(QPainter* painter, int fill2Length, int fill1Length)
 {
     const QRect& area = d->mainLineDrawArea;
     const bool rounded = Radius() >= 1;
@@ -163,17 +166,15 @@ void WTrackBar::PaintMainLine(QPainter* painter)
             painter->fillRect(area, d->mainLineGradient);
     } else if (d->mainLineImage.isNull()) {
         // Back, then the Value2 fill, then the Value1 fill over it, all from the start.
-        const auto segment = [&](int length) {
-            return vertical ? QRect(area.left(), 0, area.width(), length)
-                            : QRect(0, area.top(), length, area.height());
-        };
         const auto fill = [&](int length, const QColor& color) {
             if (length > 0 && color.alpha() > 0)
-                painter->fillRect(segment(length), color);
+                painter->fillRect(vertical ? QRect(area.left(), 0, area.width(), length)
+                                           : QRect(0, area.top(), length, area.height()),
+                                  color);
         };
         fill(AxisLength(), d->mainLineBackColor);
-        fill(d->mainLine2Length, d->mainLineFillColor2);
-        fill(d->buttonLocation, d->mainLineFillColor1);
+        fill(fill2Length, d->mainLineFillColor2);
+        fill(fill1Length, d->mainLineFillColor1);
     } else if (d->sudokuDraw) {
         if (d->mainLineSudoku)
             d->mainLineSudoku->Paint(painter);
@@ -192,6 +193,102 @@ void WTrackBar::PaintMainLine(QPainter* painter)
         }
     }
     painter->restore();
+}
+
+void WTrackBar::PaintMainLine(QPainter* painter)
+{
+    // Square colour and image lines are plain fills and blits, cheaper drawn than cached.
+    const bool colours = d->type == Normal && d->mainLineImage.isNull();
+    if (Radius() < 1 && d->type == Normal) {
+        PaintMainLineDirect(painter, d->mainLine2Length, d->buttonLocation);
+        return;
+    }
+    // Everything drawn lies in the line's area, give or take the half pixel of the rounded
+    // outline; what lies outside the widget is never seen.
+    const QRect bounds = d->mainLineDrawArea.adjusted(-1, -1, 1, 1) & rect();
+    QPaintDevice* device = painter->device();
+    const qreal dpr = device ? device->devicePixelRatioF() : 1.0;
+    if (bounds.isEmpty())
+        return;
+    if (qint64(bounds.width()) * bounds.height() * dpr * dpr > maxCachedLinePixels) {
+        PaintMainLineDirect(painter, d->mainLine2Length, d->buttonLocation);
+        return;
+    }
+
+    WTrackBarLineCache& cache = d->lineCache;
+    if (cache.generation != d->lineGeneration || cache.widgetSize != size() ||
+        cache.bounds != bounds || cache.radius != Radius() || cache.borderWidth != BorderWidth() ||
+        cache.border != int(Border()) || cache.borderColor != BorderColor() ||
+        !qFuzzyCompare(cache.dpr, dpr)) {
+        cache =
+            WTrackBarLineCache{d->lineGeneration, size(),        bounds, Radius(), BorderWidth(),
+                               int(Border()),     BorderColor(), dpr,    {}};
+    }
+    const int axis = AxisLength();
+    const auto layer = [&](int fills) -> const QImage& {
+        QImage& image = cache.layers[fills];
+        if (image.isNull()) {
+            image = QImage(bounds.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(dpr);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.translate(-bounds.topLeft());
+            PaintMainLineDirect(&p, fills & 1 ? axis : 0, fills & 2 ? axis : 0);
+        }
+        return image;
+    };
+
+    const bool vertical = d->orientation == OrientationType::Vertical;
+    const int start = vertical ? bounds.top() : bounds.left();
+    const int end = (vertical ? bounds.bottom() : bounds.right()) + 1;
+    // The stretch [from, to) along the axis, from the picture showing the given fills.
+    const auto blit = [&](int fills, int from, int to) {
+        from = qMax(from, start);
+        to = qMin(to, end);
+        if (from >= to)
+            return;
+        const QRect target = vertical ? QRect(bounds.left(), from, bounds.width(), to - from)
+                                      : QRect(from, bounds.top(), to - from, bounds.height());
+        const QRectF source(QPointF(target.topLeft() - bounds.topLeft()) * dpr,
+                            QSizeF(target.size()) * dpr);
+        painter->drawImage(QRectF(target), layer(fills), source);
+    };
+    if (!colours) {
+        blit(0, start, end);
+        return;
+    }
+    const int fill1 = d->buttonLocation;
+    const int fill2 = d->mainLine2Length;
+    const auto blitFills = [&](int from, int to) {
+        blit(3, from, qMin(to, qMin(fill1, fill2)));
+        blit(fill1 > fill2 ? 2 : 1, qMax(from, qMin(fill1, fill2)), qMin(to, qMax(fill1, fill2)));
+        blit(0, qMax(from, qMax(fill1, fill2)), to);
+    };
+    // Without a border or a border inset, the line is covered in full between its rounded
+    // ends: there the fills are plain rectangles, far cheaper than blending a picture. The
+    // ends are kept a pixel longer than the radius, which bounds the corners' reach.
+    const bool plainMiddle =
+        BorderWidth() <= 0 && (Border() == PositionFlag::None || BorderColor().alpha() == 0);
+    const int middleFrom = plainMiddle ? Radius() + 1 : end;
+    const int middleTo = plainMiddle ? AxisLength() - Radius() - 1 : end;
+    if (middleFrom >= middleTo) {
+        blitFills(start, end);
+        return;
+    }
+    blitFills(start, middleFrom);
+    const QRect& area = d->mainLineDrawArea;
+    const auto fill = [&](int to, const QColor& color) {
+        to = qMin(to, middleTo);
+        if (to > middleFrom && color.alpha() > 0)
+            painter->fillRect(vertical
+                                  ? QRect(area.left(), middleFrom, area.width(), to - middleFrom)
+                                  : QRect(middleFrom, area.top(), to - middleFrom, area.height()),
+                              color);
+    };
+    fill(middleTo, d->mainLineBackColor);
+    fill(fill2, d->mainLineFillColor2);
+    fill(fill1, d->mainLineFillColor1);
+    blitFills(middleTo, end);
 }
 
 void WTrackBar::PaintButton(QPainter* painter)
@@ -218,18 +315,20 @@ void WTrackBar::PaintButton(QPainter* painter)
             painter->fillRect(QRect(left, top, right - left, bottom - top), color);
         return;
     }
-    if (!d->replaceImageWhite) {
+    // An image may be larger than the widget; the filled rectangle above is cut by hand.
+    painter->save();
+    painter->setClipRect(rect(), Qt::IntersectClip);
+    if (!d->replaceImageWhite)
         painter->drawPixmap(x, y, d->buttonImage);
-        return;
-    }
-    WDrawAPI::DrawImage(painter, x, y,
-                        disabled ? d->buttonImageDisabled
-                                 : (d->hover ? d->buttonImageHover : d->buttonImageNormal));
+    else
+        WDrawAPI::DrawImage(painter, x, y,
+                            disabled ? d->buttonImageDisabled
+                                     : (d->hover ? d->buttonImageHover : d->buttonImageNormal));
+    painter->restore();
 }
 
 void WTrackBar::Paint(QPainter* painter)
 {
     PaintMainLine(painter);
-    painter->setClipRect(rect(), Qt::IntersectClip);
     PaintButton(painter);
 }
