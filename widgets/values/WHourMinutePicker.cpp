@@ -1,6 +1,5 @@
 #include "WHourMinutePicker.h"
 
-#include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WRoundedLayerCache_p.h"
 
@@ -218,8 +217,8 @@ bool WHourMinutePicker::event(QEvent* e)
             else
                 StepSelected(step);
             update();
-            // Focus moves away from another widget, whose handlers may run any code.
-            const WAliveGuard alive(this);
+            // Last: taking the focus runs another widget's focus-out handlers, which may run any
+            // code, even delete this picker.
             setFocus(Qt::OtherFocusReason);
             return true;
         }
