@@ -24,6 +24,13 @@ int bounded(qint64 v)
     return int(qBound(-limit, v, limit));
 }
 
+// Window positions: any point a screen could have, while right and bottom edges stay in int.
+int position(qint64 v)
+{
+    constexpr qint64 limit = qint64(1) << 30;
+    return int(qBound(-limit, v, limit));
+}
+
 int widgetExtent(qint64 v)
 {
     return int(qBound<qint64>(0, v, QWIDGETSIZE_MAX));
@@ -55,6 +62,8 @@ struct WMenuPrivate
 
 WMenu::WMenu(QWidget* parent) : WBase(parent), d(std::make_unique<WMenuPrivate>())
 {
+    // HoverItemChanged carries an item: queued connections and signal spies need the type.
+    qRegisterMetaType<WMenuItem*>();
     setAttribute(Qt::WA_Hover);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
@@ -240,7 +249,7 @@ WMenuItem* WMenu::exec(const QPoint& pos)
     }
 
     d->loop = &loop;
-    setGeometry(QRect(QPoint(bounded(x), bounded(y)), size));
+    setGeometry(QRect(QPoint(position(x), position(y)), size));
     const WAliveGuard alive(this);
     show();
     if (alive && isVisible())
