@@ -152,6 +152,19 @@ private slots:
         QCOMPARE(empty.pixelColor(150, 0), QColor(Qt::blue));
         QVERIFY(half.pixelColor(150, 0).alpha() < empty.pixelColor(150, 0).alpha());
         QVERIFY(half.pixelColor(150, 0).alpha() > 0);
+        // Each look is drawn once and reused: a change of any colour or of the size is a new
+        // look, the old value's look comes back as it was.
+        QCOMPARE(half.pixelColor(50, 10), QColor(Qt::red));
+        bar.SetForeColor(Qt::green);
+        QCOMPARE(render(bar).pixelColor(50, 10), QColor(Qt::green));
+        bar.SetBackColor(Qt::yellow);
+        QCOMPARE(render(bar).pixelColor(150, 10), QColor(Qt::yellow));
+        bar.resize(300, 20);
+        QCOMPARE(render(bar).pixelColor(140, 10), QColor(Qt::green));
+        bar.resize(200, 20);
+        bar.SetForeColor(Qt::red);
+        bar.SetBackColor(Qt::white);
+        QCOMPARE(render(bar), half);
 
         bar.SetBorderWidth(0);
         bar.SetValue(0);

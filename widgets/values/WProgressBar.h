@@ -24,5 +24,7 @@ protected:
     void Paint(QPainter* painter) override;
 
 private:
+    void PaintRounded(QPainter* painter, int fill);
+
     const std::unique_ptr<WProgressBarPrivate> d;
 };
