@@ -42,12 +42,6 @@ WComboDropDownBox* listOf(const WComboBox& box)
     return nullptr;
 }
 
-// A pointer event at pos of a window as the platform would send it.
-void moveOn(QWidget* w, const QPoint& pos)
-{
-    WexalTest::MouseMove(w, pos);
-}
-
 // The point at the middle of line i of the open list, in the list window's coordinates.
 QPoint linePoint(WComboDropDownBox* list, int i)
 {
@@ -58,7 +52,7 @@ QPoint linePoint(WComboDropDownBox* list, int i)
 // Presses on line i of the open list, moving there first as a pointer does.
 void pressLine(WComboDropDownBox* list, int i)
 {
-    moveOn(list, linePoint(list, i));
+    WexalTest::MouseMove(list, linePoint(list, i));
     WexalTest::MousePress(list, linePoint(list, i));
 }
 
@@ -306,7 +300,8 @@ private slots:
             [](WComboDropDownBox* list) { pressLine(list, 2); },
             [](WComboDropDownBox* list) { QTest::keyClick(list, Qt::Key_Escape); },
             [](WComboDropDownBox* list) {
-                moveOn(list, linePoint(list, 3)); // a line hovered, then a press far away
+                WexalTest::MouseMove(list,
+                                     linePoint(list, 3)); // a line hovered, then a press far away
                 WexalTest::MousePress(list, QPoint(-200, 300));
             },
             [&](WComboDropDownBox* list) {
@@ -339,16 +334,16 @@ private slots:
             WComboBoxScrollArea* c = list->Content();
             for (const QPoint& p :
                  {QPoint(10, 0), QPoint(0, 10), QPoint(10, 1), QPoint(10, 25), QPoint(10, 59)}) {
-                moveOn(list, c->mapTo(list, p));
+                WexalTest::MouseMove(list, c->mapTo(list, p));
                 seen << c->HoverIndex();
             }
             // Below the last line (reachable only while the lines are shorter than the view).
             QHoverEvent below(QEvent::HoverMove, QPointF(10, 70), QPointF(10, 59));
             QApplication::sendEvent(c, &below);
             seen << c->HoverIndex();
-            moveOn(list, c->mapTo(list, QPoint(10, 25)));
+            WexalTest::MouseMove(list, c->mapTo(list, QPoint(10, 25)));
             image = list->grab().toImage();
-            moveOn(list, QPoint(-30, -30));
+            WexalTest::MouseMove(list, QPoint(-30, -30));
             seen << c->HoverIndex();
         });
         QCOMPARE(seen, QList<int>({-1, -1, 0, 1, 2, 2, -1}));
@@ -653,7 +648,7 @@ private slots:
                 f.box->RemoveItem(rng.bounded(-1, 40));
                 break;
             default:
-                moveOn(list, p);
+                WexalTest::MouseMove(list, p);
                 break;
             }
             if (actions % 7 == 0 && list == openList())
