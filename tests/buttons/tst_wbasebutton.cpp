@@ -32,6 +32,8 @@ class TestWBaseButton : public QObject
 private slots:
     void pointer_data();
     void pointer();
+    void farPointer_data();
+    void farPointer();
     void hoverOffHideAndAlignment();
     void releaseReachesParentOnlyInDesigner();
     void randomInput();
@@ -74,6 +76,41 @@ void TestWBaseButton::pointer()
     QCOMPARE(b.Hovered(), canHover && enabled && b.rect().contains(releaseAt));
     mouse(&b, Release, releaseAt, button);
     QTEST(b.clicks, "clicks");
+    QVERIFY(!b.Pressed());
+}
+
+// Synthesised or transformed events may carry positions int cannot hold: a press at (30, 10),
+// a move and a release at such a position leave the button unhovered and unclicked, and a press
+// out there still presses it.
+void TestWBaseButton::farPointer_data()
+{
+    QTest::addColumn<QPointF>("far");
+    const qreal huge = 1e12, inf = qInf();
+    for (const QPointF& p : {QPointF(huge, 10), QPointF(-huge, 10), QPointF(30, huge),
+                             QPointF(30, -huge), QPointF(-1e300, 1e300), QPointF(inf, -inf),
+                             QPointF(qQNaN(), 10), QPointF(INT_MIN - 0.5, INT_MAX + 0.5)})
+        QTest::newRow(qPrintable(QString("%1, %2").arg(p.x()).arg(p.y()))) << p;
+}
+
+void TestWBaseButton::farPointer()
+{
+    QFETCH(QPointF, far);
+    ProbeButton b;
+    QVERIFY(shown(&b, 60, 20));
+    const auto send = [&](QEvent::Type type, const QPointF& at) {
+        QMouseEvent e(type, at, at, type == Move ? Qt::NoButton : Qt::LeftButton,
+                      type == Release ? Qt::NoButton : Qt::LeftButton, {});
+        QApplication::sendEvent(&b, &e);
+    };
+    mouse(&b, Enter);
+    send(Press, QPointF(30, 10));
+    send(Move, far);
+    QVERIFY(!b.Hovered());
+    send(Release, far);
+    send(Press, far);
+    QVERIFY(b.Pressed());
+    send(Release, far);
+    QCOMPARE(b.clicks, 0);
     QVERIFY(!b.Pressed());
 }
 

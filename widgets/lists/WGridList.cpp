@@ -6,6 +6,7 @@
 #include "WGridListData.h"
 #include "WLabel.h"
 #include "WPanel.h"
+#include "WPixels_p.h"
 
 #include <QFocusEvent>
 #include <QPainter>
@@ -13,14 +14,6 @@
 #include <climits>
 
 namespace {
-
-// Widths, heights and offsets come from applications and may be absurd; geometry is kept
-// well inside int so that sums of a few of them cannot overflow.
-int bounded(qint64 v)
-{
-    constexpr qint64 limit = 1 << 28;
-    return int(qBound(-limit, v, limit));
-}
 
 // A fresh white glyph for every colour: a copy recoloured before has no white left.
 QImage checkGlyph(const QString& path, const QColor& color)
@@ -229,13 +222,15 @@ void WGridList::SetCheckFlagColor(const QColor& color)
     update();
 }
 
+// Widths, heights and offsets come from applications and may be absurd; geometry is kept
+// well inside int (WPixels::Bounded) so that sums of a few of them cannot overflow.
 void WGridList::ComputeDrawArea()
 {
     const QRect& area = containerArea;
     d->rowsRect = area;
     const qint64 top = area.top();
-    d->headerRect = QRect(QPoint(area.left(), bounded(top - d->columnHeaderHeight)),
-                          QPoint(area.right(), bounded(top - 1)));
+    d->headerRect = QRect(QPoint(area.left(), WPixels::Bounded(top - d->columnHeaderHeight)),
+                          QPoint(area.right(), WPixels::Bounded(top - 1)));
 }
 
 void WGridList::ComputeColumnTotalWidth()
@@ -342,12 +337,12 @@ void WGridList::DrawColumnsHeader(QPainter* painter)
     painter->setPen(d->columnHeaderForeColor);
     const qint64 limit = qint64(header.right()) - header.left() + 1;
     const int top = header.top();
-    const int height = bounded(d->columnHeaderHeight);
+    const int height = WPixels::Bounded(d->columnHeaderHeight);
     const int count = d->columns.size();
     qint64 x = qint64(header.left()) - d->columnOffset;
     for (int c = d->firstColumn; c < count; ++c) {
         const WGridListColumn& column = d->columns.at(c);
-        const QRect cell(bounded(x), top, bounded(column.Width), height);
+        const QRect cell(WPixels::Bounded(x), top, WPixels::Bounded(column.Width), height);
         if (c == d->hoverColumn && d->overHeader) {
             painter->fillRect(cell, d->columnHeaderBackColorHover);
             if (!column.Text.isEmpty()) {
@@ -368,7 +363,8 @@ void WGridList::DrawColumnsHeader(QPainter* painter)
     painter->setPen(d->columnHeaderGridLineColor);
     qint64 lineX = qint64(header.left()) - d->columnOffset + d->columns.at(d->firstColumn).Width;
     for (int c = d->firstColumn + 1; c < count && lineX <= limit; ++c) {
-        painter->drawLine(bounded(lineX), header.top(), bounded(lineX), header.bottom());
+        painter->drawLine(WPixels::Bounded(lineX), header.top(), WPixels::Bounded(lineX),
+                          header.bottom());
         lineX += d->columns.at(c).Width;
     }
     painter->drawLine(header.left(), header.bottom(), int(limit), header.bottom());
@@ -405,7 +401,7 @@ void WGridList::DrawRow(QPainter* painter)
         }
         const int top = int(y);
         // Taller than any widget can be: the row's visible part is the same either way.
-        const int boxHeight = bounded(rowHeight);
+        const int boxHeight = WPixels::Bounded(rowHeight);
         const QColor& back = row == d->selectedRow ? d->selectedRowBackColor
                              : r % 2 == 0          ? d->doubleRowBackColor
                                                    : d->singleRowBackColor;
@@ -416,12 +412,12 @@ void WGridList::DrawRow(QPainter* painter)
         qint64 x = qint64(area.left()) - d->columnOffset;
         for (int c = d->firstColumn; c < columnCount; ++c) {
             const int width = d->columns.at(c).Width;
-            const int left = bounded(x);
+            const int left = WPixels::Bounded(x);
             if (c < cells) {
                 const WGridListCell& cell = row->Cells[c];
                 switch (cell.Type) {
                 case WGridListCell::TextCell:
-                    d->textCache.Draw(painter, QRect(left, top, bounded(width), boxHeight),
+                    d->textCache.Draw(painter, QRect(left, top, WPixels::Bounded(width), boxHeight),
                                       cell.Text, locked ? d->lockedRowForeColor : d->rowForeColor);
                     break;
                 case WGridListCell::ImageCell:
@@ -431,17 +427,17 @@ void WGridList::DrawRow(QPainter* painter)
                                               : checkImages[cell.IsChecked() ? 1 : 0];
                     if (image && !image->isNull())
                         painter->drawImage(
-                            QPoint(bounded(x + (qint64(width) - image->width()) / 2),
-                                   bounded(y + (qint64(rowHeight) - image->height()) / 2)),
+                            QPoint(WPixels::Bounded(x + (qint64(width) - image->width()) / 2),
+                                   WPixels::Bounded(y + (qint64(rowHeight) - image->height()) / 2)),
                             *image);
                     break;
                 }
                 case WGridListCell::WidgetCell:
                     if (WBase* widget = cell.Widget()) {
-                        widget->move(bounded((qint64(width) - widget->width()) / 2),
-                                     bounded((qint64(rowHeight) - widget->height()) / 2));
-                        widget->GridListPaint(
-                            painter, QPoint(bounded(x + widget->x()), bounded(y + widget->y())));
+                        widget->move(WPixels::Bounded((qint64(width) - widget->width()) / 2),
+                                     WPixels::Bounded((qint64(rowHeight) - widget->height()) / 2));
+                        widget->GridListPaint(painter, QPoint(WPixels::Bounded(x + widget->x()),
+                                                              WPixels::Bounded(y + widget->y())));
                     }
                     break;
                 default:

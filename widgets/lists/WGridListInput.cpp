@@ -7,6 +7,7 @@
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WGridListData.h"
+#include "WPixels_p.h"
 
 #include <QFocusEvent>
 #include <QHoverEvent>
@@ -15,20 +16,6 @@
 #include <climits>
 
 namespace {
-
-int bounded(qint64 v)
-{
-    constexpr qint64 limit = 1 << 28;
-    return int(qBound(-limit, v, limit));
-}
-
-// Positions are whole pixels; a synthesised event far outside any screen must not overflow
-// the rounding.
-QPoint wholePixels(const QPointF& p)
-{
-    constexpr qreal limit = 1 << 28;
-    return QPoint(qRound(qBound(-limit, p.x(), limit)), qRound(qBound(-limit, p.y(), limit)));
-}
 
 // Straight to the receiver's handler: no event filters, no propagation to its parents, no
 // focus or hover side effects of QApplication. QObject::event is public, and the call is
@@ -89,7 +76,7 @@ void WGridList::MouseMoveDispose(const QPoint& pos)
     }
 
     if (d->hoverRow >= 0 && d->hoverColumn >= 0)
-        d->cellPoint = QPoint(bounded(x), bounded(y));
+        d->cellPoint = QPoint(WPixels::Bounded(x), WPixels::Bounded(y));
     if (d->canChangeColumnWidth)
         setCursor(d->overResizeZone ? Qt::SizeHorCursor : Qt::ArrowCursor);
 }
@@ -180,7 +167,7 @@ void WGridList::HandlePress(QMouseEvent* e)
     WGridListData* data = d->dataSource;
     if (d->overResizeZone) {
         d->resizing = true;
-        d->dragLast = wholePixels(e->localPos());
+        d->dragLast = WPixels::Round(e->localPos());
     } else if (!data) {
         if (!left)
             emit RightClicked();
@@ -212,7 +199,7 @@ bool WGridList::event(QEvent* e)
     switch (static_cast<int>(e->type())) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(e);
-        MouseMoveDispose(wholePixels(mouse->localPos()));
+        MouseMoveDispose(WPixels::Round(mouse->localPos()));
         if (!ForwardMouseEvent(e, d->cellPoint))
             HandlePress(mouse);
         update();
@@ -220,13 +207,13 @@ bool WGridList::event(QEvent* e)
     }
     case QEvent::MouseButtonRelease:
         d->resizing = false;
-        MouseMoveDispose(wholePixels(static_cast<QMouseEvent*>(e)->localPos()));
+        MouseMoveDispose(WPixels::Round(static_cast<QMouseEvent*>(e)->localPos()));
         if (ForwardMouseEvent(e, d->cellPoint))
             update();
         break;
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(e);
-        MouseMoveDispose(wholePixels(mouse->localPos()));
+        MouseMoveDispose(WPixels::Round(mouse->localPos()));
         if (ForwardMouseEvent(e, d->cellPoint))
             update();
         else if (mouse->button() == Qt::LeftButton && d->hoverRow >= 0)
@@ -239,7 +226,7 @@ bool WGridList::event(QEvent* e)
             update();
         break;
     case QEvent::HoverMove: {
-        const QPoint pos = wholePixels(static_cast<QHoverEvent*>(e)->posF());
+        const QPoint pos = WPixels::Round(static_cast<QHoverEvent*>(e)->posF());
         const int c = d->hoverColumn;
         if (d->resizing && c >= 0 && c < d->columns.size()) {
             // The dragged column stays the one grabbed, wherever the pointer goes.
