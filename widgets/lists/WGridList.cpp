@@ -1,6 +1,7 @@
 #include "WGridList.h"
 #include "WGridList_p.h"
 
+#include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WGridListData.h"
@@ -45,7 +46,11 @@ WGridList::WGridList(QWidget* parent)
     SetPadding(WPadding{d->columnHeaderHeight, 0, 0, 0});
 }
 
-WGridList::~WGridList() = default;
+WGridList::~WGridList()
+{
+    if (d->dataSource)
+        d->dataSource->RemoveViewer(this);
+}
 
 void WGridList::AddColumn(int width, const QString& text)
 {
@@ -83,28 +88,53 @@ WGridListData* WGridList::DataSource() const
 void WGridList::SetDataSource(WGridListData* data)
 {
     WGridListData* previous = d->dataSource;
-    if (previous) {
-        previous->Lock();
-        d->dataSource = data;
-        previous->Unlock();
-    } else {
-        d->dataSource = data;
+    if (previous != data) {
+        if (previous)
+            previous->RemoveViewer(this);
+        if (data)
+            data->AddViewer(this);
     }
+    // Held while the pointer changes, so that a thread changing the old model finishes first.
+    // A thread that holds the lock itself excludes the others already; it would wait for
+    // itself.
+    const bool lock = previous && !previous->HeldByCurrentThread();
+    if (lock)
+        previous->Lock();
+    d->dataSource = data;
+    if (lock)
+        previous->Unlock();
     // Nothing is known about the new rows: the next paint maps the scroll offset afresh.
     d->rowLocator.Reset();
     d->firstRowPending = true;
     d->pendingVValue = VScrollBarValue();
 }
 
+// The model is in its destructor: neither its lock nor its rows are touched again, and the
+// grid resets as UpdateData does over no model.
+void WGridList::ForgetDataSource(WGridListData* data)
+{
+    if (d->dataSource != data)
+        return;
+    d->dataSource = nullptr;
+    d->rowLocator.Reset();
+    d->firstRowPending = false;
+    UpdateData();
+}
+
+// The focused editor hears that it lost the focus, and cell widgets hear of their new sizes:
+// that is the application's code, which may change the model again or delete this grid.
 void WGridList::UpdateData()
 {
+    const WAliveGuard alive(this);
+    // The editor's row may be gone with the change; it is let go rather than kept to receive
+    // keys in a widget that may no longer exist.
+    SetFocusedEditor(nullptr);
+    if (!alive)
+        return;
     d->selectedRow = nullptr;
     d->lockedRow = nullptr;
     d->hoverWidget = nullptr;
     d->pressedWidget = nullptr;
-    // The editor's row may be gone with the change; it is let go rather than kept to receive
-    // keys in a widget that may no longer exist.
-    SetFocusedEditor(nullptr);
     d->hoverColumn = -1;
     d->hoverRow = -1;
     d->rowLocator.Reset();
@@ -113,8 +143,11 @@ void WGridList::UpdateData()
     SetVScrollBarValue(0);
     ComputeDrawRowStartIndex(0);
     ComputeDrawColumnStartIndex(0);
-    for (int c = 0; c < d->columns.size(); ++c)
+    for (int c = 0; c < d->columns.size(); ++c) {
         CellControlLayout(c);
+        if (!alive)
+            return;
+    }
     update();
 }
 
@@ -291,22 +324,33 @@ void WGridList::ResolvePendingFirstRow()
         LocateFirstRow(d->pendingVValue);
 }
 
+// A shown cell widget hears of its new size at once, and its handler may change the model or
+// delete this grid: the rows are walked by index and the walk ends as soon as the grid or its
+// model is gone.
 void WGridList::CellControlLayout(int column)
 {
     WGridListData* data = d->dataSource;
     if (!data || column < 0 || column >= d->UsableColumns())
         return;
     const int width = d->columns.at(column).Width;
-    for (WGridListRow* row : qAsConst(data->Rows)) {
+    const WAliveGuard alive(this);
+    for (int r = 0; r < data->Rows.size(); ++r) {
+        WGridListRow* row = data->Rows.at(r);
         if (!row || column >= row->CellCount())
             continue;
         WBase* widget = row->Cells[column].Widget();
         if (!widget)
             continue;
         // Qt takes sizes beyond its limits as they are, and QRect would overflow on them.
-        if (widget->Dock() == DockType::Fill)
+        if (widget->Dock() == DockType::Fill) {
+            const WAliveGuard widgetAlive(widget);
             widget->setGeometry(0, 0, qBound(0, width, QWIDGETSIZE_MAX),
                                 qBound(0, d->rowHeight, QWIDGETSIZE_MAX));
+            if (!alive || d->dataSource != data)
+                return;
+            if (!widgetAlive)
+                continue;
+        }
         if (auto* panel = qobject_cast<WPanel*>(widget))
             panel->ComputeContainerArea();
         if (auto* label = qobject_cast<WLabel*>(widget))
