@@ -3,6 +3,7 @@
 #include "ButtonTestSupport.h"
 #include "WBaseButton.h"
 #include "WRandomInput.h"
+#include "WTestRemoval.h"
 
 using namespace ButtonTest;
 
@@ -13,15 +14,16 @@ public:
     bool Hovered() const { return hovered; }
     bool Pressed() const { return pressed; }
     int clicks = 0;
-    bool deleteOnClick = false; // as a slot connected to the click may do
+    // What a slot connected to the click does, if anything.
+    std::function<void()> onClick;
 
 protected:
     void Paint(QPainter*) override {}
     void ClickedEvent() override
     {
         ++clicks;
-        if (deleteOnClick)
-            delete this;
+        if (onClick)
+            onClick(); // this button may be gone now
     }
 };
 
@@ -36,6 +38,8 @@ private slots:
     void farPointer();
     void hoverOffHideAndAlignment();
     void releaseReachesParentOnlyInDesigner();
+    void deletedFromItsClick_data();
+    void deletedFromItsClick();
     void randomInput();
 };
 
@@ -141,11 +145,40 @@ void TestWBaseButton::releaseReachesParentOnlyInDesigner()
         WBase::SetDesignerMode(designer);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(sink.clicks, int(designer));
-        b->deleteOnClick = true; // a click handler may delete the button outright
+        b->onClick = [&] { delete b.data(); }; // a click handler may delete the button outright
         mouse(b, Release);
         WBase::SetDesignerMode(false);
         QVERIFY(b.isNull());
     }
+}
+
+// A slot connected to the click deletes the button or its parent, at once or later: the
+// release that made the click ends without touching the button, inside and outside Designer.
+void TestWBaseButton::deletedFromItsClick_data()
+{
+    QTest::addColumn<WexalTest::Removal>("removal");
+    QTest::addColumn<bool>("designer");
+    for (const bool designer : {false, true})
+        for (const auto& [removal, name] : WexalTest::Removals())
+            QTest::newRow(qPrintable(name + (designer ? ", Designer" : ""))) << removal << designer;
+}
+
+void TestWBaseButton::deletedFromItsClick()
+{
+    QFETCH(WexalTest::Removal, removal);
+    QFETCH(bool, designer);
+    WexalTest::RemovalHost host;
+    QPointer<ProbeButton> b = new ProbeButton(host.parent);
+    b->resize(60, 20);
+    b->onClick = [&, w = b.data()] { WexalTest::Remove(w, removal); };
+    host.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    WBase::SetDesignerMode(designer);
+    QTest::mouseClick(host.window.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    WBase::SetDesignerMode(false);
+    host.Settle();
+    QVERIFY(b.isNull());
+    QCOMPARE(host.parent.isNull(), removal == WexalTest::Removal::DeleteParent);
 }
 
 void TestWBaseButton::randomInput()
