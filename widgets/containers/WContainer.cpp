@@ -1,5 +1,6 @@
 #include "WContainer.h"
 #include "WEvent.h"
+#include "WPixels_p.h"
 
 #include <QCoreApplication>
 
@@ -27,14 +28,8 @@ void WContainer::SetPadding(const WPadding& padding)
 }
 
 // Padding and border widths are applications' numbers and may be absurd; the sums are taken
-// wide and clamped so that the area stays representable (and simply empty) instead of
+// wide and bounded so that the area stays representable (and simply empty) instead of
 // overflowing.
-static int clampedCoordinate(qint64 v)
-{
-    constexpr qint64 limit = 1 << 28;
-    return int(qBound(-limit, v, limit));
-}
-
 void WContainer::ComputeContainerArea()
 {
     const WPadding& p = d->padding;
@@ -44,8 +39,8 @@ void WContainer::ComputeContainerArea()
     const qint64 top = qint64(p.Top) + (sides & PositionFlag::Top ? bw : 0);
     const qint64 w = width() - left - p.Right - (sides & PositionFlag::Right ? bw : 0);
     const qint64 h = height() - top - p.Bottom - (sides & PositionFlag::Bottom ? bw : 0);
-    containerArea = QRect(clampedCoordinate(left), clampedCoordinate(top), clampedCoordinate(w),
-                          clampedCoordinate(h));
+    containerArea = QRect(WPixels::Bounded(left), WPixels::Bounded(top), WPixels::Bounded(w),
+                          WPixels::Bounded(h));
     if (d->areaChangePending)
         return;
     d->areaChangePending = true;
