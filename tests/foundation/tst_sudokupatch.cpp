@@ -162,7 +162,8 @@ void TestSudokuPatch::sizeAndPaintBeforeAndAfterResize()
 void TestSudokuPatch::degenerateSizesDoNotCrash()
 {
     SudokuPatch patch(gridSource(20, 20, 4, 4, 4, 4), 4, 4, 4, 4);
-    for (const QSize& size : {QSize(0, 0), QSize(-5, 10), QSize(3, 3), QSize(8, 1)}) {
+    for (const QSize& size : {QSize(0, 0), QSize(-5, 10), QSize(3, 3), QSize(8, 1),
+                              QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), QSize(1 << 20, 1 << 12)}) {
         patch.Resize(size);
         render(patch, QSize(20, 20));
     }

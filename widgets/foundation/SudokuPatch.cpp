@@ -7,6 +7,8 @@ namespace {
 namespace Piece {
 enum { TopLeft, Top, TopRight, Left, Center, Right, BottomLeft, Bottom, BottomRight, Count };
 }
+// 8192 x 8192: more than any screen, a quarter of a gigabyte.
+constexpr qint64 maxPixels = qint64(1) << 26;
 } // namespace
 
 struct SudokuPatchPrivate
@@ -50,6 +52,12 @@ SudokuPatch::~SudokuPatch() = default;
 
 void SudokuPatch::Resize(const QSize& size)
 {
+    // A widget may be sized far beyond any screen; an image that large is never wanted, and
+    // asking for one only fails the allocation (or the process, under a sanitizer).
+    if (qint64(size.width()) * qint64(size.height()) > maxPixels) {
+        d->result = QPixmap();
+        return;
+    }
     d->result = QPixmap(size);
     if (d->result.isNull())
         return; // an empty size, or one too large to allocate: nothing to draw

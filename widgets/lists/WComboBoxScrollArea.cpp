@@ -1,6 +1,7 @@
 #include "WComboBoxScrollArea_p.h"
 
 #include "WLineWidths_p.h"
+#include "WPixels_p.h"
 
 #include <QEventLoop>
 #include <QFontMetrics>
@@ -12,14 +13,6 @@ namespace {
 
 // Below this many lines, shaping each one costs less than setting up the measuring table.
 constexpr int tableThreshold = 2048;
-
-// Positions are whole pixels; a synthesised event far outside any screen must not overflow
-// the rounding.
-QPoint wholePixels(const QPointF& p)
-{
-    constexpr qreal limit = 1 << 28;
-    return QPoint(qRound(qBound(-limit, p.x(), limit)), qRound(qBound(-limit, p.y(), limit)));
-}
 
 // The band [top, top + height) as a rectangle from x to x + width - 1. Text is centred in its
 // band, so an absurdly tall band is cut to a shorter one of the same parity around the same
@@ -218,7 +211,7 @@ bool WComboBoxScrollArea::event(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::HoverMove:
-        HoverAt(wholePixels(static_cast<QHoverEvent*>(e)->posF()));
+        HoverAt(WPixels::Round(static_cast<QHoverEvent*>(e)->posF()));
         break;
     case QEvent::HoverLeave:
         d->hoverIndex = -1;
@@ -226,7 +219,7 @@ bool WComboBoxScrollArea::event(QEvent* e)
         break;
     case QEvent::MouseButtonPress:
         // The line under the press is the one chosen, even when no move announced it.
-        HoverAt(wholePixels(static_cast<QMouseEvent*>(e)->localPos()));
+        HoverAt(WPixels::Round(static_cast<QMouseEvent*>(e)->localPos()));
         d->chosenIndex = d->hoverIndex;
         if (d->loop)
             d->loop->exit();

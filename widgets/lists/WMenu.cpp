@@ -4,6 +4,7 @@
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WMenuItem.h"
+#include "WPixels_p.h"
 
 #include <QEventLoop>
 #include <QFontMetrics>
@@ -34,12 +35,6 @@ int position(qint64 v)
 int widgetExtent(qint64 v)
 {
     return int(qBound<qint64>(0, v, QWIDGETSIZE_MAX));
-}
-
-QPoint wholePixels(const QPointF& p)
-{
-    constexpr qreal limit = 1 << 28;
-    return QPoint(qRound(qBound(-limit, p.x(), limit)), qRound(qBound(-limit, p.y(), limit)));
 }
 
 } // namespace
@@ -285,7 +280,7 @@ bool WMenu::event(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::MouseButtonPress: {
-        const QPoint pos = wholePixels(static_cast<QMouseEvent*>(e)->localPos());
+        const QPoint pos = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos());
         // A press outside the menu never chooses, whatever was hovered last.
         const bool inside = rect().contains(pos);
         if (inside && !HoverAt(pos))
@@ -316,7 +311,7 @@ bool WMenu::event(QEvent* e)
         update();
         break;
     case QEvent::HoverMove:
-        if (!HoverAt(wholePixels(static_cast<QHoverEvent*>(e)->posF())))
+        if (!HoverAt(WPixels::Round(static_cast<QHoverEvent*>(e)->posF())))
             return true;
         break;
     default:

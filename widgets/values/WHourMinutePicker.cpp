@@ -1,6 +1,7 @@
 #include "WHourMinutePicker.h"
 
 #include "WDrawAPI.h"
+#include "WPixels_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QKeyEvent>
@@ -204,7 +205,7 @@ bool WHourMinutePicker::event(QEvent* e)
         // Neither handled nor handed on, so that a disabled picker stays entirely inert.
         if (testAttribute(Qt::WA_Disabled))
             return false;
-        const QPoint pos = static_cast<QMouseEvent*>(e)->localPos().toPoint();
+        const QPoint pos = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos());
         int hit = -1;
         for (int i = 0; i < itemCount && hit < 0; ++i) {
             if (itemRects[i].contains(pos))

@@ -5,6 +5,7 @@
 
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
+#include "WPixels_p.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,7 +28,7 @@ int axisPosition(const QMouseEvent* e, OrientationType::Types orientation)
 {
     const qreal p =
         orientation == OrientationType::Vertical ? e->localPos().y() : e->localPos().x();
-    return qRound(qBound<qreal>(-QWIDGETSIZE_MAX, p, QWIDGETSIZE_MAX));
+    return WPixels::Round(p);
 }
 } // namespace
 
