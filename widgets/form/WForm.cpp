@@ -300,8 +300,7 @@ void WForm::SetIcon(const QImage& image)
 void WForm::SetIcon(const QIcon& icon)
 {
     if (d->shadow)
-        d->shadow->SetIcon(
-            icon.pixmap(icon.actualSize(QSize(32, 32), QIcon::Normal, QIcon::Off)));
+        d->shadow->SetIcon(icon.pixmap(icon.actualSize(QSize(32, 32), QIcon::Normal, QIcon::Off)));
 }
 
 // The form itself stays where its window puts it, at (16, 16); only the window moves.
@@ -463,8 +462,8 @@ void WForm::Paint(QPainter* painter)
     if (a.isEmpty())
         return;
     const int th = qMin(TitleHeight(), a.height());
-    WDrawAPI::DrawBackColor(painter, QRect(a.left(), a.top(), a.width(), th), 0,
-                            d->titleBackColor, BorderWidth());
+    WDrawAPI::DrawBackColor(painter, QRect(a.left(), a.top(), a.width(), th), 0, d->titleBackColor,
+                            BorderWidth());
     WDrawAPI::DrawBackColor(painter, QRect(a.left(), a.top() + th, a.width(), a.height() - th), 0,
                             BackColor(), BorderWidth());
     WDrawAPI::DrawBorder(painter, rect(), 0, BorderColor(), Border(), BorderWidth());

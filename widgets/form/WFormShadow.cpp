@@ -50,8 +50,7 @@ struct WFormShadowPrivate
     bool active = false;
     bool maximized = false;
     std::unique_ptr<SudokuPatch> activeShadow = shadowPatch("://Icons/WForm/ShadowActive.png");
-    std::unique_ptr<SudokuPatch> inactiveShadow =
-        shadowPatch("://Icons/WForm/ShadowInactive.png");
+    std::unique_ptr<SudokuPatch> inactiveShadow = shadowPatch("://Icons/WForm/ShadowInactive.png");
     bool canResize = true;
     bool showShadow = true;
     bool marginCut = false;
@@ -62,7 +61,8 @@ struct WFormShadowPrivate
     std::unique_ptr<WFormShadowPlatform> platform;
 };
 
-WFormShadow::WFormShadow(QWidget* parent) : QWidget(parent), d(std::make_unique<WFormShadowPrivate>())
+WFormShadow::WFormShadow(QWidget* parent)
+    : QWidget(parent), d(std::make_unique<WFormShadowPrivate>())
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -182,8 +182,8 @@ void WFormShadow::UpdateWindowShape()
         translucencyOverride >= 0 ? translucencyOverride == 1 : d->platform->Translucent();
     d->marginCut = !translucent;
     if (d->marginCut && !d->maximized) {
-        setMask(QRegion(Margin, Margin, qMax(width() - 2 * Margin, 1),
-                        qMax(height() - 2 * Margin, 1)));
+        setMask(
+            QRegion(Margin, Margin, qMax(width() - 2 * Margin, 1), qMax(height() - 2 * Margin, 1)));
     } else if (!mask().isEmpty()) {
         clearMask();
     }

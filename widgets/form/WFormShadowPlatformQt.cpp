@@ -152,7 +152,10 @@ public:
         }
     }
 
-    void SetIcon(const QPixmap& pixmap) override { window->setWindowIcon(QIcon(pixmap)); }
+    void SetIcon(const QPixmap& pixmap) override
+    {
+        window->setWindowIcon(QIcon(pixmap));
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override
@@ -297,12 +300,13 @@ private:
     void UpdateCursor(Hit now)
     {
         const Qt::CursorShape shape = cursorOf(now);
-        if (shape == Qt::ArrowCursor) {
-            if (window->testAttribute(Qt::WA_SetCursor))
-                window->unsetCursor();
-        } else if (!window->testAttribute(Qt::WA_SetCursor) || window->cursor().shape() != shape) {
+        if (shape == zoneCursor)
+            return;
+        zoneCursor = shape;
+        if (shape == Qt::ArrowCursor)
+            window->unsetCursor();
+        else
             window->setCursor(shape);
-        }
     }
 
     WFormShadow* const window;
@@ -311,6 +315,7 @@ private:
     Hit hit = Hit::Client;
     QPoint pressGlobal;
     QRect startGeometry;
+    Qt::CursorShape zoneCursor = Qt::ArrowCursor; // the window's own cursor; arrow: none
 };
 
 } // namespace

@@ -26,7 +26,7 @@ public:
 
     // What a point of the window is to the window system.
     enum class Hit {
-        Client, // a child of the form, or the form's client area: the widgets handle it
+        Client,  // a child of the form, or the form's client area: the widgets handle it
         Caption, // the bare title bar: dragging moves the window
         Left,
         Right,
