@@ -97,6 +97,9 @@ WForm::WForm(QWidget* parent)
     d->shadow->SetForm(this, bar, &WForm::ShadowDeleted, &WForm::TitleMousePress);
     setParent(d->shadow);
     QWidget::show(); // visible as soon as its window is
+    // A modal run also ends when the window hides while the form itself was hidden from code,
+    // which then hears of nothing.
+    d->shadow->installEventFilter(this);
 }
 
 WForm::~WForm()
@@ -454,6 +457,15 @@ bool WForm::event(QEvent* e)
         break;
     }
     return WContainer::event(e);
+}
+
+bool WForm::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == d->shadow && e->type() == QEvent::Hide && d->loop) {
+        d->exitCode = 0;
+        d->loop->exit(0);
+    }
+    return WContainer::eventFilter(watched, e);
 }
 
 void WForm::Paint(QPainter* painter)

@@ -131,6 +131,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void Paint(QPainter* painter) override;
     void ReLayout();
 
