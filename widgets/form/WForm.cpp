@@ -230,10 +230,11 @@ QSize WForm::SysButtonSize() const
     return d->sysButtonSize;
 }
 
-// Negative extents mean nothing for a button; they are taken as 0.
+// Negative extents mean nothing for a button and are taken as 0; widths stop at Qt's widget limit.
 void WForm::SetSysButtonSize(const QSize& size)
 {
-    const QSize cut(qMax(size.width(), 0), qBound(0, size.height(), TitleHeight()));
+    const QSize cut(qBound(0, size.width(), QWIDGETSIZE_MAX),
+                    qBound(0, size.height(), TitleHeight()));
     if (d->sysButtonSize == cut)
         return;
     d->sysButtonSize = cut;
@@ -483,10 +484,12 @@ void WForm::Paint(QPainter* painter)
         return;
     // The system buttons lie over the right end of the text; they are the title bar's
     // children and paint over it.
+    // Any padding is allowed; one that leaves no room leaves no text.
     const QRect bar = d->titleBar->geometry();
-    const QRect text(bar.x() + d->titlePadding, bar.y(), bar.width() - d->titlePadding, th);
-    if (text.width() <= 0 || th <= 0)
+    const qint64 textWidth = qint64(bar.width()) - d->titlePadding;
+    if (textWidth <= 0 || textWidth > bar.width() + qint64(QWIDGETSIZE_MAX) || th <= 0)
         return;
+    const QRect text(int(bar.x() + qint64(d->titlePadding)), bar.y(), int(textWidth), th);
     painter->setPen(ForeColor());
     painter->setFont(d->titleFont);
     painter->drawText(text, int(d->alignment), d->title);
