@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -204,6 +205,8 @@ void TestSudokuPatch::unusableMarginsComposeTransparent_data()
     QTest::newRow("left + right wider than the source") << QList<int>{2, 2, 6, 5};
     QTest::newRow("top + bottom taller than the source") << QList<int>{6, 5, 2, 2};
     QTest::newRow("a negative margin") << QList<int>{-1, 2, 2, 2};
+    QTest::newRow("margins that overflow a sum") << QList<int>{2, 2, INT_MIN, INT_MIN};
+    QTest::newRow("huge margins") << QList<int>{INT_MAX, INT_MAX, 2, 2};
 }
 
 void TestSudokuPatch::unusableMarginsComposeTransparent()

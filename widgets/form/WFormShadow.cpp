@@ -22,11 +22,13 @@ constexpr int wideZone = WFormShadow::Margin + 5;
 constexpr int narrowZone = 5;
 
 // Form coordinates become window coordinates 16 pixels further out; sizes 32 pixels larger.
-// Taken wide and clamped, so that absurd values place the window at the far end instead of
+// Taken wide and clamped, so that absurd values place the window far out instead of
 // overflowing.
 int outward(int v)
 {
-    return int(qBound<qint64>(INT_MIN, qint64(v) - WFormShadow::Margin, INT_MAX));
+    // Far enough for any screen, and near enough that a window's far edge stays an int.
+    constexpr qint64 limit = 1 << 28;
+    return int(qBound<qint64>(-limit, qint64(v) - WFormShadow::Margin, limit));
 }
 
 int grown(int v)

@@ -114,10 +114,12 @@ struct SudokuPatchPrivate
 SudokuPatch::SudokuPatch(const QPixmap& source, int top, int bottom, int left, int right)
     : d(std::make_unique<SudokuPatchPrivate>())
 {
+    // Taken wide: margins are the caller's numbers, and any of them may be absurd.
+    if (top < 0 || bottom < 0 || left < 0 || right < 0 || qint64(left) + right > source.width() ||
+        qint64(top) + bottom > source.height())
+        return;
     const int cw = source.width() - left - right;
     const int ch = source.height() - top - bottom;
-    if (cw < 0 || ch < 0 || top < 0 || bottom < 0 || left < 0 || right < 0)
-        return;
     d->top = top;
     d->bottom = bottom;
     d->left = left;
