@@ -65,7 +65,7 @@ bool WContainer::event(QEvent* e)
 // A child is cut to the free space across its docking direction and follows the free region
 // along it; earlier children take their space first. Anchored children keep their distance
 // to the anchored edges as the area changes size.
-void WContainer::DockLayout(QSize& lastAreaSize)
+void WContainer::DockLayout(QSize& lastAreaSize, bool visibleOnly)
 {
     const QRect& a = containerArea;
     if (a.left() > a.right() || a.top() > a.bottom())
@@ -86,7 +86,7 @@ void WContainer::DockLayout(QSize& lastAreaSize)
 
     for (QObject* object : children()) {
         auto* c = qobject_cast<WBase*>(object);
-        if (!c || c->isHidden())
+        if (!c || c->isHidden() || (visibleOnly && !c->isVisible()))
             continue;
         switch (c->Dock()) {
         case DockType::Top: {
