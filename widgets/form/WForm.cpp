@@ -316,20 +316,27 @@ void WForm::move(const QPoint& pos)
         QWidget::move(pos);
 }
 
+// Qt keeps a negative size asked of a child widget as it is; a form never has one.
+static QSize validSize(const QSize& size)
+{
+    return QSize(qBound(0, size.width(), QWIDGETSIZE_MAX),
+                 qBound(0, size.height(), QWIDGETSIZE_MAX));
+}
+
 void WForm::resize(const QSize& size)
 {
     if (d->shadow)
         d->shadow->ResizeForm(size.width(), size.height());
-    QWidget::resize(size);
+    QWidget::resize(validSize(size));
 }
 
 void WForm::setGeometry(const QRect& rect)
 {
     if (d->shadow) {
         d->shadow->SetFormGeometry(rect.x(), rect.y(), rect.width(), rect.height());
-        QWidget::resize(rect.size());
+        QWidget::resize(validSize(rect.size()));
     } else {
-        QWidget::setGeometry(rect);
+        QWidget::setGeometry(QRect(rect.topLeft(), validSize(rect.size())));
     }
 }
 
