@@ -1,8 +1,9 @@
-// Grid list: three thousand shipments with check, image, text and line-edit cells, loaded by a
-// worker thread while the grid is on screen.
+// Grid list: three thousand shipments with check, image, text, combo-box and line-edit cells,
+// loaded by a worker thread while the grid is on screen.
 #include "GallerySection.h"
 #include "GalleryText.h"
 
+#include "WComboBox.h"
 #include "WGridList.h"
 #include "WGridListData.h"
 #include "WLineEdit.h"
@@ -30,8 +31,8 @@ constexpr int batchRows = 100;
 // finds the same part of the load done.
 constexpr int firstPart = 600;
 constexpr int rowHeight = 26;
-enum Column { Priority, Carrier, Order, Customer, Note, Amount, ColumnCount };
-constexpr int widths[ColumnCount] = {26, 22, 64, 108, 118, 90};
+enum Column { Priority, Carrier, Order, Customer, Status, Note, Amount, ColumnCount };
+constexpr int widths[ColumnCount] = {26, 22, 64, 108, 92, 118, 90};
 
 QString thousands(int n)
 {
@@ -57,6 +58,27 @@ const QImage* carrierDot(int i)
         return made;
     }();
     return &dots[size_t(i % 3)];
+}
+
+// A status picker for one row: a combo box drawn by the grid in its cell, whose list opens
+// below the cell on screen.
+WComboBox* statusBox(int row)
+{
+    static const QStringList statuses = {QStringLiteral("Queued"), QStringLiteral("Packed"),
+                                         QStringLiteral("Shipped"), QStringLiteral("Delivered"),
+                                         QStringLiteral("Returned")};
+    auto* box = new WComboBox;
+    box->SetDock(DockType::Fill);
+    box->SetBackColor(Qt::transparent);
+    box->SetForeColor(ink);
+    box->SetBorderColor(cardBorder);
+    box->SetItemHeight(24);
+    box->SetItemBackColorHover(accentSoft);
+    box->SetItemForeColorHover(accentPress);
+    box->SetDropDownButtonColor(QColor(0x94, 0xA3, 0xB8));
+    box->SetItems(statuses);
+    box->SetSelectedIndex((row * 7) % 4);
+    return box;
 }
 
 // Fills rows on a worker thread in batches, each made outside the lock and added under it,
@@ -119,10 +141,12 @@ public:
             else if (r % 13 == 9)
                 note->SetTextWithoutEvent(QStringLiteral("Fragile"));
             data.Rows.at(r)->Cells[Note] = note;
+            data.Rows.at(r)->Cells[Status] = statusBox(r);
         }
         adopted = count;
         grid->ComputeRowTotalHeight();
         grid->CellControlLayout(Note);
+        grid->CellControlLayout(Status);
         data.Unlock();
         grid->update();
         if (status)
@@ -223,7 +247,8 @@ void buildGrid(WPanel* body)
     grid->SetSliderRadius(4);
     grid->SetSliderColor(QColor(0xC5, 0xCC, 0xD6));
     grid->SetSliderColorHover(QColor(0x94, 0xA3, 0xB8));
-    const char* const titles[ColumnCount] = {"", "", "Order", "Customer", "Note", "Amount"};
+    const char* const titles[ColumnCount] = {"",       "",     "Order", "Customer",
+                                             "Status", "Note", "Amount"};
     for (int c = 0; c < ColumnCount; ++c)
         grid->AddColumn(widths[c], QString::fromLatin1(titles[c]));
     grid->SetDataSource(&loader->data);
@@ -247,7 +272,8 @@ void buildGrid(WPanel* body)
         grid->SetLockedRow(data.Rows.at(6)); // on hold: drawn in the alert colour
         data.Unlock();
         // A click into a note: its line edit takes the grid's keys and shows its caret.
-        const int noteLeft = widths[Priority] + widths[Carrier] + widths[Order] + widths[Customer];
+        const int noteLeft =
+            widths[Priority] + widths[Carrier] + widths[Order] + widths[Customer] + widths[Status];
         clickAt(grid, QPoint(1 + noteLeft + 30, 1 + 30 + 4 * rowHeight + 12));
         QTimer::singleShot(600, loader, [loader] { loader->Continue(); });
         timer->start(80);
@@ -255,8 +281,8 @@ void buildGrid(WPanel* body)
 }
 
 const GallerySection::Registrar grid({QStringLiteral("Grid list"),
-                                      QStringLiteral("Check, image, text and editable cells; "
-                                                     "a threaded fill"),
+                                      QStringLiteral("Check, image, text, combo-box and "
+                                                     "line-edit cells"),
                                       50, 330, buildGrid});
 
 } // namespace

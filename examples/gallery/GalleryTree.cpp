@@ -1,8 +1,10 @@
 // Tree view: a Qt tree over a small QStandardItemModel, docked like any other widget and styled
-// through the wrapper's style sheet, with the item under a right click reported beside it.
+// through the wrapper's style sheet, with a popup menu on the item under a right click.
 #include "GallerySection.h"
 #include "GalleryText.h"
 
+#include "WMenu.h"
+#include "WMenuItem.h"
 #include "WPanel.h"
 #include "WTest.h"
 #include "WTreeView.h"
@@ -10,7 +12,9 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QPointer>
 #include <QStandardItemModel>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -82,20 +86,43 @@ void buildTree(WPanel* body)
     view->setColumnWidth(0, 240);
     view->header()->setStretchLastSection(true);
 
-    // The library's popup menu belongs here once it exists: opened at the pointer, with the
-    // item's actions; for now the strip shows what was hit.
+    // A right click on an item opens the library's popup menu at the pointer; the strip shows
+    // what was hit and what was chosen. Folders cannot be deleted here.
+    auto* menu = new WMenu(tree);
+    menu->SetBackColor(Qt::white);
+    menu->SetForeColor(ink);
+    menu->SetBorder(PositionFlag::All);
+    menu->SetBorderWidth(1);
+    menu->SetBorderColor(cardBorder);
+    menu->SetPadding(WPadding{4, 4, 12, 24});
+    menu->SetItemHeight(26);
+    menu->SetItemBackColorHover(accentSoft);
+    menu->SetItemForeColorHover(accentPress);
+    menu->SetItemForeColorDisable(QColor(0xB0, 0xB7, 0xC3));
+    for (const char* text : {"Open", "Rename", "Delete"})
+        menu->AddItem(QString::fromLatin1(text));
     QObject::connect(tree, &WTreeView::ItemRightClicked, shown,
-                     [shown, where](const QPoint& pos, const QModelIndex& index) {
-                         shown->SetText(index.isValid()
-                                            ? index.sibling(index.row(), 0).data().toString()
-                                            : QStringLiteral("empty space"));
+                     [shown, where, menu, view](const QPoint& pos, const QModelIndex& index) {
+                         const QModelIndex name = index.sibling(index.row(), 0);
+                         shown->SetText(index.isValid() ? name.data().toString()
+                                                        : QStringLiteral("empty space"));
                          where->SetText(QStringLiteral("at %1, %2").arg(pos.x()).arg(pos.y()));
+                         if (!index.isValid())
+                             return;
+                         menu->Item(2)->Enabled = !view->model()->hasChildren(name);
+                         // The menu runs its own loop: the card may be gone when it returns.
+                         const QPointer<GalleryText> alive(where);
+                         WMenuItem* chosen = menu->exec(view->viewport()->mapToGlobal(pos));
+                         if (alive && chosen)
+                             where->SetText(chosen->Text);
                      });
 
-    // For the picture: one right click on a file, as a user would make it.
-    GallerySection::AfterFirstLayout([view] {
+    // For the picture: one right click on a file, as a user would make it; its menu is
+    // dismissed as soon as it has opened.
+    GallerySection::AfterFirstLayout([view, menu] {
         const QModelIndex file = view->model()->index(1, 0, view->model()->index(0, 0));
         const QPoint pos = view->visualRect(file).center();
+        QTimer::singleShot(0, menu, [menu] { menu->close(); });
         QContextMenuEvent e(QContextMenuEvent::Mouse, pos, view->viewport()->mapToGlobal(pos));
         QCoreApplication::sendEvent(view->viewport(), &e);
     });

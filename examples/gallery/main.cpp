@@ -1,13 +1,18 @@
-// The Wexal gallery: one window, built from the library's own widgets, showing every widget
-// family as a card. Headless (or with --screenshot FILE) it renders offscreen to a PNG.
+// The Wexal gallery: one WForm window, built from the library's own widgets, showing every widget
+// family as a card on a scrolling page. Headless (or with --screenshot FILE) it renders the whole
+// page in its window offscreen to a PNG.
 #include "GallerySection.h"
 #include "GalleryText.h"
 
+#include "WForm.h"
 #include "WPanel.h"
+#include "WScrollPanel.h"
 #include "WTest.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -39,7 +44,7 @@ void settle()
     }
 }
 
-void showAndSettle(QWidget& window)
+void showAndSettle(WForm& window)
 {
     window.show();
     settle();
@@ -165,12 +170,25 @@ int main(int argc, char** argv)
     std::stable_sort(sections.begin(), sections.end(),
                      [](const auto& a, const auto& b) { return a.order < b.order; });
 
-    WPanel window;
+    WForm window;
     window.setWindowTitle(QStringLiteral("Wexal Gallery"));
+    window.SetTitle(QStringLiteral("Wexal Gallery"));
+    window.SetTitleBackColor(GalleryTheme::dark);
+    window.SetForeColor(QColor(0xCB, 0xD5, 0xE1));
+    window.SetSysButtonColor(QColor(0xCB, 0xD5, 0xE1));
+    window.SetSysButtonColorHover(Qt::white);
     window.SetBackColor(GalleryTheme::page);
-    buildHeader(&window);
+    window.SetIcon(QIcon(QStringLiteral("://Icons/Wexal.ico")));
+    window.setMinimumSize(480, 320);
 
-    auto* content = makePanel(&window, Qt::transparent);
+    // The page is taller than most screens: it scrolls inside the window.
+    auto* scroller = new WScrollPanel(&window);
+    scroller->SetBackColor(GalleryTheme::page);
+    scroller->SetDock(DockType::Fill);
+    auto* page = makePanel(scroller, GalleryTheme::page);
+    buildHeader(page);
+
+    auto* content = makePanel(page, Qt::transparent);
     content->SetPadding(WPadding{margin, margin, margin, margin});
     content->SetDock(DockType::Fill);
 
@@ -190,18 +208,27 @@ int main(int argc, char** argv)
         heights[c] += buildCard(cols[c], columnWidth, s)->height() + gap;
     }
     const int tallest = std::max(300, *std::max_element(heights.begin(), heights.end()));
-    window.resize(pageWidth, headerHeight + 2 * margin + tallest - gap);
+    const QSize pageSize(pageWidth, headerHeight + 2 * margin + tallest - gap);
+    page->resize(pageSize);
+    scroller->SetScrollAreaSize(pageSize);
 
     if (parser.isSet(shot)) {
-        window.setAttribute(Qt::WA_DontShowOnScreen);
+        // The whole page at once, in its window with title bar and shadow.
+        window.resize(pageSize + QSize(0, window.TitleHeight()));
+        window.window()->setAttribute(Qt::WA_DontShowOnScreen);
         showAndSettle(window);
         const QString file = parser.value(shot);
-        if (!window.grab().save(file)) {
+        if (!window.window()->grab().save(file)) {
             qWarning("could not write %s", qPrintable(file));
             return 1;
         }
         return 0;
     }
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize size = (pageSize + QSize(10, window.TitleHeight()))
+                           .boundedTo(screen.size() - QSize(80, 80))
+                           .expandedTo(QSize(480, 320));
+    window.setGeometry(QRect(screen.center() - QPoint(size.width() / 2, size.height() / 2), size));
     showAndSettle(window);
     return app.exec();
 }

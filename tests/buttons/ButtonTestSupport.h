@@ -55,7 +55,11 @@ struct Watcher : QObject
         paints += e->type() == QEvent::Paint;
         if (e->type() == Release && w->isEnabled()) {
             const auto* me = static_cast<QMouseEvent*>(e);
-            clicks += me->button() == Qt::LeftButton && w->rect().contains(me->pos());
+            // Positions far beyond any widget (even beyond int, or NaN) are outside; only near
+            // ones may be rounded to whole pixels.
+            const QPointF p = me->localPos();
+            const bool near = qAbs(p.x()) < 1e6 && qAbs(p.y()) < 1e6;
+            clicks += me->button() == Qt::LeftButton && near && w->rect().contains(p.toPoint());
         }
         return false;
     }

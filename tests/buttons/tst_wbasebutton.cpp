@@ -3,6 +3,7 @@
 #include "ButtonTestSupport.h"
 #include "WBaseButton.h"
 #include "WRandomInput.h"
+#include "WTestRemoval.h"
 
 using namespace ButtonTest;
 
@@ -13,15 +14,16 @@ public:
     bool Hovered() const { return hovered; }
     bool Pressed() const { return pressed; }
     int clicks = 0;
-    bool deleteOnClick = false; // as a slot connected to the click may do
+    // What a slot connected to the click does, if anything.
+    std::function<void()> onClick;
 
 protected:
     void Paint(QPainter*) override {}
     void ClickedEvent() override
     {
         ++clicks;
-        if (deleteOnClick)
-            delete this;
+        if (onClick)
+            onClick(); // this button may be gone now
     }
 };
 
@@ -32,8 +34,12 @@ class TestWBaseButton : public QObject
 private slots:
     void pointer_data();
     void pointer();
+    void farPointer_data();
+    void farPointer();
     void hoverOffHideAndAlignment();
     void releaseReachesParentOnlyInDesigner();
+    void deletedFromItsClick_data();
+    void deletedFromItsClick();
     void randomInput();
 };
 
@@ -77,6 +83,41 @@ void TestWBaseButton::pointer()
     QVERIFY(!b.Pressed());
 }
 
+// Synthesised or transformed events may carry positions int cannot hold: a press at (30, 10),
+// a move and a release at such a position leave the button unhovered and unclicked, and a press
+// out there still presses it.
+void TestWBaseButton::farPointer_data()
+{
+    QTest::addColumn<QPointF>("far");
+    const qreal huge = 1e12, inf = qInf();
+    for (const QPointF& p : {QPointF(huge, 10), QPointF(-huge, 10), QPointF(30, huge),
+                             QPointF(30, -huge), QPointF(-1e300, 1e300), QPointF(inf, -inf),
+                             QPointF(qQNaN(), 10), QPointF(INT_MIN - 0.5, INT_MAX + 0.5)})
+        QTest::newRow(qPrintable(QString("%1, %2").arg(p.x()).arg(p.y()))) << p;
+}
+
+void TestWBaseButton::farPointer()
+{
+    QFETCH(QPointF, far);
+    ProbeButton b;
+    QVERIFY(shown(&b, 60, 20));
+    const auto send = [&](QEvent::Type type, const QPointF& at) {
+        QMouseEvent e(type, at, at, type == Move ? Qt::NoButton : Qt::LeftButton,
+                      type == Release ? Qt::NoButton : Qt::LeftButton, {});
+        QApplication::sendEvent(&b, &e);
+    };
+    mouse(&b, Enter);
+    send(Press, QPointF(30, 10));
+    send(Move, far);
+    QVERIFY(!b.Hovered());
+    send(Release, far);
+    send(Press, far);
+    QVERIFY(b.Pressed());
+    send(Release, far);
+    QCOMPARE(b.clicks, 0);
+    QVERIFY(!b.Pressed());
+}
+
 void TestWBaseButton::hoverOffHideAndAlignment()
 {
     ProbeButton b;
@@ -104,11 +145,40 @@ void TestWBaseButton::releaseReachesParentOnlyInDesigner()
         WBase::SetDesignerMode(designer);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(sink.clicks, int(designer));
-        b->deleteOnClick = true; // a click handler may delete the button outright
+        b->onClick = [&] { delete b.data(); }; // a click handler may delete the button outright
         mouse(b, Release);
         WBase::SetDesignerMode(false);
         QVERIFY(b.isNull());
     }
+}
+
+// A slot connected to the click deletes the button or its parent, at once or later: the
+// release that made the click ends without touching the button, inside and outside Designer.
+void TestWBaseButton::deletedFromItsClick_data()
+{
+    QTest::addColumn<WexalTest::Removal>("removal");
+    QTest::addColumn<bool>("designer");
+    for (const bool designer : {false, true})
+        for (const auto& [removal, name] : WexalTest::Removals())
+            QTest::newRow(qPrintable(name + (designer ? ", Designer" : ""))) << removal << designer;
+}
+
+void TestWBaseButton::deletedFromItsClick()
+{
+    QFETCH(WexalTest::Removal, removal);
+    QFETCH(bool, designer);
+    WexalTest::RemovalHost host;
+    QPointer<ProbeButton> b = new ProbeButton(host.parent);
+    b->resize(60, 20);
+    b->onClick = [&, w = b.data()] { WexalTest::Remove(w, removal); };
+    host.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    WBase::SetDesignerMode(designer);
+    QTest::mouseClick(host.window.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    WBase::SetDesignerMode(false);
+    host.Settle();
+    QVERIFY(b.isNull());
+    QCOMPARE(host.parent.isNull(), removal == WexalTest::Removal::DeleteParent);
 }
 
 void TestWBaseButton::randomInput()

@@ -41,6 +41,36 @@ private slots:
         QCOMPARE((Ints{s.height(), bar.FreeLength(), s.top(), bar.Value()}), out);
     }
 
+    // Synthesised or transformed events may carry positions int cannot hold: dragging the
+    // slider of a bar 200 long over 900 there takes it to the nearer end of its travel.
+    void farDrag_data()
+    {
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<int>("value");
+        QTest::newRow("far down") << QPointF(5, 1e12) << 700;
+        QTest::newRow("far up") << QPointF(5, -1e12) << 0;
+        QTest::newRow("just past INT_MAX") << QPointF(5, INT_MAX + 0.5) << 700;
+        QTest::newRow("just past INT_MIN") << QPointF(5, INT_MIN - 0.5) << 0;
+        QTest::newRow("infinity, far left") << QPointF(-1e300, qInf()) << 700;
+        QTest::newRow("negative infinity") << QPointF(5, -qInf()) << 0;
+    }
+    void farDrag()
+    {
+        QFETCH(QPointF, to);
+        QFETCH(int, value);
+        WScrollBar bar(OrientationType::Vertical, nullptr);
+        bar.resize(12, 200);
+        bar.SetScrollLength(900);
+        bar.SetValue(350);
+        const QPointF grab(5, bar.SliderRect().top() + 10);
+        for (const auto& [type, at] :
+             {qMakePair(QEvent::MouseButtonPress, grab), qMakePair(QEvent::MouseMove, to)}) {
+            QMouseEvent e(type, at, at, Qt::LeftButton, Qt::LeftButton, {});
+            QApplication::sendEvent(&bar, &e);
+        }
+        QCOMPARE(bar.Value(), value);
+    }
+
     void randomInput()
     {
         WScrollBar bar(OrientationType::Vertical, nullptr);

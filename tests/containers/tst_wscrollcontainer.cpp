@@ -3,6 +3,7 @@
 #include "WScrollBar_p.h"
 #include "WScrollContainer.h"
 #include "WTestMouse.h"
+#include "WTestRemoval.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -30,6 +31,31 @@ protected:
     void ScrollContainerAreaChangedEvent() override {}
     void HScrollBarValueChangedEvent(int value) override { hValues << value; }
     void VScrollBarValueChangedEvent(int value) override { vValues << value; }
+};
+
+// A scroll container whose hooks hand the next call to a handler once: an application's subclass
+// may do anything there, deleting the container included.
+class HookedScroller : public WScrollContainer
+{
+public:
+    explicit HookedScroller(QWidget* parent) : WScrollContainer(true, true, parent) {}
+    std::function<void()> onHook;
+
+protected:
+    void Paint(QPainter*) override {}
+    void ScrollContainerAreaChangedEvent() override { Call(); }
+    void HScrollBarValueChangedEvent(int) override { Call(); }
+    void VScrollBarValueChangedEvent(int) override { Call(); }
+
+private:
+    void Call()
+    {
+        if (!onHook)
+            return;
+        const std::function<void()> handler = std::move(onHook);
+        onHook = nullptr;
+        handler();
+    }
 };
 
 class tst_WScrollContainer : public QObject
@@ -95,18 +121,29 @@ private slots:
 
     // From 100 of 0 ... 700; without a visible vertical bar the turn is ignored, so that Qt
     // hands it on to the parent. Content height (negative: a container made without that
-    // bar), angle delta, step, offset after.
+    // bar), step, offset after, then the angle deltas of the turns, one event each. Deltas
+    // below a notch add up until they make one; a turn the other way starts afresh.
     void wheel_data()
     {
         QTest::addColumn<QList<int>>("wheel");
-        QTest::newRow("one notch up") << QList<int>{1000, 120, 10, 90};
-        QTest::newRow("three notches down, larger step") << QList<int>{1000, -360, 25, 175};
-        QTest::newRow("past the top") << QList<int>{1000, 1200, 50, 0};
-        QTest::newRow("too small to step, taken all the same") << QList<int>{1000, 7, 10, 100};
-        QTest::newRow("extreme step") << QList<int>{1000, -120, INT_MAX, 700};
-        QTest::newRow("extreme negative step") << QList<int>{1000, -120, INT_MIN, 0};
-        QTest::newRow("content fits") << QList<int>{300, -120, 10, 0};
-        QTest::newRow("no vertical bar") << QList<int>{-1000, -120, 10, 0};
+        QTest::newRow("one notch up") << QList<int>{1000, 10, 90, 120};
+        QTest::newRow("three notches down, larger step") << QList<int>{1000, 25, 175, -360};
+        QTest::newRow("past the top") << QList<int>{1000, 50, 0, 1200};
+        QTest::newRow("too small to step, taken all the same") << QList<int>{1000, 10, 100, 7};
+        QTest::newRow("extreme step") << QList<int>{1000, INT_MAX, 700, -120};
+        QTest::newRow("extreme negative step") << QList<int>{1000, INT_MIN, 0, -120};
+        QTest::newRow("content fits") << QList<int>{300, 10, 0, -120};
+        QTest::newRow("no vertical bar") << QList<int>{-1000, 10, 0, -120};
+        QTest::newRow("fifteen eighths make a notch")
+            << QList<int>{1000, 10, 90, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8};
+        QTest::newRow("fourteen do not")
+            << QList<int>{1000, 10, 100, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8};
+        QTest::newRow("half notches down") << QList<int>{1000, 10, 120, -60, -60, -60, -60, -60};
+        QTest::newRow("a notch after a remainder is one step")
+            << QList<int>{1000, 10, 90, 100, 120};
+        QTest::newRow("a turn back drops the remainder") << QList<int>{1000, 10, 110, 100, -120};
+        QTest::newRow("extreme deltas") << QList<int>{1000, 10, 700, INT_MIN, INT_MIN, INT_MIN};
+        QTest::newRow("extreme deltas up") << QList<int>{1000, 10, 0, INT_MAX, INT_MAX};
     }
     void wheel()
     {
@@ -114,9 +151,61 @@ private slots:
         Scroller s(wheel[0] >= 0);
         s.SetScrollSize(QSize(290, qAbs(wheel[0])));
         s.SetVScrollBarValue(100);
-        s.SetWheelStepPixel(wheel[2]);
-        QCOMPARE(WexalTest::Wheel(&s, QPoint(50, 50), QPoint(0, wheel[1])), wheel[0] > 300);
-        QCOMPARE(s.VScrollBarValue(), wheel[3]);
+        s.SetWheelStepPixel(wheel[1]);
+        for (int delta : wheel.mid(3))
+            QCOMPARE(WexalTest::Wheel(&s, QPoint(50, 50), QPoint(0, delta)), wheel[0] > 300);
+        QCOMPARE(s.VScrollBarValue(), wheel[2]);
+    }
+
+    // A subclass's hook may delete the container, or its parent, while the container is
+    // dragging a bar, taking a wheel turn or laying itself out: nothing of it is touched
+    // afterwards.
+    void deletedFromAHook_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<WexalTest::Removal>("removal");
+        for (const QString trigger :
+             {"bar drag", "wheel", "scroll size", "scroll bar size", "resize"})
+            for (const auto& [removal, name] : WexalTest::Removals())
+                QTest::newRow(qPrintable(trigger + ", " + name)) << trigger << removal;
+    }
+    void deletedFromAHook()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(WexalTest::Removal, removal);
+        WexalTest::RemovalHost host;
+        QPointer<HookedScroller> s = new HookedScroller(host.parent);
+        s->resize(300, 300);
+        s->SetScrollSize(QSize(600, 600));
+        host.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+        QCoreApplication::sendPostedEvents();
+        int calls = 0;
+        s->onHook = [&, w = s.data()] {
+            if (calls++ == 0)
+                WexalTest::Remove(w, removal);
+        };
+        QWidget* window = &host.window;
+        const QPoint bar = s->mapTo(window, QPoint(295, 20)); // on the vertical slider
+        if (trigger == "bar drag") {
+            QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, bar);
+            for (int y = 1; y <= 3; ++y)
+                QTest::mouseMove(window->windowHandle(), bar + QPoint(0, 30 * y));
+            QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, bar + QPoint(0, 90));
+        } else if (trigger == "wheel") {
+            WexalTest::Wheel(s, QPoint(50, 50), QPoint(0, -120));
+        } else if (trigger == "scroll size") {
+            s->SetScrollSize(QSize(900, 900));
+        } else if (trigger == "scroll bar size") {
+            s->SetScrollBarSize(14);
+        } else {
+            s->resize(250, 250);
+            QCoreApplication::sendPostedEvents();
+        }
+        host.Settle();
+        QCOMPARE(calls, 1);
+        QVERIFY(s.isNull());
+        QCOMPARE(host.parent.isNull(), removal == WexalTest::Removal::DeleteParent);
     }
 };
 

@@ -1,6 +1,8 @@
 #include "WPanel.h"
 #include "WRandomInput.h"
 #include "WScrollPanel.h"
+#include "WTestMouse.h"
+#include "WTestRemoval.h"
 
 #include <QPointer>
 #include <QtTest>
@@ -36,6 +38,86 @@ private slots:
         delete content.data(); // the application may delete its content panel first
         QCOMPARE(sp.ScrollWidget(), nullptr);
         sp.SetScrollAreaSize(QSize(700, 700));
+    }
+
+    // A handler of either location signal deletes the panel, or its parent, while the user
+    // drags the bar: the rest of the drag goes nowhere.
+    void deletedWhileDragging_data()
+    {
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<WexalTest::Removal>("removal");
+        for (const bool vertical : {true, false})
+            for (const auto& [removal, name] : WexalTest::Removals())
+                QTest::newRow(qPrintable(
+                    QString(vertical ? "VScrollLocationChanged, " : "HScrollLocationChanged, ") +
+                    name))
+                    << vertical << removal;
+    }
+    void deletedWhileDragging()
+    {
+        QFETCH(bool, vertical);
+        QFETCH(WexalTest::Removal, removal);
+        WexalTest::RemovalHost host;
+        QPointer<WScrollPanel> sp = new WScrollPanel(host.parent);
+        sp->resize(300, 300);
+        new WPanel(sp);
+        sp->SetScrollAreaSize(QSize(600, 600));
+        host.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+        QList<int> announced;
+        connect(sp,
+                vertical ? &WScrollPanel::VScrollLocationChanged
+                         : &WScrollPanel::HScrollLocationChanged,
+                [&, w = sp.data()](int location) {
+                    announced << location;
+                    if (announced.size() == 1)
+                        WexalTest::Remove(w, removal);
+                });
+        // On the slider, and steps along the bar, in the window's coordinates.
+        QWindow* window = host.window.windowHandle();
+        const QPoint grab = sp->mapTo(&host.window, vertical ? QPoint(295, 20) : QPoint(20, 295));
+        const QPoint step = vertical ? QPoint(0, 30) : QPoint(30, 0);
+        QTest::mousePress(window, Qt::LeftButton, {}, grab);
+        for (int i = 1; i <= 3; ++i)
+            QTest::mouseMove(window, grab + step * i);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, grab + step * 3);
+        host.Settle();
+        QVERIFY(sp.isNull());
+        QCOMPARE(host.parent.isNull(), removal == WexalTest::Removal::DeleteParent);
+        QCOMPARE(announced.size(), 1);
+    }
+
+    // Touchpads and fine wheels send deltas below a notch; enough of them over the content
+    // scroll as far as a notch of the same total.
+    void smallWheelDeltas_data()
+    {
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("count");
+        QTest::newRow("15 x 8 up") << 8 << 15;
+        QTest::newRow("15 x 8 down") << -8 << 15;
+        QTest::newRow("120 x 1 down") << -1 << 120;
+        QTest::newRow("6 x 40 up") << 40 << 6;
+    }
+    void smallWheelDeltas()
+    {
+        QFETCH(int, delta);
+        QFETCH(int, count);
+        WScrollPanel sp;
+        sp.resize(300, 300);
+        auto* content = new WPanel(&sp);
+        sp.SetScrollAreaSize(QSize(600, 600));
+        sp.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sp));
+        const auto offsetAfter = [&](int d, int n) {
+            sp.SetVScrollBarValue(100);
+            for (int i = 0; i < n; ++i)
+                WexalTest::Wheel(content, QPoint(50, 50), QPoint(0, d));
+            return sp.VScrollBarValue();
+        };
+        const int notches = delta * count / 120;
+        QCOMPARE(offsetAfter(delta, count),
+                 offsetAfter(120 * notches / qAbs(notches), qAbs(notches)));
+        QCOMPARE(sp.VScrollBarValue(), 100 - sp.WheelStepPixel() * notches);
     }
 
     // The content stays adopted, and every offset the bars take is announced.

@@ -1,8 +1,12 @@
 // SudokuPatch: cutting a source into nine pieces and composing them at other sizes.
 #include "SudokuPatch.h"
+#include "WRandomInput.h"
 
 #include <QPainter>
 #include <QtTest>
+
+#include <climits>
+#include <memory>
 
 namespace {
 
@@ -57,6 +61,75 @@ int paintedPixels(const QImage& image)
     return n;
 }
 
+// The image as the nine pieces compose it, built the plain way: every piece cut from the source,
+// stretched with QPixmap::scaled and drawn into one transparent pixmap in order.
+QPixmap referenceImage(const QPixmap& source, int top, int bottom, int left, int right,
+                       bool skipCenter, const QSize& size)
+{
+    QPixmap result(size);
+    if (result.isNull())
+        return result;
+    result.fill(Qt::transparent);
+    const int cw = source.width() - left - right, ch = source.height() - top - bottom;
+    if (cw < 0 || ch < 0 || qMin(qMin(top, bottom), qMin(left, right)) < 0)
+        return result;
+    const int mw = size.width() - left - right, mh = size.height() - top - bottom;
+    QPainter p(&result);
+    const auto piece = [&](int sx, int sy, int sw, int sh, int x, int y, int w, int h) {
+        if (sw < 1 || sh < 1 || w < 1 || h < 1)
+            return;
+        const QPixmap cut = source.copy(sx, sy, sw, sh);
+        p.drawPixmap(x, y, cut.scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    };
+    piece(0, 0, left, top, 0, 0, left, top);
+    piece(left, 0, cw, top, left, 0, mw, top);
+    piece(left + cw, 0, right, top, left + mw, 0, right, top);
+    piece(0, top, left, ch, 0, top, left, mh);
+    if (!skipCenter)
+        piece(left, top, cw, ch, left, top, mw, mh);
+    piece(left + cw, top, right, ch, left + mw, top, right, mh);
+    piece(0, top + ch, left, bottom, 0, top + mh, left, bottom);
+    piece(left, top + ch, cw, bottom, left, top + mh, mw, bottom);
+    piece(left + cw, top + ch, right, bottom, left + mw, top + mh, right, bottom);
+    return result;
+}
+
+// A translucent source with soft, position-dependent colours, so that a misplaced, mis-scaled
+// or twice-blended pixel shows.
+QPixmap softSource(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(
+                x, y, qRgba((x * 37) % 256, (y * 53) % 256, (x * y) % 256, (x * 11 + y * 7) % 256));
+    return QPixmap::fromImage(image);
+}
+
+// How a painter is set up when the patch is painted: target format and transform.
+struct Target
+{
+    QImage::Format format;
+    QTransform transform;
+    QPainter::CompositionMode mode;
+};
+
+QImage paintOnto(const Target& t, const QSize& canvas, const std::function<void(QPainter&)>& draw)
+{
+    QImage image(canvas, t.format);
+    // A translucent, uneven background: pixels left alone must stay exactly as they were.
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            image.setPixelColor(x, y,
+                                QColor(200, (x * 3) % 256, (y * 5) % 256, 40 + (x + y) % 200));
+    QPainter painter(&image);
+    painter.setTransform(t.transform);
+    painter.setCompositionMode(t.mode);
+    draw(painter);
+    painter.end();
+    return image;
+}
+
 } // namespace
 
 class TestSudokuPatch : public QObject
@@ -71,6 +144,9 @@ private slots:
     void unusableMarginsComposeTransparent();
     void sizeAndPaintBeforeAndAfterResize();
     void degenerateSizesDoNotCrash();
+    void paintsTheComposedImage_data();
+    void paintsTheComposedImage();
+    void randomInput();
 };
 
 void TestSudokuPatch::composedPieces_data()
@@ -129,6 +205,8 @@ void TestSudokuPatch::unusableMarginsComposeTransparent_data()
     QTest::newRow("left + right wider than the source") << QList<int>{2, 2, 6, 5};
     QTest::newRow("top + bottom taller than the source") << QList<int>{6, 5, 2, 2};
     QTest::newRow("a negative margin") << QList<int>{-1, 2, 2, 2};
+    QTest::newRow("margins that overflow a sum") << QList<int>{2, 2, INT_MIN, INT_MIN};
+    QTest::newRow("huge margins") << QList<int>{INT_MAX, INT_MAX, 2, 2};
 }
 
 void TestSudokuPatch::unusableMarginsComposeTransparent()
@@ -162,7 +240,8 @@ void TestSudokuPatch::sizeAndPaintBeforeAndAfterResize()
 void TestSudokuPatch::degenerateSizesDoNotCrash()
 {
     SudokuPatch patch(gridSource(20, 20, 4, 4, 4, 4), 4, 4, 4, 4);
-    for (const QSize& size : {QSize(0, 0), QSize(-5, 10), QSize(3, 3), QSize(8, 1)}) {
+    for (const QSize& size : {QSize(0, 0), QSize(-5, 10), QSize(3, 3), QSize(8, 1),
+                              QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), QSize(1 << 20, 1 << 12)}) {
         patch.Resize(size);
         render(patch, QSize(20, 20));
     }
@@ -172,6 +251,131 @@ void TestSudokuPatch::degenerateSizesDoNotCrash()
     const QImage image = render(patch, QSize(6, 6));
     QCOMPARE(image.pixelColor(0, 0), pieceColors[0][0]);
     QCOMPARE(image.pixelColor(5, 5), pieceColors[2][2]);
+}
+
+void TestSudokuPatch::paintsTheComposedImage_data()
+{
+    QTest::addColumn<int>("targetIndex");
+    QTest::addColumn<bool>("skipCenter");
+    const char* names[] = {"premultiplied",    "opaque RGB", "non-premultiplied", "translated",
+                           "half-pixel shift", "scaled",     "source composition"};
+    for (int i = 0; i < int(std::size(names)); ++i) {
+        for (bool skip : {true, false})
+            QTest::addRow("%s, %s", names[i], skip ? "centre skipped" : "with centre") << i << skip;
+    }
+}
+
+// Whatever the painter, the pixels the patch leaves are those of its composed image drawn at
+// (0, 0), at every size it passes through, however the sizes follow each other.
+void TestSudokuPatch::paintsTheComposedImage()
+{
+    QFETCH(int, targetIndex);
+    QFETCH(bool, skipCenter);
+    const Target targets[] = {
+        {QImage::Format_ARGB32_Premultiplied, QTransform(), QPainter::CompositionMode_SourceOver},
+        {QImage::Format_RGB32, QTransform(), QPainter::CompositionMode_SourceOver},
+        {QImage::Format_ARGB32, QTransform(), QPainter::CompositionMode_SourceOver},
+        {QImage::Format_ARGB32_Premultiplied, QTransform::fromTranslate(7, -3),
+         QPainter::CompositionMode_SourceOver},
+        {QImage::Format_ARGB32_Premultiplied, QTransform::fromTranslate(2.5, 1.5),
+         QPainter::CompositionMode_SourceOver},
+        {QImage::Format_ARGB32_Premultiplied, QTransform::fromScale(1.5, 0.75),
+         QPainter::CompositionMode_SourceOver},
+        {QImage::Format_ARGB32_Premultiplied, QTransform(), QPainter::CompositionMode_Source},
+    };
+    const Target& target = targets[targetIndex];
+    const QPixmap source = softSource(23, 19);
+    const int top = 4, bottom = 6, left = 5, right = 7;
+    SudokuPatch patch(source, top, bottom, left, right);
+    patch.skipCenter = skipCenter;
+    // Width only, height only, both, back to an earlier size, and sizes below the margins.
+    const QSize sizes[] = {{60, 40}, {83, 40}, {83, 29}, {12, 10}, {60, 40},
+                           {11, 9},  {5, 30},  {40, 3},  {12, 10}, {101, 77}};
+    for (const QSize& size : sizes) {
+        patch.Resize(size);
+        const QPixmap reference =
+            referenceImage(source, top, bottom, left, right, skipCenter, size);
+        const QImage expected =
+            paintOnto(target, QSize(120, 90), [&](QPainter& p) { p.drawPixmap(0, 0, reference); });
+        const QImage actual =
+            paintOnto(target, QSize(120, 90), [&](QPainter& p) { patch.Paint(&p); });
+        QVERIFY2(actual == expected,
+                 qPrintable(QStringLiteral("at %1 x %2").arg(size.width()).arg(size.height())));
+    }
+}
+
+namespace {
+// Paints a patch over its whole surface, resized whenever the view's size changes, the way a
+// shadow window uses one.
+class PatchView : public QWidget
+{
+public:
+    std::unique_ptr<SudokuPatch> patch;
+    QPixmap source;
+    QList<int> margins{0, 0, 0, 0};
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        if (patch->Size() != size())
+            patch->Resize(size());
+        patch->Paint(&p);
+    }
+};
+} // namespace
+
+void TestSudokuPatch::randomInput()
+{
+    PatchView view;
+    view.source = softSource(30, 30);
+    view.margins = {5, 5, 5, 5};
+    view.patch = std::make_unique<SudokuPatch>(view.source, 5, 5, 5, 5);
+    view.resize(100, 80);
+    WexalTest::RandomInputOptions options;
+    options.steps = 1500;
+    options.action = [&](QRandomGenerator& rng, QWidget*) {
+        switch (rng.bounded(3)) {
+        case 0: { // a new source and margins, sensible or not
+            view.source = softSource(rng.bounded(0, 60), rng.bounded(0, 60));
+            for (int& m : view.margins)
+                m = rng.bounded(2) ? rng.bounded(0, 30) : WexalTest::ExtremeInt(rng);
+            view.patch = std::make_unique<SudokuPatch>(
+                view.source, view.margins[0], view.margins[1], view.margins[2], view.margins[3]);
+            break;
+        }
+        case 1:
+            view.patch->skipCenter = !view.patch->skipCenter;
+            view.patch->Resize(
+                QSize(WexalTest::ExtremeInt(rng) % 5000, WexalTest::ExtremeInt(rng) % 5000));
+            break;
+        default:
+            view.patch->Resize(view.size());
+            break;
+        }
+    };
+    // Composed at the view's size, the patch shows what the plain composition shows.
+    options.invariant = [&](QWidget*) -> QString {
+        if (view.size().isEmpty())
+            return QString();
+        view.patch->Resize(view.size());
+        const QImage shown =
+            view.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QImage expected(view.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(view.palette().window().color());
+        QPainter p(&expected);
+        const QList<int>& m = view.margins;
+        const bool usable = m[0] >= 0 && m[1] >= 0 && m[2] >= 0 && m[3] >= 0 &&
+                            m[2] + qint64(m[3]) <= view.source.width() &&
+                            m[0] + qint64(m[1]) <= view.source.height();
+        if (usable)
+            p.drawPixmap(0, 0,
+                         referenceImage(view.source, m[0], m[1], m[2], m[3], view.patch->skipCenter,
+                                        view.size()));
+        p.end();
+        return shown == expected ? QString() : QStringLiteral("painted pixels differ");
+    };
+    QCOMPARE(WexalTest::RunRandomInput(&view, options), QString());
 }
 
 QTEST_MAIN(TestSudokuPatch)

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <climits>
+
 namespace {
 
 // Counts what reaches it: paints, and each of the library's own events.
@@ -172,6 +174,35 @@ private slots:
         child->resize(10, 10);
         settle();
         QCOMPARE(parent.dockEvents, 0);
+    }
+
+    // A layout pass may hand over rectangles that int cannot describe the size of: the widget
+    // is placed as far as a widget can go, at most QWIDGETSIZE_MAX in each direction.
+    void layoutSetGeometryOutOfRange_data()
+    {
+        QTest::addColumn<QRect>("given");
+        QTest::addColumn<QRect>("placed");
+        constexpr int far = 1 << 28;
+        const int max = QWIDGETSIZE_MAX;
+        QTest::newRow("the whole int range")
+            << QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX))
+            << QRect(-far, -far, max, max);
+        QTest::newRow("from the origin to the end")
+            << QRect(QPoint(0, 0), QPoint(INT_MAX, INT_MAX)) << QRect(0, 0, max, max);
+        QTest::newRow("from the start to the origin")
+            << QRect(QPoint(INT_MIN, 3), QPoint(0, 9)) << QRect(-far, 3, max, 7);
+        QTest::newRow("far out, small")
+            << QRect(INT_MAX - 9, INT_MIN, 5, 5) << QRect(far, -far, 5, 5);
+        QTest::newRow("upside down")
+            << QRect(QPoint(10, 10), QPoint(INT_MIN, INT_MIN)) << QRect(10, 10, 0, 0);
+    }
+    void layoutSetGeometryOutOfRange()
+    {
+        QFETCH(QRect, given);
+        QFETCH(QRect, placed);
+        WTest w;
+        w.LayoutSetGeometry(given);
+        QCOMPARE(w.geometry(), placed);
     }
 
     void canReLayoutParentOffSilencesChild()

@@ -1,7 +1,10 @@
 // The grid list's view: the first visible column and row for a scroll offset, and what a
 // paint shows, read back from grabs of a shown grid.
 #include "GridListTestSupport.h"
+#include "WButton.h"
 #include "WGridListRowLocator_p.h"
+#include "WLineEdit.h"
+#include "WTestMouse.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -83,6 +86,99 @@ private slots:
         QCOMPARE(line(0), singleRow);
         f.grid.SetSelectedRow(f.data->Rows.at(2));
         QCOMPARE(line(1), selectedRow); // row 2, which is in DoubleRowBackColor otherwise
+    }
+
+    // The application owns the model and the cell widgets and may delete them while the grid
+    // shows them: the grid stops using a deleted model at once and sees a deleted cell widget as
+    // an empty cell. A cell widget whose Qt parent is the grid goes with the grid and is not
+    // deleted again with its row. Rows 0 and 1 hold a line edit and a button; the line edit
+    // has the grid's keys and the button the pointer when the mistake is made.
+    void applicationDeletesWhatItOwns_data()
+    {
+        QTest::addColumn<QString>("mistake");
+        QTest::newRow("model deleted") << "model";
+        QTest::newRow("hovered cell widget deleted") << "button";
+        QTest::newRow("focused cell editor deleted") << "editor";
+        QTest::newRow("cell widgets parented to the grid, grid deleted first") << "parented";
+    }
+    void applicationDeletesWhatItOwns()
+    {
+        QFETCH(QString, mistake);
+        auto f = std::make_unique<Fixture>(QVector<int>{100, 100}, 3);
+        WGridList& grid = f->grid;
+        QPointer<WLineEdit> edit = new WLineEdit;
+        QPointer<WButton> button = new WButton;
+        for (WBase* w : {static_cast<WBase*>(edit), static_cast<WBase*>(button)}) {
+            w->SetDock(DockType::Fill);
+            if (mistake == "parented") {
+                w->setParent(&grid); // kept hidden: the grid shows it, not Qt
+                w->hide();
+            }
+        }
+        f->data->Rows.at(0)->Cells[0] = edit.data();
+        f->data->Rows.at(1)->Cells[0] = button.data();
+        grid.UpdateData();
+        f->Show(QSize(300, 200));
+        QTest::mouseClick(grid.windowHandle(), Qt::LeftButton, {}, QPoint(50, 40));
+        QTest::mouseMove(grid.windowHandle(), QPoint(50, 60));
+        QCOMPARE(grid.FocusedEditor(), edit.data());
+        grid.SetSelectedRow(f->data->Rows.at(2));
+
+        if (mistake == "model") {
+            f->data.reset();
+            QCOMPARE(grid.DataSource(), nullptr);
+            QCOMPARE(grid.SelectedRow(), nullptr);
+            QCOMPARE(grid.ScrollSize().height(), 0);
+        } else if (mistake == "button") {
+            delete button.data();
+            QCOMPARE(f->data->Rows.at(1)->Cells[0].Widget(), nullptr);
+        } else if (mistake == "editor") {
+            delete edit.data();
+            QCOMPARE(f->data->Rows.at(0)->Cells[0].Widget(), nullptr);
+        } else {
+            f.reset(); // the grid first, then the model and its rows
+            QVERIFY(edit.isNull() && button.isNull());
+            return;
+        }
+        QCOMPARE(grid.FocusedEditor(), mistake == "button" ? edit.data() : nullptr);
+        // The grid goes on painting and taking input; a deleted widget leaves its cell in the
+        // row's colour and a click there selects the row.
+        const int y = mistake == "editor" ? 40 : 60;
+        const QColor colours[] = {back, doubleRow, singleRow};
+        QCOMPARE(Grab(grid).pixelColor(50, y), colours[mistake == "model" ? 0 : y == 40 ? 1 : 2]);
+        QTest::keyClick(&grid, Qt::Key_A);
+        QTest::mouseMove(grid.windowHandle(), QPoint(50, y));
+        QTest::mouseClick(grid.windowHandle(), Qt::LeftButton, {}, QPoint(50, y));
+        QCOMPARE(grid.SelectedRowIndex(), mistake == "model" ? -1 : y == 40 ? 0 : 1);
+    }
+
+    // Touchpads and fine wheels send deltas below a notch; enough of them scroll the rows as
+    // far as a notch of the same total.
+    void smallWheelDeltas_data()
+    {
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("count");
+        QTest::newRow("15 x 8 up") << 8 << 15;
+        QTest::newRow("15 x 8 down") << -8 << 15;
+        QTest::newRow("120 x 1 down") << -1 << 120;
+        QTest::newRow("6 x 40 up") << 40 << 6;
+    }
+    void smallWheelDeltas()
+    {
+        QFETCH(int, delta);
+        QFETCH(int, count);
+        Fixture f({100, 100}, 50);
+        f.Show(QSize(300, 200));
+        const auto firstRowAfter = [&](int d, int n) {
+            f.grid.SetVScrollBarValue(200);
+            for (int i = 0; i < n; ++i)
+                WexalTest::Wheel(&f.grid, QPoint(50, 80), QPoint(0, d));
+            return qMakePair(f.grid.VScrollBarValue(), f.grid.FirstRow());
+        };
+        const int notches = delta * count / 120;
+        QCOMPARE(firstRowAfter(delta, count),
+                 firstRowAfter(120 * notches / qAbs(notches), qAbs(notches)));
+        QCOMPARE(f.grid.VScrollBarValue(), 200 - f.grid.WheelStepPixel() * notches);
     }
 
     // Cell texts, drawn from the cache, look exactly as drawText puts them centred in the

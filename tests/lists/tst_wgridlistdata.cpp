@@ -12,6 +12,9 @@
 using Cell = WGridListCell;
 using Assign = std::function<void(Cell&)>;
 Q_DECLARE_METATYPE(Assign)
+// What the application does to two cells of one row and two widgets it made.
+using Mistake = std::function<void(Cell& a, Cell& b, WTest* one, WTest* two)>;
+Q_DECLARE_METATYPE(Mistake)
 
 // Images that outlive every cell pointing at them.
 static QImage imageA(4, 4, QImage::Format_ARGB32), imageB(2, 2, QImage::Format_ARGB32);
@@ -104,6 +107,86 @@ private slots:
             QVERIFY(!widget.isNull());
             delete widget.data();
         }
+    }
+
+    // The application deletes a widget that a cell still names, or hands one widget to two
+    // cells: the cell reads empty instead of naming freed memory, and the row deletes every
+    // widget it still owns exactly once (the sanitizer would see a second delete). Afterwards,
+    // cell a names widget held (1 or 2; 0: no widget).
+    void cellForgetsADeletedWidget_data()
+    {
+        QTest::addColumn<Mistake>("mistake");
+        QTest::addColumn<int>("held");
+        QTest::newRow("deleted") << Mistake([](Cell& a, Cell&, WTest* one, WTest*) {
+            a = one;
+            delete one;
+        }) << 0;
+        QTest::newRow("its parent deleted") << Mistake([](Cell& a, Cell&, WTest* one, WTest*) {
+            auto* parent = new QWidget;
+            one->setParent(parent);
+            a = one;
+            delete parent;
+        }) << 0;
+        QTest::newRow("moved to another cell")
+            << Mistake([](Cell& a, Cell& b, WTest* one, WTest*) { a = one, b = one; }) << 0;
+        QTest::newRow("moved back")
+            << Mistake([](Cell& a, Cell& b, WTest* one, WTest*) { a = one, b = one, a = one; })
+            << 1;
+        QTest::newRow("assigned twice")
+            << Mistake([](Cell& a, Cell&, WTest* one, WTest*) { a = one, a = one; }) << 1;
+        QTest::newRow("replaced, the old one deleted")
+            << Mistake([](Cell& a, Cell&, WTest* one, WTest* two) {
+                   a = one, a = two;
+                   delete one;
+               })
+            << 2;
+        QTest::newRow("deleted, another assigned")
+            << Mistake([](Cell& a, Cell&, WTest* one, WTest* two) {
+                   a = one;
+                   delete one;
+                   a = two;
+               })
+            << 2;
+    }
+    void cellForgetsADeletedWidget()
+    {
+        QFETCH(Mistake, mistake);
+        QFETCH(int, held);
+        auto* row = new WGridListRow(2);
+        const QPointer<WTest> one = new WTest, two = new WTest;
+        mistake(row->Cells[0], row->Cells[1], one, two);
+        const WTest* expected[] = {nullptr, one, two};
+        QCOMPARE(row->Cells[0].Widget(), expected[held]);
+        delete row;
+        delete one.data(); // those the cells gave back to the application
+        delete two.data();
+    }
+
+    // A cell that turned into something else gives its widget back: the widget's later
+    // deletion leaves the cell as it is.
+    void cellLetGoOfItsWidget_data()
+    {
+        QTest::addColumn<Assign>("assign");
+        QTest::newRow("text") << Set("text");
+        QTest::newRow("number") << Set(7);
+        QTest::newRow("check") << Set(true);
+        QTest::newRow("image") << Set(&imageA);
+    }
+    void cellLetGoOfItsWidget()
+    {
+        QFETCH(Assign, assign);
+        Cell cell, expected;
+        auto* widget = new WTest;
+        cell = widget;
+        assign(cell);
+        // The same cell written field by field, which gives it no ownership to give back.
+        expected.Type = Cell::WidgetCell;
+        expected.Value.Widget = widget;
+        assign(expected);
+        delete widget;
+        QCOMPARE(cell.Type, expected.Type);
+        QCOMPARE(cell.Text, expected.Text);
+        QCOMPARE(cell.Value.Check, expected.Value.Check);
     }
 
     void removeRowAndSortBeyondTheEnds()

@@ -3,7 +3,9 @@
 #include "GridListTestSupport.h"
 #include "WRandomInput.h"
 #include "WTestMouse.h"
+#include "WTestRemoval.h"
 
+#include "WButton.h"
 #include "WLineEdit.h"
 #include "WPanel.h"
 
@@ -33,6 +35,58 @@ static void Record(WGridList& grid, QStringList& log)
                      [&](int c) { log << QString("header %1").arg(c); });
     QObject::connect(&grid, &WGridList::RightClicked, [&] { log << "right"; });
 }
+
+// A grid of two 100-wide columns over two empty rows, at the top left of a RemovalHost, so that
+// grid coordinates are window coordinates. The model is declared first: it outlives the grid.
+struct HostedGrid
+{
+    HostedGrid() : grid(new WGridList(host.parent))
+    {
+        for (int i = 0; i < 2; ++i)
+            data.AddRow(data.CreateRow());
+        grid->setGeometry(0, 0, 300, 200);
+        grid->SetColumnWidth({100, 100});
+        grid->SetDataSource(&data);
+        grid->UpdateData();
+    }
+    bool Show()
+    {
+        host.window.show();
+        return QTest::qWaitForWindowExposed(&host.window);
+    }
+    QWindow* Window() { return host.window.windowHandle(); }
+    // Sent straight to the grid, as long as it is there.
+    void Send(QEvent* e)
+    {
+        if (grid)
+            QApplication::sendEvent(grid, e);
+    }
+
+    WGridListData data{2};
+    RemovalHost host;
+    QPointer<WGridList> grid;
+};
+
+// A cell widget that hands the first event of one type to a handler, as an application's
+// widget may, and takes that event.
+class CellProbe : public WBase
+{
+public:
+    QEvent::Type trigger = QEvent::None;
+    std::function<void()> handler;
+
+protected:
+    void Paint(QPainter*) override {}
+    bool event(QEvent* e) override
+    {
+        if (e->type() != trigger || !handler)
+            return WBase::event(e);
+        const std::function<void()> h = std::move(handler);
+        handler = nullptr;
+        h(); // this widget may be gone now
+        return true;
+    }
+};
 
 class TestWGridListInput : public QObject
 {
@@ -127,6 +181,194 @@ private slots:
         f.data->RemoveRow(0); // the row and the editor go: the keys find no dead editor
         QTest::keyClicks(&f.grid, "x");
         QCOMPARE(f.grid.FocusedEditor(), nullptr);
+    }
+
+    // A handler of each of the grid's signals deletes the grid, or its parent: the event that
+    // led to the signal ends without touching it.
+    void deletedFromItsSignals_data()
+    {
+        QTest::addColumn<QString>("signal");
+        QTest::addColumn<Removal>("removal");
+        for (const QString signal :
+             {"RowClicked", "RowDoubleClicked", "ColumnHeaderClicked", "RightClicked"})
+            for (const auto& [removal, name] : Removals())
+                QTest::newRow(qPrintable(signal + ", " + name)) << signal << removal;
+    }
+    void deletedFromItsSignals()
+    {
+        QFETCH(QString, signal);
+        QFETCH(Removal, removal);
+        HostedGrid g;
+        QVERIFY(g.Show());
+        int calls = 0;
+        const auto remove = [&, w = g.grid.data()] {
+            if (calls++ == 0)
+                Remove(w, removal);
+        };
+        if (signal == "RowClicked") {
+            connect(g.grid, &WGridList::RowClicked, remove);
+            QTest::mouseClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 40));
+        } else if (signal == "RowDoubleClicked") {
+            connect(g.grid, &WGridList::RowDoubleClicked, remove);
+            QTest::mouseDClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 40));
+        } else if (signal == "ColumnHeaderClicked") {
+            connect(g.grid, &WGridList::ColumnHeaderClicked, remove);
+            QTest::mouseClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 10));
+        } else {
+            // Sent to the grid itself: from the window system, Qt goes on to send a context
+            // menu event to the receiver of a right press, which Qt's own delivery does not
+            // guard against the receiver's deletion.
+            connect(g.grid, &WGridList::RightClicked, remove);
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 40), Qt::RightButton,
+                              Qt::RightButton, {});
+            g.Send(&press);
+            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(50, 40), Qt::RightButton,
+                                Qt::NoButton, {});
+            g.Send(&release);
+        }
+        g.host.Settle();
+        QCOMPARE(calls, 1);
+        QVERIFY(g.grid.isNull());
+    }
+
+    // The widget in the first cell deletes the grid, or the grid's parent, from its own event
+    // handler or signal, with the grid handing it input: the grid reads nothing of itself
+    // afterwards. A widget whose Qt parent is the grid goes with the grid, and its cell then
+    // holds nothing, so the model does not delete it a second time.
+    void deletedFromACellWidget_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<bool>("parented");
+        QTest::addColumn<Removal>("removal");
+        for (const QString trigger :
+             {"Enter", "Leave", "press", "drag", "release", "double click", "WButton Clicked",
+              "WLineEdit TextChanged", "WLineEdit FocusOut"})
+            for (const bool parented : {false, true})
+                for (const auto& [removal, name] : Removals())
+                    QTest::newRow(qPrintable(
+                        QString("%1, %2%3").arg(trigger, parented ? "parented, " : "", name)))
+                        << trigger << parented << removal;
+    }
+    void deletedFromACellWidget()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(bool, parented);
+        QFETCH(Removal, removal);
+        if (parented && trigger.startsWith("WLineEdit"))
+            QSKIP("needs the line edit's own re-entrancy guards");
+        HostedGrid g;
+        int calls = 0;
+        const auto remove = [&, w = g.grid.data()] {
+            if (calls++ == 0)
+                Remove(w, removal);
+        };
+        WBase* widget = nullptr;
+        if (trigger == "WButton Clicked") {
+            auto* button = new WButton;
+            connect(button, &WButton::Clicked, remove);
+            widget = button;
+        } else if (trigger.startsWith("WLineEdit")) {
+            auto* edit = new WLineEdit;
+            if (trigger.endsWith("TextChanged"))
+                connect(edit, &WLineEdit::TextChanged, remove);
+            else
+                connect(edit, &WLineEdit::FocusOut, remove);
+            widget = edit;
+        } else {
+            const QHash<QString, QEvent::Type> types{{"Enter", QEvent::Enter},
+                                                     {"Leave", QEvent::Leave},
+                                                     {"press", QEvent::MouseButtonPress},
+                                                     {"drag", QEvent::MouseMove},
+                                                     {"release", QEvent::MouseButtonRelease},
+                                                     {"double click", QEvent::MouseButtonDblClick}};
+            auto* probe = new CellProbe;
+            probe->trigger = types.value(trigger);
+            probe->handler = remove;
+            widget = probe;
+        }
+        if (parented) {
+            widget->setParent(g.grid); // kept hidden: the grid shows it, not Qt
+            widget->hide();
+        }
+        widget->SetDock(DockType::Fill);
+        g.data.Rows.at(0)->Cells[0] = widget;
+        g.grid->UpdateData();
+        QVERIFY(g.Show());
+
+        // Everything a user does with the first cell, then the keys and the focus, and last
+        // away to the second column.
+        QTest::mouseMove(g.Window(), QPoint(50, 40));
+        QTest::mousePress(g.Window(), Qt::LeftButton, {}, QPoint(50, 40));
+        QTest::mouseMove(g.Window(), QPoint(55, 42));
+        QTest::mouseRelease(g.Window(), Qt::LeftButton, {}, QPoint(55, 42));
+        QTest::mouseDClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 40));
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+        g.Send(&key);
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
+        g.Send(&focusOut);
+        QTest::mouseMove(g.Window(), QPoint(150, 40));
+        g.host.Settle();
+        QCOMPARE(calls, 1);
+        QVERIFY(g.grid.isNull());
+    }
+
+    // A line edit in a cell changes the model from its own signals: removing its own row as its
+    // text changes, or replacing every row as it loses the focus to the editor of another cell.
+    // The grid lets go of the editors that went and keeps working with the new rows.
+    void cellEditorChangesTheModel_data()
+    {
+        QTest::addColumn<bool>("onFocusOut");
+        QTest::newRow("TextChanged removes its row") << false;
+        QTest::newRow("FocusOut clears and refills the model") << true;
+    }
+    void cellEditorChangesTheModel()
+    {
+        QFETCH(bool, onFocusOut);
+        QSKIP("needs the line edit's own re-entrancy guards");
+        HostedGrid g;
+        const auto fill = [&] {
+            for (WGridListRow* row : qAsConst(g.data.Rows)) {
+                auto* edit = new WLineEdit;
+                edit->SetDock(DockType::Fill);
+                row->Cells[0] = edit;
+            }
+            g.grid->UpdateData();
+        };
+        fill();
+        auto* first = static_cast<WLineEdit*>(g.data.Rows.at(0)->Cells[0].Widget());
+        int calls = 0;
+        if (onFocusOut) {
+            connect(first, &WLineEdit::FocusOut, [&] {
+                ++calls;
+                g.data.Clear();
+                g.data.AddRow(g.data.CreateRow());
+                g.data.AddRow(g.data.CreateRow());
+                fill();
+            });
+        } else {
+            connect(first, &WLineEdit::TextChanged, [&] {
+                ++calls;
+                g.data.RemoveRow(0);
+                g.grid->UpdateData();
+            });
+        }
+        QVERIFY(g.Show());
+        QTest::mouseClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 40));
+        QCOMPARE(g.grid->FocusedEditor(), first);
+        if (onFocusOut)
+            QTest::mouseClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 60)); // the second row
+        else
+            QTest::keyClicks(g.grid, "ab"); // the b finds no editor
+        QCOMPARE(calls, 1);
+        QCOMPARE(g.grid->FocusedEditor(), nullptr);
+        QCOMPARE(g.data.Rows.size(), onFocusOut ? 2 : 1);
+        // The editor now in the second line takes the focus and the keys.
+        QTest::mouseClick(g.Window(), Qt::LeftButton, {}, QPoint(50, onFocusOut ? 60 : 40));
+        QTest::keyClicks(g.grid, "xy");
+        const auto* now = qobject_cast<WLineEdit*>(g.grid->FocusedEditor());
+        QVERIFY(now);
+        QCOMPARE(now, g.data.Rows.at(onFocusOut ? 1 : 0)->Cells[0].Widget());
+        QCOMPARE(now->Text(), QString("xy"));
     }
 
     // Random events with random model changes between them. After UpdateData, with no change

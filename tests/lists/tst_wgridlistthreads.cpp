@@ -53,6 +53,52 @@ private slots:
         QCOMPARE(Grab(f.grid).pixelColor(150, 40), doubleRow);
     }
 
+    // The thread that holds the lock of the shown model may replace the model: the grid does
+    // not wait for a lock its own thread holds. While another thread holds it, the grid still
+    // waits for its release before letting go of the model.
+    void replacingAModelItsThreadHolds_data()
+    {
+        QTest::addColumn<int>("next");
+        QTest::newRow("by another model") << 0;
+        QTest::newRow("by none") << 1;
+        QTest::newRow("by itself") << 2;
+    }
+    void replacingAModelItsThreadHolds()
+    {
+        QFETCH(int, next);
+        Fixture f({100}, 2);
+        WGridListData other(1);
+        WGridListData* const models[] = {&other, nullptr, f.data.get()};
+        std::atomic<int> returned{0};
+        std::thread watchdog([&] {
+            if (AwaitChange(returned, 0))
+                return;
+            qCritical("SetDataSource waits for the lock its own thread holds");
+            std::abort();
+        });
+        f.data->Lock();
+        f.grid.SetDataSource(models[next]);
+        returned = 1;
+        watchdog.join();
+        f.data->Unlock();
+        QCOMPARE(f.grid.DataSource(), models[next]);
+
+        f.grid.SetDataSource(f.data.get());
+        std::atomic<int> phase{0}; // held, then about to be released
+        std::thread holder([&] {
+            f.data->Lock();
+            phase = 1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            phase = 2;
+            f.data->Unlock();
+        });
+        AwaitChange(phase, 0);
+        f.grid.SetDataSource(&other);
+        const int seen = phase;
+        holder.join();
+        QCOMPARE(seen, 2);
+    }
+
     // A worker fills, sorts and thins out the rows under the lock while the GUI thread checks
     // the model whenever TryLock lets it, and repaints and scrolls the shown grid; now and then
     // it takes the lock to have the grid read the model again, as an application does.

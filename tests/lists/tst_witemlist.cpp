@@ -92,6 +92,69 @@ private slots:
         QCOMPARE(list.SelectedIndex(), 48);
     }
 
+    // Synthesised or transformed events may carry positions int cannot hold. A press far above
+    // the lines acts as one just above them, on the first line in view; one far below as one
+    // below the last line, which clears the selection.
+    void farPress_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("far above") << QPointF(30, -1e12) << 0;
+        QTest::newRow("far below") << QPointF(30, 1e12) << -1;
+        QTest::newRow("just past INT_MAX") << QPointF(30, INT_MAX + 0.5) << -1;
+        QTest::newRow("just past INT_MIN") << QPointF(30, INT_MIN - 0.5) << 0;
+        QTest::newRow("negative infinity, far right") << QPointF(1e300, -qInf()) << 0;
+        QTest::newRow("infinity, far left") << QPointF(-1e300, qInf()) << -1;
+    }
+    void farPress()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(int, selected);
+        WItemList list;
+        list.resize(200, 100);
+        list.SetItems(numbered(5));
+        list.SetPadding(QRect(40, 0, 0, 0)); // 40 pixels above the first line
+        list.SetSelectedIndex(2);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&list, &press);
+        QCOMPARE(list.SelectedIndex(), selected);
+    }
+
+    // Touchpads and fine wheels send deltas below a notch; enough of them scroll as far as a
+    // notch of the same total, in 20-pixel lines from line 10 of 50.
+    void smallWheelDeltas_data()
+    {
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("count");
+        QTest::newRow("15 x 8 up") << 8 << 15;
+        QTest::newRow("15 x 8 down") << -8 << 15;
+        QTest::newRow("120 x 1 down") << -1 << 120;
+        QTest::newRow("6 x 40 up") << 40 << 6;
+    }
+    void smallWheelDeltas()
+    {
+        QFETCH(int, delta);
+        QFETCH(int, count);
+        WItemList list;
+        list.resize(200, 100);
+        list.SetItems(numbered(50));
+        list.SetWheelStepPixel(20);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const auto offsetAfter = [&](int d, int n) {
+            list.SetVScrollBarValue(200);
+            for (int i = 0; i < n; ++i)
+                WexalTest::Wheel(&list, QPoint(50, 50), QPoint(0, d));
+            return list.VScrollBarValue();
+        };
+        const int notches = delta * count / 120;
+        QCOMPARE(offsetAfter(delta, count),
+                 offsetAfter(120 * notches / qAbs(notches), qAbs(notches)));
+        QCOMPARE(list.VScrollBarValue(), 200 - 20 * notches);
+    }
+
     // Lists of 2048 lines and more are measured from a table, which must give exactly the shaped
     // widths: random lines of kerning pairs, ligature letters, Latin-1 and beyond, controls and
     // other scripts, in a kerned and a fixed font.

@@ -1,5 +1,6 @@
 #include "WRandomInput.h"
 
+#include "WBase.h"
 #include "WContainer.h"
 
 #include <QApplication>
@@ -139,6 +140,9 @@ QVariant extremeValue(QRandomGenerator& rng, const QMetaProperty& p)
     case QMetaType::QSize:
         return QSize(ExtremeInt(rng), ExtremeInt(rng));
     case QMetaType::QRect:
+        if (rng.bounded(4) == 0) // corners anywhere: the width or height may overflow int
+            return QRect(QPoint(ExtremeInt(rng), ExtremeInt(rng)),
+                         QPoint(ExtremeInt(rng), ExtremeInt(rng)));
         return QRect(ExtremeInt(rng) / 4, ExtremeInt(rng) / 4, ExtremeInt(rng) / 4,
                      ExtremeInt(rng) / 4);
     case QMetaType::QImage:
@@ -216,16 +220,57 @@ private:
         }
     }
 
+    // A position for a pointer event: mostly PickPoint's, now and then one int cannot hold.
+    QPointF PickPosition(const QWidget* w)
+    {
+        static const qreal far[] = {-3e9,    3e9,           -1e12,         1e12,
+                                    -1e300,  1e300,         -qInf(),       qInf(),
+                                    qQNaN(), INT_MIN - 0.5, INT_MIN + 1.0, INT_MAX + 0.5};
+        QPointF p(PickPoint(w));
+        if (!options.outOfRange || rng.bounded(8) != 0)
+            return p;
+        const int which = rng.bounded(3); // x, y or both
+        if (which != 1)
+            p.setX(far[rng.bounded(int(std::size(far)))]);
+        if (which != 0)
+            p.setY(far[rng.bounded(int(std::size(far)))]);
+        return p;
+    }
+
+    static QPointF Global(const QWidget* w, const QPointF& local)
+    {
+        return QPointF(w->mapToGlobal(QPoint(0, 0))) + local;
+    }
+
     void SendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button)
     {
-        const QPoint pos = PickPoint(target);
+        const QPointF pos = PickPosition(target);
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
             held |= button;
         if (type == QEvent::MouseButtonRelease)
             held &= ~Qt::MouseButtons(button);
-        QMouseEvent e(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, held,
-                      RandomModifiers());
+        QMouseEvent e(type, pos, Global(target, pos), button, held, RandomModifiers());
         QApplication::sendEvent(target, &e);
+    }
+
+    // Rectangles a layout pass may compute from absurd sizes: whole int ranges, far corners,
+    // upside down. Never given to the root: a top-level that large is the window system's
+    // problem, not the widget's.
+    QString PlaceOutOfRange(QWidget* target)
+    {
+        auto* w = qobject_cast<WBase*>(target);
+        if (!w || w == root)
+            return QString();
+        static const QRect rects[] = {
+            QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)),
+            QRect(QPoint(0, 0), QPoint(INT_MAX, INT_MAX)),
+            QRect(QPoint(INT_MIN, 0), QPoint(INT_MAX, 20)),
+            QRect(QPoint(0, INT_MIN), QPoint(30, 0)),
+            QRect(QPoint(INT_MAX, INT_MAX), QPoint(INT_MIN, INT_MIN)),
+            QRect(INT_MAX - 5, INT_MIN, 3, 3),
+        };
+        w->LayoutSetGeometry(rects[rng.bounded(int(std::size(rects)))]);
+        return QStringLiteral(" layout geometry");
     }
 
     Qt::KeyboardModifiers RandomModifiers()
@@ -278,7 +323,7 @@ private:
     {
         QWidget* target = PickTarget();
         const QString name = QString::fromLatin1(target->metaObject()->className());
-        switch (rng.bounded(16)) {
+        switch (rng.bounded(17)) {
         case 0:
             SendMouse(target, QEvent::MouseButtonPress, RandomButton());
             return name + QStringLiteral(" press");
@@ -293,11 +338,11 @@ private:
             SendMouse(target, QEvent::MouseButtonDblClick, RandomButton());
             return name + QStringLiteral(" double click");
         case 5: {
-            const QPoint pos = PickPoint(target);
+            const QPointF pos = PickPosition(target);
             const QPoint delta(rng.bounded(3) == 0 ? rng.bounded(-240, 241) : 0,
                                rng.bounded(2) ? 120 * rng.bounded(-3, 4) : rng.bounded(-500, 500));
-            QWheelEvent e(QPointF(pos), QPointF(target->mapToGlobal(pos)), QPoint(), delta, held,
-                          RandomModifiers(), Qt::NoScrollPhase, false);
+            QWheelEvent e(pos, Global(target, pos), QPoint(), delta, held, RandomModifiers(),
+                          Qt::NoScrollPhase, false);
             QApplication::sendEvent(target, &e);
             return name + QStringLiteral(" wheel");
         }
@@ -335,7 +380,7 @@ private:
             return name + QStringLiteral(" enable/focus");
         case 13:
             if (rng.bounded(2)) {
-                QEnterEvent e(QPointF(PickPoint(target)), QPointF(), QPointF());
+                QEnterEvent e(PickPosition(target), QPointF(), QPointF());
                 QApplication::sendEvent(target, &e);
             } else {
                 QEvent e(QEvent::Leave);
@@ -348,6 +393,13 @@ private:
             else
                 root->grab(); // paints the whole tree with whatever values it holds now
             return name + QStringLiteral(" padding/paint");
+        case 15:
+            if (options.outOfRange) {
+                const QString placed = PlaceOutOfRange(target);
+                if (!placed.isEmpty())
+                    return name + placed;
+            }
+            Q_FALLTHROUGH();
         default:
             if (options.action) {
                 options.action(rng, root);

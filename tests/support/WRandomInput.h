@@ -11,8 +11,10 @@
 // sends thousands of random mouse, wheel, key, resize, show/hide, enable and focus events to the
 // widget and its descendants, and writes extreme values (negative and huge numbers, invalid and
 // transparent colours, long and non-ASCII strings, null and odd-sized pixmaps) into every
-// property the widget class declares beyond QWidget's. After every step it processes events and
-// checks the generic invariants and the test's own.
+// property the widget class declares beyond QWidget's. Pointer positions reach beyond int
+// (huge, infinite and NaN coordinates, as synthesised or transformed events may carry), and
+// library widgets below the root are placed with rectangles whose size int cannot hold. After
+// every step it processes events and checks the generic invariants and the test's own.
 namespace WexalTest {
 
 struct RandomInputOptions
@@ -27,6 +29,9 @@ struct RandomInputOptions
     // A widget-specific random action (typing, model changes, calls of its API), chosen with the
     // same probability as each built-in kind of action.
     std::function<void(QRandomGenerator&, QWidget*)> action;
+    // Pointer positions beyond int and out-of-range layout rectangles, as described above; the
+    // test command runs every widget with them. Off only for a widget that cannot take them yet.
+    bool outOfRange = true;
 };
 
 // Runs the harness on widget, which the caller owns; shows it if it is a top-level that is not

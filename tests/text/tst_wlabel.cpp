@@ -14,6 +14,8 @@ class TestWLabel : public QObject
 
 private slots:
     void selectAndCopy();
+    void farPointer_data();
+    void farPointer();
     void randomInput();
 };
 
@@ -81,6 +83,46 @@ void TestWLabel::selectAndCopy()
     QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
     QApplication::sendEvent(&l, &out);
     QCOMPARE(l.SelectedText(), QString());
+}
+
+// Synthesised or transformed events may carry x positions int cannot hold, or that overflow
+// once the text's left edge is taken off: a press there and a drag to the other side select
+// from the nearer end of the text. The text is centred, so its left edge is well inside.
+void TestWLabel::farPointer_data()
+{
+    QTest::addColumn<qreal>("pressX");
+    QTest::addColumn<qreal>("moveX");
+    QTest::addColumn<QString>("selected");
+    const QString all = QStringLiteral("Hello, world");
+    QTest::newRow("INT_MIN + 1 to INT_MAX") << qreal(INT_MIN + 1) << qreal(INT_MAX) << all;
+    QTest::newRow("INT_MAX to INT_MIN") << qreal(INT_MAX) << qreal(INT_MIN) << all;
+    QTest::newRow("beyond int both ways") << -1e12 << 1e12 << all;
+    QTest::newRow("infinities") << qInf() << -qInf() << all;
+    QTest::newRow("far right to the fifth character") << 1e300 << -1.0 << QString(", world");
+}
+
+void TestWLabel::farPointer()
+{
+    QFETCH(qreal, pressX);
+    QFETCH(qreal, moveX);
+    QFETCH(QString, selected);
+    WLabel l;
+    l.resize(300, 30);
+    l.SetAlignment(Qt::AlignCenter);
+    l.SetText(QStringLiteral("Hello, world"));
+    l.SetCanSelectText(true);
+    l.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&l));
+    QVERIFY(l.TextBounding().left() > 10);
+    // -1 stands for the boundary after the fifth character.
+    if (moveX == -1.0)
+        moveX = l.TextBounding().left() + l.fontMetrics().horizontalAdvance("Hello");
+    for (const auto& [type, x] :
+         {qMakePair(QEvent::MouseButtonPress, pressX), qMakePair(QEvent::MouseMove, moveX)}) {
+        QMouseEvent e(type, QPointF(x, 15), QPointF(x, 15), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&l, &e);
+    }
+    QCOMPARE(l.SelectedText(), selected);
 }
 
 void TestWLabel::randomInput()

@@ -1,7 +1,9 @@
 #include "WBaseButton.h"
 
+#include "WAliveGuard_p.h"
+#include "WPixels_p.h"
+
 #include <QMouseEvent>
-#include <QPointer>
 
 namespace {
 // Horizontal flags, AlignAbsolute, and the vertical flags: everything a caption can use.
@@ -79,7 +81,7 @@ void WBaseButton::SetCanHover(bool canHover)
 
 static QPoint mousePos(QEvent* e)
 {
-    return static_cast<QMouseEvent*>(e)->localPos().toPoint();
+    return WPixels::Round(static_cast<QMouseEvent*>(e)->localPos());
 }
 
 bool WBaseButton::event(QEvent* e)
@@ -99,8 +101,8 @@ bool WBaseButton::event(QEvent* e)
             pressed = false;
             update();
             if (rect().contains(mousePos(e))) {
-                // A slot connected to the click may delete this button outright.
-                const QPointer<WBaseButton> alive(this);
+                // A slot connected to the click may delete this button, or its parent.
+                const WAliveGuard alive(this);
                 ClickedEvent();
                 if (!alive)
                     return true;

@@ -1,5 +1,6 @@
 #include "WContainer.h"
 #include "WEvent.h"
+#include "WPixels_p.h"
 
 #include <QCoreApplication>
 
@@ -27,14 +28,8 @@ void WContainer::SetPadding(const WPadding& padding)
 }
 
 // Padding and border widths are applications' numbers and may be absurd; the sums are taken
-// wide and clamped so that the area stays representable (and simply empty) instead of
+// wide and bounded so that the area stays representable (and simply empty) instead of
 // overflowing.
-static int clampedCoordinate(qint64 v)
-{
-    constexpr qint64 limit = 1 << 28;
-    return int(qBound(-limit, v, limit));
-}
-
 void WContainer::ComputeContainerArea()
 {
     const WPadding& p = d->padding;
@@ -44,8 +39,8 @@ void WContainer::ComputeContainerArea()
     const qint64 top = qint64(p.Top) + (sides & PositionFlag::Top ? bw : 0);
     const qint64 w = width() - left - p.Right - (sides & PositionFlag::Right ? bw : 0);
     const qint64 h = height() - top - p.Bottom - (sides & PositionFlag::Bottom ? bw : 0);
-    containerArea = QRect(clampedCoordinate(left), clampedCoordinate(top), clampedCoordinate(w),
-                          clampedCoordinate(h));
+    containerArea = QRect(WPixels::Bounded(left), WPixels::Bounded(top), WPixels::Bounded(w),
+                          WPixels::Bounded(h));
     if (d->areaChangePending)
         return;
     d->areaChangePending = true;
@@ -70,7 +65,7 @@ bool WContainer::event(QEvent* e)
 // A child is cut to the free space across its docking direction and follows the free region
 // along it; earlier children take their space first. Anchored children keep their distance
 // to the anchored edges as the area changes size.
-void WContainer::DockLayout(QSize& lastAreaSize)
+void WContainer::DockLayout(QSize& lastAreaSize, bool visibleOnly)
 {
     const QRect& a = containerArea;
     if (a.left() > a.right() || a.top() > a.bottom())
@@ -91,7 +86,7 @@ void WContainer::DockLayout(QSize& lastAreaSize)
 
     for (QObject* object : children()) {
         auto* c = qobject_cast<WBase*>(object);
-        if (!c || c->isHidden())
+        if (!c || c->isHidden() || (visibleOnly && !c->isVisible()))
             continue;
         switch (c->Dock()) {
         case DockType::Top: {

@@ -31,8 +31,9 @@ protected:
 
     // Places the WBase children into containerArea by their Dock and Anchor. lastAreaSize is
     // the caller's memory of the area size at its previous pass ((-1, -1) before the first);
-    // anchored children move by the difference.
-    void DockLayout(QSize& lastAreaSize);
+    // anchored children move by the difference. With visibleOnly, children that are not hidden
+    // but not visible yet (their window is not shown) are left out as well.
+    void DockLayout(QSize& lastAreaSize, bool visibleOnly = false);
 
     QRect containerArea;
 

@@ -1,3 +1,5 @@
+#include "WAliveGuard_p.h"
+#include "WPixels_p.h"
 #include "WScrollBar_p.h"
 
 #include <QMouseEvent>
@@ -72,12 +74,14 @@ void WScrollBar::SetScrollLength(int length)
         return;
     d->scrollLength = qMax(length, 0);
     const int m = MaxValue();
-    if (d->value > m) {
+    const bool clamped = d->value > m;
+    if (clamped)
         d->value = m;
-        emit ValueChanged(m);
-    }
     ComputeSlider();
     update();
+    // Last: whoever hears it may delete the bar.
+    if (clamped)
+        emit ValueChanged(m);
 }
 
 int WScrollBar::SliderMinimumSize() const
@@ -200,7 +204,7 @@ bool WScrollBar::event(QEvent* e)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         auto* me = static_cast<QMouseEvent*>(e);
-        const int c = vertical ? qRound(me->localPos().y()) : qRound(me->localPos().x());
+        const int c = WPixels::Round(vertical ? me->localPos().y() : me->localPos().x());
         const int start = vertical ? d->sliderRect.top() : d->sliderRect.left();
         const int end = vertical ? d->sliderRect.bottom() : d->sliderRect.right();
         if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
@@ -213,6 +217,8 @@ bool WScrollBar::event(QEvent* e)
         } else if (e->type() == QEvent::MouseMove && d->pressed) {
             const qint64 n =
                 qBound(qint64(0), qint64(c) + start - d->lastDrag, qint64(qMax(d->freeLength, 0)));
+            // Travel past either end is dropped, not banked: reversing moves the slider at once.
+            d->lastDrag = c;
             if (n != start) {
                 const int shift = int(n - start);
                 d->sliderRect.translate(vertical ? 0 : shift, vertical ? shift : 0);
@@ -222,10 +228,12 @@ bool WScrollBar::event(QEvent* e)
                 else
                     d->value = int(qBound(0.0, double(float(n) * d->ratio), double(maxValue)));
                 update();
+                // Whoever hears of the new offset may delete the bar with its container.
+                const WAliveGuard alive(this);
                 emit ValueChanged(d->value);
+                if (!alive)
+                    return true;
             }
-            // Travel past either end is dropped, not banked: reversing moves the slider at once.
-            d->lastDrag = c;
         }
         // Every button is taken here so that clicks on a bar never reach the content below.
         e->accept();
@@ -239,12 +247,16 @@ bool WScrollBar::event(QEvent* e)
         d->hover = false;
         update();
         break;
-    case QEvent::Resize:
+    case QEvent::Resize: {
         ComputeSlider();
         // A longer bar shortens the range; the offset follows so that it never points past
-        // the end of the content.
+        // the end of the content, and whoever hears of it may delete the bar.
+        const WAliveGuard alive(this);
         SetValue(d->value);
+        if (!alive)
+            return true;
         break;
+    }
     default:
         break;
     }

@@ -1,7 +1,9 @@
 #include "WScrollContainer.h"
+#include "WAliveGuard_p.h"
 #include "WBase_p.h"
 #include "WEvent.h"
 #include "WScrollBar_p.h"
+#include "WWheelSteps_p.h"
 
 #include <QPointer>
 #include <QWheelEvent>
@@ -19,6 +21,7 @@ struct WScrollContainerPrivate
     QColor sliderColorHover;
     QPointer<WScrollBar> hBar;
     QPointer<WScrollBar> vBar;
+    WWheelSteps wheelSteps;
 };
 
 WScrollContainer::WScrollContainer(bool hasHScrollBar, bool hasVScrollBar, QWidget* parent)
@@ -102,6 +105,8 @@ WScrollBar* WScrollContainer::VScrollBar() const
     return d->vBar;
 }
 
+// Every hook is a subclass's code and every change of a bar's value reaches one, so the
+// container may be gone after each of them; it then stops at once.
 void WScrollContainer::ReLayout()
 {
     // containerArea is kept within +-2^28 and bar extents within QWIDGETSIZE_MAX, so the
@@ -130,34 +135,49 @@ void WScrollContainer::ReLayout()
         }
     }
 
+    const WAliveGuard alive(this);
     // A pure move of the area keeps the old position: only a new size is reported.
     if (w != scrollContainerArea.width() || h != scrollContainerArea.height()) {
         scrollContainerArea = QRect(a.left(), a.top(), w, h);
         ScrollContainerAreaChangedEvent();
+        if (!alive)
+            return;
     }
 
     // Qt takes negative extents from setGeometry as they are; a bar squeezed to nothing gets 0.
-    const auto place = [](WScrollBar* bar, bool show, const QRect& geometry, int length) {
+    // Each step may move the bar's value, which calls a hook; false once the container is gone.
+    const auto place = [&alive](WScrollBar* bar, bool show, const QRect& geometry, int length) {
         // The bar's own hidden flag, not isVisible(): that one is false for every bar while
         // the container itself is hidden, and a bar shown then would stay shown wrongly.
         if (bar->isHidden() == show) {
             bar->setVisible(show);
             if (!show)
                 bar->SetValue(0);
+            if (!alive)
+                return false;
         }
         bar->setGeometry(geometry);
+        if (!alive)
+            return false;
         bar->SetScrollLength(length);
+        if (!alive)
+            return false;
         // A hidden bar gets its resize event only when shown; clamp to the new range now.
         bar->SetValue(bar->Value());
+        return alive.Alive();
     };
     if (hb) {
         const int bh = hb->height();
-        place(hb, showH, QRect(a.left(), a.bottom() - bh + 1, qMax(w, 0), bh), sw);
+        if (!place(hb, showH, QRect(a.left(), a.bottom() - bh + 1, qMax(w, 0), bh), sw))
+            return;
         HScrollBarValueChangedEvent(hb->Value());
+        if (!alive)
+            return;
     }
     if (vb) {
         const int bw = vb->width();
-        place(vb, showV, QRect(a.right() - bw + 1, a.top(), bw, qMax(h, 0)), sh);
+        if (!place(vb, showV, QRect(a.right() - bw + 1, a.top(), bw, qMax(h, 0)), sh))
+            return;
         VScrollBarValueChangedEvent(vb->Value());
     }
 }
@@ -184,11 +204,14 @@ void WScrollContainer::SetScrollBarSize(int size)
     if (size == d->scrollBarSize)
         return;
     d->scrollBarSize = size;
+    // A shown bar takes its new size at once, which may clamp its value and call a hook.
+    const WAliveGuard alive(this);
     if (d->hBar)
         d->hBar->resize(d->hBar->width(), size);
-    if (d->vBar)
+    if (alive && d->vBar)
         d->vBar->resize(size, d->vBar->height());
-    ReLayout();
+    if (alive)
+        ReLayout();
 }
 
 int WScrollContainer::SliderMinimumSize() const
@@ -258,20 +281,22 @@ bool WScrollContainer::event(QEvent* e)
     case QEvent::Wheel: {
         if (!d->vBar || !d->vBar->isVisible())
             break; // on to Qt, which hands it to the parent
-        auto* we = static_cast<QWheelEvent*>(e);
-        const int a = qRound(we->angleDelta().x() * 0.125);
-        const int b = qRound(we->angleDelta().y() * 0.125);
-        if (a != 0 || b != 0) {
-            const qint64 steps = qRound(b / 15.0);
+        const int delta = static_cast<QWheelEvent*>(e)->angleDelta().y();
+        const qint64 steps = d->wheelSteps.Add(delta);
+        e->accept();
+        if (steps != 0) {
             const qint64 target = qint64(d->vBar->Value()) - steps * d->wheelStepPixel;
             d->vBar->SetValue(int(qBound(qint64(INT_MIN), target, qint64(INT_MAX))));
         }
-        e->accept();
         return true;
     }
-    case WEvent::ContainerAreaChanged:
+    case WEvent::ContainerAreaChanged: {
+        const WAliveGuard alive(this);
         ReLayout();
+        if (!alive)
+            return true;
         break;
+    }
     default:
         break;
     }

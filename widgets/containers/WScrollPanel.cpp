@@ -1,4 +1,5 @@
 #include "WScrollPanel.h"
+#include "WAliveGuard_p.h"
 #include "WBase_p.h"
 #include "WDrawAPI.h"
 #include "WPanel.h"
@@ -44,15 +45,19 @@ static QSize boundedMinimum(const QSize& size)
                  qBound(0, size.height(), QWIDGETSIZE_MAX));
 }
 
+// The new extent announces new locations, and the content panel hears of its new size: both
+// are the application's code, which may delete this panel.
 void WScrollPanel::SetScrollAreaSize(const QSize& size)
 {
     if (size == ScrollSize())
         return;
+    const WAliveGuard alive(this);
     SetScrollSize(size);
-    if (d->scrollWidget) {
-        d->scrollWidget->setMinimumSize(boundedMinimum(size));
+    if (!alive || !d->scrollWidget)
+        return;
+    d->scrollWidget->setMinimumSize(boundedMinimum(size));
+    if (alive && d->scrollWidget)
         d->scrollWidget->setGeometry(scrollContainerArea);
-    }
 }
 
 void WScrollPanel::childEvent(QChildEvent* e)
@@ -65,8 +70,11 @@ void WScrollPanel::childEvent(QChildEvent* e)
     d->scrollWidget = panel;
     panel->SetCanReLayoutParent(false);
     panel->SetDock(DockType::Fill);
+    // The panel hears of its new parent, and may do anything then.
+    const WAliveGuard alive(this);
     panel->setParent(d->viewport);
-    panel->setMinimumSize(boundedMinimum(ScrollSize()));
+    if (alive && d->scrollWidget == panel)
+        panel->setMinimumSize(boundedMinimum(ScrollSize()));
 }
 
 void WScrollPanel::Paint(QPainter* painter)
@@ -86,18 +94,24 @@ void WScrollPanel::ScrollContainerAreaChangedEvent()
         d->scrollWidget->setGeometry(scrollContainerArea);
 }
 
+// The content panel hears of its move before the location is announced; the panel's own code
+// may delete this scroll panel, which then announces nothing.
 void WScrollPanel::HScrollBarValueChangedEvent(int value)
 {
     if (!d->scrollWidget)
         return;
+    const WAliveGuard alive(this);
     d->scrollWidget->move(-value, d->scrollWidget->y());
-    emit HScrollLocationChanged(value);
+    if (alive)
+        emit HScrollLocationChanged(value);
 }
 
 void WScrollPanel::VScrollBarValueChangedEvent(int value)
 {
     if (!d->scrollWidget)
         return;
+    const WAliveGuard alive(this);
     d->scrollWidget->move(d->scrollWidget->x(), -value);
-    emit VScrollLocationChanged(value);
+    if (alive)
+        emit VScrollLocationChanged(value);
 }

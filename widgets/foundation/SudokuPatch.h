@@ -14,7 +14,8 @@ struct SudokuPatchPrivate;
 // at any size with the corners copied unscaled, the edges stretched along their side and the
 // centre stretched both ways. Shadows and frame images use it.
 //
-// Compose with Resize only when the wanted size changes; Paint is then a single blit.
+// Call Resize only when the wanted size changes: it stretches the edges once, and Paint then only
+// blits (with skipCenter, nothing at all where the centre would be).
 class WEXAL_EXPORT SudokuPatch
 {
 public:

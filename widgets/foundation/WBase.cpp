@@ -1,6 +1,7 @@
 #include "WBase.h"
 #include "WBase_p.h"
 #include "WEvent.h"
+#include "WPixels_p.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -189,14 +190,17 @@ void WBase::PostChildDockChangedEvent()
     QCoreApplication::postEvent(this, new WEvent(WEvent::ChildDockChanged));
 }
 
+// A pass may compute rectangles whose width int cannot hold (one from INT_MIN to INT_MAX,
+// say); the widget goes as far as a widget can, QWIDGETSIZE_MAX, from the bounded near corner.
 void WBase::LayoutSetGeometry(const QRect& rect)
 {
-    if (width() == rect.width() && height() == rect.height()) {
-        move(rect.topLeft());
+    const QRect r = WPixels::BoundedRect(rect, QWIDGETSIZE_MAX);
+    if (width() == r.width() && height() == r.height()) {
+        move(r.topLeft());
         return;
     }
     d->layoutPlaced = true;
-    setGeometry(rect);
+    setGeometry(r);
 }
 
 bool WBase::IsLayoutPlaced() const

@@ -1,11 +1,13 @@
 #include "WGridList.h"
 #include "WGridList_p.h"
 
+#include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WGridListData.h"
 #include "WLabel.h"
 #include "WPanel.h"
+#include "WPixels_p.h"
 
 #include <QFocusEvent>
 #include <QPainter>
@@ -13,14 +15,6 @@
 #include <climits>
 
 namespace {
-
-// Widths, heights and offsets come from applications and may be absurd; geometry is kept
-// well inside int so that sums of a few of them cannot overflow.
-int bounded(qint64 v)
-{
-    constexpr qint64 limit = 1 << 28;
-    return int(qBound(-limit, v, limit));
-}
 
 // A fresh white glyph for every colour: a copy recoloured before has no white left.
 QImage checkGlyph(const QString& path, const QColor& color)
@@ -52,7 +46,11 @@ WGridList::WGridList(QWidget* parent)
     SetPadding(WPadding{d->columnHeaderHeight, 0, 0, 0});
 }
 
-WGridList::~WGridList() = default;
+WGridList::~WGridList()
+{
+    if (d->dataSource)
+        d->dataSource->RemoveViewer(this);
+}
 
 void WGridList::AddColumn(int width, const QString& text)
 {
@@ -90,28 +88,53 @@ WGridListData* WGridList::DataSource() const
 void WGridList::SetDataSource(WGridListData* data)
 {
     WGridListData* previous = d->dataSource;
-    if (previous) {
-        previous->Lock();
-        d->dataSource = data;
-        previous->Unlock();
-    } else {
-        d->dataSource = data;
+    if (previous != data) {
+        if (previous)
+            previous->RemoveViewer(this);
+        if (data)
+            data->AddViewer(this);
     }
+    // Held while the pointer changes, so that a thread changing the old model finishes first.
+    // A thread that holds the lock itself excludes the others already; it would wait for
+    // itself.
+    const bool lock = previous && !previous->HeldByCurrentThread();
+    if (lock)
+        previous->Lock();
+    d->dataSource = data;
+    if (lock)
+        previous->Unlock();
     // Nothing is known about the new rows: the next paint maps the scroll offset afresh.
     d->rowLocator.Reset();
     d->firstRowPending = true;
     d->pendingVValue = VScrollBarValue();
 }
 
+// The model is in its destructor: neither its lock nor its rows are touched again, and the
+// grid resets as UpdateData does over no model.
+void WGridList::ForgetDataSource(WGridListData* data)
+{
+    if (d->dataSource != data)
+        return;
+    d->dataSource = nullptr;
+    d->rowLocator.Reset();
+    d->firstRowPending = false;
+    UpdateData();
+}
+
+// The focused editor hears that it lost the focus, and cell widgets hear of their new sizes:
+// that is the application's code, which may change the model again or delete this grid.
 void WGridList::UpdateData()
 {
+    const WAliveGuard alive(this);
+    // The editor's row may be gone with the change; it is let go rather than kept to receive
+    // keys in a widget that may no longer exist.
+    SetFocusedEditor(nullptr);
+    if (!alive)
+        return;
     d->selectedRow = nullptr;
     d->lockedRow = nullptr;
     d->hoverWidget = nullptr;
     d->pressedWidget = nullptr;
-    // The editor's row may be gone with the change; it is let go rather than kept to receive
-    // keys in a widget that may no longer exist.
-    SetFocusedEditor(nullptr);
     d->hoverColumn = -1;
     d->hoverRow = -1;
     d->rowLocator.Reset();
@@ -120,8 +143,11 @@ void WGridList::UpdateData()
     SetVScrollBarValue(0);
     ComputeDrawRowStartIndex(0);
     ComputeDrawColumnStartIndex(0);
-    for (int c = 0; c < d->columns.size(); ++c)
+    for (int c = 0; c < d->columns.size(); ++c) {
         CellControlLayout(c);
+        if (!alive)
+            return;
+    }
     update();
 }
 
@@ -229,13 +255,15 @@ void WGridList::SetCheckFlagColor(const QColor& color)
     update();
 }
 
+// Widths, heights and offsets come from applications and may be absurd; geometry is kept
+// well inside int (WPixels::Bounded) so that sums of a few of them cannot overflow.
 void WGridList::ComputeDrawArea()
 {
     const QRect& area = containerArea;
     d->rowsRect = area;
     const qint64 top = area.top();
-    d->headerRect = QRect(QPoint(area.left(), bounded(top - d->columnHeaderHeight)),
-                          QPoint(area.right(), bounded(top - 1)));
+    d->headerRect = QRect(QPoint(area.left(), WPixels::Bounded(top - d->columnHeaderHeight)),
+                          QPoint(area.right(), WPixels::Bounded(top - 1)));
 }
 
 void WGridList::ComputeColumnTotalWidth()
@@ -296,22 +324,33 @@ void WGridList::ResolvePendingFirstRow()
         LocateFirstRow(d->pendingVValue);
 }
 
+// A shown cell widget hears of its new size at once, and its handler may change the model or
+// delete this grid: the rows are walked by index and the walk ends as soon as the grid or its
+// model is gone.
 void WGridList::CellControlLayout(int column)
 {
     WGridListData* data = d->dataSource;
     if (!data || column < 0 || column >= d->UsableColumns())
         return;
     const int width = d->columns.at(column).Width;
-    for (WGridListRow* row : qAsConst(data->Rows)) {
+    const WAliveGuard alive(this);
+    for (int r = 0; r < data->Rows.size(); ++r) {
+        WGridListRow* row = data->Rows.at(r);
         if (!row || column >= row->CellCount())
             continue;
         WBase* widget = row->Cells[column].Widget();
         if (!widget)
             continue;
         // Qt takes sizes beyond its limits as they are, and QRect would overflow on them.
-        if (widget->Dock() == DockType::Fill)
+        if (widget->Dock() == DockType::Fill) {
+            const WAliveGuard widgetAlive(widget);
             widget->setGeometry(0, 0, qBound(0, width, QWIDGETSIZE_MAX),
                                 qBound(0, d->rowHeight, QWIDGETSIZE_MAX));
+            if (!alive || d->dataSource != data)
+                return;
+            if (!widgetAlive)
+                continue;
+        }
         if (auto* panel = qobject_cast<WPanel*>(widget))
             panel->ComputeContainerArea();
         if (auto* label = qobject_cast<WLabel*>(widget))
@@ -342,12 +381,12 @@ void WGridList::DrawColumnsHeader(QPainter* painter)
     painter->setPen(d->columnHeaderForeColor);
     const qint64 limit = qint64(header.right()) - header.left() + 1;
     const int top = header.top();
-    const int height = bounded(d->columnHeaderHeight);
+    const int height = WPixels::Bounded(d->columnHeaderHeight);
     const int count = d->columns.size();
     qint64 x = qint64(header.left()) - d->columnOffset;
     for (int c = d->firstColumn; c < count; ++c) {
         const WGridListColumn& column = d->columns.at(c);
-        const QRect cell(bounded(x), top, bounded(column.Width), height);
+        const QRect cell(WPixels::Bounded(x), top, WPixels::Bounded(column.Width), height);
         if (c == d->hoverColumn && d->overHeader) {
             painter->fillRect(cell, d->columnHeaderBackColorHover);
             if (!column.Text.isEmpty()) {
@@ -368,7 +407,8 @@ void WGridList::DrawColumnsHeader(QPainter* painter)
     painter->setPen(d->columnHeaderGridLineColor);
     qint64 lineX = qint64(header.left()) - d->columnOffset + d->columns.at(d->firstColumn).Width;
     for (int c = d->firstColumn + 1; c < count && lineX <= limit; ++c) {
-        painter->drawLine(bounded(lineX), header.top(), bounded(lineX), header.bottom());
+        painter->drawLine(WPixels::Bounded(lineX), header.top(), WPixels::Bounded(lineX),
+                          header.bottom());
         lineX += d->columns.at(c).Width;
     }
     painter->drawLine(header.left(), header.bottom(), int(limit), header.bottom());
@@ -405,7 +445,7 @@ void WGridList::DrawRow(QPainter* painter)
         }
         const int top = int(y);
         // Taller than any widget can be: the row's visible part is the same either way.
-        const int boxHeight = bounded(rowHeight);
+        const int boxHeight = WPixels::Bounded(rowHeight);
         const QColor& back = row == d->selectedRow ? d->selectedRowBackColor
                              : r % 2 == 0          ? d->doubleRowBackColor
                                                    : d->singleRowBackColor;
@@ -416,12 +456,12 @@ void WGridList::DrawRow(QPainter* painter)
         qint64 x = qint64(area.left()) - d->columnOffset;
         for (int c = d->firstColumn; c < columnCount; ++c) {
             const int width = d->columns.at(c).Width;
-            const int left = bounded(x);
+            const int left = WPixels::Bounded(x);
             if (c < cells) {
                 const WGridListCell& cell = row->Cells[c];
                 switch (cell.Type) {
                 case WGridListCell::TextCell:
-                    d->textCache.Draw(painter, QRect(left, top, bounded(width), boxHeight),
+                    d->textCache.Draw(painter, QRect(left, top, WPixels::Bounded(width), boxHeight),
                                       cell.Text, locked ? d->lockedRowForeColor : d->rowForeColor);
                     break;
                 case WGridListCell::ImageCell:
@@ -431,17 +471,17 @@ void WGridList::DrawRow(QPainter* painter)
                                               : checkImages[cell.IsChecked() ? 1 : 0];
                     if (image && !image->isNull())
                         painter->drawImage(
-                            QPoint(bounded(x + (qint64(width) - image->width()) / 2),
-                                   bounded(y + (qint64(rowHeight) - image->height()) / 2)),
+                            QPoint(WPixels::Bounded(x + (qint64(width) - image->width()) / 2),
+                                   WPixels::Bounded(y + (qint64(rowHeight) - image->height()) / 2)),
                             *image);
                     break;
                 }
                 case WGridListCell::WidgetCell:
                     if (WBase* widget = cell.Widget()) {
-                        widget->move(bounded((qint64(width) - widget->width()) / 2),
-                                     bounded((qint64(rowHeight) - widget->height()) / 2));
-                        widget->GridListPaint(
-                            painter, QPoint(bounded(x + widget->x()), bounded(y + widget->y())));
+                        widget->move(WPixels::Bounded((qint64(width) - widget->width()) / 2),
+                                     WPixels::Bounded((qint64(rowHeight) - widget->height()) / 2));
+                        widget->GridListPaint(painter, QPoint(WPixels::Bounded(x + widget->x()),
+                                                              WPixels::Bounded(y + widget->y())));
                     }
                     break;
                 default:

@@ -61,7 +61,8 @@ public:
     const QList<WGridListColumn>& Columns() const;
 
     // The model is not owned. Replacing one holds the old model's lock while the pointer
-    // changes; call UpdateData() afterwards.
+    // changes (unless the calling thread holds it already); call UpdateData() afterwards. A
+    // model destroyed while shown is let go of at once.
     WGridListData* DataSource() const;
     void SetDataSource(WGridListData* data);
     // Re-reads the model after a change: clears selection, locked row and hover, recomputes
@@ -158,6 +159,9 @@ protected:
     void VScrollBarValueChangedEvent(int value) override;
 
 private:
+    friend class WGridListData;
+    // The shown model is being destroyed: let go of it without touching it again.
+    void ForgetDataSource(WGridListData* data);
     void LocateFirstRow(int vValue);
     void ResolvePendingFirstRow();
     void HandlePress(QMouseEvent* e);

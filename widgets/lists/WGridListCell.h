@@ -14,6 +14,11 @@ class WBase;
 // A cell whose Type is WidgetCell when it is destroyed deletes its widget; an image is never
 // deleted. Assignments never delete anything: a widget that an assignment replaces, or whose
 // cell is turned into another type, goes back to the application.
+//
+// A widget given to a cell by assignment is followed: once it is destroyed elsewhere (by the
+// application, or with a Qt parent such as the grid), the cell's Value reads null and the cell
+// is an empty widget cell, which deletes nothing. Assigning a widget that another cell holds
+// moves it: that cell then reads empty. Widgets written into Value directly are not followed.
 class WEXAL_EXPORT WGridListCell
 {
 public:
@@ -53,4 +58,8 @@ public:
     int Type = TextCell;
     QString Text;
     ValueWord Value = {0};
+
+private:
+    // Stops following the widget this cell names, if it follows one; the widget stays.
+    void ReleaseWidget();
 };

@@ -1,6 +1,11 @@
 #include "WGridListData.h"
 
+#include "WGridList.h"
+
+#include <QThread>
+
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 // Qt's mutex lives in an uninstrumented library, so ThreadSanitizer cannot see what it
@@ -134,15 +139,45 @@ std::vector<SortKey> MakeKeys(const QList<WGridListRow*>& rows, int column)
 
 } // namespace
 
-WGridListData::WGridListData(int columnCount) : ColumnCount(qMax(columnCount, 0))
+struct WGridListDataPrivate
+{
+    QList<WGridList*> viewers;
+    // Written only by the thread that holds the lock, which clears it before unlocking, so a
+    // thread reads its own id here exactly while it holds the lock.
+    std::atomic<Qt::HANDLE> holder{nullptr};
+};
+
+WGridListData::WGridListData(int columnCount)
+    : ColumnCount(qMax(columnCount, 0)), d(std::make_unique<WGridListDataPrivate>())
 {
     Tsan::Create(&Mutex);
 }
 
+// A grid told here may run the application's code (an editor in a cell hears that it lost the
+// focus), which may delete other grids: each one leaves the list as it is destroyed, so the
+// list is taken from one grid at a time.
 WGridListData::~WGridListData()
 {
+    while (!d->viewers.isEmpty())
+        d->viewers.takeFirst()->ForgetDataSource(this);
     Clear();
     Tsan::Destroy(&Mutex);
+}
+
+void WGridListData::AddViewer(WGridList* grid)
+{
+    if (!d->viewers.contains(grid))
+        d->viewers.append(grid);
+}
+
+void WGridListData::RemoveViewer(WGridList* grid)
+{
+    d->viewers.removeAll(grid);
+}
+
+bool WGridListData::HeldByCurrentThread() const
+{
+    return d->holder.load(std::memory_order_relaxed) == QThread::currentThreadId();
 }
 
 WGridListRow* WGridListData::CreateRow() const
@@ -199,10 +234,12 @@ void WGridListData::Lock()
     Tsan::PreLock(&Mutex, 0);
     Mutex.lock();
     Tsan::PostLock(&Mutex, 0);
+    d->holder.store(QThread::currentThreadId(), std::memory_order_relaxed);
 }
 
 void WGridListData::Unlock()
 {
+    d->holder.store(nullptr, std::memory_order_relaxed);
     Tsan::PreUnlock(&Mutex);
     Mutex.unlock();
     Tsan::PostUnlock(&Mutex);
@@ -213,5 +250,7 @@ bool WGridListData::TryLock()
     Tsan::PreLock(&Mutex, Tsan::TryLock);
     const bool taken = Mutex.tryLock(0);
     Tsan::PostLock(&Mutex, Tsan::TryLock | (taken ? 0 : Tsan::TryLockFailed));
+    if (taken)
+        d->holder.store(QThread::currentThreadId(), std::memory_order_relaxed);
     return taken;
 }

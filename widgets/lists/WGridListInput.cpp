@@ -4,9 +4,11 @@
 #include "WGridList.h"
 #include "WGridList_p.h"
 
+#include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WGridListData.h"
+#include "WPixels_p.h"
 
 #include <QFocusEvent>
 #include <QHoverEvent>
@@ -15,20 +17,6 @@
 #include <climits>
 
 namespace {
-
-int bounded(qint64 v)
-{
-    constexpr qint64 limit = 1 << 28;
-    return int(qBound(-limit, v, limit));
-}
-
-// Positions are whole pixels; a synthesised event far outside any screen must not overflow
-// the rounding.
-QPoint wholePixels(const QPointF& p)
-{
-    constexpr qreal limit = 1 << 28;
-    return QPoint(qRound(qBound(-limit, p.x(), limit)), qRound(qBound(-limit, p.y(), limit)));
-}
 
 // Straight to the receiver's handler: no event filters, no propagation to its parents, no
 // focus or hover side effects of QApplication. QObject::event is public, and the call is
@@ -89,7 +77,7 @@ void WGridList::MouseMoveDispose(const QPoint& pos)
     }
 
     if (d->hoverRow >= 0 && d->hoverColumn >= 0)
-        d->cellPoint = QPoint(bounded(x), bounded(y));
+        d->cellPoint = QPoint(WPixels::Bounded(x), WPixels::Bounded(y));
     if (d->canChangeColumnWidth)
         setCursor(d->overResizeZone ? Qt::SizeHorCursor : Qt::ArrowCursor);
 }
@@ -110,42 +98,58 @@ bool WGridList::ForwardMouseEvent(QEvent* e, const QPoint& cellPoint)
         }
     }
 
+    // Every delivery runs a cell widget's code, which may delete that widget, others (by
+    // changing the model) or this grid; the grid then reports the event as taken and stops.
+    const WAliveGuard alive(this);
+    const WAliveGuard targetAlive(target);
     bool taken = false;
     const QEvent::Type type = e->type();
     auto* mouse = isMouseEvent(type) ? static_cast<QMouseEvent*>(e) : nullptr;
-    // A handler may delete widgets (a slot removing the row, say); the guard notices.
-    const QPointer<QWidget> guard(target);
     if (target && mouse) {
         if (type == QEvent::MouseButtonPress) {
             d->pressedWidget = target;
-            if (target != d->focusedEditor)
+            if (target != d->focusedEditor) {
                 SetFocusedEditor(qobject_cast<WLineEdit*>(target));
+                if (!alive)
+                    return true;
+            }
         }
-        if (guard && type != QEvent::MouseButtonRelease) {
+        if (targetAlive && type != QEvent::MouseButtonRelease) {
             QMouseEvent forwarded(type, QPointF(local), mouse->button(), mouse->buttons(),
                                   mouse->modifiers());
             deliver(target, &forwarded);
+            if (!alive)
+                return true;
             taken = true;
         }
     }
     if (type == QEvent::MouseButtonRelease && d->pressedWidget) {
-        QMouseEvent forwarded(type, QPointF(guard ? local : QPoint(0, 0)), mouse->button(),
+        QMouseEvent forwarded(type, QPointF(targetAlive ? local : QPoint(0, 0)), mouse->button(),
                               mouse->buttons(), mouse->modifiers());
         QWidget* pressed = d->pressedWidget;
         d->pressedWidget = nullptr;
         deliver(pressed, &forwarded);
+        if (!alive)
+            return true;
         taken = true;
     }
-    if (guard.data() != d->hoverWidget.data()) {
+    QWidget* hovered = targetAlive ? target : nullptr;
+    if (hovered != d->hoverWidget.data()) {
         if (QWidget* left = d->hoverWidget) {
+            d->hoverWidget = nullptr;
             QEvent leave(QEvent::Leave);
             deliver(left, &leave);
+            if (!alive)
+                return true;
         }
-        d->hoverWidget = guard.data();
-        if (guard) {
+        // The Leave may have taken the target with it.
+        if (targetAlive) {
+            d->hoverWidget = target;
             const QPointF at(local);
             QEnterEvent enter(at, at, at);
-            deliver(guard, &enter);
+            deliver(target, &enter);
+            if (!alive)
+                return true;
         }
         taken = true;
     }
@@ -153,22 +157,26 @@ bool WGridList::ForwardMouseEvent(QEvent* e, const QPoint& cellPoint)
 }
 
 // The old editor hears that it lost the focus before it is forgotten; the new one hears that
-// it has it and from then on sends its repaint requests to the grid, which paints it.
+// it has it and from then on sends its repaint requests to the grid, which paints it. Either
+// editor's handler may delete editors (by changing the model, say) or this grid.
 void WGridList::SetFocusedEditor(WLineEdit* editor)
 {
     if (editor == d->focusedEditor)
         return;
+    const WAliveGuard alive(this);
+    const WAliveGuard editorAlive(editor);
     if (WLineEdit* old = d->focusedEditor) {
         d->focusedEditor = nullptr;
         QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
         deliver(old, &out);
+        if (!alive)
+            return;
     }
-    if (!editor)
+    if (!editorAlive)
         return;
-    QPointer<WLineEdit> guard(editor);
     QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
     deliver(editor, &in);
-    if (!guard)
+    if (!alive || !editorAlive)
         return;
     d->focusedEditor = editor;
     editor->SetUpdateHook(this);
@@ -180,7 +188,7 @@ void WGridList::HandlePress(QMouseEvent* e)
     WGridListData* data = d->dataSource;
     if (d->overResizeZone) {
         d->resizing = true;
-        d->dragLast = wholePixels(e->localPos());
+        d->dragLast = WPixels::Round(e->localPos());
     } else if (!data) {
         if (!left)
             emit RightClicked();
@@ -207,39 +215,58 @@ void WGridList::HandlePress(QMouseEvent* e)
     }
 }
 
+// Forwarding runs cell widgets' code and the signals run the application's: after each, the
+// grid may be gone (deleted, or its parent deleted), and the event ends there.
 bool WGridList::event(QEvent* e)
 {
+    const WAliveGuard alive(this);
     switch (static_cast<int>(e->type())) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(e);
-        MouseMoveDispose(wholePixels(mouse->localPos()));
-        if (!ForwardMouseEvent(e, d->cellPoint))
+        MouseMoveDispose(WPixels::Round(mouse->localPos()));
+        const bool taken = ForwardMouseEvent(e, d->cellPoint);
+        if (alive && !taken)
             HandlePress(mouse);
+        if (!alive)
+            return true;
         update();
         break;
     }
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
         d->resizing = false;
-        MouseMoveDispose(wholePixels(static_cast<QMouseEvent*>(e)->localPos()));
-        if (ForwardMouseEvent(e, d->cellPoint))
+        MouseMoveDispose(WPixels::Round(static_cast<QMouseEvent*>(e)->localPos()));
+        const bool taken = ForwardMouseEvent(e, d->cellPoint);
+        if (!alive)
+            return true;
+        if (taken)
             update();
         break;
+    }
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(e);
-        MouseMoveDispose(wholePixels(mouse->localPos()));
-        if (ForwardMouseEvent(e, d->cellPoint))
+        MouseMoveDispose(WPixels::Round(mouse->localPos()));
+        const bool taken = ForwardMouseEvent(e, d->cellPoint);
+        if (!alive)
+            return true;
+        if (taken)
             update();
         else if (mouse->button() == Qt::LeftButton && d->hoverRow >= 0)
             emit RowDoubleClicked(d->hoverRow, d->hoverColumn);
+        if (!alive)
+            return true;
         break;
     }
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
         // No hit test: the drag inside a cell widget goes on with the cell of the last hover.
-        if (ForwardMouseEvent(e, d->cellPoint))
+        const bool taken = ForwardMouseEvent(e, d->cellPoint);
+        if (!alive)
+            return true;
+        if (taken)
             update();
         break;
+    }
     case QEvent::HoverMove: {
-        const QPoint pos = wholePixels(static_cast<QHoverEvent*>(e)->posF());
+        const QPoint pos = WPixels::Round(static_cast<QHoverEvent*>(e)->posF());
         const int c = d->hoverColumn;
         if (d->resizing && c >= 0 && c < d->columns.size()) {
             // The dragged column stays the one grabbed, wherever the pointer goes.
@@ -253,6 +280,8 @@ bool WGridList::event(QEvent* e)
             MouseMoveDispose(pos);
             ForwardMouseEvent(e, d->cellPoint);
         }
+        if (!alive)
+            return true;
         update();
         break;
     }
@@ -265,16 +294,23 @@ bool WGridList::event(QEvent* e)
         break;
     case QEvent::KeyPress:
     case QEvent::InputMethod:
-        if (WLineEdit* editor = d->focusedEditor)
+        if (WLineEdit* editor = d->focusedEditor) {
             deliver(editor, e);
+            if (!alive)
+                return true;
+        }
         break;
     case QEvent::FocusOut:
         SetFocusedEditor(nullptr);
+        if (!alive)
+            return true;
         break;
     case WEvent::ContainerAreaChanged: {
         // The rows area may have moved without changing size, which the scroll container
         // does not report.
         const bool result = WScrollContainer::event(e);
+        if (!alive)
+            return true;
         ComputeDrawArea();
         return result;
     }

@@ -1,6 +1,7 @@
 #include "WItemList.h"
 #include "WDrawAPI.h"
 #include "WLineWidths_p.h"
+#include "WPixels_p.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -12,13 +13,6 @@ namespace {
 
 // Below this many lines, shaping each one costs less than setting up the measuring table.
 constexpr int tableThreshold = 2048;
-
-// Applications may pass absurd numbers; geometry is kept well inside int.
-int bounded(qint64 v)
-{
-    constexpr qint64 limit = 1 << 28;
-    return int(qBound(-limit, v, limit));
-}
 
 } // namespace
 
@@ -39,10 +33,11 @@ struct WItemListPrivate
     int widest = 0;
     bool widestValid = false;
 
-    int PadTop() const { return bounded(padding.x()); }
-    int PadBottom() const { return bounded(padding.y()); }
-    int PadLeft() const { return bounded(qint64(padding.right()) - padding.left() + 1); }
-    int PadRight() const { return bounded(qint64(padding.bottom()) - padding.top() + 1); }
+    // Applications may pass absurd paddings; geometry is kept well inside int.
+    int PadTop() const { return WPixels::Bounded(padding.x()); }
+    int PadBottom() const { return WPixels::Bounded(padding.y()); }
+    int PadLeft() const { return WPixels::Bounded(qint64(padding.right()) - padding.left() + 1); }
+    int PadRight() const { return WPixels::Bounded(qint64(padding.bottom()) - padding.top() + 1); }
 };
 
 WItemList::WItemList(QWidget* parent)
@@ -181,7 +176,7 @@ bool WItemList::event(QEvent* e)
     if (e->type() == QEvent::FontChange) {
         d->widestValid = false;
     } else if (e->type() == QEvent::MouseButtonPress && d->canSelectItem) {
-        const int y = qRound(static_cast<QMouseEvent*>(e)->localPos().y());
+        const int y = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos().y());
         const qint64 offset = qint64(y) - scrollContainerArea.top() - d->PadTop() + d->firstOffset;
         const int count = d->items.size();
         qint64 index = -1;
@@ -210,8 +205,8 @@ void WItemList::Paint(QPainter* painter)
     painter->setPen(ForeColor());
 
     const qint64 ih = d->itemHeight;
-    const int left = bounded(qint64(clip.left()) + d->PadLeft() - d->hOffset);
-    const int right = bounded(qint64(clip.right()) - d->PadRight());
+    const int left = WPixels::Bounded(qint64(clip.left()) + d->PadLeft() - d->hOffset);
+    const int right = WPixels::Bounded(qint64(clip.right()) - d->PadRight());
     qint64 top = qint64(clip.top()) + d->PadTop() - d->firstOffset;
     qint64 i = d->firstIndex;
     // Lines wholly above the view (a negative top padding) are stepped over at once, so the

@@ -2,6 +2,7 @@
 
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
+#include "WPixels_p.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -165,9 +166,12 @@ void WLabel::Paint(QPainter* painter)
     painter->drawText(d->selectedTextBounding, Qt::AlignVCenter, d->selectedText);
 }
 
-static int mouseX(QEvent* e)
+// The pointer's distance from the text's left edge. Both may be anywhere an int reaches (the
+// position of a synthesised event anywhere at all), so the difference is taken wide.
+static int textX(QEvent* e, const QRect& textBounding)
 {
-    return qRound(static_cast<QMouseEvent*>(e)->localPos().x());
+    const int x = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos().x());
+    return WPixels::Bounded(qint64(x) - textBounding.left());
 }
 
 bool WLabel::event(QEvent* e)
@@ -183,7 +187,7 @@ bool WLabel::event(QEvent* e)
         if (!enabled)
             break;
         if (d->canSelectText && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            d->selectionAnchor = ComputeCaretLocation(mouseX(e) - d->textBounding.left());
+            d->selectionAnchor = ComputeCaretLocation(textX(e, d->textBounding));
             d->selectionEnd = -1;
             d->selectedText.clear();
             d->selectedTextBounding = QRect();
@@ -195,7 +199,7 @@ bool WLabel::event(QEvent* e)
             return false;
         if (!d->canSelectText)
             return true;
-        const int i = ComputeCaretLocation(mouseX(e) - d->textBounding.left());
+        const int i = ComputeCaretLocation(textX(e, d->textBounding));
         if (i == d->selectionEnd)
             return true;
         d->selectionEnd = i;

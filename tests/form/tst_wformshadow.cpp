@@ -1,0 +1,433 @@
+// WFormShadow: the window around a form. Placement of the form, the hit test that tells the
+// window system where the title bar and the resize zones are, what a press, a drag and a double
+// click there do, the resize cursors, the active and inactive shadow, the margin cut away where
+// nothing can show it translucent, and its destruction.
+#include "FormTestSupport.h"
+
+#include "WDrawAPI.h"
+
+#include <QPainter>
+
+using namespace FormTest;
+using Hit = WFormShadow::Hit;
+
+Q_DECLARE_METATYPE(WFormShadow::Hit)
+
+namespace {
+
+// The alpha the shadow alone paints at a point of its window.
+int shadowAlpha(WFormShadow* shadow, const QPoint& at)
+{
+    QImage image(shadow->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    shadow->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return qAlpha(image.pixel(at));
+}
+
+} // namespace
+
+class TestWFormShadow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { WFormShadow::OverrideTranslucency(-1); }
+
+    void placesTheForm()
+    {
+        WForm form;
+        WFormShadow* shadow = shadowOf(form);
+        QVERIFY(shadow && shadow->isWindow() && !shadow->isVisible());
+        QCOMPARE(int(shadow->windowFlags()), int(Qt::Dialog | Qt::FramelessWindowHint));
+        QVERIFY(showForm(form));
+        QCOMPARE(shadow->size(), QSize(432, 332));
+        QCOMPARE(form.geometry(), QRect(16, 16, 400, 300));
+
+        shadow->showMaximized();
+        QTRY_VERIFY(shadow->WasMaximized());
+        QTRY_VERIFY(shadow->width() > 432);
+        QTRY_COMPARE(form.geometry(), QRect(QPoint(0, 0), shadow->size()));
+        shadow->showNormal();
+        QTRY_VERIFY(!shadow->WasMaximized());
+        QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
+
+        // Sized while hidden: placed at the first showing.
+        WForm hidden;
+        hidden.resize(120, 80);
+        shadowOf(hidden)->ResizeForm(200, 100);
+        QVERIFY(showForm(hidden, QSize(200, 100)));
+        QCOMPARE(hidden.geometry(), QRect(16, 16, 200, 100));
+    }
+
+    // A 400 x 300 form: window 432 x 332, title bar at window y 16 to 45, close button at window
+    // x 371 to 415 in it.
+    void hitTest_data()
+    {
+        QTest::addColumn<QString>("setup"); // s: no shadow, r: CanResize off, c: margin cut
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<Hit>("hit");
+        const struct
+        {
+            const char* name;
+            const char* setup;
+            QPoint pos;
+            Hit hit;
+        } rows[] = {
+            {"corner", "", {0, 0}, Hit::TopLeft},
+            {"top-left zone edge", "", {20, 20}, Hit::TopLeft},
+            {"left", "", {20, 200}, Hit::Left},
+            {"left zone inside the form", "", {17, 200}, Hit::Left},
+            {"client beside the left zone", "", {21, 200}, Hit::Client},
+            {"right zone starts", "", {412, 200}, Hit::Right},
+            {"client before the right zone", "", {411, 200}, Hit::Client},
+            {"top", "", {200, 20}, Hit::Top},
+            {"bottom", "", {200, 312}, Hit::Bottom},
+            {"above the bottom zone", "", {200, 311}, Hit::Client},
+            {"top-right", "", {431, 3}, Hit::TopRight},
+            {"bottom-left", "", {3, 331}, Hit::BottomLeft},
+            {"bottom-right", "", {420, 320}, Hit::BottomRight},
+            {"bare title bar", "", {100, 30}, Hit::Caption},
+            {"title bar's top row", "", {100, 21}, Hit::Caption},
+            {"close button", "", {390, 30}, Hit::Client},
+            {"minimise button", "", {300, 30}, Hit::Client},
+            {"client area", "", {200, 200}, Hit::Client},
+            {"no shadow: left", "s", {4, 200}, Hit::Left},
+            {"no shadow: margin", "s", {5, 200}, Hit::Client},
+            {"no shadow: top", "s", {200, 4}, Hit::Top},
+            {"no shadow: right", "s", {428, 200}, Hit::Right},
+            {"no shadow: beside right", "s", {427, 200}, Hit::Client},
+            {"no shadow: bottom-right", "s", {430, 330}, Hit::BottomRight},
+            {"no shadow: title bar", "s", {100, 20}, Hit::Caption},
+            {"no resize: corner", "r", {0, 0}, Hit::Client},
+            {"no resize: margin", "r", {10, 200}, Hit::Client},
+            {"no resize: title bar edge", "r", {200, 17}, Hit::Caption},
+            {"no resize: button", "r", {390, 30}, Hit::Client},
+            {"cut, no shadow: left", "sc", {17, 200}, Hit::Left},
+            {"cut, no shadow: top", "sc", {200, 20}, Hit::Top},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << QString::fromLatin1(r.setup) << r.pos << r.hit;
+    }
+
+    void hitTest()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QPoint, pos);
+        QFETCH(Hit, hit);
+        WFormShadow::OverrideTranslucency(setup.contains('c') ? 0 : 1);
+        WForm form;
+        form.SetShowShadow(!setup.contains('s'));
+        form.SetCanResize(!setup.contains('r'));
+        QVERIFY(showForm(form));
+        QCOMPARE(shadowOf(form)->HitTest(pos), hit);
+    }
+
+    // Maximised there is no zone anywhere and no margin: the title bar reaches the window's
+    // edges.
+    void hitTestMaximized()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        shadow->showMaximized();
+        QTRY_VERIFY(shadow->width() > 432);
+        QTRY_COMPARE(form.geometry(), QRect(QPoint(0, 0), shadow->size()));
+        settle();
+        QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
+        QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
+        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
+        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
+    }
+
+    // Where the platform cannot move the window itself (as offscreen), the window follows the
+    // pointer: by the drag on the bare title bar, not at all from a button, and resized from a
+    // corner within its minimum size.
+    void dragging_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("by");
+        QTest::addColumn<bool>("canResize");
+        QTest::addColumn<QRect>("geometry"); // relative to the start: moved by x, y; grown by w, h
+        QTest::newRow("title bar")
+            << QPoint(100, 30) << QPoint(57, -23) << true << QRect(57, -23, 0, 0);
+        QTest::newRow("close button") << QPoint(390, 30) << QPoint(50, 50) << true << QRect();
+        QTest::newRow("client area") << QPoint(200, 200) << QPoint(50, 50) << true << QRect();
+        QTest::newRow("bottom-right corner")
+            << QPoint(425, 325) << QPoint(30, 20) << true << QRect(0, 0, 30, 20);
+        QTest::newRow("left edge")
+            << QPoint(10, 200) << QPoint(-40, 9) << true << QRect(-40, 0, 40, 0);
+        QTest::newRow("top-left, past the minimum")
+            << QPoint(5, 5) << QPoint(500, 500) << true << QRect(132, 232, -132, -232);
+        QTest::newRow("edge without resizing")
+            << QPoint(425, 325) << QPoint(30, 20) << false << QRect();
+        QTest::newRow("title bar without resizing")
+            << QPoint(100, 30) << QPoint(-5, 8) << false << QRect(-5, 8, 0, 0);
+    }
+
+    void dragging()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, by);
+        QFETCH(bool, canResize);
+        QFETCH(QRect, geometry);
+        WForm form;
+        form.SetCanResize(canResize);
+        form.setMinimumSize(268, 68);
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const QRect start = shadow->geometry();
+        const QPoint global = start.topLeft() + from;
+        const QSignalSpy closed(buttonOf(form, Close), &WButton::Clicked);
+        press(form, from);
+        for (int step = 1; step <= 4; ++step)
+            dragTo(form, global + by * step / 4);
+        release(form, global + by - shadow->pos());
+        settle();
+        const QRect expected(start.topLeft() + geometry.topLeft(),
+                             start.size() + QSize(geometry.width(), geometry.height()));
+        QCOMPARE(shadow->geometry(), expected);
+        QCOMPARE(form.geometry(), QRect(16, 16, expected.width() - 32, expected.height() - 32));
+        QCOMPARE(closed.count(), 0);
+    }
+
+    // The press that starts a move or resize never reaches the widgets, nor does its release: a
+    // button that lies in a zone must not take it for a click.
+    void nonClientPressStaysFromWidgets()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        auto* edgeButton = new WButton(&form); // its left 5 pixels lie in the left zone
+        edgeButton->setGeometry(0, 100, 40, 40);
+        edgeButton->show();
+        const QSignalSpy clicked(edgeButton, &WButton::Clicked);
+        press(form, QPoint(18, 130));
+        release(form, QPoint(18, 130));
+        QCOMPARE(clicked.count(), 0);
+        // A click beside the zone is the button's.
+        press(form, QPoint(30, 130));
+        release(form, QPoint(30, 130));
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void doubleClick_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("canResize");
+        QTest::addColumn<bool>("toggles");
+        QTest::newRow("title bar") << QPoint(100, 30) << true << true;
+        QTest::newRow("title bar without resizing") << QPoint(100, 30) << false << false;
+        QTest::newRow("resize zone") << QPoint(5, 200) << true << true;
+        QTest::newRow("client area") << QPoint(200, 200) << true << false;
+        QTest::newRow("maximise button") << QPoint(345, 30) << true << false;
+    }
+
+    void doubleClick()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(bool, canResize);
+        QFETCH(bool, toggles);
+        WForm form;
+        form.SetCanResize(canResize);
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        QTest::mouseDClick(handleOf(form), Qt::LeftButton, {}, at);
+        settle();
+        if (!toggles) {
+            QTest::qWait(50);
+            // The maximise button takes the click pair as two clicks: it maximises too.
+            QCOMPARE(shadow->isMaximized(), at == QPoint(345, 30));
+            return;
+        }
+        QTRY_VERIFY(shadow->isMaximized());
+        // The second double click lands on the title bar of the maximised window.
+        QTest::mouseDClick(handleOf(form), Qt::LeftButton, {}, QPoint(100, 10));
+        QTRY_VERIFY(!shadow->isMaximized());
+        QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
+    }
+
+    void titleMousePress()
+    {
+        struct Form : WForm
+        {
+            int presses = 0;
+            void TitleMousePressEvent() override { ++presses; }
+        } form;
+        QVERIFY(showForm(form));
+        const QPoint points[] = {{100, 30}, {5, 200}, {390, 30}, {200, 200}, {420, 320}};
+        const int expected[] = {1, 2, 2, 2, 3};
+        for (int i = 0; i < 5; ++i) {
+            press(form, points[i]);
+            release(form, points[i]);
+            QCOMPARE(form.presses, expected[i]);
+        }
+    }
+
+    // A hook that deletes the form (and so its window) from the press: nothing may run on.
+    void titleMousePressDeletesTheForm()
+    {
+        struct Form : WForm
+        {
+            void TitleMousePressEvent() override { delete this; }
+        };
+        auto* form = new Form;
+        QVERIFY(showForm(*form));
+        const QPointer<WFormShadow> shadow = shadowOf(*form);
+        QPointer<QWindow> handle = handleOf(*form);
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(100, 30));
+        QVERIFY(shadow.isNull());
+    }
+
+    void resizeCursors()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const struct
+        {
+            QPoint pos;
+            Qt::CursorShape shape;
+        } rows[] = {{{10, 200}, Qt::SizeHorCursor},  {{425, 200}, Qt::SizeHorCursor},
+                    {{200, 5}, Qt::SizeVerCursor},   {{200, 325}, Qt::SizeVerCursor},
+                    {{5, 5}, Qt::SizeFDiagCursor},   {{425, 325}, Qt::SizeFDiagCursor},
+                    {{425, 5}, Qt::SizeBDiagCursor}, {{5, 325}, Qt::SizeBDiagCursor}};
+        for (const auto& r : rows) {
+            hover(form, r.pos);
+            QCOMPARE(shadow->cursor().shape(), r.shape);
+            // Off the zones the widgets' own cursors show again.
+            hover(form, QPoint(200, 200));
+            QCOMPARE(shadow->cursor().shape(), Qt::ArrowCursor);
+        }
+        form.SetCanResize(false);
+        hover(form, QPoint(10, 200));
+        QCOMPARE(shadow->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // The shadow in the margin: stronger while active, fainter while not, nothing in the centre,
+    // nothing at all without ShowShadow or while maximised.
+    void shadowLooks()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const QPoint innerEdge(15, 166), outerEdge(0, 166), centre(216, 166);
+        shadow->SetActive(true);
+        const int active = shadowAlpha(shadow, innerEdge);
+        shadow->SetActive(false);
+        const int inactive = shadowAlpha(shadow, innerEdge);
+        QVERIFY2(active > inactive && inactive > 0,
+                 qPrintable(QStringLiteral("%1 %2").arg(active).arg(inactive)));
+        QVERIFY(shadowAlpha(shadow, outerEdge) < inactive);
+        QCOMPARE(shadowAlpha(shadow, centre), 0);
+
+        form.SetShowShadow(false);
+        QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
+        form.SetShowShadow(true);
+        shadow->showMaximized();
+        QTRY_VERIFY(shadow->WasMaximized());
+        QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
+    }
+
+    void activation()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        shadow->activateWindow();
+        QTRY_VERIFY(shadow->IsActive());
+        QWidget other;
+        other.setGeometry(600, 400, 50, 50);
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(!shadow->IsActive());
+        shadow->activateWindow();
+        QTRY_VERIFY(shadow->IsActive());
+    }
+
+    // Without a compositor the margin is cut away, except while maximised, when there is none.
+    void marginCut()
+    {
+        WFormShadow::OverrideTranslucency(0);
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        QVERIFY(shadow->MarginCut());
+        QCOMPARE(shadow->mask(), QRegion(16, 16, 400, 300));
+        form.resize(300, 200);
+        QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 300, 200));
+        shadow->showMaximized();
+        QTRY_VERIFY(shadow->WasMaximized());
+        QVERIFY(shadow->mask().isEmpty());
+        shadow->showNormal();
+        QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 300, 200));
+
+        WFormShadow::OverrideTranslucency(1);
+        shadow->UpdateWindowShape();
+        QVERIFY(!shadow->MarginCut());
+        QVERIFY(shadow->mask().isEmpty());
+    }
+
+    void icon()
+    {
+        WForm form;
+        QImage red(32, 32, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        form.SetIcon(red);
+        const QIcon shown = shadowOf(form)->windowIcon();
+        QCOMPARE(shown.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), red);
+
+        // From an icon, the pixmap nearest 32 x 32.
+        QIcon several;
+        QPixmap small(16, 16), big(32, 32), huge(64, 64);
+        small.fill(Qt::blue);
+        big.fill(Qt::green);
+        huge.fill(Qt::yellow);
+        several.addPixmap(small);
+        several.addPixmap(big);
+        several.addPixmap(huge);
+        form.SetIcon(several);
+        const QImage chosen = shadowOf(form)->windowIcon().pixmap(32, 32).toImage();
+        QCOMPARE(chosen.size(), QSize(32, 32));
+        QCOMPARE(chosen.pixelColor(5, 5), QColor(Qt::green));
+
+        form.SetIcon(QImage());
+        form.SetIcon(QIcon());
+    }
+
+    void destruction()
+    {
+        // The form takes its window along.
+        auto* form = new WForm;
+        QPointer<WFormShadow> shadow = shadowOf(*form);
+        QVERIFY(showForm(*form));
+        delete form;
+        QVERIFY(shadow.isNull());
+
+        // The window's owner goes first: window and form go with it.
+        auto* owner = new QWidget;
+        auto* owned = new WForm(owner);
+        QPointer<WForm> ownedForm = owned;
+        shadow = shadowOf(*owned);
+        QCOMPARE(shadow->parentWidget(), owner);
+        QVERIFY(showForm(*owned));
+        delete owner;
+        QVERIFY(shadow.isNull());
+        QVERIFY(ownedForm.isNull());
+
+        // The window alone: the form goes with it and knows.
+        auto* lone = new WForm;
+        QPointer<WForm> loneForm = lone;
+        delete shadowOf(*lone);
+        QVERIFY(loneForm.isNull());
+
+        // A parent form takes its child forms' windows.
+        auto* parent = new WForm;
+        auto* child = new WForm(parent);
+        QPointer<WForm> childForm = child;
+        QCOMPARE(shadowOf(*child)->parentWidget(), shadowOf(*parent));
+        delete parent;
+        QVERIFY(childForm.isNull());
+    }
+};
+
+QTEST_MAIN(TestWFormShadow)
+#include "tst_wformshadow.moc"

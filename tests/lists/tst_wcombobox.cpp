@@ -1,0 +1,698 @@
+#include "WButton.h"
+#include "WComboBox.h"
+#include "WComboBoxScrollArea_p.h"
+#include "WComboDropDownBox_p.h"
+#include "WGridList.h"
+#include "WGridListData.h"
+#include "WMenu.h"
+#include "WMenuItem.h"
+#include "WPanel.h"
+#include "WQuietPopups.h"
+#include "WRandomInput.h"
+#include "WScrollBar_p.h"
+#include "WTestMouse.h"
+
+#include <QtTest>
+
+#include <climits>
+#include <functional>
+
+namespace {
+
+QStringList numbered(int n, const QString& pattern = QStringLiteral("Line %1"))
+{
+    QStringList lines;
+    lines.reserve(n);
+    for (int i = 0; i < n; ++i)
+        lines << pattern.arg(i);
+    return lines;
+}
+
+WComboDropDownBox* openList()
+{
+    return qobject_cast<WComboDropDownBox*>(QApplication::activePopupWidget());
+}
+
+// The drop-down box of box, found among the top-level windows (it has no parent).
+WComboDropDownBox* listOf(const WComboBox& box)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* list = qobject_cast<WComboDropDownBox*>(w); list && list->Owner() == &box)
+            return list;
+    return nullptr;
+}
+
+// The point at the middle of line i of the open list, in the list window's coordinates.
+QPoint linePoint(WComboDropDownBox* list, int i)
+{
+    WComboBoxScrollArea* c = list->Content();
+    return c->mapTo(list, QPoint(30, i * c->ItemHeight() + c->ItemHeight() / 2));
+}
+
+// Presses on line i of the open list, moving there first as a pointer does.
+void pressLine(WComboDropDownBox* list, int i)
+{
+    WexalTest::MouseMove(list, linePoint(list, i));
+    WexalTest::MousePress(list, linePoint(list, i));
+}
+
+WComboBox* styledBox(QWidget* parent, const QRect& geometry)
+{
+    auto* box = new WComboBox(parent);
+    box->setGeometry(geometry);
+    box->SetBackColor(Qt::white);
+    box->SetForeColor(Qt::black);
+    box->SetBorder(PositionFlag::All);
+    box->SetBorderWidth(1);
+    box->SetBorderColor(Qt::blue);
+    box->SetItemBackColorHover(Qt::red);
+    box->SetItemForeColorHover(Qt::white);
+    return box;
+}
+
+// A window with one styled combo box at (20, 30), 120 x 24.
+struct Fixture
+{
+    Fixture()
+    {
+        window.resize(400, 300);
+        window.move(100, 100);
+        box = styledBox(&window, QRect(20, 30, 120, 24));
+    }
+    void Show()
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    // Opens the list with a real press on the box and runs step inside the list's event loop.
+    // Unless step is to close the list itself, the list is hidden after it. Returns false when
+    // a step that was to close the list did not (it is then closed after a while).
+    bool WithOpenList(const std::function<void(WComboDropDownBox*)>& step, bool stepCloses = false)
+    {
+        return WithOpenList(box, step, stepCloses);
+    }
+    static bool WithOpenList(WComboBox* box, const std::function<void(WComboDropDownBox*)>& step,
+                             bool stepCloses = false)
+    {
+        QTimer::singleShot(0, box, [step, stepCloses] {
+            WComboDropDownBox* list = openList();
+            if (!list)
+                return;
+            step(list);
+            if (!stepCloses && list == openList())
+                list->hide();
+        });
+        bool timedOut = false;
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&] {
+            timedOut = true;
+            if (QWidget* open = QApplication::activePopupWidget())
+                open->hide();
+        });
+        watchdog.start(2000);
+        WexalTest::MousePress(box, QPoint(10, 10));
+        WexalTest::MouseRelease(box, QPoint(10, 10));
+        return !timedOut;
+    }
+
+    WPanel window;
+    WComboBox* box;
+};
+
+} // namespace
+
+class tst_WComboBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WexalTest::QuietPopupWarnings(); }
+
+    void selectionClampingAndSignal()
+    {
+        WComboBox box;
+        QSignalSpy changed(&box, &WComboBox::SelectedIndexChanged);
+        box.SetSelectedIndex(0);
+        QCOMPARE(box.SelectedIndex(), -1); // nothing to select
+        box.SetItems(numbered(3));
+        struct Step
+        {
+            int set, held;
+            bool signal;
+        };
+        for (const Step& s :
+             {Step{1, 1, true}, Step{1, 1, false}, Step{-7, -1, true}, Step{-7, -1, false},
+              Step{INT_MAX, 2, true}, Step{9, 2, false}, Step{INT_MIN, -1, true}}) {
+            changed.clear();
+            box.SetSelectedIndex(s.set);
+            QCOMPARE(box.SelectedIndex(), s.held);
+            QCOMPARE(changed.size(), int(s.signal));
+            if (s.signal)
+                QCOMPARE(changed.first().first().toInt(), s.held);
+        }
+        box.SetSelectedIndex(1);
+        QCOMPARE(box.SelectedText(), QStringLiteral("Line 1"));
+        box.SetSelectedIndex(-1);
+        QCOMPARE(box.SelectedText(), QString());
+        for (int h : {0, -1, INT_MIN}) {
+            box.SetItemHeight(h);
+            QCOMPARE(box.ItemHeight(), 20);
+        }
+    }
+
+    // Every change of the lines but SetItem and an in-range SetItems clears the selection,
+    // with one signal when something was selected.
+    void itemOperations_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("selected");
+        const QStringList abc{"a", "b", "c"};
+        QTest::newRow("AddItem") << 0 << QStringList{"a", "b", "c", "x"} << -1;
+        QTest::newRow("InsetItem front") << 1 << QStringList{"x", "a", "b", "c"} << -1;
+        QTest::newRow("InsetItem past end") << 2 << QStringList{"a", "b", "c", "x"} << -1;
+        QTest::newRow("RemoveItem") << 3 << QStringList{"a", "c"} << -1;
+        QTest::newRow("RemoveItem outside") << 4 << abc << -1;
+        QTest::newRow("SetItems as long") << 5 << QStringList{"p", "q", "r"} << 2;
+        QTest::newRow("SetItems shorter") << 6 << QStringList{"p", "q"} << -1;
+        QTest::newRow("SetItem") << 7 << QStringList{"a", "b", "x"} << 2;
+        QTest::newRow("SetItem outside") << 8 << abc << 2;
+    }
+    void itemOperations()
+    {
+        QFETCH(int, op);
+        QFETCH(QStringList, lines);
+        QFETCH(int, selected);
+        WComboBox box;
+        box.SetItems({"a", "b", "c"});
+        box.SetSelectedIndex(2);
+        QSignalSpy changed(&box, &WComboBox::SelectedIndexChanged);
+        switch (op) {
+        case 0:
+            box.AddItem("x");
+            break;
+        case 1:
+            box.InsetItem(INT_MIN, "x");
+            break;
+        case 2:
+            box.InsetItem(INT_MAX, "x");
+            break;
+        case 3:
+            box.RemoveItem(1);
+            break;
+        case 4:
+            box.RemoveItem(3);
+            break;
+        case 5:
+            box.SetItems({"p", "q", "r"});
+            break;
+        case 6:
+            box.SetItems({"p", "q"});
+            break;
+        case 7:
+            box.SetItem(2, "x");
+            break;
+        case 8:
+            box.SetItem(-1, "x");
+            box.SetItem(3, "x");
+            break;
+        }
+        QCOMPARE(box.Items(), lines);
+        QCOMPARE(box.SelectedIndex(), selected);
+        QCOMPARE(changed.size(), selected == -1 ? 1 : 0);
+        QCOMPARE(changed.isEmpty() ? -1 : changed.first().first().toInt(), -1);
+    }
+
+    // The list's size from its lines: at most 150 pixels of them, a bar's height more when a
+    // line is wider than the box, always four pixels wider than the box for the shadow. The
+    // lines are measured in the list window's font.
+    void listSize_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<int>("borderWidth");
+        QTest::addColumn<int>("linesShown");
+        QTest::newRow("3 lines") << 3 << false << 1 << 60;
+        QTest::newRow("3 lines, border 3") << 3 << false << 3 << 60;
+        QTest::newRow("10 lines scroll") << 10 << false << 2 << 150;
+        QTest::newRow("3 wide lines") << 3 << true << 1 << 70;
+        QTest::newRow("10 wide lines") << 10 << true << 1 << 150;
+    }
+    void listSize()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, wide);
+        QFETCH(int, borderWidth);
+        QFETCH(int, linesShown);
+        Fixture f;
+        QStringList lines = numbered(count);
+        if (wide)
+            lines[1] = QString(60, QLatin1Char('W'));
+        f.box->SetItems(lines);
+        f.box->SetBorderWidth(borderWidth);
+        f.Show();
+        WComboDropDownBox* list = listOf(*f.box);
+        QVERIFY(list);
+        QCOMPARE(list->Content()->minimumWidth(),
+                 QFontMetrics(list->font()).horizontalAdvance(wide ? lines[1] : lines.last()));
+        QRect geometry, viewport;
+        bool hBar = false;
+        f.WithOpenList([&](WComboDropDownBox* open) {
+            QCoreApplication::processEvents();
+            geometry = open->geometry();
+            viewport = open->Viewport()->geometry();
+            hBar = open->findChildren<WScrollBar*>().first()->isVisible();
+        });
+        QCOMPARE(geometry.size(), QSize(120 + 4, linesShown + 4 + 2 * borderWidth));
+        // Below the box, over its bottom border.
+        QCOMPARE(geometry.topLeft(), f.box->mapToGlobal(QPoint(0, 24 - borderWidth)));
+        QCOMPARE(viewport.topLeft(), QPoint(borderWidth, borderWidth));
+        QCOMPARE(viewport.width() + (count > 7 ? 10 : 0), 120 - 2 * borderWidth);
+        QCOMPARE(hBar, wide);
+        QVERIFY(!f.box->IsPopupOpen());
+    }
+
+    // A real press opens the list; a press on a line chooses it, with one signal; choosing the
+    // selected line again, Escape, a press outside and a press on the box itself close it with
+    // no change, and the press on the box does not open it again.
+    void chooseAndClose()
+    {
+        Fixture f;
+        f.box->SetItems(numbered(5));
+        f.Show();
+        QSignalSpy changed(f.box, &WComboBox::SelectedIndexChanged);
+        bool openDuringLoop = false;
+        const bool closed = f.WithOpenList(
+            [&](WComboDropDownBox* list) {
+                openDuringLoop = f.box->IsPopupOpen();
+                pressLine(list, 2);
+            },
+            true);
+        QVERIFY(closed);
+        QVERIFY(openDuringLoop);
+        QCOMPARE(f.box->SelectedIndex(), 2);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().first().toInt(), 2);
+        QCOMPARE(f.box->SelectedText(), QStringLiteral("Line 2"));
+
+        const std::function<void(WComboDropDownBox*)> closers[] = {
+            [](WComboDropDownBox* list) { pressLine(list, 2); },
+            [](WComboDropDownBox* list) { QTest::keyClick(list, Qt::Key_Escape); },
+            [](WComboDropDownBox* list) {
+                WexalTest::MouseMove(list,
+                                     linePoint(list, 3)); // a line hovered, then a press far away
+                WexalTest::MousePress(list, QPoint(-200, 300));
+            },
+            [&](WComboDropDownBox* list) {
+                WexalTest::MousePress(list, list->mapFromGlobal(f.box->mapToGlobal({60, 12})));
+            },
+        };
+        for (const auto& close : closers) {
+            QVERIFY(f.WithOpenList(close, true));
+            // Qt hands a press that closed a popup on to the widget under it, unless the popup
+            // says no: for a press on the box, which would open the list again.
+            QCOMPARE(listOf(*f.box)->testAttribute(Qt::WA_NoMouseReplay), &close == &closers[3]);
+            QVERIFY(!openList());
+            QVERIFY(!f.box->IsPopupOpen());
+            QCOMPARE(f.box->SelectedIndex(), 2);
+            QCOMPARE(changed.size(), 1);
+        }
+    }
+
+    // Hover from pointer moves: the topmost row and leftmost column of the lines belong to no
+    // line, a point below the last line keeps the one before, leaving clears. The hovered line
+    // is filled and written in the hover colours.
+    void hoverInTheList()
+    {
+        Fixture f;
+        f.box->SetItems(numbered(3));
+        f.Show();
+        QList<int> seen;
+        QImage image;
+        f.WithOpenList([&](WComboDropDownBox* list) {
+            WComboBoxScrollArea* c = list->Content();
+            for (const QPoint& p :
+                 {QPoint(10, 0), QPoint(0, 10), QPoint(10, 1), QPoint(10, 25), QPoint(10, 59)}) {
+                WexalTest::MouseMove(list, c->mapTo(list, p));
+                seen << c->HoverIndex();
+            }
+            // Below the last line (reachable only while the lines are shorter than the view).
+            QHoverEvent below(QEvent::HoverMove, QPointF(10, 70), QPointF(10, 59));
+            QApplication::sendEvent(c, &below);
+            seen << c->HoverIndex();
+            WexalTest::MouseMove(list, c->mapTo(list, QPoint(10, 25)));
+            image = list->grab().toImage();
+            WexalTest::MouseMove(list, QPoint(-30, -30));
+            seen << c->HoverIndex();
+        });
+        QCOMPARE(seen, QList<int>({-1, -1, 0, 1, 2, 2, -1}));
+        // Line 1 lies 20 ... 39 pixels below the top border.
+        QCOMPARE(image.pixelColor(60, 1 + 21), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(60, 1 + 39), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(60, 1 + 41), QColor(Qt::white));
+    }
+
+    // Rounded corners at the top only while the list is open: the box joins the list.
+    void joinedLookWhileOpen()
+    {
+        Fixture f;
+        f.box->SetItems(numbered(3));
+        f.box->SetRadius(4);
+        f.Show();
+        const auto corner = [&] { return f.box->grab().toImage().pixelColor(0, 23); };
+        QVERIFY(corner() != QColor(Qt::blue));
+        QColor whileOpen, topWhileOpen;
+        f.WithOpenList([&](WComboDropDownBox*) {
+            const QImage image = f.box->grab().toImage();
+            whileOpen = image.pixelColor(0, 23);
+            topWhileOpen = image.pixelColor(0, 0);
+        });
+        QCOMPARE(whileOpen, QColor(Qt::blue));
+        QVERIFY(topWhileOpen != QColor(Qt::blue));
+        QVERIFY(corner() != QColor(Qt::blue));
+    }
+
+    // The arrow shows only once its colour is set, recoloured, and in the disabled colour on
+    // a disabled box, which opens nothing.
+    void arrowAndDisabledBox()
+    {
+        Fixture f;
+        f.box->SetItems(numbered(3));
+        f.Show();
+        const QPoint arrowTip(120 - 1 - 19 + 5, (24 - 9) / 2 + 1);
+        const auto at = [&] { return f.box->grab().toImage().pixelColor(arrowTip); };
+        QCOMPARE(at(), QColor(Qt::white));
+        f.box->SetDropDownButtonColor(Qt::green);
+        f.box->SetDropDownButtonColorDisable(Qt::gray);
+        QCOMPARE(at(), QColor(Qt::green));
+        f.box->SetShowDropDownButton(false);
+        QCOMPARE(at(), QColor(Qt::white));
+        f.box->SetShowDropDownButton(true);
+        f.box->setEnabled(false);
+        QCOMPARE(at(), QColor(Qt::gray));
+        bool opened = false;
+        QTimer::singleShot(0, f.box, [&] { opened = openList(); });
+        WexalTest::MousePress(f.box, QPoint(10, 10));
+        QCoreApplication::processEvents();
+        QVERIFY(!opened && !f.box->IsPopupOpen());
+    }
+
+    // A box that a grid list paints into a cell opens its list below the cell on screen.
+    void opensBelowGridCell()
+    {
+        WGridListData data(2);
+        data.AddRow(data.CreateRow());
+        data.AddRow(data.CreateRow());
+        auto* box = new WComboBox;
+        box->SetDock(DockType::Fill);
+        box->SetBorderWidth(2);
+        box->SetItems(numbered(4));
+        data.Rows.at(1)->Cells[1] = box;
+        WGridList grid;
+        grid.SetColumnWidth({80, 100});
+        grid.SetDataSource(&data);
+        grid.UpdateData();
+        grid.CellControlLayout(1);
+        grid.resize(300, 200);
+        grid.move(50, 60);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.repaint();
+        // The second row's cell in the second column: below the 30-pixel header and one row.
+        const QPoint cell = grid.mapToGlobal(QPoint(80, 30 + 20));
+        QPoint openedAt;
+        int chosen = -2;
+        QTimer::singleShot(0, &grid, [&] {
+            if (WComboDropDownBox* list = openList()) {
+                openedAt = list->pos();
+                pressLine(list, 3);
+            }
+        });
+        WexalTest::MousePress(&grid, grid.mapFromGlobal(cell + QPoint(20, 10)));
+        WexalTest::MouseRelease(&grid, grid.mapFromGlobal(cell + QPoint(20, 10)));
+        chosen = box->SelectedIndex();
+        QCOMPARE(openedAt, cell + QPoint(0, box->height() - 2));
+        QCOMPARE(chosen, 3);
+        data.Clear();
+    }
+
+    // The box deleted while its list is open: directly or with its parent, from a timer, from
+    // a slot of another widget's signal and by deleteLater. The press that opened the list
+    // returns, and nothing is touched after it is freed.
+    void deletedWhileOpen_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("directly from a timer") << 0;
+        QTest::newRow("with its parent from a timer") << 1;
+        QTest::newRow("from another widget's slot") << 2;
+        QTest::newRow("deleteLater") << 3;
+        QTest::newRow("parent deleteLater") << 4;
+    }
+    void deletedWhileOpen()
+    {
+        QFETCH(int, how);
+        WPanel window;
+        window.resize(300, 200);
+        auto* panel = new WPanel(&window);
+        panel->setGeometry(10, 10, 200, 100);
+        QPointer<WComboBox> box = new WComboBox(panel);
+        box->setGeometry(10, 10, 120, 24);
+        box->SetItems(numbered(20));
+        auto* other = new WButton(&window);
+        other->setGeometry(10, 150, 50, 20);
+        connect(other, &WButton::Clicked, box.data(), [&] { delete box.data(); });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QPointer<WComboDropDownBox> list = listOf(*box);
+        QTimer::singleShot(0, &window, [&] {
+            if (!openList())
+                return;
+            switch (how) {
+            case 0:
+                delete box.data();
+                break;
+            case 1:
+                delete panel;
+                break;
+            case 2:
+                // The open list takes the pointer; the button gets the click from code.
+                QTest::mouseClick(other, Qt::LeftButton);
+                break;
+            case 3:
+                box->deleteLater();
+                break;
+            case 4:
+                panel->deleteLater();
+                break;
+            }
+        });
+        // Should the list outlive its box, the test fails instead of hanging.
+        QTimer::singleShot(3000, &window, [] {
+            if (QWidget* open = QApplication::activePopupWidget())
+                open->hide();
+        });
+        WexalTest::MousePress(box, QPoint(10, 10));
+        QVERIFY(!box);
+        QVERIFY(!list);
+        QVERIFY(!openList());
+        QTest::mouseClick(&window, Qt::LeftButton); // the window still takes input
+    }
+
+    // The application's last window closed, or exit() called, while the list is open: the
+    // application's loop and the list's both end, and the box is left closed and unchanged.
+    void applicationQuitsWhileOpen_data()
+    {
+        QTest::addColumn<bool>("closeWindow");
+        QTest::newRow("last window closed") << true;
+        QTest::newRow("exit") << false;
+    }
+    void applicationQuitsWhileOpen()
+    {
+        QFETCH(bool, closeWindow);
+        Fixture f;
+        f.box->SetItems(numbered(5));
+        f.box->SetSelectedIndex(1);
+        f.Show();
+        bool pressReturned = false;
+        bool sawList = false;
+        QTimer::singleShot(0, &f.window, [&] {
+            QTimer::singleShot(0, &f.window, [&] {
+                sawList = openList();
+                if (closeWindow)
+                    f.window.close();
+                else
+                    QCoreApplication::exit(7);
+            });
+            WexalTest::MousePress(f.box, QPoint(10, 10));
+            pressReturned = true;
+        });
+        QTimer::singleShot(10000, &f.window, [] { QCoreApplication::exit(-100); }); // no hang
+        const int code = QCoreApplication::exec();
+        QCOMPARE(code, closeWindow ? 0 : 7);
+        QVERIFY(sawList);
+        QVERIFY(pressReturned);
+        QVERIFY(!openList());
+        QVERIFY(!f.box->IsPopupOpen());
+        QCOMPARE(f.box->SelectedIndex(), 1);
+    }
+
+    // A menu opened from the box's signal, while the box's press is still being handled.
+    void menuOpenedFromChoice()
+    {
+        Fixture f;
+        f.box->SetItems(numbered(5));
+        f.Show();
+        WMenu menu(&f.window);
+        menu.AddItem("Cut");
+        WMenuItem* copy = menu.AddItem("Copy");
+        WMenuItem* result = nullptr;
+        connect(f.box, &WComboBox::SelectedIndexChanged, &menu, [&] {
+            QTimer::singleShot(0, &menu, [&] {
+                WexalTest::MouseMove(&menu, QPoint(10, 30 + 15));
+                WexalTest::MousePress(&menu, QPoint(10, 30 + 15));
+            });
+            result = menu.exec(f.box->mapToGlobal(QPoint(0, 30)));
+        });
+        f.WithOpenList([](WComboDropDownBox* list) { pressLine(list, 4); });
+        QCOMPARE(f.box->SelectedIndex(), 4);
+        QCOMPARE(result, copy);
+        QVERIFY(!f.box->IsPopupOpen());
+    }
+
+    // 100,000 lines: measured as wide as shaping measures them, scrolled to the end, the last
+    // line chosen; the lines in view look as they do in a short list. No lines: nothing opens.
+    void hundredThousandAndNoLines()
+    {
+        Fixture f;
+        QStringList lines = numbered(100000, QStringLiteral("Entry %1 of the long list"));
+        lines[77777] = QStringLiteral("The widest line of them all, by some margin");
+        f.box->SetItems(lines);
+        f.Show();
+        WComboDropDownBox* list = listOf(*f.box);
+        const QFontMetrics fm(list->font());
+        int widest = 0;
+        for (const QString& line : qAsConst(lines))
+            widest = qMax(widest, fm.horizontalAdvance(line));
+        QCOMPARE(list->Content()->minimumWidth(), widest);
+
+        f.WithOpenList([&](WComboDropDownBox* open) {
+            open->SetVScrollBarValue(INT_MAX);
+            QCoreApplication::processEvents();
+            pressLine(open, 99999);
+        });
+        QCOMPARE(f.box->SelectedIndex(), 99999);
+        // Only the lines in view are drawn, and just as a short list draws them.
+        WComboBox* shortBox = styledBox(&f.window, QRect(200, 30, 120, 24));
+        shortBox->SetItems(lines.mid(0, 100));
+        shortBox->show();
+        const auto viewAt = [](WComboBox* box) {
+            QImage view;
+            Fixture::WithOpenList(box, [&](WComboDropDownBox* open) {
+                open->SetVScrollBarValue(40 * 20 + 7);
+                view = open->Viewport()->grab().toImage();
+            });
+            return view;
+        };
+        const QImage longView = viewAt(f.box);
+        QVERIFY(!longView.isNull());
+        QCOMPARE(longView, viewAt(shortBox));
+
+        f.box->SetItems({});
+        bool opened = false;
+        QTimer::singleShot(0, f.box, [&] { opened = openList(); });
+        WexalTest::MousePress(f.box, QPoint(10, 10));
+        QCoreApplication::processEvents();
+        QVERIFY(!opened);
+        QCOMPARE(f.box->SelectedIndex(), -1);
+    }
+
+    // Random events and property values, with the list opened by random presses and, while it
+    // is open, random hovers, presses, wheel turns, key presses and changes of the lines.
+    void randomInput()
+    {
+        Fixture f;
+        f.box->SetItems(numbered(30));
+        f.box->SetRadius(3);
+        f.Show();
+        QRandomGenerator rng(99);
+        int opened = 0;
+        int actions = 0;
+        QTimer driver;
+        driver.setInterval(0);
+        connect(&driver, &QTimer::timeout, [&] {
+            WComboDropDownBox* list = openList();
+            if (!list)
+                return;
+            if (++actions % 7 == 1)
+                ++opened;
+            const QPoint p(rng.bounded(-20, list->width() + 20),
+                           rng.bounded(-20, list->height() + 20));
+            switch (rng.bounded(8)) {
+            case 0:
+                WexalTest::MousePress(list, p, Qt::RightButton);
+                break;
+            case 1:
+                WexalTest::MousePress(list, p);
+                break;
+            case 2:
+                QTest::keyClick(list, Qt::Key_Escape);
+                break;
+            case 3:
+                WexalTest::Wheel(list, p, QPoint(0, rng.bounded(2) ? 120 : -360));
+                break;
+            case 4:
+                f.box->SetItems(numbered(rng.bounded(0, 60)));
+                break;
+            case 5:
+                f.box->RemoveItem(rng.bounded(-1, 40));
+                break;
+            default:
+                WexalTest::MouseMove(list, p);
+                break;
+            }
+            if (actions % 7 == 0 && list == openList())
+                list->hide(); // never stay open for long
+        });
+        driver.start();
+        WexalTest::RandomInputOptions options;
+        options.action = [](QRandomGenerator& rng, QWidget* w) {
+            auto* box = static_cast<WComboBox*>(w);
+            switch (rng.bounded(5)) {
+            case 0:
+                box->SetItems(numbered(rng.bounded(0, 40)));
+                break;
+            case 1:
+                box->InsetItem(WexalTest::ExtremeInt(rng), WexalTest::RandomText(rng));
+                break;
+            case 2:
+                box->RemoveItem(WexalTest::ExtremeInt(rng));
+                break;
+            case 3:
+                box->SetItem(WexalTest::ExtremeInt(rng), WexalTest::RandomText(rng));
+                break;
+            default: {
+                QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(box, &press);
+            }
+            }
+        };
+        options.invariant = [](QWidget* w) -> QString {
+            auto* box = static_cast<WComboBox*>(w);
+            if (box->SelectedIndex() < -1 || box->SelectedIndex() >= box->Items().size())
+                return QStringLiteral("selection out of range");
+            if (box->ItemHeight() < 1)
+                return QStringLiteral("item height below 1");
+            if (box->IsPopupOpen() || openList())
+                return QStringLiteral("list left open");
+            return QString();
+        };
+        QCOMPARE(WexalTest::RunRandomInput(f.box, options), QString());
+        driver.stop();
+        QVERIFY(opened > 20);
+    }
+};
+
+QTEST_MAIN(tst_WComboBox)
+#include "tst_wcombobox.moc"

@@ -1,0 +1,444 @@
+#include "WMenu.h"
+#include "WMenuItem.h"
+#include "WQuietPopups.h"
+#include "WRandomInput.h"
+#include "WTestMouse.h"
+
+#include <QScreen>
+#include <QtTest>
+
+#include <climits>
+#include <functional>
+
+namespace {
+
+// A styled menu of three items ("Open", "Save as", a disabled "Delete"), 30 pixels each,
+// with padding top 5, bottom 5, left 10, right 10.
+struct Fixture
+{
+    Fixture()
+    {
+        menu.SetPadding(WPadding{5, 5, 10, 10});
+        menu.SetBackColor(Qt::white);
+        menu.SetForeColor(Qt::black);
+        menu.SetItemBackColorHover(Qt::red);
+        menu.SetItemForeColorHover(Qt::white);
+        menu.SetItemForeColorDisable(Qt::gray);
+        open = menu.AddItem("Open");
+        save = menu.AddItem("Save as");
+        remove = menu.AddItem("Delete");
+        remove->Enabled = false;
+    }
+
+    // Runs menu.exec(at) with step called inside its event loop. A step that leaves the menu
+    // open fails the test and the menu is closed after a while instead of hanging.
+    WMenuItem* Exec(const QPoint& at, const std::function<void()>& step)
+    {
+        QTimer::singleShot(0, &menu, step);
+        bool timedOut = false;
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&] {
+            timedOut = true;
+            if (QWidget* open = QApplication::activePopupWidget())
+                open->close();
+        });
+        watchdog.start(2000);
+        WMenuItem* result = menu.exec(at);
+        if (timedOut)
+            QTest::qFail("the menu stayed open", __FILE__, __LINE__);
+        return result;
+    }
+
+    // The middle of item i, in the menu's coordinates.
+    QPoint ItemPoint(int i) const { return QPoint(20, 5 + 30 * i + 15); }
+    void Move(const QPoint& p) { WexalTest::MouseMove(&menu, p); }
+    void Press(const QPoint& p) { WexalTest::MousePress(&menu, p); }
+
+    WMenu menu;
+    WMenuItem* open;
+    WMenuItem* save;
+    WMenuItem* remove;
+};
+
+QRect screenArea()
+{
+    return QGuiApplication::primaryScreen()->geometry();
+}
+
+} // namespace
+
+class tst_WMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WexalTest::QuietPopupWarnings(); }
+
+    // The size from the items, the padding and the widest text, four pixels wider and higher
+    // for the shadow. The text width follows wider texts at once; SetItemText never narrows it,
+    // RemoveItem does, Clear keeps it.
+    void sizeFromItems()
+    {
+        WMenu menu;
+        // A text exactly 40 pixels wide: figures of a fixed-pitch font, as many as it takes.
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        QString zeros;
+        for (int px = 6; px < 40 && zeros.isEmpty(); ++px) {
+            font.setPixelSize(px);
+            for (int n = 1; n < 12 && zeros.isEmpty(); ++n)
+                if (QFontMetrics(font).horizontalAdvance(QString(n, QLatin1Char('0'))) == 40)
+                    zeros = QString(n, QLatin1Char('0'));
+        }
+        QVERIFY(!zeros.isEmpty());
+        menu.setFont(font);
+        menu.SetPadding(WPadding{5, 5, 10, 10});
+        for (int h : {0, -1, INT_MIN})
+            menu.SetItemHeight(h);
+        QCOMPARE(menu.ItemHeight(), 30);
+        menu.AddItem(zeros.left(1));
+        WMenuItem* widest = menu.AddItem(zeros);
+        menu.AddItem(zeros.left(2));
+        QCOMPARE(menu.TextWidth(), 40);
+        QSize shown;
+        QTimer::singleShot(0, &menu, [&] {
+            shown = menu.size();
+            menu.close();
+        });
+        QCOMPARE(menu.exec(QPoint(100, 100)), nullptr);
+        QCOMPARE(shown, QSize(64, 104));
+
+        const QFontMetrics fm(font);
+        menu.SetItemText(widest, "0");
+        QCOMPARE(menu.TextWidth(), 40);
+        menu.SetItemText(2, zeros + zeros);
+        QCOMPARE(menu.TextWidth(), fm.horizontalAdvance(zeros + zeros));
+        menu.SetItemText(3, "0000000000"); // no such item
+        menu.SetItemText(-1, "0000000000");
+        WMenu other;
+        WMenuItem* foreign = other.AddItem("x");
+        menu.SetItemText(foreign, "0000000000"); // not this menu's item
+        QCOMPARE(menu.TextWidth(), fm.horizontalAdvance(zeros + zeros));
+        QCOMPARE(foreign->Text, QStringLiteral("x"));
+        menu.RemoveItem(5);
+        menu.RemoveItem(-1);
+        QCOMPARE(menu.ItemCount(), 3);
+        menu.RemoveItem(2);
+        QCOMPARE(menu.TextWidth(), fm.horizontalAdvance(zeros.left(1)));
+        QCOMPARE(menu.IndexOf(widest), 1);
+        QCOMPARE(menu.IndexOf(foreign), -1);
+        menu.Clear();
+        QCOMPARE(menu.ItemCount(), 0);
+        QCOMPARE(menu.TextWidth(), fm.horizontalAdvance(zeros.left(1)));
+    }
+
+    // Right-down from the point, flipped left near the right edge and up near the bottom edge
+    // of the point's screen; a point outside every screen is taken on the primary screen.
+    void flipsAtScreenEdges_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<bool>("up");
+        const QRect s = screenArea();
+        QTest::newRow("middle") << s.center() << false << false;
+        QTest::newRow("right edge") << QPoint(s.right() + 1 - 20, s.top() + 50) << true << false;
+        QTest::newRow("bottom edge") << QPoint(s.left() + 50, s.bottom() - 20) << false << true;
+        QTest::newRow("corner") << QPoint(s.right() - 5, s.bottom() - 5) << true << true;
+        QTest::newRow("top left pixel") << s.topLeft() << false << false;
+        QTest::newRow("outside every screen") << QPoint(-5000, -5000) << false << false;
+        QTest::newRow("far beyond") << QPoint(INT_MAX / 2, INT_MAX / 2) << true << true;
+    }
+    void flipsAtScreenEdges()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(bool, left);
+        QFETCH(bool, up);
+        Fixture f;
+        QRect shown;
+        QCOMPARE(f.Exec(at,
+                        [&] {
+                            shown = f.menu.geometry();
+                            QTest::keyClick(&f.menu, Qt::Key_Escape);
+                        }),
+                 nullptr);
+        QVERIFY(!f.menu.isVisible());
+        const QSize size(10 + f.menu.TextWidth() + 10 + 4, 3 * 30 + 5 + 5 + 4);
+        QCOMPARE(shown.size(), size);
+        QCOMPARE(shown.topLeft(), QPoint(left ? at.x() - size.width() : at.x(),
+                                         up ? at.y() - size.height() : at.y()));
+    }
+
+    // Presses: on an enabled item it is the result; on a disabled one the menu stays open;
+    // outside, or with nothing hovered, the result is null. The same menu runs again after.
+    void pressesChooseOrDismiss()
+    {
+        Fixture f;
+        const QPoint at(200, 150);
+        QCOMPARE(f.Exec(at,
+                        [&] {
+                            f.Move(f.ItemPoint(1));
+                            f.Press(f.ItemPoint(1));
+                        }),
+                 f.save);
+        bool openAfterDisabled = false;
+        QCOMPARE(f.Exec(at,
+                        [&] {
+                            f.Move(f.ItemPoint(2));
+                            f.Press(f.ItemPoint(2));
+                            openAfterDisabled = f.menu.isVisible();
+                            f.Move(f.ItemPoint(0));
+                            f.Press(QPoint(-100, 40)); // outside, an item still hovered
+                        }),
+                 nullptr);
+        QVERIFY(openAfterDisabled);
+        QCOMPARE(f.Exec(at, [&] { f.Press(QPoint(5, 2)); }), nullptr); // top padding
+        QCOMPARE(f.Exec(at,
+                        [&] {
+                            f.Move(f.ItemPoint(0));
+                            f.Press(f.ItemPoint(0));
+                        }),
+                 f.open);
+        // Empty: padding and shadow only; any press closes it.
+        f.menu.Clear();
+        QCOMPARE(f.Exec(at, [&] { f.Press(QPoint(3, 3)); }), nullptr);
+    }
+
+    // Hover: one signal per change of item, disabled items included; the padding and the
+    // shadow band keep the item hovered before. Leaving clears it, and with AutoHide dismisses.
+    void hoverAndAutoHide()
+    {
+        Fixture f;
+        QSignalSpy hovered(&f.menu, &WMenu::HoverItemChanged);
+        QList<WMenuItem*> seen;
+        QImage image;
+        f.Exec(QPoint(100, 100), [&] {
+            for (const QPoint& p : {f.ItemPoint(0), QPoint(20, 40), f.ItemPoint(2), QPoint(20, 2),
+                                    QPoint(20, 100 - 1), QPoint(0, 50), f.ItemPoint(1)}) {
+                f.Move(p);
+                seen << f.menu.HoverItem();
+            }
+            image = f.menu.grab().toImage();
+            f.Move(QPoint(-20, -20));
+            seen << f.menu.HoverItem();
+            QTest::keyClick(&f.menu, Qt::Key_Escape);
+        });
+        QCOMPARE(seen, QList<WMenuItem*>({f.open, f.save, f.remove, f.remove, f.remove, f.remove,
+                                          f.save, nullptr}));
+        QCOMPARE(hovered.size(), 4);
+        QCOMPARE(hovered.at(2).at(0).toInt(), 2);
+        QCOMPARE(hovered.at(2).at(1).value<WMenuItem*>(), f.remove);
+        // The hovered item's fill runs from x 4 to width - 9.
+        const int w = f.menu.width();
+        const int y = 5 + 30 + 2;
+        QCOMPARE(image.pixelColor(4, y), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(w - 9, y), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(3, y), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(w - 8, y), QColor(Qt::white));
+
+        f.menu.SetAutoHide(true);
+        QCOMPARE(f.Exec(QPoint(100, 100),
+                        [&] {
+                            f.Move(f.ItemPoint(0));
+                            f.Move(QPoint(-30, 20));
+                        }),
+                 nullptr);
+        QVERIFY(!f.menu.isVisible());
+    }
+
+    // Disabled items are written in the disabled colour and never filled, also when hovered.
+    void disabledItemLook()
+    {
+        Fixture f;
+        QImage image;
+        f.Exec(QPoint(100, 100), [&] {
+            f.Move(f.ItemPoint(2));
+            image = f.menu.grab().toImage();
+            f.menu.close();
+        });
+        bool gray = false;
+        for (int x = 10; x < 60; ++x)
+            for (int y = 65; y < 95; ++y) {
+                QVERIFY(image.pixelColor(x, y) != QColor(Qt::red));
+                gray = gray || image.pixelColor(x, y) == QColor(Qt::gray);
+            }
+        QVERIFY(gray);
+    }
+
+    // The menu deleted during its own exec (from a timer or from its own signal), its items
+    // removed or cleared while open, the application quitting, and exec called again while
+    // open: exec returns, and nothing freed is read.
+    void changedWhileOpen_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("deleted from a timer") << 0;
+        QTest::newRow("deleted from HoverItemChanged") << 1;
+        QTest::newRow("deleteLater") << 2;
+        QTest::newRow("hovered item removed") << 3;
+        QTest::newRow("cleared") << 4;
+        QTest::newRow("exec again while open") << 5;
+        QTest::newRow("parent deleted") << 6;
+        QTest::newRow("chosen item removed before exec returns") << 7;
+    }
+    void changedWhileOpen()
+    {
+        QFETCH(int, how);
+        auto* parent = new QWidget;
+        QPointer<WMenu> menu = new WMenu(parent);
+        menu->AddItem("One");
+        menu->AddItem("Two");
+        WMenuItem* result = reinterpret_cast<WMenuItem*>(1);
+        WMenuItem* nested = reinterpret_cast<WMenuItem*>(1);
+        connect(menu.data(), &WMenu::HoverItemChanged, menu.data(), [&] {
+            if (how == 1)
+                delete menu.data();
+        });
+        QTimer::singleShot(0, parent, [&] {
+            // From elsewhere: Qt drops a move to where the pointer already is.
+            WexalTest::MouseMove(menu, QPoint(-50, -50));
+            WexalTest::MouseMove(menu, QPoint(20, 45));
+            switch (how) {
+            case 0:
+                delete menu.data();
+                break;
+            case 2:
+                menu->deleteLater();
+                break;
+            case 3:
+                menu->RemoveItem(1);
+                QCOMPARE(menu->HoverItem(), nullptr);
+                WexalTest::MousePress(menu, QPoint(20, 45));
+                break;
+            case 4:
+                menu->Clear();
+                WexalTest::MousePress(menu, QPoint(20, 15));
+                break;
+            case 5:
+                nested = menu->exec(QPoint(0, 0));
+                menu->close();
+                break;
+            case 6:
+                delete parent;
+                break;
+            }
+        });
+        QTimer::singleShot(3000, [menu] {
+            if (menu)
+                menu->close();
+        });
+        result = menu->exec(QPoint(100, 100));
+        QCOMPARE(result, nullptr);
+        QCOMPARE(bool(menu), (how >= 3 && how <= 5) || how == 7);
+        if (how == 5)
+            QCOMPARE(nested, nullptr);
+        if (menu) {
+            QVERIFY(!menu->isVisible());
+            menu->AddItem("Three");
+            QTimer::singleShot(0, menu, [&] {
+                WexalTest::MouseMove(menu, QPoint(-50, -50));
+                WexalTest::MouseMove(menu, QPoint(20, 15));
+                WexalTest::MousePress(menu, QPoint(20, 15));
+            });
+            QCOMPARE(menu->exec(QPoint(100, 100)), menu->Item(0)); // runs again
+        }
+        if (how != 6)
+            delete parent;
+    }
+
+    void applicationQuitsWhileOpen()
+    {
+        Fixture f;
+        WMenuItem* result = f.open;
+        QTimer::singleShot(0, &f.menu, [&] {
+            QTimer::singleShot(0, &f.menu, [] { QCoreApplication::exit(5); });
+            result = f.menu.exec(QPoint(50, 50));
+        });
+        QTimer::singleShot(10000, &f.menu, [] { QCoreApplication::exit(-100); }); // no hang
+        QCOMPARE(QCoreApplication::exec(), 5);
+        QCOMPARE(result, nullptr);
+        QVERIFY(!f.menu.isVisible());
+    }
+
+    // Random events and calls, with exec run at random points and random hovers, presses,
+    // keys and item changes while it is open.
+    void randomInput()
+    {
+        Fixture f;
+        QRandomGenerator rng(7);
+        int opened = 0;
+        QTimer driver;
+        driver.setInterval(0);
+        connect(&driver, &QTimer::timeout, [&] {
+            if (QApplication::activePopupWidget() != &f.menu || !f.menu.isVisible())
+                return;
+            const QPoint p(rng.bounded(-20, f.menu.width() + 20),
+                           rng.bounded(-20, f.menu.height() + 20));
+            switch (rng.bounded(9)) {
+            case 0:
+                WexalTest::MousePress(&f.menu, p);
+                break;
+            case 1:
+                QTest::keyClick(&f.menu, Qt::Key_Escape);
+                break;
+            case 2:
+                f.menu.RemoveItem(rng.bounded(-1, 5));
+                break;
+            case 3:
+                f.menu.Clear();
+                break;
+            case 4:
+                f.menu.AddItem(WexalTest::RandomText(rng));
+                break;
+            case 5:
+                f.menu.close();
+                break;
+            default:
+                WexalTest::MouseMove(&f.menu, p);
+                break;
+            }
+        });
+        driver.start();
+        WexalTest::RandomInputOptions options;
+        options.action = [&](QRandomGenerator& rng, QWidget*) {
+            const int v = WexalTest::ExtremeInt(rng);
+            switch (rng.bounded(8)) {
+            case 0:
+                f.menu.SetItemHeight(rng.bounded(2) ? v : rng.bounded(1, 40));
+                break;
+            case 1:
+                f.menu.SetPadding(WPadding{v / 4, rng.bounded(-5, 20), rng.bounded(-5, 20), v});
+                break;
+            case 2:
+                f.menu.AddItem(WexalTest::RandomText(rng));
+                break;
+            case 3:
+                f.menu.RemoveItem(v);
+                break;
+            case 4:
+                f.menu.SetItemText(v, WexalTest::RandomText(rng));
+                break;
+            case 5:
+                f.menu.SetAutoHide(rng.bounded(2));
+                break;
+            default: {
+                const QRect s = screenArea();
+                f.menu.exec(QPoint(rng.bounded(s.left() - 50, s.right() + 50),
+                                   rng.bounded(s.top() - 50, s.bottom() + 50)));
+                ++opened;
+            }
+            }
+        };
+        options.invariant = [](QWidget* w) -> QString {
+            auto* m = static_cast<WMenu*>(w);
+            if (m->HoverItem() && m->IndexOf(m->HoverItem()) < 0)
+                return QStringLiteral("hover item is not an item");
+            if (m->ItemHeight() < 1)
+                return QStringLiteral("item height below 1");
+            return QString();
+        };
+        QCOMPARE(WexalTest::RunRandomInput(&f.menu, options), QString());
+        QVERIFY(opened > 30);
+    }
+};
+
+QTEST_MAIN(tst_WMenu)
+#include "tst_wmenu.moc"

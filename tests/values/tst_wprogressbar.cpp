@@ -1,0 +1,211 @@
+#include "WProgressBar.h"
+#include "WRandomInput.h"
+
+#include <QtTest>
+
+#include <climits>
+
+namespace {
+
+// Counts its paints, to tell whether a change asked for one.
+class CountingBar : public WProgressBar
+{
+public:
+    int paints = 0;
+
+protected:
+    void Paint(QPainter* painter) override
+    {
+        ++paints;
+        WProgressBar::Paint(painter);
+    }
+};
+
+// The bar drawn on a transparent image: only what the bar paints is there.
+QImage render(WProgressBar& bar)
+{
+    QImage image(bar.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    bar.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+// The number of pixels in row y painted exactly in colour.
+int runOf(const QImage& image, int y, const QColor& colour)
+{
+    int n = 0;
+    for (int x = 0; x < image.width(); ++x)
+        n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+void style(WProgressBar& bar, const QSize& size, int radius, int borderWidth)
+{
+    bar.resize(size);
+    bar.SetBackColor(Qt::white);
+    bar.SetForeColor(Qt::red);
+    bar.SetBorderColor(Qt::blue);
+    bar.SetBorder(PositionFlag::All);
+    bar.SetRadius(radius);
+    bar.SetBorderWidth(borderWidth);
+}
+
+} // namespace
+
+class tst_WProgressBar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Values are clamped to 0 ... 100; only a real change repaints.
+    void valueClampedAndRepaint()
+    {
+        CountingBar bar;
+        bar.resize(100, 20);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        struct Step
+        {
+            int set, held;
+            bool repaint;
+        };
+        for (const Step& s : {Step{-5, 0, false}, Step{INT_MIN, 0, false}, Step{250, 100, true},
+                              Step{100, 100, false}, Step{INT_MAX, 100, false}, Step{1, 1, true},
+                              Step{0, 0, true}}) {
+            QCoreApplication::processEvents();
+            const int before = bar.paints;
+            bar.SetValue(s.set);
+            QCOMPARE(bar.Value(), s.held);
+            QCoreApplication::processEvents();
+            QCOMPARE(bar.paints > before, s.repaint);
+        }
+    }
+
+    // The fill is width * value / 100 pixels, rounded down, in both styles.
+    void fillWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<int>("filled");
+        for (int radius : {0, 6}) {
+            const QByteArray style = radius ? " rounded" : " square";
+            QTest::newRow("200 at 33" + style) << 200 << 33 << radius << 66;
+            QTest::newRow("200 at 1" + style) << 200 << 1 << radius << 2;
+            QTest::newRow("50 at 1" + style) << 50 << 1 << radius << 0;
+            QTest::newRow("150 at 50" + style) << 150 << 50 << radius << 75;
+        }
+        QTest::newRow("200 at 100 square") << 200 << 100 << 0 << 200;
+    }
+    void fillWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(int, value);
+        QFETCH(int, radius);
+        QFETCH(int, filled);
+        WProgressBar bar;
+        style(bar, QSize(width, 20), radius, 0);
+        bar.SetValue(value);
+        const QImage image = render(bar);
+        // The middle row: square fill pixels are exact; a rounded fill ends in one blended
+        // pixel where its half-pixel edge lies.
+        const int red = runOf(image, 10, Qt::red);
+        if (radius == 0) {
+            QCOMPARE(red, filled);
+        } else {
+            QVERIFY2(qAbs(red - filled) <= 1, qPrintable(QString::number(red)));
+            QVERIFY(image.pixelColor(0, 0).alpha() < 255); // rounded corner
+        }
+    }
+
+    // Square style with border width 2 on 100 x 20 at 50: the fill is the rectangle at (2, 2)
+    // of 50 x 16, inside the border.
+    void squareFillInsideBorder()
+    {
+        WProgressBar bar;
+        style(bar, QSize(100, 20), 0, 2);
+        bar.SetValue(50);
+        const QImage image = render(bar);
+        QCOMPARE(image.pixelColor(2, 2), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(51, 17), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(52, 10), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(2, 18), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(1, 10), QColor(Qt::blue));
+        bar.SetValue(100); // the fill runs under the right border, which covers it
+        const QImage full = render(bar);
+        QCOMPARE(full.pixelColor(97, 10), QColor(Qt::red));
+        QCOMPARE(full.pixelColor(98, 10), QColor(Qt::blue));
+    }
+
+    // Rounded style: the outline is stroked whatever the border sides say, with a one-pixel
+    // pen at width 0; once there is a fill, the clip to the track hides the outline's outer
+    // half, so it looks thinner than at 0.
+    void roundedOutline()
+    {
+        WProgressBar bar;
+        style(bar, QSize(200, 20), 6, 2);
+        bar.SetBorder(PositionFlag::None);
+        const QImage empty = render(bar);
+        bar.SetValue(50);
+        const QImage half = render(bar);
+        // Top edge over the unfilled part: full stroke at 0, outer half clipped at 50.
+        QCOMPARE(empty.pixelColor(150, 0), QColor(Qt::blue));
+        QVERIFY(half.pixelColor(150, 0).alpha() < empty.pixelColor(150, 0).alpha());
+        QVERIFY(half.pixelColor(150, 0).alpha() > 0);
+        // Each look is drawn once and reused: a change of any colour or of the size is a new
+        // look, the old value's look comes back as it was.
+        QCOMPARE(half.pixelColor(50, 10), QColor(Qt::red));
+        bar.SetForeColor(Qt::green);
+        QCOMPARE(render(bar).pixelColor(50, 10), QColor(Qt::green));
+        bar.SetBackColor(Qt::yellow);
+        QCOMPARE(render(bar).pixelColor(150, 10), QColor(Qt::yellow));
+        bar.resize(300, 20);
+        QCOMPARE(render(bar).pixelColor(140, 10), QColor(Qt::green));
+        bar.resize(200, 20);
+        bar.SetForeColor(Qt::red);
+        bar.SetBackColor(Qt::white);
+        QCOMPARE(render(bar), half);
+
+        bar.SetBorderWidth(0);
+        bar.SetValue(0);
+        const QImage cosmetic = render(bar);
+        QVERIFY(cosmetic.pixelColor(100, 0).blue() > 0);
+        QCOMPARE(cosmetic.pixelColor(100, 10), QColor(Qt::white));
+    }
+
+    // Borders too wide for the bar, negative widths and huge radii draw what fits, or nothing.
+    void absurdGeometry()
+    {
+        WProgressBar bar;
+        for (int radius : {0, 1, INT_MAX})
+            for (int bw : {-3, 9, 11, 1000, INT_MAX, INT_MIN}) {
+                style(bar, QSize(60, 20), radius, bw);
+                bar.SetValue(70);
+                render(bar);
+            }
+        style(bar, QSize(60, 20), 6, 21); // no room for a track: nothing at all
+        QImage blank(60, 20, QImage::Format_ARGB32_Premultiplied);
+        blank.fill(Qt::transparent);
+        QCOMPARE(render(bar), blank);
+        bar.resize(0, 0);
+        render(bar);
+    }
+
+    void randomInput()
+    {
+        WProgressBar bar;
+        bar.resize(200, 24);
+        WexalTest::RandomInputOptions options;
+        options.action = [](QRandomGenerator& rng, QWidget* w) {
+            static_cast<WProgressBar*>(w)->SetValue(WexalTest::ExtremeInt(rng));
+        };
+        options.invariant = [](QWidget* w) -> QString {
+            const int v = static_cast<WProgressBar*>(w)->Value();
+            return v >= 0 && v <= 100 ? QString() : QStringLiteral("value %1").arg(v);
+        };
+        QCOMPARE(WexalTest::RunRandomInput(&bar, options), QString());
+    }
+};
+
+QTEST_MAIN(tst_WProgressBar)
+#include "tst_wprogressbar.moc"

@@ -1,0 +1,373 @@
+// WForm under a real X window manager (openbox on a virtual display), driven by real X input
+// from xdotool: moving by the title bar, not moving from a button, resizing from a corner and
+// not when resizing is off, maximising and restoring by double clicks, the inactive shadow when
+// another window is activated, and what the margin beside the form shows with and without a
+// compositing manager. scripts/test-wm runs it; WEXAL_WM_COMPOSITOR=1 says that xcompmgr runs.
+#include "WButton.h"
+#include "WForm.h"
+#include "WFormShadow_p.h"
+#include "WPanel.h"
+
+#include <QProcess>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+const QColor desktop(0x33, 0x66, 0xCC);
+const QColor face(0xF0, 0xF0, 0xF0);
+constexpr int timeout = 10000;
+
+WFormShadow* shadowOf(const WForm& form)
+{
+    return qobject_cast<WFormShadow*>(form.parentWidget());
+}
+
+WPanel* titleBarOf(const WForm& form)
+{
+    return form.findChild<WPanel*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+WButton* closeButtonOf(const WForm& form)
+{
+    return titleBarOf(form)->findChildren<WButton*>(QString(), Qt::FindDirectChildrenOnly).last();
+}
+
+WButton* restoreButtonOf(const WForm& form)
+{
+    return titleBarOf(form)->findChildren<WButton*>(QString(), Qt::FindDirectChildrenOnly).at(2);
+}
+
+// Polls until the condition holds, processing events, for at most ms milliseconds.
+bool waitFor(const std::function<bool()>& condition, int ms = timeout)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+bool xdotool(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), args);
+    return p.waitForFinished(timeout) && p.exitStatus() == QProcess::NormalExit &&
+           p.exitCode() == 0;
+}
+
+bool pointerTo(const QPoint& global)
+{
+    return xdotool(
+        {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())});
+}
+
+// Where the X server has the window now. While the window manager moves a window it may tell
+// the application only when the move ends.
+QPoint xPosition(QWidget* window)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"),
+            {QStringLiteral("getwindowgeometry"), QString::number(window->winId())});
+    if (!p.waitForFinished(timeout))
+        return QPoint(INT_MIN, INT_MIN);
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Position: (-?\\d+),(-?\\d+)")).match(out);
+    return m.hasMatch() ? QPoint(m.captured(1).toInt(), m.captured(2).toInt())
+                        : QPoint(INT_MIN, INT_MIN);
+}
+
+QColor screenPixel(const QPoint& global)
+{
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, global.x(), global.y(), 1, 1)
+        .toImage()
+        .pixelColor(0, 0);
+}
+
+// The desktop seen through the shadow image's left band at a column of the window's margin.
+QColor throughShadow(const char* image, int column)
+{
+    const int a = qAlpha(QImage(QString::fromLatin1(image)).pixel(column, 50));
+    const auto mix = [a](int c) { return c * (255 - a) / 255; };
+    return QColor(mix(desktop.red()), mix(desktop.green()), mix(desktop.blue()));
+}
+
+bool near(const QColor& a, const QColor& b)
+{
+    return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 &&
+           qAbs(a.blue() - b.blue()) <= 2;
+}
+
+const char* const activeShadow = "://Icons/WForm/ShadowActive.png";
+const char* const inactiveShadow = "://Icons/WForm/ShadowInactive.png";
+
+// Counts the pointer events the application has received, so that a test knows when its X input
+// has been through the event loop.
+class InputCounter : public QObject
+{
+public:
+    int releases = 0;
+    int moves = 0;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o->isWindowType()) {
+            releases += e->type() == QEvent::MouseButtonRelease;
+            moves += e->type() == QEvent::MouseMove;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class TestWFormWindowManager : public QObject
+{
+    Q_OBJECT
+
+private:
+    bool compositor = false;
+    QWidget background;
+    InputCounter input;
+
+    // A 400 x 300 form with its top-left at (200, 150), shown, placed where asked and painted.
+    bool showForm(WForm& form, const QPoint& at = QPoint(200, 150))
+    {
+        form.SetBackColor(face);
+        form.SetTitleBackColor(QColor(0x1F, 0x29, 0x37));
+        form.SetSysButtonColor(Qt::white);
+        form.SetTitle(QStringLiteral("Wexal"));
+        form.resize(QSize(400, 300));
+        form.move(at);
+        form.show();
+        WFormShadow* shadow = shadowOf(form);
+        if (!QTest::qWaitForWindowExposed(shadow, timeout))
+            return false;
+        const QPoint inside = at + QPoint(200, 200);
+        return waitFor(
+            [&] { return shadow->pos() == at - QPoint(16, 16) && screenPixel(inside) == face; });
+    }
+
+    // A left-button drag with real X input from a point by an offset, in small steps. The window
+    // manager takes over at the first motion, so the window follows the pointer from there; it
+    // places the window by the pointer's way since that motion, so motions it missed while
+    // taking over are made up by any later one.
+    bool drag(const QPoint& from, const QPoint& by, const std::function<bool()>& arrived)
+    {
+        if (!pointerTo(from) || !xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}))
+            return false;
+        const int before = input.moves;
+        if (!pointerTo(from + QPoint(1, 1)))
+            return false;
+        if (!waitFor([&] { return input.moves > before; }))
+            return false;
+        const int steps = 6;
+        const QPoint to = from + QPoint(1, 1) + by;
+        for (int i = 1; i <= steps; ++i)
+            pointerTo(from + QPoint(1, 1) + by * i / steps);
+        // The window manager may have taken the pointer over only after the last step and seen
+        // none of them: nudge the pointer at the destination until the window has followed.
+        for (int tries = 0; tries < 20 && !waitFor(arrived, 250); ++tries) {
+            pointerTo(to + QPoint(1, 0));
+            pointerTo(to);
+        }
+        const bool done = waitFor(arrived);
+        xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+        return done;
+    }
+
+    // Presses, moves and releases where nothing may move: returns once the application has seen
+    // the release, so that what did not happen can be asserted.
+    bool pressMoveRelease(const QPoint& from, const QPoint& by)
+    {
+        const int releases = input.releases;
+        if (!pointerTo(from) || !xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}) ||
+            !pointerTo(from + by / 2) || !pointerTo(from + by) ||
+            !xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}))
+            return false;
+        return waitFor([&] { return input.releases > releases; });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        compositor = qEnvironmentVariableIntValue("WEXAL_WM_COMPOSITOR") == 1;
+        qApp->installEventFilter(&input);
+        // A plain, known desktop behind every form, so that the margin shows what lies under it.
+        background.setWindowFlags(Qt::FramelessWindowHint);
+        background.setAutoFillBackground(true);
+        QPalette palette;
+        palette.setColor(QPalette::Window, desktop);
+        background.setPalette(palette);
+        background.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        background.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&background, timeout));
+        QTRY_COMPARE_WITH_TIMEOUT(screenPixel(QPoint(5, 5)), desktop, timeout);
+    }
+
+    void init() { pointerTo(QPoint(5, 5)); }
+
+    // Without a compositor the margin is cut away and shows the desktop, not a dark band; with
+    // one the shadow shows in it, darker near the form, and never black.
+    void margin()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        shadow->activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
+        QTRY_VERIFY_WITH_TIMEOUT((shadow->UpdateWindowShape(), shadow->MarginCut() != compositor),
+                                 timeout);
+        const QPoint formLeft(200, 300);
+        for (int dx = 1; dx <= 16; ++dx) {
+            const QColor c = screenPixel(formLeft - QPoint(dx, 0));
+            QVERIFY2(c != QColor(Qt::black), qPrintable(QString::number(dx)));
+            if (!compositor)
+                QCOMPARE(c, desktop);
+        }
+        if (compositor) {
+            // The active shadow image, column by column, over the desktop, once the window has
+            // been repainted as active.
+            QVERIFY(waitFor([&] {
+                return near(screenPixel(formLeft - QPoint(1, 0)), throughShadow(activeShadow, 15));
+            }));
+            for (int dx = 1; dx <= 16; ++dx) {
+                const QColor seen = screenPixel(formLeft - QPoint(dx, 0));
+                const QColor expected = throughShadow(activeShadow, 16 - dx);
+                QVERIFY2(near(seen, expected), qPrintable(QStringLiteral("%1: %2, not %3")
+                                                              .arg(dx)
+                                                              .arg(seen.name(), expected.name())));
+            }
+            QVERIFY(screenPixel(formLeft - QPoint(1, 0)).blue() < desktop.blue() - 10);
+            // Below the form too, and at the corner.
+            QVERIFY(screenPixel(QPoint(400, 451)).blue() < desktop.blue());
+            QVERIFY(screenPixel(QPoint(601, 451)).blue() < desktop.blue());
+        }
+    }
+
+    void activation()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        QWidget other;
+        other.setGeometry(900, 700, 120, 80);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other, timeout));
+        QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                         QString::number(shadow->winId())}));
+        QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
+        // Two pixels left of the form: window column 14 of the shadow band.
+        const QPoint beside(200 - 2, 300);
+        if (compositor)
+            QVERIFY(waitFor(
+                [&] { return near(screenPixel(beside), throughShadow(activeShadow, 14)); }));
+
+        QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                         QString::number(other.winId())}));
+        QTRY_VERIFY_WITH_TIMEOUT(!shadow->IsActive(), timeout);
+        // The fainter shadow is painted.
+        if (compositor) {
+            QVERIFY(waitFor(
+                [&] { return near(screenPixel(beside), throughShadow(inactiveShadow, 14)); }));
+            QVERIFY(throughShadow(inactiveShadow, 14).blue() >
+                    throughShadow(activeShadow, 14).blue());
+        }
+        QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                         QString::number(shadow->winId())}));
+        QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
+    }
+
+    void dragTitleBarMoves()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const QPoint start = shadow->pos();
+        const QPoint by(90, 70);
+        QVERIFY(drag(QPoint(300, 165), by, [&] { return xPosition(shadow) == start + by; }));
+        QTRY_COMPARE_WITH_TIMEOUT(shadow->pos(), start + by, timeout);
+        QCOMPARE(form.geometry(), QRect(16, 16, 400, 300));
+        QCOMPARE(form.mapToGlobal(QPoint(0, 0)), QPoint(200, 150) + by);
+    }
+
+    void dragButtonDoesNotMove()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const QSignalSpy closed(closeButtonOf(form), &WButton::Clicked);
+        const QPoint closeCentre =
+            closeButtonOf(form)->mapToGlobal(closeButtonOf(form)->rect().center());
+        QVERIFY(pressMoveRelease(closeCentre, QPoint(-120, 90)));
+        QCOMPARE(shadow->pos(), QPoint(184, 134));
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(shadow->isVisible());
+    }
+
+    void dragCornerResizes()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const QSize start = shadow->size();
+        // The form's bottom-right corner zone, reachable with and without a compositor.
+        const QPoint corner = shadow->mapToGlobal(QPoint(start.width() - 18, start.height() - 18));
+        const QPoint by(60, 40);
+        QVERIFY(drag(corner, by, [&] { return shadow->size() == start + QSize(by.x(), by.y()); }));
+        QTRY_COMPARE_WITH_TIMEOUT(form.size(), QSize(460, 340), timeout);
+        QCOMPARE(shadow->pos(), QPoint(184, 134));
+        QCOMPARE(form.pos(), QPoint(16, 16));
+    }
+
+    void noResizeWithCanResizeOff()
+    {
+        WForm form;
+        form.SetCanResize(false);
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const QRect start = shadow->geometry();
+        const QPoint corner = shadow->mapToGlobal(QPoint(start.width() - 18, start.height() - 18));
+        QVERIFY(pressMoveRelease(corner, QPoint(60, 40)));
+        const QPoint left = shadow->mapToGlobal(QPoint(18, start.height() / 2));
+        QVERIFY(pressMoveRelease(left, QPoint(-50, 0)));
+        QCOMPARE(shadow->geometry(), start);
+    }
+
+    void doubleClickMaximisesAndRestores()
+    {
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const QRect normal = shadow->geometry();
+        const QStringList doubleClick{QStringLiteral("click"), QStringLiteral("--repeat"),
+                                      QStringLiteral("2"),     QStringLiteral("--delay"),
+                                      QStringLiteral("60"),    QStringLiteral("1")};
+        QVERIFY(pointerTo(QPoint(300, 165)));
+        QVERIFY(xdotool(doubleClick));
+        QTRY_VERIFY_WITH_TIMEOUT(shadow->isMaximized(), timeout);
+        QTRY_COMPARE_WITH_TIMEOUT(shadow->geometry(),
+                                  QGuiApplication::primaryScreen()->availableGeometry(), timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(restoreButtonOf(form)->isVisible(), timeout);
+        QCOMPARE(form.geometry(), QRect(QPoint(0, 0), shadow->size()));
+        // No shadow and no margin while maximised: the title bar starts at the screen's corner.
+        QTRY_COMPARE_WITH_TIMEOUT(screenPixel(QPoint(2, 2)), QColor(0x1F, 0x29, 0x37), timeout);
+
+        QVERIFY(pointerTo(QPoint(300, 12)));
+        QVERIFY(xdotool(doubleClick));
+        QTRY_VERIFY_WITH_TIMEOUT(!shadow->isMaximized(), timeout);
+        QTRY_COMPARE_WITH_TIMEOUT(shadow->geometry(), normal, timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!restoreButtonOf(form)->isVisible(), timeout);
+        QCOMPARE(form.geometry(), QRect(16, 16, 400, 300));
+    }
+};
+
+QTEST_MAIN(TestWFormWindowManager)
+#include "wm_wform.moc"

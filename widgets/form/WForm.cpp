@@ -1,0 +1,529 @@
+#include "WForm.h"
+
+#include "WAliveGuard_p.h"
+#include "WButton.h"
+#include "WDrawAPI.h"
+#include "WEvent.h"
+#include "WFormShadow_p.h"
+#include "WPanel.h"
+
+#include <QEventLoop>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+
+namespace {
+// Horizontal flags, AlignAbsolute, and the vertical flags: everything a title can use.
+constexpr int alignmentMask = 0x1FF;
+} // namespace
+
+struct WFormPrivate
+{
+    bool canResize = true;
+    bool showShadow = true;
+    bool showMinimizeButton = true;
+    bool showMaximizeButton = true;
+    QString title;
+    QFont titleFont;
+    int titlePadding = 0;
+    Qt::Alignment alignment = Qt::AlignCenter;
+    QColor titleBackColor;
+    QSize sysButtonSize{45, 30};
+    QColor sysButtonColor;
+    QColor sysButtonColorHover;
+    QPointer<WForm> parentForm;
+    WFormShadow* shadow = nullptr;
+    // Children of the form; an application may delete them, so they are watched.
+    QPointer<WPanel> titleBar;
+    QPointer<WButton> minimizeButton;
+    QPointer<WButton> maximizeButton;
+    QPointer<WButton> restoreButton;
+    QPointer<WButton> closeButton;
+    QSize lastAreaSize{-1, -1};
+    QEventLoop* loop = nullptr;
+    int exitCode = 0;
+
+    QList<WButton*> Buttons() const
+    {
+        QList<WButton*> all;
+        for (WButton* b : {minimizeButton.data(), maximizeButton.data(), restoreButton.data(),
+                           closeButton.data()}) {
+            if (b)
+                all << b;
+        }
+        return all;
+    }
+};
+
+WForm::WForm(QWidget* parent)
+    : WContainer(IsDesignerMode() ? parent : nullptr), d(std::make_unique<WFormPrivate>())
+{
+    d->parentForm = qobject_cast<WForm*>(parent);
+
+    auto* bar = new WPanel(this);
+    bar->resize(0, 30);
+    bar->SetDock(DockType::Top);
+    bar->SetBackColor(Qt::transparent);
+    d->titleBar = bar;
+
+    const auto makeButton = [&](const char* image, auto slot) {
+        auto* b = new WButton(bar);
+        b->SetBackColor(Qt::transparent);
+        b->SetBackColorHover(Qt::transparent);
+        b->SetBackColorPress(Qt::transparent);
+        b->SetImage(QPixmap(QString::fromLatin1(image)));
+        b->SetReplaceImageColor(true);
+        connect(b, &WButton::Clicked, this, slot);
+        return b;
+    };
+    d->minimizeButton =
+        makeButton("://Icons/WForm/MinimizeButton.png", [this] { showMinimized(); });
+    d->maximizeButton =
+        makeButton("://Icons/WForm/MaximizeButton.png", [this] { showMaximized(); });
+    d->restoreButton =
+        makeButton("://Icons/WForm/RestoreButton.png", [this] { RestoreButtonClickedEvent(); });
+    d->closeButton = makeButton("://Icons/WForm/CloseButton.png", [this] { close(); });
+    d->restoreButton->hide();
+
+    if (IsDesignerMode())
+        return;
+    // A child form's window belongs to its parent form's window, so that the window manager
+    // keeps it above and the parent's destruction takes it along.
+    QWidget* owner = parent;
+    if (d->parentForm && d->parentForm->d->shadow)
+        owner = d->parentForm->d->shadow;
+    d->shadow = new WFormShadow(owner);
+    d->shadow->SetForm(this, bar, &WForm::ShadowDeleted, &WForm::TitleMousePress);
+    setParent(d->shadow);
+    QWidget::show(); // visible as soon as its window is
+    // A modal run also ends when the window hides while the form itself was hidden from code,
+    // which then hears of nothing.
+    d->shadow->installEventFilter(this);
+}
+
+WForm::~WForm()
+{
+    if (d->loop)
+        d->loop->exit(d->exitCode);
+    d->loop = nullptr;
+    delete d->titleBar.data();
+    if (WFormShadow* shadow = d->shadow) {
+        d->shadow = nullptr;
+        shadow->ClearForm();
+        // Out of the window first, which would otherwise delete this form a second time.
+        setParent(nullptr);
+        delete shadow;
+    }
+}
+
+bool WForm::CanResize() const
+{
+    return d->canResize;
+}
+
+void WForm::SetCanResize(bool canResize)
+{
+    if (d->canResize == canResize)
+        return;
+    d->canResize = canResize;
+    if (d->shadow)
+        d->shadow->SetCanResize(canResize);
+}
+
+bool WForm::ShowShadow() const
+{
+    return d->showShadow;
+}
+
+void WForm::SetShowShadow(bool showShadow)
+{
+    if (d->showShadow == showShadow)
+        return;
+    d->showShadow = showShadow;
+    if (d->shadow)
+        d->shadow->SetShowShadow(showShadow);
+}
+
+const QString& WForm::Title() const
+{
+    return d->title;
+}
+
+void WForm::SetTitle(const QString& title)
+{
+    if (d->title == title)
+        return;
+    d->title = title;
+    update();
+}
+
+const QFont& WForm::TitleFont() const
+{
+    return d->titleFont;
+}
+
+void WForm::SetTitleFont(const QFont& font)
+{
+    if (d->titleFont == font)
+        return;
+    d->titleFont = font;
+    update();
+}
+
+int WForm::TitlePadding() const
+{
+    return d->titlePadding;
+}
+
+void WForm::SetTitlePadding(int padding)
+{
+    if (d->titlePadding == padding)
+        return;
+    d->titlePadding = padding;
+    update();
+}
+
+Qt::Alignment WForm::Alignment() const
+{
+    return d->alignment;
+}
+
+void WForm::SetAlignment(Qt::Alignment alignment)
+{
+    const Qt::Alignment kept(int(alignment) & alignmentMask);
+    if (d->alignment == kept)
+        return;
+    d->alignment = kept;
+    update();
+}
+
+int WForm::TitleHeight() const
+{
+    return d->titleBar ? d->titleBar->height() : 0;
+}
+
+void WForm::SetTitleHeight(int height)
+{
+    if (!d->titleBar || d->titleBar->height() == height)
+        return;
+    d->titleBar->resize(d->titleBar->width(), qBound(0, height, QWIDGETSIZE_MAX));
+    ReLayout();
+    update();
+}
+
+const QColor& WForm::TitleBackColor() const
+{
+    return d->titleBackColor;
+}
+
+void WForm::SetTitleBackColor(const QColor& color)
+{
+    if (d->titleBackColor == color)
+        return;
+    d->titleBackColor = color;
+    update();
+}
+
+QSize WForm::SysButtonSize() const
+{
+    return d->sysButtonSize;
+}
+
+// Negative extents mean nothing for a button and are taken as 0; widths stop at Qt's widget limit.
+void WForm::SetSysButtonSize(const QSize& size)
+{
+    const QSize cut(qBound(0, size.width(), QWIDGETSIZE_MAX),
+                    qBound(0, size.height(), TitleHeight()));
+    if (d->sysButtonSize == cut)
+        return;
+    d->sysButtonSize = cut;
+    ReLayout();
+}
+
+const QColor& WForm::SysButtonColor() const
+{
+    return d->sysButtonColor;
+}
+
+void WForm::SetSysButtonColor(const QColor& color)
+{
+    if (d->sysButtonColor == color)
+        return;
+    d->sysButtonColor = color;
+    for (WButton* b : d->Buttons())
+        b->SetImageColor(color);
+}
+
+const QColor& WForm::SysButtonColorHover() const
+{
+    return d->sysButtonColorHover;
+}
+
+void WForm::SetSysButtonColorHover(const QColor& color)
+{
+    if (d->sysButtonColorHover == color)
+        return;
+    d->sysButtonColorHover = color;
+    for (WButton* b : d->Buttons())
+        b->SetImageColorHover(color);
+}
+
+bool WForm::ShowMinimizeButton() const
+{
+    return d->showMinimizeButton;
+}
+
+void WForm::SetShowMinimizeButton(bool show)
+{
+    if (d->showMinimizeButton == show)
+        return;
+    d->showMinimizeButton = show;
+    ReLayout();
+}
+
+bool WForm::ShowMaximizeButton() const
+{
+    return d->showMaximizeButton;
+}
+
+void WForm::SetShowMaximizeButton(bool show)
+{
+    if (d->showMaximizeButton == show)
+        return;
+    d->showMaximizeButton = show;
+    ReLayout();
+}
+
+void WForm::SetIcon(const QImage& image)
+{
+    if (d->shadow)
+        d->shadow->SetIcon(QPixmap::fromImage(image));
+}
+
+void WForm::SetIcon(const QIcon& icon)
+{
+    if (d->shadow)
+        d->shadow->SetIcon(icon.pixmap(icon.actualSize(QSize(32, 32), QIcon::Normal, QIcon::Off)));
+}
+
+// The form itself stays where its window puts it, at (16, 16); only the window moves.
+void WForm::move(const QPoint& pos)
+{
+    if (d->shadow)
+        d->shadow->MoveForm(pos.x(), pos.y());
+    else
+        QWidget::move(pos);
+}
+
+// Qt keeps a negative size asked of a child widget as it is; a form never has one.
+static QSize validSize(const QSize& size)
+{
+    return QSize(qBound(0, size.width(), QWIDGETSIZE_MAX),
+                 qBound(0, size.height(), QWIDGETSIZE_MAX));
+}
+
+void WForm::resize(const QSize& size)
+{
+    if (d->shadow)
+        d->shadow->ResizeForm(size.width(), size.height());
+    QWidget::resize(validSize(size));
+}
+
+void WForm::setGeometry(const QRect& rect)
+{
+    if (d->shadow) {
+        d->shadow->SetFormGeometry(rect.x(), rect.y(), rect.width(), rect.height());
+        QWidget::resize(validSize(rect.size()));
+    } else {
+        QWidget::setGeometry(QRect(rect.topLeft(), validSize(rect.size())));
+    }
+}
+
+void WForm::setMinimumSize(int w, int h)
+{
+    if (d->shadow)
+        d->shadow->SetFormMinimumSize(w, h);
+    QWidget::setMinimumSize(qBound(0, w, QWIDGETSIZE_MAX), qBound(0, h, QWIDGETSIZE_MAX));
+}
+
+void WForm::show(bool center)
+{
+    if (!d->shadow) {
+        QWidget::show();
+        return;
+    }
+    if (center && d->parentForm) {
+        const WForm* p = d->parentForm;
+        d->shadow->MoveForm(
+            p->mapToGlobal(QPoint((p->width() - width()) / 2, (p->height() - height()) / 2)).x(),
+            p->mapToGlobal(QPoint((p->width() - width()) / 2, (p->height() - height()) / 2)).y());
+    }
+    d->shadow->show();
+}
+
+void WForm::hide()
+{
+    if (d->shadow)
+        d->shadow->hide();
+    else
+        QWidget::hide();
+}
+
+void WForm::showNormal()
+{
+    if (!d->shadow)
+        return;
+    if (d->shadow->isMaximized())
+        d->shadow->showMaximized();
+    else
+        d->shadow->showNormal();
+}
+
+void WForm::showMinimized()
+{
+    if (d->shadow)
+        d->shadow->showMinimized();
+}
+
+void WForm::showMaximized()
+{
+    if (d->shadow)
+        d->shadow->showMaximized();
+}
+
+void WForm::RestoreButtonClickedEvent()
+{
+    if (d->shadow)
+        d->shadow->showNormal();
+}
+
+bool WForm::close()
+{
+    return d->shadow ? d->shadow->close() : QWidget::close();
+}
+
+int WForm::exec(bool center)
+{
+    if (d->loop || !d->shadow)
+        return d->loop ? -1 : 0;
+    QEventLoop loop;
+    d->exitCode = 0;
+    d->shadow->setWindowModality(Qt::WindowModal);
+    show(center);
+    d->loop = &loop;
+    const WAliveGuard alive(this);
+    // Application code runs inside: it may delete this form, whose destructor then ends the
+    // loop with the code so far.
+    const int code = loop.exec();
+    if (!alive)
+        return code;
+    d->loop = nullptr;
+    hide();
+    if (d->shadow)
+        d->shadow->setWindowModality(Qt::NonModal);
+    return d->exitCode;
+}
+
+void WForm::exit(int code)
+{
+    if (!d->loop)
+        return;
+    d->exitCode = code;
+    d->loop->exit(code);
+}
+
+void WForm::TitleMousePressEvent() {}
+
+void WForm::ShadowDeleted(QWidget* form)
+{
+    if (auto* f = qobject_cast<WForm*>(form))
+        f->d->shadow = nullptr;
+}
+
+void WForm::TitleMousePress(QWidget* form)
+{
+    if (auto* f = qobject_cast<WForm*>(form))
+        f->TitleMousePressEvent();
+}
+
+bool WForm::event(QEvent* e)
+{
+    switch (static_cast<int>(e->type())) {
+    case QEvent::ChildRemoved:
+    case WEvent::ChildDockChanged:
+    case WEvent::ContainerAreaChanged:
+        ReLayout();
+        break;
+    case QEvent::Hide:
+        if (d->loop) {
+            d->exitCode = 0;
+            d->loop->exit(0);
+        }
+        break;
+    default:
+        break;
+    }
+    return WContainer::event(e);
+}
+
+bool WForm::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == d->shadow && e->type() == QEvent::Hide && d->loop) {
+        d->exitCode = 0;
+        d->loop->exit(0);
+    }
+    return WContainer::eventFilter(watched, e);
+}
+
+void WForm::Paint(QPainter* painter)
+{
+    const QRect& a = containerArea;
+    if (a.isEmpty())
+        return;
+    const int th = qMin(TitleHeight(), a.height());
+    WDrawAPI::DrawBackColor(painter, QRect(a.left(), a.top(), a.width(), th), 0, d->titleBackColor,
+                            BorderWidth());
+    WDrawAPI::DrawBackColor(painter, QRect(a.left(), a.top() + th, a.width(), a.height() - th), 0,
+                            BackColor(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, rect(), 0, BorderColor(), Border(), BorderWidth());
+    if (d->title.isEmpty() || !d->titleBar)
+        return;
+    // The system buttons lie over the right end of the text; they are the title bar's
+    // children and paint over it.
+    // Any padding is allowed; one that leaves no room leaves no text.
+    const QRect bar = d->titleBar->geometry();
+    const qint64 textWidth = qint64(bar.width()) - d->titlePadding;
+    if (textWidth <= 0 || textWidth > bar.width() + qint64(QWIDGETSIZE_MAX) || th <= 0)
+        return;
+    const QRect text(int(bar.x() + qint64(d->titlePadding)), bar.y(), int(textWidth), th);
+    painter->setPen(ForeColor());
+    painter->setFont(d->titleFont);
+    painter->drawText(text, int(d->alignment), d->title);
+}
+
+void WForm::ReLayout()
+{
+    const QRect& a = containerArea;
+    if (a.left() > a.right() || a.top() > a.bottom())
+        return;
+    // Children of a window not yet shown are not visible yet; they are placed once it is.
+    DockLayout(d->lastAreaSize, true);
+    if (!d->closeButton || !d->maximizeButton || !d->restoreButton || !d->minimizeButton)
+        return;
+    const int bw = d->sysButtonSize.width(), bh = d->sysButtonSize.height();
+    int x = a.width() - bw;
+    d->closeButton->LayoutSetGeometry(QRect(x, 0, bw, bh));
+    const bool maximized = d->shadow && d->shadow->isMaximized();
+    d->maximizeButton->setVisible(d->showMaximizeButton && !maximized);
+    d->restoreButton->setVisible(d->showMaximizeButton && maximized);
+    x -= bw;
+    if (d->showMaximizeButton) {
+        d->maximizeButton->LayoutSetGeometry(QRect(x, 0, bw, bh));
+        d->restoreButton->LayoutSetGeometry(QRect(x, 0, bw, bh));
+        x -= bw;
+    }
+    d->minimizeButton->setVisible(d->showMinimizeButton);
+    if (d->showMinimizeButton)
+        d->minimizeButton->LayoutSetGeometry(QRect(x, 0, bw, bh));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QtGlobal>
+
+// Where numbers from outside (event positions, application sizes, sums of a few of them) become
+// pixel coordinates. Everything is pulled in to +-2^28 first: far beyond any screen, yet a few
+// such coordinates still add up inside int. Floating-point positions are clamped before they
+// are rounded, because converting one that int cannot hold is undefined; a synthesised or
+// transformed event may carry any double, infinities and NaN included (NaN lands on the far
+// positive end, harmlessly).
+namespace WPixels {
+
+constexpr qint64 Limit = qint64(1) << 28;
+
+// A sum or difference taken in 64 bits, back in the safe range.
+constexpr int Bounded(qint64 v)
+{
+    return int(qBound(-Limit, v, Limit));
+}
+
+inline int Round(qreal v)
+{
+    return qRound(qBound(qreal(-Limit), v, qreal(Limit)));
+}
+
+inline QPoint Round(const QPointF& p)
+{
+    return QPoint(Round(p.x()), Round(p.y()));
+}
+
+// A rectangle whose far edge int may not reach (its width() would overflow), as the position
+// of its near corner and the extent from there, each bounded: the extent to 0 ... maxExtent.
+inline QRect BoundedRect(const QRect& r, int maxExtent)
+{
+    const auto extent = [maxExtent](int from, int to) {
+        return int(qBound(qint64(0), qint64(to) - from + 1, qint64(maxExtent)));
+    };
+    return QRect(Bounded(r.left()), Bounded(r.top()), extent(r.left(), r.right()),
+                 extent(r.top(), r.bottom()));
+}
+
+} // namespace WPixels

@@ -1,0 +1,219 @@
+#include "WComboDropDownBox_p.h"
+
+#include "SudokuPatch.h"
+#include "WAliveGuard_p.h"
+#include "WComboBox.h"
+#include "WComboBoxScrollArea_p.h"
+#include "WDrawAPI.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// At most this many pixels of lines are shown; the rest scrolls.
+constexpr int visibleLines = 150;
+// The shadow band along the right and bottom edges.
+constexpr int shadowBand = 4;
+
+int widgetExtent(qint64 v)
+{
+    return int(qBound<qint64>(0, v, QWIDGETSIZE_MAX));
+}
+
+} // namespace
+
+struct WComboDropDownBoxPrivate
+{
+    explicit WComboDropDownBoxPrivate(WComboBox* owner) : owner(owner) {}
+
+    WComboBox* owner;
+    SudokuPatch shadow{QPixmap(QStringLiteral(":/Icons/Shadow.png")), 6, 6, 6, 6};
+    QWidget* viewport = nullptr;
+    WComboBoxScrollArea* content = nullptr;
+    // Where on screen the box that opened the list is: a press there closes the list for good
+    // instead of being handed on to the box, which would open it again.
+    QRect openedFrom;
+};
+
+WComboDropDownBox::WComboDropDownBox(WComboBox* owner)
+    : WScrollContainer(true, true, nullptr), d(std::make_unique<WComboDropDownBoxPrivate>(owner))
+{
+    d->viewport = new QWidget(this);
+    d->content = new WComboBoxScrollArea(d->viewport);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    hide();
+    SetPadding(WPadding{0, shadowBand, 0, shadowBand});
+    SetBorder(PositionFlag::All);
+    SetSliderRadius(5);
+    SetSliderColor(QColor(0, 0, 0, 20));
+}
+
+WComboDropDownBox::~WComboDropDownBox()
+{
+    // Deleted while open (with its combo box): the blocked ExecPopup must come back.
+    if (QEventLoop* loop = d->content->Loop())
+        loop->exit();
+}
+
+WComboBox* WComboDropDownBox::Owner() const
+{
+    return d->owner;
+}
+
+QWidget* WComboDropDownBox::Viewport() const
+{
+    return d->viewport;
+}
+
+WComboBoxScrollArea* WComboDropDownBox::Content() const
+{
+    return d->content;
+}
+
+void WComboDropDownBox::SetItems(const QStringList& items)
+{
+    d->content->SetItems(items);
+    UpdateContentSize();
+}
+
+void WComboDropDownBox::AddItem(const QString& text)
+{
+    d->content->InsetItem(d->content->Items().size(), text);
+    UpdateContentSize();
+}
+
+void WComboDropDownBox::InsetItem(int index, const QString& text)
+{
+    d->content->InsetItem(index, text);
+    UpdateContentSize();
+}
+
+void WComboDropDownBox::RemoveItem(int index)
+{
+    d->content->RemoveItem(index);
+    UpdateContentSize();
+}
+
+void WComboDropDownBox::SetItem(int index, const QString& text)
+{
+    d->content->SetItem(index, text);
+}
+
+void WComboDropDownBox::UpdateContentSize()
+{
+    WComboBoxScrollArea* content = d->content;
+    // Beyond Qt's widget size limit the lines cannot be laid out; the list stops there.
+    const int widest = widgetExtent(content->WidestLine(font()));
+    const int height = widgetExtent(qint64(content->Items().size()) * content->ItemHeight());
+    content->setMinimumSize(widest, height);
+    content->resize(d->viewport->width(), height);
+    SetScrollSize(QSize(widest, height));
+    SetHScrollBarValue(0);
+    SetVScrollBarValue(0);
+}
+
+int WComboDropDownBox::ExecPopup()
+{
+    WComboBoxScrollArea* content = d->content;
+    WComboBox* box = d->owner;
+    if (content->Loop() || !box)
+        return -1;
+
+    QEventLoop loop;
+    content->SetChosenIndex(-1);
+    content->SetLoop(&loop);
+
+    SetBackColor(box->BackColor());
+    SetBorderColor(box->BorderColor());
+    SetBorderWidth(box->BorderWidth());
+    const qint64 bw = BorderWidth();
+    qint64 lines = content->height();
+    // The horizontal bar will show: it gets room of its own below the lines.
+    if (content->minimumWidth() > box->width())
+        lines += ScrollBarSize();
+    QSize wanted(widgetExtent(qint64(box->width()) + shadowBand),
+                 widgetExtent(qMin<qint64>(lines, visibleLines) + shadowBand + 2 * bw));
+    // An absurd border width would ask for a window taller than any screen (and for as much
+    // memory to paint it); no popup needs more than the screen it opens on.
+    const QScreen* screen = QGuiApplication::screenAt(pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        wanted = wanted.boundedTo(screen->geometry().size());
+    resize(wanted);
+    content->setFont(box->font());
+    content->SetForeColor(box->ForeColor());
+    if (d->shadow.Size() != size())
+        d->shadow.Resize(size());
+    const qint64 drop = qBound<qint64>(-QWIDGETSIZE_MAX, box->height() - bw, QWIDGETSIZE_MAX);
+    d->openedFrom = QRect(pos() - QPoint(0, int(drop)), box->size());
+    // Laid out now rather than when the posted layout events arrive, so that the first frame
+    // already shows the lines in place.
+    ComputeContainerArea();
+    ReLayout();
+
+    const WAliveGuard alive(this);
+    show();
+    if (alive && isVisible())
+        loop.exec();
+    // Deleted meanwhile, together with the combo box: nothing here may be touched.
+    if (!alive)
+        return -1;
+    content->SetLoop(nullptr);
+    hide();
+    return content->ChosenIndex();
+}
+
+bool WComboDropDownBox::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::MouseButtonPress: {
+        // Presses outside the lines, also those outside the window, which Qt hands to an open
+        // popup, close the list without a choice.
+        const QPoint global = static_cast<QMouseEvent*>(e)->globalPos();
+        setAttribute(Qt::WA_NoMouseReplay, d->openedFrom.contains(global));
+        hide();
+        e->accept();
+        return true;
+    }
+    case QEvent::Hide:
+        // However the list was hidden (a press, Escape, the application), the wait is over.
+        if (QEventLoop* loop = d->content->Loop())
+            loop->exit();
+        break;
+    default:
+        break;
+    }
+    return WScrollContainer::event(e);
+}
+
+void WComboDropDownBox::Paint(QPainter* painter)
+{
+    if (d->shadow.Size() != size())
+        d->shadow.Resize(size());
+    d->shadow.Paint(painter);
+    const QRect face(0, 0, width() - shadowBand, height() - shadowBand);
+    WDrawAPI::DrawBackColor(painter, face, 0, BackColor(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, face, 0, BorderColor(), Border(), BorderWidth());
+}
+
+void WComboDropDownBox::ScrollContainerAreaChangedEvent()
+{
+    d->viewport->setGeometry(scrollContainerArea);
+    d->content->resize(d->viewport->width(), d->content->height());
+}
+
+void WComboDropDownBox::HScrollBarValueChangedEvent(int value)
+{
+    d->content->move(-value, d->content->y());
+}
+
+void WComboDropDownBox::VScrollBarValueChangedEvent(int value)
+{
+    d->content->move(d->content->x(), -value);
+}

@@ -1,0 +1,355 @@
+#include "WMenu.h"
+
+#include "SudokuPatch.h"
+#include "WAliveGuard_p.h"
+#include "WDrawAPI.h"
+#include "WMenuItem.h"
+#include "WPixels_p.h"
+
+#include <QEventLoop>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHoverEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// The shadow band along the right and bottom edges.
+constexpr int shadowBand = 4;
+
+int bounded(qint64 v)
+{
+    constexpr qint64 limit = qint64(1) << 28;
+    return int(qBound(-limit, v, limit));
+}
+
+// Window positions: any point a screen could have, while right and bottom edges stay in int.
+int position(qint64 v)
+{
+    constexpr qint64 limit = qint64(1) << 30;
+    return int(qBound(-limit, v, limit));
+}
+
+int widgetExtent(qint64 v)
+{
+    return int(qBound<qint64>(0, v, QWIDGETSIZE_MAX));
+}
+
+} // namespace
+
+struct WMenuPrivate
+{
+    bool autoHide = false;
+    WPadding padding;
+    int itemHeight = 30;
+    QColor itemBackColorHover;
+    QColor itemForeColorHover;
+    QColor itemForeColorDisable;
+    int textWidth = 0;
+    WMenuItem* hoverItem = nullptr;
+    WMenuItem* chosenItem = nullptr;
+    QList<WMenuItem*> items;
+    QEventLoop* loop = nullptr;
+    SudokuPatch shadow{QPixmap(QStringLiteral(":/Icons/Shadow.png")), 6, 6, 6, 6};
+};
+
+WMenu::WMenu(QWidget* parent) : WBase(parent), d(std::make_unique<WMenuPrivate>())
+{
+    // HoverItemChanged carries an item: queued connections and signal spies need the type.
+    qRegisterMetaType<WMenuItem*>();
+    setAttribute(Qt::WA_Hover);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+}
+
+WMenu::~WMenu()
+{
+    // Deleted during its own exec: the blocked call must come back.
+    if (d->loop)
+        d->loop->exit();
+    d->hoverItem = nullptr;
+    d->chosenItem = nullptr;
+    qDeleteAll(d->items);
+}
+
+WMenuItem* WMenu::AddItem(const QString& text)
+{
+    auto* item = new WMenuItem(text);
+    d->items.append(item);
+    d->textWidth = qMax(d->textWidth, fontMetrics().horizontalAdvance(text));
+    update();
+    return item;
+}
+
+void WMenu::RemoveItem(int index)
+{
+    if (index < 0 || index >= d->items.size())
+        return;
+    WMenuItem* item = d->items.takeAt(index);
+    // Nothing may point at a deleted item, also while the menu is open.
+    if (d->hoverItem == item)
+        d->hoverItem = nullptr;
+    if (d->chosenItem == item)
+        d->chosenItem = nullptr;
+    delete item;
+    const QFontMetrics fm = fontMetrics();
+    d->textWidth = 0;
+    for (const WMenuItem* rest : qAsConst(d->items))
+        d->textWidth = qMax(d->textWidth, fm.horizontalAdvance(rest->Text));
+    update();
+}
+
+void WMenu::Clear()
+{
+    d->hoverItem = nullptr;
+    d->chosenItem = nullptr;
+    const QList<WMenuItem*> items = std::move(d->items);
+    d->items.clear();
+    qDeleteAll(items);
+    update();
+}
+
+void WMenu::SetItemText(WMenuItem* item, const QString& text)
+{
+    // Another menu's item would widen this one for nothing.
+    if (!item || !d->items.contains(item))
+        return;
+    item->Text = text;
+    d->textWidth = qMax(d->textWidth, fontMetrics().horizontalAdvance(text));
+    update();
+}
+
+void WMenu::SetItemText(int index, const QString& text)
+{
+    if (index >= 0 && index < d->items.size())
+        SetItemText(d->items.at(index), text);
+}
+
+int WMenu::IndexOf(WMenuItem* item) const
+{
+    return d->items.indexOf(item);
+}
+
+int WMenu::ItemCount() const
+{
+    return d->items.size();
+}
+
+WMenuItem* WMenu::Item(int index) const
+{
+    return index >= 0 && index < d->items.size() ? d->items.at(index) : nullptr;
+}
+
+bool WMenu::AutoHide() const
+{
+    return d->autoHide;
+}
+
+void WMenu::SetAutoHide(bool autoHide)
+{
+    d->autoHide = autoHide;
+}
+
+const WPadding& WMenu::Padding() const
+{
+    return d->padding;
+}
+
+void WMenu::SetPadding(const WPadding& padding)
+{
+    d->padding = padding;
+}
+
+int WMenu::ItemHeight() const
+{
+    return d->itemHeight;
+}
+
+void WMenu::SetItemHeight(int height)
+{
+    if (height > 0)
+        d->itemHeight = height;
+}
+
+const QColor& WMenu::ItemBackColorHover() const
+{
+    return d->itemBackColorHover;
+}
+
+void WMenu::SetItemBackColorHover(const QColor& color)
+{
+    d->itemBackColorHover = color;
+}
+
+const QColor& WMenu::ItemForeColorHover() const
+{
+    return d->itemForeColorHover;
+}
+
+void WMenu::SetItemForeColorHover(const QColor& color)
+{
+    d->itemForeColorHover = color;
+}
+
+const QColor& WMenu::ItemForeColorDisable() const
+{
+    return d->itemForeColorDisable;
+}
+
+void WMenu::SetItemForeColorDisable(const QColor& color)
+{
+    d->itemForeColorDisable = color;
+}
+
+int WMenu::TextWidth() const
+{
+    return d->textWidth;
+}
+
+WMenuItem* WMenu::HoverItem() const
+{
+    return d->hoverItem;
+}
+
+WMenuItem* WMenu::exec(const QPoint& pos)
+{
+    if (d->loop)
+        return nullptr;
+    QEventLoop loop;
+    // A point outside every screen is taken on the primary one.
+    const QScreen* screen = QGuiApplication::screenAt(pos);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const WPadding& p = d->padding;
+    const qint64 w = qint64(p.Left) + d->textWidth + p.Right + shadowBand;
+    const qint64 h = qint64(d->itemHeight) * d->items.size() + p.Top + p.Bottom + shadowBand;
+    d->hoverItem = nullptr;
+    d->chosenItem = nullptr;
+
+    // Right-down from the point; flipped left or up only where the screen ends.
+    qint64 x = pos.x();
+    qint64 y = pos.y();
+    QSize size(widgetExtent(w), widgetExtent(h));
+    if (screen) {
+        const QRect area = screen->geometry();
+        if (area.width() < w + (x - area.left()))
+            x -= w;
+        if ((y - area.top()) + h > area.height())
+            y -= h;
+        // Absurd paddings or heights would ask for a window larger than any screen (and for as
+        // much memory to paint it); no menu needs more than its screen.
+        size = size.boundedTo(area.size());
+    }
+
+    d->loop = &loop;
+    setGeometry(QRect(QPoint(position(x), position(y)), size));
+    const WAliveGuard alive(this);
+    show();
+    if (alive && isVisible())
+        loop.exec();
+    if (!alive)
+        return nullptr;
+    d->loop = nullptr;
+    // Normally closed already; not when the application quit under it.
+    hide();
+    return d->chosenItem;
+}
+
+bool WMenu::HoverAt(const QPoint& pos)
+{
+    const WPadding& p = d->padding;
+    if (pos.x() < 1 || pos.x() > width() - 1 || pos.y() <= p.Top ||
+        qint64(pos.y()) >= qint64(height()) - shadowBand - p.Bottom)
+        return true;
+    const qint64 index = (qint64(pos.y()) - p.Top) / d->itemHeight;
+    if (index >= d->items.size())
+        return true;
+    WMenuItem* item = d->items.at(int(index));
+    if (item == d->hoverItem)
+        return true;
+    d->hoverItem = item;
+    update();
+    const WAliveGuard alive(this);
+    emit HoverItemChanged(int(index), item);
+    return alive.Alive();
+}
+
+bool WMenu::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::MouseButtonPress: {
+        const QPoint pos = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos());
+        // A press outside the menu never chooses, whatever was hovered last.
+        const bool inside = rect().contains(pos);
+        if (inside && !HoverAt(pos))
+            return true;
+        WMenuItem* item = inside ? d->hoverItem : nullptr;
+        if (item && !item->Enabled)
+            break; // a disabled item keeps the menu open
+        d->chosenItem = item;
+        close();
+        e->accept();
+        return true;
+    }
+    case QEvent::Close:
+    case QEvent::Hide:
+        // However the menu went away, the wait is over.
+        if (d->loop)
+            d->loop->exit();
+        break;
+    case QEvent::Resize:
+        d->shadow.Resize(size());
+        break;
+    case QEvent::HoverLeave:
+        d->hoverItem = nullptr;
+        if (d->autoHide) {
+            close();
+            return true;
+        }
+        update();
+        break;
+    case QEvent::HoverMove:
+        if (!HoverAt(WPixels::Round(static_cast<QHoverEvent*>(e)->posF())))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return WBase::event(e);
+}
+
+void WMenu::Paint(QPainter* painter)
+{
+    if (d->shadow.Size() != size())
+        d->shadow.Resize(size());
+    d->shadow.Paint(painter);
+    const int w = width();
+    const int h = height();
+    const QRect face(0, 0, w - shadowBand, h - shadowBand);
+    WDrawAPI::DrawBackColor(painter, face, 0, BackColor(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, face, 0, BorderColor(), Border(), BorderWidth());
+
+    const qint64 ih = d->itemHeight;
+    const int left = bounded(d->padding.Left);
+    const int textWidth = bounded(d->textWidth);
+    qint64 y = d->padding.Top;
+    for (const WMenuItem* item : qAsConst(d->items)) {
+        if (y >= h)
+            break;
+        if (y + ih > 0) {
+            const QRect line(left, bounded(y), textWidth, bounded(ih));
+            if (!item->Enabled) {
+                painter->setPen(d->itemForeColorDisable);
+            } else if (item == d->hoverItem) {
+                painter->fillRect(QRect(4, bounded(y), w - 12, bounded(ih)), d->itemBackColorHover);
+                painter->setPen(d->itemForeColorHover);
+            } else {
+                painter->setPen(ForeColor());
+            }
+            painter->drawText(line, Qt::AlignVCenter, item->Text);
+        }
+        y += ih;
+    }
+}

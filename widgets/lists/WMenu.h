@@ -1,0 +1,73 @@
+#pragma once
+
+#include "WBase.h"
+#include "WPadding.h"
+
+class WMenuItem;
+struct WMenuPrivate;
+
+// A popup menu of text items: a frameless, translucent popup window with a soft shadow on its
+// right and bottom edges. exec() shows it at a screen point and blocks in a local event loop
+// until an item is pressed or the menu is dismissed (a press elsewhere, Escape, or with
+// AutoHide the pointer leaving it). No submenus, separators, icons or keyboard navigation.
+class WEXAL_EXPORT WMenu : public WBase
+{
+    Q_OBJECT
+
+public:
+    explicit WMenu(QWidget* parent = nullptr);
+    ~WMenu() override;
+
+    // The item is owned by the menu; the pointer stays valid until it is removed.
+    WMenuItem* AddItem(const QString& text);
+    // Deletes the item at index; an index outside the items changes nothing. The menu then
+    // narrows to its widest remaining text.
+    void RemoveItem(int index);
+    // Deletes every item; the width of the widest text seen is kept.
+    void Clear();
+    // The menu widens to a wider text but never narrows here.
+    void SetItemText(WMenuItem* item, const QString& text);
+    void SetItemText(int index, const QString& text);
+    // -1 when the item is not this menu's.
+    int IndexOf(WMenuItem* item) const;
+    int ItemCount() const;
+    WMenuItem* Item(int index) const;
+
+    // These take effect at the next exec or paint.
+    bool AutoHide() const;
+    void SetAutoHide(bool autoHide);
+    const WPadding& Padding() const;
+    void SetPadding(const WPadding& padding);
+    // Heights of 0 or less are refused: hovering divides by the height.
+    int ItemHeight() const;
+    void SetItemHeight(int height);
+    const QColor& ItemBackColorHover() const;
+    void SetItemBackColorHover(const QColor& color);
+    const QColor& ItemForeColorHover() const;
+    void SetItemForeColorHover(const QColor& color);
+    const QColor& ItemForeColorDisable() const;
+    void SetItemForeColorDisable(const QColor& color);
+
+    // The widest item text seen, in the menu's font.
+    int TextWidth() const;
+    WMenuItem* HoverItem() const;
+
+    // Opens the menu right-down from pos (global coordinates), flipped left or up where it
+    // would pass the edge of pos's screen, and waits. Returns the chosen item, or null when
+    // the menu was dismissed, when it is already open, or when the menu was deleted meanwhile
+    // (then nothing of it may be touched).
+    WMenuItem* exec(const QPoint& pos);
+
+signals:
+    void HoverItemChanged(int index, WMenuItem* Item);
+
+protected:
+    bool event(QEvent* e) override;
+    void Paint(QPainter* painter) override;
+
+private:
+    // Returns false when the menu was deleted by a slot of HoverItemChanged.
+    bool HoverAt(const QPoint& pos);
+
+    const std::unique_ptr<WMenuPrivate> d;
+};

@@ -1,0 +1,335 @@
+// The interactive half of WTrackBar: pressing, dragging and hovering, and painting the main
+// line and the button from what the computing steps left in the private record.
+#include "WTrackBar.h"
+#include "WTrackBar_p.h"
+
+#include "WAliveGuard_p.h"
+#include "WDrawAPI.h"
+#include "WPixels_p.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// Keeps every coordinate derived from a property within what a widget can be, so that the
+// arithmetic on them cannot overflow; anything beyond looks the same once clipped.
+int toWidgetRange(qint64 v)
+{
+    return int(qBound<qint64>(-QWIDGETSIZE_MAX, v, QWIDGETSIZE_MAX));
+}
+
+// Lines larger than this (1 MiB of pixels per picture) are drawn directly every time.
+constexpr qint64 maxCachedLinePixels = 512 * 512;
+
+// The pointer's position along the axis; far-off synthetic positions are brought within int.
+int axisPosition(const QMouseEvent* e, OrientationType::Types orientation)
+{
+    const qreal p =
+        orientation == OrientationType::Vertical ? e->localPos().y() : e->localPos().x();
+    return WPixels::Round(p);
+}
+} // namespace
+
+bool WTrackBar::MousePress(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return true;
+    const int position = axisPosition(e, d->orientation);
+    d->lastMousePos = position;
+    if (d->buttonLocation <= position &&
+        qint64(position) <= qint64(d->buttonLocation) + ButtonLength()) {
+        d->dragging = true;
+        return true;
+    }
+    // Beside the button: it jumps there at once, and the gesture is over.
+    d->buttonLocation = qBound(0, position, Travel());
+    update();
+    const WAliveGuard alive(this);
+    ComputeValue();
+    if (!alive)
+        return false;
+    emit ManuallyDragChanged(d->value1);
+    return bool(alive);
+}
+
+// Relative to the last position, so that the button keeps its offset under the pointer and,
+// once held at an end, follows the pointer back as soon as it turns.
+bool WTrackBar::MouseMove(QMouseEvent* e)
+{
+    if (!d->dragging)
+        return true;
+    const int position = axisPosition(e, d->orientation);
+    const qint64 moved = qint64(d->buttonLocation) + position - d->lastMousePos;
+    const int location = int(qBound<qint64>(0, moved, Travel()));
+    d->lastMousePos = position;
+    if (location == d->buttonLocation)
+        return true;
+    d->buttonLocation = location;
+    update();
+    const WAliveGuard alive(this);
+    ComputeValue();
+    return bool(alive);
+}
+
+bool WTrackBar::MouseRelease(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton || !d->dragging)
+        return true;
+    d->dragging = false;
+    const WAliveGuard alive(this);
+    emit ManuallyDragChanged(d->value1);
+    return bool(alive);
+}
+
+bool WTrackBar::event(QEvent* e)
+{
+    const bool enabled = !testAttribute(Qt::WA_Disabled);
+    bool alive = true;
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+        if (enabled)
+            alive = MousePress(static_cast<QMouseEvent*>(e));
+        break;
+    case QEvent::MouseMove:
+        if (enabled)
+            alive = MouseMove(static_cast<QMouseEvent*>(e));
+        break;
+    case QEvent::MouseButtonRelease:
+        if (enabled)
+            alive = MouseRelease(static_cast<QMouseEvent*>(e));
+        break;
+    case QEvent::Enter:
+    case QEvent::Leave:
+        if (enabled) {
+            d->hover = e->type() == QEvent::Enter;
+            update();
+        }
+        break;
+    case QEvent::Resize:
+        if (d->mainLineSudoku)
+            d->mainLineSudoku->Resize(size());
+        ComputemMainLineDrawArea();
+        ComputeButtonLocation();
+        ComputeButtonMainLine2Length();
+        break;
+    default:
+        break;
+    }
+    // A slot may have deleted the widget; there is nothing left to pass the event to.
+    if (!alive)
+        return true;
+    return WBase::event(e);
+}
+
+// --- Painting --------------------------------------------------------------------------------
+
+QPainterPath WTrackBar::MainLinePath() const
+{
+    const QRect& a = d->mainLineDrawArea;
+    QPainterPath path;
+    if (Radius() < 1) {
+        path.addRect(a.x(), a.y(), a.width(), a.height());
+        return path;
+    }
+    // Inset by half the border, as the library's rounded backgrounds are, so that the stroke
+    // lies inside the line; computed in floating point, as absurd widths would overflow ints.
+    const int b = qMax(BorderWidth(), 0);
+    const int half = b / 2;
+    const int odd = b % 2;
+    const qreal w = qreal(a.right()) - a.left() - b - odd + 2;
+    const qreal h = qreal(a.bottom()) - a.top() - b - odd + 2;
+    if (w <= 0 || h <= 0)
+        return path;
+    path.addRoundedRect(QRectF(a.left() + half + odd - 0.5, a.top() + half + odd - 0.5, w, h),
+                        Radius(), Radius(), Qt::AbsoluteSize);
+    return path;
+}
+
+void WTrackBar::PaintMainLineDirect(QPainter* painter, int fill2Length, int fill1Length)
+{
+    const QRect& area = d->mainLineDrawArea;
+    const bool rounded = Radius() >= 1;
+    const bool vertical = d->orientation == OrientationType::Vertical;
+    const QPainterPath path = rounded ? MainLinePath() : QPainterPath();
+
+    painter->save();
+    if (rounded) {
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setClipPath(path, Qt::IntersectClip);
+    }
+
+    if (d->type != Normal) {
+        if (rounded)
+            painter->fillPath(path, d->mainLineGradient);
+        else
+            painter->fillRect(area, d->mainLineGradient);
+    } else if (d->mainLineImage.isNull()) {
+        // Back, then the Value2 fill, then the Value1 fill over it, all from the start.
+        const auto fill = [&](int length, const QColor& color) {
+            if (length > 0 && color.alpha() > 0)
+                painter->fillRect(vertical ? QRect(area.left(), 0, area.width(), length)
+                                           : QRect(0, area.top(), length, area.height()),
+                                  color);
+        };
+        fill(AxisLength(), d->mainLineBackColor);
+        fill(fill2Length, d->mainLineFillColor2);
+        fill(fill1Length, d->mainLineFillColor1);
+    } else if (d->sudokuDraw) {
+        if (d->mainLineSudoku)
+            d->mainLineSudoku->Paint(painter);
+    } else {
+        painter->drawPixmap(rect(), d->mainLineImage);
+    }
+
+    if (Border() != PositionFlag::None) {
+        if (!rounded) {
+            WDrawAPI::DrawBorder(painter, area, 0, BorderColor(), Border(), BorderWidth());
+        } else if (BorderColor().alpha() > 0) {
+            // The clip above keeps only the inner half of the stroke.
+            painter->strokePath(path, QPen(QBrush(BorderColor(), Qt::SolidPattern),
+                                           qMax(BorderWidth(), 0), Qt::SolidLine, Qt::SquareCap,
+                                           Qt::BevelJoin));
+        }
+    }
+    painter->restore();
+}
+
+void WTrackBar::PaintMainLine(QPainter* painter)
+{
+    // Square colour and image lines are plain fills and blits, cheaper drawn than cached.
+    const bool colours = d->type == Normal && d->mainLineImage.isNull();
+    if (Radius() < 1 && d->type == Normal) {
+        PaintMainLineDirect(painter, d->mainLine2Length, d->buttonLocation);
+        return;
+    }
+    // Everything drawn lies in the line's area, give or take the half pixel of the rounded
+    // outline; what lies outside the widget is never seen.
+    const QRect bounds = d->mainLineDrawArea.adjusted(-1, -1, 1, 1) & rect();
+    QPaintDevice* device = painter->device();
+    const qreal dpr = device ? device->devicePixelRatioF() : 1.0;
+    if (bounds.isEmpty())
+        return;
+    if (qint64(bounds.width()) * bounds.height() * dpr * dpr > maxCachedLinePixels) {
+        PaintMainLineDirect(painter, d->mainLine2Length, d->buttonLocation);
+        return;
+    }
+
+    WTrackBarLineCache& cache = d->lineCache;
+    if (cache.generation != d->lineGeneration || cache.widgetSize != size() ||
+        cache.bounds != bounds || cache.radius != Radius() || cache.borderWidth != BorderWidth() ||
+        cache.border != int(Border()) || cache.borderColor != BorderColor() ||
+        !qFuzzyCompare(cache.dpr, dpr)) {
+        cache =
+            WTrackBarLineCache{d->lineGeneration, size(),        bounds, Radius(), BorderWidth(),
+                               int(Border()),     BorderColor(), dpr,    {}};
+    }
+    const int axis = AxisLength();
+    const auto layer = [&](int fills) -> const QImage& {
+        QImage& image = cache.layers[fills];
+        if (image.isNull()) {
+            image = QImage(bounds.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(dpr);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.translate(-bounds.topLeft());
+            PaintMainLineDirect(&p, fills & 1 ? axis : 0, fills & 2 ? axis : 0);
+        }
+        return image;
+    };
+
+    const bool vertical = d->orientation == OrientationType::Vertical;
+    const int start = vertical ? bounds.top() : bounds.left();
+    const int end = (vertical ? bounds.bottom() : bounds.right()) + 1;
+    // The stretch [from, to) along the axis, from the picture showing the given fills.
+    const auto blit = [&](int fills, int from, int to) {
+        from = qMax(from, start);
+        to = qMin(to, end);
+        if (from >= to)
+            return;
+        const QRect target = vertical ? QRect(bounds.left(), from, bounds.width(), to - from)
+                                      : QRect(from, bounds.top(), to - from, bounds.height());
+        const QRectF source(QPointF(target.topLeft() - bounds.topLeft()) * dpr,
+                            QSizeF(target.size()) * dpr);
+        painter->drawImage(QRectF(target), layer(fills), source);
+    };
+    if (!colours) {
+        blit(0, start, end);
+        return;
+    }
+    const int fill1 = d->buttonLocation;
+    const int fill2 = d->mainLine2Length;
+    const auto blitFills = [&](int from, int to) {
+        blit(3, from, qMin(to, qMin(fill1, fill2)));
+        blit(fill1 > fill2 ? 2 : 1, qMax(from, qMin(fill1, fill2)), qMin(to, qMax(fill1, fill2)));
+        blit(0, qMax(from, qMax(fill1, fill2)), to);
+    };
+    // Without a border or a border inset, the line is covered in full between its rounded
+    // ends: there the fills are plain rectangles, far cheaper than blending a picture. The
+    // ends are kept a pixel longer than the radius, which bounds the corners' reach.
+    const bool plainMiddle =
+        BorderWidth() <= 0 && (Border() == PositionFlag::None || BorderColor().alpha() == 0);
+    const int middleFrom = plainMiddle ? Radius() + 1 : end;
+    const int middleTo = plainMiddle ? AxisLength() - Radius() - 1 : end;
+    if (middleFrom >= middleTo) {
+        blitFills(start, end);
+        return;
+    }
+    blitFills(start, middleFrom);
+    const QRect& area = d->mainLineDrawArea;
+    const auto fill = [&](int to, const QColor& color) {
+        to = qMin(to, middleTo);
+        if (to > middleFrom && color.alpha() > 0)
+            painter->fillRect(vertical
+                                  ? QRect(area.left(), middleFrom, area.width(), to - middleFrom)
+                                  : QRect(middleFrom, area.top(), to - middleFrom, area.height()),
+                              color);
+    };
+    fill(middleTo, d->mainLineBackColor);
+    fill(fill2, d->mainLineFillColor2);
+    fill(fill1, d->mainLineFillColor1);
+    blitFills(middleTo, end);
+}
+
+void WTrackBar::PaintButton(QPainter* painter)
+{
+    const QSize& size = d->buttonSize;
+    const bool vertical = d->orientation == OrientationType::Vertical;
+    const int x =
+        vertical ? toWidgetRange((qint64(width()) - size.width()) / 2) : d->buttonLocation;
+    const int y =
+        vertical ? d->buttonLocation : toWidgetRange((qint64(height()) - size.height()) / 2);
+    const bool disabled = testAttribute(Qt::WA_Disabled);
+
+    if (d->buttonImage.isNull()) {
+        const QColor& color =
+            disabled ? d->buttonColorDisabled : (d->hover ? d->buttonColorHover : d->buttonColor);
+        if (color.alpha() <= 0 || size.width() <= 0 || size.height() <= 0)
+            return;
+        // Cut to the widget before building the rectangle: a huge size would overflow it.
+        const int right = toWidgetRange(qMin(qint64(x) + size.width(), qint64(width())));
+        const int bottom = toWidgetRange(qMin(qint64(y) + size.height(), qint64(height())));
+        const int left = qMax(x, 0);
+        const int top = qMax(y, 0);
+        if (right > left && bottom > top)
+            painter->fillRect(QRect(left, top, right - left, bottom - top), color);
+        return;
+    }
+    // An image may be larger than the widget; the filled rectangle above is cut by hand.
+    painter->save();
+    painter->setClipRect(rect(), Qt::IntersectClip);
+    if (!d->replaceImageWhite)
+        painter->drawPixmap(x, y, d->buttonImage);
+    else
+        WDrawAPI::DrawImage(painter, x, y,
+                            disabled ? d->buttonImageDisabled
+                                     : (d->hover ? d->buttonImageHover : d->buttonImageNormal));
+    painter->restore();
+}
+
+void WTrackBar::Paint(QPainter* painter)
+{
+    PaintMainLine(painter);
+    PaintButton(painter);
+}
