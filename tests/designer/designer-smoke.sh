@@ -11,9 +11,10 @@
 # ASAN_OPTIONS (a sanitizer build of the plugin needs its runtime loaded first), and only its.
 set -euo pipefail
 
-if [[ -z "${DISPLAY:-}" ]]; then
+if [[ -z "${WEXAL_DESIGNER_DISPLAY_UP:-}" ]]; then
     # Run again inside a virtual X server large enough for Designer and the whole form.
-    exec xvfb-run -a -s "-screen 0 1700x1000x24" "$0" "$@"
+    exec env WEXAL_DESIGNER_DISPLAY_UP=1 xvfb-run -a -s "-screen 0 1700x1000x24 -nolisten tcp" \
+        "${BASH_SOURCE[0]}" "$@"
 fi
 
 designer=$1 plugins=$2 form=$3 shot=$4
@@ -63,17 +64,17 @@ grep -q '/designer/libWexalPlugin\.so' "/proc/$pid/maps" ||
 # The colour of the screen at one point of the tab control's page area.
 page_colour() {
     import -window root "$work/screen.png"
-    convert "$work/screen.png" -format '%[pixel:p{452,202}]' info:
+    convert "$work/screen.png" -format '%[pixel:p{452,226}]' info:
 }
 # The form shows the page added last, "Third"; a click on the second tab must reach the tab
 # (it is passive in Designer) and bring "Second" to the front, whose colour differs.
 [[ $(page_colour) == "srgb(240,255,244)" ]] || fail "the third page is not in front: $(page_colour)"
-xdotool mousemove 306 132 click 1
+xdotool mousemove 306 163 click 1
 sleep 1
 [[ $(page_colour) == "srgb(255,248,240)" ]] || fail "a click on the second tab did not show it"
 # Select the control and filter the property editor down to its tab bar properties, for the
 # reviewer to see them as Designer offers them.
-xdotool mousemove 452 190 click 1
+xdotool mousemove 452 226 click 1
 sleep 0.5
 xdotool mousemove 1393 394 click 1 type --delay 50 Tab
 sleep 1

@@ -74,30 +74,25 @@ struct Default
     QVariant value;
 };
 
-// The widgets of the box in the order they are dropped, each with the defaults of its XML
-// beyond the geometry.
-const QList<QPair<QString, QList<Default>>>& boxWidgets()
+// The defaults of each widget's XML beyond its geometry.
+QList<Default> defaultsOf(const QString& className)
 {
-    static const QList<QPair<QString, QList<Default>>> widgets = {
-        {QStringLiteral("WTabControl"), {{"TabBarSize", QSize(50, 20)}}},
-        {QStringLiteral("WScrollPanel"),
-         {{"ScrollAreaSize", QSize(500, 500)},
-          {"BackColor", QColor(0, 0, 0, 0)},
-          {"SliderRadius", 5},
-          {"SliderColor", QColor(230, 230, 230)}}},
-        {QStringLiteral("WPanel"), {{"BackColor", QColor(0, 0, 0, 30)}}},
-        {QStringLiteral("WButton"), {{"Radius", 8}, {"BackColor", QColor(245, 245, 245)}}},
-        {QStringLiteral("WCheckBox"),
-         {{"ForeColor", QColor(80, 80, 80)}, {"Text", QStringLiteral("WCheckBox")}}},
-        {QStringLiteral("WSwitchButton"), {{"BackColor", QColor(245, 245, 245)}}},
-        {QStringLiteral("WLabel"), {}},
-        {QStringLiteral("WLineEdit"), {}},
-        {QStringLiteral("WItemList"), {}},
-        {QStringLiteral("WGridList"), {}},
-        {QStringLiteral("WTreeView"), {}},
-        {QStringLiteral("WTest"), {}},
-    };
-    return widgets;
+    if (className == QLatin1String("WTabControl"))
+        return {{"TabBarSize", QSize(50, 20)}};
+    if (className == QLatin1String("WScrollPanel"))
+        return {{"ScrollAreaSize", QSize(500, 500)},
+                {"BackColor", QColor(0, 0, 0, 0)},
+                {"SliderRadius", 5},
+                {"SliderColor", QColor(230, 230, 230)}};
+    if (className == QLatin1String("WPanel"))
+        return {{"BackColor", QColor(0, 0, 0, 30)}};
+    if (className == QLatin1String("WButton"))
+        return {{"Radius", 8}, {"BackColor", QColor(245, 245, 245)}};
+    if (className == QLatin1String("WCheckBox"))
+        return {{"ForeColor", QColor(80, 80, 80)}, {"Text", QStringLiteral("WCheckBox")}};
+    if (className == QLatin1String("WSwitchButton"))
+        return {{"BackColor", QColor(245, 245, 245)}};
+    return {};
 }
 
 // The class and name of every widget a saved form holds, in document order.
@@ -140,7 +135,7 @@ private slots:
 private:
     QDesignerWidgetBoxInterface::Widget boxEntry(const QString& className) const;
     QDesignerContainerExtension* container(QWidget* w) const;
-    QDesignerFormWindowInterface* newFormWindow();
+    QDesignerFormWindowInterface* newFormWindow(const QString& contents = QString());
 
     QDesignerFormEditorInterface* core = nullptr;
     QList<QWidget*> hosts;
@@ -165,18 +160,19 @@ QDesignerContainerExtension* TestDesignerForm::container(QWidget* w) const
     return qt_extension<QDesignerContainerExtension*>(core->extensionManager(), w);
 }
 
-// A form window as Designer's "Widget" template makes it, inside a top-level host, as Designer
-// embeds its form windows.
-QDesignerFormWindowInterface* TestDesignerForm::newFormWindow()
+// A form window inside a top-level host, as Designer embeds its form windows; with contents,
+// or else as the New Form dialog makes a form whose main widget is a WForm.
+QDesignerFormWindowInterface* TestDesignerForm::newFormWindow(const QString& contents)
 {
     auto* host = new QWidget;
     host->resize(1000, 760);
     hosts << host;
     QDesignerFormWindowInterface* fw = core->formWindowManager()->createFormWindow(host);
-    fw->setContents(QStringLiteral(R"(<ui version="4.0"><class>Form</class>
-        <widget class="QWidget" name="Form"><property name="geometry"><rect><x>0</x><y>0</y>
-        <width>800</width><height>400</height></rect></property></widget></ui>)"));
-    fw->resize(1000, 760);
+    fw->setContents(contents.isEmpty() ? qdesigner_internal::WidgetDataBase::formTemplate(
+                                             core, QStringLiteral("WForm"), QStringLiteral("Form"))
+                                       : contents);
+    // The form window keeps the form at its own size, as Designer's form frame does.
+    fw->resize(fw->mainContainer()->size());
     core->formWindowManager()->setActiveFormWindow(fw);
     host->show();
     return fw;
@@ -200,6 +196,14 @@ void TestDesignerForm::initTestCase()
 
     form = newFormWindow();
     QVERIFY(QTest::qWaitForWindowExposed(hosts.first()));
+    // The form is a WForm, which in Designer is an ordinary widget, sized by Designer.
+    QWidget* main = form->mainContainer();
+    QCOMPARE(main->metaObject()->className(), "WForm");
+    QCOMPARE(main->window(), hosts.first());
+    form->cursor()->setWidgetProperty(main, QStringLiteral("geometry"),
+                                      QRect(QPoint(0, 0), FormSpec::FormSize()));
+    form->resize(FormSpec::FormSize());
+    QTRY_COMPARE(main->size(), FormSpec::FormSize());
 }
 
 void TestDesignerForm::pluginFound()
@@ -233,74 +237,84 @@ void TestDesignerForm::pluginFound()
                                                 ? QStringLiteral("AddPage")
                                                 : QString());
     }
-    QCOMPARE(ours, 13);
+    QCOMPARE(ours, 18);
 }
 
 void TestDesignerForm::widgetBox()
 {
     QDesignerWidgetBoxInterface* box = core->widgetBox();
-    QStringList wexal;
+    QMap<QString, QStringList> groups;
     for (int i = 0; i < box->categoryCount(); ++i) {
         const QDesignerWidgetBoxInterface::Category category = box->category(i);
-        if (category.name() != QLatin1String("Wexal"))
-            continue;
         for (int j = 0; j < category.widgetCount(); ++j) {
-            wexal << category.widget(j).name();
-            QCOMPARE(category.widget(j).type(), QDesignerWidgetBoxInterface::Widget::Custom);
+            const QDesignerWidgetBoxInterface::Widget w = category.widget(j);
+            if (w.type() == QDesignerWidgetBoxInterface::Widget::Custom)
+                groups[category.name()] << w.name();
         }
     }
-    // The collection's order; the page has no default XML, so the box does not offer it.
-    QCOMPARE(wexal, (QStringList{"WPanel", "WScrollPanel", "WButton", "WCheckBox", "WSwitchButton",
-                                 "WLabel", "WLineEdit", "WItemList", "WTabControl", "WGridList",
-                                 "WTreeView", "WTest"}));
+    // In the collection's order. The page and the form have no default XML, so the box does
+    // not offer them; a form is made from the New Form dialog's list instead.
+    QCOMPARE(groups.value(QStringLiteral("Wexal")),
+             (QStringList{"WPanel", "WScrollPanel", "WButton", "WCheckBox", "WSwitchButton",
+                          "WComboBox", "WLabel", "WLineEdit", "WProgressBar", "WTrackBar",
+                          "WItemList", "WTabControl", "WGridList", "WTreeView", "WTest"}));
+    QCOMPARE(groups.value(QStringLiteral("WexalEx")), QStringList{"WHourMinutePicker"});
+    for (const QStringList& names : groups) {
+        QVERIFY(!names.contains(QStringLiteral("WTabPage")));
+        QVERIFY(!names.contains(QStringLiteral("WForm")));
+    }
+    QVERIFY(qdesigner_internal::WidgetDataBase::customFormWidgetClasses(core).contains(
+        QStringLiteral("WForm")));
 }
 
 void TestDesignerForm::dropFromBox_data()
 {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < boxWidgets().size(); ++i)
-        QTest::newRow(qPrintable(boxWidgets().at(i).first)) << i;
+    const QList<FormSpec::Placement> placements = FormSpec::Placements();
+    for (int i = 0; i < placements.size(); ++i)
+        QTest::newRow(placements.at(i).className) << i;
 }
 
 void TestDesignerForm::dropFromBox()
 {
     QFETCH(int, index);
-    const QString className = boxWidgets().at(index).first;
+    const FormSpec::Placement placement = FormSpec::Placements().at(index);
+    const QString className = QLatin1String(placement.className);
     const QDesignerWidgetBoxInterface::Widget entry = boxEntry(className);
     QVERIFY(!entry.isNull());
     DomUI* ui = qdesigner_internal::QDesignerWidgetBox::xmlToUi(className, entry.domXml(), true);
     QVERIFY(ui);
 
-    // Dropped where the sampler wants it, at the size the box's picture has: the default
-    // geometry, as the widget box sizes it.
-    QWidget* main = form->mainContainer();
-    QRect target;
-    for (const FormSpec::Setting& s : FormSpec::Settings()) {
-        if (s.object == lowerFirst(className) && qstrcmp(s.property, "geometry") == 0)
-            target = s.value.toRect();
-    }
-    const QSize size = domSize(ui);
-    QVERIFY(size.isValid());
-    const QPoint globalPos = main->mapToGlobal(target.topLeft());
+    // The picture dragged from the box has the widget's default size, as the box sizes it:
+    // the geometry of its XML, or else its size hint, never below 16 x 16. The widget takes
+    // that size within its own limits.
+    std::unique_ptr<QWidget> sample(core->widgetFactory()->createWidget(className, nullptr));
+    QSize size = domSize(ui);
+    if (!size.isValid())
+        size = sample->sizeHint().expandedTo(sample->minimumSizeHint()).expandedTo(QSize(16, 16));
+    const QSize landed = size.expandedTo(sample->minimumSize()).boundedTo(sample->maximumSize());
+    QWidget* parent = FormSpec::Find(form->mainContainer(), placement.parent);
+    QVERIFY(parent);
+    const QPoint globalPos = parent->mapToGlobal(placement.drop);
     auto* decoration = new QWidget;
     decoration->setGeometry(QRect(globalPos, size));
     BoxDrop drop(ui, decoration, globalPos);
     const QList<QWidget*> before =
-        main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     auto* base = qobject_cast<qdesigner_internal::FormWindowBase*>(form);
-    QVERIFY(base && base->dropWidgets({&drop}, main, globalPos));
+    QVERIFY(base && base->dropWidgets({&drop}, parent, globalPos));
 
     QWidget* w = nullptr;
-    for (QWidget* child : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget* child : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!before.contains(child))
             w = child;
     }
     QVERIFY(w);
-    QCOMPARE(w->metaObject()->className(), qPrintable(className));
-    QCOMPARE(w->objectName(), lowerFirst(className));
-    QCOMPARE(w->geometry(), QRect(target.topLeft(), size));
+    QCOMPARE(w->metaObject()->className(), placement.className);
+    QCOMPARE(w->objectName(), QLatin1String(placement.object));
+    QCOMPARE(w->geometry(), QRect(placement.drop, landed));
     QVERIFY(core->metaDataBase()->item(w));
-    for (const Default& d : boxWidgets().at(index).second)
+    for (const Default& d : defaultsOf(className))
         QVERIFY2(FormSpec::SameValue(w->property(d.property), d.value), d.property);
 }
 
@@ -357,12 +371,15 @@ void TestDesignerForm::tabPages()
 
     // Designer's "Insert Page After Current Page": its command hands the extension a page
     // widget of its own, which a WTabPage of the same name replaces.
+    // The new page is selected, and the plugin has the form window refresh its selection.
     QUndoStack* history = form->commandHistory();
+    QSignalSpy selection(form, &QDesignerFormWindowInterface::selectionChanged);
     auto* add = new qdesigner_internal::AddContainerWidgetPageCommand(form);
     add->init(control, qdesigner_internal::PageContainer,
               qdesigner_internal::AddContainerWidgetPageCommand::InsertAfter);
     history->push(add);
     QCOMPARE(control->Count(), 3);
+    QTRY_VERIFY(selection.count() > 0);
     WTabPage* added = control->Page(2);
     QCOMPARE(control->SelectedIndex(), 2);
     QVERIFY(core->metaDataBase()->item(added));
@@ -397,6 +414,32 @@ void TestDesignerForm::tabPages()
     QCOMPARE(control->Count(), 3);
     QCOMPARE(control->IndexOf(inserted), -1);
     QCOMPARE(added->objectName(), QLatin1String(FormSpec::Pages().at(2).name));
+
+    // The extension on its own: a removed page stays with the control until Designer takes it
+    // away, and a page handed back goes in as it is.
+    c->remove(2);
+    QCOMPARE(control->Count(), 2);
+    QCOMPARE(added->parentWidget(), control);
+    c->insertWidget(2, added);
+    QCOMPARE(control->Page(2), added);
+    QCOMPARE(control->SelectedIndex(), 2);
+    c->insertWidget(0, nullptr);
+    c->remove(7);
+    QCOMPARE(control->Count(), 3);
+
+    // Outside any form there is no form to register a replacement page with: a widget that is
+    // not a page is refused.
+    std::unique_ptr<QWidget> loose(
+        core->widgetFactory()->createWidget(QStringLiteral("WTabControl"), nullptr));
+    QDesignerContainerExtension* looseExtension = container(loose.get());
+    QVERIFY(looseExtension);
+    QWidget notAPage(loose.get());
+    looseExtension->addWidget(&notAPage);
+    QCOMPARE(looseExtension->count(), 0);
+    QCOMPARE(looseExtension->currentIndex(), -1);
+    looseExtension->addWidget(new WTabPage);
+    QCOMPARE(looseExtension->count(), 1);
+    QCOMPARE(looseExtension->currentIndex(), 0);
 }
 
 void TestDesignerForm::pageSwitchTellsForm()
@@ -417,12 +460,19 @@ void TestDesignerForm::pageSwitchTellsForm()
     selection.clear();
     control->SetSelectedIndex(2);
     QTRY_VERIFY(selection.count() > 0);
-    // A control outside any form has no form to tell.
-    auto* loose = qobject_cast<WTabControl*>(
-        core->widgetFactory()->createWidget(QStringLiteral("WTabControl"), nullptr));
-    QVERIFY(loose);
-    loose->AddPage(new WTabPage);
-    delete loose;
+
+    // A control made by the plugin inside the form but none of the form's own widgets, with
+    // pages of its own: nothing of it is known to the form, so only the plugin can tell it.
+    std::unique_ptr<QWidget> unmanaged(
+        core->widgetFactory()->createWidget(QStringLiteral("WTabControl"), form->mainContainer()));
+    auto* quiet = qobject_cast<WTabControl*>(unmanaged.get());
+    QVERIFY(quiet && !core->metaDataBase()->item(quiet));
+    quiet->AddPage(new WTabPage);
+    quiet->AddPage(new WTabPage);
+    QTest::qWait(50);
+    selection.clear();
+    quiet->SetSelectedIndex(0);
+    QTRY_VERIFY(selection.count() > 0);
 }
 
 void TestDesignerForm::propertiesSavedAndLoaded()
@@ -430,15 +480,22 @@ void TestDesignerForm::propertiesSavedAndLoaded()
     QDesignerFormWindowCursorInterface* cursor = form->cursor();
     QWidget* main = form->mainContainer();
     // Through the form's cursor, which runs the property editor's own command.
+    for (const FormSpec::Placement& p : FormSpec::Placements()) {
+        if (!p.docked)
+            cursor->setWidgetProperty(FormSpec::Find(main, p.object), QStringLiteral("geometry"),
+                                      p.placed);
+    }
     for (const FormSpec::Setting& s : FormSpec::Settings()) {
         QWidget* w = FormSpec::Find(main, s.object);
         QVERIFY2(w, s.object);
         cursor->setWidgetProperty(w, QLatin1String(s.property), s.value);
     }
-    form->mainContainer()->resize(800, 400);
-    QCOMPARE(FormSpec::Check(main).join(QLatin1Char('\n')), QString());
+    QTRY_COMPARE(FormSpec::Check(main).join(QLatin1Char('\n')), QString());
 
     const QString saved = form->contents();
+    QFile file(QStringLiteral(WEXAL_FORM_FILE));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(file.write(saved.toUtf8()) > 0);
     // Our setters are not Qt's setFoo, so Designer marks every property of ours as one that
     // generated code sets through setProperty.
     QVERIFY(saved.contains(QLatin1String("<property name=\"TabBarPosition\" stdset=\"0\">")));
@@ -447,15 +504,10 @@ void TestDesignerForm::propertiesSavedAndLoaded()
     QVERIFY(saved.contains(QLatin1String("<addpagemethod>AddPage</addpagemethod>")));
 
     // Loaded again in a second form window: the same widgets, pages and values.
-    QDesignerFormWindowInterface* again = newFormWindow();
-    again->setContents(saved);
+    QDesignerFormWindowInterface* again = newFormWindow(saved);
     QVERIFY(QTest::qWaitForWindowExposed(hosts.last()));
     QTRY_COMPARE(FormSpec::Check(again->mainContainer()).join(QLatin1Char('\n')), QString());
     QCOMPARE(widgetsIn(again->contents()), widgetsIn(saved));
-
-    QFile file(QStringLiteral(WEXAL_FORM_FILE));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QVERIFY(file.write(saved.toUtf8()) > 0);
 }
 
 void TestDesignerForm::cleanupTestCase()

@@ -22,8 +22,9 @@ void TestUiLoader::pluginWidgetsOffered()
     QUiLoader loader;
     const QStringList available = loader.availableWidgets();
     for (const char* name :
-         {"WPanel", "WScrollPanel", "WButton", "WCheckBox", "WSwitchButton", "WLabel", "WLineEdit",
-          "WItemList", "WTabPage", "WTabControl", "WGridList", "WTreeView", "WTest"})
+         {"WPanel", "WScrollPanel", "WButton", "WCheckBox", "WSwitchButton", "WComboBox", "WLabel",
+          "WLineEdit", "WProgressBar", "WTrackBar", "WItemList", "WTabPage", "WTabControl",
+          "WGridList", "WTreeView", "WHourMinutePicker", "WForm", "WTest"})
         QVERIFY2(available.contains(QLatin1String(name)), name);
     // Loading the collection puts the process into Designer mode, as in Designer.
     QVERIFY(WBase::IsDesignerMode());

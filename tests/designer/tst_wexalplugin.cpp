@@ -34,13 +34,18 @@ const PluginFacts plugins[] = {
     {"WButton", "Wexal", false, true, QSize(80, 30), PluginFacts::Widget},
     {"WCheckBox", "Wexal", false, true, QSize(100, 16), PluginFacts::Widget},
     {"WSwitchButton", "Wexal", false, true, QSize(80, 30), PluginFacts::Widget},
+    {"WComboBox", "Wexal", false, true, QSize(100, 30), PluginFacts::Widget},
     {"WLabel", "Wexal", false, true, QSize(100, 30), PluginFacts::Widget},
     {"WLineEdit", "Wexal", false, true, QSize(100, 30), PluginFacts::Widget},
+    {"WProgressBar", "Wexal", false, true, QSize(100, 30), PluginFacts::Widget},
+    {"WTrackBar", "Wexal", false, true, QSize(100, 30), PluginFacts::Widget},
     {"WItemList", "Wexal", false, true, QSize(100, 100), PluginFacts::Widget},
     {"WTabPage", "Wexal", true, true, QSize(), PluginFacts::Empty},
     {"WTabControl", "Wexal", true, true, QSize(200, 200), PluginFacts::Document},
     {"WGridList", "Wexal", false, true, QSize(100, 30), PluginFacts::Widget},
     {"WTreeView", "Wexal", false, true, QSize(300, 300), PluginFacts::Widget},
+    {"WHourMinutePicker", "WexalEx", false, true, QSize(), PluginFacts::Widget},
+    {"WForm", "", true, true, QSize(), PluginFacts::Empty},
     {"WTest", "Wexal", false, false, QSize(100, 30), PluginFacts::Widget},
 };
 
@@ -267,7 +272,7 @@ void TestWexalPlugin::defaultXml()
 
 void TestWexalPlugin::tabControlDocument()
 {
-    QDesignerCustomWidgetInterface* plugin = collectionInterface->customWidgets().at(9);
+    QDesignerCustomWidgetInterface* plugin = collectionInterface->customWidgets().at(12);
     QCOMPARE(plugin->name(), QStringLiteral("WTabControl"));
     QXmlStreamReader xml(plugin->domXml());
     QVERIFY(xml.readNextStartElement());

@@ -14,7 +14,9 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    QWidget form;
+    // The form's main widget is a WForm: outside Designer a window of its own, inside its
+    // shadow window.
+    WForm form;
     Ui::Form ui;
     ui.setupUi(&form);
     form.show();
@@ -34,6 +36,8 @@ int main(int argc, char** argv)
         problems << QStringLiteral("the application runs in Designer mode");
     if (ui.page->TabButton()->objectName().startsWith(QLatin1String("__qt__passive_")))
         problems << QStringLiteral("a tab is marked passive outside Designer");
+    if (form.parentWidget() == nullptr || !form.window()->isVisible())
+        problems << QStringLiteral("the form is not shown inside its shadow window");
 
     const QStringList args = QCoreApplication::arguments();
     const int shot = args.indexOf(QStringLiteral("--screenshot"));
