@@ -19,6 +19,7 @@ const char defaultXml[] = R"(<widget class="WTest" name="wTest">
 
 } // namespace
 
+// The placeholder comes without the collection's icon.
 WTestPlugin::WTestPlugin(QObject* parent)
     : WWidgetPlugin(QStringLiteral("WTest"), QStringLiteral("Wexal"), false,
                     QString::fromLatin1(defaultXml), false, parent)
