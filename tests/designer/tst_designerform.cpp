@@ -3,7 +3,7 @@
 // pages are added, inserted and removed by Designer's page commands through the container
 // extension, a page switch reaches the form window, properties are set by Designer's property
 // commands, and the form is saved, loaded again and written out for uic and QUiLoader.
-#include "FormSpec.h"
+#include "SamplerForm.h"
 
 #include <WBase.h>
 #include <WButton.h>
@@ -201,9 +201,9 @@ void TestDesignerForm::initTestCase()
     QCOMPARE(main->metaObject()->className(), "WForm");
     QCOMPARE(main->window(), hosts.first());
     form->cursor()->setWidgetProperty(main, QStringLiteral("geometry"),
-                                      QRect(QPoint(0, 0), FormSpec::FormSize()));
-    form->resize(FormSpec::FormSize());
-    QTRY_COMPARE(main->size(), FormSpec::FormSize());
+                                      QRect(QPoint(0, 0), SamplerForm::FormSize()));
+    form->resize(SamplerForm::FormSize());
+    QTRY_COMPARE(main->size(), SamplerForm::FormSize());
 }
 
 void TestDesignerForm::pluginFound()
@@ -270,7 +270,7 @@ void TestDesignerForm::widgetBox()
 void TestDesignerForm::dropFromBox_data()
 {
     QTest::addColumn<int>("index");
-    const QList<FormSpec::Placement> placements = FormSpec::Placements();
+    const QList<SamplerForm::Placement> placements = SamplerForm::Placements();
     for (int i = 0; i < placements.size(); ++i)
         QTest::newRow(placements.at(i).className) << i;
 }
@@ -278,7 +278,7 @@ void TestDesignerForm::dropFromBox_data()
 void TestDesignerForm::dropFromBox()
 {
     QFETCH(int, index);
-    const FormSpec::Placement placement = FormSpec::Placements().at(index);
+    const SamplerForm::Placement placement = SamplerForm::Placements().at(index);
     const QString className = QLatin1String(placement.className);
     const QDesignerWidgetBoxInterface::Widget entry = boxEntry(className);
     QVERIFY(!entry.isNull());
@@ -293,7 +293,7 @@ void TestDesignerForm::dropFromBox()
     if (!size.isValid())
         size = sample->sizeHint().expandedTo(sample->minimumSizeHint()).expandedTo(QSize(16, 16));
     const QSize landed = size.expandedTo(sample->minimumSize()).boundedTo(sample->maximumSize());
-    QWidget* parent = FormSpec::Find(form->mainContainer(), placement.parent);
+    QWidget* parent = SamplerForm::Find(form->mainContainer(), placement.parent);
     QVERIFY(parent);
     const QPoint globalPos = parent->mapToGlobal(placement.drop);
     auto* decoration = new QWidget;
@@ -315,7 +315,7 @@ void TestDesignerForm::dropFromBox()
     QCOMPARE(w->geometry(), QRect(placement.drop, landed));
     QVERIFY(core->metaDataBase()->item(w));
     for (const Default& d : defaultsOf(className))
-        QVERIFY2(FormSpec::SameValue(w->property(d.property), d.value), d.property);
+        QVERIFY2(SamplerForm::SameValue(w->property(d.property), d.value), d.property);
 }
 
 void TestDesignerForm::scrollPanelContent()
@@ -413,7 +413,7 @@ void TestDesignerForm::tabPages()
     history->redo();
     QCOMPARE(control->Count(), 3);
     QCOMPARE(control->IndexOf(inserted), -1);
-    QCOMPARE(added->objectName(), QLatin1String(FormSpec::Pages().at(2).name));
+    QCOMPARE(added->objectName(), QLatin1String(SamplerForm::Pages().at(2).name));
 
     // The extension on its own: a removed page stays with the control until Designer takes it
     // away, and a page handed back goes in as it is.
@@ -480,17 +480,17 @@ void TestDesignerForm::propertiesSavedAndLoaded()
     QDesignerFormWindowCursorInterface* cursor = form->cursor();
     QWidget* main = form->mainContainer();
     // Through the form's cursor, which runs the property editor's own command.
-    for (const FormSpec::Placement& p : FormSpec::Placements()) {
+    for (const SamplerForm::Placement& p : SamplerForm::Placements()) {
         if (!p.docked)
-            cursor->setWidgetProperty(FormSpec::Find(main, p.object), QStringLiteral("geometry"),
+            cursor->setWidgetProperty(SamplerForm::Find(main, p.object), QStringLiteral("geometry"),
                                       p.placed);
     }
-    for (const FormSpec::Setting& s : FormSpec::Settings()) {
-        QWidget* w = FormSpec::Find(main, s.object);
+    for (const SamplerForm::Setting& s : SamplerForm::Settings()) {
+        QWidget* w = SamplerForm::Find(main, s.object);
         QVERIFY2(w, s.object);
         cursor->setWidgetProperty(w, QLatin1String(s.property), s.value);
     }
-    QTRY_COMPARE(FormSpec::Check(main).join(QLatin1Char('\n')), QString());
+    QTRY_COMPARE(SamplerForm::Check(main).join(QLatin1Char('\n')), QString());
 
     const QString saved = form->contents();
     QFile file(QStringLiteral(WEXAL_FORM_FILE));
@@ -506,7 +506,7 @@ void TestDesignerForm::propertiesSavedAndLoaded()
     // Loaded again in a second form window: the same widgets, pages and values.
     QDesignerFormWindowInterface* again = newFormWindow(saved);
     QVERIFY(QTest::qWaitForWindowExposed(hosts.last()));
-    QTRY_COMPARE(FormSpec::Check(again->mainContainer()).join(QLatin1Char('\n')), QString());
+    QTRY_COMPARE(SamplerForm::Check(again->mainContainer()).join(QLatin1Char('\n')), QString());
     QCOMPARE(widgetsIn(again->contents()), widgetsIn(saved));
 }
 

@@ -1,6 +1,6 @@
 // The form saved from Designer, loaded at run time by QUiLoader, which makes our widgets
 // through the installed plugin: every value and page in place.
-#include "FormSpec.h"
+#include "SamplerForm.h"
 
 #include <WBase.h>
 
@@ -41,7 +41,7 @@ void TestUiLoader::savedFormLoads()
     QVERIFY2(form, qPrintable(loader.errorString()));
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QTRY_COMPARE(FormSpec::Check(form.get()).join(QLatin1Char('\n')), QString());
+    QTRY_COMPARE(SamplerForm::Check(form.get()).join(QLatin1Char('\n')), QString());
 }
 
 QTEST_MAIN(TestUiLoader)

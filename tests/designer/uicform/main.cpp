@@ -1,7 +1,7 @@
 // Runs the form uic generated from what Designer saved, offscreen, and checks that every value
 // set in Designer and every page arrived; prints what did not and fails.
 // Usage: wexal_uicform [--screenshot FILE]
-#include "FormSpec.h"
+#include "SamplerForm.h"
 #include "ui_WexalForm.h"
 
 #include <QApplication>
@@ -25,9 +25,9 @@ int main(int argc, char** argv)
     for (int i = 0; i < 4; ++i)
         QCoreApplication::processEvents();
 
-    QStringList problems = FormSpec::Check(&form);
+    QStringList problems = SamplerForm::Check(&form);
     // The members uic made are the widgets the check found.
-    if (FormSpec::Find(&form, "page_3") != ui.page_3 || ui.wTabControl->Page(2) != ui.page_3)
+    if (SamplerForm::Find(&form, "page_3") != ui.page_3 || ui.wTabControl->Page(2) != ui.page_3)
         problems << QStringLiteral("ui.page_3 is not the control's third page");
     if (ui.wScrollPanel->ScrollWidget() != ui.ScrollArea)
         problems << QStringLiteral("ui.ScrollArea is not the scroll panel's content");

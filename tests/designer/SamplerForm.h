@@ -24,7 +24,7 @@
 #include <QVariant>
 #include <QWidget>
 
-namespace FormSpec {
+namespace SamplerForm {
 
 struct Setting
 {
@@ -310,4 +310,4 @@ inline QStringList Check(QWidget* root)
     return problems;
 }
 
-} // namespace FormSpec
+} // namespace SamplerForm
