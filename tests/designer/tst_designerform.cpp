@@ -38,6 +38,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -181,17 +182,36 @@ QDesignerFormWindowInterface* TestDesignerForm::newFormWindow(const QString& con
 void TestDesignerForm::initTestCase()
 {
     QVERIFY(!WBase::IsDesignerMode());
-    // The order of Designer's own start-up: form editor, task menus, plugins, integration,
-    // then the tool windows the form windows talk to.
+    // Designer's settings, in a profile of the test's own (XDG_CONFIG_HOME). The other plugins
+    // on the plugin paths, Qt's own (Qt Quick, WebKit), are switched off there, as Designer's
+    // plugin dialog does: they are not under test, and WebKit keeps memory to the end.
+    QCoreApplication::setOrganizationName(QStringLiteral("QtProject"));
+    QCoreApplication::setApplicationName(QStringLiteral("Designer"));
+    QStringList others;
+    for (const QString& path : QCoreApplication::libraryPaths()) {
+        const QDir dir(path + QStringLiteral("/designer"));
+        for (const QFileInfo& file : dir.entryInfoList(QDir::Files)) {
+            if (file.fileName() != QLatin1String("libWexalPlugin.so"))
+                others << file.absoluteFilePath();
+        }
+    }
+    QSettings().setValue(QStringLiteral("PluginManager/DisabledPlugins"), others);
+
+    // The order of Designer's own start-up: form editor, task menus, plugins, the tool windows
+    // the form windows talk to, then the integration that connects them.
     QDesignerComponents::initializeResources();
     core = QDesignerComponents::createFormEditor(nullptr);
     QDesignerComponents::createTaskMenu(core, core);
+    QStringList disabled = core->pluginManager()->disabledPlugins();
+    disabled.sort();
+    others.sort();
+    QCOMPARE(disabled, others);
     QDesignerComponents::initializePlugins(core);
-    new QDesignerIntegration(core, core);
     core->setWidgetBox(QDesignerComponents::createWidgetBox(core, nullptr));
     core->setPropertyEditor(QDesignerComponents::createPropertyEditor(core, nullptr));
     core->setObjectInspector(QDesignerComponents::createObjectInspector(core, nullptr));
     core->setActionEditor(QDesignerComponents::createActionEditor(core, nullptr));
+    new QDesignerIntegration(core, core);
     QVERIFY(WBase::IsDesignerMode());
 
     form = newFormWindow();
@@ -215,6 +235,7 @@ void TestDesignerForm::pluginFound()
     QVERIFY2(registered.contains(QFileInfo(file).canonicalFilePath()) || registered.contains(file),
              qPrintable(registered.join(QLatin1Char(' '))));
     QVERIFY(!core->pluginManager()->failedPlugins().contains(file));
+    QVERIFY(!core->pluginManager()->disabledPlugins().contains(file));
 
     QDesignerWidgetDataBaseInterface* db = core->widgetDataBase();
     const QList<QDesignerCustomWidgetInterface*> custom =
@@ -510,9 +531,14 @@ void TestDesignerForm::propertiesSavedAndLoaded()
     QCOMPARE(widgetsIn(again->contents()), widgetsIn(saved));
 }
 
+// Designer's own order at exit: the forms, then the tool windows, then the core.
 void TestDesignerForm::cleanupTestCase()
 {
     qDeleteAll(hosts);
+    delete core->widgetBox();
+    delete core->propertyEditor();
+    delete core->objectInspector();
+    delete core->actionEditor();
     delete core;
 }
 
