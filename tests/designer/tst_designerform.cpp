@@ -15,7 +15,6 @@
 #include <QtDesigner/QDesignerActionEditorInterface>
 #include <QtDesigner/QDesignerComponents>
 #include <QtDesigner/QDesignerContainerExtension>
-#include <QtDesigner/QDesignerCustomWidgetInterface>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QDesignerFormWindowCursorInterface>
 #include <QtDesigner/QDesignerFormWindowInterface>
@@ -35,6 +34,7 @@
 #include <QtDesigner/private/qdesigner_widgetbox_p.h>
 #include <QtDesigner/private/ui4_p.h>
 #include <QtDesigner/private/widgetdatabase_p.h>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 #include <QDir>
 #include <QFile>

@@ -9,9 +9,9 @@
 #include <QJsonObject>
 #include <QPluginLoader>
 #include <QXmlStreamReader>
-#include <QtDesigner/QDesignerCustomWidgetCollectionInterface>
-#include <QtDesigner/QDesignerCustomWidgetInterface>
 #include <QtTest>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 namespace {
 
