@@ -344,9 +344,21 @@ private slots:
         QCOMPARE(s.c.Page(2), nullptr);
         QCOMPARE(s.c.IndexOf(nullptr), -1);
         s.c.InsertPage(0, nullptr);
-        s.c.AddPage(nullptr);
+        s.c.AddPage(static_cast<WTabPage*>(nullptr));
+        // Through the meta-object system, as forms loaded at run time add pages: only pages.
+        QWidget notAPage;
+        QVERIFY(QMetaObject::invokeMethod(&s.c, "AddPage", Q_ARG(QWidget*, &notAPage)));
+        QVERIFY(QMetaObject::invokeMethod(&s.c, "AddPage", Q_ARG(QWidget*, nullptr)));
         QCOMPARE(s.c.Count(), 2);
         QCOMPARE(spy.count(), 0);
+        auto* byName = makePage();
+        QVERIFY(QMetaObject::invokeMethod(&s.c, "AddPage", Q_ARG(QWidget*, byName)));
+        QCOMPARE(s.c.Count(), 3);
+        QCOMPARE(s.c.Page(2), byName);
+        QCOMPARE(emitted(spy), (QList<int>{2}));
+        s.c.RemovePage(2);
+        delete byName;
+        spy.clear();
 
         // Indices beyond either end are taken as the nearest end.
         auto* last = makePage();

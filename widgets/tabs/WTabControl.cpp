@@ -180,6 +180,12 @@ void WTabControl::AddPage(WTabPage* page)
     InsertPage(Count(), page);
 }
 
+void WTabControl::AddPage(QWidget* page)
+{
+    if (auto* tabPage = qobject_cast<WTabPage*>(page))
+        AddPage(tabPage);
+}
+
 void WTabControl::InsertPage(int index, WTabPage* page)
 {
     // A page that holds this control would become its own grandparent.

@@ -54,6 +54,10 @@ public:
     int IndexOf(const WTabPage* page) const;
 
     void AddPage(WTabPage* page);
+    // The same, by name through the meta-object system: forms loaded at run time (QUiLoader)
+    // add a tab control's pages by calling AddPage with a QWidget*. A widget that is not a
+    // WTabPage is ignored.
+    Q_INVOKABLE void AddPage(QWidget* page);
     // Takes the page in at index (clamped to [0, Count()]) and selects it. A page already in
     // this control moves to index; a page in another control leaves that one first. Null, and
     // a page that contains this control, are ignored.

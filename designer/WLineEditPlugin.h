@@ -1,0 +1,14 @@
+#pragma once
+
+#include "WWidgetPlugin.h"
+
+// Offers WLineEdit in Designer's widget box.
+class WLineEditPlugin : public WWidgetPlugin
+{
+    Q_OBJECT
+
+public:
+    explicit WLineEditPlugin(QObject* parent = nullptr);
+
+    QWidget* createWidget(QWidget* parent) override;
+};

@@ -1,0 +1,69 @@
+#include "WWidgetPlugin.h"
+
+WWidgetPlugin::WWidgetPlugin(const QString& name, const QString& group, bool container,
+                             const QString& xml, bool withIcon, QObject* parent)
+    : QObject(parent), widgetName(name), widgetGroup(group), container(container), xml(xml),
+      withIcon(withIcon)
+{
+}
+
+WWidgetPlugin::~WWidgetPlugin() = default;
+
+QString WWidgetPlugin::name() const
+{
+    return widgetName;
+}
+
+QString WWidgetPlugin::group() const
+{
+    return widgetGroup;
+}
+
+QString WWidgetPlugin::toolTip() const
+{
+    return QString();
+}
+
+QString WWidgetPlugin::whatsThis() const
+{
+    return QString();
+}
+
+// Headers install flat, so generated code includes each widget by its class name.
+QString WWidgetPlugin::includeFile() const
+{
+    return widgetName + QStringLiteral(".h");
+}
+
+QIcon WWidgetPlugin::icon() const
+{
+    return withIcon ? QIcon(QStringLiteral("://Icons/Wexal.ico")) : QIcon();
+}
+
+bool WWidgetPlugin::isContainer() const
+{
+    return container;
+}
+
+QString WWidgetPlugin::domXml() const
+{
+    return xml;
+}
+
+bool WWidgetPlugin::isInitialized() const
+{
+    return initialized;
+}
+
+void WWidgetPlugin::initialize(QDesignerFormEditorInterface* core)
+{
+    if (initialized)
+        return;
+    if (InitializeOnce(core))
+        initialized = true;
+}
+
+bool WWidgetPlugin::InitializeOnce(QDesignerFormEditorInterface*)
+{
+    return true;
+}
