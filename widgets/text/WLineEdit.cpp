@@ -1,5 +1,6 @@
 #include "WLineEdit.h"
 
+#include "WAliveGuard_p.h"
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
@@ -30,9 +31,12 @@ int clampedCoordinate(qint64 v)
     return int(qBound(-limit, v, limit));
 }
 
+// A synthesised or transformed event may carry any x, infinities and NaN included: it is
+// bounded before rounding, which would overflow.
 int mouseX(QEvent* e)
 {
-    return qRound(static_cast<QMouseEvent*>(e)->localPos().x());
+    constexpr qreal limit = 1 << 28;
+    return qRound(qBound(-limit, static_cast<QMouseEvent*>(e)->localPos().x(), limit));
 }
 
 } // namespace
@@ -204,8 +208,10 @@ void WLineEdit::InsertText(int index, const QString& text)
     SetTextAndDisplay(s);
     d->caretIndex = std::clamp(d->caretIndex + count, 0, d->Length());
     ComputeCaretLocation();
+    const WAliveGuard alive(this);
     emit TextChanged();
-    Update();
+    if (alive)
+        Update();
 }
 
 void WLineEdit::AppendText(const QString& text)
@@ -223,8 +229,10 @@ void WLineEdit::DeleteText()
     s.remove(i, 1);
     SetTextAndDisplay(s);
     ComputeCaretLocation();
+    const WAliveGuard alive(this);
     emit TextChanged();
-    Update();
+    if (alive)
+        Update();
 }
 
 bool WLineEdit::DeleteSelectedText()
@@ -242,7 +250,10 @@ bool WLineEdit::DeleteSelectedText()
         SetTextAndDisplay(s);
         d->scrollOffset = qMax(0, d->scrollOffset - removed);
         ComputeCaretLocation();
+        const WAliveGuard alive(this);
         emit TextChanged();
+        if (!alive)
+            return true;
     }
     ClearSelectedText();
     Update();
@@ -450,8 +461,10 @@ void WLineEdit::InsertFiltered(QString text)
     CheckText(text);
     if (text.isEmpty())
         return;
+    const WAliveGuard alive(this);
     DeleteSelectedText();
-    InsertText(d->caretIndex, text);
+    if (alive)
+        InsertText(d->caretIndex, text);
 }
 
 void WLineEdit::Paint(QPainter* painter)
@@ -479,27 +492,34 @@ void WLineEdit::Paint(QPainter* painter)
     }
 }
 
-// Returns whether the key is consumed here; otherwise it goes on to the base class.
+// Returns whether the key is consumed here; otherwise it goes on to the base class. Setting the
+// clipboard runs the application's handlers of its change signals, and editing emits
+// TextChanged: after either the line edit may be gone, and the key counts as consumed.
 bool WLineEdit::HandleKey(QKeyEvent* e)
 {
+    const WAliveGuard alive(this);
     // A password's clipboard shortcuts do nothing: its keys fall through to the later tests,
     // where they carry no printable text.
     const bool clipboardAllowed = d->textType != TextType::Password;
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboardAllowed && e->matches(QKeySequence::Copy)) {
         clipboard->setText(d->selectedText, QClipboard::Clipboard);
-        return false;
+        return !alive;
     }
     if (clipboardAllowed && e->matches(QKeySequence::Cut)) {
         clipboard->setText(d->selectedText, QClipboard::Clipboard);
+        if (!alive)
+            return true;
         DeleteSelectedText();
+        if (!alive)
+            return true;
         Update();
         return false;
     }
     if (clipboardAllowed && e->matches(QKeySequence::Paste)) {
         if (!d->readOnly)
             InsertFiltered(clipboard->text(QClipboard::Clipboard));
-        return false;
+        return !alive;
     }
     if (e->matches(QKeySequence::SelectAll)) {
         SelectAll();
@@ -508,17 +528,19 @@ bool WLineEdit::HandleKey(QKeyEvent* e)
     const bool shiftOnly = e->modifiers() == Qt::ShiftModifier;
     switch (e->key()) {
     case Qt::Key_Delete:
-        if (!d->readOnly && !DeleteSelectedText())
+        if (!d->readOnly && !DeleteSelectedText() && alive)
             DeleteText();
-        Update();
+        if (alive)
+            Update();
         return true;
     case Qt::Key_Backspace:
-        if (!d->readOnly && !DeleteSelectedText() && d->caretIndex > 0) {
+        if (!d->readOnly && !DeleteSelectedText() && alive && d->caretIndex > 0) {
             --d->caretIndex;
             ComputeCaretLocation();
             DeleteText();
         }
-        Update();
+        if (alive)
+            Update();
         return true;
     case Qt::Key_Left:
         if (shiftOnly) {
@@ -555,11 +577,14 @@ bool WLineEdit::HandleKey(QKeyEvent* e)
     const QString typed = e->text();
     if ((typed.isEmpty() ? QChar(0) : typed.at(0)).isPrint())
         InsertFiltered(typed);
-    return false;
+    return !alive;
 }
 
+// Every signal and every edit that emits one may delete the line edit or its parent: once the
+// guard says so, the event is reported handled and nothing else is touched.
 bool WLineEdit::event(QEvent* e)
 {
+    const WAliveGuard alive(this);
     const bool enabled = !testAttribute(Qt::WA_Disabled);
     switch (static_cast<int>(e->type())) {
     case QEvent::FocusIn:
@@ -573,6 +598,8 @@ bool WLineEdit::event(QEvent* e)
         ClearSelectedText();
         Update();
         emit FocusOut();
+        if (!alive)
+            return true;
         break;
     case QEvent::EnabledChange:
         // A disabled widget does not hover, and the Leave that follows would not reset it.
@@ -600,6 +627,8 @@ bool WLineEdit::event(QEvent* e)
     case QEvent::InputMethod:
         if (enabled && !d->readOnly)
             InsertFiltered(static_cast<QInputMethodEvent*>(e)->commitString());
+        if (!alive)
+            return true;
         break;
     case QEvent::MouseButtonPress: {
         if (!enabled)
@@ -613,6 +642,8 @@ bool WLineEdit::event(QEvent* e)
             Update();
         } else if (button == Qt::RightButton) {
             emit RightClicked();
+            if (!alive)
+                return true;
         }
         break;
     }
