@@ -1,12 +1,14 @@
 // WLineEdit: keys on a shown line edit (caret, selection, editing, clipboard, read-only,
 // disabled, password, length limit), the mouse, the API's limits and signals, scrolling, and
 // random input.
+#include "WDrawAPI.h"
 #include "WLineEdit.h"
 #include "WRandomInput.h"
 #include "WTestMouse.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -30,6 +32,8 @@ private slots:
     void deletedFromItsOwnSignals();
     void mouseFarOutsideTheIntRange_data();
     void mouseFarOutsideTheIntRange();
+    void paintsWhatTheWholeLineWould_data();
+    void paintsWhatTheWholeLineWould();
     void randomInput();
 };
 
@@ -83,6 +87,45 @@ QString state(const WLineEdit& e)
     }
     return s;
 }
+
+// Paints a line edit's state as drawing the whole line does, through the same kind of paint
+// event.
+class WholeLine : public QWidget
+{
+public:
+    explicit WholeLine(const WLineEdit& e) : e(e)
+    {
+        resize(e.size());
+        setFont(e.font());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QRect area = e.TextArea();
+        WDrawAPI::DrawBackColor(&p, e.rect(), e.Radius(), e.BackColor(), e.BorderWidth());
+        WDrawAPI::DrawBorder(&p, e.rect(), e.Radius(),
+                             e.hasFocus() ? e.BorderColorHover() : e.BorderColor(), e.Border(),
+                             e.BorderWidth());
+        p.setPen(QPen(e.ForeColor()));
+        p.setClipRect(area, Qt::IntersectClip);
+        p.drawText(QRect(QPoint(area.left() - e.ScrollOffset(), area.top()), area.bottomRight()),
+                   Qt::AlignVCenter, e.DisplayText());
+        if (!e.SelectedText().isEmpty() && e.TextType() != TextType::Password) {
+            p.setPen(QPen(e.SelectedTextForeColor()));
+            p.fillRect(e.SelectedTextBounding(), e.SelectedTextBackColor());
+            p.drawText(e.SelectedTextBounding(), Qt::AlignVCenter, e.SelectedText());
+        }
+        if (e.IsCaretVisible()) {
+            const int x = area.left() + e.CaretLocation() - e.ScrollOffset();
+            p.drawLine(x, e.TextBounding().top(), x, e.TextBounding().bottom());
+        }
+    }
+
+private:
+    const WLineEdit& e;
+};
 
 } // namespace
 
@@ -406,6 +449,65 @@ void TestWLineEdit::mouseFarOutsideTheIntRange()
         QCOMPARE(e.SelectedText(), caret == 0 ? QStringLiteral("01234") : QStringLiteral("56789"));
     }
     QVERIFY(e.ScrollOffset() >= 0);
+}
+
+void TestWLineEdit::paintsWhatTheWholeLineWould_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("back");     // Left presses from the end, after selecting all
+    QTest::addColumn<int>("selected"); // then Shift+Left presses
+    QString latin, mixed;
+    while (latin.size() < 5000)
+        latin += QStringLiteral("AVAWAY office affluent To. Wa Ty fifteen ");
+    while (mixed.size() < 5000)
+        mixed += QString::fromUtf8("\xd0\x96\xd0\xb6, \"T\" \xe4\xb8\xad\xe6\x96\x87 "
+                                   "e\xcc\x81 \xf0\x9f\x98\x80 \xe2\x80\x94 Wa. ");
+    QTest::newRow("short") << QStringLiteral("Short, To.") << int(TextType::Normal) << 3 << 4;
+    QTest::newRow("latin, at the end") << latin << int(TextType::Normal) << 0 << 0;
+    QTest::newRow("latin, everything selected") << latin << int(TextType::Normal) << -1 << 0;
+    QTest::newRow("latin, selection in view") << latin << int(TextType::Normal) << 40 << 12;
+    QTest::newRow("latin, selection past the left edge")
+        << latin << int(TextType::Normal) << 2500 << 300;
+    QTest::newRow("mixed scripts, selection") << mixed << int(TextType::Normal) << 700 << 45;
+    QTest::newRow("password") << latin << int(TextType::Password) << 300 << 20;
+}
+
+// However long the text, the line edit looks as if it drew the whole of it: the text, the
+// highlight with its own text, and the caret, where they always were.
+void TestWLineEdit::paintsWhatTheWholeLineWould()
+{
+    QFETCH(QString, text);
+    QFETCH(int, type);
+    QFETCH(int, back);
+    QFETCH(int, selected);
+    ShownEdit shown(QString(), 220);
+    WLineEdit& e = shown.edit;
+    e.SetBackColor(Qt::white);
+    e.SetForeColor(Qt::black);
+    e.SetSelectedTextBackColor(QColor(0x25, 0x63, 0xEB));
+    e.SetSelectedTextForeColor(Qt::white);
+    e.SetBorder(PositionFlag::All);
+    e.SetBorderWidth(1);
+    e.SetBorderColor(Qt::gray);
+    e.SetTextType(TextType::Types(type));
+    e.SetText(text);
+    e.SelectAll();
+    for (int i = 0; i < back; ++i)
+        sendKey(&e, Qt::Key_Left);
+    for (int i = 0; i < selected; ++i)
+        sendKey(&e, Qt::SHIFT | Qt::Key_Left);
+    if (text.size() > 100)
+        QVERIFY(e.ScrollOffset() > 0 || back > 2000);
+
+    const auto render = [](QWidget& w) {
+        QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        w.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        return image;
+    };
+    WholeLine reference(e);
+    QCOMPARE(render(e), render(reference));
 }
 
 void TestWLineEdit::randomInput()
