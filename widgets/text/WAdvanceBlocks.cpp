@@ -22,6 +22,19 @@ int highestPowerOfTwo(int n)
 
 } // namespace
 
+qint64 WAdvanceBlocks::Block::SumBefore(int offset)
+{
+    if (offset > summed) {
+        if (sums.size() < values.size() + 1)
+            sums.resize(values.size() + 1);
+        sums[0] = 0;
+        for (int k = summed; k < offset; ++k)
+            sums[size_t(k) + 1] = sums[size_t(k)] + values[size_t(k)];
+        summed = offset;
+    }
+    return sums[size_t(offset)];
+}
+
 void WAdvanceBlocks::Clear()
 {
     blocks.clear();
@@ -106,6 +119,9 @@ void WAdvanceBlocks::MarkUnmeasured(int block)
     b.state = State::Unmeasured;
     b.values.clear();
     b.values.shrink_to_fit();
+    b.sums.clear();
+    b.sums.shrink_to_fit();
+    b.summed = 0;
     ++pending;
     pendingFrom = std::min(pendingFrom, block);
 }
@@ -117,6 +133,7 @@ void WAdvanceBlocks::Resolve(int block, Source& source)
         return;
     const int start = Start(block);
     b.values.resize(size_t(b.length));
+    b.summed = 0;
     qint64 total = 0;
     for (int i = 0; i < b.length; ++i) {
         b.values[size_t(i)] = source.One(start + i);
@@ -172,6 +189,7 @@ int WAdvanceBlocks::SplitAt(int block, int offset)
         second.state = State::Resolved;
         second.values.assign(b.values.begin() + offset, b.values.end());
         b.values.resize(size_t(offset));
+        b.Changed(offset);
         second.total = std::accumulate(second.values.cbegin(), second.values.cend(), qint64(0));
         b.total -= second.total;
     } else {
@@ -179,6 +197,7 @@ int WAdvanceBlocks::SplitAt(int block, int offset)
         b.state = State::Unmeasured;
         b.total = 0;
         b.values.clear();
+        b.summed = 0;
     }
     blocks.insert(blocks.begin() + block + 1, std::move(second));
     return block + 1;
@@ -214,8 +233,10 @@ void WAdvanceBlocks::InsertPositions(int pos, int count, bool& structural)
     if (blocks[size_t(at)].state == State::Totalled)
         MarkUnmeasured(at);
     Block& b = blocks[size_t(at)];
-    if (b.state == State::Resolved)
+    if (b.state == State::Resolved) {
         b.values.insert(b.values.begin() + offset, size_t(count), 0);
+        b.Changed(offset);
+    }
     b.length += count;
     size += count;
     AddToTrees(at, 0, count);
@@ -230,15 +251,19 @@ void WAdvanceBlocks::RemovePositions(int pos, int count, bool& structural)
     int offset = 0;
     const int first = Locate(pos, offset);
     int at = first;
+    // Whole blocks in between go in one erase: one by one would cost their number squared.
+    int wholeFrom = -1;
+    int wholeCount = 0;
     size -= count;
     while (count > 0) {
         Block& b = blocks[size_t(at)];
         const int take = std::min(count, b.length - offset);
         count -= take;
         if (take == b.length) {
-            blocks.erase(blocks.begin() + at);
-            structural = true;
-            offset = 0;
+            if (wholeFrom < 0)
+                wholeFrom = at;
+            ++wholeCount;
+            ++at;
             continue;
         }
         if (b.state == State::Totalled)
@@ -247,6 +272,7 @@ void WAdvanceBlocks::RemovePositions(int pos, int count, bool& structural)
             const auto from = b.values.begin() + offset;
             const qint64 removed = std::accumulate(from, from + take, qint64(0));
             b.values.erase(from, from + take);
+            b.Changed(offset);
             b.total -= removed;
             AddToTrees(at, -removed, -take);
         } else {
@@ -255,6 +281,10 @@ void WAdvanceBlocks::RemovePositions(int pos, int count, bool& structural)
         b.length -= take;
         offset = 0;
         ++at;
+    }
+    if (wholeCount > 0) {
+        blocks.erase(blocks.begin() + wholeFrom, blocks.begin() + wholeFrom + wholeCount);
+        structural = true;
     }
     // Many small removals would leave many short blocks: the one at the cut joins a neighbour.
     for (int i = std::max(0, first - 1); i <= first && i + 1 < int(blocks.size()); ++i) {
@@ -296,6 +326,7 @@ void WAdvanceBlocks::Replace(int from, int removed, int inserted, int refreshEnd
         Block& b = blocks[size_t(at)];
         const int end = std::min(refreshEnd, pos - offset + b.length);
         if (b.state == State::Resolved) {
+            b.Changed(offset);
             qint64 delta = 0;
             for (int p = pos; p < end; ++p) {
                 qint32& v = b.values[size_t(offset + p - pos)];
@@ -325,8 +356,7 @@ qint64 WAdvanceBlocks::Prefix(int n, Source& source)
     if (offset == 0)
         return sum;
     Resolve(at, source);
-    const std::vector<qint32>& values = blocks[size_t(at)].values;
-    return std::accumulate(values.cbegin(), values.cbegin() + offset, sum);
+    return sum + blocks[size_t(at)].SumBefore(offset);
 }
 
 int WAdvanceBlocks::CountBelow(qint64 limit, Source& source)

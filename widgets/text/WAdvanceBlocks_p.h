@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <vector>
 
 // The advances of the characters of one line, in 1/64 pixels, kept so that an edit anywhere and
@@ -59,6 +60,12 @@ private:
         qint64 total = 0; // 0 while unmeasured
         State state = State::Unmeasured;
         std::vector<qint32> values; // only when resolved
+        // sums[k] is the sum of values[0 .. k - 1] for k up to summed; extended on demand, cut
+        // back by every change, so that the binary search of a click costs no block scans.
+        std::vector<qint64> sums;
+        int summed = 0;
+        qint64 SumBefore(int offset);
+        void Changed(int offset) { summed = std::min(summed, offset); }
     };
 
     int Start(int block) const; // first position of a block

@@ -182,6 +182,11 @@ void WCaretLocator::SetFont(const QFont& f)
 
 void WCaretLocator::Count(int from, int to, int sign)
 {
+    if (sign < 0 && from == 0 && to == text.size()) {
+        wholeLineUnits = 0;
+        offTableUnits = 0;
+        return;
+    }
     for (int i = from; i < to; ++i) {
         const ushort u = text.at(i).unicode();
         wholeLineUnits += sign * (wholeLine(u) ? 1 : 0);
