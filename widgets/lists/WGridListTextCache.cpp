@@ -18,7 +18,7 @@ constexpr int margin = 4;
 // Longer or taller texts are rare and would make large images: they are drawn directly.
 constexpr qreal largest = 1024;
 // The cache's costs are in KiB; every entry costs at least one, which bounds their number too.
-constexpr int limitKiB = 32 * 1024;
+constexpr int limitKiB = 24 * 1024;
 // Fonts, resolutions and hints in use at once; beyond that the cache starts over.
 constexpr int maxStyles = 64;
 
