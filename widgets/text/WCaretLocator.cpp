@@ -224,7 +224,10 @@ void WCaretLocator::Replace(int index, int count, const QString& s)
     if (count == 0 && s.isEmpty())
         return;
     Count(index, index + count, -1);
-    text.replace(index, count, s);
+    if (index == 0 && count == text.size())
+        text = s; // a shared text is not copied only to be dropped
+    else
+        text.replace(index, count, s);
     Count(index, index + int(s.size()), 1);
     Edited(index, count, int(s.size()));
 }

@@ -136,7 +136,11 @@ void WLineEdit::SetTextAndDisplay(const QString& text)
 // everything else a key does.
 void WLineEdit::ReplaceText(int from, int count, const QString& inserted)
 {
-    d->text.replace(from, count, inserted);
+    // Replacing everything (typing over Select all) takes no copy of what goes.
+    if (from == 0 && count == d->Length())
+        d->text = inserted;
+    else
+        d->text.replace(from, count, inserted);
     d->locator.Replace(
         from, count,
         d->textType == TextType::Password ? QString(inserted.size(), QLatin1Char('*')) : inserted);
@@ -553,8 +557,12 @@ bool WLineEdit::HandleKey(QKeyEvent* e)
         return false;
     }
     if (clipboardAllowed && e->matches(QKeySequence::Paste)) {
-        if (!d->readOnly)
-            InsertFiltered(clipboard->text(QClipboard::Clipboard));
+        if (d->readOnly)
+            return false;
+        // Some platforms wait for another application's answer in a local event loop.
+        const QString pasted = clipboard->text(QClipboard::Clipboard);
+        if (alive)
+            InsertFiltered(pasted);
         return !alive;
     }
     if (e->matches(QKeySequence::SelectAll)) {
