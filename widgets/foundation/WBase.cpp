@@ -283,7 +283,8 @@ bool WBase::event(QEvent* e)
     case QEvent::Resize:
     case QEvent::Show:
     case QEvent::Hide:
-        TellParentOfChange();
+        if (parent() != placingParent) // the parent's own placing: the common case, no call
+            TellParentOfChange();
         if (d->canReLayoutParent && !d->layoutPlaced) {
             if (auto* parent = qobject_cast<WBase*>(this->parent()))
                 parent->PostChildDockChangedEvent();
@@ -291,7 +292,8 @@ bool WBase::event(QEvent* e)
         return QWidget::event(e);
     case QEvent::Move:
     case QEvent::ZOrderChange:
-        TellParentOfChange();
+        if (parent() != placingParent)
+            TellParentOfChange();
         return QWidget::event(e);
     case WEvent::ChildDockChanged:
         d->dockChangePending = false;
