@@ -1,5 +1,6 @@
-// Line edit: one typed character at the end of texts of growing length, and placing the caret
-// with a click, against QLineEdit. Both widgets get the same events through the application.
+// Line edit: one typed character at the end of texts of growing length, placing the caret with
+// a click, and typing over a selection of a million characters, against QLineEdit. Both widgets
+// get the same events through the application.
 #include "BenchSupport.h"
 
 #include "WLineEdit.h"
@@ -8,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+
+#include <climits>
 
 namespace {
 
@@ -143,12 +146,47 @@ void QtClickAfterEdit(benchmark::State& state)
     }
 }
 
+// Typing one character over a whole selection replaces it; putting the long text back and
+// selecting it again is not timed.
+void WexalTypeOverSelection(benchmark::State& state)
+{
+    WLineEdit edit;
+    prepare(edit);
+    edit.SetTextMaxLength(INT_MAX);
+    const QString text = sampleText(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit.SetText(text);
+        edit.SelectAll();
+        state.ResumeTiming();
+        sendKey(&edit, Qt::Key_X, QStringLiteral("x"));
+    }
+}
+
+void QtTypeOverSelection(benchmark::State& state)
+{
+    QLineEdit edit;
+    prepare(edit);
+    edit.setMaxLength(INT_MAX);
+    const QString text = sampleText(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit.setText(text);
+        edit.selectAll();
+        state.ResumeTiming();
+        sendKey(&edit, Qt::Key_X, QStringLiteral("x"));
+    }
+}
+
 const auto lengths = [](auto* b) {
-    b->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+    b->Arg(10)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 };
 const int type = WexalBench::RegisterPair("LineEditTypeAtEnd", WexalType, QtType, lengths);
 const int click = WexalBench::RegisterPair("LineEditClick", WexalClick, QtClick, lengths);
 const int clickAfterEdit = WexalBench::RegisterPair("LineEditClickAfterEdit", WexalClickAfterEdit,
                                                     QtClickAfterEdit, lengths);
+const int typeOverSelection = WexalBench::RegisterPair(
+    "LineEditTypeOverSelection", WexalTypeOverSelection, QtTypeOverSelection,
+    [](auto* b) { b->Arg(1000000)->Unit(benchmark::kMicrosecond); });
 
 } // namespace

@@ -1,5 +1,5 @@
-// Panels: the dock layout pass against QBoxLayout, and painting a rounded, bordered panel
-// against a Fusion-styled QFrame.
+// Panels: the dock layout pass against QBoxLayout, removing children one by one, and painting a
+// rounded, bordered panel against a Fusion-styled QFrame.
 #include "BenchSupport.h"
 
 #include "WPanel.h"
@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -120,6 +121,73 @@ void QtDockLayoutUnshown(benchmark::State& state)
     QtDockLayout(state, false);
 }
 
+// 10,000 rows docked Top in a shown panel; the last 1,000 are deleted one by one, each followed
+// by the event processing an application would do between two removals. Nothing else moves.
+constexpr int removalRows = 10000;
+constexpr int removedRows = 1000;
+
+void WexalRemoveChildren(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<Window>(true);
+        auto* panel = new WPanel(&window->top);
+        panel->SetBackColor(Qt::transparent);
+        panel->resize(400, removalRows * rowHeight);
+        std::vector<WTest*> rows;
+        for (int i = 0; i < removalRows; ++i) {
+            auto* c = new WTest(panel);
+            c->resize(400, rowHeight);
+            c->SetDock(DockType::Top);
+            rows.push_back(c);
+        }
+        window->Show();
+        state.ResumeTiming();
+        for (int i = 0; i < removedRows; ++i) {
+            delete rows.back();
+            rows.pop_back();
+            QCoreApplication::sendPostedEvents();
+        }
+        state.PauseTiming();
+        window.reset(); // the other 9,000 go untimed
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * removedRows);
+}
+
+void QtRemoveChildren(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<Window>(true);
+        auto* host = new QWidget(&window->top);
+        auto* box = new QVBoxLayout(host);
+        box->setContentsMargins(0, 0, 0, 0);
+        box->setSpacing(0);
+        std::vector<QWidget*> rows;
+        for (int i = 0; i < removalRows; ++i) {
+            auto* c = new QWidget(host);
+            c->setFixedHeight(rowHeight);
+            box->addWidget(c);
+            rows.push_back(c);
+        }
+        box->addStretch();
+        host->resize(400, removalRows * rowHeight);
+        window->Show();
+        box->activate();
+        state.ResumeTiming();
+        for (int i = 0; i < removedRows; ++i) {
+            delete rows.back();
+            rows.pop_back();
+            QCoreApplication::sendPostedEvents();
+        }
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * removedRows);
+}
+
 void WexalPanelPaint(benchmark::State& state)
 {
     WPanel panel;
@@ -160,6 +228,9 @@ const int dockLayoutShown = WexalBench::RegisterPair("DockLayoutShown", WexalDoc
                                                      QtDockLayoutShown, layoutSizes);
 const int dockLayoutUnshown = WexalBench::RegisterPair("DockLayoutUnshown", WexalDockLayoutUnshown,
                                                        QtDockLayoutUnshown, layoutSizes);
+const int removeChildren =
+    WexalBench::RegisterPair("DockRemove1000Of10000", WexalRemoveChildren, QtRemoveChildren,
+                             [](auto* b) { b->Iterations(3)->Unit(benchmark::kMillisecond); });
 const int panelPaint = WexalBench::RegisterPair("PanelPaint400x300", WexalPanelPaint, QtFramePaint,
                                                 [](auto* b) { b->Unit(benchmark::kMicrosecond); });
 

@@ -4,7 +4,36 @@
 #include "WTest.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+// Every allocation of the process is counted: opening a painter allocates, so a paint that
+// opens none shows as allocations not made.
+namespace {
+std::atomic<qint64> allocations{0};
+}
+
+void* operator new(std::size_t size)
+{
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
@@ -299,6 +328,158 @@ private slots:
         QCOMPARE(inner->geometry(), QRect(0, 0, 300, 250));
         QCOMPARE(leaf->geometry(), QRect(10, 10, 280, 230));
         QCOMPARE(plain->geometry(), QRect(7, 8, 9, 10));
+    }
+
+    // A removal moves only what it frees: what it leaves is what a whole pass leaves, at once,
+    // however the child goes, and whatever else changed without asking for a pass.
+    void removalLeavesWhatAWholePassWould_data()
+    {
+        QTest::addColumn<int>("removed"); // index into the children made below
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("before"); // what happens first, without notice
+        // 0 Top 30, 1 Left 40, 2 Top 20, 3 anchored, 4 Fill, 5 Bottom 15, 6 hidden Top,
+        // 7 Right 25 (after the fill: nothing left), 8 a plain QWidget, 9 Top 10 (last)
+        const struct
+        {
+            const char* name;
+            int removed;
+        } children[] = {{"first Top", 0}, {"Left", 1},   {"second Top", 2}, {"anchored", 3},
+                        {"Fill", 4},      {"Bottom", 5}, {"hidden", 6},     {"squeezed", 7},
+                        {"foreign", 8},   {"last", 9}};
+        for (const auto& c : children) {
+            for (const char* how : {"delete", "deleteLater", "setParent"})
+                QTest::addRow("%s, %s", c.name, how) << c.removed << how << "";
+        }
+        for (const char* before : {"resize an earlier docked child", "raise an earlier child",
+                                   "hide an earlier docked child", "re-dock without notice"})
+            QTest::addRow("Bottom after: %s", before) << 5 << "delete" << before;
+    }
+    void removalLeavesWhatAWholePassWould()
+    {
+        QFETCH(int, removed);
+        QFETCH(QString, how);
+        QFETCH(QString, before);
+        QWidget other;
+        WPanel p;
+        p.resize(300, 200);
+        QList<QWidget*> made;
+        made << child(&p, 5, 30, DockType::Top) << child(&p, 40, 5, DockType::Left)
+             << child(&p, 5, 20, DockType::Top);
+        WTest* anchored = child(&p, 30, 30);
+        anchored->move(200, 150);
+        anchored->SetAnchor(PositionFlag::Right | PositionFlag::Bottom);
+        made << anchored << child(&p, 5, 5, DockType::Fill) << child(&p, 5, 15, DockType::Bottom);
+        WTest* hidden = child(&p, 5, 10, DockType::Top);
+        hidden->hide();
+        made << hidden << child(&p, 25, 5, DockType::Right) << new QWidget(&p)
+             << child(&p, 5, 10, DockType::Top);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        settle();
+        // Every docked child has been sized by a pass: it no longer reports its own changes.
+        auto* earlier = static_cast<WTest*>(made.at(0));
+        QVERIFY(earlier->IsLayoutPlaced());
+        if (before == QLatin1String("resize an earlier docked child"))
+            earlier->resize(earlier->width(), 45);
+        else if (before == QLatin1String("raise an earlier child"))
+            made.at(2)->raise();
+        else if (before == QLatin1String("hide an earlier docked child"))
+            made.at(1)->hide();
+        else if (before == QLatin1String("re-dock without notice")) {
+            earlier->SetCanReLayoutParent(false);
+            earlier->SetDock(DockType::Bottom);
+        }
+
+        QWidget* gone = made.takeAt(removed);
+        if (how == QLatin1String("delete")) {
+            delete gone;
+        } else if (how == QLatin1String("deleteLater")) {
+            gone->deleteLater();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else {
+            gone->setParent(&other);
+        }
+        settle();
+        QList<QRect> left;
+        for (QWidget* w : qAsConst(made))
+            left << w->geometry();
+        p.PostChildDockChangedEvent();
+        settle();
+        for (int i = 0; i < made.size(); ++i)
+            QCOMPARE(made.at(i)->geometry(), left.at(i));
+    }
+
+    // The gap closes inside the deletion, before any event is processed.
+    void gapClosesAtOnceAmongMany()
+    {
+        WPanel p;
+        p.resize(100, 1000);
+        QList<WTest*> rows;
+        for (int i = 0; i < 200; ++i)
+            rows << child(&p, 10, 5, DockType::Top);
+        p.show();
+        settle();
+        delete rows.takeAt(50);
+        QCOMPARE(rows.at(50)->y(), 250);
+        QCOMPARE(rows.last()->y(), 990);
+        delete rows.takeLast();
+        delete rows.takeAt(0);
+        QCOMPARE(rows.at(0)->y(), 0);
+        QCOMPARE(rows.last()->y(), 980);
+    }
+
+    // A paint event for a widget that draws nothing opens no painter; anything else is drawn
+    // as before: a visible back colour or border, and a subclass's own Paint.
+    void paintsOnlyWhatItDraws()
+    {
+        const auto repaintCost = [](QWidget& top) {
+            top.resize(300, 300);
+            top.show();
+            QTest::qWaitForWindowExposed(&top);
+            settle();
+            const qint64 start = allocations;
+            top.repaint();
+            return allocations - start;
+        };
+        WPanel panel;
+        panel.SetBackColor(Qt::transparent);
+        QWidget plain;
+        for (int i = 0; i < 40; ++i) {
+            child(&panel, 10, 5)->move(0, i * 5);
+            (new QWidget(&plain))->setGeometry(0, i * 5, 10, 5);
+        }
+        const qint64 ours = repaintCost(panel);
+        const qint64 qts = repaintCost(plain);
+        QVERIFY2(ours <= qts + 4, qPrintable(QStringLiteral("%1 against %2").arg(ours).arg(qts)));
+
+        struct Marked : WPanel
+        {
+            int paints = 0;
+            void Paint(QPainter* painter) override
+            {
+                ++paints;
+                WPanel::Paint(painter);
+            }
+        };
+        Marked marked;
+        marked.SetBackColor(Qt::transparent);
+        marked.resize(40, 40);
+        QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+        marked.render(&image);
+        QCOMPARE(marked.paints, 1);
+
+        for (const auto& look :
+             {std::make_pair(QColor(Qt::red), 0), {QColor(Qt::transparent), 3}}) {
+            WPanel visible;
+            visible.resize(40, 40);
+            visible.SetBackColor(look.first);
+            visible.SetBorder(PositionFlag::All);
+            visible.SetBorderWidth(look.second);
+            visible.SetBorderColor(Qt::blue);
+            image.fill(Qt::white);
+            visible.render(&image);
+            QCOMPARE(image.pixelColor(1, 1), look.second ? QColor(Qt::blue) : QColor(Qt::red));
+        }
     }
 
     void randomInputOnNestedPanels()

@@ -1,14 +1,20 @@
 // WLineEdit: keys on a shown line edit (caret, selection, editing, clipboard, read-only,
 // disabled, password, length limit), the mouse, the API's limits and signals, scrolling, and
 // random input.
+#include "WDrawAPI.h"
 #include "WLineEdit.h"
 #include "WRandomInput.h"
 #include "WTestMouse.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <climits>
+#include <limits>
 
 class TestWLineEdit : public QObject
 {
@@ -22,6 +28,12 @@ private slots:
     void insertText();
     void signalsOncePerChange();
     void scrollingKeepsCaretVisible();
+    void deletedFromItsOwnSignals_data();
+    void deletedFromItsOwnSignals();
+    void mouseFarOutsideTheIntRange_data();
+    void mouseFarOutsideTheIntRange();
+    void paintsWhatTheWholeLineWould_data();
+    void paintsWhatTheWholeLineWould();
     void randomInput();
 };
 
@@ -75,6 +87,45 @@ QString state(const WLineEdit& e)
     }
     return s;
 }
+
+// Paints a line edit's state as drawing the whole line does, through the same kind of paint
+// event.
+class WholeLine : public QWidget
+{
+public:
+    explicit WholeLine(const WLineEdit& e) : e(e)
+    {
+        resize(e.size());
+        setFont(e.font());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QRect area = e.TextArea();
+        WDrawAPI::DrawBackColor(&p, e.rect(), e.Radius(), e.BackColor(), e.BorderWidth());
+        WDrawAPI::DrawBorder(&p, e.rect(), e.Radius(),
+                             e.hasFocus() ? e.BorderColorHover() : e.BorderColor(), e.Border(),
+                             e.BorderWidth());
+        p.setPen(QPen(e.ForeColor()));
+        p.setClipRect(area, Qt::IntersectClip);
+        p.drawText(QRect(QPoint(area.left() - e.ScrollOffset(), area.top()), area.bottomRight()),
+                   Qt::AlignVCenter, e.DisplayText());
+        if (!e.SelectedText().isEmpty() && e.TextType() != TextType::Password) {
+            p.setPen(QPen(e.SelectedTextForeColor()));
+            p.fillRect(e.SelectedTextBounding(), e.SelectedTextBackColor());
+            p.drawText(e.SelectedTextBounding(), Qt::AlignVCenter, e.SelectedText());
+        }
+        if (e.IsCaretVisible()) {
+            const int x = area.left() + e.CaretLocation() - e.ScrollOffset();
+            p.drawLine(x, e.TextBounding().top(), x, e.TextBounding().bottom());
+        }
+    }
+
+private:
+    const WLineEdit& e;
+};
 
 } // namespace
 
@@ -249,6 +300,214 @@ void TestWLineEdit::scrollingKeepsCaretVisible()
         QCOMPARE(e.ScrollOffset(), last);
     }
     QCOMPARE(last, 0);
+}
+
+void TestWLineEdit::deletedFromItsOwnSignals_data()
+{
+    // What the handler deletes: the line edit, its parent, or the line edit through
+    // deleteLater() and an event loop that runs inside the handler.
+    QTest::addColumn<QString>("victim");
+    // The signal that runs the handler, and what the user does to fire it.
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QString>("action");
+    const struct
+    {
+        const char* signal;
+        const char* action;
+    } triggers[] = {
+        {"TextChanged", "type"},         {"TextChanged", "Backspace"},
+        {"TextChanged", "Delete"},       {"TextChanged", "type over a selection"},
+        {"TextChanged", "paste"},        {"TextChanged", "cut"},
+        {"TextChanged", "commit"},       {"TextChanged", "SetText"},
+        {"RightClicked", "right click"}, {"FocusOut", "focus elsewhere"},
+        {"clipboard", "copy"},           {"clipboard", "cut"},
+    };
+    for (const char* victim : {"edit", "parent", "deleteLater"}) {
+        for (const auto& t : triggers)
+            QTest::addRow("%s from %s on %s", victim, t.signal, t.action)
+                << victim << t.signal << t.action;
+    }
+}
+
+void TestWLineEdit::deletedFromItsOwnSignals()
+{
+    QFETCH(QString, victim);
+    QFETCH(QString, signal);
+    QFETCH(QString, action);
+    QWidget window;
+    window.resize(300, 100);
+    auto* parent = new QWidget(&window);
+    parent->setGeometry(0, 0, 300, 50);
+    auto* other = new QWidget(&window); // takes the focus away
+    other->setFocusPolicy(Qt::StrongFocus);
+    other->setGeometry(0, 60, 300, 30);
+    QPointer<WLineEdit> edit = new WLineEdit(parent);
+    edit->setGeometry(10, 10, 200, 30);
+    edit->SetText(QStringLiteral("abcdef"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+    sendKey(edit, Qt::Key_Right);
+    sendKey(edit, Qt::Key_Right | Qt::SHIFT);
+    sendKey(edit, Qt::Key_Right | Qt::SHIFT); // "a[bc]|def"
+
+    bool fired = false;
+    const auto kill = [&] {
+        if (fired || !edit)
+            return;
+        fired = true;
+        if (victim == QLatin1String("parent")) {
+            delete parent;
+        } else if (victim == QLatin1String("edit")) {
+            delete edit;
+        } else {
+            edit->deleteLater();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+    if (signal == QLatin1String("TextChanged"))
+        connect(edit, &WLineEdit::TextChanged, kill);
+    else if (signal == QLatin1String("RightClicked"))
+        connect(edit, &WLineEdit::RightClicked, kill);
+    else if (signal == QLatin1String("FocusOut"))
+        connect(edit, &WLineEdit::FocusOut, kill);
+    else
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &window, kill);
+
+    if (action == QLatin1String("type") || action == QLatin1String("type over a selection")) {
+        if (action == QLatin1String("type"))
+            sendKey(edit, Qt::Key_Right);
+        sendKey(edit, Qt::Key_X, QStringLiteral("x"));
+    } else if (action == QLatin1String("Backspace") || action == QLatin1String("Delete")) {
+        sendKey(edit, Qt::Key_Right);
+        sendKey(edit, action == QLatin1String("Delete") ? Qt::Key_Delete : Qt::Key_Backspace);
+    } else if (action == QLatin1String("paste")) {
+        sendKey(edit, Qt::CTRL | Qt::Key_V);
+    } else if (action == QLatin1String("cut")) {
+        sendKey(edit, Qt::CTRL | Qt::Key_X);
+    } else if (action == QLatin1String("copy")) {
+        sendKey(edit, Qt::CTRL | Qt::Key_C);
+    } else if (action == QLatin1String("commit")) {
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("ok"));
+        QApplication::sendEvent(edit, &commit);
+    } else if (action == QLatin1String("SetText")) {
+        edit->SetText(QStringLiteral("new"));
+    } else if (action == QLatin1String("right click")) {
+        // Straight to the line edit: through the window, Qt itself goes on to send the gone
+        // widget a context-menu event.
+        QTest::mousePress(edit, Qt::RightButton, {}, QPoint(20, 15));
+    } else {
+        other->setFocus();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(fired);
+    QVERIFY(edit.isNull());
+    // What is left goes on working.
+    QTest::keyClick(&window, Qt::Key_A);
+    QCoreApplication::processEvents();
+}
+
+void TestWLineEdit::mouseFarOutsideTheIntRange_data()
+{
+    // A synthesised or transformed event may carry any x; the caret goes to the nearer end.
+    QTest::addColumn<qreal>("x");
+    QTest::addColumn<int>("caret"); // -1: anywhere in the text
+    const qreal inf = std::numeric_limits<qreal>::infinity();
+    QTest::newRow("1e12") << qreal(1e12) << 10;
+    QTest::newRow("-1e12") << qreal(-1e12) << 0;
+    QTest::newRow("just past INT_MAX") << qreal(INT_MAX) + 1 << 10;
+    QTest::newRow("just below INT_MIN") << qreal(INT_MIN) - 1 << 0;
+    QTest::newRow("DBL_MAX") << std::numeric_limits<qreal>::max() << 10;
+    QTest::newRow("+inf") << inf << 10;
+    QTest::newRow("-inf") << -inf << 0;
+    QTest::newRow("NaN") << std::numeric_limits<qreal>::quiet_NaN() << -1;
+}
+
+void TestWLineEdit::mouseFarOutsideTheIntRange()
+{
+    QFETCH(qreal, x);
+    QFETCH(int, caret);
+    ShownEdit shown(QStringLiteral("0123456789"));
+    WLineEdit& e = shown.edit;
+    const auto send = [&e](QEvent::Type type, qreal at) {
+        QMouseEvent m(type, QPointF(at, 15), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&e, &m);
+    };
+    send(QEvent::MouseButtonPress, x);
+    if (caret >= 0)
+        QCOMPARE(e.CaretIndex(), caret);
+    QVERIFY(e.CaretIndex() >= 0 && e.CaretIndex() <= 10);
+    // A drag from the middle to x selects up to the same end.
+    send(QEvent::MouseButtonPress, shown.BoundaryX(5));
+    send(QEvent::MouseMove, x);
+    if (caret >= 0) {
+        QCOMPARE(e.CaretIndex(), caret);
+        QCOMPARE(e.SelectedText(), caret == 0 ? QStringLiteral("01234") : QStringLiteral("56789"));
+    }
+    QVERIFY(e.ScrollOffset() >= 0);
+}
+
+void TestWLineEdit::paintsWhatTheWholeLineWould_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("back");     // Left presses from the end, after selecting all
+    QTest::addColumn<int>("selected"); // then Shift+Left presses
+    QString latin, mixed;
+    while (latin.size() < 5000)
+        latin += QStringLiteral("AVAWAY office affluent To. Wa Ty fifteen ");
+    while (mixed.size() < 5000)
+        mixed += QString::fromUtf8("\xd0\x96\xd0\xb6, \"T\" \xe4\xb8\xad\xe6\x96\x87 "
+                                   "e\xcc\x81 \xf0\x9f\x98\x80 \xe2\x80\x94 Wa. ");
+    QTest::newRow("short") << QStringLiteral("Short, To.") << int(TextType::Normal) << 3 << 4;
+    QTest::newRow("latin, at the end") << latin << int(TextType::Normal) << 0 << 0;
+    QTest::newRow("latin, everything selected") << latin << int(TextType::Normal) << -1 << 0;
+    QTest::newRow("latin, selection in view") << latin << int(TextType::Normal) << 40 << 12;
+    QTest::newRow("latin, selection past the left edge")
+        << latin << int(TextType::Normal) << 2500 << 300;
+    QTest::newRow("mixed scripts, selection") << mixed << int(TextType::Normal) << 700 << 45;
+    QTest::newRow("password") << latin << int(TextType::Password) << 300 << 20;
+}
+
+// However long the text, the line edit looks as if it drew the whole of it: the text, the
+// highlight with its own text, and the caret, where they always were.
+void TestWLineEdit::paintsWhatTheWholeLineWould()
+{
+    QFETCH(QString, text);
+    QFETCH(int, type);
+    QFETCH(int, back);
+    QFETCH(int, selected);
+    ShownEdit shown(QString(), 220);
+    WLineEdit& e = shown.edit;
+    e.SetBackColor(Qt::white);
+    e.SetForeColor(Qt::black);
+    e.SetSelectedTextBackColor(QColor(0x25, 0x63, 0xEB));
+    e.SetSelectedTextForeColor(Qt::white);
+    e.SetBorder(PositionFlag::All);
+    e.SetBorderWidth(1);
+    e.SetBorderColor(Qt::gray);
+    e.SetTextType(TextType::Types(type));
+    e.SetText(text);
+    e.SelectAll();
+    for (int i = 0; i < back; ++i)
+        sendKey(&e, Qt::Key_Left);
+    for (int i = 0; i < selected; ++i)
+        sendKey(&e, Qt::SHIFT | Qt::Key_Left);
+    if (text.size() > 100)
+        QVERIFY(e.ScrollOffset() > 0 || back > 2000);
+
+    const auto render = [](QWidget& w) {
+        QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        w.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        return image;
+    };
+    WholeLine reference(e);
+    QCOMPARE(render(e), render(reference));
 }
 
 void TestWLineEdit::randomInput()

@@ -2,12 +2,118 @@
 #include "WEvent.h"
 #include "WPixels_p.h"
 
+#include <QChildEvent>
 #include <QCoreApplication>
+#include <QHash>
+#include <QPointer>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The free region of a dock layout pass: where the next docked child goes.
+struct FreeRegion
+{
+    int x = 0;
+    int y = 0;
+    int freeW = 0;
+    int freeH = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend bool operator==(const FreeRegion& a, const FreeRegion& b)
+    {
+        return a.x == b.x && a.y == b.y && a.freeW == b.freeW && a.freeH == b.freeH &&
+               a.right == b.right && a.bottom == b.bottom;
+    }
+};
+
+// A pass sends a child to where it already is without a call: even a pure move costs Qt's
+// bookkeeping, once per child and pass.
+void place(WBase* c, const QRect& r)
+{
+    if (c->geometry() != r)
+        c->LayoutSetGeometry(r);
+}
+
+// Places a docked child from the free region and takes its part out of the region.
+void placeDocked(WBase* c, FreeRegion& f)
+{
+    switch (c->Dock()) {
+    case DockType::Top: {
+        const int e = qMin(c->height(), f.freeH);
+        place(c, QRect(f.x, f.y, f.freeW, e));
+        f.y += e;
+        f.freeH -= e;
+        break;
+    }
+    case DockType::Bottom: {
+        const int e = qMin(c->height(), f.freeH);
+        place(c, QRect(f.x, f.bottom - e, f.freeW, e));
+        f.bottom -= e;
+        f.freeH -= e;
+        break;
+    }
+    case DockType::Left: {
+        const int e = qMin(c->width(), f.freeW);
+        place(c, QRect(f.x, f.y, e, f.freeH));
+        f.x += e;
+        f.freeW -= e;
+        break;
+    }
+    case DockType::Right: {
+        const int e = qMin(c->width(), f.freeW);
+        place(c, QRect(f.right - e, f.y, e, f.freeH));
+        f.right -= e;
+        f.freeW -= e;
+        break;
+    }
+    default: // Fill
+        place(c, QRect(f.x, f.y, f.freeW, f.freeH));
+        f.freeW = 0;
+        f.freeH = 0;
+        break;
+    }
+}
+
+bool isDocked(DockType::Types dock)
+{
+    return dock >= DockType::Top && dock <= DockType::Fill;
+}
+
+} // namespace
 
 struct WContainerPrivate
 {
     WPadding padding;
     bool areaChangePending = false;
+
+    // What the last pass did, for a removal to build on: each docked child in order with the
+    // free region it was placed from. Removed children leave an empty pointer behind.
+    struct Placement
+    {
+        QPointer<WBase> child;
+        const QObject* key = nullptr; // the child's address, for the index only
+        FreeRegion before;
+    };
+    std::vector<Placement> docked;
+    QHash<const QObject*, int> index; // made at the first removal after a pass
+    bool indexed = false;
+    int holes = 0;
+    QRect passArea; // null: no pass to build on
+    const QObject* removed = nullptr;
+    bool removalNoted = false;
+
+    void Forget()
+    {
+        docked.clear();
+        index.clear();
+        indexed = false;
+        holes = 0;
+        passArea = QRect();
+    }
 };
 
 WContainer::WContainer(QWidget* parent) : WBase(parent), d(std::make_unique<WContainerPrivate>()) {}
@@ -47,9 +153,23 @@ void WContainer::ComputeContainerArea()
     QCoreApplication::postEvent(this, new WEvent(WEvent::ContainerAreaChanged));
 }
 
+void WContainer::ChildRemovedBeforeLayout(QObject* child)
+{
+    d->removed = child;
+    d->removalNoted = true;
+}
+
 bool WContainer::event(QEvent* e)
 {
     switch (static_cast<int>(e->type())) {
+    case QEvent::ChildRemoved:
+        // A subclass that lays out without DockLayout leaves the removal unseen: what the last
+        // pass did no longer describes the children.
+        if (d->removalNoted) {
+            d->removalNoted = false;
+            d->Forget();
+        }
+        return WBase::event(e);
     case WEvent::BorderChanged:
     case QEvent::Resize:
         ComputeContainerArea();
@@ -68,83 +188,116 @@ bool WContainer::event(QEvent* e)
 void WContainer::DockLayout(QSize& lastAreaSize, bool visibleOnly)
 {
     const QRect& a = containerArea;
-    if (a.left() > a.right() || a.top() > a.bottom())
+    const bool removal = std::exchange(d->removalNoted, false);
+    const bool changed = TakeChildrenChanged();
+    if (a.left() > a.right() || a.top() > a.bottom()) {
+        d->Forget();
         return;
+    }
     const int areaW = a.width();
     const int areaH = a.height();
     if (lastAreaSize.width() < 0 || lastAreaSize.height() < 0)
         lastAreaSize = QSize(areaW, areaH);
+    if (removal && !changed && a == d->passArea && lastAreaSize == QSize(areaW, areaH) &&
+        !d->areaChangePending && !IsChildDockChangePending() && PlaceAfterRemoval())
+        return;
+
     const int dW = areaW - lastAreaSize.width();
     const int dH = areaH - lastAreaSize.height();
-
-    int x = a.left();
-    int y = a.top();
-    int freeW = areaW;
-    int freeH = areaH;
-    int right = a.right() + 1;
-    int bottom = a.bottom() + 1;
-
+    d->Forget();
+    FreeRegion free{a.left(), a.top(), areaW, areaH, a.right() + 1, a.bottom() + 1};
+    SetPlacingChildren(true);
     for (QObject* object : children()) {
         auto* c = qobject_cast<WBase*>(object);
         if (!c || c->isHidden() || (visibleOnly && !c->isVisible()))
             continue;
-        switch (c->Dock()) {
-        case DockType::Top: {
-            const int e = qMin(c->height(), freeH);
-            c->LayoutSetGeometry(QRect(x, y, freeW, e));
-            y += e;
-            freeH -= e;
-            break;
+        if (isDocked(c->Dock())) {
+            d->docked.push_back({c, c, free});
+            placeDocked(c, free);
+            continue;
         }
-        case DockType::Bottom: {
-            const int e = qMin(c->height(), freeH);
-            c->LayoutSetGeometry(QRect(x, bottom - e, freeW, e));
-            bottom -= e;
-            freeH -= e;
-            break;
-        }
-        case DockType::Left: {
-            const int e = qMin(c->width(), freeW);
-            c->LayoutSetGeometry(QRect(x, y, e, freeH));
-            x += e;
-            freeW -= e;
-            break;
-        }
-        case DockType::Right: {
-            const int e = qMin(c->width(), freeW);
-            c->LayoutSetGeometry(QRect(right - e, y, e, freeH));
-            right -= e;
-            freeW -= e;
-            break;
-        }
-        case DockType::Fill:
-            c->LayoutSetGeometry(QRect(x, y, freeW, freeH));
-            freeW = 0;
-            freeH = 0;
-            break;
-        case DockType::None: {
-            const PositionFlag::Flags anchor = c->Anchor();
-            if (anchor == (PositionFlag::Top | PositionFlag::Left) || (dW == 0 && dH == 0))
-                break;
-            QRect g = c->geometry();
-            const bool l = anchor & PositionFlag::Left, r = anchor & PositionFlag::Right;
-            const bool t = anchor & PositionFlag::Top, b = anchor & PositionFlag::Bottom;
-            if (l && r)
-                g.setWidth(g.width() + dW);
-            else if (r)
-                g.translate(dW, 0);
-            else if (!l)
-                g.translate(dW / 2, 0);
-            if (t && b)
-                g.setHeight(g.height() + dH);
-            else if (b)
-                g.translate(0, dH);
-            else if (!t)
-                g.translate(0, dH / 2);
-            c->LayoutSetGeometry(g);
-            break;
-        }
-        }
+        if (c->Dock() != DockType::None)
+            continue;
+        const PositionFlag::Flags anchor = c->Anchor();
+        if (anchor == (PositionFlag::Top | PositionFlag::Left) || (dW == 0 && dH == 0))
+            continue;
+        QRect g = c->geometry();
+        const bool l = anchor & PositionFlag::Left, r = anchor & PositionFlag::Right;
+        const bool t = anchor & PositionFlag::Top, b = anchor & PositionFlag::Bottom;
+        if (l && r)
+            g.setWidth(g.width() + dW);
+        else if (r)
+            g.translate(dW, 0);
+        else if (!l)
+            g.translate(dW / 2, 0);
+        if (t && b)
+            g.setHeight(g.height() + dH);
+        else if (b)
+            g.translate(0, dH);
+        else if (!t)
+            g.translate(0, dH / 2);
+        c->LayoutSetGeometry(g);
     }
+    SetPlacingChildren(false);
+    d->passArea = a;
     lastAreaSize = QSize(areaW, areaH);
+}
+
+// With nothing else changed since the last pass, a removal moves only the docked children
+// after the removed one, and only until one of them finds the free region it was placed from:
+// from there on every place is what it was. Returns false when the record cannot say.
+bool WContainer::PlaceAfterRemoval()
+{
+    std::vector<WContainerPrivate::Placement>& docked = d->docked;
+    if (!d->indexed) {
+        d->index.clear();
+        d->index.reserve(int(docked.size()));
+        for (int i = 0; i < int(docked.size()); ++i) {
+            if (docked[size_t(i)].key)
+                d->index.insert(docked[size_t(i)].key, i);
+        }
+        d->indexed = true;
+    }
+    const auto it = d->index.find(d->removed);
+    if (it == d->index.end())
+        return true; // not a docked child of the last pass: nothing moves
+    const int k = it.value();
+    d->index.erase(it);
+    FreeRegion free = docked[size_t(k)].before;
+    docked[size_t(k)].child.clear();
+    docked[size_t(k)].key = nullptr;
+    ++d->holes;
+    SetPlacingChildren(true);
+    bool complete = true;
+    for (size_t j = size_t(k) + 1; j < docked.size(); ++j) {
+        WContainerPrivate::Placement& p = docked[j];
+        if (!p.key)
+            continue;
+        if (p.before == free)
+            break;
+        WBase* c = p.child.data();
+        // Gone or changed without a word: only a whole pass knows.
+        if (!c || c->parent() != this || c->isHidden() || !isDocked(c->Dock())) {
+            complete = false;
+            break;
+        }
+        p.before = free;
+        placeDocked(c, free);
+    }
+    SetPlacingChildren(false);
+    if (!complete)
+        return false;
+    // Trailing holes go at once; the others when they are half of the record.
+    while (!docked.empty() && !docked.back().key) {
+        docked.pop_back();
+        --d->holes;
+    }
+    if (d->holes * 2 > int(docked.size())) {
+        docked.erase(std::remove_if(docked.begin(), docked.end(),
+                                    [](const WContainerPrivate::Placement& p) { return !p.key; }),
+                     docked.end());
+        d->holes = 0;
+        d->indexed = false;
+    }
+    return true;
 }

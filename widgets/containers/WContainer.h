@@ -33,10 +33,19 @@ protected:
     // the caller's memory of the area size at its previous pass ((-1, -1) before the first);
     // anchored children move by the difference. With visibleOnly, children that are not hidden
     // but not visible yet (their window is not shown) are left out as well.
+    //
+    // After ChildRemovedBeforeLayout(child) the pass only moves what the removal frees: the
+    // docked children after the removed one, as far as their places change. A removal that
+    // frees nothing (an anchored, hidden or foreign child, or the last docked one) costs the
+    // same however many children there are. Anything else changed since the last pass (the
+    // area, or a pending dock change) makes it a whole pass.
     void DockLayout(QSize& lastAreaSize, bool visibleOnly = false);
+    void ChildRemovedBeforeLayout(QObject* child);
 
     QRect containerArea;
 
 private:
+    bool PlaceAfterRemoval();
+
     const std::unique_ptr<WContainerPrivate> d;
 };

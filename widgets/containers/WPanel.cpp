@@ -2,6 +2,7 @@
 #include "WEvent.h"
 #include "WRoundedLayerCache_p.h"
 
+#include <QChildEvent>
 #include <QPainter>
 
 struct WPanelPrivate
@@ -10,16 +11,22 @@ struct WPanelPrivate
     WRoundedLayerCache layers; // rounded faces are drawn once per look, then blitted
 };
 
-WPanel::WPanel(QWidget* parent) : WContainer(parent), d(std::make_unique<WPanelPrivate>()) {}
+WPanel::WPanel(QWidget* parent) : WContainer(parent), d(std::make_unique<WPanelPrivate>())
+{
+    SetPaintExtent(PaintExtent::LookOnly, typeid(WPanel));
+}
 
 WPanel::~WPanel() = default;
 
 bool WPanel::event(QEvent* e)
 {
     switch (static_cast<int>(e->type())) {
+    case QEvent::ChildRemoved:
+        ChildRemovedBeforeLayout(static_cast<QChildEvent*>(e)->child());
+        ReLayout();
+        break;
     case WEvent::ChildDockChanged:
     case WEvent::ContainerAreaChanged:
-    case QEvent::ChildRemoved:
         // Laid out before the pending flag is cleared below, so that requests made by the
         // pass itself are absorbed by this event.
         ReLayout();

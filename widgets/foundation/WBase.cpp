@@ -6,9 +6,14 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 bool designerMode = false;
-}
+// The container whose own placing is running: its children's Move and Resize events are its
+// own doing. Widgets live on the GUI thread alone.
+const QObject* placingParent = nullptr;
+} // namespace
 
 struct WBasePrivate
 {
@@ -25,6 +30,15 @@ struct WBasePrivate
     bool layoutPlaced = false;
     bool borderChangePending = false;
     bool dockChangePending = false;
+    // Kept for the children: see SetPlacingChildren and TakeChildrenChanged.
+    bool placingChildren = false;
+    bool childrenChanged = false;
+    int paintExtent = 0; // a WBase::PaintExtent
+    const std::type_info* paintExtentType = nullptr;
+    // Whether the widget is of exactly that type: -1 until the first paint asks (the dynamic
+    // type is final once the constructors have run).
+    int paintExtentApplies = -1;
+    const QObject* placingBefore = nullptr;
 };
 
 WBase::WBase(QWidget* parent) : QWidget(parent), d(std::make_unique<WBasePrivate>())
@@ -51,6 +65,7 @@ void WBase::SetDock(DockType::Types dock)
     if (d->dock == dock || dock < DockType::None || dock > DockType::Fill)
         return;
     d->dock = dock;
+    TellParentOfChange();
     if (!d->canReLayoutParent)
         return;
     if (auto* parent = qobject_cast<WBase*>(parentWidget()))
@@ -190,6 +205,39 @@ void WBase::PostChildDockChangedEvent()
     QCoreApplication::postEvent(this, new WEvent(WEvent::ChildDockChanged));
 }
 
+bool WBase::IsChildDockChangePending() const
+{
+    return d->dockChangePending;
+}
+
+void WBase::SetPlacingChildren(bool placing)
+{
+    if (placing == d->placingChildren)
+        return;
+    d->placingChildren = placing;
+    if (placing) {
+        d->placingBefore = placingParent;
+        placingParent = this;
+    } else {
+        placingParent = d->placingBefore;
+    }
+}
+
+bool WBase::TakeChildrenChanged()
+{
+    return std::exchange(d->childrenChanged, false);
+}
+
+void WBase::TellParentOfChange()
+{
+    const QObject* p = parent();
+    if (!p || p == placingParent) // the common case costs no cast
+        return;
+    auto* parent = qobject_cast<WBase*>(const_cast<QObject*>(p));
+    if (parent && !parent->d->placingChildren)
+        parent->d->childrenChanged = true;
+}
+
 // A pass may compute rectangles whose width int cannot hold (one from INT_MIN to INT_MAX,
 // say); the widget goes as far as a widget can, QWIDGETSIZE_MAX, from the bounded near corner.
 void WBase::LayoutSetGeometry(const QRect& rect)
@@ -239,10 +287,17 @@ bool WBase::event(QEvent* e)
     case QEvent::Resize:
     case QEvent::Show:
     case QEvent::Hide:
+        if (parent() != placingParent) // the parent's own placing: the common case, no call
+            TellParentOfChange();
         if (d->canReLayoutParent && !d->layoutPlaced) {
             if (auto* parent = qobject_cast<WBase*>(this->parent()))
                 parent->PostChildDockChangedEvent();
         }
+        return QWidget::event(e);
+    case QEvent::Move:
+    case QEvent::ZOrderChange:
+        if (parent() != placingParent)
+            TellParentOfChange();
         return QWidget::event(e);
     case WEvent::ChildDockChanged:
         d->dockChangePending = false;
@@ -255,8 +310,33 @@ bool WBase::event(QEvent* e)
     }
 }
 
+void WBase::SetPaintExtent(PaintExtent extent, const std::type_info& type)
+{
+    d->paintExtent = int(extent);
+    d->paintExtentType = &type;
+    d->paintExtentApplies = -1;
+}
+
+// Whether Paint would leave every pixel as it is: WDrawAPI draws no back colour without alpha,
+// and no border of width 0, without sides or without alpha.
+bool WBase::PaintsNothing() const
+{
+    const auto extent = PaintExtent(d->paintExtent);
+    if (extent == PaintExtent::Anything)
+        return false;
+    if (d->paintExtentApplies < 0)
+        d->paintExtentApplies = typeid(*this) == *d->paintExtentType ? 1 : 0;
+    if (!d->paintExtentApplies)
+        return false;
+    return extent == PaintExtent::Nothing ||
+           (d->backColor.alpha() <= 0 && (d->borderWidth == 0 || d->border == PositionFlag::None ||
+                                          d->borderColor.alpha() == 0));
+}
+
 void WBase::paintEvent(QPaintEvent*)
 {
+    if (PaintsNothing())
+        return;
     QPainter painter(this);
     Paint(&painter);
     painter.end();

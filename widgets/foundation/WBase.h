@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <typeinfo>
 
 class QPainter;
 struct WBasePrivate;
@@ -72,6 +73,8 @@ public:
 
     // Asks this widget, as a parent, to re-run its layout; requests collapse until delivered.
     void PostChildDockChangedEvent();
+    // Whether such a request is posted and not delivered yet.
+    bool IsChildDockChangePending() const;
 
     // The one way a layout pass places a child: a pure move when the size is unchanged.
     void LayoutSetGeometry(const QRect& rect);
@@ -91,6 +94,24 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     virtual void Paint(QPainter* painter) = 0;
 
+    // What Paint draws in exactly the class `type`, declared by that class so that a paint
+    // event with nothing to draw opens no painter (opening one costs more than an empty
+    // widget's whole paint): nothing at all, or only the widget's look, that is, its BackColor
+    // and its border as WDrawAPI draws them from the properties above. Subclasses of `type`
+    // are painted as usual whatever they draw.
+    enum class PaintExtent { Anything, LookOnly, Nothing };
+    void SetPaintExtent(PaintExtent extent, const std::type_info& type);
+
+    // A container brackets its own placing of children with these, so that the Move and Resize
+    // events its placing causes are not taken for changes made by anyone else.
+    void SetPlacingChildren(bool placing);
+    // Whether, since the last call, a child was resized, moved, shown, hidden, restacked or
+    // re-docked by anyone but this widget's own placing; the mark is cleared.
+    bool TakeChildrenChanged();
+
 private:
+    void TellParentOfChange();
+    bool PaintsNothing() const;
+
     const std::unique_ptr<WBasePrivate> d;
 };

@@ -2,52 +2,129 @@
 
 #include "WDrawAPI.h"
 
+#include <QCache>
+#include <QImage>
+#include <QMutex>
 #include <QPaintDevice>
 #include <QPainter>
 
 namespace {
+
 // A 512 x 512 layer is 1 MiB; anything larger is drawn directly every time.
 constexpr qint64 maxCachedPixels = 512 * 512;
-} // namespace
+// The cache's costs are in KiB: sixteen of the largest layers, or hundreds of button faces.
+constexpr int limitKiB = 16 * 1024;
 
-bool WRoundedLayerCache::Entry::Matches(const Entry& other) const
+// Everything that decides a layer's pixels.
+struct LayerKey
 {
-    return kind == other.kind && size == other.size && qFuzzyCompare(dpr, other.dpr) &&
-           radius == other.radius && width == other.width && sides == other.sides &&
-           color == other.color;
+    bool border = false;
+    QSize size;
+    qreal dpr = 1;
+    int radius = 0;
+    int width = 0;
+    int sides = 0;
+    QColor color;
+
+    friend bool operator==(const LayerKey& a, const LayerKey& b)
+    {
+        return a.border == b.border && a.size == b.size && a.dpr == b.dpr && a.radius == b.radius &&
+               a.width == b.width && a.sides == b.sides && a.color == b.color;
+    }
+    friend uint qHash(const LayerKey& k, uint seed)
+    {
+        uint h = seed;
+        for (const uint part : {uint(k.border), uint(k.size.width()), uint(k.size.height()),
+                                qHash(k.dpr), uint(k.radius), uint(k.width), uint(k.sides),
+                                uint(k.color.rgba()), uint(k.color.spec())})
+            h ^= part + 0x9e3779b9u + (h << 6) + (h >> 2);
+        return h;
+    }
+};
+
+// Painting happens on the GUI thread; the lock only keeps a stray painter on another thread
+// from corrupting the cache.
+struct SharedLayers
+{
+    QMutex mutex;
+    QCache<LayerKey, QImage> images{limitKiB};
+};
+
+SharedLayers& shared()
+{
+    static SharedLayers layers;
+    return layers;
 }
 
-bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, Entry key)
+int costKiB(const QImage& image)
 {
-    QPaintDevice* device = painter->device();
+    return int(qMax<qint64>(1, (image.sizeInBytes() + 1023) / 1024));
+}
+
+} // namespace
+
+qint64 WRoundedLayerCache::CachedBytes()
+{
+    SharedLayers& s = shared();
+    QMutexLocker lock(&s.mutex);
+    qint64 bytes = 0;
+    for (const LayerKey& key : s.images.keys())
+        bytes += s.images.object(key)->sizeInBytes();
+    return bytes;
+}
+
+qint64 WRoundedLayerCache::LimitBytes()
+{
+    return qint64(limitKiB) * 1024;
+}
+
+void WRoundedLayerCache::Clear()
+{
+    SharedLayers& s = shared();
+    QMutexLocker lock(&s.mutex);
+    s.images.clear();
+}
+
+bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, bool border, int radius,
+                                    int width, int sides, const QColor& color)
+{
+    LayerKey key;
+    const QPaintDevice* device = painter->device();
     key.dpr = device ? device->devicePixelRatioF() : 1.0;
     key.size = rect.size();
     const qint64 pixels = qint64(key.size.width()) * key.size.height() * key.dpr * key.dpr;
     if (key.size.isEmpty() || pixels > maxCachedPixels)
         return false;
+    key.border = border;
+    key.radius = radius;
+    key.width = width;
+    key.sides = sides;
+    key.color = color;
 
-    for (const Entry& e : entries) {
-        if (e.Matches(key)) {
-            painter->drawImage(rect.topLeft(), e.image);
-            return true;
-        }
-    }
-
-    key.image = QImage(key.size * key.dpr, QImage::Format_ARGB32_Premultiplied);
-    key.image.setDevicePixelRatio(key.dpr);
-    key.image.fill(Qt::transparent);
+    SharedLayers& s = shared();
+    QImage image;
     {
-        QPainter layer(&key.image);
-        const QRect local(QPoint(0, 0), key.size);
-        if (key.kind == Kind::Back)
-            WDrawAPI::DrawBackColor(&layer, local, key.radius, key.color, key.width);
-        else
-            WDrawAPI::DrawBorder(&layer, local, key.radius, key.color,
-                                 PositionFlag::Flags(key.sides), key.width);
+        QMutexLocker lock(&s.mutex);
+        if (const QImage* cached = s.images.object(key))
+            image = *cached;
     }
-    painter->drawImage(rect.topLeft(), key.image);
-    entries[nextEntry] = std::move(key);
-    nextEntry = (nextEntry + 1) % entryCount;
+    if (image.isNull()) {
+        image = QImage(key.size * key.dpr, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(key.dpr);
+        image.fill(Qt::transparent);
+        {
+            QPainter layer(&image);
+            const QRect local(QPoint(0, 0), key.size);
+            if (border)
+                WDrawAPI::DrawBorder(&layer, local, radius, color, PositionFlag::Flags(sides),
+                                     width);
+            else
+                WDrawAPI::DrawBackColor(&layer, local, radius, color, width);
+        }
+        QMutexLocker lock(&s.mutex);
+        s.images.insert(key, new QImage(image), costKiB(image));
+    }
+    painter->drawImage(rect.topLeft(), image);
     return true;
 }
 
@@ -55,12 +132,7 @@ void WRoundedLayerCache::DrawBackColor(QPainter* painter, const QRect& rect, int
                                        const QColor& color, int borderWidth)
 {
     if (radius >= 1 && color.alpha() > 0) {
-        Entry key;
-        key.kind = Kind::Back;
-        key.radius = radius;
-        key.width = borderWidth;
-        key.color = color;
-        if (DrawCached(painter, rect, std::move(key)))
+        if (DrawCached(painter, rect, false, radius, borderWidth, 0, color))
             return;
     }
     WDrawAPI::DrawBackColor(painter, rect, radius, color, borderWidth);
@@ -70,13 +142,7 @@ void WRoundedLayerCache::DrawBorder(QPainter* painter, const QRect& rect, int ra
                                     const QColor& color, PositionFlag::Flags sides, int width)
 {
     if (radius >= 1 && width >= 1 && sides != PositionFlag::None && color.alpha() != 0) {
-        Entry key;
-        key.kind = Kind::Border;
-        key.radius = radius;
-        key.width = width;
-        key.sides = int(sides);
-        key.color = color;
-        if (DrawCached(painter, rect, std::move(key))) {
+        if (DrawCached(painter, rect, true, radius, width, int(sides), color)) {
             // Callers may rely on the border's pen being left on the painter.
             painter->setPen(QPen(QBrush(color, Qt::SolidPattern), width, Qt::SolidLine,
                                  Qt::SquareCap, Qt::BevelJoin));

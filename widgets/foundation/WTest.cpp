@@ -1,6 +1,9 @@
 #include "WTest.h"
 
-WTest::WTest(QWidget* parent) : WBase(parent) {}
+WTest::WTest(QWidget* parent) : WBase(parent)
+{
+    SetPaintExtent(PaintExtent::Nothing, typeid(WTest));
+}
 
 WTest::~WTest() = default;
 

@@ -1,6 +1,11 @@
 #include "WGridListTextCache_p.h"
 
+#include "WLineWidths_p.h"
+
+#include <QCache>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QMutex>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -8,11 +13,14 @@
 
 namespace {
 
-constexpr int generationSize = 2048;
 // Glyphs may reach past the text's advance (italics, bearings); the image leaves room.
 constexpr int margin = 4;
 // Longer or taller texts are rare and would make large images: they are drawn directly.
 constexpr qreal largest = 1024;
+// The cache's costs are in KiB; every entry costs at least one, which bounds their number too.
+constexpr int limitKiB = 24 * 1024;
+// Fonts, resolutions and hints in use at once; beyond that the cache starts over.
+constexpr int maxStyles = 64;
 
 constexpr int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
 
@@ -20,6 +28,45 @@ constexpr int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
 qreal Fraction(qreal offset)
 {
     return offset - std::floor(offset);
+}
+
+struct TextKey
+{
+    QString text;
+    QRgb colour;
+    int parity; // of the box's width and height: the fractions the centring leaves
+    int style;  // font, resolution and render hints
+    friend bool operator==(const TextKey& a, const TextKey& b)
+    {
+        return a.colour == b.colour && a.parity == b.parity && a.style == b.style &&
+               a.text == b.text;
+    }
+    friend uint qHash(const TextKey& k, uint seed)
+    {
+        return qHash(k.text, seed) ^ k.colour ^ uint(k.parity) ^ (uint(k.style) << 2);
+    }
+};
+
+struct TextImage
+{
+    QImage image;
+    QSizeF size;
+};
+
+// Painting happens on the GUI thread; the lock only keeps a stray painter on another thread
+// from corrupting the cache.
+struct SharedTexts
+{
+    QMutex mutex;
+    QCache<TextKey, TextImage> images{limitKiB};
+    QHash<QString, int> styles;
+    int nextStyle = 0;
+};
+
+SharedTexts& shared()
+{
+    static SharedTexts texts;
+    return texts;
 }
 
 } // namespace
@@ -33,37 +80,47 @@ void WGridListTextCache::SetResolution(QImage& image) const
 
 void WGridListTextCache::Clear()
 {
-    current.clear();
-    previous.clear();
+    SharedTexts& s = shared();
+    QMutexLocker lock(&s.mutex);
+    s.images.clear();
 }
 
-const WGridListTextCache::Entry& WGridListTextCache::Find(const QPainter* painter, const Key& key)
+qint64 WGridListTextCache::CachedBytes()
 {
-    auto it = current.find(key);
-    if (it != current.end())
-        return *it;
-    auto old = previous.find(key);
-    if (current.size() >= generationSize) {
-        previous.swap(current);
-        current.clear();
-        old = previous.end(); // gone with the swap; made afresh below if it was there
-    }
-    if (old != previous.end()) {
-        it = current.insert(key, *old);
-        previous.erase(old);
-        return *it;
+    SharedTexts& s = shared();
+    QMutexLocker lock(&s.mutex);
+    qint64 bytes = 0;
+    for (const TextKey& key : s.images.keys())
+        bytes += s.images.object(key)->image.sizeInBytes();
+    return bytes;
+}
+
+qint64 WGridListTextCache::LimitBytes()
+{
+    return qint64(limitKiB) * 1024;
+}
+
+WGridListTextCache::Entry WGridListTextCache::Find(const QPainter* painter, const QString& text,
+                                                   QRgb colour, int parity)
+{
+    SharedTexts& s = shared();
+    const TextKey key{text, colour, parity, style};
+    {
+        QMutexLocker lock(&s.mutex);
+        if (const TextImage* cached = s.images.object(key))
+            return Entry{cached->image, cached->size};
     }
 
     Entry entry;
     QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
     SetResolution(probe);
     const QFontMetricsF metrics(font, &probe);
-    entry.size = metrics.size(Qt::TextSingleLine, key.text);
+    entry.size = metrics.size(Qt::TextSingleLine, text);
     if (entry.size.width() <= largest && entry.size.height() <= largest) {
         // The text sits in the image where drawText would put it in a box of this parity,
         // shifted by whole pixels only.
-        const qreal dx = Fraction(((key.parity & 1) - entry.size.width()) / 2);
-        const qreal dy = Fraction(((key.parity >> 1) - entry.size.height()) / 2);
+        const qreal dx = Fraction(((parity & 1) - entry.size.width()) / 2);
+        const qreal dy = Fraction(((parity >> 1) - entry.size.height()) / 2);
         const QSize size(int(std::ceil(entry.size.width())) + 2 * margin + 1,
                          int(std::ceil(entry.size.height())) + 2 * margin + 1);
         entry.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
@@ -71,12 +128,16 @@ const WGridListTextCache::Entry& WGridListTextCache::Find(const QPainter* painte
         entry.image.fill(Qt::transparent);
         QPainter p(&entry.image);
         p.setFont(font);
-        p.setPen(QColor::fromRgba(key.colour));
+        p.setPen(QColor::fromRgba(colour));
         p.setRenderHints(painter->renderHints());
         p.drawText(QRectF(QPointF(margin + dx, margin + dy), entry.size),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, key.text);
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     }
-    return *current.insert(key, entry);
+    const qint64 bytes = entry.image.sizeInBytes() + text.size() * qint64(sizeof(QChar));
+    QMutexLocker lock(&s.mutex);
+    s.images.insert(key, new TextImage{entry.image, entry.size},
+                    int(qMax<qint64>(1, (bytes + 1023) / 1024)));
+    return entry;
 }
 
 void WGridListTextCache::Draw(QPainter* painter, const QRect& box, const QString& text,
@@ -98,13 +159,31 @@ void WGridListTextCache::Draw(QPainter* painter, const QRect& box, const QString
     }
     // Point sizes become pixels by the device's resolution, which a QImage need not share.
     const QSize dpi(device->logicalDpiX(), device->logicalDpiY());
-    if (painter->font() != font || dpi != resolution) {
-        Clear();
+    const int renderHints = int(painter->renderHints());
+    if (style < 0 || painter->font() != font || dpi != resolution || renderHints != hints) {
         font = painter->font();
         resolution = dpi;
+        hints = renderHints;
+        const QString name = WLineWidths::Key(font) + QLatin1Char('|') +
+                             QString::number(dpi.width()) + QLatin1Char('x') +
+                             QString::number(dpi.height()) + QLatin1Char('|') +
+                             QString::number(hints);
+        SharedTexts& s = shared();
+        QMutexLocker lock(&s.mutex);
+        auto it = s.styles.find(name);
+        if (it == s.styles.end()) {
+            // Numbers are never reused: texts made with a forgotten style cannot come back
+            // under another.
+            if (s.styles.size() >= maxStyles) {
+                s.styles.clear();
+                s.images.clear();
+            }
+            it = s.styles.insert(name, s.nextStyle++);
+        }
+        style = it.value();
     }
-    const Key key{text, colour.rgba(), (box.width() & 1) | ((box.height() & 1) << 1)};
-    const Entry& entry = Find(painter, key);
+    const Entry entry =
+        Find(painter, text, colour.rgba(), (box.width() & 1) | ((box.height() & 1) << 1));
     if (entry.image.isNull()) {
         const QPen pen = painter->pen();
         painter->setPen(colour);

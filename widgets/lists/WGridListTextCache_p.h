@@ -1,9 +1,11 @@
 #pragma once
 
+#include "wexal_export.h"
+
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class QPainter;
@@ -15,9 +17,10 @@ class QRect;
 // QPainter::drawText would put it in a cell (the same layout, the same fraction of a pixel
 // left over by centring), so a blit gives the same pixels.
 //
-// Two generations bound the memory: entries are made in the current one, and when it is full
-// it becomes the previous one, whose entries move back as they are used again.
-class WGridListTextCache
+// The images live in one cache for the whole process, shared by every grid that draws the same
+// text in the same font, resolution and colour, and bounded in bytes: the least recently drawn
+// texts are forgotten first, whatever a grid scrolls through.
+class WEXAL_AUTOTEST_EXPORT WGridListTextCache
 {
 public:
     // Draws text centred in box with the painter's font and the given colour, like
@@ -25,34 +28,27 @@ public:
     // to the box when it does not fit.
     // The painter's pen is left as it was.
     void Draw(QPainter* painter, const QRect& box, const QString& text, const QColor& colour);
+    // Forgets every cached text.
     void Clear();
 
+    // What the shared cache holds now and the most it holds, in bytes of image data.
+    static qint64 CachedBytes();
+    static qint64 LimitBytes();
+
 private:
-    struct Key
-    {
-        QString text;
-        QRgb colour;
-        int parity; // of the box's width and height: the fractions the centring leaves
-        friend bool operator==(const Key& a, const Key& b)
-        {
-            return a.colour == b.colour && a.parity == b.parity && a.text == b.text;
-        }
-        friend uint qHash(const Key& k, uint seed)
-        {
-            return qHash(k.text, seed) ^ k.colour ^ k.parity;
-        }
-    };
     struct Entry
     {
         QImage image; // null: too large to keep, drawn directly
         QSizeF size;  // the text's extent as drawText centres it
     };
 
-    const Entry& Find(const QPainter* painter, const Key& key);
+    Entry Find(const QPainter* painter, const QString& text, QRgb colour, int parity);
     void SetResolution(QImage& image) const;
 
+    // What the images of this object's current texts are made with, and its number in the
+    // shared cache.
     QFont font;
     QSize resolution;
-    QHash<Key, Entry> current;
-    QHash<Key, Entry> previous;
+    int hints = -1;
+    int style = -1;
 };

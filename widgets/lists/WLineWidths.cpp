@@ -53,20 +53,35 @@ WLineWidths::WLineWidths(const QFont& font) : exact(font), pairs(font), advance(
     }
 }
 
-WLineWidths& WLineWidths::ForFont(const QFont& font)
+QString WLineWidths::Key(const QFont& font)
+{
+    // toString() leaves out spacing and capitalisation, which the table refuses.
+    return font.toString() + QLatin1Char('|') + QString::number(font.kerning()) + QLatin1Char('|') +
+           QString::number(int(font.hintingPreference())) + QLatin1Char('|') +
+           QString::number(int(font.styleStrategy())) + QLatin1Char('|') +
+           QString::number(font.stretch()) + QLatin1Char('|') +
+           QString::number(font.letterSpacing()) + QLatin1Char('|') +
+           QString::number(int(font.letterSpacingType())) + QLatin1Char('|') +
+           QString::number(font.wordSpacing()) + QLatin1Char('|') +
+           QString::number(int(font.capitalization()));
+}
+
+std::shared_ptr<WLineWidths> WLineWidths::Shared(const QFont& font)
 {
     static QHash<QString, std::shared_ptr<WLineWidths>> cache;
-    const QString key = font.toString() + QLatin1Char('|') + QString::number(font.kerning()) +
-                        QLatin1Char('|') + QString::number(int(font.hintingPreference())) +
-                        QLatin1Char('|') + QString::number(int(font.styleStrategy())) +
-                        QLatin1Char('|') + QString::number(font.stretch());
+    const QString key = Key(font);
     auto it = cache.find(key);
     if (it == cache.end()) {
         if (cache.size() >= 8)
             cache.clear();
         it = cache.insert(key, std::make_shared<WLineWidths>(font));
     }
-    return *it.value();
+    return it.value();
+}
+
+WLineWidths& WLineWidths::ForFont(const QFont& font)
+{
+    return *Shared(font);
 }
 
 int WLineWidths::Step(int a, int b)

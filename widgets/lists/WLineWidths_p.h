@@ -25,11 +25,21 @@ public:
 
     // The shared measurer for font (the table is built on first request).
     static WLineWidths& ForFont(const QFont& font);
+    // The same, for holders that outlive the next requests for other fonts.
+    static std::shared_ptr<WLineWidths> Shared(const QFont& font);
+    // Everything QFont compares that changes how text is measured, as one string.
+    static QString Key(const QFont& font);
 
     int Width(const QString& line);
     int Widest(const QStringList& lines);
     // Whether the table is trusted for this font.
     bool HasTable() const { return usable; }
+
+    // Whether the code unit u is in the table; the two below take table characters only.
+    static bool InTable(int u);
+    // In 1/64 pixels: the advance of u alone, and the advance of b after a, kerning included.
+    int Advance64(int u) const { return advance[size_t(u - first)]; }
+    int Step64(int a, int b) { return Step(a - first, b - first); }
 
 private:
     static constexpr int first = 0x20;
@@ -37,8 +47,6 @@ private:
     static constexpr int unknown = INT_MIN;
 
     static constexpr int size = end - first;
-
-    static bool InTable(int u);
     // Returns -1 when the line must be shaped.
     int TableWidth(const QString& line);
     // The advance of b after a, kerning included, in 1/64 pixels; shaped on first use.

@@ -1,5 +1,6 @@
 #include "WLineEdit.h"
 
+#include "WAliveGuard_p.h"
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
@@ -30,9 +31,12 @@ int clampedCoordinate(qint64 v)
     return int(qBound(-limit, v, limit));
 }
 
+// A synthesised or transformed event may carry any x, infinities and NaN included: it is
+// bounded before rounding, which would overflow.
 int mouseX(QEvent* e)
 {
-    return qRound(static_cast<QMouseEvent*>(e)->localPos().x());
+    constexpr qreal limit = 1 << 28;
+    return qRound(qBound(-limit, static_cast<QMouseEvent*>(e)->localPos().x(), limit));
 }
 
 } // namespace
@@ -57,12 +61,15 @@ struct WLineEditPrivate
     int caretLocation = 0;
     int selectionStart = -1;
     int selectionEnd = -1;
-    QString displayText;
+    // Whether selectedText is still the display text's characters from selectedFrom on: edits
+    // made through the API while a selection stands leave selectedText as it was taken.
+    bool selectionCurrent = false;
+    int selectedFrom = 0;
     QRect textArea;
     QRect textBounding;
     QRect selectedTextBounding;
     QPointer<WBase> updateHook;
-    // Measures displayText; caretLocation and mouse positions come from it.
+    // Holds and measures the display text; caretLocation and mouse positions come from it.
     WCaretLocator locator;
 
     int Length() const { return int(text.size()); }
@@ -121,8 +128,23 @@ void WLineEdit::SetTextWithoutEvent(const QString& text)
 void WLineEdit::SetTextAndDisplay(const QString& text)
 {
     d->text = text;
-    d->displayText = WTextTypeFilter::DisplayText(d->textType, d->text);
-    d->locator.SetText(d->displayText);
+    d->locator.SetText(WTextTypeFilter::DisplayText(d->textType, d->text));
+    d->selectionCurrent = false;
+}
+
+// Edits both strings in place: on long texts, copying them for every key would cost more than
+// everything else a key does.
+void WLineEdit::ReplaceText(int from, int count, const QString& inserted)
+{
+    // Replacing everything (typing over Select all) takes no copy of what goes.
+    if (from == 0 && count == d->Length())
+        d->text = inserted;
+    else
+        d->text.replace(from, count, inserted);
+    d->locator.Replace(
+        from, count,
+        d->textType == TextType::Password ? QString(inserted.size(), QLatin1Char('*')) : inserted);
+    d->selectionCurrent = false;
 }
 
 TextType::Types WLineEdit::TextType() const
@@ -199,13 +221,13 @@ void WLineEdit::InsertText(int index, const QString& text)
         return;
     // A text already over the limit (set directly, or the limit lowered) takes s whole.
     const int count = room > 0 ? int(qMin<qint64>(text.size(), room)) : int(text.size());
-    QString s = d->text;
-    s.insert(std::clamp(index, 0, d->Length()), text.left(count));
-    SetTextAndDisplay(s);
+    ReplaceText(std::clamp(index, 0, d->Length()), 0, text.left(count));
     d->caretIndex = std::clamp(d->caretIndex + count, 0, d->Length());
     ComputeCaretLocation();
+    const WAliveGuard alive(this);
     emit TextChanged();
-    Update();
+    if (alive)
+        Update();
 }
 
 void WLineEdit::AppendText(const QString& text)
@@ -219,12 +241,12 @@ void WLineEdit::DeleteText()
     if (i < 0 || i >= d->Length())
         return;
     d->scrollOffset = qMax(0, d->scrollOffset - d->locator.CharWidth(i));
-    QString s = d->text;
-    s.remove(i, 1);
-    SetTextAndDisplay(s);
+    ReplaceText(i, 1, QString());
     ComputeCaretLocation();
+    const WAliveGuard alive(this);
     emit TextChanged();
-    Update();
+    if (alive)
+        Update();
 }
 
 bool WLineEdit::DeleteSelectedText()
@@ -236,13 +258,14 @@ bool WLineEdit::DeleteSelectedText()
     const int b = std::clamp(qMax(d->selectionStart, d->selectionEnd), a, d->Length());
     if (a < b) {
         const int removed = d->locator.SliceWidth(a, b);
-        QString s = d->text;
-        s.remove(a, b - a);
         d->caretIndex = a;
-        SetTextAndDisplay(s);
+        ReplaceText(a, b - a, QString());
         d->scrollOffset = qMax(0, d->scrollOffset - removed);
         ComputeCaretLocation();
+        const WAliveGuard alive(this);
         emit TextChanged();
+        if (!alive)
+            return true;
     }
     ClearSelectedText();
     Update();
@@ -265,6 +288,8 @@ void WLineEdit::SelectAll()
     d->selectedText = d->text;
     d->selectionStart = 0;
     d->selectionEnd = d->Length();
+    d->selectionCurrent = true;
+    d->selectedFrom = 0;
     UpdateSelectedTextBounding(0);
     d->caretIndex = d->selectionEnd;
     ComputeCaretLocation();
@@ -276,6 +301,7 @@ void WLineEdit::ClearSelectedText()
     d->selectionStart = -1;
     d->selectionEnd = -1;
     d->selectedText.clear();
+    d->selectionCurrent = false;
     d->selectedTextBounding = QRect();
 }
 
@@ -318,7 +344,7 @@ void WLineEdit::ComputeCaretLocation()
 
 void WLineEdit::ComputeCaretIndex(int x)
 {
-    if (d->displayText.isEmpty()) {
+    if (d->text.isEmpty()) {
         d->caretIndex = 0;
         d->caretLocation = 0;
         return;
@@ -338,12 +364,16 @@ void WLineEdit::UpdateTextBounding()
 
 void WLineEdit::UpdateSelectedTextBounding(int start)
 {
-    const QString shown = WTextTypeFilter::DisplayText(d->textType, d->selectedText);
     const qint64 left =
         qint64(d->textArea.left()) - d->scrollOffset + d->locator.PrefixWidth(start);
-    d->selectedTextBounding =
-        QRect(clampedCoordinate(left), d->textBounding.top(),
-              d->locator.Metrics().horizontalAdvance(shown), d->textBounding.height());
+    // The selection's own characters are measured from the sums; a selection the text has
+    // moved away from is measured as the string it was.
+    const int width = d->selectionCurrent && start == d->selectedFrom
+                          ? d->locator.SliceWidth(start, start + int(d->selectedText.size()))
+                          : d->locator.Metrics().horizontalAdvance(
+                                WTextTypeFilter::DisplayText(d->textType, d->selectedText));
+    d->selectedTextBounding = QRect(clampedCoordinate(left), d->textBounding.top(),
+                                    clampedCoordinate(width), d->textBounding.height());
 }
 
 void WLineEdit::UpdateCaret()
@@ -372,7 +402,7 @@ const QString& WLineEdit::SelectedText() const
 
 const QString& WLineEdit::DisplayText() const
 {
-    return d->displayText;
+    return d->locator.Text();
 }
 
 int WLineEdit::CaretIndex() const
@@ -442,6 +472,8 @@ void WLineEdit::SelectBetween(int start, int end)
     d->selectionEnd = end;
     const int from = qMin(start, end);
     d->selectedText = d->Slice(from, qMax(start, end));
+    d->selectionCurrent = true;
+    d->selectedFrom = std::clamp(from, 0, d->Length());
     UpdateSelectedTextBounding(from);
 }
 
@@ -450,8 +482,10 @@ void WLineEdit::InsertFiltered(QString text)
     CheckText(text);
     if (text.isEmpty())
         return;
+    const WAliveGuard alive(this);
     DeleteSelectedText();
-    InsertText(d->caretIndex, text);
+    if (alive)
+        InsertText(d->caretIndex, text);
 }
 
 void WLineEdit::Paint(QPainter* painter)
@@ -463,14 +497,33 @@ void WLineEdit::Paint(QPainter* painter)
                          BorderWidth());
     painter->setPen(QPen(testAttribute(Qt::WA_Disabled) ? disabledTextColor : ForeColor()));
     if (!d->text.isEmpty()) {
-        painter->setClipRect(d->textArea, Qt::IntersectClip);
-        const QRect line(QPoint(d->textArea.left() - d->scrollOffset, d->textArea.top()),
-                         d->textArea.bottomRight());
-        painter->drawText(line, Qt::AlignVCenter, d->displayText);
+        const QRect& area = d->textArea;
+        painter->setClipRect(area, Qt::IntersectClip);
+        // Only the characters that reach into the area are laid out, where the whole line
+        // would put them; the margin keeps glyphs that overhang their advance.
+        const qreal margin = 2 * d->locator.Metrics().height();
+        const qreal left = area.left() - margin;
+        const qreal right = area.right() + 1 + margin;
+        const QString& shown = d->locator.Text();
+        const WCaretLocator::Run line = d->locator.VisibleRun(
+            0, int(shown.size()), qreal(area.left()) - d->scrollOffset, left, right);
+        painter->drawText(
+            QRectF(QPointF(line.x, area.top()), QPointF(area.right() + 1, area.bottom() + 1)),
+            Qt::AlignVCenter, shown.mid(line.from, line.to - line.from));
         if (!d->selectedText.isEmpty() && d->textType != TextType::Password) {
+            const QRect& box = d->selectedTextBounding;
             painter->setPen(QPen(d->selectedTextForeColor));
-            painter->fillRect(d->selectedTextBounding, d->selectedTextBackColor);
-            painter->drawText(d->selectedTextBounding, Qt::AlignVCenter, d->selectedText);
+            painter->fillRect(box, d->selectedTextBackColor);
+            if (d->selectionCurrent) {
+                const int from = d->selectedFrom;
+                const WCaretLocator::Run run = d->locator.VisibleRun(
+                    from, from + int(d->selectedText.size()), box.left(), left, right);
+                painter->drawText(
+                    QRectF(QPointF(run.x, box.top()), QPointF(box.right() + 1, box.bottom() + 1)),
+                    Qt::AlignVCenter, shown.mid(run.from, run.to - run.from));
+            } else {
+                painter->drawText(box, Qt::AlignVCenter, d->selectedText);
+            }
         }
     }
     if (d->caretVisible) {
@@ -479,27 +532,38 @@ void WLineEdit::Paint(QPainter* painter)
     }
 }
 
-// Returns whether the key is consumed here; otherwise it goes on to the base class.
+// Returns whether the key is consumed here; otherwise it goes on to the base class. Setting the
+// clipboard runs the application's handlers of its change signals, and editing emits
+// TextChanged: after either the line edit may be gone, and the key counts as consumed.
 bool WLineEdit::HandleKey(QKeyEvent* e)
 {
+    const WAliveGuard alive(this);
     // A password's clipboard shortcuts do nothing: its keys fall through to the later tests,
     // where they carry no printable text.
     const bool clipboardAllowed = d->textType != TextType::Password;
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboardAllowed && e->matches(QKeySequence::Copy)) {
         clipboard->setText(d->selectedText, QClipboard::Clipboard);
-        return false;
+        return !alive;
     }
     if (clipboardAllowed && e->matches(QKeySequence::Cut)) {
         clipboard->setText(d->selectedText, QClipboard::Clipboard);
+        if (!alive)
+            return true;
         DeleteSelectedText();
+        if (!alive)
+            return true;
         Update();
         return false;
     }
     if (clipboardAllowed && e->matches(QKeySequence::Paste)) {
-        if (!d->readOnly)
-            InsertFiltered(clipboard->text(QClipboard::Clipboard));
-        return false;
+        if (d->readOnly)
+            return false;
+        // Some platforms wait for another application's answer in a local event loop.
+        const QString pasted = clipboard->text(QClipboard::Clipboard);
+        if (alive)
+            InsertFiltered(pasted);
+        return !alive;
     }
     if (e->matches(QKeySequence::SelectAll)) {
         SelectAll();
@@ -508,17 +572,19 @@ bool WLineEdit::HandleKey(QKeyEvent* e)
     const bool shiftOnly = e->modifiers() == Qt::ShiftModifier;
     switch (e->key()) {
     case Qt::Key_Delete:
-        if (!d->readOnly && !DeleteSelectedText())
+        if (!d->readOnly && !DeleteSelectedText() && alive)
             DeleteText();
-        Update();
+        if (alive)
+            Update();
         return true;
     case Qt::Key_Backspace:
-        if (!d->readOnly && !DeleteSelectedText() && d->caretIndex > 0) {
+        if (!d->readOnly && !DeleteSelectedText() && alive && d->caretIndex > 0) {
             --d->caretIndex;
             ComputeCaretLocation();
             DeleteText();
         }
-        Update();
+        if (alive)
+            Update();
         return true;
     case Qt::Key_Left:
         if (shiftOnly) {
@@ -555,11 +621,14 @@ bool WLineEdit::HandleKey(QKeyEvent* e)
     const QString typed = e->text();
     if ((typed.isEmpty() ? QChar(0) : typed.at(0)).isPrint())
         InsertFiltered(typed);
-    return false;
+    return !alive;
 }
 
+// Every signal and every edit that emits one may delete the line edit or its parent: once the
+// guard says so, the event is reported handled and nothing else is touched.
 bool WLineEdit::event(QEvent* e)
 {
+    const WAliveGuard alive(this);
     const bool enabled = !testAttribute(Qt::WA_Disabled);
     switch (static_cast<int>(e->type())) {
     case QEvent::FocusIn:
@@ -573,6 +642,8 @@ bool WLineEdit::event(QEvent* e)
         ClearSelectedText();
         Update();
         emit FocusOut();
+        if (!alive)
+            return true;
         break;
     case QEvent::EnabledChange:
         // A disabled widget does not hover, and the Leave that follows would not reset it.
@@ -600,6 +671,8 @@ bool WLineEdit::event(QEvent* e)
     case QEvent::InputMethod:
         if (enabled && !d->readOnly)
             InsertFiltered(static_cast<QInputMethodEvent*>(e)->commitString());
+        if (!alive)
+            return true;
         break;
     case QEvent::MouseButtonPress: {
         if (!enabled)
@@ -613,6 +686,8 @@ bool WLineEdit::event(QEvent* e)
             Update();
         } else if (button == Qt::RightButton) {
             emit RightClicked();
+            if (!alive)
+                return true;
         }
         break;
     }

@@ -104,6 +104,7 @@ protected:
 
 private:
     void SetTextAndDisplay(const QString& text);
+    void ReplaceText(int from, int count, const QString& inserted);
     void UpdateTextArea();
     void SelectBetween(int start, int end);
     bool HandleKey(QKeyEvent* e);
