@@ -437,6 +437,42 @@ private slots:
         data.Clear();
     }
 
+    // The grid that painted the box deleted while the cell's list is open: the press the grid
+    // handed to the box returns into a grid that is gone.
+    void gridDeletedWhileCellListOpen()
+    {
+        WGridListData data(2);
+        data.AddRow(data.CreateRow());
+        auto* box = new WComboBox;
+        box->SetDock(DockType::Fill);
+        box->SetItems(numbered(4));
+        data.Rows.at(0)->Cells[1] = box;
+        auto* grid = new WGridList;
+        grid->SetColumnWidth({80, 100});
+        grid->SetDataSource(&data);
+        grid->UpdateData();
+        grid->CellControlLayout(0);
+        grid->resize(300, 200);
+        grid->show();
+        QVERIFY(QTest::qWaitForWindowExposed(grid));
+        grid->repaint();
+        const QPointer<WGridList> gridAlive(grid);
+        bool opened = false;
+        QTimer::singleShot(0, qApp, [&] {
+            const QPointer<WComboDropDownBox> list = openList();
+            opened = list;
+            delete gridAlive.data();
+            // The box outlives the grid when the application owns it: its list then closes as
+            // a press elsewhere would close it.
+            if (list)
+                list->hide();
+        });
+        WexalTest::MousePress(grid, QPoint(80 + 20, 30 + 10));
+        QVERIFY(opened);
+        QVERIFY(!gridAlive);
+        data.Clear();
+    }
+
     // The box deleted while its list is open: directly or with its parent, from a timer, from
     // a slot of another widget's signal and by deleteLater. The press that opened the list
     // returns, and nothing is touched after it is freed.

@@ -551,8 +551,6 @@ void TestWLineEdit::randomInput()
             return QStringLiteral("caret out of view: %1 in %2").arg(visible).arg(area);
         return QString();
     };
-    // Until the line edit clamps pointer positions beyond int before rounding them.
-    options.outOfRange = false;
     QCOMPARE(WexalTest::RunRandomInput(&edit, options), QString());
 }
 
