@@ -4,17 +4,8 @@
 
 namespace {
 
-// What Designer puts on a form for a new WButton.
-const char defaultXml[] = R"(<widget class="WButton" name="wButton">
- <property name="geometry">
-  <rect>
-   <x>0</x>
-   <y>0</y>
-   <width>80</width>
-   <height>30</height>
-  </rect>
- </property>
- <property name="Radius">
+// The defaults Designer gives a new WButton beyond its geometry.
+const char extraXml[] = R"( <property name="Radius">
   <number>8</number>
  </property>
  <property name="BackColor">
@@ -24,14 +15,13 @@ const char defaultXml[] = R"(<widget class="WButton" name="wButton">
    <blue>245</blue>
   </color>
  </property>
-</widget>
 )";
 
 } // namespace
 
 WButtonPlugin::WButtonPlugin(QObject* parent)
     : WWidgetPlugin(QStringLiteral("WButton"), QStringLiteral("Wexal"), false,
-                    QString::fromLatin1(defaultXml), true, parent)
+                    WidgetXml(QStringLiteral("WButton"), 80, 30, extraXml), true, parent)
 {
 }
 

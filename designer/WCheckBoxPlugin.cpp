@@ -4,17 +4,8 @@
 
 namespace {
 
-// What Designer puts on a form for a new WCheckBox.
-const char defaultXml[] = R"(<widget class="WCheckBox" name="wCheckBox">
- <property name="geometry">
-  <rect>
-   <x>0</x>
-   <y>0</y>
-   <width>100</width>
-   <height>16</height>
-  </rect>
- </property>
- <property name="ForeColor">
+// The defaults Designer gives a new WCheckBox beyond its geometry.
+const char extraXml[] = R"( <property name="ForeColor">
   <color>
    <red>80</red>
    <green>80</green>
@@ -24,14 +15,13 @@ const char defaultXml[] = R"(<widget class="WCheckBox" name="wCheckBox">
  <property name="Text">
   <string>WCheckBox</string>
  </property>
-</widget>
 )";
 
 } // namespace
 
 WCheckBoxPlugin::WCheckBoxPlugin(QObject* parent)
     : WWidgetPlugin(QStringLiteral("WCheckBox"), QStringLiteral("Wexal"), false,
-                    QString::fromLatin1(defaultXml), true, parent)
+                    WidgetXml(QStringLiteral("WCheckBox"), 100, 16, extraXml), true, parent)
 {
 }
 

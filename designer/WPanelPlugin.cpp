@@ -4,31 +4,21 @@
 
 namespace {
 
-// What Designer puts on a form for a new WPanel.
-const char defaultXml[] = R"(<widget class="WPanel" name="wPanel">
- <property name="geometry">
-  <rect>
-   <x>0</x>
-   <y>0</y>
-   <width>300</width>
-   <height>300</height>
-  </rect>
- </property>
- <property name="BackColor">
+// The defaults Designer gives a new WPanel beyond its geometry.
+const char extraXml[] = R"( <property name="BackColor">
   <color alpha="30">
    <red>0</red>
    <green>0</green>
    <blue>0</blue>
   </color>
  </property>
-</widget>
 )";
 
 } // namespace
 
 WPanelPlugin::WPanelPlugin(QObject* parent)
     : WWidgetPlugin(QStringLiteral("WPanel"), QStringLiteral("Wexal"), true,
-                    QString::fromLatin1(defaultXml), true, parent)
+                    WidgetXml(QStringLiteral("WPanel"), 300, 300, extraXml), true, parent)
 {
 }
 

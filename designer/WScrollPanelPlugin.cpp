@@ -11,16 +11,7 @@ namespace {
 
 // What Designer puts on a form for a new WScrollPanel: the panel and the content panel it
 // scrolls, which the scroll panel adopts as its scroll widget.
-const char defaultXml[] = R"(<widget class="WScrollPanel" name="wScrollPanel">
- <property name="geometry">
-  <rect>
-   <x>0</x>
-   <y>0</y>
-   <width>300</width>
-   <height>300</height>
-  </rect>
- </property>
- <property name="ScrollAreaSize">
+const char extraXml[] = R"( <property name="ScrollAreaSize">
   <size>
    <width>500</width>
    <height>500</height>
@@ -52,14 +43,13 @@ const char defaultXml[] = R"(<widget class="WScrollPanel" name="wScrollPanel">
    </color>
   </property>
  </widget>
-</widget>
 )";
 
 } // namespace
 
 WScrollPanelPlugin::WScrollPanelPlugin(QObject* parent)
     : WWidgetPlugin(QStringLiteral("WScrollPanel"), QStringLiteral("Wexal"), true,
-                    QString::fromLatin1(defaultXml), true, parent)
+                    WidgetXml(QStringLiteral("WScrollPanel"), 300, 300, extraXml), true, parent)
 {
 }
 

@@ -4,31 +4,21 @@
 
 namespace {
 
-// What Designer puts on a form for a new WSwitchButton.
-const char defaultXml[] = R"(<widget class="WSwitchButton" name="wSwitchButton">
- <property name="geometry">
-  <rect>
-   <x>0</x>
-   <y>0</y>
-   <width>80</width>
-   <height>30</height>
-  </rect>
- </property>
- <property name="BackColor">
+// The defaults Designer gives a new WSwitchButton beyond its geometry.
+const char extraXml[] = R"( <property name="BackColor">
   <color>
    <red>245</red>
    <green>245</green>
    <blue>245</blue>
   </color>
  </property>
-</widget>
 )";
 
 } // namespace
 
 WSwitchButtonPlugin::WSwitchButtonPlugin(QObject* parent)
     : WWidgetPlugin(QStringLiteral("WSwitchButton"), QStringLiteral("Wexal"), false,
-                    QString::fromLatin1(defaultXml), true, parent)
+                    WidgetXml(QStringLiteral("WSwitchButton"), 80, 30, extraXml), true, parent)
 {
 }
 

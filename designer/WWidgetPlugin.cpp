@@ -67,3 +67,24 @@ bool WWidgetPlugin::InitializeOnce(QDesignerFormEditorInterface*)
 {
     return true;
 }
+
+QString WWidgetPlugin::WidgetXml(const QString& className, int width, int height, const char* extra)
+{
+    QString objectName = className;
+    objectName[0] = objectName[0].toLower();
+    return QStringLiteral("<widget class=\"%1\" name=\"%2\">\n"
+                          " <property name=\"geometry\">\n"
+                          "  <rect>\n"
+                          "   <x>0</x>\n"
+                          "   <y>0</y>\n"
+                          "   <width>%3</width>\n"
+                          "   <height>%4</height>\n"
+                          "  </rect>\n"
+                          " </property>\n"
+                          "%5"
+                          "</widget>\n")
+        .arg(className, objectName)
+        .arg(width)
+        .arg(height)
+        .arg(QString::fromLatin1(extra));
+}

@@ -39,6 +39,12 @@ protected:
     // editor returns false without one, so that a later call with a real editor still counts.
     virtual bool InitializeOnce(QDesignerFormEditorInterface* core);
 
+    // Designer's XML for a new widget of className at (0, 0) with the given size, named after
+    // the class with its first letter in lower case. extra holds further property and child
+    // elements, each line indented by one space as the geometry property is.
+    static QString WidgetXml(const QString& className, int width, int height,
+                             const char* extra = "");
+
 private:
     const QString widgetName;
     const QString widgetGroup;
