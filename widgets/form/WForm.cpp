@@ -17,9 +17,6 @@
 namespace {
 // Horizontal flags, AlignAbsolute, and the vertical flags: everything a title can use.
 constexpr int alignmentMask = 0x1FF;
-} // namespace
-
-namespace {
 
 // A system button: a WButton whose glyph is one of the library's icons, in the drawing that
 // suits the density it is painted at (the window may move to a denser screen, or be rendered
