@@ -10,25 +10,27 @@
 // everything that decides the pixels, so that widgets of the same look share what they drew, and
 // bounded in bytes, so that the least recently used pictures go however many widgets paint.
 //
-// Key needs operator== and qHash(const Key&, uint). Painting happens on the GUI thread; the lock
-// only keeps a stray painter on another thread from corrupting the cache.
-template <typename Key> class WImageCache
+// Key needs operator== and qHash(const Key&, uint). Value is an image, or a few images kept
+// together (anything cheap to copy with a sizeInBytes()). Painting happens on the GUI thread;
+// the lock only keeps a stray painter on another thread from corrupting the cache.
+template <typename Key, typename Value = QImage> class WImageCache
 {
 public:
     explicit WImageCache(int limitKiB) : images(limitKiB) {}
 
-    // The picture under key (a shallow copy, safe to keep), or a null image.
-    QImage Find(const Key& key)
+    // What is kept under key (a shallow copy, safe to keep), or an empty Value.
+    Value Find(const Key& key)
     {
         QMutexLocker lock(&mutex);
-        const QImage* image = images.object(key);
-        return image ? *image : QImage();
+        const Value* value = images.object(key);
+        return value ? *value : Value();
     }
 
-    void Insert(const Key& key, const QImage& image)
+    // Keeps value under key, in place of what was kept there.
+    void Insert(const Key& key, const Value& value)
     {
         QMutexLocker lock(&mutex);
-        images.insert(key, new QImage(image), CostKiB(image));
+        images.insert(key, new Value(value), CostKiB(value));
     }
 
     // What the cache holds now and the most it holds, in bytes of image data.
@@ -55,11 +57,11 @@ public:
 
 private:
     // Costs are in KiB, so that the limit can reach beyond what an int counts in bytes.
-    static int CostKiB(const QImage& image)
+    static int CostKiB(const Value& value)
     {
-        return int(qMax<qint64>(1, (image.sizeInBytes() + 1023) / 1024));
+        return int(qMax<qint64>(1, (value.sizeInBytes() + 1023) / 1024));
     }
 
     QMutex mutex;
-    QCache<Key, QImage> images;
+    QCache<Key, Value> images;
 };

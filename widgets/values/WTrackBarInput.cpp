@@ -26,7 +26,7 @@ constexpr qint64 maxCachedLinePixels = 512 * 512;
 // Eight of the largest lines with all four fills, or hundreds of ordinary sliders.
 constexpr int lineCacheKiB = 8 * 1024;
 
-// Everything that decides the pixels of one picture of a main line. What a kind of line does
+// Everything that decides the pixels of the pictures of a main line. What a kind of line does
 // not draw stays at its default, so that lines differing only there share their pictures.
 struct LineKey
 {
@@ -39,7 +39,6 @@ struct LineKey
     QColor back;          // colour lines, with the fills
     QColor fill1;
     QColor fill2;
-    int fills = 0;
     qint64 image = 0; // image lines: the pixmap's cache key, and how it is stretched
     bool sudoku = false;
     QRect sudokuMargins;
@@ -53,9 +52,9 @@ struct LineKey
     {
         return a.widgetSize == b.widgetSize && a.bounds == b.bounds && a.area == b.area &&
                a.orientation == b.orientation && a.type == b.type && a.stops == b.stops &&
-               a.back == b.back && a.fill1 == b.fill1 && a.fill2 == b.fill2 && a.fills == b.fills &&
-               a.image == b.image && a.sudoku == b.sudoku && a.sudokuMargins == b.sudokuMargins &&
-               a.radius == b.radius && a.borderWidth == b.borderWidth && a.border == b.border &&
+               a.back == b.back && a.fill1 == b.fill1 && a.fill2 == b.fill2 && a.image == b.image &&
+               a.sudoku == b.sudoku && a.sudokuMargins == b.sudokuMargins && a.radius == b.radius &&
+               a.borderWidth == b.borderWidth && a.border == b.border &&
                a.borderColor == b.borderColor && a.dpr == b.dpr;
     }
     friend uint qHash(const LineKey& k, uint seed)
@@ -71,7 +70,7 @@ struct LineKey
         rect(k.bounds);
         rect(k.area);
         for (const int v :
-             {k.orientation, k.type, k.fills, int(k.sudoku), k.radius, k.borderWidth, k.border})
+             {k.orientation, k.type, int(k.sudoku), k.radius, k.borderWidth, k.border})
             mix(uint(v));
         for (const QGradientStop& stop : k.stops) {
             mix(qHash(stop.first));
@@ -86,9 +85,24 @@ struct LineKey
     }
 };
 
-WImageCache<LineKey>& lineCache()
+// The pictures of one look, indexed by the fills they show: bit 0 the Value2 fill, bit 1 the
+// Value1 fill. Kept together, so that a paint looks them up once; drawn as paints need them.
+struct LinePictures
 {
-    static WImageCache<LineKey> pictures(lineCacheKiB);
+    QImage layers[4];
+
+    qint64 sizeInBytes() const
+    {
+        qint64 bytes = 0;
+        for (const QImage& layer : layers)
+            bytes += layer.sizeInBytes();
+        return bytes;
+    }
+};
+
+WImageCache<LineKey, LinePictures>& lineCache()
+{
+    static WImageCache<LineKey, LinePictures> pictures(lineCacheKiB);
     return pictures;
 }
 
@@ -329,14 +343,9 @@ void WTrackBar::PaintMainLine(QPainter* painter)
     key.borderColor = BorderColor();
     key.dpr = dpr;
     const int axis = AxisLength();
-    // The pictures used by this paint, each looked up once.
-    QImage layers[4];
+    LinePictures pictures = lineCache().Find(key);
     const auto layer = [&](int fills) -> const QImage& {
-        QImage& image = layers[fills];
-        if (!image.isNull())
-            return image;
-        key.fills = fills;
-        image = lineCache().Find(key);
+        QImage& image = pictures.layers[fills];
         if (image.isNull()) {
             image = QImage(bounds.size() * dpr, QImage::Format_ARGB32_Premultiplied);
             image.setDevicePixelRatio(dpr);
@@ -346,7 +355,7 @@ void WTrackBar::PaintMainLine(QPainter* painter)
                 p.translate(-bounds.topLeft());
                 PaintMainLineDirect(&p, fills & 1 ? axis : 0, fills & 2 ? axis : 0);
             }
-            lineCache().Insert(key, image);
+            lineCache().Insert(key, pictures);
         }
         return image;
     };
