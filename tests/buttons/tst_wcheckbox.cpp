@@ -1,7 +1,8 @@
 // WCheckBox: checking by click with its signal and the UncheckWhenClicked rule; the box, tick,
-// outline and caption as painted in each state.
+// outline and caption as painted in each state; the tick drawn for denser screens.
 #include "ButtonTestSupport.h"
 #include "WCheckBox.h"
+#include "WDenseRendering.h"
 #include "WDrawAPI.h"
 #include "WRandomInput.h"
 
@@ -19,6 +20,8 @@ class TestWCheckBox : public QObject
 private slots:
     void clicksAndLook_data();
     void clicksAndLook();
+    void denseTick_data();
+    void denseTick();
     void randomInput();
 };
 
@@ -97,6 +100,52 @@ void TestWCheckBox::randomInput()
     options.invariant = [&](QWidget*) { return watch.Error(); };
     options.action = [&](QRandomGenerator& rng, QWidget*) { watch.Silently(rng.bounded(2)); };
     QCOMPARE(WexalTest::RunRandomInput(&box, options), QString());
+}
+
+void TestWCheckBox::denseTick_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("drawing"); // which of the tick's drawings suits the ratio
+    QTest::newRow("1") << 1.0 << 1;
+    QTest::newRow("1.5") << 1.5 << 2;
+    QTest::newRow("2") << 2.0 << 2;
+    QTest::newRow("3") << 3.0 << 3;
+}
+
+// On a painter of ratio device pixels per pixel the tick is the drawing made for that density,
+// pixel for pixel, in each state's colour; painted at one ratio and then another (a window
+// moving between screens), it follows.
+void TestWCheckBox::denseTick()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(int, drawing);
+    WCheckBox box;
+    box.resize(80, 20);
+    box.SetCheckRectBackColor(boxBack);
+    box.SetCheckRectBackColorDisabled(boxBack);
+    box.SetCheckFlagColor(tick);
+    box.SetCheckFlagColorDisabled(tickOff);
+    box.SetCheckRectColor(Qt::transparent);
+    box.SetCheckRectColorDisabled(Qt::transparent);
+    box.SetChecked(true);
+    const char* path = "://Icons/CheckBox/CheckFlag.png";
+    const QRect inside(0, 2, 16, 16);
+    for (const qreal first : {1.0, ratio}) {
+        WexalTest::RenderAt(&box, first); // at another ratio first, then at this one
+        QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), inside, boxBack,
+                                  WexalTest::IconFile(path, drawing, tick), inside.topLeft()),
+                 QString());
+    }
+    box.setEnabled(false);
+    QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), inside, boxBack,
+                              WexalTest::IconFile(path, drawing, tickOff), inside.topLeft()),
+             QString());
+    // A colour set while painted densely starts again from the white drawing.
+    box.setEnabled(true);
+    box.SetCheckFlagColor(Qt::blue);
+    QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), inside, boxBack,
+                              WexalTest::IconFile(path, drawing, Qt::blue), inside.topLeft()),
+             QString());
 }
 
 QTEST_MAIN(TestWCheckBox)

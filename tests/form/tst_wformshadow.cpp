@@ -1,12 +1,15 @@
 // WFormShadow: the window around a form. Placement of the form, the hit test that tells the
 // window system where the title bar and the resize zones are, what a press, a drag and a double
 // click there do, the resize cursors, the active and inactive shadow, the margin cut away where
-// nothing can show it translucent, and its destruction.
+// nothing can show it translucent, the shadow drawn for denser screens and repainted when the
+// density changes, and its destruction.
 #include "FormTestSupport.h"
 
+#include "WDenseRendering.h"
 #include "WDrawAPI.h"
 
 #include <QPainter>
+#include <QScreen>
 
 using namespace FormTest;
 using Hit = WFormShadow::Hit;
@@ -325,6 +328,72 @@ private slots:
         shadow->showMaximized();
         QTRY_VERIFY(shadow->WasMaximized());
         QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
+    }
+
+    void denseShadow_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("drawing"); // which of the shadow's drawings suits the ratio
+        QTest::newRow("1") << 1.0 << 1;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("2") << 2.0 << 2;
+        QTest::newRow("3") << 3.0 << 3;
+    }
+
+    // On a painter of ratio device pixels per pixel the shadow is cut from the drawing made for
+    // that density: its corners are that drawing's, pixel for pixel, and so is its left edge,
+    // stretched along the window; active and inactive, and after painting at another ratio.
+    void denseShadow()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, drawing);
+        WForm form;
+        QVERIFY(showForm(form, QSize(300, 200)));
+        WFormShadow* shadow = shadowOf(form);
+        const QSize window = shadow->size();
+        const auto check = [&](const char* path) {
+            const QImage image = WexalTest::RenderAt(shadow, ratio);
+            const QImage file = WexalTest::IconFile(path, drawing);
+            const QPoint farCorner(window.width() - 100, window.height() - 100);
+            return WexalTest::Shows(image, QRect(0, 0, 16, 16), Qt::transparent, file, {0, 0}) +
+                   WexalTest::Shows(image, QRect(farCorner + QPoint(84, 84), QSize(16, 16)),
+                                    Qt::transparent, file, farCorner) +
+                   WexalTest::Shows(image, QRect(0, 150, 16, 20), Qt::transparent, file, {0, 100});
+        };
+        shadow->SetActive(true);
+        WexalTest::RenderAt(shadow, 1);
+        QCOMPARE(check("://Icons/WForm/ShadowActive.png"), QString());
+        shadow->SetActive(false);
+        WexalTest::RenderAt(shadow, 3);
+        QCOMPARE(check("://Icons/WForm/ShadowInactive.png"), QString());
+    }
+
+    // A move to a screen of another density, or a new density for the screen, paints the
+    // window again.
+    void repaintsOnDensityChange()
+    {
+        WForm form;
+        QVERIFY(showForm(form, QSize(300, 200)));
+        WFormShadow* shadow = shadowOf(form);
+        struct Counter : QObject
+        {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                paints += e->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        shadow->installEventFilter(&counter);
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        QEvent change(QEvent::ScreenChangeInternal);
+        QApplication::sendEvent(shadow, &change);
+        QTRY_VERIFY(counter.paints > 0);
+        counter.paints = 0;
+        QScreen* screen = shadow->windowHandle()->screen();
+        emit screen->logicalDotsPerInchChanged(screen->logicalDotsPerInch());
+        QTRY_VERIFY(counter.paints > 0);
     }
 
     void activation()

@@ -114,7 +114,9 @@ struct Target
     QPainter::CompositionMode mode;
 };
 
-QImage paintOnto(const Target& t, const QSize& canvas, const std::function<void(QPainter&)>& draw)
+// canvas is in device pixels; the painter works in pixels of ratio device pixels each.
+QImage paintOnto(const Target& t, const QSize& canvas, const std::function<void(QPainter&)>& draw,
+                 qreal ratio = 1)
 {
     QImage image(canvas, t.format);
     // A translucent, uneven background: pixels left alone must stay exactly as they were.
@@ -122,6 +124,7 @@ QImage paintOnto(const Target& t, const QSize& canvas, const std::function<void(
         for (int x = 0; x < canvas.width(); ++x)
             image.setPixelColor(x, y,
                                 QColor(200, (x * 3) % 256, (y * 5) % 256, 40 + (x + y) % 200));
+    image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
     painter.setTransform(t.transform);
     painter.setCompositionMode(t.mode);
@@ -146,6 +149,9 @@ private slots:
     void degenerateSizesDoNotCrash();
     void paintsTheComposedImage_data();
     void paintsTheComposedImage();
+    void denseSourceComposesInDevicePixels_data();
+    void denseSourceComposesInDevicePixels();
+    void denseSourceOnOtherDensities();
     void randomInput();
 };
 
@@ -301,6 +307,99 @@ void TestSudokuPatch::paintsTheComposedImage()
             paintOnto(target, QSize(120, 90), [&](QPainter& p) { patch.Paint(&p); });
         QVERIFY2(actual == expected,
                  qPrintable(QStringLiteral("at %1 x %2").arg(size.width()).arg(size.height())));
+    }
+}
+
+void TestSudokuPatch::denseSourceComposesInDevicePixels_data()
+{
+    QTest::addColumn<int>("targetIndex");
+    QTest::addColumn<bool>("skipCenter");
+    QTest::addColumn<int>("ratio");
+    const char* names[] = {"premultiplied", "non-premultiplied", "translated",
+                           "source composition"};
+    for (const int ratio : {2, 3}) {
+        for (int i = 0; i < int(std::size(names)); ++i) {
+            for (bool skip : {true, false})
+                QTest::addRow("%dx, %s, %s", ratio, names[i],
+                              skip ? "centre skipped" : "with centre")
+                    << i << skip << ratio;
+        }
+    }
+}
+
+// A source drawn for ratio device pixels per pixel, painted where the painter has that ratio,
+// leaves exactly the device pixels of the same source taken as an ordinary image, cut at its
+// margins in device pixels and composed at the size in device pixels: no corner pixel is lost
+// to scaling, and the margins and sizes count in the painter's pixels.
+void TestSudokuPatch::denseSourceComposesInDevicePixels()
+{
+    QFETCH(int, targetIndex);
+    QFETCH(bool, skipCenter);
+    QFETCH(int, ratio);
+    const Target targets[] = {
+        {QImage::Format_ARGB32_Premultiplied, QTransform(), QPainter::CompositionMode_SourceOver},
+        {QImage::Format_ARGB32, QTransform(), QPainter::CompositionMode_SourceOver},
+        {QImage::Format_ARGB32_Premultiplied, QTransform::fromTranslate(3, -2),
+         QPainter::CompositionMode_SourceOver},
+        {QImage::Format_ARGB32_Premultiplied, QTransform(), QPainter::CompositionMode_Source},
+    };
+    const Target& target = targets[targetIndex];
+    const int top = 2, bottom = 3, left = 3, right = 4;
+    const QPixmap plain = softSource(13 * ratio, 11 * ratio);
+    QPixmap dense = plain;
+    dense.setDevicePixelRatio(ratio);
+    SudokuPatch patch(dense, top, bottom, left, right);
+    QCOMPARE(patch.Top(), top);
+    QCOMPARE(patch.Right(), right);
+    patch.skipCenter = skipCenter;
+    const QSize canvas(120, 90);
+    Target deviceTarget = target;
+    deviceTarget.transform = target.transform * QTransform::fromScale(ratio, ratio);
+    for (const QSize& size : {QSize(30, 20), QSize(41, 20), QSize(13, 11), QSize(7, 5)}) {
+        patch.Resize(size);
+        QCOMPARE(patch.Size(), size);
+        const QPixmap reference = referenceImage(plain, top * ratio, bottom * ratio, left * ratio,
+                                                 right * ratio, skipCenter, size * ratio);
+        // The reference in device pixels, where the translation moves it by whole pixels of the
+        // dense painter.
+        const QImage expected =
+            paintOnto({target.format,
+                       QTransform::fromTranslate(target.transform.dx() * ratio,
+                                                 target.transform.dy() * ratio),
+                       target.mode},
+                      canvas * ratio, [&](QPainter& p) { p.drawPixmap(0, 0, reference); });
+        QImage actual = paintOnto(
+            target, canvas * ratio, [&](QPainter& p) { patch.Paint(&p); }, ratio);
+        actual.setDevicePixelRatio(1);
+        QVERIFY2(actual == expected,
+                 qPrintable(QStringLiteral("at %1 x %2").arg(size.width()).arg(size.height())));
+    }
+}
+
+// Painted at another density than its own, a dense source still covers just the size asked for,
+// in the painter's pixels: on an ordinary image, and on a 1.5x one.
+void TestSudokuPatch::denseSourceOnOtherDensities()
+{
+    QImage opaque(26, 22, QImage::Format_ARGB32);
+    opaque.fill(QColor(20, 120, 220));
+    QPixmap dense = QPixmap::fromImage(opaque);
+    dense.setDevicePixelRatio(2);
+    SudokuPatch patch(dense, 3, 3, 3, 3);
+    patch.Resize(QSize(40, 30));
+    for (const qreal ratio : {1.0, 1.5}) {
+        QImage canvas(QSize(60, 50) * ratio, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        canvas.setDevicePixelRatio(ratio);
+        QPainter painter(&canvas);
+        patch.Paint(&painter);
+        painter.end();
+        QRect painted;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (qAlpha(canvas.pixel(x, y)) != 0)
+                    painted |= QRect(x, y, 1, 1);
+        QCOMPARE(painted, QRect(QPoint(0, 0), QSize(40, 30) * ratio));
+        QCOMPARE(canvas.pixelColor(int(20 * ratio), int(15 * ratio)), QColor(20, 120, 220));
     }
 }
 

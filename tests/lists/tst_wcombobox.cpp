@@ -2,6 +2,7 @@
 #include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
+#include "WDenseRendering.h"
 #include "WGridList.h"
 #include "WGridListData.h"
 #include "WMenu.h"
@@ -128,6 +129,48 @@ class tst_WComboBox : public QObject
 
 private slots:
     void initTestCase() { WexalTest::QuietPopupWarnings(); }
+
+    void denseArrow_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("drawing"); // which of the arrow's drawings suits the ratio
+        QTest::newRow("1") << 1.0 << 1;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("2") << 2.0 << 2;
+        QTest::newRow("3") << 3.0 << 3;
+    }
+
+    // On a painter of ratio device pixels per pixel the arrow is the drawing made for that
+    // density, pixel for pixel, in the enabled and the disabled colour; and the drop-down's
+    // shadow corner is its shadow image's, unscaled.
+    void denseArrow()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, drawing);
+        const QColor back(0xF0, 0xF4, 0xF8), on(0x33, 0x66, 0x99), off(0x99, 0x99, 0x99);
+        WComboBox box;
+        box.resize(120, 25);
+        box.SetBackColor(back);
+        box.SetDropDownButtonColor(on);
+        box.SetDropDownButtonColorDisable(off);
+        const char* path = "://Icons/ComboBox/DropDownIcon.png";
+        const QRect arrow(120 - box.BorderWidth() - 19, (25 - 9) / 2, 11, 9);
+        QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), arrow, back,
+                                  WexalTest::IconFile(path, drawing, on), arrow.topLeft()),
+                 QString());
+        box.setEnabled(false);
+        QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), arrow, back,
+                                  WexalTest::IconFile(path, drawing, off), arrow.topLeft()),
+                 QString());
+
+        WComboDropDownBox list(&box);
+        list.resize(90, 60);
+        const QRect corner(86, 56, 4, 4); // beyond the list's face: shadow only
+        QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&list, ratio), corner, Qt::transparent,
+                                  WexalTest::IconFile(":/Icons/Shadow.png", drawing),
+                                  QPoint(90 - 16, 60 - 16)),
+                 QString());
+    }
 
     void selectionClampingAndSignal()
     {

@@ -2,6 +2,7 @@
 // paint shows, read back from grabs of a shown grid.
 #include "GridListTestSupport.h"
 #include "WButton.h"
+#include "WDenseRendering.h"
 #include "WGridListRowLocator_p.h"
 #include "WLineEdit.h"
 #include "WTestMouse.h"
@@ -215,6 +216,43 @@ private slots:
             const QRect rows(0, headerHeight, 529, 3 * height);
             QCOMPARE(image.copy(rows), expected.copy(rows));
         }
+    }
+
+    void denseCheckImages_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("drawing"); // which of the check images' drawings suits the ratio
+        QTest::newRow("1") << 1.0 << 1;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("2") << 2.0 << 2;
+        QTest::newRow("3") << 3.0 << 3;
+    }
+
+    // On a painter of ratio device pixels per pixel a check cell shows the drawing made for
+    // that density, pixel for pixel, centred in the cell, checked and unchecked.
+    void denseCheckImages()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, drawing);
+        const QColor flag(0x25, 0x63, 0xEB);
+        Fixture f({40, 60}, 2);
+        f.grid.SetCheckFlagColor(flag);
+        f.data->Rows.at(0)->Cells[0] = true;
+        f.data->Rows.at(1)->Cells[0] = false;
+        f.Show(QSize(200, 120));
+        const QImage image = WexalTest::RenderAt(&f.grid, ratio);
+        const QRect checked(12, headerHeight + 2, 16, 16);
+        const QRect unchecked(12, headerHeight + rowHeight + 2, 16, 16);
+        QCOMPARE(
+            WexalTest::Shows(image, checked, doubleRow,
+                             WexalTest::IconFile("://Icons/GridList/Checked.png", drawing, flag),
+                             checked.topLeft()),
+            QString());
+        QCOMPARE(
+            WexalTest::Shows(image, unchecked, singleRow,
+                             WexalTest::IconFile("://Icons/GridList/Uncheck.png", drawing, flag),
+                             unchecked.topLeft()),
+            QString());
     }
 };
 

@@ -1,7 +1,9 @@
 // The compiled-in icon bundle, as the widgets see it through the resource system: exactly these
 // files, stored uncompressed, each in the size and PNG pixel format the widgets rely on, and
-// white (glyphs) or black (shadows) in every pixel. Their exact pixels are the icon generator's
-// business, checked by its own reproduction test.
+// white (glyphs) or black (shadows) in every pixel; the same for their drawings at two and three
+// times the size under Qt's @2x and @3x names, which Qt's image reader takes as their device
+// pixel ratio. Their exact pixels are the icon generator's business, checked by its own
+// reproduction test.
 #include "WDrawAPI.h"
 
 #include <QDirIterator>
@@ -34,20 +36,46 @@ class TestIconResources : public QObject
     Q_OBJECT
 
 private slots:
+    void everyIcon_data();
     void everyIcon();
 };
 
+// "Name.png" drawn for scale: "Name@2x.png" and so on.
+static QString atScale(const char* path, int scale)
+{
+    QString name = QString::fromLatin1(path);
+    if (scale != 1)
+        name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+    return name;
+}
+
+void TestIconResources::everyIcon_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("1x") << 1;
+    QTest::newRow("2x") << 2;
+    QTest::newRow("3x") << 3;
+}
+
 void TestIconResources::everyIcon()
 {
-    // The table's icons and the designer's 32 x 32 icon, nothing else.
+    QFETCH(int, scale);
+    // The table's icons and the designer's 32 x 32 icon at each of the three scales, nothing
+    // else.
     QStringList found;
     for (QDirIterator it(QStringLiteral(":/Icons"), QDir::Files, QDirIterator::Subdirectories);
          it.hasNext();)
         found << it.next();
-    QCOMPARE(found.size(), int(std::size(icons)) + 1);
-    QCOMPARE(QImage(QStringLiteral("://Icons/Wexal.ico")).size(), QSize(32, 32));
-    for (const auto& [path, width, height, depth, type, white] : icons) {
-        const QResource resource(QString::fromLatin1(path));
+    QCOMPARE(found.size(), 3 * (int(std::size(icons)) + 1));
+    const QImage designerIcon(atScale("://Icons/Wexal.ico", scale));
+    QCOMPARE(designerIcon.size(), QSize(32, 32) * scale);
+    QVERIFY(designerIcon.hasAlphaChannel());
+    QCOMPARE(designerIcon.devicePixelRatio(), qreal(scale));
+    for (const auto& [name, width, height, depth, type, white] : icons) {
+        const QString file = atScale(name, scale);
+        const QByteArray pathBytes = file.toLatin1();
+        const char* const path = pathBytes.constData();
+        const QResource resource(file);
         // Uncompressed: no inflate on a widget's first load.
         QVERIFY2(found.contains(resource.fileName()) &&
                      resource.compressionAlgorithm() == QResource::NoCompression,
@@ -62,7 +90,10 @@ void TestIconResources::everyIcon()
                  path);
         QCOMPARE(QString::asprintf("%s %u x %u, %d %d", path, qFromBigEndian<quint32>(ihdr),
                                    qFromBigEndian<quint32>(ihdr + 4), ihdr[8], ihdr[9]),
-                 QString::asprintf("%s %d x %d, %d %d", path, width, height, depth, type));
+                 QString::asprintf("%s %d x %d, %d %d", path, width * scale, height * scale, depth,
+                                   type));
+        // The ratio comes with the name; a widget draws such an image at the 1x size.
+        QCOMPARE(QImage(file).devicePixelRatio(), qreal(scale));
         // Every pixel in the icon's colour, transparent ones too; a glyph recoloured as the
         // widgets do keeps no white pixel.
         QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32);

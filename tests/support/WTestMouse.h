@@ -31,6 +31,26 @@ inline void MouseRelease(QWidget* widget, const QPoint& pos,
     QTest::mouseRelease(window->windowHandle(), button, {}, widget->mapTo(window, pos));
 }
 
+// A pointer event where a screen with more than one device pixel per pixel puts one: between
+// two pixels (pos in widget's coordinates), through the window as the platform sends it. Each
+// comes a second after the last, so that presses never pair into double clicks.
+inline void PointerAt(QWidget* widget, QEvent::Type type, const QPointF& pos,
+                      Qt::MouseButton button = Qt::LeftButton)
+{
+    static int timestamp = 0;
+    timestamp += 1000;
+    static Qt::MouseButtons held;
+    if (type == QEvent::MouseButtonPress)
+        held |= button;
+    else if (type == QEvent::MouseButtonRelease)
+        held &= ~Qt::MouseButtons(button);
+    QWidget* window = widget->window();
+    const QPointF inWindow = pos + QPointF(widget->mapTo(window, QPoint(0, 0)));
+    qt_handleMouseEvent(
+        window->windowHandle(), inWindow, QPointF(window->mapToGlobal(QPoint(0, 0))) + inWindow,
+        held, type == QEvent::MouseMove ? Qt::NoButton : button, type, Qt::NoModifier, timestamp);
+}
+
 // A wheel turn as the platform delivers it: spontaneous, so that Qt hands it on to the parent
 // when the widget under the pointer ignores it (sent events stay with their receiver).
 inline bool Wheel(QWidget* widget, const QPoint& pos, const QPoint& angleDelta)

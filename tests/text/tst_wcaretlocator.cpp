@@ -17,6 +17,7 @@ class TestWCaretLocator : public QObject
 
 private slots:
     void search();
+    void searchBetweenPixels();
     void realFont();
     void exactWidths_data();
     void exactWidths();
@@ -114,6 +115,32 @@ void TestWCaretLocator::search()
         expected << r[3];
     }
     QCOMPARE(found, expected);
+}
+
+// A pointer between two pixels (on a screen of 1.25 or 1.5 device pixels per pixel) counts where
+// it is: just short of a character's middle stays left of it, the middle goes right; far off and
+// not a number, the ends.
+void TestWCaretLocator::searchBetweenPixels()
+{
+    const struct
+    {
+        int width;
+        qreal x;
+        int index;
+    } rows[] = {{8, 3.99, 0},   {8, 4.0, 1},     {7, 3.49, 0},   {7, 3.5, 1},   {7, 3.51, 1},
+                {8, 403.9, 50}, {8, 404.01, 51}, {8, -0.4, 0},   {8, 79.7, 10}, {8, 1e300, 10},
+                {8, -1e300, 0}, {8, qInf(), 10}, {8, -qInf(), 0}};
+    for (const auto& r : rows) {
+        const int w = r.width;
+        QCOMPARE(WCaretLocator::Search(
+                     r.x > 100 && r.x < 1000 ? 100 : 10, r.x, [w](int n) { return n * w; },
+                     [w](int) { return w; }),
+                 r.index);
+    }
+    // Not a number lands on a valid index, whichever.
+    const int nan = WCaretLocator::Search(
+        10, qQNaN(), [](int n) { return n * 8; }, [](int) { return 8; });
+    QVERIFY(nan >= 0 && nan <= 10);
 }
 
 // On a real font, after each edit and a font change, every prefix width is measured afresh

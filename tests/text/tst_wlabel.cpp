@@ -1,8 +1,10 @@
-// WLabel: mouse selection, its highlight and copying, with selection on and off, and the
-// random-input harness.
+// WLabel: mouse selection, its highlight and copying, with selection on and off, selecting on
+// screens of 1.25, 1.5 and 2 device pixels per pixel, and the random-input harness.
 #include "WLabel.h"
 #include "WRandomInput.h"
+#include "WScaledRun.h"
 #include "WTestMouse.h"
+#include "WTextGeometry.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,6 +18,8 @@ private slots:
     void selectAndCopy();
     void farPointer_data();
     void farPointer();
+    void denseScreens_data();
+    void denseScreens();
     void randomInput();
 };
 
@@ -166,6 +170,119 @@ void TestWLabel::randomInput()
         return QString();
     };
     QCOMPARE(WexalTest::RunRandomInput(&label, options), QString());
+}
+
+void TestWLabel::denseScreens_data()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<int>("alignment");
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    const int centre = Qt::AlignCenter;
+    QTest::newRow("1.25") << QStringLiteral("1.25") << left;
+    QTest::newRow("1.5") << QStringLiteral("1.5") << left;
+    QTest::newRow("2") << QStringLiteral("2") << left;
+    QTest::newRow("1.5, centred") << QStringLiteral("1.5") << centre;
+}
+
+// On a screen of 1.25, 1.5 or 2 device pixels per pixel, with the pointer between whole pixels:
+// a selection dragged from before the text to any device pixel ends at the nearer boundary of
+// the character under it, and the selected text, drawn over the label, lies exactly where the
+// label had it.
+void TestWLabel::denseScreens()
+{
+    QFETCH(QString, scale);
+    QFETCH(int, alignment);
+    if (!WexalTest::InScaledRun()) {
+        const QString failure = WexalTest::RunScaled(
+            QStringLiteral("denseScreens:") + QString::fromLatin1(QTest::currentDataTag()), scale);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        return;
+    }
+    QWidget window;
+    window.resize(560, 60);
+    auto* label = new WLabel(&window);
+    label->setGeometry(13, 11, 520, 30);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(15);
+    label->setFont(font);
+    label->SetAlignment(Qt::Alignment(alignment));
+    label->SetCanSelectText(true);
+    // Drawn in the same colours selected or not: the selection shows only where it moves text.
+    label->SetBackColor(Qt::white);
+    label->SetForeColor(Qt::black);
+    label->SetSelectedTextBackColor(Qt::white);
+    label->SetSelectedTextForeColor(Qt::black);
+    const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
+    label->SetText(text);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const qreal dpr = label->devicePixelRatioF();
+    QCOMPARE(dpr, scale.toDouble());
+
+    const WexalTest::LineGeometry line(text, font);
+    const qreal origin = label->TextBounding().left();
+    const auto drag = [&](qreal from, qreal to) {
+        WexalTest::PointerAt(label, QEvent::MouseButtonPress, QPointF(from, 15));
+        WexalTest::PointerAt(label, QEvent::MouseMove, QPointF(to, 15));
+        WexalTest::PointerAt(label, QEvent::MouseButtonRelease, QPointF(to, 15));
+    };
+    QStringList wrong;
+    int checked = 0;
+    for (int c = qFloor(origin * dpr); c < qCeil((origin + line.Width()) * dpr); ++c) {
+        const qreal x = (c + 0.5) / dpr;
+        const int expected = line.Nearest(x - origin, 1 / dpr);
+        if (expected < 0 || expected == 0)
+            continue; // an empty selection is no selection
+        drag(origin + 0.3, x);
+        ++checked;
+        if (label->SelectedText() != text.left(expected))
+            wrong << QStringLiteral("device x %1: \"%2\", not %3 characters")
+                         .arg(c)
+                         .arg(label->SelectedText())
+                         .arg(expected);
+    }
+    QVERIFY(checked > line.Width() * dpr * 0.6);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+
+    // A selection starting at the boundary nearest to the middle of a pixel, where no kerning
+    // moves the character from the end of the text before it.
+    const qreal drawnOrigin = alignment & Qt::AlignHCenter
+                                  ? origin + (label->TextBounding().width() - line.Width()) / 2
+                                  : origin;
+    int from = 1;
+    const auto fraction = [&](int k) {
+        const qreal x = drawnOrigin + line.boundaries[k];
+        return qAbs(x - qFloor(x) - 0.5);
+    };
+    for (int k = 1; k < text.size() - 8; ++k) {
+        if (qAbs(line.drawn[k] - line.boundaries[k]) < 1.0 / 64)
+            from = fraction(k) < fraction(from) ? k : from;
+    }
+    QVERIFY(fraction(from) < 0.25);
+    const int to = from + 7;
+    drag(origin + 0.3, origin + 0.3); // nothing selected
+    QVERIFY(label->SelectedText().isEmpty());
+    const QImage before = label->grab().toImage();
+    const auto inside = [&](int k, qreal side) {
+        return origin + line.boundaries[k] + (line.boundaries[k + 1] - line.boundaries[k]) * side;
+    };
+    drag(inside(from, 0.2), inside(to - 1, 0.8));
+    QCOMPARE(label->SelectedText(), text.mid(from, to - from));
+    const QImage after = label->grab().toImage();
+    // Inside the highlight, away from its edges, in the text's rows.
+    const QRect box = label->SelectedTextBounding();
+    const QVector<int> was = WexalTest::ColumnInk(
+        before, qCeil(box.left() * dpr) + 2, qFloor((box.right() + 1) * dpr) - 2,
+        qCeil(box.top() * dpr), qFloor((box.bottom() + 1) * dpr));
+    const QVector<int> is = WexalTest::ColumnInk(
+        after, qCeil(box.left() * dpr) + 2, qFloor((box.right() + 1) * dpr) - 2,
+        qCeil(box.top() * dpr), qFloor((box.bottom() + 1) * dpr));
+    for (int i = 0; i < was.size(); ++i)
+        QVERIFY2(qAbs(was[i] - is[i]) <= 64,
+                 qPrintable(QStringLiteral("device column %1: ink %2 before, %3 selected")
+                                .arg(qCeil(box.left() * dpr) + 2 + i)
+                                .arg(was[i])
+                                .arg(is[i])));
 }
 
 QTEST_MAIN(TestWLabel)

@@ -1,10 +1,13 @@
 // WLineEdit: keys on a shown line edit (caret, selection, editing, clipboard, read-only,
-// disabled, password, length limit), the mouse, the API's limits and signals, scrolling, and
-// random input.
+// disabled, password, length limit), the mouse, the API's limits and signals, scrolling, the
+// caret and the selection on screens of 1.25, 1.5 and 2 device pixels per pixel, and random
+// input.
 #include "WDrawAPI.h"
 #include "WLineEdit.h"
 #include "WRandomInput.h"
+#include "WScaledRun.h"
 #include "WTestMouse.h"
+#include "WTextGeometry.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -34,6 +37,8 @@ private slots:
     void mouseFarOutsideTheIntRange();
     void paintsWhatTheWholeLineWould_data();
     void paintsWhatTheWholeLineWould();
+    void denseScreens_data();
+    void denseScreens();
     void randomInput();
 };
 
@@ -552,6 +557,115 @@ void TestWLineEdit::randomInput()
         return QString();
     };
     QCOMPARE(WexalTest::RunRandomInput(&edit, options), QString());
+}
+
+void TestWLineEdit::denseScreens_data()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::newRow("1.25") << QStringLiteral("1.25");
+    QTest::newRow("1.5") << QStringLiteral("1.5");
+    QTest::newRow("2") << QStringLiteral("2");
+}
+
+// On a screen of 1.25, 1.5 or 2 device pixels per pixel, with the pointer between whole pixels:
+// a click on any device pixel puts the caret at the nearer boundary of the character under it,
+// and the caret is drawn within half a pixel of where the line has that boundary; selected text,
+// drawn over the line, lies exactly where the line had it.
+void TestWLineEdit::denseScreens()
+{
+    QFETCH(QString, scale);
+    if (!WexalTest::InScaledRun()) {
+        const QString failure = WexalTest::RunScaled(
+            QStringLiteral("denseScreens:") + QString::fromLatin1(QTest::currentDataTag()), scale);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        return;
+    }
+    // In a window, away from its corner, as an application has it.
+    QWidget window;
+    window.resize(560, 60);
+    auto* edit = new WLineEdit(&window);
+    edit->setGeometry(13, 11, 520, 30);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(15);
+    edit->setFont(font);
+    // Drawn in the same colours selected or not: the selection shows only where it moves text.
+    edit->SetBackColor(Qt::white);
+    edit->SetForeColor(Qt::black);
+    edit->SetSelectedTextBackColor(Qt::white);
+    edit->SetSelectedTextForeColor(Qt::black);
+    const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
+    edit->SetText(text);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const qreal dpr = edit->devicePixelRatioF();
+    QCOMPARE(dpr, scale.toDouble());
+
+    const WexalTest::LineGeometry line(text, font);
+    QVERIFY(line.Width() < edit->TextArea().width());
+    const auto origin = [&] { return qreal(edit->TextArea().left() - edit->ScrollOffset()); };
+    const auto click = [&](qreal x) {
+        WexalTest::PointerAt(edit, QEvent::MouseButtonPress, QPointF(x, 15));
+        WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(x, 15));
+    };
+    QStringList wrong;
+    int checked = 0;
+    for (int c = qFloor(origin() * dpr); c < qCeil((origin() + line.Width()) * dpr); ++c) {
+        const qreal x = (c + 0.5) / dpr;
+        const int expected = line.Nearest(x - origin(), 1 / dpr);
+        if (expected < 0)
+            continue;
+        click(x);
+        ++checked;
+        const qreal caret = edit->CaretLocation() - edit->ScrollOffset();
+        if (edit->CaretIndex() != expected)
+            wrong << QStringLiteral("device x %1: caret %2, not %3")
+                         .arg(c)
+                         .arg(edit->CaretIndex())
+                         .arg(expected);
+        else if (qAbs(caret - (line.boundaries[expected] - edit->ScrollOffset())) > 0.5 + 1e-9)
+            wrong << QStringLiteral("caret %1 drawn at %2, the line has it at %3")
+                         .arg(expected)
+                         .arg(caret)
+                         .arg(line.boundaries[expected]);
+    }
+    QVERIFY(checked > line.Width() * dpr * 0.6);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+
+    // A selection starting at the boundary nearest to the middle of a pixel.
+    int from = 1;
+    const auto fraction = [&](int k) {
+        return qAbs(line.boundaries[k] - qFloor(line.boundaries[k]) - 0.5);
+    };
+    // Where no kerning moves the character from the end of the text before it.
+    for (int k = 1; k < text.size() - 8; ++k) {
+        if (qAbs(line.drawn[k] - line.boundaries[k]) < 1.0 / 64)
+            from = fraction(k) < fraction(from) ? k : from;
+    }
+    QVERIFY(fraction(from) < 0.25);
+    const int to = from + 7;
+    click(origin() + line.Width() + 5); // the caret after the last character
+    const QImage before = edit->grab().toImage();
+    const auto inside = [&](int k, qreal side) {
+        return origin() + line.boundaries[k] + (line.boundaries[k + 1] - line.boundaries[k]) * side;
+    };
+    WexalTest::PointerAt(edit, QEvent::MouseButtonPress, QPointF(inside(from, 0.2), 15));
+    WexalTest::PointerAt(edit, QEvent::MouseMove, QPointF(inside(to - 1, 0.8), 15));
+    WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(inside(to - 1, 0.8), 15));
+    QCOMPARE(edit->SelectedText(), text.mid(from, to - from));
+    const QImage after = edit->grab().toImage();
+    // Inside the highlight, away from its edges and the caret at its end, in the text's rows.
+    const int left = qCeil((origin() + line.boundaries[from]) * dpr) + 2;
+    const int right = qFloor((origin() + line.boundaries[to]) * dpr) - 3;
+    const int top = qCeil(edit->TextArea().top() * dpr);
+    const int bottom = qFloor((edit->TextArea().bottom() + 1) * dpr);
+    const QVector<int> was = WexalTest::ColumnInk(before, left, right, top, bottom);
+    const QVector<int> is = WexalTest::ColumnInk(after, left, right, top, bottom);
+    for (int i = 0; i < was.size(); ++i)
+        QVERIFY2(qAbs(was[i] - is[i]) <= 64,
+                 qPrintable(QStringLiteral("device column %1: ink %2 before, %3 selected")
+                                .arg(left + i)
+                                .arg(was[i])
+                                .arg(is[i])));
 }
 
 QTEST_MAIN(TestWLineEdit)

@@ -1,5 +1,7 @@
 // WHourMinutePicker: clamping setters, selection by click and its loss, the arrows, the wheel
-// and the digit keys on the selected number, a disabled picker, and the face as painted.
+// and the digit keys on the selected number, a disabled picker, the face as painted, and the
+// arrows drawn for denser screens.
+#include "WDenseRendering.h"
 #include "WHourMinutePicker.h"
 #include "WRandomInput.h"
 #include "WTestMouse.h"
@@ -86,6 +88,8 @@ private slots:
     void digits();
     void disabled();
     void face();
+    void denseArrows_data();
+    void denseArrows();
     void randomInput();
 };
 
@@ -324,6 +328,45 @@ void TestWHourMinutePicker::face()
     QVERIFY(count(image, WHourMinutePicker::UpButtonRect(), arrowInk) > 0);
     QVERIFY(count(image, WHourMinutePicker::DownButtonRect(), arrowInk) > 0);
     QCOMPARE(count(image, QRect(0, 0, 104, 25), arrowInk), 0);
+}
+
+void TestWHourMinutePicker::denseArrows_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("drawing"); // which of the arrows' drawings suits the ratio
+    QTest::newRow("1") << 1.0 << 1;
+    QTest::newRow("1.5") << 1.5 << 2;
+    QTest::newRow("2") << 2.0 << 2;
+    QTest::newRow("3") << 3.0 << 3;
+}
+
+// On a painter of ratio device pixels per pixel both arrows are the drawings made for that
+// density, pixel for pixel, in the enabled and the disabled colour.
+void TestWHourMinutePicker::denseArrows()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(int, drawing);
+    const QColor off(0xA0, 0xA0, 0xA0);
+    WHourMinutePicker p;
+    p.SetBackColor(paper);
+    p.SetButtonColor(arrowInk);
+    p.SetButtonColorDisable(off);
+    const auto check = [&](const QColor& colour) {
+        const QImage image = WexalTest::RenderAt(&p, ratio);
+        const QRect up = WHourMinutePicker::UpButtonRect();
+        const QRect down = WHourMinutePicker::DownButtonRect();
+        return WexalTest::Shows(
+                   image, up, paper,
+                   WexalTest::IconFile("://Icons/WHourMinutePicker/UpButton.png", drawing, colour),
+                   up.topLeft()) +
+               WexalTest::Shows(image, down, paper,
+                                WexalTest::IconFile("://Icons/WHourMinutePicker/DownButton.png",
+                                                    drawing, colour),
+                                down.topLeft());
+    };
+    QCOMPARE(check(arrowInk), QString());
+    p.setEnabled(false);
+    QCOMPARE(check(off), QString());
 }
 
 void TestWHourMinutePicker::randomInput()

@@ -1,9 +1,11 @@
 // WTrackBar: the range and value setters with their signals, the button's place on the track,
 // pressing and dragging with real pointer events in both orientations, the fills, gradients
-// and images as painted, and a slot that deletes the track in the middle of a gesture.
+// and images as painted, the main line's pictures shared by all tracks and bounded, and a slot
+// that deletes the track in the middle of a gesture.
 #include "WRandomInput.h"
 #include "WTestMouse.h"
 #include "WTrackBar.h"
+#include "WTrackBar_p.h"
 
 #include <QPainter>
 #include <QPointer>
@@ -96,6 +98,9 @@ private slots:
     void gradients();
     void images();
     void repaintsEveryChange();
+    void sharedLinePicturesMatchFreshOnes();
+    void sharedLinePicturesAreShared();
+    void sharedLinePicturesAreBounded();
     void buttonStates();
     void deletedFromSlot();
     void randomInput();
@@ -495,6 +500,128 @@ void TestWTrackBar::repaintsEveryChange()
             steps[j](fresh);
         QVERIFY2(snapshot(&changed) == snapshot(&fresh), qPrintable(QString::number(i)));
     }
+}
+
+// Every look in turn comes out of the shared cache exactly as a track draws it with the cache
+// empty. A change missing from the pictures' key would show here as the picture of an earlier
+// look: a second track of the same look would find it too, so comparing two tracks cannot tell.
+void TestWTrackBar::sharedLinePicturesMatchFreshOnes()
+{
+    QImage stripes(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            stripes.setPixelColor(x, y, (x * 3 + y) % 4 ? fill1 : knob);
+    QImage stripes2 = stripes;
+    stripes2.setPixelColor(3, 3, knobHover);
+    using Step = std::function<void(WTrackBar&)>;
+    const Step steps[] = {
+        [](WTrackBar& t) { t.SetValue1(70); },
+        [](WTrackBar& t) { t.SetValue2(30); },
+        [](WTrackBar& t) { t.SetRadius(7); },
+        [](WTrackBar& t) { t.SetMainLineFillColor1(knobHover); },
+        [](WTrackBar& t) { t.SetMainLineFillColor2(QColor(0, 128, 0, 120)); },
+        [](WTrackBar& t) { t.SetMainLineBackColor(fill2); },
+        [](WTrackBar& t) { t.SetMainLineSize(15); },
+        [](WTrackBar& t) { t.SetBorder(PositionFlag::Top | PositionFlag::Left); },
+        [](WTrackBar& t) { t.SetBorderWidth(2); },
+        [](WTrackBar& t) { t.SetBorderColor(knob); },
+        [](WTrackBar& t) { t.SetBorderWidth(3); },
+        [](WTrackBar& t) { t.resize(150, 40); },
+        [](WTrackBar& t) { t.SetType(WTrackBar::HslColorS); },
+        [](WTrackBar& t) { t.SetMainLineBackColor(knobHover); },
+        [](WTrackBar& t) { t.SetType(WTrackBar::HslColorL); },
+        [](WTrackBar& t) { t.SetOrientation(OrientationType::Vertical); },
+        [](WTrackBar& t) { t.resize(40, 150); },
+        [](WTrackBar& t) { t.SetType(WTrackBar::Normal); },
+        [&](WTrackBar& t) { t.SetMainLineImage(QPixmap::fromImage(stripes)); },
+        [&](WTrackBar& t) { t.SetMainLineImage(QPixmap::fromImage(stripes2)); },
+        [](WTrackBar& t) { t.SetSudokuTBLR(QRect(2, 2, 2, 2)); },
+        [](WTrackBar& t) { t.SetSudokuDraw(true); },
+        [](WTrackBar& t) { t.SetSudokuTBLR(QRect(1, 3, 2, 1)); },
+        [](WTrackBar& t) { t.SetBorder(PositionFlag::None); },
+    };
+    const auto start = [](WTrackBar& t) {
+        t.SetButtonSize(QSize(6, 6));
+        t.SetButtonColor(knob);
+        t.SetMainLineBackColor(back);
+        t.SetMainLineFillColor1(fill1);
+        t.SetMainLineFillColor2(fill2);
+        t.SetRadius(5);
+        t.resize(120, 24);
+        t.show();
+        return QTest::qWaitForWindowExposed(&t);
+    };
+    WTrackBar changed;
+    QVERIFY(start(changed));
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        snapshot(&changed);
+        steps[i](changed);
+        const QImage fromCache = snapshot(&changed);
+        WTrackBarLineCache::Clear();
+        WTrackBar fresh;
+        QVERIFY(start(fresh));
+        for (size_t j = 0; j <= i; ++j)
+            steps[j](fresh);
+        QVERIFY2(fromCache == snapshot(&fresh), qPrintable(QString::number(i)));
+    }
+}
+
+// Tracks of one look and size paint from the same pictures: a second one adds nothing, and one
+// of another look adds its own.
+void TestWTrackBar::sharedLinePicturesAreShared()
+{
+    WTrackBarLineCache::Clear();
+    const auto paint = [](const QColor& fill) {
+        WTrackBar t;
+        t.SetRadius(6);
+        t.SetMainLineBackColor(back);
+        t.SetMainLineFillColor1(fill);
+        t.SetMainLineFillColor2(fill2);
+        t.SetValue2(60);
+        t.SetValue1(30);
+        t.resize(200, 24);
+        return snapshot(&t);
+    };
+    const QImage first = paint(fill1);
+    const int pictures = WTrackBarLineCache::Count();
+    const qint64 bytes = WTrackBarLineCache::CachedBytes();
+    QVERIFY(pictures > 0 && bytes > 0);
+    QCOMPARE(paint(fill1), first);
+    QCOMPARE(WTrackBarLineCache::Count(), pictures);
+    QCOMPARE(WTrackBarLineCache::CachedBytes(), bytes);
+    QVERIFY(paint(knobHover) != first);
+    QVERIFY(WTrackBarLineCache::Count() > pictures);
+}
+
+// However many tracks of different sizes paint, the pictures kept stay within the limit, and
+// one pushed out is drawn again the same when wanted.
+void TestWTrackBar::sharedLinePicturesAreBounded()
+{
+    WTrackBarLineCache::Clear();
+    const auto paint = [](int length) {
+        WTrackBar t;
+        t.SetRadius(8);
+        t.SetMainLineSize(200);
+        t.SetMainLineBackColor(back);
+        t.SetMainLineFillColor1(fill1);
+        t.SetMainLineFillColor2(fill2);
+        t.SetValue2(70);
+        t.SetValue1(20);
+        t.resize(length, 210);
+        return snapshot(&t);
+    };
+    const QImage first = paint(400);
+    qint64 most = 0;
+    for (int length = 401; length < 440; ++length) {
+        paint(length);
+        const qint64 bytes = WTrackBarLineCache::CachedBytes();
+        QVERIFY2(bytes <= WTrackBarLineCache::LimitBytes(), qPrintable(QString::number(bytes)));
+        most = qMax(most, bytes);
+    }
+    // Each paint draws three pictures of over 300 KiB: the cache filled up, and forgot.
+    QVERIFY(most > WTrackBarLineCache::LimitBytes() / 2);
+    QVERIFY(WTrackBarLineCache::Count() < 3 * 40);
+    QCOMPARE(paint(400), first);
 }
 
 // The button in its three states, as a filled rectangle and as a recoloured image; disabled

@@ -6,6 +6,12 @@
 // Glyphs are white and shadows black; only the alpha channel carries the shape, which is what
 // lets the widgets recolour a glyph by replacing its white. Shapes that need smooth edges are
 // rasterised by QPainter as coverage; the rest are set pixel by pixel.
+//
+// Every image is also drawn at two and three times its size for screens with that many device
+// pixels per pixel, under Qt's names (CheckFlag@2x.png next to CheckFlag.png). Each drawing is
+// made at its own resolution from the same description, never by enlarging the small one:
+// curves and slopes get their true coverage, and shadows their smooth ramp. Only straight lines
+// on whole pixels, whose scaled copy is exact, are widened pixel by pixel.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -33,14 +39,19 @@ struct AlphaPlane
     void Set(int x, int y, int a) { alpha[y * width + x] = char(qBound(0, a, 255)); }
 };
 
-// The coverage of whatever paint draws with a white pen or brush on a transparent image.
-AlphaPlane Rasterise(int w, int h, const std::function<void(QPainter&)>& paint)
+// The coverage of whatever paint draws with a white pen or brush on a transparent image of w x h
+// pixels, drawn scale times larger: paint works in the pixels of the small image.
+AlphaPlane Rasterise(int w, int h, int scale, const std::function<void(QPainter&)>& paint)
 {
+    w *= scale;
+    h *= scale;
     QImage canvas(w, h, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::Antialiasing, true);
+        if (scale != 1)
+            p.scale(scale, scale);
         paint(p);
     }
     AlphaPlane plane(w, h);
@@ -50,6 +61,17 @@ AlphaPlane Rasterise(int w, int h, const std::function<void(QPainter&)>& paint)
             plane.Set(x, y, qAlpha(line[x]));
     }
     return plane;
+}
+
+// Each pixel of plane as a square of scale x scale pixels: straight lines on whole pixels drawn
+// larger, which is exactly what drawing them larger would give.
+AlphaPlane Widen(const AlphaPlane& plane, int scale)
+{
+    AlphaPlane wide(plane.width * scale, plane.height * scale);
+    for (int y = 0; y < wide.height; ++y)
+        for (int x = 0; x < wide.width; ++x)
+            wide.Set(x, y, plane.At(x / scale, y / scale));
+    return wide;
 }
 
 // --- PNG, greyscale ---------------------------------------------------------------------------
@@ -195,9 +217,9 @@ QImage WhiteRgba(const AlphaPlane& plane)
 
 // --- The images ----------------------------------------------------------------------------
 
-AlphaPlane CheckFlag()
+AlphaPlane CheckFlag(int scale)
 {
-    return Rasterise(16, 16, [](QPainter& p) {
+    return Rasterise(16, 16, scale, [](QPainter& p) {
         QPen pen(Qt::white, 2.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         p.setPen(pen);
         QPainterPath tick;
@@ -208,19 +230,30 @@ AlphaPlane CheckFlag()
     });
 }
 
+// Where the centre of pixel i of an image drawn scale times larger lies, in pixels of the small
+// image (pixel centres at whole numbers): the larger drawings sample the same shapes there.
+double Centre(int i, int scale)
+{
+    return (i + 0.5) / scale - 0.5;
+}
+
 // A box's drop shadow for the popup nine-patch: a band four pixels wide to the right of and
 // below a 12 x 12 box, starting two pixels in, so the shadow appears to fall down and right.
-AlphaPlane PopupShadow()
+AlphaPlane PopupShadow(int scale)
 {
-    AlphaPlane plane(16, 16);
-    const auto outward = [](int k) { return std::pow((3 - k) / 3.0, 2.0); }; // k = 0 .. 3
-    const auto along = [](int i) { return i == 2 ? 0.35 : (i == 3 ? 0.7 : 1.0); };
-    for (int y = 2; y < 16; ++y) {
-        for (int x = 2; x < 16; ++x) {
-            if (x < 12 && y < 12)
+    const int size = 16 * scale;
+    AlphaPlane plane(size, size);
+    // Falling off outwards over the band (k = 0 .. 3), and rising over the first pixels along
+    // the box's edges (0.35, 0.7, then 1 at whole pixels).
+    const auto outward = [](double k) { return std::pow((3 - qBound(0.0, k, 3.0)) / 3.0, 2.0); };
+    const auto along = [](double i) { return qBound(0.0, 0.35 * (i - 1), 1.0); };
+    for (int y = 2 * scale; y < size; ++y) {
+        for (int x = 2 * scale; x < size; ++x) {
+            if (x < 12 * scale && y < 12 * scale)
                 continue; // the box itself
-            const double fx = x >= 12 ? outward(x - 12) : along(x);
-            const double fy = y >= 12 ? outward(y - 12) : along(y);
+            const double u = Centre(x, scale), v = Centre(y, scale);
+            const double fx = x >= 12 * scale ? outward(u - 12) : along(u);
+            const double fy = y >= 12 * scale ? outward(v - 12) : along(v);
             plane.Set(x, y, int(std::lround(1 + 93 * fx * fy)));
         }
     }
@@ -229,18 +262,19 @@ AlphaPlane PopupShadow()
 
 // A window's shadow frame: a band of band pixels on every side whose alpha rises from outer at
 // the outside to inner next to the window, fading in both directions at the corners.
-AlphaPlane FormShadow(int size, int band, int outer, int inner)
+AlphaPlane FormShadow(int size, int band, int outer, int inner, int scale)
 {
-    AlphaPlane plane(size, size);
-    const auto rise = [band](int i) {
-        const double t = double(qMin(i, band - 1)) / (band - 1);
+    const int pixels = size * scale;
+    AlphaPlane plane(pixels, pixels);
+    const auto rise = [band, scale](int i) {
+        const double t = qBound(0.0, Centre(i, scale), double(band - 1)) / (band - 1);
         return t * t;
     };
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const int ix = qMin(x, size - 1 - x);
-            const int iy = qMin(y, size - 1 - y);
-            if (ix >= band && iy >= band)
+    for (int y = 0; y < pixels; ++y) {
+        for (int x = 0; x < pixels; ++x) {
+            const int ix = qMin(x, pixels - 1 - x);
+            const int iy = qMin(y, pixels - 1 - y);
+            if (ix >= band * scale && iy >= band * scale)
                 continue; // the window covers the centre
             const double f = rise(ix) * rise(iy);
             plane.Set(x, y, int(std::lround(outer + (inner - outer) * f)));
@@ -249,9 +283,9 @@ AlphaPlane FormShadow(int size, int band, int outer, int inner)
     return plane;
 }
 
-AlphaPlane Triangle(int w, int h, bool pointingDown)
+AlphaPlane Triangle(int w, int h, bool pointingDown, int scale)
 {
-    AlphaPlane plane = Rasterise(w, h, [w, h](QPainter& p) {
+    AlphaPlane plane = Rasterise(w, h, scale, [w, h](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         const QPointF points[] = {{0, 0}, {qreal(w), 0}, {w / 2.0, qreal(h)}};
@@ -260,10 +294,10 @@ AlphaPlane Triangle(int w, int h, bool pointingDown)
     if (pointingDown)
         return plane;
     // Mirrored row by row, so that the up and down arrows are exact twins.
-    AlphaPlane up(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            up.Set(x, y, plane.At(x, h - 1 - y));
+    AlphaPlane up(plane.width, plane.height);
+    for (int y = 0; y < plane.height; ++y)
+        for (int x = 0; x < plane.width; ++x)
+            up.Set(x, y, plane.At(x, plane.height - 1 - y));
     return up;
 }
 
@@ -279,9 +313,9 @@ AlphaPlane Frame(int size)
     return plane;
 }
 
-AlphaPlane GridChecked()
+AlphaPlane GridChecked(int scale)
 {
-    AlphaPlane plane = Rasterise(16, 16, [](QPainter& p) {
+    AlphaPlane plane = Rasterise(16, 16, scale, [](QPainter& p) {
         p.setPen(QPen(Qt::white, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         QPainterPath tick;
         tick.moveTo(4.0, 8.2);
@@ -289,9 +323,9 @@ AlphaPlane GridChecked()
         tick.lineTo(12.0, 5.0);
         p.drawPath(tick);
     });
-    const AlphaPlane frame = Frame(16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
+    const AlphaPlane frame = Widen(Frame(16), scale);
+    for (int y = 0; y < plane.height; ++y)
+        for (int x = 0; x < plane.width; ++x)
             plane.Set(x, y, qMax(plane.At(x, y), frame.At(x, y)));
     return plane;
 }
@@ -319,9 +353,9 @@ AlphaPlane RestoreGlyph()
     return plane;
 }
 
-AlphaPlane CloseGlyph()
+AlphaPlane CloseGlyph(int scale)
 {
-    return Rasterise(12, 12, [](QPainter& p) {
+    return Rasterise(12, 12, scale, [](QPainter& p) {
         p.setPen(QPen(Qt::white, 1.5, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(0.2, 0.2), QPointF(11.8, 11.8));
         p.drawLine(QPointF(11.8, 0.2), QPointF(0.2, 11.8));
@@ -329,13 +363,15 @@ AlphaPlane CloseGlyph()
 }
 
 // The Designer widget-box icon: a light blue rounded square with a white "W" stroke.
-QImage DesignerIcon()
+QImage DesignerIcon(int scale)
 {
-    QImage canvas(32, 32, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::Antialiasing, true);
+        if (scale != 1)
+            p.scale(scale, scale);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x52, 0xB2, 0xFA));
         p.drawRoundedRect(QRectF(1, 1, 30, 30), 7, 7);
@@ -365,19 +401,28 @@ int main(int argc, char** argv)
     outputRoot = QDir(args.at(1)).absolutePath();
     const uchar white = 255, black = 0;
 
-    WriteImage(QStringLiteral("Wexal.ico"), DesignerIcon(), "ico");
-    WriteGreyAlpha(QStringLiteral("Shadow.png"), PopupShadow(), black);
-    WriteGreyAlpha(QStringLiteral("CheckBox/CheckFlag.png"), CheckFlag(), white);
-    WriteGreyAlpha(QStringLiteral("ComboBox/DropDownIcon.png"), Triangle(11, 9, true), white);
-    WriteImage(QStringLiteral("GridList/Checked.png"), WhiteRgba(GridChecked()), "png");
-    WriteImage(QStringLiteral("GridList/Uncheck.png"), WhiteRgba(Frame(16)), "png");
-    WriteBytes(QStringLiteral("WForm/MinimizeButton.png"), EncodeWhiteMonoPng(12, 1));
-    WriteGreyAlpha(QStringLiteral("WForm/MaximizeButton.png"), Frame(12), white);
-    WriteGreyAlpha(QStringLiteral("WForm/RestoreButton.png"), RestoreGlyph(), white);
-    WriteGreyAlpha(QStringLiteral("WForm/CloseButton.png"), CloseGlyph(), white);
-    WriteGreyAlpha(QStringLiteral("WForm/ShadowActive.png"), FormShadow(100, 16, 1, 42), black);
-    WriteGreyAlpha(QStringLiteral("WForm/ShadowInactive.png"), FormShadow(100, 16, 0, 24), black);
-    WriteGreyAlpha(QStringLiteral("WHourMinutePicker/UpButton.png"), Triangle(9, 6, false), white);
-    WriteGreyAlpha(QStringLiteral("WHourMinutePicker/DownButton.png"), Triangle(9, 6, true), white);
+    for (const int scale : {1, 2, 3}) {
+        // "Name.png", "Name@2x.png", "Name@3x.png"
+        const auto at = [scale](const char* name) {
+            QString path = QString::fromLatin1(name);
+            if (scale != 1)
+                path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+            return path;
+        };
+        WriteImage(at("Wexal.ico"), DesignerIcon(scale), "ico");
+        WriteGreyAlpha(at("Shadow.png"), PopupShadow(scale), black);
+        WriteGreyAlpha(at("CheckBox/CheckFlag.png"), CheckFlag(scale), white);
+        WriteGreyAlpha(at("ComboBox/DropDownIcon.png"), Triangle(11, 9, true, scale), white);
+        WriteImage(at("GridList/Checked.png"), WhiteRgba(GridChecked(scale)), "png");
+        WriteImage(at("GridList/Uncheck.png"), WhiteRgba(Widen(Frame(16), scale)), "png");
+        WriteBytes(at("WForm/MinimizeButton.png"), EncodeWhiteMonoPng(12 * scale, scale));
+        WriteGreyAlpha(at("WForm/MaximizeButton.png"), Widen(Frame(12), scale), white);
+        WriteGreyAlpha(at("WForm/RestoreButton.png"), Widen(RestoreGlyph(), scale), white);
+        WriteGreyAlpha(at("WForm/CloseButton.png"), CloseGlyph(scale), white);
+        WriteGreyAlpha(at("WForm/ShadowActive.png"), FormShadow(100, 16, 1, 42, scale), black);
+        WriteGreyAlpha(at("WForm/ShadowInactive.png"), FormShadow(100, 16, 0, 24, scale), black);
+        WriteGreyAlpha(at("WHourMinutePicker/UpButton.png"), Triangle(9, 6, false, scale), white);
+        WriteGreyAlpha(at("WHourMinutePicker/DownButton.png"), Triangle(9, 6, true, scale), white);
+    }
     return failures == 0 ? 0 : 1;
 }

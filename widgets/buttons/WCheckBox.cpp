@@ -2,6 +2,8 @@
 
 #include "WBaseButton_p.h"
 #include "WDrawAPI.h"
+#include "WIconGlyph_p.h"
+#include "WIconImage_p.h"
 
 #include <QPainter>
 
@@ -10,13 +12,9 @@ constexpr int boxSize = 16;
 // The caption starts five pixels after the box.
 constexpr int captionLeft = 21;
 
-// A fresh white tick every time: recolouring a copy that was recoloured before would find no
-// white left to replace. Kept premultiplied, the form the painter blends.
-QImage tickImage(const QColor& color)
+QString tickPath()
 {
-    QImage image(QStringLiteral("://Icons/CheckBox/CheckFlag.png"));
-    WDrawAPI::ImageReplaceWhite(image, color);
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return QStringLiteral("://Icons/CheckBox/CheckFlag.png");
 }
 } // namespace
 
@@ -31,8 +29,8 @@ struct WCheckBoxPrivate
     QColor checkRectColorDisabled;
     QColor checkRectBackColor;
     QColor checkRectBackColorDisabled;
-    QImage checkFlagImage;         // null until CheckFlagColor is first set
-    QImage checkFlagImageDisabled; // null until CheckFlagColorDisabled is first set
+    WIconGlyph checkFlagImage{tickPath()};         // null until CheckFlagColor is first set
+    WIconGlyph checkFlagImageDisabled{tickPath()}; // null until CheckFlagColorDisabled is set
 };
 
 WCheckBox::WCheckBox(QWidget* parent) : WBaseButton(parent), d(std::make_unique<WCheckBoxPrivate>())
@@ -101,7 +99,7 @@ void WCheckBox::SetCheckFlagColor(const QColor& color)
     if (d->checkFlagColor == color)
         return;
     d->checkFlagColor = color;
-    d->checkFlagImage = tickImage(color);
+    d->checkFlagImage.Load(color, devicePixelRatioF());
     if (!IsDisabled() && d->checked)
         update();
 }
@@ -116,7 +114,7 @@ void WCheckBox::SetCheckFlagColorDisabled(const QColor& color)
     if (d->checkFlagColorDisabled == color)
         return;
     d->checkFlagColorDisabled = color;
-    d->checkFlagImageDisabled = tickImage(color);
+    d->checkFlagImageDisabled.Load(color, devicePixelRatioF());
     if (IsDisabled() && d->checked)
         update();
 }
@@ -188,9 +186,10 @@ void WCheckBox::Paint(QPainter* painter)
     if (back.alpha() > 0)
         painter->fillRect(QRect(0, top, boxSize, boxSize), back);
 
-    if (d->checked)
-        WDrawAPI::DrawImage(painter, 0, top,
-                            disabled ? d->checkFlagImageDisabled : d->checkFlagImage);
+    if (d->checked) {
+        WIconGlyph& tick = disabled ? d->checkFlagImageDisabled : d->checkFlagImage;
+        WDrawAPI::DrawImage(painter, 0, top, tick.At(WIconImage::Ratio(painter)));
+    }
 
     const QColor& outline = disabled ? d->checkRectColorDisabled
                                      : (hovered ? d->checkRectColorHover : d->checkRectColor);

@@ -5,6 +5,7 @@
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WFormShadow_p.h"
+#include "WIconImage_p.h"
 #include "WPanel.h"
 
 #include <QEventLoop>
@@ -16,6 +17,35 @@
 namespace {
 // Horizontal flags, AlignAbsolute, and the vertical flags: everything a title can use.
 constexpr int alignmentMask = 0x1FF;
+
+// A system button: a WButton whose glyph is one of the library's icons, in the drawing that
+// suits the density it is painted at (the window may move to a denser screen, or be rendered
+// into a denser image); it changes drawings when it paints at a density another one suits.
+class SystemButton : public WButton
+{
+public:
+    SystemButton(const char* path, QWidget* parent)
+        : WButton(parent), path(QString::fromLatin1(path))
+    {
+        SetImage(WIconImage::LoadPixmap(this->path, scale));
+    }
+
+protected:
+    void Paint(QPainter* painter) override
+    {
+        const int wanted = WIconImage::Scale(WIconImage::Ratio(painter));
+        if (wanted != scale) {
+            scale = wanted;
+            SetImage(WIconImage::LoadPixmap(path, scale));
+        }
+        WButton::Paint(painter);
+    }
+
+private:
+    const QString path;
+    int scale = 1;
+};
+
 } // namespace
 
 struct WFormPrivate
@@ -68,11 +98,10 @@ WForm::WForm(QWidget* parent)
     d->titleBar = bar;
 
     const auto makeButton = [&](const char* image, auto slot) {
-        auto* b = new WButton(bar);
+        WButton* b = new SystemButton(image, bar);
         b->SetBackColor(Qt::transparent);
         b->SetBackColorHover(Qt::transparent);
         b->SetBackColorPress(Qt::transparent);
-        b->SetImage(QPixmap(QString::fromLatin1(image)));
         b->SetReplaceImageColor(true);
         connect(b, &WButton::Clicked, this, slot);
         return b;

@@ -1,14 +1,16 @@
 #include "WFormShadow_p.h"
 
-#include "SudokuPatch.h"
 #include "WDrawAPI.h"
 #include "WForm.h"
 #include "WFormShadowPlatform_p.h"
+#include "WIconPatch_p.h"
 #include "WPanel.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
+#include <QWindow>
 
 #include <climits>
 
@@ -36,13 +38,10 @@ int grown(int v)
     return int(qBound<qint64>(0, qint64(v) + 2 * WFormShadow::Margin, QWIDGETSIZE_MAX));
 }
 
-std::unique_ptr<SudokuPatch> shadowPatch(const char* path)
+// The form covers the centre.
+std::unique_ptr<WIconPatch> shadowPatch(const char* path)
 {
-    auto patch = std::make_unique<SudokuPatch>(QPixmap(QString::fromLatin1(path)),
-                                               WFormShadow::Margin, WFormShadow::Margin,
-                                               WFormShadow::Margin, WFormShadow::Margin);
-    patch->skipCenter = true; // the form covers the centre
-    return patch;
+    return std::make_unique<WIconPatch>(QString::fromLatin1(path), WFormShadow::Margin, true);
 }
 
 } // namespace
@@ -51,8 +50,8 @@ struct WFormShadowPrivate
 {
     bool active = false;
     bool maximized = false;
-    std::unique_ptr<SudokuPatch> activeShadow = shadowPatch("://Icons/WForm/ShadowActive.png");
-    std::unique_ptr<SudokuPatch> inactiveShadow = shadowPatch("://Icons/WForm/ShadowInactive.png");
+    std::unique_ptr<WIconPatch> activeShadow = shadowPatch("://Icons/WForm/ShadowActive.png");
+    std::unique_ptr<WIconPatch> inactiveShadow = shadowPatch("://Icons/WForm/ShadowInactive.png");
     bool canResize = true;
     bool showShadow = true;
     bool marginCut = false;
@@ -61,6 +60,8 @@ struct WFormShadowPrivate
     void (*shadowDeleted)(QWidget*) = nullptr;
     void (*titlePress)(QWidget*) = nullptr;
     std::unique_ptr<WFormShadowPlatform> platform;
+    QPointer<QScreen> watchedScreen;
+    QMetaObject::Connection densityChange;
 };
 
 WFormShadow::WFormShadow(QWidget* parent)
@@ -245,6 +246,11 @@ bool WFormShadow::event(QEvent* e)
         // Before the window is mapped, so that a cut margin never flashes up.
         d->platform->WindowShown();
         UpdateWindowShape();
+        WatchScreen();
+        break;
+    case QEvent::ScreenChangeInternal:
+        WatchScreen();
+        update();
         break;
     default:
         break;
@@ -252,15 +258,28 @@ bool WFormShadow::event(QEvent* e)
     return QWidget::event(e);
 }
 
+void WFormShadow::WatchScreen()
+{
+    const QWindow* window = windowHandle();
+    QScreen* screen = window ? window->screen() : nullptr;
+    if (screen == d->watchedScreen)
+        return;
+    disconnect(d->densityChange);
+    d->watchedScreen = screen;
+    // Qt 5 tells the windows of a screen nothing when its density changes (the user picked
+    // another scale for it); the screen itself says so.
+    if (screen)
+        d->densityChange =
+            connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] { update(); });
+}
+
 void WFormShadow::paintEvent(QPaintEvent*)
 {
     if (!d->showShadow || d->maximized)
         return;
     QPainter painter(this);
-    SudokuPatch& patch = d->active ? *d->activeShadow : *d->inactiveShadow;
-    if (patch.Size() != size())
-        patch.Resize(size());
-    patch.Paint(&painter);
+    WIconPatch& patch = d->active ? *d->activeShadow : *d->inactiveShadow;
+    patch.Paint(&painter, size());
 }
 
 void WFormShadow::resizeEvent(QResizeEvent*)

@@ -94,6 +94,9 @@ protected:
 
 private:
     void PlaceForm();
+    // Follows the density of the screen the window is on: when it changes, the window is
+    // painted again, with the drawings that suit the new density.
+    void WatchScreen();
 
     const std::unique_ptr<WFormShadowPrivate> d;
 };

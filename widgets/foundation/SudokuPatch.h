@@ -16,6 +16,10 @@ struct SudokuPatchPrivate;
 //
 // Call Resize only when the wanted size changes: it stretches the edges once, and Paint then only
 // blits (with skipCenter, nothing at all where the centre would be).
+//
+// A source with a device pixel ratio (drawn for a dense screen) is cut and composed in its own
+// device pixels: margins and sizes are counted in the pixels the painter works in, as for any
+// other image, and the corners keep their full resolution.
 class WEXAL_EXPORT SudokuPatch
 {
 public:

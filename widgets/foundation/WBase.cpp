@@ -299,6 +299,11 @@ bool WBase::event(QEvent* e)
         if (parent() != placingParent)
             TellParentOfChange();
         return QWidget::event(e);
+    case QEvent::ScreenChangeInternal:
+        // Glyphs and shadows are chosen for the density they are painted at: on a screen of
+        // another density everything is painted again, and picks its drawings anew.
+        update();
+        return QWidget::event(e);
     case WEvent::ChildDockChanged:
         d->dockChangePending = false;
         return true;

@@ -1,5 +1,7 @@
 #include "WDrawAPI.h"
 
+#include "WIconImage_p.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -124,19 +126,45 @@ void WDrawAPI::DrawBorder(QPainter* painter, const QRect& rect, int radius, cons
     painter->setRenderHint(QPainter::Antialiasing, false);
 }
 
+// An image drawn for a dense screen (a device pixel ratio above 1) covers its size in the
+// painter's pixels, which is its size in its own pixels over that ratio.
+static QSize logicalSize(const QImage& image)
+{
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio == 1)
+        return image.size();
+    return QSize(qRound(image.width() / ratio), qRound(image.height() / ratio));
+}
+
+static void drawAt(QPainter* painter, const QPoint& at, const QImage& image)
+{
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio == 1 || ratio == WIconImage::Ratio(painter)) {
+        painter->drawImage(at, image);
+        return;
+    }
+    // Drawn for another density than the painter's (a 2x glyph on a 1.5x screen): filtered,
+    // as nearest pixels would make its edges uneven.
+    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter->drawImage(at, image);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
 void WDrawAPI::DrawImage(QPainter* painter, const QRect& rect, const QImage& image)
 {
     if (image.isNull())
         return;
-    painter->drawImage(
-        QPoint((rect.width() - image.width()) / 2, (rect.height() - image.height()) / 2), image);
+    const QSize size = logicalSize(image);
+    drawAt(painter, QPoint((rect.width() - size.width()) / 2, (rect.height() - size.height()) / 2),
+           image);
 }
 
 void WDrawAPI::DrawImage(QPainter* painter, int x, int y, const QImage& image)
 {
     if (image.isNull())
         return;
-    painter->drawImage(QPoint(x, y), image);
+    drawAt(painter, QPoint(x, y), image);
 }
 
 QWidget* WDrawAPI::GetChildAt(QWidget* widget, QPoint& pos, bool skipHidden, bool skipDisabled)

@@ -33,7 +33,8 @@ public:
     static void DrawBorder(QPainter* painter, const QRect& rect, int radius, const QColor& color,
                            PositionFlag::Flags sides, int width);
 
-    // Centres image in rect; only rect's size counts, its position does not.
+    // Centres image in rect; only rect's size counts, its position does not. An image with a
+    // device pixel ratio is drawn at its size over that ratio.
     static void DrawImage(QPainter* painter, const QRect& rect, const QImage& image);
     static void DrawImage(QPainter* painter, int x, int y, const QImage& image);
 

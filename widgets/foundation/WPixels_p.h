@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QMouseEvent>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
+#include <QWidget>
 #include <QtGlobal>
 
 // Where numbers from outside (event positions, application sizes, sums of a few of them) become
@@ -40,6 +42,19 @@ inline QRect BoundedRect(const QRect& r, int maxExtent)
     };
     return QRect(Bounded(r.left()), Bounded(r.top()), extent(r.left(), r.right()),
                  extent(r.top(), r.bottom()));
+}
+
+// The pointer's x in widget's pixels, between two pixels where it lies: on a screen of 1.25 or
+// 1.5 device pixels per pixel a pointer on a device pixel is. Qt 5 hands widgets positions
+// rounded to whole pixels and keeps the exact one only for the window; an event whose window
+// position does not round to its own (one made up and sent straight to the widget) counts at
+// its own. Bounded as Round bounds it.
+inline qreal PointerX(const QMouseEvent* e, const QWidget* widget)
+{
+    const qreal limit = qreal(Limit);
+    const qreal local = qBound(-limit, e->localPos().x(), limit);
+    const qreal inWindow = e->windowPos().x() - widget->mapTo(widget->window(), QPoint(0, 0)).x();
+    return qAbs(inWindow - local) <= 0.5 ? inWindow : local;
 }
 
 } // namespace WPixels

@@ -1,10 +1,9 @@
 #include "WRoundedLayerCache_p.h"
 
 #include "WDrawAPI.h"
+#include "WImageCache_p.h"
 
-#include <QCache>
 #include <QImage>
-#include <QMutex>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -42,47 +41,27 @@ struct LayerKey
     }
 };
 
-// Painting happens on the GUI thread; the lock only keeps a stray painter on another thread
-// from corrupting the cache.
-struct SharedLayers
+WImageCache<LayerKey>& shared()
 {
-    QMutex mutex;
-    QCache<LayerKey, QImage> images{limitKiB};
-};
-
-SharedLayers& shared()
-{
-    static SharedLayers layers;
+    static WImageCache<LayerKey> layers(limitKiB);
     return layers;
-}
-
-int costKiB(const QImage& image)
-{
-    return int(qMax<qint64>(1, (image.sizeInBytes() + 1023) / 1024));
 }
 
 } // namespace
 
 qint64 WRoundedLayerCache::CachedBytes()
 {
-    SharedLayers& s = shared();
-    QMutexLocker lock(&s.mutex);
-    qint64 bytes = 0;
-    for (const LayerKey& key : s.images.keys())
-        bytes += s.images.object(key)->sizeInBytes();
-    return bytes;
+    return shared().CachedBytes();
 }
 
 qint64 WRoundedLayerCache::LimitBytes()
 {
-    return qint64(limitKiB) * 1024;
+    return shared().LimitBytes();
 }
 
 void WRoundedLayerCache::Clear()
 {
-    SharedLayers& s = shared();
-    QMutexLocker lock(&s.mutex);
-    s.images.clear();
+    shared().Clear();
 }
 
 bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, bool border, int radius,
@@ -101,13 +80,7 @@ bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, bool b
     key.sides = sides;
     key.color = color;
 
-    SharedLayers& s = shared();
-    QImage image;
-    {
-        QMutexLocker lock(&s.mutex);
-        if (const QImage* cached = s.images.object(key))
-            image = *cached;
-    }
+    QImage image = shared().Find(key);
     if (image.isNull()) {
         image = QImage(key.size * key.dpr, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(key.dpr);
@@ -121,8 +94,7 @@ bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, bool b
             else
                 WDrawAPI::DrawBackColor(&layer, local, radius, color, width);
         }
-        QMutexLocker lock(&s.mutex);
-        s.images.insert(key, new QImage(image), costKiB(image));
+        shared().Insert(key, image);
     }
     painter->drawImage(rect.topLeft(), image);
     return true;

@@ -4,6 +4,8 @@
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
 #include "WDrawAPI.h"
+#include "WIconGlyph_p.h"
+#include "WIconImage_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QEvent>
@@ -12,13 +14,9 @@
 
 namespace {
 
-// A fresh white arrow every time: recolouring a copy that was recoloured before would find no
-// white left to replace. Kept premultiplied, the form the painter blends.
-QImage arrowImage(const QColor& color)
+QString arrowPath()
 {
-    QImage image(QStringLiteral("://Icons/ComboBox/DropDownIcon.png"));
-    WDrawAPI::ImageReplaceWhite(image, color);
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return QStringLiteral("://Icons/ComboBox/DropDownIcon.png");
 }
 
 int bounded(qint64 v)
@@ -39,8 +37,8 @@ struct WComboBoxPrivate
     bool hovered = false;
     bool popupOpen = false;
     QPoint screenAnchor{0, 0};
-    QImage dropDownIcon;
-    QImage dropDownIconDisable;
+    WIconGlyph dropDownIcon{arrowPath()};
+    WIconGlyph dropDownIconDisable{arrowPath()};
     WComboDropDownBox* popup = nullptr;
     // The widget that last painted the box into its own surface (a grid list); it is asked to
     // repaint whenever the box's look changes with the list opening or closing.
@@ -160,7 +158,7 @@ void WComboBox::SetDropDownButtonColor(const QColor& color)
     if (color == d->dropDownButtonColor)
         return;
     d->dropDownButtonColor = color;
-    d->dropDownIcon = arrowImage(color);
+    d->dropDownIcon.Load(color, devicePixelRatioF());
     if (!testAttribute(Qt::WA_Disabled))
         update();
 }
@@ -175,7 +173,7 @@ void WComboBox::SetDropDownButtonColorDisable(const QColor& color)
     if (color == d->dropDownButtonColorDisable)
         return;
     d->dropDownButtonColorDisable = color;
-    d->dropDownIconDisable = arrowImage(color);
+    d->dropDownIconDisable.Load(color, devicePixelRatioF());
     if (testAttribute(Qt::WA_Disabled))
         update();
 }
@@ -327,8 +325,9 @@ void WComboBox::Paint(QPainter* painter)
     }
 
     if (d->showDropDownButton) {
-        const QImage& arrow =
+        WIconGlyph& arrow =
             testAttribute(Qt::WA_Disabled) ? d->dropDownIconDisable : d->dropDownIcon;
-        WDrawAPI::DrawImage(painter, bounded(qint64(w) - bw - 19), (h - 9) / 2, arrow);
+        WDrawAPI::DrawImage(painter, bounded(qint64(w) - bw - 19), (h - 9) / 2,
+                            arrow.At(WIconImage::Ratio(painter)));
     }
 }

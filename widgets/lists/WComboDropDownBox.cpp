@@ -1,10 +1,10 @@
 #include "WComboDropDownBox_p.h"
 
-#include "SudokuPatch.h"
 #include "WAliveGuard_p.h"
 #include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WDrawAPI.h"
+#include "WIconPatch_p.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -31,7 +31,7 @@ struct WComboDropDownBoxPrivate
     explicit WComboDropDownBoxPrivate(WComboBox* owner) : owner(owner) {}
 
     WComboBox* owner;
-    SudokuPatch shadow{QPixmap(QStringLiteral(":/Icons/Shadow.png")), 6, 6, 6, 6};
+    WIconPatch shadow{QStringLiteral(":/Icons/Shadow.png"), 6};
     QWidget* viewport = nullptr;
     WComboBoxScrollArea* content = nullptr;
     // Where on screen the box that opened the list is: a press there closes the list for good
@@ -148,8 +148,7 @@ int WComboDropDownBox::ExecPopup()
     resize(wanted);
     content->setFont(box->font());
     content->SetForeColor(box->ForeColor());
-    if (d->shadow.Size() != size())
-        d->shadow.Resize(size());
+    d->shadow.Prepare(size(), devicePixelRatioF());
     const qint64 drop = qBound<qint64>(-QWIDGETSIZE_MAX, box->height() - bw, QWIDGETSIZE_MAX);
     d->openedFrom = QRect(pos() - QPoint(0, int(drop)), box->size());
     // Laid out now rather than when the posted layout events arrive, so that the first frame
@@ -194,9 +193,7 @@ bool WComboDropDownBox::event(QEvent* e)
 
 void WComboDropDownBox::Paint(QPainter* painter)
 {
-    if (d->shadow.Size() != size())
-        d->shadow.Resize(size());
-    d->shadow.Paint(painter);
+    d->shadow.Paint(painter, size());
     const QRect face(0, 0, width() - shadowBand, height() - shadowBand);
     WDrawAPI::DrawBackColor(painter, face, 0, BackColor(), BorderWidth());
     WDrawAPI::DrawBorder(painter, face, 0, BorderColor(), Border(), BorderWidth());

@@ -5,6 +5,7 @@
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WGridListData.h"
+#include "WIconImage_p.h"
 #include "WLabel.h"
 #include "WPanel.h"
 #include "WPixels_p.h"
@@ -15,14 +16,6 @@
 #include <climits>
 
 namespace {
-
-// A fresh white glyph for every colour: a copy recoloured before has no white left.
-QImage checkGlyph(const QString& path, const QColor& color)
-{
-    QImage image(path);
-    WDrawAPI::ImageReplaceWhite(image, color);
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
 
 template <typename T> bool assign(T& field, const T& value)
 {
@@ -250,8 +243,8 @@ void WGridList::SetCheckFlagColor(const QColor& color)
 {
     if (!assign(d->checkFlagColor, color))
         return;
-    d->checkedImage = checkGlyph(QStringLiteral("://Icons/GridList/Checked.png"), color);
-    d->uncheckImage = checkGlyph(QStringLiteral("://Icons/GridList/Uncheck.png"), color);
+    d->checkedImage.Load(color, devicePixelRatioF());
+    d->uncheckImage.Load(color, devicePixelRatioF());
     update();
 }
 
@@ -433,7 +426,8 @@ void WGridList::DrawRow(QPainter* painter)
     // Rows wholly above the rows area (a negative header height puts it above the widget)
     // are clipped away; they are stepped over without drawing.
     const qint64 clipTop = qMax(area.top(), 0);
-    const QImage* checkImages[2] = {&d->uncheckImage, &d->checkedImage};
+    const qreal ratio = WIconImage::Ratio(painter);
+    const QImage* checkImages[2] = {&d->uncheckImage.At(ratio), &d->checkedImage.At(ratio)};
     qint64 y = qint64(area.top()) - d->rowOffset;
     for (int r = d->firstRow; r < rowCount && y <= bottom; ++r) {
         const WGridListRow* row = rows.at(r);
@@ -469,11 +463,14 @@ void WGridList::DrawRow(QPainter* painter)
                     const QImage* image = cell.Type == WGridListCell::ImageCell
                                               ? cell.Image()
                                               : checkImages[cell.IsChecked() ? 1 : 0];
-                    if (image && !image->isNull())
-                        painter->drawImage(
-                            QPoint(WPixels::Bounded(x + (qint64(width) - image->width()) / 2),
-                                   WPixels::Bounded(y + (qint64(rowHeight) - image->height()) / 2)),
-                            *image);
+                    if (image && !image->isNull()) {
+                        // An image drawn for a dense screen covers its size over its ratio.
+                        const qreal dpr = image->devicePixelRatio();
+                        const qint64 w = dpr == 1 ? image->width() : qRound(image->width() / dpr);
+                        const qint64 h = dpr == 1 ? image->height() : qRound(image->height() / dpr);
+                        WDrawAPI::DrawImage(painter, WPixels::Bounded(x + (width - w) / 2),
+                                            WPixels::Bounded(y + (rowHeight - h) / 2), *image);
+                    }
                     break;
                 }
                 case WGridListCell::WidgetCell:

@@ -3,6 +3,7 @@
 #include "WGridListColumn.h"
 #include "WGridListRowLocator_p.h"
 #include "WGridListTextCache_p.h"
+#include "WIconGlyph_p.h"
 #include "WLineEdit.h"
 
 #include <QImage>
@@ -35,9 +36,9 @@ struct WGridListPrivate
     QColor rowForeColor;
     QColor lockedRowForeColor;
     QColor checkFlagColor;
-    // Recoloured copies of the check glyphs, kept premultiplied: the form the painter blends.
-    QImage checkedImage;
-    QImage uncheckImage;
+    // Recoloured copies of the check glyphs, at the density the grid was last painted at.
+    WIconGlyph checkedImage{QStringLiteral("://Icons/GridList/Checked.png")};
+    WIconGlyph uncheckImage{QStringLiteral("://Icons/GridList/Uncheck.png")};
     WGridListTextCache textCache;
 
     QRect headerRect;

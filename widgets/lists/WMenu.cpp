@@ -1,8 +1,8 @@
 #include "WMenu.h"
 
-#include "SudokuPatch.h"
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
+#include "WIconPatch_p.h"
 #include "WMenuItem.h"
 #include "WPixels_p.h"
 
@@ -52,7 +52,7 @@ struct WMenuPrivate
     WMenuItem* chosenItem = nullptr;
     QList<WMenuItem*> items;
     QEventLoop* loop = nullptr;
-    SudokuPatch shadow{QPixmap(QStringLiteral(":/Icons/Shadow.png")), 6, 6, 6, 6};
+    WIconPatch shadow{QStringLiteral(":/Icons/Shadow.png"), 6};
 };
 
 WMenu::WMenu(QWidget* parent) : WBase(parent), d(std::make_unique<WMenuPrivate>())
@@ -300,7 +300,7 @@ bool WMenu::event(QEvent* e)
             d->loop->exit();
         break;
     case QEvent::Resize:
-        d->shadow.Resize(size());
+        d->shadow.Prepare(size(), devicePixelRatioF());
         break;
     case QEvent::HoverLeave:
         d->hoverItem = nullptr;
@@ -322,9 +322,7 @@ bool WMenu::event(QEvent* e)
 
 void WMenu::Paint(QPainter* painter)
 {
-    if (d->shadow.Size() != size())
-        d->shadow.Resize(size());
-    d->shadow.Paint(painter);
+    d->shadow.Paint(painter, size());
     const int w = width();
     const int h = height();
     const QRect face(0, 0, w - shadowBand, h - shadowBand);

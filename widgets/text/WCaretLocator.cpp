@@ -63,7 +63,7 @@ int roundedPixels(qint64 v)
 
 } // namespace
 
-int WCaretLocator::Search(int length, int x, const Measure& prefixWidth, const Measure& charWidth)
+int WCaretLocator::Search(int length, qreal x, const Measure& prefixWidth, const Measure& charWidth)
 {
     if (length <= 0)
         return 0;
@@ -76,9 +76,10 @@ int WCaretLocator::Search(int length, int x, const Measure& prefixWidth, const M
         else
             hi = mid;
     }
-    // In 64 bits: an offset near INT_MIN or INT_MAX must not wrap around.
-    const qint64 d1 = qint64(x) - prefixWidth(lo);
-    const qint64 d2 = qint64(charWidth(lo)) - d1;
+    // In floating point, exact for whole pixels: an offset near INT_MIN or INT_MAX does not
+    // wrap around, and a pointer between two pixels counts where it is.
+    const qreal d1 = x - prefixWidth(lo);
+    const qreal d2 = charWidth(lo) - d1;
     return d1 >= d2 ? hi : lo;
 }
 
@@ -370,6 +371,14 @@ int WCaretLocator::PrefixWidth(int n)
     return ExactPrefixWidth(n);
 }
 
+qreal WCaretLocator::PrefixPosition(int n)
+{
+    n = std::clamp(n, 0, int(text.size()));
+    if (incremental)
+        return sums.Prefix(n, *this) / 64.0;
+    return ExactPrefixWidth(n);
+}
+
 int WCaretLocator::CharWidth(int i) const
 {
     if (i < 0 || i >= text.size())
@@ -391,7 +400,7 @@ int WCaretLocator::SliceWidth(int from, int to)
 // The binary search itself, probe for probe: a line whose prefixes do not grow with n (a
 // surrogate pair cut in two draws wider than the whole character) gets the same caret as any
 // other implementation of the search would give it.
-int WCaretLocator::IndexAt(int x)
+int WCaretLocator::IndexAt(qreal x)
 {
     return Search(
         int(text.size()), x, [this](int n) { return PrefixWidth(n); },

@@ -39,8 +39,9 @@ public:
 
     // The search on any measure. prefixWidth(n) is the width of the first n characters (n in
     // 0 .. length), charWidth(i) the width of character i alone (i in 0 .. length - 1).
-    // Returns a character index in 0 .. length; 0 for an empty text.
-    static int Search(int length, int x, const Measure& prefixWidth, const Measure& charWidth);
+    // Returns a character index in 0 .. length; 0 for an empty text. x may lie between two
+    // pixels: on a screen of 1.5 device pixels per pixel, a pointer does.
+    static int Search(int length, qreal x, const Measure& prefixWidth, const Measure& charWidth);
 
     explicit WCaretLocator(const QFont& font = QFont());
     ~WCaretLocator() override;
@@ -57,12 +58,16 @@ public:
 
     // Width of the first n characters; n is clamped to 0 .. length.
     int PrefixWidth(int n);
+    // Where the line puts character n, to the 1/64 pixel where the sums know it (else as
+    // PrefixWidth): a painter with more than one device pixel per pixel draws glyphs between
+    // whole pixels, and text drawn from character n on must start where the line has it.
+    qreal PrefixPosition(int n);
     // Width of character i alone; 0 outside the text.
     int CharWidth(int i) const;
     // Width of characters from .. to - 1, measured as one string; the range is clamped.
     int SliceWidth(int from, int to);
     // The caret index for an offset of x pixels from the left edge of the text.
-    int IndexAt(int x);
+    int IndexAt(qreal x);
 
     // The part of the string made of characters from .. to - 1 that a paint needs when that
     // string is laid out from x = origin and only left .. right is seen (all in pixels):

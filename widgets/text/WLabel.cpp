@@ -2,6 +2,7 @@
 
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
+#include "WIconImage_p.h"
 #include "WPixels_p.h"
 
 #include <QClipboard>
@@ -29,6 +30,7 @@ struct WLabelPrivate
     QRect selectedTextBounding;
     int selectionAnchor = 0;
     int selectionEnd = 0;
+    int selectedFrom = 0; // the first selected character
     WCaretLocator locator;
 };
 
@@ -163,15 +165,30 @@ void WLabel::Paint(QPainter* painter)
     // Drawn over the text already there, so the highlight covers the same glyphs.
     painter->setPen(QPen(d->selectedTextForeColor));
     painter->fillRect(d->selectedTextBounding, d->selectedTextBackColor);
-    painter->drawText(d->selectedTextBounding, Qt::AlignVCenter, d->selectedText);
+    QRectF box = d->selectedTextBounding;
+    // With more than one device pixel per pixel the glyphs sit between whole pixels: the
+    // selected ones go exactly where the whole text has them, not to the box's whole-pixel
+    // edge, or they would shift as the selection covers them.
+    if (WIconImage::Ratio(painter) != 1 && d->locator.IsIncremental() &&
+        painter->layoutDirection() == Qt::LeftToRight) {
+        const qreal spare = d->textBounding.width() - d->locator.PrefixPosition(d->text.size());
+        const qreal start = d->alignment & Qt::AlignRight     ? spare
+                            : d->alignment & Qt::AlignHCenter ? spare / 2
+                                                              : 0;
+        box.setLeft(d->textBounding.left() + start + d->locator.PrefixPosition(d->selectedFrom));
+    }
+    painter->drawText(box, Qt::AlignVCenter, d->selectedText);
 }
 
 // The pointer's distance from the text's left edge. Both may be anywhere an int reaches (the
-// position of a synthesised event anywhere at all), so the difference is taken wide.
-static int textX(QEvent* e, const QRect& textBounding)
+// position of a synthesised event anywhere at all), so the difference is bounded. The pointer
+// stays between pixels where it is: on a screen of 1.25 or 1.5 device pixels per pixel,
+// rounding it would move a click by up to a device pixel.
+static qreal textX(QEvent* e, const QWidget* label, const QRect& textBounding)
 {
-    const int x = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos().x());
-    return WPixels::Bounded(qint64(x) - textBounding.left());
+    const qreal limit = qreal(WPixels::Limit);
+    const qreal x = WPixels::PointerX(static_cast<QMouseEvent*>(e), label);
+    return qBound(-limit, x - textBounding.left(), limit);
 }
 
 bool WLabel::event(QEvent* e)
@@ -187,7 +204,7 @@ bool WLabel::event(QEvent* e)
         if (!enabled)
             break;
         if (d->canSelectText && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            d->selectionAnchor = ComputeCaretLocation(textX(e, d->textBounding));
+            d->selectionAnchor = d->locator.IndexAt(textX(e, this, d->textBounding));
             d->selectionEnd = -1;
             d->selectedText.clear();
             d->selectedTextBounding = QRect();
@@ -199,13 +216,14 @@ bool WLabel::event(QEvent* e)
             return false;
         if (!d->canSelectText)
             return true;
-        const int i = ComputeCaretLocation(textX(e, d->textBounding));
+        const int i = d->locator.IndexAt(textX(e, this, d->textBounding));
         if (i == d->selectionEnd)
             return true;
         d->selectionEnd = i;
         const int from = qMin(i, d->selectionAnchor);
         const int to = qMax(i, d->selectionAnchor);
         d->selectedText = d->text.mid(from, to - from);
+        d->selectedFrom = from;
         UpdateSelectedTextBounding(from);
         update();
         return true;
@@ -214,6 +232,7 @@ bool WLabel::event(QEvent* e)
         if (enabled && d->canSelectText &&
             static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
             d->selectedText = d->text;
+            d->selectedFrom = 0;
             d->selectedTextBounding = d->textBounding;
             update();
         }

@@ -4,6 +4,8 @@
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
+#include "WIconImage_p.h"
+#include "WPixels_p.h"
 #include "WTextTypeFilter_p.h"
 
 #include <QClipboard>
@@ -31,12 +33,15 @@ int clampedCoordinate(qint64 v)
     return int(qBound(-limit, v, limit));
 }
 
-// A synthesised or transformed event may carry any x, infinities and NaN included: it is
-// bounded before rounding, which would overflow.
-int mouseX(QEvent* e)
+// The pointer's offset from the start of the display text. A synthesised or transformed event
+// may carry any x, infinities and NaN included: it is bounded. It stays between pixels where the
+// pointer is: on a screen of 1.25 or 1.5 device pixels per pixel, rounding it would move a click
+// by up to a device pixel.
+qreal pointerInText(QEvent* e, const QWidget* edit, const QRect& textArea, int scrollOffset)
 {
     constexpr qreal limit = 1 << 28;
-    return qRound(qBound(-limit, static_cast<QMouseEvent*>(e)->localPos().x(), limit));
+    const qreal x = WPixels::PointerX(static_cast<QMouseEvent*>(e), edit);
+    return qBound(-limit, x - textArea.left() + scrollOffset, limit);
 }
 
 } // namespace
@@ -344,6 +349,11 @@ void WLineEdit::ComputeCaretLocation()
 
 void WLineEdit::ComputeCaretIndex(int x)
 {
+    ComputeCaretIndexAt(x);
+}
+
+void WLineEdit::ComputeCaretIndexAt(qreal x)
+{
     if (d->text.isEmpty()) {
         d->caretIndex = 0;
         d->caretLocation = 0;
@@ -516,8 +526,15 @@ void WLineEdit::Paint(QPainter* painter)
             painter->fillRect(box, d->selectedTextBackColor);
             if (d->selectionCurrent) {
                 const int from = d->selectedFrom;
+                // With more than one device pixel per pixel the glyphs sit between whole
+                // pixels: the selected ones go exactly where the line has them, not to the
+                // box's whole-pixel edge, or they would shift as the selection covers them.
+                const qreal origin =
+                    WIconImage::Ratio(painter) == 1
+                        ? qreal(box.left())
+                        : qreal(area.left()) - d->scrollOffset + d->locator.PrefixPosition(from);
                 const WCaretLocator::Run run = d->locator.VisibleRun(
-                    from, from + int(d->selectedText.size()), box.left(), left, right);
+                    from, from + int(d->selectedText.size()), origin, left, right);
                 painter->drawText(
                     QRectF(QPointF(run.x, box.top()), QPointF(box.right() + 1, box.bottom() + 1)),
                     Qt::AlignVCenter, shown.mid(run.from, run.to - run.from));
@@ -679,8 +696,7 @@ bool WLineEdit::event(QEvent* e)
             break;
         const auto button = static_cast<QMouseEvent*>(e)->button();
         if (button == Qt::LeftButton) {
-            ComputeCaretIndex(
-                clampedCoordinate(qint64(mouseX(e)) - d->textArea.left() + d->scrollOffset));
+            ComputeCaretIndexAt(pointerInText(e, this, d->textArea, d->scrollOffset));
             ClearSelectedText();
             d->selectionStart = d->caretIndex;
             Update();
@@ -698,8 +714,7 @@ bool WLineEdit::event(QEvent* e)
     case QEvent::MouseMove:
         if (!enabled)
             return true;
-        ComputeCaretIndex(
-            clampedCoordinate(qint64(mouseX(e)) - d->textArea.left() + d->scrollOffset));
+        ComputeCaretIndexAt(pointerInText(e, this, d->textArea, d->scrollOffset));
         if (d->caretIndex == d->selectionEnd)
             return true;
         SelectBetween(d->selectionStart, d->caretIndex);

@@ -106,6 +106,8 @@ private:
     void SetTextAndDisplay(const QString& text);
     void ReplaceText(int from, int count, const QString& inserted);
     void UpdateTextArea();
+    // ComputeCaretIndex for a pointer that may lie between two pixels.
+    void ComputeCaretIndexAt(qreal x);
     void SelectBetween(int start, int end);
     bool HandleKey(QKeyEvent* e);
     void InsertFiltered(QString text);

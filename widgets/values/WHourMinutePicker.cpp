@@ -1,6 +1,8 @@
 #include "WHourMinutePicker.h"
 
 #include "WDrawAPI.h"
+#include "WIconGlyph_p.h"
+#include "WIconImage_p.h"
 #include "WPixels_p.h"
 #include "WRoundedLayerCache_p.h"
 
@@ -26,12 +28,14 @@ int itemMaximum(int item)
     return item % 2 == 0 ? 23 : 59;
 }
 
-// A fresh white glyph each time: a copy recoloured before has no white left to replace.
-QImage arrow(const QString& path, const QColor& color)
+QString upPath()
 {
-    QImage image(path);
-    WDrawAPI::ImageReplaceWhite(image, color);
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return QStringLiteral("://Icons/WHourMinutePicker/UpButton.png");
+}
+
+QString downPath()
+{
+    return QStringLiteral("://Icons/WHourMinutePicker/DownButton.png");
 }
 
 QString twoDigits(int value)
@@ -48,10 +52,10 @@ struct WHourMinutePickerPrivate
     QColor buttonColorDisable;
     QColor selectedItemBackColor;
     QColor selectedItemForeColor;
-    QImage upImage;
-    QImage downImage;
-    QImage upImageDisabled;
-    QImage downImageDisabled;
+    WIconGlyph upImage{upPath()};
+    WIconGlyph downImage{downPath()};
+    WIconGlyph upImageDisabled{upPath()};
+    WIconGlyph downImageDisabled{downPath()};
     int selectedItem = -1;
     WRoundedLayerCache layers;
 };
@@ -124,8 +128,8 @@ void WHourMinutePicker::SetButtonColor(const QColor& color)
     if (d->buttonColor == color)
         return;
     d->buttonColor = color;
-    d->upImage = arrow(QStringLiteral("://Icons/WHourMinutePicker/UpButton.png"), color);
-    d->downImage = arrow(QStringLiteral("://Icons/WHourMinutePicker/DownButton.png"), color);
+    d->upImage.Load(color, devicePixelRatioF());
+    d->downImage.Load(color, devicePixelRatioF());
     update();
 }
 
@@ -139,9 +143,8 @@ void WHourMinutePicker::SetButtonColorDisable(const QColor& color)
     if (d->buttonColorDisable == color)
         return;
     d->buttonColorDisable = color;
-    d->upImageDisabled = arrow(QStringLiteral("://Icons/WHourMinutePicker/UpButton.png"), color);
-    d->downImageDisabled =
-        arrow(QStringLiteral("://Icons/WHourMinutePicker/DownButton.png"), color);
+    d->upImageDisabled.Load(color, devicePixelRatioF());
+    d->downImageDisabled.Load(color, devicePixelRatioF());
     update();
 }
 
@@ -284,10 +287,9 @@ void WHourMinutePicker::Paint(QPainter* painter)
     painter->drawText(secondColonRect, Qt::AlignCenter, QStringLiteral(":"));
 
     const bool disabled = testAttribute(Qt::WA_Disabled);
-    const QImage& up = disabled ? d->upImageDisabled : d->upImage;
-    const QImage& down = disabled ? d->downImageDisabled : d->downImage;
-    if (!up.isNull())
-        painter->drawImage(upRect, up);
-    if (!down.isNull())
-        painter->drawImage(downRect, down);
+    const qreal ratio = WIconImage::Ratio(painter);
+    const QImage& up = (disabled ? d->upImageDisabled : d->upImage).At(ratio);
+    const QImage& down = (disabled ? d->downImageDisabled : d->downImage).At(ratio);
+    WDrawAPI::DrawImage(painter, upRect.x(), upRect.y(), up);
+    WDrawAPI::DrawImage(painter, downRect.x(), downRect.y(), down);
 }

@@ -91,7 +91,6 @@ void WTrackBar::SetMainLineFillColor1(const QColor& color)
     if (d->mainLineFillColor1 == color)
         return;
     d->mainLineFillColor1 = color;
-    ++d->lineGeneration;
     update();
 }
 
@@ -105,7 +104,6 @@ void WTrackBar::SetMainLineFillColor2(const QColor& color)
     if (d->mainLineFillColor2 == color)
         return;
     d->mainLineFillColor2 = color;
-    ++d->lineGeneration;
     update();
 }
 
@@ -366,7 +364,6 @@ void WTrackBar::ComputemMainLineDrawArea()
     // No thickness (or a negative one) is no main line; one beyond any widget is as good as
     // the largest one and keeps the sums below in range.
     const int size = qBound(0, d->mainLineSize, QWIDGETSIZE_MAX);
-    ++d->lineGeneration; // the gradient's end moves with the widget's size
     if (d->orientation == OrientationType::Vertical) {
         const int left = (w - size) / 2;
         d->mainLineDrawArea.setCoords(left, 0, left + size - 1, h - 1);
@@ -380,7 +377,6 @@ void WTrackBar::ComputemMainLineDrawArea()
 
 void WTrackBar::ComputemMainLineGradient()
 {
-    ++d->lineGeneration;
     QLinearGradient& g = d->mainLineGradient;
     // Stops from an earlier type would survive in between the new ones.
     g.setStops(QGradientStops());
@@ -439,7 +435,6 @@ void WTrackBar::ComputeValue()
 
 void WTrackBar::UpdateMainLineImageSudoku()
 {
-    ++d->lineGeneration;
     d->mainLineSudoku.reset();
     if (!d->sudokuDraw || d->mainLineImage.isNull())
         return;

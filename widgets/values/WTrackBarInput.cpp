@@ -5,6 +5,7 @@
 
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
+#include "WImageCache_p.h"
 #include "WPixels_p.h"
 
 #include <QMouseEvent>
@@ -22,6 +23,88 @@ int toWidgetRange(qint64 v)
 
 // Lines larger than this (1 MiB of pixels per picture) are drawn directly every time.
 constexpr qint64 maxCachedLinePixels = 512 * 512;
+// Eight of the largest lines with all four fills, or hundreds of ordinary sliders.
+constexpr int lineCacheKiB = 8 * 1024;
+
+// Everything that decides the pixels of the pictures of a main line. What a kind of line does
+// not draw stays at its default, so that lines differing only there share their pictures.
+struct LineKey
+{
+    QSize widgetSize;
+    QRect bounds;
+    QRect area;
+    int orientation = 0;
+    int type = 0;
+    QGradientStops stops; // gradient lines
+    QColor back;          // colour lines, with the fills
+    QColor fill1;
+    QColor fill2;
+    qint64 image = 0; // image lines: the pixmap's cache key, and how it is stretched
+    bool sudoku = false;
+    QRect sudokuMargins;
+    int radius = 0;
+    int borderWidth = 0;
+    int border = 0;
+    QColor borderColor;
+    qreal dpr = 1;
+
+    friend bool operator==(const LineKey& a, const LineKey& b)
+    {
+        return a.widgetSize == b.widgetSize && a.bounds == b.bounds && a.area == b.area &&
+               a.orientation == b.orientation && a.type == b.type && a.stops == b.stops &&
+               a.back == b.back && a.fill1 == b.fill1 && a.fill2 == b.fill2 && a.image == b.image &&
+               a.sudoku == b.sudoku && a.sudokuMargins == b.sudokuMargins && a.radius == b.radius &&
+               a.borderWidth == b.borderWidth && a.border == b.border &&
+               a.borderColor == b.borderColor && a.dpr == b.dpr;
+    }
+    friend uint qHash(const LineKey& k, uint seed)
+    {
+        uint h = seed;
+        const auto mix = [&h](uint part) { h ^= part + 0x9e3779b9u + (h << 6) + (h >> 2); };
+        const auto rect = [&mix](const QRect& r) {
+            for (const int v : {r.x(), r.y(), r.width(), r.height()})
+                mix(uint(v));
+        };
+        mix(uint(k.widgetSize.width()));
+        mix(uint(k.widgetSize.height()));
+        rect(k.bounds);
+        rect(k.area);
+        for (const int v :
+             {k.orientation, k.type, int(k.sudoku), k.radius, k.borderWidth, k.border})
+            mix(uint(v));
+        for (const QGradientStop& stop : k.stops) {
+            mix(qHash(stop.first));
+            mix(stop.second.rgba());
+        }
+        for (const QColor* c : {&k.back, &k.fill1, &k.fill2, &k.borderColor})
+            mix(c->rgba());
+        mix(qHash(k.image));
+        rect(k.sudokuMargins);
+        mix(qHash(k.dpr));
+        return h;
+    }
+};
+
+// The pictures of one look, indexed by the fills they show: bit 0 the Value2 fill, bit 1 the
+// Value1 fill. Kept together, so that a paint looks them up once; drawn as paints need them.
+struct LinePictures
+{
+    QImage layers[4];
+
+    qint64 sizeInBytes() const
+    {
+        qint64 bytes = 0;
+        for (const QImage& layer : layers)
+            bytes += layer.sizeInBytes();
+        return bytes;
+    }
+};
+
+WImageCache<LineKey, LinePictures>& lineCache()
+{
+    static WImageCache<LineKey, LinePictures> pictures(lineCacheKiB);
+    return pictures;
+}
 
 // The pointer's position along the axis; far-off synthetic positions are brought within int.
 int axisPosition(const QMouseEvent* e, OrientationType::Types orientation)
@@ -125,6 +208,26 @@ bool WTrackBar::event(QEvent* e)
 
 // --- Painting --------------------------------------------------------------------------------
 
+qint64 WTrackBarLineCache::CachedBytes()
+{
+    return lineCache().CachedBytes();
+}
+
+qint64 WTrackBarLineCache::LimitBytes()
+{
+    return lineCache().LimitBytes();
+}
+
+int WTrackBarLineCache::Count()
+{
+    return lineCache().Count();
+}
+
+void WTrackBarLineCache::Clear()
+{
+    lineCache().Clear();
+}
+
 QPainterPath WTrackBar::MainLinePath() const
 {
     const QRect& a = d->mainLineDrawArea;
@@ -216,25 +319,43 @@ void WTrackBar::PaintMainLine(QPainter* painter)
         return;
     }
 
-    WTrackBarLineCache& cache = d->lineCache;
-    if (cache.generation != d->lineGeneration || cache.widgetSize != size() ||
-        cache.bounds != bounds || cache.radius != Radius() || cache.borderWidth != BorderWidth() ||
-        cache.border != int(Border()) || cache.borderColor != BorderColor() ||
-        !qFuzzyCompare(cache.dpr, dpr)) {
-        cache =
-            WTrackBarLineCache{d->lineGeneration, size(),        bounds, Radius(), BorderWidth(),
-                               int(Border()),     BorderColor(), dpr,    {}};
+    LineKey key;
+    key.widgetSize = size();
+    key.bounds = bounds;
+    key.area = d->mainLineDrawArea;
+    key.orientation = int(d->orientation);
+    key.type = int(d->type);
+    if (d->type != Normal) {
+        key.stops = d->mainLineGradient.stops();
+    } else if (colours) {
+        key.back = d->mainLineBackColor;
+        key.fill1 = d->mainLineFillColor1;
+        key.fill2 = d->mainLineFillColor2;
+    } else {
+        key.image = d->mainLineImage.cacheKey();
+        key.sudoku = d->sudokuDraw;
+        if (d->sudokuDraw)
+            key.sudokuMargins = d->sudokuTBLR;
     }
+    key.radius = Radius();
+    key.borderWidth = BorderWidth();
+    key.border = int(Border());
+    key.borderColor = BorderColor();
+    key.dpr = dpr;
     const int axis = AxisLength();
+    LinePictures pictures = lineCache().Find(key);
     const auto layer = [&](int fills) -> const QImage& {
-        QImage& image = cache.layers[fills];
+        QImage& image = pictures.layers[fills];
         if (image.isNull()) {
             image = QImage(bounds.size() * dpr, QImage::Format_ARGB32_Premultiplied);
             image.setDevicePixelRatio(dpr);
             image.fill(Qt::transparent);
-            QPainter p(&image);
-            p.translate(-bounds.topLeft());
-            PaintMainLineDirect(&p, fills & 1 ? axis : 0, fills & 2 ? axis : 0);
+            {
+                QPainter p(&image);
+                p.translate(-bounds.topLeft());
+                PaintMainLineDirect(&p, fills & 1 ? axis : 0, fills & 2 ? axis : 0);
+            }
+            lineCache().Insert(key, pictures);
         }
         return image;
     };

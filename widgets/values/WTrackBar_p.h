@@ -3,6 +3,7 @@
 #include "WTrackBar.h"
 
 #include "SudokuPatch.h"
+#include "wexal_export.h"
 
 #include <QImage>
 
@@ -13,19 +14,16 @@
 // too, yet neither changes with the values. The Value1 and Value2 fills are kept as separate
 // pictures of the whole line (empty, second fill, first fill, both), of which each paint blits
 // the stretch that the current values show.
-struct WTrackBarLineCache
+//
+// The pictures live in one cache for all track bars, keyed by everything that decides their
+// pixels (the look, the size and the density), so that tracks of one look share them, and
+// bounded in bytes. This is its window for tests.
+struct WEXAL_AUTOTEST_EXPORT WTrackBarLineCache
 {
-    // What the pictures were drawn from; any difference draws them again.
-    quint64 generation = 0;
-    QSize widgetSize;
-    QRect bounds;
-    int radius = 0;
-    int borderWidth = 0;
-    int border = 0;
-    QColor borderColor;
-    qreal dpr = 1;
-    // Indexed by the fills they show: bit 0 the Value2 fill, bit 1 the Value1 fill.
-    QImage layers[4];
+    static qint64 CachedBytes();
+    static qint64 LimitBytes();
+    static int Count();
+    static void Clear();
 };
 
 // The track bar's state, shared by its two source files.
@@ -61,7 +59,4 @@ struct WTrackBarPrivate
     int buttonLocation = 0;
     int lastMousePos = 0;
     int mainLine2Length = 0;
-    // Counts changes of what the main line looks like, for the line cache.
-    quint64 lineGeneration = 1;
-    WTrackBarLineCache lineCache;
 };

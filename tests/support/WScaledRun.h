@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QtGlobal>
+
+// Qt reads the screens' scale once, when the application starts: a test that needs a screen of
+// 1.5 device pixels per pixel runs one of its own functions again in a process started with
+// QT_SCALE_FACTOR set. The function asks InScaledRun() which side it is on: the parent starts
+// the child and passes or fails with it; the child does the work.
+namespace WexalTest {
+
+inline bool InScaledRun()
+{
+    return qEnvironmentVariableIsSet("WEXAL_TEST_SCALED_RUN");
+}
+
+// Runs this test program's function (with a data tag: "function:tag") with every screen scaled
+// by scale. Empty when it passed, else what it printed.
+inline QString RunScaled(const QString& function, const QString& scale)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    env.insert(QStringLiteral("WEXAL_TEST_SCALED_RUN"), scale);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {function});
+    if (!child.waitForFinished(240 * 1000)) {
+        child.kill();
+        child.waitForFinished();
+        return QStringLiteral("%1 at scale %2 did not finish").arg(function, scale);
+    }
+    if (child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
+        return QString();
+    return QStringLiteral("%1 at scale %2 failed:\n%3")
+        .arg(function, scale, QString::fromLocal8Bit(child.readAll()));
+}
+
+} // namespace WexalTest
