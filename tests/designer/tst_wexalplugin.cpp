@@ -52,7 +52,7 @@ const PluginFacts plugins[] = {
 QString pluginFile()
 {
     const QDir dir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR));
-    return dir.filePath(QStringLiteral("libWexalPlugin.so"));
+    return dir.filePath(QStringLiteral(WEXAL_PLUGIN_FILE_NAME));
 }
 
 // One property of a default XML: its name, the kind of value ("rect", "color", ...) and the

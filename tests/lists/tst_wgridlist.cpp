@@ -60,7 +60,8 @@ private slots:
                 else if (step % 10 == 1)
                     v = step % 20 == 1 ? INT_MAX : INT_MIN;
                 else
-                    v = int(qBound<qint64>(-100, qint64(v) + rng.bounded(-40, 41), INT_MAX));
+                    v = int(
+                        qBound(qint64(-100), qint64(v) + rng.bounded(-40, 41), qint64(INT_MAX)));
                 const auto at = locator.Locate(data.Rows, height, v);
                 QCOMPARE(qMakePair(at.row, at.offset), Walk(data.Rows, height, v));
             }

@@ -3,6 +3,7 @@
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -170,7 +171,7 @@ void WLabel::Paint(QPainter* painter)
 // position of a synthesised event anywhere at all), so the difference is taken wide.
 static int textX(QEvent* e, const QRect& textBounding)
 {
-    const int x = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos().x());
+    const int x = WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e)).x());
     return WPixels::Bounded(qint64(x) - textBounding.left());
 }
 

@@ -4,6 +4,7 @@
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
+#include "WQtCompat_p.h"
 #include "WTextTypeFilter_p.h"
 
 #include <QClipboard>
@@ -36,7 +37,7 @@ int clampedCoordinate(qint64 v)
 int mouseX(QEvent* e)
 {
     constexpr qreal limit = 1 << 28;
-    return qRound(qBound(-limit, static_cast<QMouseEvent*>(e)->localPos().x(), limit));
+    return qRound(qBound(-limit, WEventPos(static_cast<QMouseEvent*>(e)).x(), limit));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "WDrawAPI.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QKeyEvent>
@@ -205,7 +206,7 @@ bool WHourMinutePicker::event(QEvent* e)
         // Neither handled nor handed on, so that a disabled picker stays entirely inert.
         if (testAttribute(Qt::WA_Disabled))
             return false;
-        const QPoint pos = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos());
+        const QPoint pos = WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e)));
         int hit = -1;
         for (int i = 0; i < itemCount && hit < 0; ++i) {
             if (itemRects[i].contains(pos))
@@ -239,7 +240,7 @@ bool WHourMinutePicker::event(QEvent* e)
             const qint64 digit = text.toInt();
             const qint64 current = d->items[item];
             const qint64 value = current <= 9 ? current * 10 + digit : digit;
-            d->items[item] = int(qBound<qint64>(0, value, itemMaximum(item)));
+            d->items[item] = int(qBound(qint64(0), value, qint64(itemMaximum(item))));
         }
         update();
         return true;
