@@ -214,7 +214,16 @@ private slots:
             }
             p.end();
             const QRect rows(0, headerHeight, 529, 3 * height);
+#if QT_VERSION_MAJOR >= 6
+            // Qt 6 blends a glyph's antialiased edge into the transparent cache image and that
+            // image onto the row with a rounding of its own: a few edge pixels come out one
+            // colour level away from the glyph drawn straight onto the row. Anything misplaced,
+            // clipped or in the wrong colour is many levels away. Under Qt 5 they are equal.
+            const int difference = LargestChannelDifference(image.copy(rows), expected.copy(rows));
+            QVERIFY2(difference >= 0 && difference <= 1, qPrintable(QString::number(difference)));
+#else
             QCOMPARE(image.copy(rows), expected.copy(rows));
+#endif
         }
     }
 };

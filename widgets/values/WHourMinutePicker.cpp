@@ -250,8 +250,12 @@ bool WHourMinutePicker::event(QEvent* e)
         update();
         return true;
     case QEvent::Wheel: {
-        if (d->selectedItem < 0)
+        // Without a selection the wheel is the parent's: ignored, so that Qt hands it on
+        // (Qt 6 delivers a wheel event accepted, Qt 5 ignored).
+        if (d->selectedItem < 0) {
+            e->ignore();
             return true;
+        }
         auto* wheel = static_cast<QWheelEvent*>(e);
         StepSelected(wheel->angleDelta().y() > 0 ? 1 : -1);
         update();
