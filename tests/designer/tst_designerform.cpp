@@ -104,8 +104,9 @@ QStringList widgetsIn(const QString& ui)
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement &&
             xml.name() == QLatin1String("widget"))
-            widgets << xml.attributes().value(QLatin1String("class")) + QLatin1Char(' ') +
-                           xml.attributes().value(QLatin1String("name"));
+            widgets << xml.attributes().value(QLatin1String("class")).toString() +
+                           QLatin1Char(' ') +
+                           xml.attributes().value(QLatin1String("name")).toString();
     }
     return widgets;
 }

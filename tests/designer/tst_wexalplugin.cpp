@@ -79,7 +79,7 @@ QVariant readValue(QXmlStreamReader& xml, const QString& kind)
     if (kind == QLatin1String("string"))
         return xml.readElementText();
     QMap<QString, int> parts;
-    const QStringRef alpha = xml.attributes().value(QLatin1String("alpha"));
+    const QString alpha = xml.attributes().value(QLatin1String("alpha")).toString();
     while (xml.readNextStartElement())
         parts[xml.name().toString()] = xml.readElementText().toInt();
     if (kind == QLatin1String("rect"))
