@@ -14,6 +14,15 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
+    // The package brought in the Qt it was built for, at compile and at run time alike.
+    const int runtimeMajor =
+        QString::fromLatin1(qVersion()).section(QLatin1Char('.'), 0, 0).toInt();
+    if (QT_VERSION_MAJOR != WEXAL_EXPECTED_QT_MAJOR || runtimeMajor != WEXAL_EXPECTED_QT_MAJOR) {
+        std::fprintf(stderr, "consumer: built against Qt %d, running on Qt %s, expected Qt %d\n",
+                     QT_VERSION_MAJOR, qVersion(), WEXAL_EXPECTED_QT_MAJOR);
+        return 1;
+    }
+
     WPanel panel;
     panel.resize(200, 100);
     panel.SetPadding(WPadding{5, 5, 5, 5});
@@ -43,6 +52,6 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::printf("consumer: Wexal package found and working\n");
+    std::printf("consumer: Wexal package for Qt %d found and working\n", WEXAL_EXPECTED_QT_MAJOR);
     return 0;
 }

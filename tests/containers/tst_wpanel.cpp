@@ -513,7 +513,7 @@ private slots:
         options.action = [](QRandomGenerator& rng, QWidget* w) {
             // Adds, removes and re-docks children while everything else goes on.
             const QList<WPanel*> panels = w->findChildren<WPanel*>();
-            WPanel* target = panels.isEmpty() ? nullptr : panels.at(rng.bounded(panels.size()));
+            WPanel* target = panels.isEmpty() ? nullptr : panels.at(rng.bounded(int(panels.size())));
             if (!target)
                 return;
             switch (rng.bounded(3)) {
@@ -525,7 +525,7 @@ private slots:
             case 1: {
                 const QList<WTest*> leaves = target->findChildren<WTest*>();
                 if (!leaves.isEmpty())
-                    delete leaves.at(rng.bounded(leaves.size()));
+                    delete leaves.at(rng.bounded(int(leaves.size())));
                 break;
             }
             default:

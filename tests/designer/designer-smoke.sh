@@ -4,9 +4,11 @@
 # plugin, shows its main window and stays up; then a screenshot of the whole screen is written
 # for a reviewer, and Designer is quit with Ctrl+Q and must exit cleanly.
 #
-# Usage: designer-smoke.sh DESIGNER PLUGINS_DIR FORM SCREENSHOT
+# Usage: designer-smoke.sh DESIGNER PLUGINS_DIR FORM SCREENSHOT [PLUGIN_FILE]
 #   DESIGNER     the designer program
-#   PLUGINS_DIR  the plugins folder whose designer/ subfolder holds libWexalPlugin.so
+#   PLUGINS_DIR  the plugins folder whose designer/ subfolder holds the plugin
+#   PLUGIN_FILE  the plugin's file name: libWexalPlugin.so (the default) for Qt 5,
+#                libWexal6Plugin.so for Qt 6
 # DESIGNER_PRELOAD and DESIGNER_ASAN_OPTIONS, when set, become Designer's LD_PRELOAD and
 # ASAN_OPTIONS (a sanitizer build of the plugin needs its runtime loaded first), and only its.
 set -euo pipefail
@@ -17,7 +19,7 @@ if [[ -z "${WEXAL_DESIGNER_DISPLAY_UP:-}" ]]; then
         "${BASH_SOURCE[0]}" "$@"
 fi
 
-designer=$1 plugins=$2 form=$3 shot=$4
+designer=$1 plugins=$2 form=$3 shot=$4 plugin_file=${5:-libWexalPlugin.so}
 work=$(dirname "$shot")/designer-session
 rm -rf "$work"
 mkdir -p "$work/config/QtProject"
@@ -56,7 +58,7 @@ xdotool windowmove "$win" 0 0 windowsize "$win" 1700 1000
 # It stays up with the form open.
 sleep 5
 kill -0 "$pid" 2>/dev/null || fail "Designer exited with the form open"
-grep -q '/designer/libWexalPlugin\.so' "/proc/$pid/maps" ||
+grep -qF "/designer/$plugin_file" "/proc/$pid/maps" ||
     fail "Designer did not load the Wexal plugin from $plugins/designer"
 ! grep -Ei 'cannot load|failed to load|not a valid|unable to create' "$work/designer.log" ||
     fail "Designer reported a loading problem"

@@ -104,8 +104,9 @@ QStringList widgetsIn(const QString& ui)
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement &&
             xml.name() == QLatin1String("widget"))
-            widgets << xml.attributes().value(QLatin1String("class")) + QLatin1Char(' ') +
-                           xml.attributes().value(QLatin1String("name"));
+            widgets << xml.attributes().value(QLatin1String("class")).toString() +
+                           QLatin1Char(' ') +
+                           xml.attributes().value(QLatin1String("name")).toString();
     }
     return widgets;
 }
@@ -191,7 +192,7 @@ void TestDesignerForm::initTestCase()
     for (const QString& path : QCoreApplication::libraryPaths()) {
         const QDir dir(path + QStringLiteral("/designer"));
         for (const QFileInfo& file : dir.entryInfoList(QDir::Files)) {
-            if (file.fileName() != QLatin1String("libWexalPlugin.so"))
+            if (file.fileName() != QLatin1String(WEXAL_PLUGIN_FILE_NAME))
                 others << file.absoluteFilePath();
         }
     }
@@ -230,7 +231,7 @@ void TestDesignerForm::pluginFound()
 {
     // Found where it was installed, through QT_PLUGIN_PATH as Designer's users set it.
     const QString file = QDir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR))
-                             .filePath(QStringLiteral("libWexalPlugin.so"));
+                             .filePath(QStringLiteral(WEXAL_PLUGIN_FILE_NAME));
     const QStringList registered = core->pluginManager()->registeredPlugins();
     QVERIFY2(registered.contains(QFileInfo(file).canonicalFilePath()) || registered.contains(file),
              qPrintable(registered.join(QLatin1Char(' '))));

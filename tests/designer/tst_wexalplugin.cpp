@@ -52,7 +52,7 @@ const PluginFacts plugins[] = {
 QString pluginFile()
 {
     const QDir dir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR));
-    return dir.filePath(QStringLiteral("libWexalPlugin.so"));
+    return dir.filePath(QStringLiteral(WEXAL_PLUGIN_FILE_NAME));
 }
 
 // One property of a default XML: its name, the kind of value ("rect", "color", ...) and the
@@ -79,7 +79,7 @@ QVariant readValue(QXmlStreamReader& xml, const QString& kind)
     if (kind == QLatin1String("string"))
         return xml.readElementText();
     QMap<QString, int> parts;
-    const QStringRef alpha = xml.attributes().value(QLatin1String("alpha"));
+    const QString alpha = xml.attributes().value(QLatin1String("alpha")).toString();
     while (xml.readNextStartElement())
         parts[xml.name().toString()] = xml.readElementText().toInt();
     if (kind == QLatin1String("rect"))

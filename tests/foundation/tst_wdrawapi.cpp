@@ -194,6 +194,25 @@ private slots:
         QVERIFY(isPainted(image, 5, 5));
     }
 
+    // A rounded fill is antialiased whether or not the caller's painter is, and hands the
+    // caller's hint back as it found it.
+    void roundedFillIsAntialiasedAndLeavesTheHint()
+    {
+        for (const bool callerHint : {false, true}) {
+            QImage image = canvas(40, 40);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing, callerHint);
+            WDrawAPI::DrawBackColor(&p, image.rect(), 10, Qt::black, 0);
+            QCOMPARE(p.testRenderHint(QPainter::Antialiasing), callerHint);
+            p.end();
+            int partial = 0; // neither transparent nor opaque: a blended edge pixel
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x)
+                    partial += qAlpha(image.pixel(x, y)) % 255 != 0;
+            QVERIFY2(partial > 20, qPrintable(QString::number(partial)));
+        }
+    }
+
     void drawImageCentresBySizeOnly_data()
     {
         QTest::addColumn<QRect>("rect");

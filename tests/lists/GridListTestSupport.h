@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace GridTest {
@@ -21,6 +22,23 @@ constexpr int headerHeight = 30, rowHeight = 20; // the grid's defaults
 inline QImage Grab(QWidget& w)
 {
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The largest difference of one colour channel between two images of one size (-1 if their
+// sizes differ).
+inline int LargestChannelDifference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                                qAbs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
 }
 
 // A styled grid over a model of empty rows with one column per width, read by UpdateData.

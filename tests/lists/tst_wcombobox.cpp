@@ -348,7 +348,7 @@ private slots:
                 WexalTest::MousePress(list, QPoint(-200, 300));
             },
             [&](WComboDropDownBox* list) {
-                WexalTest::MousePress(list, list->mapFromGlobal(f.box->mapToGlobal({60, 12})));
+                WexalTest::MousePress(list, list->mapFromGlobal(f.box->mapToGlobal(QPoint(60, 12))));
             },
         };
         for (const auto& close : closers) {

@@ -61,7 +61,8 @@ private slots:
                 else if (step % 10 == 1)
                     v = step % 20 == 1 ? INT_MAX : INT_MIN;
                 else
-                    v = int(qBound<qint64>(-100, qint64(v) + rng.bounded(-40, 41), INT_MAX));
+                    v = int(
+                        qBound(qint64(-100), qint64(v) + rng.bounded(-40, 41), qint64(INT_MAX)));
                 const auto at = locator.Locate(data.Rows, height, v);
                 QCOMPARE(qMakePair(at.row, at.offset), Walk(data.Rows, height, v));
             }
@@ -214,7 +215,16 @@ private slots:
             }
             p.end();
             const QRect rows(0, headerHeight, 529, 3 * height);
+#if QT_VERSION_MAJOR >= 6
+            // Qt 6 blends a glyph's antialiased edge into the transparent cache image and that
+            // image onto the row with a rounding of its own: a few edge pixels come out one
+            // colour level away from the glyph drawn straight onto the row. Anything misplaced,
+            // clipped or in the wrong colour is many levels away. Under Qt 5 they are equal.
+            const int difference = LargestChannelDifference(image.copy(rows), expected.copy(rows));
+            QVERIFY2(difference >= 0 && difference <= 1, qPrintable(QString::number(difference)));
+#else
             QCOMPARE(image.copy(rows), expected.copy(rows));
+#endif
         }
     }
 

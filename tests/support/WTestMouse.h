@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QHoverEvent>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
@@ -61,6 +62,20 @@ inline bool Wheel(QWidget* widget, const QPoint& pos, const QPoint& angleDelta)
     // notify() directly: sendEvent() would clear the spontaneous flag again.
     qApp->notify(widget, &e);
     return e.isAccepted();
+}
+
+// A hover move sent straight to a widget (which must have Qt::WA_Hover), as QApplication hands
+// it to a hovered widget after a pointer move; positions in the widget's coordinates. Returns
+// whether the widget took it; the widget may be gone afterwards.
+inline bool HoverMove(QWidget* widget, const QPoint& pos, const QPoint& oldPos)
+{
+#if QT_VERSION_MAJOR >= 6
+    QHoverEvent e(QEvent::HoverMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)),
+                  QPointF(oldPos));
+#else
+    QHoverEvent e(QEvent::HoverMove, QPointF(pos), QPointF(oldPos));
+#endif
+    return QApplication::sendEvent(widget, &e);
 }
 
 } // namespace WexalTest

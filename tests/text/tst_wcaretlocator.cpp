@@ -218,10 +218,10 @@ void TestWCaretLocator::editsKeepWidthsExact()
     WCaretLocator locator(font);
     bool sawBoth[2] = {false, false};
     for (int step = 0; step < 30; ++step) {
-        const QString& piece = pieces.at(rng.bounded(pieces.size()));
-        const int a = rng.bounded(piece.size());
+        const QString& piece = pieces.at(rng.bounded(int(pieces.size())));
+        const int a = rng.bounded(int(piece.size()));
         const QString inserted = piece.mid(a, rng.bounded(0, 12));
-        const int at = rng.bounded(locator.Text().size() + 1);
+        const int at = rng.bounded(int(locator.Text().size()) + 1);
         const int removed = rng.bounded(4) ? 0 : rng.bounded(8);
         locator.Replace(at, removed, inserted);
         if (locator.Text().size() > 90)

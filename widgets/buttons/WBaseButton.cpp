@@ -2,6 +2,7 @@
 
 #include "WAliveGuard_p.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 
 #include <QMouseEvent>
 
@@ -81,7 +82,7 @@ void WBaseButton::SetCanHover(bool canHover)
 
 static QPoint mousePos(QEvent* e)
 {
-    return WPixels::Round(static_cast<QMouseEvent*>(e)->localPos());
+    return WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e)));
 }
 
 bool WBaseButton::event(QEvent* e)

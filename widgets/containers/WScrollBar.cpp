@@ -1,5 +1,6 @@
 #include "WAliveGuard_p.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 #include "WScrollBar_p.h"
 
 #include <QMouseEvent>
@@ -204,7 +205,7 @@ bool WScrollBar::event(QEvent* e)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         auto* me = static_cast<QMouseEvent*>(e);
-        const int c = WPixels::Round(vertical ? me->localPos().y() : me->localPos().x());
+        const int c = WPixels::Round(vertical ? WEventPos(me).y() : WEventPos(me).x());
         const int start = vertical ? d->sliderRect.top() : d->sliderRect.left();
         const int end = vertical ? d->sliderRect.bottom() : d->sliderRect.right();
         if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {

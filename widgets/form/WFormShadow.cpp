@@ -30,12 +30,12 @@ int outward(int v)
 {
     // Far enough for any screen, and near enough that a window's far edge stays an int.
     constexpr qint64 limit = 1 << 28;
-    return int(qBound<qint64>(-limit, qint64(v) - WFormShadow::Margin, limit));
+    return int(qBound(-limit, qint64(v) - WFormShadow::Margin, limit));
 }
 
 int grown(int v)
 {
-    return int(qBound<qint64>(0, qint64(v) + 2 * WFormShadow::Margin, QWIDGETSIZE_MAX));
+    return int(qBound(qint64(0), qint64(v) + 2 * WFormShadow::Margin, qint64(QWIDGETSIZE_MAX)));
 }
 
 // The form covers the centre.
@@ -289,7 +289,8 @@ void WFormShadow::resizeEvent(QResizeEvent*)
         UpdateWindowShape();
 }
 
-bool WFormShadow::nativeEvent(const QByteArray& eventType, void* message, long* result)
+bool WFormShadow::nativeEvent(const QByteArray& eventType, void* message,
+                              WNativeEventResult* result)
 {
     return d->platform->NativeEvent(eventType, message, result);
 }

@@ -7,6 +7,7 @@
 #ifndef Q_OS_WIN
 
 #include "WFormShadow_p.h"
+#include "WQtCompat_p.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -129,7 +130,7 @@ class QtPlatform : public QObject, public WFormShadowPlatform
 public:
     explicit QtPlatform(WFormShadow* window) : window(window) {}
 
-    bool NativeEvent(const QByteArray&, void*, long*) override { return false; }
+    bool NativeEvent(const QByteArray&, void*, WNativeEventResult*) override { return false; }
     bool ActivationFromQt() const override { return true; }
 
     bool Translucent() override
@@ -190,13 +191,13 @@ private:
     {
         if (e->button() != Qt::LeftButton)
             return drag != Drag::None;
-        hit = window->HitTest(e->localPos().toPoint());
+        hit = window->HitTest(WEventPos(e).toPoint());
         if (hit == Hit::Client) {
             drag = Drag::None;
             return false;
         }
         drag = Drag::Armed;
-        pressGlobal = e->globalPos();
+        pressGlobal = WGlobalPos(e);
         startGeometry = window->geometry();
         // The form's hook may delete the window and this back end with it: nothing is touched
         // after it.
@@ -218,13 +219,13 @@ private:
                 drag = Drag::System;
             } else {
                 drag = Drag::Manual;
-                Follow(e->globalPos());
+                Follow(WGlobalPos(e));
             }
             return true;
         case Drag::Manual:
             if (!held)
                 break;
-            Follow(e->globalPos());
+            Follow(WGlobalPos(e));
             return true;
         case Drag::System:
         case Drag::Swallow:
@@ -235,7 +236,7 @@ private:
             break;
         }
         drag = Drag::None;
-        UpdateCursor(window->HitTest(e->localPos().toPoint()));
+        UpdateCursor(window->HitTest(WEventPos(e).toPoint()));
         return false;
     }
 
@@ -252,7 +253,7 @@ private:
     {
         if (e->button() != Qt::LeftButton)
             return drag != Drag::None;
-        if (window->HitTest(e->localPos().toPoint()) == Hit::Client)
+        if (window->HitTest(WEventPos(e).toPoint()) == Hit::Client)
             return false;
         drag = Drag::Swallow;
         window->NonClientDoubleClick();

@@ -50,7 +50,7 @@ class WinPlatform : public WFormShadowPlatform
 public:
     explicit WinPlatform(WFormShadow* window) : window(window) {}
 
-    bool NativeEvent(const QByteArray&, void* message, long* result) override
+    bool NativeEvent(const QByteArray&, void* message, WNativeEventResult* result) override
     {
         const MSG* msg = static_cast<const MSG*>(message);
         switch (msg->message) {
@@ -65,7 +65,7 @@ public:
             const Hit hit = window->HitTest(pos);
             if (hit == Hit::Client)
                 return false;
-            *result = long(hitCode(hit));
+            *result = WNativeEventResult(hitCode(hit));
             return true;
         }
         case WM_NCLBUTTONDOWN:

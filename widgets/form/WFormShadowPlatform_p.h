@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WQtCompat_p.h"
+
 #include <QByteArray>
 
 #include <memory>
@@ -22,7 +24,8 @@ public:
     static std::unique_ptr<WFormShadowPlatform> Create(WFormShadow* window);
 
     // The native messages of the window; true when handled, with the answer in result.
-    virtual bool NativeEvent(const QByteArray& eventType, void* message, long* result) = 0;
+    virtual bool NativeEvent(const QByteArray& eventType, void* message,
+                             WNativeEventResult* result) = 0;
     // Whether the active and inactive look follows Qt's activation events (otherwise the
     // native messages say when the window is active).
     virtual bool ActivationFromQt() const = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WQtCompat_p.h"
 #include "wexal_export.h"
 
 #include <QWidget>
@@ -89,7 +90,8 @@ protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
+    bool nativeEvent(const QByteArray& eventType, void* message,
+                     WNativeEventResult* result) override;
     void changeEvent(QEvent* e) override;
 
 private:

@@ -75,14 +75,12 @@ void WDrawAPI::DrawBackColor(QPainter* painter, const QRect& rect, int radius, c
     if (r.isNull())
         return;
     const QPainterPath path = roundedPath(r, radius);
-    // The fill keeps to the quality hint and leaves it off afterwards whatever it was, so a
-    // caller never inherits a hint from the background it just painted.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    painter->setRenderHint(QPainter::HighQualityAntialiasing, true);
+    // The rounded fill is always antialiased, and the caller's own hint is given back as it
+    // was, so a caller never inherits a hint from the background it just painted.
+    const bool antialiased = painter->testRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::Antialiasing, true);
     painter->fillPath(path, QBrush(color, Qt::SolidPattern));
-    painter->setRenderHint(QPainter::HighQualityAntialiasing, false);
-    QT_WARNING_POP
+    painter->setRenderHint(QPainter::Antialiasing, antialiased);
 }
 
 void WDrawAPI::DrawBorder(QPainter* painter, const QRect& rect, int radius, const QColor& color,

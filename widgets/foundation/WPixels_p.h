@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WQtCompat_p.h"
+
 #include <QMouseEvent>
 #include <QPoint>
 #include <QPointF>
@@ -52,8 +54,8 @@ inline QRect BoundedRect(const QRect& r, int maxExtent)
 inline qreal PointerX(const QMouseEvent* e, const QWidget* widget)
 {
     const qreal limit = qreal(Limit);
-    const qreal local = qBound(-limit, e->localPos().x(), limit);
-    const qreal inWindow = e->windowPos().x() - widget->mapTo(widget->window(), QPoint(0, 0)).x();
+    const qreal local = qBound(-limit, WEventPos(e).x(), limit);
+    const qreal inWindow = WWindowPos(e).x() - widget->mapTo(widget->window(), QPoint(0, 0)).x();
     return qAbs(inWindow - local) <= 0.5 ? inWindow : local;
 }
 

@@ -34,7 +34,7 @@ struct LayerKey
     {
         uint h = seed;
         for (const uint part : {uint(k.border), uint(k.size.width()), uint(k.size.height()),
-                                qHash(k.dpr), uint(k.radius), uint(k.width), uint(k.sides),
+                                uint(qHash(k.dpr)), uint(k.radius), uint(k.width), uint(k.sides),
                                 uint(k.color.rgba()), uint(k.color.spec())})
             h ^= part + 0x9e3779b9u + (h << 6) + (h >> 2);
         return h;

@@ -2,6 +2,7 @@
 
 #include "WLineWidths_p.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 
 #include <QEventLoop>
 #include <QFontMetrics>
@@ -211,7 +212,7 @@ bool WComboBoxScrollArea::event(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::HoverMove:
-        HoverAt(WPixels::Round(static_cast<QHoverEvent*>(e)->posF()));
+        HoverAt(WPixels::Round(WEventPos(static_cast<QHoverEvent*>(e))));
         break;
     case QEvent::HoverLeave:
         d->hoverIndex = -1;
@@ -219,7 +220,7 @@ bool WComboBoxScrollArea::event(QEvent* e)
         break;
     case QEvent::MouseButtonPress:
         // The line under the press is the one chosen, even when no move announced it.
-        HoverAt(WPixels::Round(static_cast<QMouseEvent*>(e)->localPos()));
+        HoverAt(WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e))));
         d->chosenIndex = d->hoverIndex;
         if (d->loop)
             d->loop->exit();

@@ -5,6 +5,7 @@
 #include "WComboBoxScrollArea_p.h"
 #include "WDrawAPI.h"
 #include "WIconPatch_p.h"
+#include "WQtCompat_p.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -21,7 +22,7 @@ constexpr int shadowBand = 4;
 
 int widgetExtent(qint64 v)
 {
-    return int(qBound<qint64>(0, v, QWIDGETSIZE_MAX));
+    return int(qBound(qint64(0), v, qint64(QWIDGETSIZE_MAX)));
 }
 
 } // namespace
@@ -149,7 +150,8 @@ int WComboDropDownBox::ExecPopup()
     content->setFont(box->font());
     content->SetForeColor(box->ForeColor());
     d->shadow.Prepare(size(), devicePixelRatioF());
-    const qint64 drop = qBound<qint64>(-QWIDGETSIZE_MAX, box->height() - bw, QWIDGETSIZE_MAX);
+    const qint64 drop =
+        qBound(qint64(-QWIDGETSIZE_MAX), qint64(box->height() - bw), qint64(QWIDGETSIZE_MAX));
     d->openedFrom = QRect(pos() - QPoint(0, int(drop)), box->size());
     // Laid out now rather than when the posted layout events arrive, so that the first frame
     // already shows the lines in place.
@@ -174,7 +176,7 @@ bool WComboDropDownBox::event(QEvent* e)
     case QEvent::MouseButtonPress: {
         // Presses outside the lines, also those outside the window, which Qt hands to an open
         // popup, close the list without a choice.
-        const QPoint global = static_cast<QMouseEvent*>(e)->globalPos();
+        const QPoint global = WGlobalPos(static_cast<QMouseEvent*>(e));
         setAttribute(Qt::WA_NoMouseReplay, d->openedFrom.contains(global));
         hide();
         e->accept();

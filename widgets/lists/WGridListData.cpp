@@ -1,6 +1,7 @@
 #include "WGridListData.h"
 
 #include "WGridList.h"
+#include "WQtCompat_p.h"
 
 #include <QThread>
 
@@ -127,10 +128,10 @@ std::vector<SortKey> MakeKeys(const QList<WGridListRow*>& rows, int column)
                 __builtin_prefetch(&ahead->Cells[column]);
         }
         if (i + 8 < count) {
-            // The string's header, which its characters follow; data_ptr() only hands out the
-            // pointer, where constData() would already wait for the header to arrive.
+            // The string's storage, by the pointer the string itself holds: asking for its
+            // characters could already wait for a header to arrive.
             if (const QString* ahead = KeyText(rows.at(i + 8), column))
-                __builtin_prefetch(const_cast<QString*>(ahead)->data_ptr());
+                __builtin_prefetch(WStringStorage(*ahead));
         }
         FillKey(keys[size_t(i)], rows.at(i), column);
     }

@@ -9,7 +9,9 @@
 #include "WEvent.h"
 #include "WGridListData.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 
+#include <QCursor>
 #include <QFocusEvent>
 #include <QHoverEvent>
 #include <QMouseEvent>
@@ -115,8 +117,8 @@ bool WGridList::ForwardMouseEvent(QEvent* e, const QPoint& cellPoint)
             }
         }
         if (targetAlive && type != QEvent::MouseButtonRelease) {
-            QMouseEvent forwarded(type, QPointF(local), mouse->button(), mouse->buttons(),
-                                  mouse->modifiers());
+            QMouseEvent forwarded(type, QPointF(local), QPointF(local), QPointF(QCursor::pos()),
+                                  mouse->button(), mouse->buttons(), mouse->modifiers());
             deliver(target, &forwarded);
             if (!alive)
                 return true;
@@ -124,7 +126,8 @@ bool WGridList::ForwardMouseEvent(QEvent* e, const QPoint& cellPoint)
         }
     }
     if (type == QEvent::MouseButtonRelease && d->pressedWidget) {
-        QMouseEvent forwarded(type, QPointF(targetAlive ? local : QPoint(0, 0)), mouse->button(),
+        const QPointF at(targetAlive ? local : QPoint(0, 0));
+        QMouseEvent forwarded(type, at, at, QPointF(QCursor::pos()), mouse->button(),
                               mouse->buttons(), mouse->modifiers());
         QWidget* pressed = d->pressedWidget;
         d->pressedWidget = nullptr;
@@ -188,7 +191,7 @@ void WGridList::HandlePress(QMouseEvent* e)
     WGridListData* data = d->dataSource;
     if (d->overResizeZone) {
         d->resizing = true;
-        d->dragLast = WPixels::Round(e->localPos());
+        d->dragLast = WPixels::Round(WEventPos(e));
     } else if (!data) {
         if (!left)
             emit RightClicked();
@@ -223,7 +226,7 @@ bool WGridList::event(QEvent* e)
     switch (static_cast<int>(e->type())) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(e);
-        MouseMoveDispose(WPixels::Round(mouse->localPos()));
+        MouseMoveDispose(WPixels::Round(WEventPos(mouse)));
         const bool taken = ForwardMouseEvent(e, d->cellPoint);
         if (alive && !taken)
             HandlePress(mouse);
@@ -234,7 +237,7 @@ bool WGridList::event(QEvent* e)
     }
     case QEvent::MouseButtonRelease: {
         d->resizing = false;
-        MouseMoveDispose(WPixels::Round(static_cast<QMouseEvent*>(e)->localPos()));
+        MouseMoveDispose(WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e))));
         const bool taken = ForwardMouseEvent(e, d->cellPoint);
         if (!alive)
             return true;
@@ -244,7 +247,7 @@ bool WGridList::event(QEvent* e)
     }
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(e);
-        MouseMoveDispose(WPixels::Round(mouse->localPos()));
+        MouseMoveDispose(WPixels::Round(WEventPos(mouse)));
         const bool taken = ForwardMouseEvent(e, d->cellPoint);
         if (!alive)
             return true;
@@ -266,7 +269,7 @@ bool WGridList::event(QEvent* e)
         break;
     }
     case QEvent::HoverMove: {
-        const QPoint pos = WPixels::Round(static_cast<QHoverEvent*>(e)->posF());
+        const QPoint pos = WPixels::Round(WEventPos(static_cast<QHoverEvent*>(e)));
         const int c = d->hoverColumn;
         if (d->resizing && c >= 0 && c < d->columns.size()) {
             // The dragged column stays the one grabbed, wherever the pointer goes.

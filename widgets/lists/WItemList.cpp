@@ -2,6 +2,7 @@
 #include "WDrawAPI.h"
 #include "WLineWidths_p.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -176,7 +177,7 @@ bool WItemList::event(QEvent* e)
     if (e->type() == QEvent::FontChange) {
         d->widestValid = false;
     } else if (e->type() == QEvent::MouseButtonPress && d->canSelectItem) {
-        const int y = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos().y());
+        const int y = WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e)).y());
         const qint64 offset = qint64(y) - scrollContainerArea.top() - d->PadTop() + d->firstOffset;
         const int count = d->items.size();
         qint64 index = -1;

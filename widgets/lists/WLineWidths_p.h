@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QStringList>
 
+#include <climits>
 #include <memory>
 #include <vector>
 

@@ -5,6 +5,7 @@
 #include "WIconPatch_p.h"
 #include "WMenuItem.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 
 #include <QEventLoop>
 #include <QFontMetrics>
@@ -34,7 +35,7 @@ int position(qint64 v)
 
 int widgetExtent(qint64 v)
 {
-    return int(qBound<qint64>(0, v, QWIDGETSIZE_MAX));
+    return int(qBound(qint64(0), v, qint64(QWIDGETSIZE_MAX)));
 }
 
 } // namespace
@@ -280,7 +281,7 @@ bool WMenu::event(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::MouseButtonPress: {
-        const QPoint pos = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos());
+        const QPoint pos = WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e)));
         // A press outside the menu never chooses, whatever was hovered last.
         const bool inside = rect().contains(pos);
         if (inside && !HoverAt(pos))
@@ -311,7 +312,7 @@ bool WMenu::event(QEvent* e)
         update();
         break;
     case QEvent::HoverMove:
-        if (!HoverAt(WPixels::Round(static_cast<QHoverEvent*>(e)->posF())))
+        if (!HoverAt(WPixels::Round(WEventPos(static_cast<QHoverEvent*>(e)))))
             return true;
         break;
     default:

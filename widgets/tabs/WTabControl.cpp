@@ -29,8 +29,8 @@ QRect bounded(qint64 x, qint64 y, qint64 w, qint64 h)
 {
     constexpr qint64 limit = 1 << 28;
     return QRect(int(qBound(-limit, x, limit)), int(qBound(-limit, y, limit)),
-                 int(qBound<qint64>(0, w, QWIDGETSIZE_MAX)),
-                 int(qBound<qint64>(0, h, QWIDGETSIZE_MAX)));
+                 int(qBound(qint64(0), w, qint64(QWIDGETSIZE_MAX))),
+                 int(qBound(qint64(0), h, qint64(QWIDGETSIZE_MAX))));
 }
 
 // A placement that would change nothing is skipped: relaying out a long list after every

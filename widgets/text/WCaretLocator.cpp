@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -142,7 +143,7 @@ bool WCaretLocator::SamplesAgree(const QFont& font)
     for (int i = 0; i < 3; ++i) {
         QString s;
         while (s.size() < 48) {
-            const uint c = points.at(rng.bounded(points.size()));
+            const char32_t c = points.at(rng.bounded(int(points.size())));
             s += QString::fromUcs4(&c, 1);
         }
         samples << s;

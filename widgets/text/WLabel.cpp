@@ -4,6 +4,7 @@
 #include "WDrawAPI.h"
 #include "WIconImage_p.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -6,6 +6,7 @@
 #include "WEvent.h"
 #include "WIconImage_p.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 #include "WTextTypeFilter_p.h"
 
 #include <QClipboard>

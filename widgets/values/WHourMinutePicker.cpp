@@ -4,6 +4,7 @@
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QKeyEvent>
@@ -208,7 +209,7 @@ bool WHourMinutePicker::event(QEvent* e)
         // Neither handled nor handed on, so that a disabled picker stays entirely inert.
         if (testAttribute(Qt::WA_Disabled))
             return false;
-        const QPoint pos = WPixels::Round(static_cast<QMouseEvent*>(e)->localPos());
+        const QPoint pos = WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e)));
         int hit = -1;
         for (int i = 0; i < itemCount && hit < 0; ++i) {
             if (itemRects[i].contains(pos))
@@ -242,7 +243,7 @@ bool WHourMinutePicker::event(QEvent* e)
             const qint64 digit = text.toInt();
             const qint64 current = d->items[item];
             const qint64 value = current <= 9 ? current * 10 + digit : digit;
-            d->items[item] = int(qBound<qint64>(0, value, itemMaximum(item)));
+            d->items[item] = int(qBound(qint64(0), value, qint64(itemMaximum(item))));
         }
         update();
         return true;
@@ -252,8 +253,12 @@ bool WHourMinutePicker::event(QEvent* e)
         update();
         return true;
     case QEvent::Wheel: {
-        if (d->selectedItem < 0)
+        // Without a selection the wheel is the parent's: ignored, so that Qt hands it on
+        // (Qt 6 delivers a wheel event accepted, Qt 5 ignored).
+        if (d->selectedItem < 0) {
+            e->ignore();
             return true;
+        }
         auto* wheel = static_cast<QWheelEvent*>(e);
         StepSelected(wheel->angleDelta().y() > 0 ? 1 : -1);
         update();

@@ -411,7 +411,7 @@ void WTrackBar::ComputeButtonLocation()
     const qint64 range = qint64(d->maximum) - d->minimum;
     const qint64 location = travel * (qint64(d->value1) - d->minimum) / range;
     // A value held outside the range during a drag must not put the button off the track.
-    d->buttonLocation = int(qBound<qint64>(0, location, travel));
+    d->buttonLocation = int(qBound(qint64(0), location, qint64(travel)));
 }
 
 void WTrackBar::ComputeButtonMainLine2Length()
@@ -419,7 +419,7 @@ void WTrackBar::ComputeButtonMainLine2Length()
     const int axis = AxisLength();
     const qint64 range = qint64(d->maximum) - d->minimum;
     const qint64 length = axis * (qint64(d->value2) - d->minimum) / range;
-    d->mainLine2Length = int(qBound<qint64>(0, length, axis));
+    d->mainLine2Length = int(qBound(qint64(0), length, qint64(axis)));
 }
 
 void WTrackBar::ComputeValue()
@@ -442,7 +442,7 @@ void WTrackBar::UpdateMainLineImageSudoku()
     // keeps the patch's arithmetic in range without changing its outcome.
     const QRect& m = d->sudokuTBLR;
     const auto bound = [](qint64 margin, int extent) {
-        return int(qBound<qint64>(-1, margin, qint64(extent) + 1));
+        return int(qBound(qint64(-1), margin, qint64(extent) + 1));
     };
     const int w = d->mainLineImage.width();
     const int h = d->mainLineImage.height();

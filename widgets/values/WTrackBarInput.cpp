@@ -7,6 +7,7 @@
 #include "WDrawAPI.h"
 #include "WImageCache_p.h"
 #include "WPixels_p.h"
+#include "WQtCompat_p.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,7 +19,7 @@ namespace {
 // arithmetic on them cannot overflow; anything beyond looks the same once clipped.
 int toWidgetRange(qint64 v)
 {
-    return int(qBound<qint64>(-QWIDGETSIZE_MAX, v, QWIDGETSIZE_MAX));
+    return int(qBound(qint64(-QWIDGETSIZE_MAX), v, qint64(QWIDGETSIZE_MAX)));
 }
 
 // Lines larger than this (1 MiB of pixels per picture) are drawn directly every time.
@@ -109,8 +110,7 @@ WImageCache<LineKey, LinePictures>& lineCache()
 // The pointer's position along the axis; far-off synthetic positions are brought within int.
 int axisPosition(const QMouseEvent* e, OrientationType::Types orientation)
 {
-    const qreal p =
-        orientation == OrientationType::Vertical ? e->localPos().y() : e->localPos().x();
+    const qreal p = orientation == OrientationType::Vertical ? WEventPos(e).y() : WEventPos(e).x();
     return WPixels::Round(p);
 }
 } // namespace
@@ -145,7 +145,7 @@ bool WTrackBar::MouseMove(QMouseEvent* e)
         return true;
     const int position = axisPosition(e, d->orientation);
     const qint64 moved = qint64(d->buttonLocation) + position - d->lastMousePos;
-    const int location = int(qBound<qint64>(0, moved, Travel()));
+    const int location = int(qBound(qint64(0), moved, qint64(Travel())));
     d->lastMousePos = position;
     if (location == d->buttonLocation)
         return true;
