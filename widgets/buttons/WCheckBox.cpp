@@ -1,5 +1,7 @@
 #include "WCheckBox.h"
 
+#include "WAccessibleNotify_p.h"
+
 #include "WBaseButton_p.h"
 #include "WDrawAPI.h"
 
@@ -67,6 +69,7 @@ void WCheckBox::SetChecked(bool checked)
         return;
     d->checked = checked;
     update();
+    WAccessibleNotify::CheckedChanged(this);
     emit CheckedChanged(checked);
 }
 
@@ -76,6 +79,7 @@ void WCheckBox::SetCheckedWithoutEvent(bool checked)
         return;
     d->checked = checked;
     update();
+    WAccessibleNotify::CheckedChanged(this);
 }
 
 bool WCheckBox::UncheckWhenClicked() const

@@ -1,5 +1,6 @@
 #include "WLabel.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WPixels_p.h"
@@ -63,6 +64,7 @@ void WLabel::SetText(const QString& text)
     d->locator.SetText(text);
     UpdateTextBounding();
     update();
+    WAccessibleNotify::NameChanged(this);
 }
 
 void WLabel::AppendText(const QString& text)
@@ -71,6 +73,7 @@ void WLabel::AppendText(const QString& text)
     d->locator.SetText(d->text);
     UpdateTextBounding();
     update();
+    WAccessibleNotify::NameChanged(this);
 }
 
 Qt::Alignment WLabel::Alignment() const
@@ -208,6 +211,7 @@ bool WLabel::event(QEvent* e)
         d->selectedText = d->text.mid(from, to - from);
         UpdateSelectedTextBounding(from);
         update();
+        WAccessibleNotify::TextSelectionChanged(this, from, to);
         return true;
     }
     case QEvent::MouseButtonDblClick:
@@ -216,6 +220,7 @@ bool WLabel::event(QEvent* e)
             d->selectedText = d->text;
             d->selectedTextBounding = d->textBounding;
             update();
+            WAccessibleNotify::TextSelectionChanged(this, 0, int(d->text.size()));
         }
         break;
     case QEvent::Resize:
