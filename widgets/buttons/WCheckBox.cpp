@@ -1,7 +1,6 @@
 #include "WCheckBox.h"
 
 #include "WAccessibleNotify_p.h"
-
 #include "WBaseButton_p.h"
 #include "WDrawAPI.h"
 

@@ -1,7 +1,6 @@
 #include "WSwitchButton.h"
 
 #include "WAccessibleNotify_p.h"
-
 #include "WRoundedLayerCache_p.h"
 
 #include <QPainter>

@@ -1,7 +1,6 @@
 #include "WProgressBar.h"
 
 #include "WAccessibleNotify_p.h"
-
 #include "WDrawAPI.h"
 
 #include <QPainter>
