@@ -178,7 +178,8 @@ QWidget* WKeyboardAccess::NextInFocusOrder(QWidget* from, bool forward)
 void WKeyboardAccess::ScrollIntoView(QWidget* widget)
 {
     // Innermost first: scrolling an inner panel moves the widget within the outer ones.
-    for (QWidget* p = widget->parentWidget(); p && !p->isWindow(); p = p->parentWidget()) {
+    for (QWidget* p = widget->isWindow() ? nullptr : widget->parentWidget(); p;
+         p = p->isWindow() ? nullptr : p->parentWidget()) {
         auto* panel = qobject_cast<WScrollPanel*>(p);
         QWidget* viewport = panel ? viewportOf(panel) : nullptr;
         if (!viewport || !viewport->isAncestorOf(widget))
