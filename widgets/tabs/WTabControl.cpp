@@ -419,12 +419,15 @@ bool WTabControl::HandleKey(QKeyEvent* e)
     if (current < 0 && target < 0)
         target = count - 1;
     target = (target % count + count) % count;
+    const QPointer<QWidget> focused = focus;
     const WAliveGuard alive(this);
     SetSelectedIndex(target);
     if (!alive)
         return true;
+    // The focus goes along to the new tab from a tab, and from a page that is now hidden.
     const WTabPage* page = Page(d->selectedIndex);
-    if (onTab && page && page->TabButton() && focus != this)
+    const bool lost = !focused || !focused->isVisible();
+    if ((onTab || lost) && page && page->TabButton() && focus != this)
         page->TabButton()->setFocus(Qt::TabFocusReason);
     return true;
 }
