@@ -1,9 +1,12 @@
 #include "GalleryAccessibleTree.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMetaEnum>
 #include <QStringList>
 #include <QTextStream>
+#include <QWidget>
 
 namespace {
 
@@ -36,6 +39,29 @@ QString states(const QAccessible::State& s)
 // Tables and long lists are cut after a few children: enough to see their shape.
 constexpr int shownChildren = 12;
 
+// Readers pass over panels and plain areas that have no name: their contents are read as if
+// they stood in the panel's place, and an empty one is not read at all.
+bool passedOver(QAccessibleInterface* node)
+{
+    const QAccessible::Role role = node->role();
+    return (role == QAccessible::Pane || role == QAccessible::Client) &&
+           node->text(QAccessible::Name).isEmpty();
+}
+
+void write(QAccessibleInterface* node, QTextStream& out, int depth);
+
+void writeChildren(QAccessibleInterface* node, QTextStream& out, int depth)
+{
+    const int count = node->childCount();
+    const QAccessible::Role role = node->role();
+    const bool cut =
+        role == QAccessible::List || role == QAccessible::Table || role == QAccessible::PopupMenu;
+    for (int i = 0; i < count && (!cut || i < shownChildren); ++i)
+        write(node->child(i), out, depth);
+    if (cut && count > shownChildren)
+        out << QString(depth * 2, QLatin1Char(' ')) << "... " << count - shownChildren << " more\n";
+}
+
 void write(QAccessibleInterface* node, QTextStream& out, int depth)
 {
     if (!node || !node->isValid())
@@ -43,6 +69,10 @@ void write(QAccessibleInterface* node, QTextStream& out, int depth)
     const QAccessible::State s = node->state();
     if (s.invisible)
         return;
+    if (passedOver(node)) {
+        writeChildren(node, out, depth);
+        return;
+    }
     const QString role =
         QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role()));
     out << QString(depth * 2, QLatin1Char(' ')) << role;
@@ -64,13 +94,8 @@ void write(QAccessibleInterface* node, QTextStream& out, int depth)
     const QString shown = states(s);
     if (!shown.isEmpty())
         out << " [" << shown << ']';
-    const int count = node->childCount();
     out << '\n';
-    for (int i = 0; i < count && i < shownChildren; ++i)
-        write(node->child(i), out, depth + 1);
-    if (count > shownChildren)
-        out << QString((depth + 1) * 2, QLatin1Char(' ')) << "... " << count - shownChildren
-            << " more\n";
+    writeChildren(node, out, depth + 1);
 }
 
 } // namespace
@@ -78,4 +103,32 @@ void write(QAccessibleInterface* node, QTextStream& out, int depth)
 void WriteAccessibleTree(QAccessibleInterface* root, QTextStream& out)
 {
     write(root, out, 0);
+}
+
+void WriteTabOrder(QWidget* window, QTextStream& out)
+{
+    QWidget* first = QApplication::focusWidget();
+    if (!first) {
+        window->setFocus(Qt::TabFocusReason);
+        first = QApplication::focusWidget();
+    }
+    out << "\nTab order:\n";
+    // A bound, in case something traps the focus: the gallery has far fewer stops.
+    for (int i = 0; i < 1000 && first; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(focus, &tab);
+        QWidget* next = QApplication::focusWidget();
+        if (!next || next == focus) {
+            out << "  (the focus stays)\n";
+            return;
+        }
+        if (next == first)
+            return;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(next);
+        out << "  "
+            << QString::fromLatin1(
+                   QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role()))
+            << " \"" << face->text(QAccessible::Name) << "\"\n";
+    }
 }

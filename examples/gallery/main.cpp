@@ -234,6 +234,8 @@ int main(int argc, char** argv)
         }
         QTextStream out(&file);
         WriteAccessibleTree(QAccessible::queryAccessibleInterface(window.window()), out);
+        QApplication::setActiveWindow(window.window());
+        WriteTabOrder(window.window(), out);
         return 0;
     }
     if (parser.isSet(shot)) {
