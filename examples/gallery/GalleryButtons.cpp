@@ -198,8 +198,12 @@ void buildImages(WPanel* body)
     close->SetImageColor(QColor(0xCB, 0xD5, 0xE1));
     close->SetImageColorHover(Qt::white);
     close->SetDock(DockType::Right);
-    systemButton(bar, "WForm/MaximizeButton.png", QColor(0x33, 0x41, 0x55), 46);
-    systemButton(bar, "WForm/MinimizeButton.png", QColor(0x33, 0x41, 0x55), 46);
+    // Glyphs alone say nothing to a screen reader: the buttons are named.
+    close->setAccessibleName(QStringLiteral("Close"));
+    systemButton(bar, "WForm/MaximizeButton.png", QColor(0x33, 0x41, 0x55), 46)
+        ->setAccessibleName(QStringLiteral("Maximize"));
+    systemButton(bar, "WForm/MinimizeButton.png", QColor(0x33, 0x41, 0x55), 46)
+        ->setAccessibleName(QStringLiteral("Minimize"));
     gap(body, DockType::Top, 14);
 
     // Round icon buttons: one glyph, any colour, per state.
@@ -229,6 +233,7 @@ void buildImages(WPanel* body)
         b->SetImageColor(r.glyphColour);
         b->SetImageColorHover(r.glyphColour);
         b->SetDock(DockType::Left);
+        b->setAccessibleName(QString::fromLatin1(r.note));
         gap(icons, DockType::Left, 4);
         caption(icons, QString::fromLatin1(r.note), 48);
     }

@@ -225,6 +225,7 @@ void buildGrid(WPanel* body)
     loader->status = status;
 
     auto* grid = new WGridList(body);
+    grid->setAccessibleName(QStringLiteral("Shipments"));
     grid->resize(body->width(), body->height() - 22);
     grid->SetBackColor(Qt::white);
     grid->SetBorder(PositionFlag::All);

@@ -101,6 +101,7 @@ void buildCombos(WPanel* body)
 {
     auto* line = row(body, 30);
     auto* priority = new WComboBox(line);
+    priority->setAccessibleName(QStringLiteral("Priority"));
     styleCombo(priority);
     priority->resize(110, 30);
     priority->SetItems({QStringLiteral("Low"), QStringLiteral("Normal"), QStringLiteral("High"),
@@ -109,6 +110,7 @@ void buildCombos(WPanel* body)
     priority->SetDock(DockType::Left);
     addGap(line, DockType::Left, 10);
     auto* city = new WComboBox(line);
+    city->setAccessibleName(QStringLiteral("Ship to"));
     styleCombo(city);
     city->resize(150, 30);
     city->SetItems(cities());
@@ -116,6 +118,7 @@ void buildCombos(WPanel* body)
     city->SetDock(DockType::Left);
     addGap(line, DockType::Left, 10);
     auto* locked = new WComboBox(line);
+    locked->setAccessibleName(QStringLiteral("Currency"));
     styleCombo(locked);
     locked->SetBackColor(QColor(0xF1, 0xF5, 0xF9));
     locked->SetForeColor(muted);
@@ -309,6 +312,7 @@ void buildProgress(WPanel* body)
         figure->SetForeColor(ink);
         figure->SetDock(DockType::Fill);
         auto* p = bar(body, b.height, b.radius, b.fill, b.start);
+        p->setAccessibleName(QString::fromUtf8(b.title).section(QStringLiteral(" · "), 0, 0));
         if (b.radius == 0) {
             p->SetBorder(PositionFlag::All);
             p->SetBorderWidth(1);

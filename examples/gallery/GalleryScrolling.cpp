@@ -48,6 +48,7 @@ void addGap(QWidget* parent, DockType::Types dock, int size)
 void buildItemList(WPanel* body)
 {
     auto* list = new WItemList(body);
+    list->setAccessibleName(QStringLiteral("Shipments"));
     list->resize(222, body->height());
     list->SetBackColor(Qt::white);
     list->SetForeColor(ink);
@@ -73,6 +74,7 @@ void buildItemList(WPanel* body)
     heading->SetForeColor(muted);
     heading->SetDock(DockType::Top);
     auto* compact = new WItemList(side);
+    compact->setAccessibleName(QStringLiteral("Shipments by status"));
     compact->resize(side->width(), 126);
     compact->SetBackColor(dark);
     compact->SetForeColor(QColor(0xE2, 0xE8, 0xF0));

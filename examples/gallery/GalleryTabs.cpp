@@ -104,6 +104,7 @@ void buildAnySide(WPanel* body)
 
     auto* tabs = styledControl(body, QSize(body->width(), body->height() - 38), QSize(84, 30));
     tabs->SetDock(DockType::Fill);
+    tabs->setAccessibleName(QStringLiteral("Project"));
     tabs->AddPage(styledPage(QStringLiteral("Overview"), QStringLiteral("Overview"),
                              QStringLiteral("Each tab is the page's own button.")));
     tabs->AddPage(styledPage(QStringLiteral("Activity"), QStringLiteral("Activity"),
@@ -166,6 +167,8 @@ void buildFourSides(WPanel* body)
             const bool across = sides[i] <= PositionType::Bottom;
             auto* tabs =
                 styledControl(line, QSize(cellW, cellH), across ? QSize(52, 24) : QSize(56, 26));
+            tabs->setAccessibleName(
+                QStringLiteral("Tabs on the %1").arg(QString::fromLatin1(names[i]).toLower()));
             for (const char* name : {"One", "Two", "Three"}) {
                 WTabPage* page = styledPage(QString::fromLatin1(name), QString(), QString());
                 auto* note =

@@ -124,6 +124,7 @@ void buildLineEdits(WPanel* body)
         accepts->SetDock(DockType::Top);
 
         auto* edit = new WLineEdit(row);
+        edit->setAccessibleName(QString::fromUtf8(s.name));
         edit->resize(row->width() - 150, 30);
         edit->SetTextType(s.type);
         edit->SetText(QString::fromUtf8(s.text));

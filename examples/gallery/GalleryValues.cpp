@@ -140,6 +140,8 @@ void buildColourPicker(WPanel* body)
         figures[i] =
             label(line, QString(), 30, DockType::Right, Qt::AlignRight | Qt::AlignVCenter, ink);
         tracks[i] = track(line, channels[i].type, channels[i].maximum);
+        // The caption beside the track is only painted: a screen reader needs the name.
+        tracks[i]->setAccessibleName(QString::fromLatin1(channels[i].name));
         tracks[i]->SetValue1(channels[i].value);
         tracks[i]->SetDock(DockType::Fill);
         gap(rows, DockType::Top, 8);
@@ -175,6 +177,7 @@ void buildMedia(WPanel* body)
     auto* time =
         label(line, QString(), 78, DockType::Right, Qt::AlignRight | Qt::AlignVCenter, ink);
     auto* media = new WTrackBar(line);
+    media->setAccessibleName(QStringLiteral("Playback position, seconds"));
     media->SetMaximum(length);
     media->SetMainLineSize(6);
     media->SetRadius(3);
@@ -209,6 +212,8 @@ void buildMedia(WPanel* body)
         label(imageRow, nine ? QStringLiteral("Nine-patch") : QStringLiteral("Stretched"), 78,
               DockType::Left);
         auto* t = new WTrackBar(imageRow);
+        t->setAccessibleName(nine ? QStringLiteral("Nine-patch track")
+                                  : QStringLiteral("Stretched track"));
         t->SetMainLineImage(image);
         t->SetSudokuTBLR(QRect(4, 4, 8, 8)); // top, bottom, left, right
         t->SetSudokuDraw(nine);
@@ -239,6 +244,7 @@ void buildVertical(WPanel* body)
         caption->resize(34, 18);
         caption->SetDock(DockType::Bottom);
         auto* t = new WTrackBar(column);
+        t->setAccessibleName(QStringLiteral("%1 Hz").arg(QString::fromLatin1(names[i])));
         t->SetOrientation(OrientationType::Vertical);
         t->SetMainLineSize(6);
         t->SetRadius(3);
@@ -257,6 +263,8 @@ void buildVertical(WPanel* body)
     // The HSL types work vertically too: their gradients run from the top down.
     for (const auto type : {WTrackBar::HslColorH, WTrackBar::HslColorL}) {
         auto* t = new WTrackBar(body);
+        t->setAccessibleName(type == WTrackBar::HslColorH ? QStringLiteral("Vertical hue")
+                                                          : QStringLiteral("Vertical lightness"));
         t->SetOrientation(OrientationType::Vertical);
         t->SetType(type);
         t->SetMaximum(type == WTrackBar::HslColorH ? 359 : 255);
@@ -320,6 +328,7 @@ void buildPickers(WPanel* body)
         label(line, QString::fromLatin1(s.name), 92, DockType::Left,
               Qt::AlignLeft | Qt::AlignVCenter, ink);
         auto* p = picker(line, s.dark);
+        p->setAccessibleName(QString::fromLatin1(s.name));
         p->SetStartHour(s.from[0]);
         p->SetStartMinute(s.from[1]);
         p->SetEndHour(s.to[0]);

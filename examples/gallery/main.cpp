@@ -1,6 +1,7 @@
 // The Wexal gallery: one WForm window, built from the library's own widgets, showing every widget
 // family as a card on a scrolling page. Headless (or with --screenshot FILE) it renders the whole
 // page in its window offscreen to a PNG.
+#include "GalleryAccessibleTree.h"
 #include "GallerySection.h"
 #include "GalleryText.h"
 
@@ -9,8 +10,10 @@
 #include "WScrollPanel.h"
 #include "WTest.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QIcon>
 #include <QScreen>
 
@@ -159,7 +162,15 @@ int main(int argc, char** argv)
                                   QStringLiteral("Render offscreen to a PNG file and exit."),
                                   QStringLiteral("file"));
     parser.addOption(shot);
+    const QCommandLineOption tree(
+        QStringLiteral("accessible-tree"),
+        QStringLiteral("Write what a screen reader finds in the window to a text file and exit."),
+        QStringLiteral("file"));
+    parser.addOption(tree);
     parser.process(app);
+
+    // The gallery is meant to be used from the keyboard as well.
+    WBase::SetKeyboardAccess(true);
 
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("DejaVu Sans"));
@@ -212,6 +223,21 @@ int main(int argc, char** argv)
     page->resize(pageSize);
     scroller->SetScrollAreaSize(pageSize);
 
+    if (parser.isSet(tree)) {
+        window.resize(pageSize + QSize(0, window.TitleHeight()));
+        window.window()->setAttribute(Qt::WA_DontShowOnScreen);
+        showAndSettle(window);
+        QFile file(parser.value(tree));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            qWarning("could not write %s", qPrintable(parser.value(tree)));
+            return 1;
+        }
+        QTextStream out(&file);
+        WriteAccessibleTree(QAccessible::queryAccessibleInterface(window.window()), out);
+        QApplication::setActiveWindow(window.window());
+        WriteTabOrder(window.window(), out);
+        return 0;
+    }
     if (parser.isSet(shot)) {
         // The whole page at once, in its window with title bar and shadow.
         window.resize(pageSize + QSize(0, window.TitleHeight()));

@@ -1,9 +1,11 @@
 #include "WBaseButton.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -36,6 +38,7 @@ void WBaseButton::SetText(const QString& text)
         return;
     d->text = text;
     update();
+    WAccessibleNotify::NameChanged(this);
 }
 
 const QPoint& WBaseButton::TextOffset() const
@@ -114,6 +117,24 @@ bool WBaseButton::event(QEvent* e)
         if (!IsDesignerMode())
             return true;
         break;
+    }
+    case QEvent::KeyPress: {
+        // With the keyboard switch, Space and Enter click the focused button.
+        auto* key = static_cast<QKeyEvent*>(e);
+        const int k = key->key();
+        const bool clickKey = k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter;
+        if (!IsKeyboardAccess() || !clickKey ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            break;
+        if (enabled && !key->isAutoRepeat()) {
+            // A slot connected to the click may delete this button, or its parent.
+            const WAliveGuard alive(this);
+            ClickedEvent();
+            if (!alive)
+                return true;
+        }
+        e->accept();
+        return true;
     }
     case QEvent::MouseMove:
         if (enabled && d->canHover) {

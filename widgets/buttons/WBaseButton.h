@@ -48,5 +48,8 @@ protected:
     bool pressed = false;
 
 private:
+    // Screen readers click buttons as the mouse does.
+    friend class WAccessibleButton;
+
     const std::unique_ptr<WBaseButtonPrivate> d;
 };

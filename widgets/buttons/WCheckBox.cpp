@@ -1,5 +1,6 @@
 #include "WCheckBox.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WBaseButton_p.h"
 #include "WDrawAPI.h"
 #include "WIconGlyph_p.h"
@@ -65,6 +66,7 @@ void WCheckBox::SetChecked(bool checked)
         return;
     d->checked = checked;
     update();
+    WAccessibleNotify::CheckedChanged(this);
     emit CheckedChanged(checked);
 }
 
@@ -74,6 +76,7 @@ void WCheckBox::SetCheckedWithoutEvent(bool checked)
         return;
     d->checked = checked;
     update();
+    WAccessibleNotify::CheckedChanged(this);
 }
 
 bool WCheckBox::UncheckWhenClicked() const

@@ -1,5 +1,6 @@
 #include "WSwitchButton.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QPainter>
@@ -32,6 +33,7 @@ void WSwitchButton::SetChecked(bool checked)
         return;
     d->checked = checked;
     update();
+    WAccessibleNotify::CheckedChanged(this);
     emit CheckedChanged(checked);
 }
 
@@ -41,6 +43,7 @@ void WSwitchButton::SetCheckedWithoutEvent(bool checked)
         return;
     d->checked = checked;
     update();
+    WAccessibleNotify::CheckedChanged(this);
 }
 
 const QString& WSwitchButton::LeftText() const

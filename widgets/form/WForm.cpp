@@ -1,5 +1,6 @@
 #include "WForm.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WButton.h"
 #include "WDrawAPI.h"
@@ -8,6 +9,7 @@
 #include "WIconImage_p.h"
 #include "WPanel.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QIcon>
 #include <QImage>
@@ -97,8 +99,10 @@ WForm::WForm(QWidget* parent)
     bar->SetBackColor(Qt::transparent);
     d->titleBar = bar;
 
-    const auto makeButton = [&](const char* image, auto slot) {
+    // The buttons show only glyphs: a screen reader reads these names instead.
+    const auto makeButton = [&](const char* image, const char* name, auto slot) {
         WButton* b = new SystemButton(image, bar);
+        b->setAccessibleName(QCoreApplication::translate("WForm", name));
         b->SetBackColor(Qt::transparent);
         b->SetBackColorHover(Qt::transparent);
         b->SetBackColorPress(Qt::transparent);
@@ -107,12 +111,16 @@ WForm::WForm(QWidget* parent)
         return b;
     };
     d->minimizeButton =
-        makeButton("://Icons/WForm/MinimizeButton.png", [this] { showMinimized(); });
+        makeButton("://Icons/WForm/MinimizeButton.png", QT_TRANSLATE_NOOP("WForm", "Minimize"),
+                   [this] { showMinimized(); });
     d->maximizeButton =
-        makeButton("://Icons/WForm/MaximizeButton.png", [this] { showMaximized(); });
+        makeButton("://Icons/WForm/MaximizeButton.png", QT_TRANSLATE_NOOP("WForm", "Maximize"),
+                   [this] { showMaximized(); });
     d->restoreButton =
-        makeButton("://Icons/WForm/RestoreButton.png", [this] { RestoreButtonClickedEvent(); });
-    d->closeButton = makeButton("://Icons/WForm/CloseButton.png", [this] { close(); });
+        makeButton("://Icons/WForm/RestoreButton.png", QT_TRANSLATE_NOOP("WForm", "Restore"),
+                   [this] { RestoreButtonClickedEvent(); });
+    d->closeButton = makeButton("://Icons/WForm/CloseButton.png",
+                                QT_TRANSLATE_NOOP("WForm", "Close"), [this] { close(); });
     d->restoreButton->hide();
 
     if (IsDesignerMode())
@@ -185,6 +193,10 @@ void WForm::SetTitle(const QString& title)
         return;
     d->title = title;
     update();
+    // Also the name of the window a reader lists.
+    WAccessibleNotify::NameChanged(this);
+    if (d->shadow)
+        WAccessibleNotify::NameChanged(d->shadow);
 }
 
 const QFont& WForm::TitleFont() const

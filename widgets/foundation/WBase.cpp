@@ -1,15 +1,22 @@
 #include "WBase.h"
 #include "WBase_p.h"
 #include "WEvent.h"
+#include "WKeyboardAccess_p.h"
 #include "WPixels_p.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPainter>
 
 #include <utility>
 
 namespace {
 bool designerMode = false;
+bool keyboardAccess = false;
+QColor& focusRingColor()
+{
+    static QColor color;
+    return color;
+}
 // The container whose own placing is running: its children's Move and Resize events are its
 // own doing. Widgets live on the GUI thread alone.
 const QObject* placingParent = nullptr;
@@ -33,6 +40,8 @@ struct WBasePrivate
     // Kept for the children: see SetPlacingChildren and TakeChildrenChanged.
     bool placingChildren = false;
     bool childrenChanged = false;
+    // The keyboard switch raised this widget's focus policy from click to Tab focus.
+    bool keyboardFocusRaised = false;
     int paintExtent = 0; // a WBase::PaintExtent
     const std::type_info* paintExtentType = nullptr;
     // Whether the widget is of exactly that type: -1 until the first paint asks (the dynamic
@@ -281,9 +290,61 @@ bool WBase::IsDesignerMode()
     return designerMode;
 }
 
+void WBase::SetKeyboardAccess(bool on)
+{
+    if (keyboardAccess == on)
+        return;
+    keyboardAccess = on;
+    WKeyboardAccess::SetEnabled(on);
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget* widget : widgets) {
+        if (auto* w = qobject_cast<WBase*>(widget))
+            w->ApplyKeyboardFocus();
+    }
+}
+
+bool WBase::IsKeyboardAccess()
+{
+    return keyboardAccess;
+}
+
+void WBase::SetFocusRingColor(const QColor& color)
+{
+    focusRingColor() = color;
+}
+
+QColor WBase::FocusRingColor()
+{
+    return focusRingColor();
+}
+
+// Only a policy the library set itself changes: an application's own choice (no focus at all,
+// say) stands whatever the switch says.
+void WBase::ApplyKeyboardFocus()
+{
+    if (keyboardAccess) {
+        if (focusPolicy() == Qt::ClickFocus && WKeyboardAccess::TakesTabFocus(this)) {
+            setFocusPolicy(Qt::StrongFocus);
+            d->keyboardFocusRaised = true;
+        }
+    } else if (d->keyboardFocusRaised) {
+        d->keyboardFocusRaised = false;
+        if (focusPolicy() == Qt::StrongFocus)
+            setFocusPolicy(Qt::ClickFocus);
+    }
+}
+
 bool WBase::event(QEvent* e)
 {
     switch (static_cast<int>(e->type())) {
+    case QEvent::Polish:
+        // The first moment at which the widget's whole class is known. A switch turned on
+        // before the application existed installs its filter now.
+        if (keyboardAccess) {
+            WKeyboardAccess::SetEnabled(true);
+            ApplyKeyboardFocus();
+        }
+        return QWidget::event(e);
     case QEvent::Resize:
     case QEvent::Show:
     case QEvent::Hide:
@@ -340,11 +401,13 @@ bool WBase::PaintsNothing() const
 
 void WBase::paintEvent(QPaintEvent*)
 {
-    if (PaintsNothing())
-        return;
-    QPainter painter(this);
-    Paint(&painter);
-    painter.end();
+    if (!PaintsNothing()) {
+        QPainter painter(this);
+        Paint(&painter);
+        painter.end();
+    }
+    if (keyboardAccess && hasFocus())
+        WKeyboardAccess::PaintFocusRing(this);
 }
 
 void MarkPassive(QObject* object)

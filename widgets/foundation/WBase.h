@@ -89,6 +89,17 @@ public:
     static void SetDesignerMode(bool on);
     static bool IsDesignerMode();
 
+    // The process-wide keyboard switch, off by default: widgets then take the focus by click
+    // only and handle few keys. Switched on, the interactive widgets take the focus with Tab and
+    // Shift+Tab as well, in reading order, show a focus ring, and answer Space, Enter, the arrows
+    // and Escape as desktop users expect. Applies to existing widgets and to those made later.
+    static void SetKeyboardAccess(bool on);
+    static bool IsKeyboardAccess();
+    // The colour of the focus ring; an invalid colour (the default) takes the palette's
+    // highlight colour of the focused widget.
+    static void SetFocusRingColor(const QColor& color);
+    static QColor FocusRingColor();
+
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -111,6 +122,8 @@ protected:
 
 private:
     void TellParentOfChange();
+    // Tab focus for the widgets that take it while the keyboard switch is on, and back.
+    void ApplyKeyboardFocus();
     bool PaintsNothing() const;
 
     const std::unique_ptr<WBasePrivate> d;

@@ -1,5 +1,6 @@
 #include "WComboBox.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
@@ -9,6 +10,7 @@
 #include "WRoundedLayerCache_p.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -204,6 +206,7 @@ void WComboBox::SetSelectedIndex(int index)
         return;
     d->selectedIndex = i;
     update();
+    WAccessibleNotify::ValueChanged(this, SelectedText());
     emit SelectedIndexChanged(i);
 }
 
@@ -231,6 +234,10 @@ void WComboBox::OpenPopup()
     const WAliveGuard alive(this);
     d->popupOpen = true;
     RepaintNow();
+    WAccessibleNotify::ExpandedChanged(this);
+    // Opened from the keyboard or not, the arrows start from the selected line.
+    if (IsKeyboardAccess())
+        d->popup->Content()->SetHoverIndex(d->selectedIndex);
     // The list always opens below the box, over its bottom border: below where the box was
     // last drawn on screen if a grid paints it, else below the box itself.
     const int drop = bounded(qint64(height()) - BorderWidth());
@@ -244,12 +251,53 @@ void WComboBox::OpenPopup()
     // dropped.
     if (chosen >= 0 && chosen < Items().size() && chosen != d->selectedIndex) {
         d->selectedIndex = chosen;
+        WAccessibleNotify::ValueChanged(this, SelectedText());
         emit SelectedIndexChanged(chosen);
         if (!alive)
             return;
     }
     d->popupOpen = false;
     RepaintNow();
+    WAccessibleNotify::ExpandedChanged(this);
+}
+
+// Up, Down, Page Up, Page Down, Home and End choose another line without opening the list;
+// Space, Enter, F4 and Alt+Down open it.
+bool WComboBox::HandleKey(QKeyEvent* e)
+{
+    const int key = e->key();
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    const bool alt = mods == Qt::AltModifier;
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+        key == Qt::Key_F4 || (alt && (key == Qt::Key_Down || key == Qt::Key_Up))) {
+        if (!Items().isEmpty() && !d->popupOpen)
+            OpenPopup();
+        return true;
+    }
+    const int count = Items().size();
+    const int current = d->selectedIndex;
+    qint64 target;
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        target = current < 0 ? 0 : qint64(current) - (key == Qt::Key_Up ? 1 : 10);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        target = qint64(current) + (key == Qt::Key_Down ? 1 : 10);
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = count - 1;
+        break;
+    default:
+        return false;
+    }
+    if (count > 0)
+        SetSelectedIndex(int(qBound(qint64(0), qint64(target), qint64(count - 1))));
+    return true;
 }
 
 bool WComboBox::event(QEvent* e)
@@ -267,6 +315,13 @@ bool WComboBox::event(QEvent* e)
         // Disabled widgets do not hover; the pointer may still be over the box.
         if (!enabled)
             d->hovered = false;
+        break;
+    case QEvent::KeyPress:
+        if (enabled && IsKeyboardAccess() && HandleKey(static_cast<QKeyEvent*>(e))) {
+            // The box may be gone with a slot; the event is the caller's.
+            e->accept();
+            return true;
+        }
         break;
     case QEvent::MouseButtonPress:
         // A second press while the list is open (sent by code; the open list takes the

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class QKeyEvent;
 class WComboDropDownBox;
 struct WComboBoxPrivate;
 
@@ -88,8 +89,13 @@ protected:
     void Paint(QPainter* painter) override;
 
 private:
+    // Screen readers open the list as a press does.
+    friend class WAccessibleComboBox;
+
     void RepaintNow();
     void OpenPopup();
+    // The keys of the keyboard switch; true when the key was used. A slot may delete the box.
+    bool HandleKey(QKeyEvent* e);
 
     const std::unique_ptr<WComboBoxPrivate> d;
 };

@@ -175,6 +175,16 @@ int WComboBoxScrollArea::HoverIndex() const
     return d->hoverIndex;
 }
 
+void WComboBoxScrollArea::SetHoverIndex(int index)
+{
+    if (index < -1 || index >= d->items.size())
+        index = -1;
+    if (index == d->hoverIndex)
+        return;
+    d->hoverIndex = index;
+    update();
+}
+
 int WComboBoxScrollArea::ChosenIndex() const
 {
     return d->chosenIndex;

@@ -39,6 +39,9 @@ public:
     int WidestLine(const QFont& font);
 
     int HoverIndex() const;
+    // Lights the line as the pointer would (the arrow keys do this); -1 for none, and values
+    // past the lines are taken as none.
+    void SetHoverIndex(int index);
     // -1 unless a line was pressed since the drop-down opened.
     int ChosenIndex() const;
     void SetChosenIndex(int index);

@@ -1,5 +1,6 @@
 #include "WComboDropDownBox_p.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
@@ -9,9 +10,12 @@
 
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <climits>
 
 namespace {
 
@@ -157,11 +161,16 @@ int WComboDropDownBox::ExecPopup()
     // already shows the lines in place.
     ComputeContainerArea();
     ReLayout();
+    if (IsKeyboardAccess() && content->HoverIndex() >= 0)
+        ShowLine(content->HoverIndex());
 
     const WAliveGuard alive(this);
     show();
-    if (alive && isVisible())
+    if (alive && isVisible()) {
+        if (content->HoverIndex() >= 0)
+            WAccessibleNotify::FocusChanged(this, content->HoverIndex());
         loop.exec();
+    }
     // Deleted meanwhile, together with the combo box: nothing here may be touched.
     if (!alive)
         return -1;
@@ -170,9 +179,80 @@ int WComboDropDownBox::ExecPopup()
     return content->ChosenIndex();
 }
 
+void WComboDropDownBox::ShowLine(int index)
+{
+    const qint64 ih = d->content->ItemHeight();
+    const qint64 top = index * ih;
+    const qint64 view = scrollContainerArea.height();
+    const qint64 value = VScrollBarValue();
+    if (top < value)
+        SetVScrollBarValue(int(qBound(qint64(0), qint64(top), qint64(INT_MAX))));
+    else if (top + ih > value + view)
+        SetVScrollBarValue(
+            int(qBound(qint64(0), qint64(qMin(top, top + ih - view)), qint64(INT_MAX))));
+}
+
+// Up, Down, Page Up, Page Down, Home and End light another line; Enter and Space choose the lit
+// line and close the list. Escape is the popup's own: it closes the list without a choice.
+bool WComboDropDownBox::HandleKey(QKeyEvent* e)
+{
+    WComboBoxScrollArea* content = d->content;
+    const int key = e->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return true;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (content->HoverIndex() >= 0 && content->Loop()) {
+            content->SetChosenIndex(content->HoverIndex());
+            content->Loop()->exit();
+        }
+        return true;
+    }
+    const int count = content->Items().size();
+    const int current = content->HoverIndex();
+    const int page = int(qMax<qint64>(1, scrollContainerArea.height() / content->ItemHeight()));
+    qint64 target;
+    switch (key) {
+    case Qt::Key_Up:
+        target = current < 0 ? 0 : qint64(current) - 1;
+        break;
+    case Qt::Key_Down:
+        target = qint64(current) + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = qint64(current) - page;
+        break;
+    case Qt::Key_PageDown:
+        target = qint64(current) + page;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = count - 1;
+        break;
+    default:
+        return false;
+    }
+    if (count == 0)
+        return true;
+    const int index = int(qBound(qint64(0), qint64(target), qint64(count - 1)));
+    if (index == current)
+        return true;
+    content->SetHoverIndex(index);
+    ShowLine(index);
+    WAccessibleNotify::FocusChanged(this, index);
+    return true;
+}
+
 bool WComboDropDownBox::event(QEvent* e)
 {
     switch (e->type()) {
+    case QEvent::KeyPress:
+        if (IsKeyboardAccess() && HandleKey(static_cast<QKeyEvent*>(e))) {
+            e->accept();
+            return true;
+        }
+        break;
     case QEvent::MouseButtonPress: {
         // Presses outside the lines, also those outside the window, which Qt hands to an open
         // popup, close the list without a choice.

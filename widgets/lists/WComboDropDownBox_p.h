@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class QKeyEvent;
 class WComboBox;
 class WComboBoxScrollArea;
 struct WComboDropDownBoxPrivate;
@@ -40,6 +41,9 @@ public:
     // this runs; then -1 comes back and nothing of the box is touched.
     int ExecPopup();
 
+    // Scrolls the line into view.
+    void ShowLine(int index);
+
 protected:
     bool event(QEvent* e) override;
     void Paint(QPainter* painter) override;
@@ -48,5 +52,8 @@ protected:
     void VScrollBarValueChangedEvent(int value) override;
 
 private:
+    // The keys of the keyboard switch; true when the key was used.
+    bool HandleKey(QKeyEvent* e);
+
     const std::unique_ptr<WComboDropDownBoxPrivate> d;
 };

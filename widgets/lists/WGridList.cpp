@@ -1,6 +1,7 @@
 #include "WGridList.h"
 #include "WGridList_p.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
@@ -142,6 +143,7 @@ void WGridList::UpdateData()
             return;
     }
     update();
+    WAccessibleNotify::TableReset(this);
 }
 
 WGridListRow* WGridList::SelectedRow() const
@@ -151,8 +153,10 @@ WGridListRow* WGridList::SelectedRow() const
 
 void WGridList::SetSelectedRow(WGridListRow* row)
 {
-    if (assign(d->selectedRow, row))
-        update();
+    if (!assign(d->selectedRow, row))
+        return;
+    update();
+    WAccessibleNotify::GridRowSelected(this);
 }
 
 WGridListRow* WGridList::LockedRow() const

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QVector>
 
+class QKeyEvent;
 class WGridListData;
 class WGridListRow;
 class WLineEdit;
@@ -160,12 +161,20 @@ protected:
 
 private:
     friend class WGridListData;
+    // Screen readers select rows and click cells as the keys and the mouse do.
+    friend class WAccessibleGridList;
+    friend class WAccessibleGridCell;
     // The shown model is being destroyed: let go of it without touching it again.
     void ForgetDataSource(WGridListData* data);
     void LocateFirstRow(int vValue);
     void ResolvePendingFirstRow();
     void HandlePress(QMouseEvent* e);
     void SetFocusedEditor(WLineEdit* editor);
+    // What a left click on the cell does (the row selected, a check cell flipped, RowClicked);
+    // row is the model's index. False when a slot deleted the grid.
+    bool ClickCell(int row, int column);
+    // The keys of the keyboard switch: true when the key was used. A slot may delete the grid.
+    bool HandleKey(QKeyEvent* e);
 
     const std::unique_ptr<WGridListPrivate> d;
 };

@@ -4,6 +4,7 @@
 #include "WGridList.h"
 #include "WGridList_p.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
@@ -14,6 +15,7 @@
 #include <QCursor>
 #include <QFocusEvent>
 #include <QHoverEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <climits>
@@ -205,6 +207,7 @@ void WGridList::HandlePress(QMouseEvent* e)
         const int c = d->hoverColumn;
         WGridListRow* row = r >= 0 && r < data->Rows.size() ? data->Rows.at(r) : nullptr;
         d->selectedRow = row;
+        WAccessibleNotify::GridRowSelected(this);
         if (!left) {
             emit RightClicked();
         } else if (c >= 0 && r >= 0) {
@@ -216,6 +219,107 @@ void WGridList::HandlePress(QMouseEvent* e)
             emit RowClicked(r, c);
         }
     }
+}
+
+bool WGridList::ClickCell(int row, int column)
+{
+    WGridListData* data = d->dataSource;
+    WGridListRow* target =
+        data && row >= 0 && row < data->Rows.size() ? data->Rows.at(row) : nullptr;
+    if (!target)
+        return true;
+    d->selectedRow = target;
+    if (column >= 0 && column < d->UsableColumns() && column < target->CellCount()) {
+        WGridListCell& cell = target->Cells[column];
+        if (cell.Type == WGridListCell::CheckCell)
+            cell.Value.Check = cell.Value.Check ? 0 : 1;
+    }
+    update();
+    WAccessibleNotify::GridRowSelected(this);
+    const WAliveGuard alive(this);
+    emit RowClicked(row, column);
+    return alive.Alive();
+}
+
+// Up, Down, Page Up, Page Down, Home and End move the selection over the rows the grid shows
+// and scroll it into view; Space clicks the selected row's first cell and Enter double-clicks
+// it. The model is read under its lock, which is not waited for: while another thread holds
+// it, the key does nothing.
+bool WGridList::HandleKey(QKeyEvent* e)
+{
+    const int key = e->key();
+    const bool activate = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key == Qt::Key_Space || activate) {
+        const int row = SelectedRowIndex();
+        if (row < 0)
+            return true;
+        if (key == Qt::Key_Space)
+            ClickCell(row, 0);
+        else
+            emit RowDoubleClicked(row, 0);
+        return true;
+    }
+    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_PageUp &&
+        key != Qt::Key_PageDown && key != Qt::Key_Home && key != Qt::Key_End)
+        return false;
+    WGridListData* data = d->dataSource;
+    if (!data || !data->TryLock())
+        return true;
+    QVector<int> shown;
+    int current = -1;
+    if (data->ShowRows) {
+        for (int r = 0; r < data->Rows.size(); ++r) {
+            const WGridListRow* row = data->Rows.at(r);
+            if (!row || !row->Visible)
+                continue;
+            if (row == d->selectedRow)
+                current = shown.size();
+            shown.append(r);
+        }
+    }
+    if (shown.isEmpty()) {
+        data->Unlock();
+        return true;
+    }
+    const int last = shown.size() - 1;
+    const int page = d->rowHeight > 0 ? qMax(1, d->rowsRect.height() / d->rowHeight) : 1;
+    int target = current;
+    switch (key) {
+    case Qt::Key_Up:
+        target = current - 1;
+        break;
+    case Qt::Key_Down:
+        target = current + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = current - page;
+        break;
+    case Qt::Key_PageDown:
+        target = current + page;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    default:
+        target = last;
+        break;
+    }
+    target = qBound(0, target, last);
+    WGridListRow* row = data->Rows.at(shown.at(target));
+    data->Unlock();
+    if (row == d->selectedRow)
+        return true;
+    d->selectedRow = row;
+    // The rows scroll by whole row heights over the shown rows.
+    const qint64 top = qint64(target) * d->rowHeight;
+    const qint64 view = d->rowsRect.height();
+    if (top < VScrollBarValue())
+        SetVScrollBarValue(int(top));
+    else if (top + d->rowHeight > VScrollBarValue() + view)
+        SetVScrollBarValue(int(qMin<qint64>(top, top + d->rowHeight - view)));
+    update();
+    WAccessibleNotify::GridRowSelected(this);
+    return true;
 }
 
 // Forwarding runs cell widgets' code and the signals run the application's: after each, the
@@ -296,6 +400,27 @@ bool WGridList::event(QEvent* e)
         }
         break;
     case QEvent::KeyPress:
+        if (IsKeyboardAccess()) {
+            auto* key = static_cast<QKeyEvent*>(e);
+            // Escape hands the keys back from a cell's editor to the grid.
+            if (d->focusedEditor && key->key() == Qt::Key_Escape) {
+                SetFocusedEditor(nullptr);
+                if (alive)
+                    update();
+                return true;
+            }
+            if (!d->focusedEditor && HandleKey(key)) {
+                if (alive)
+                    e->accept();
+                return true;
+            }
+        }
+        if (WLineEdit* editor = d->focusedEditor) {
+            deliver(editor, e);
+            if (!alive)
+                return true;
+        }
+        break;
     case QEvent::InputMethod:
         if (WLineEdit* editor = d->focusedEditor) {
             deliver(editor, e);

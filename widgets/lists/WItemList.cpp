@@ -1,10 +1,12 @@
 #include "WItemList.h"
+#include "WAccessibleNotify_p.h"
 #include "WDrawAPI.h"
 #include "WLineWidths_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -109,6 +111,59 @@ void WItemList::SetSelectedIndex(int index)
         return;
     d->selectedIndex = i;
     update();
+    AnnounceSelection();
+}
+
+void WItemList::AnnounceSelection()
+{
+    if (d->selectedIndex < 0)
+        return;
+    WAccessibleNotify::SelectionChanged(this, d->selectedIndex);
+    if (hasFocus())
+        WAccessibleNotify::FocusChanged(this, d->selectedIndex);
+}
+
+// Up, Down, Page Up, Page Down, Home and End move the selection and scroll it into view; in a
+// list whose lines cannot be selected they scroll the lines instead.
+bool WItemList::HandleKey(QKeyEvent* e)
+{
+    const int key = e->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_PageUp &&
+        key != Qt::Key_PageDown && key != Qt::Key_Home && key != Qt::Key_End)
+        return false;
+    const qint64 ih = d->itemHeight;
+    const int page = int(qMax<qint64>(1, scrollContainerArea.height() / ih));
+    const int count = d->items.size();
+    if (!d->canSelectItem) {
+        const qint64 value = VScrollBarValue();
+        const qint64 to = key == Qt::Key_Up         ? value - ih
+                          : key == Qt::Key_Down     ? value + ih
+                          : key == Qt::Key_PageUp   ? value - page * ih
+                          : key == Qt::Key_PageDown ? value + page * ih
+                          : key == Qt::Key_Home     ? 0
+                                                    : qint64(INT_MAX);
+        SetVScrollBarValue(int(qBound(qint64(0), qint64(to), qint64(INT_MAX))));
+        return true;
+    }
+    if (count == 0)
+        return true;
+    const int current = d->selectedIndex;
+    const qint64 target = key == Qt::Key_Up         ? qint64(current) - 1
+                          : key == Qt::Key_Down     ? qint64(current) + 1
+                          : key == Qt::Key_PageUp   ? qint64(current) - page
+                          : key == Qt::Key_PageDown ? qint64(current) + page
+                          : key == Qt::Key_Home     ? 0
+                                                    : count - 1;
+    const int index = int(qBound(qint64(0), qint64(target), qint64(count - 1)));
+    SetSelectedIndex(index);
+    const qint64 top = d->PadTop() + index * ih;
+    const qint64 view = scrollContainerArea.height();
+    if (top < VScrollBarValue())
+        SetVScrollBarValue(int(qBound(qint64(0), qint64(top), qint64(INT_MAX))));
+    else if (top + ih > VScrollBarValue() + view)
+        SetVScrollBarValue(
+            int(qBound(qint64(0), qint64(qMin(top, top + ih - view)), qint64(INT_MAX))));
+    return true;
 }
 
 const QColor& WItemList::ItemBackColorSelected() const
@@ -189,6 +244,11 @@ bool WItemList::event(QEvent* e)
         // A click on the selected line, or below the last one, clears the selection.
         d->selectedIndex = index == d->selectedIndex ? -1 : int(index);
         update();
+        AnnounceSelection();
+    } else if (e->type() == QEvent::KeyPress && IsKeyboardAccess() &&
+               HandleKey(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
     }
     return WScrollContainer::event(e);
 }

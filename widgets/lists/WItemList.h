@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QStringList>
 
+class QKeyEvent;
 struct WItemListPrivate;
 
 // A scrolling list of text lines with at most one selected line. Only the lines in view are
@@ -67,6 +68,9 @@ protected:
 
 private:
     void ApplyContentSize();
+    // The keys of the keyboard switch; true when the key was used.
+    bool HandleKey(QKeyEvent* e);
+    void AnnounceSelection();
 
     const std::unique_ptr<WItemListPrivate> d;
 };

@@ -1,5 +1,6 @@
 #include "WMenu.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WIconPatch_p.h"
@@ -11,6 +12,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHoverEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -248,13 +250,16 @@ WMenuItem* WMenu::exec(const QPoint& pos)
     setGeometry(QRect(QPoint(position(x), position(y)), size));
     const WAliveGuard alive(this);
     show();
-    if (alive && isVisible())
+    if (alive && isVisible()) {
+        WAccessibleNotify::PopupShown(this, true);
         loop.exec();
+    }
     if (!alive)
         return nullptr;
     d->loop = nullptr;
     // Normally closed already; not when the application quit under it.
     hide();
+    WAccessibleNotify::PopupShown(this, false);
     return d->chosenItem;
 }
 
@@ -267,14 +272,76 @@ bool WMenu::HoverAt(const QPoint& pos)
     const qint64 index = (qint64(pos.y()) - p.Top) / d->itemHeight;
     if (index >= d->items.size())
         return true;
-    WMenuItem* item = d->items.at(int(index));
-    if (item == d->hoverItem)
+    if (d->items.at(int(index)) == d->hoverItem)
         return true;
+    return HoverIndex(int(index));
+}
+
+bool WMenu::HoverIndex(int index)
+{
+    WMenuItem* item = d->items.at(index);
     d->hoverItem = item;
     update();
+    WAccessibleNotify::FocusChanged(this, index);
     const WAliveGuard alive(this);
-    emit HoverItemChanged(int(index), item);
+    emit HoverItemChanged(index, item);
     return alive.Alive();
+}
+
+void WMenu::Choose(WMenuItem* item)
+{
+    d->chosenItem = item;
+    close();
+}
+
+// Up and Down step over disabled items and wrap around; Home and End go to the first and last
+// enabled one; Enter and Space choose the hovered item. Escape is the popup's own: it closes.
+// Returns whether the key was used.
+bool WMenu::HandleKey(QKeyEvent* e)
+{
+    const int count = d->items.size();
+    const int current = d->hoverItem ? d->items.indexOf(d->hoverItem) : -1;
+    int step = 0, from = current;
+    switch (e->key()) {
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -1;
+        if (from < 0)
+            from = count;
+        break;
+    case Qt::Key_Home:
+        step = 1;
+        from = -1;
+        break;
+    case Qt::Key_End:
+        step = -1;
+        from = count;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (d->hoverItem && d->hoverItem->Enabled)
+            Choose(d->hoverItem);
+        return true;
+    default:
+        return false;
+    }
+    const bool wraps = e->key() == Qt::Key_Down || e->key() == Qt::Key_Up;
+    for (int i = 1; i <= count; ++i) {
+        int index = from + step * i;
+        if (wraps)
+            index = ((index % count) + count) % count;
+        if (index < 0 || index >= count)
+            break;
+        if (d->items.at(index)->Enabled) {
+            if (index != current)
+                HoverIndex(index);
+            break;
+        }
+    }
+    return true;
 }
 
 bool WMenu::event(QEvent* e)
@@ -314,6 +381,12 @@ bool WMenu::event(QEvent* e)
     case QEvent::HoverMove:
         if (!HoverAt(WPixels::Round(WEventPos(static_cast<QHoverEvent*>(e)))))
             return true;
+        break;
+    case QEvent::KeyPress:
+        if (IsKeyboardAccess() && HandleKey(static_cast<QKeyEvent*>(e))) {
+            e->accept();
+            return true;
+        }
         break;
     default:
         break;

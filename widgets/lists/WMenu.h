@@ -3,6 +3,7 @@
 #include "WBase.h"
 #include "WPadding.h"
 
+class QKeyEvent;
 class WMenuItem;
 struct WMenuPrivate;
 
@@ -66,8 +67,17 @@ protected:
     void Paint(QPainter* painter) override;
 
 private:
+    // Screen readers choose items as a press does.
+    friend class WAccessibleMenu;
+
     // Returns false when the menu was deleted by a slot of HoverItemChanged.
     bool HoverAt(const QPoint& pos);
+    // Hovers the item at index (a valid one) as the pointer would; false when a slot of
+    // HoverItemChanged deleted the menu.
+    bool HoverIndex(int index);
+    // Ends the open menu with the item (an enabled one of this menu, or null) as the choice.
+    void Choose(WMenuItem* item);
+    bool HandleKey(QKeyEvent* e);
 
     const std::unique_ptr<WMenuPrivate> d;
 };

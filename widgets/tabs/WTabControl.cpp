@@ -1,5 +1,6 @@
 #include "WTabControl.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WButton.h"
 #include "WEvent.h"
@@ -7,7 +8,9 @@
 #include "WRoundedLayerCache_p.h"
 #include "WTabPage.h"
 
+#include <QApplication>
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QPointer>
 
 #include <vector>
@@ -110,6 +113,8 @@ void WTabControl::SetSelectedIndex(int index)
             return;
         next->SetSelected(true);
     }
+    if (index >= 0)
+        WAccessibleNotify::SelectionChanged(this, index);
     emit SelectedPageChanged(index);
 }
 
@@ -366,9 +371,76 @@ void WTabControl::ReLayout()
     }
 }
 
+// On a tab, the arrows select the page before or after (around the ends) and Home and End the
+// first and last, and the focus follows to the new tab; Ctrl+Tab and Ctrl+Shift+Tab do the same
+// from anywhere in the control.
+bool WTabControl::HandleKey(QKeyEvent* e)
+{
+    const int count = Count();
+    if (count == 0)
+        return false;
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    QWidget* focus = QApplication::focusWidget();
+    bool onTab = focus == this;
+    for (int i = 0; i < count && !onTab; ++i) {
+        const WTabPage* page = Page(i);
+        onTab = page && focus && page->TabButton() == focus;
+    }
+    const int current = d->selectedIndex;
+    int target;
+    switch (e->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (!(mods & Qt::ControlModifier))
+            return false;
+        target = e->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier) ? current + 1 : current - 1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        target = current - 1;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        target = current + 1;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = count - 1;
+        break;
+    default:
+        return false;
+    }
+    const bool ctrlTab = e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab;
+    if (!ctrlTab && (!onTab || mods != Qt::NoModifier))
+        return false;
+    // From no selection, backwards starts at the end and forwards at the start.
+    if (current < 0 && target < 0)
+        target = count - 1;
+    target = (target % count + count) % count;
+    const QPointer<QWidget> focused = focus;
+    const WAliveGuard alive(this);
+    SetSelectedIndex(target);
+    if (!alive)
+        return true;
+    // The focus goes along to the new tab from a tab, and from a page that is now hidden.
+    const WTabPage* page = Page(d->selectedIndex);
+    const bool lost = !focused || !focused->isVisible();
+    if ((onTab || lost) && page && page->TabButton() && focus != this)
+        page->TabButton()->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
 bool WTabControl::event(QEvent* e)
 {
     switch (static_cast<int>(e->type())) {
+    case QEvent::KeyPress:
+        if (IsKeyboardAccess() && HandleKey(static_cast<QKeyEvent*>(e))) {
+            e->accept();
+            return true;
+        }
+        break;
     case QEvent::Resize:
     case WEvent::BorderChanged: {
         const WAliveGuard alive(this);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QSize>
 
+class QKeyEvent;
 class WTabPage;
 struct WTabControlPrivate;
 
@@ -83,6 +84,9 @@ protected:
 
 private:
     void TakeOut(int index, bool leaving);
+    // The keys of the keyboard switch; true when the key was used. A slot may delete the
+    // control.
+    bool HandleKey(QKeyEvent* e);
 
     const std::unique_ptr<WTabControlPrivate> d;
 };

@@ -1,5 +1,6 @@
 #include "WLineEdit.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
@@ -77,6 +78,10 @@ struct WLineEditPrivate
     QPointer<WBase> updateHook;
     // Holds and measures the display text; caretLocation and mouse positions come from it.
     WCaretLocator locator;
+    // The caret and selection a screen reader last heard of.
+    int announcedCaret = 0;
+    int announcedSelectionStart = -1;
+    int announcedSelectionEnd = -1;
 
     int Length() const { return int(text.size()); }
     // Characters from .. to - 1 of the text, with the range clamped to it.
@@ -133,15 +138,20 @@ void WLineEdit::SetTextWithoutEvent(const QString& text)
 
 void WLineEdit::SetTextAndDisplay(const QString& text)
 {
+    const QString before = WAccessibleNotify::Active() ? d->locator.Text() : QString();
     d->text = text;
     d->locator.SetText(WTextTypeFilter::DisplayText(d->textType, d->text));
     d->selectionCurrent = false;
+    WAccessibleNotify::TextReplaced(this, 0, before, d->locator.Text());
 }
 
 // Edits both strings in place: on long texts, copying them for every key would cost more than
 // everything else a key does.
 void WLineEdit::ReplaceText(int from, int count, const QString& inserted)
 {
+    // A reader hears the characters as shown: a password's as its mask.
+    const bool announce = WAccessibleNotify::Active();
+    const QString removed = announce ? d->locator.Text().mid(from, count) : QString();
     // Replacing everything (typing over Select all) takes no copy of what goes.
     if (from == 0 && count == d->Length())
         d->text = inserted;
@@ -151,6 +161,9 @@ void WLineEdit::ReplaceText(int from, int count, const QString& inserted)
         from, count,
         d->textType == TextType::Password ? QString(inserted.size(), QLatin1Char('*')) : inserted);
     d->selectionCurrent = false;
+    if (announce)
+        WAccessibleNotify::TextReplaced(this, from, removed,
+                                        d->locator.Text().mid(from, inserted.size()));
 }
 
 TextType::Types WLineEdit::TextType() const
@@ -393,12 +406,28 @@ void WLineEdit::UpdateCaret()
     Update();
 }
 
+// Every change the user sees ends here, so this is where a reader hears that the caret or the
+// selection moved.
 void WLineEdit::Update()
 {
     if (d->updateHook)
         d->updateHook->update();
     else
         update();
+    if (!WAccessibleNotify::Active())
+        return;
+    const bool selected = !d->selectedText.isEmpty();
+    const int start = selected ? qMin(d->selectionStart, d->selectionEnd) : -1;
+    const int end = selected ? qMax(d->selectionStart, d->selectionEnd) : -1;
+    if (start != d->announcedSelectionStart || end != d->announcedSelectionEnd) {
+        d->announcedSelectionStart = start;
+        d->announcedSelectionEnd = end;
+        WAccessibleNotify::TextSelectionChanged(this, qMax(start, 0), qMax(end, 0));
+    }
+    if (d->caretIndex != d->announcedCaret) {
+        d->announcedCaret = d->caretIndex;
+        WAccessibleNotify::CaretMoved(this, d->caretIndex);
+    }
 }
 
 void WLineEdit::SetUpdateHook(WBase* host)

@@ -103,6 +103,9 @@ protected:
     void Paint(QPainter* painter) override;
 
 private:
+    // Screen readers select text as the keys do.
+    friend class WAccessibleLineEdit;
+
     void SetTextAndDisplay(const QString& text);
     void ReplaceText(int from, int count, const QString& inserted);
     void UpdateTextArea();

@@ -1,5 +1,6 @@
 #include "WHourMinutePicker.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WDrawAPI.h"
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
@@ -7,6 +8,7 @@
 #include "WQtCompat_p.h"
 #include "WRoundedLayerCache_p.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -77,6 +79,7 @@ void WHourMinutePicker::StoreItem(int index, int value)
         return;
     d->items[index] = value;
     update();
+    WAccessibleNotify::ValueChanged(this, value, index);
 }
 
 int WHourMinutePicker::StartHour() const
@@ -200,6 +203,40 @@ void WHourMinutePicker::StepSelected(int step)
     const int item = d->selectedItem;
     const int count = itemMaximum(item) + 1;
     d->items[item] = (d->items[item] + step + count) % count;
+    WAccessibleNotify::ValueChanged(this, d->items[item], item);
+}
+
+void WHourMinutePicker::SelectItem(int item)
+{
+    if (item == d->selectedItem)
+        return;
+    d->selectedItem = item;
+    update();
+    if (item >= 0 && hasFocus())
+        WAccessibleNotify::FocusChanged(this, item);
+}
+
+// Left and Right select the number before or after the selected one, Up and Down step it.
+bool WHourMinutePicker::HandleKey(QKeyEvent* e)
+{
+    const int item = d->selectedItem;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        SelectItem(item < 0 ? itemCount - 1 : qMax(0, item - 1));
+        return true;
+    case Qt::Key_Right:
+        SelectItem(item < 0 ? 0 : qMin(itemCount - 1, item + 1));
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (item < 0)
+            SelectItem(0);
+        StepSelected(e->key() == Qt::Key_Up ? 1 : -1);
+        update();
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool WHourMinutePicker::event(QEvent* e)
@@ -218,7 +255,7 @@ bool WHourMinutePicker::event(QEvent* e)
         const int step = upRect.contains(pos) ? 1 : (downRect.contains(pos) ? -1 : 0);
         if (hit >= 0 || (step && d->selectedItem >= 0)) {
             if (hit >= 0)
-                d->selectedItem = hit;
+                SelectItem(hit);
             else
                 StepSelected(step);
             update();
@@ -233,6 +270,9 @@ bool WHourMinutePicker::event(QEvent* e)
         return true;
     }
     case QEvent::KeyPress: {
+        if (IsKeyboardAccess() && !testAttribute(Qt::WA_Disabled) &&
+            HandleKey(static_cast<QKeyEvent*>(e)))
+            return true;
         if (d->selectedItem < 0)
             return true;
         const QString text = static_cast<QKeyEvent*>(e)->text();
@@ -244,9 +284,21 @@ bool WHourMinutePicker::event(QEvent* e)
             const qint64 current = d->items[item];
             const qint64 value = current <= 9 ? current * 10 + digit : digit;
             d->items[item] = int(qBound(qint64(0), value, qint64(itemMaximum(item))));
+            WAccessibleNotify::ValueChanged(this, d->items[item], item);
         }
         update();
         return true;
+    }
+    case QEvent::FocusIn: {
+        // Reached with Tab, the first number is selected; with Shift+Tab, the last.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        if (IsKeyboardAccess() && d->selectedItem < 0 &&
+            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+            d->selectedItem = reason == Qt::TabFocusReason ? 0 : itemCount - 1;
+            update();
+            WAccessibleNotify::FocusChanged(this, d->selectedItem);
+        }
+        return WBase::event(e);
     }
     case QEvent::FocusOut:
         d->selectedItem = -1;

@@ -4,6 +4,7 @@
 
 #include <QColor>
 
+class QKeyEvent;
 struct WHourMinutePickerPrivate;
 
 // A time range in a fixed 120 x 25 field: start and end, each as hour and minute, shown as
@@ -70,6 +71,10 @@ private:
     void StepSelected(int step);
     // Stores a number clamped to its range; repaints on a change.
     void StoreItem(int index, int value);
+    // The keys of the keyboard switch; true when the key was used.
+    bool HandleKey(QKeyEvent* e);
+    // Makes the number the selected one, as a click on it does.
+    void SelectItem(int item);
 
     const std::unique_ptr<WHourMinutePickerPrivate> d;
 };

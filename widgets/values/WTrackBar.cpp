@@ -1,6 +1,7 @@
 #include "WTrackBar.h"
 #include "WTrackBar_p.h"
 
+#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 
@@ -306,6 +307,7 @@ bool WTrackBar::StoreValue1(int value, bool announce)
     d->value1 = value;
     ComputeButtonLocation();
     update();
+    WAccessibleNotify::ValueChanged(this, d->value1);
     if (!announce)
         return true;
     const WAliveGuard alive(this);
@@ -430,6 +432,7 @@ void WTrackBar::ComputeValue()
         const qint64 location = qBound(0, d->buttonLocation, travel);
         d->value1 = int(d->minimum + range * location / travel);
     }
+    WAccessibleNotify::ValueChanged(this, d->value1);
     emit Value1Changed(d->value1);
 }
 

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QSize>
 
+class QKeyEvent;
 class QMouseEvent;
 class QPainterPath;
 struct WTrackBarPrivate;
@@ -193,6 +194,9 @@ private:
     bool MousePress(QMouseEvent* e);
     bool MouseMove(QMouseEvent* e);
     bool MouseRelease(QMouseEvent* e);
+    // The keys of the keyboard switch: returns false when a slot deleted the widget, and sets
+    // used when the key moved, or could have moved, the button.
+    bool KeyPress(QKeyEvent* e, bool& used);
 
     const std::unique_ptr<WTrackBarPrivate> d;
 };

@@ -3,12 +3,14 @@
 #include "WTrackBar.h"
 #include "WTrackBar_p.h"
 
+#include "WAccessibleValue_p.h"
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WImageCache_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -166,6 +168,51 @@ bool WTrackBar::MouseRelease(QMouseEvent* e)
     return bool(alive);
 }
 
+// Right and Down move the button one step towards Maximum, Left and Up one step back, in either
+// orientation (the button moves the way the arrow points); Page Up and Page Down a tenth of the
+// range; Home and End to the ends. The move is the user's: ManuallyDragChanged follows
+// Value1Changed, as after a press beside the button.
+bool WTrackBar::KeyPress(QKeyEvent* e, bool& used)
+{
+    const qint64 step = WAccessibleValue::TrackStep(d->minimum, d->maximum);
+    const qint64 page = WAccessibleValue::TrackPage(d->minimum, d->maximum);
+    qint64 to = d->value1;
+    used = true;
+    switch (e->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        to += step;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        to -= step;
+        break;
+    case Qt::Key_PageDown:
+        to += page;
+        break;
+    case Qt::Key_PageUp:
+        to -= page;
+        break;
+    case Qt::Key_Home:
+        to = d->minimum;
+        break;
+    case Qt::Key_End:
+        to = d->maximum;
+        break;
+    default:
+        used = false;
+        return true;
+    }
+    const int value = int(qBound(qint64(d->minimum), qint64(to), qint64(d->maximum)));
+    if (d->dragging || value == d->value1)
+        return true;
+    if (!StoreValue1(value, true))
+        return false;
+    const WAliveGuard alive(this);
+    emit ManuallyDragChanged(d->value1);
+    return bool(alive);
+}
+
 bool WTrackBar::event(QEvent* e)
 {
     const bool enabled = !testAttribute(Qt::WA_Disabled);
@@ -182,6 +229,16 @@ bool WTrackBar::event(QEvent* e)
     case QEvent::MouseButtonRelease:
         if (enabled)
             alive = MouseRelease(static_cast<QMouseEvent*>(e));
+        break;
+    case QEvent::KeyPress:
+        if (enabled && IsKeyboardAccess()) {
+            bool used = false;
+            alive = KeyPress(static_cast<QKeyEvent*>(e), used);
+            if (used) {
+                e->accept();
+                return true;
+            }
+        }
         break;
     case QEvent::Enter:
     case QEvent::Leave:

@@ -1,0 +1,177 @@
+// The label to a screen reader: static text named after its text, its mouse selection through
+// the text interface, where its characters lie, and the announcements of new text and new
+// selections.
+#include "AccessTestSupport.h"
+#include "WLabel.h"
+#include "WRandomInput.h"
+#include "WTestMouse.h"
+
+using namespace AccessTest;
+
+// A label class of an application's own, as the gallery has one.
+class LabelSubclass : public WLabel
+{
+    Q_OBJECT
+
+public:
+    using WLabel::WLabel;
+};
+
+class TestWAccessibleLabel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nameAndStates();
+    void selection_data();
+    void selection();
+    void characterGeometry();
+    void announcements();
+    void randomInput();
+};
+
+void TestWAccessibleLabel::nameAndStates()
+{
+    WLabel label;
+    label.SetText(QStringLiteral("Tracking: 1Z 999"));
+    QAccessibleInterface* face = Face(&label);
+    QCOMPARE(face->role(), QAccessible::StaticText);
+    QCOMPARE(Name(face), QStringLiteral("Tracking: 1Z 999"));
+    QVERIFY(face->state().readOnly);
+    QVERIFY(!face->state().selectableText);
+    QVERIFY(!face->state().focusable);
+    label.SetCanSelectText(true);
+    QVERIFY(face->state().selectableText);
+    QCOMPARE(face->textInterface()->characterCount(), 16);
+    QCOMPARE(face->textInterface()->text(10, 100), QStringLiteral("1Z 999"));
+    QCOMPARE(face->textInterface()->text(-3, 8), QStringLiteral("Tracking"));
+    label.setAccessibleName(QStringLiteral("Tracking number"));
+    QCOMPARE(Name(face), QStringLiteral("Tracking number"));
+    // A class of the application's own, derived from the label, is still read as a label.
+    LabelSubclass own;
+    own.SetText(QStringLiteral("mine"));
+    QCOMPARE(Face(&own)->role(), QAccessible::StaticText);
+    QCOMPARE(Name(Face(&own)), QStringLiteral("mine"));
+}
+
+void TestWAccessibleLabel::selection_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::newRow("forwards") << 2 << 8 << 2 << 8;
+    QTest::newRow("backwards") << 8 << 2 << 2 << 8;
+    QTest::newRow("from the end") << 12 << 0 << 0 << 12;
+    // The same letters twice: the selection is where it was made, not where they first occur.
+    QTest::newRow("a repeated run") << 7 << 9 << 7 << 9;
+    QTest::newRow("nothing") << 4 << 4 << -1 << -1;
+}
+
+void TestWAccessibleLabel::selection()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    WLabel label;
+    label.resize(300, 30);
+    label.SetText(QStringLiteral("abc, abc, abc"));
+    label.SetCanSelectText(true);
+    label.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+    const QFontMetrics fm = label.fontMetrics();
+    const auto x = [&](int index) {
+        return label.TextBounding().left() + fm.horizontalAdvance(label.Text().left(index));
+    };
+    Recorder heard;
+    WexalTest::MousePress(&label, QPoint(x(from), 15));
+    WexalTest::MouseMove(&label, QPoint(x(to), 15));
+    WexalTest::MouseRelease(&label, QPoint(x(to), 15));
+    QAccessibleTextInterface* text = Face(&label)->textInterface();
+    QCOMPARE(text->selectionCount(), start < 0 ? 0 : 1);
+    int s = -2, e = -2;
+    text->selection(0, &s, &e);
+    QCOMPARE(s, qMax(start, 0));
+    QCOMPARE(e, qMax(end, 0));
+    if (start >= 0) {
+        QCOMPARE(text->text(s, e), label.SelectedText());
+        const QList<Announcement> said = heard.Of(&label, QAccessible::TextSelectionChanged);
+        QVERIFY(!said.isEmpty());
+        QCOMPARE(said.last().position, start);
+        QCOMPARE(said.last().value.toInt(), end);
+    }
+    // Hidden from painting and copying, the selection is hidden from readers too.
+    label.SetCanSelectText(false);
+    QCOMPARE(text->selectionCount(), 0);
+    // Setting a selection is the mouse's business: the interface changes nothing.
+    label.SetCanSelectText(true);
+    text->setSelection(0, 0, 1);
+    QCOMPARE(text->selectionCount(), start < 0 ? 0 : 1);
+}
+
+void TestWAccessibleLabel::characterGeometry()
+{
+    WLabel label;
+    label.resize(300, 30);
+    label.SetAlignment(Qt::AlignCenter);
+    label.SetText(QStringLiteral("Wide, narrow: ilW"));
+    label.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+    QAccessibleTextInterface* text = Face(&label)->textInterface();
+    for (int i = 0; i < text->characterCount(); ++i) {
+        const QRect box = text->characterRect(i);
+        QVERIFY2(box.width() > 0, qPrintable(QString::number(i)));
+        QCOMPARE(text->offsetAtPoint(box.center()), i);
+    }
+    // Left of the text and past its end there is no character.
+    const QRect first = text->characterRect(0);
+    QCOMPARE(text->offsetAtPoint(first.topLeft() - QPoint(3, 0)), -1);
+    QCOMPARE(
+        text->offsetAtPoint(text->characterRect(text->characterCount()).topLeft() + QPoint(3, 0)),
+        -1);
+    // The text is centred in the label, on screen.
+    QVERIFY(first.left() > label.mapToGlobal(QPoint(20, 0)).x());
+}
+
+void TestWAccessibleLabel::announcements()
+{
+    Recorder heard;
+    WLabel label;
+    label.SetText(QStringLiteral("a"));
+    label.SetText(QStringLiteral("a"));
+    label.AppendText(QStringLiteral("b"));
+    QCOMPARE(heard.Count(&label, QAccessible::NameChanged), 2);
+    label.SetCanSelectText(true);
+    label.resize(100, 20);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(&label, &dbl);
+    const QList<Announcement> said = heard.Of(&label, QAccessible::TextSelectionChanged);
+    QCOMPARE(said.size(), 1);
+    QCOMPARE(said.first().position, 0);
+    QCOMPARE(said.first().value.toInt(), 2);
+}
+
+void TestWAccessibleLabel::randomInput()
+{
+    const KeyboardOn keyboard;
+    const Recorder heard;
+    WLabel label;
+    label.SetCanSelectText(true);
+    label.SetText(QStringLiteral("Right-aligned total: 1,284.50 EUR"));
+    WexalTest::RandomInputOptions options;
+    options.steps = 1500;
+    options.invariant = [&](QWidget*) {
+        QAccessibleTextInterface* text = Face(&label)->textInterface();
+        int s = 0, e = 0;
+        text->selection(0, &s, &e);
+        if (text->selectionCount() && text->text(s, e) != label.SelectedText())
+            return QStringLiteral("the reported selection is not the label's");
+        return WalkTree(Face(&label));
+    };
+    QCOMPARE(WexalTest::RunRandomInput(&label, options), QString());
+}
+
+QTEST_MAIN(TestWAccessibleLabel)
+#include "tst_waccessiblelabel.moc"

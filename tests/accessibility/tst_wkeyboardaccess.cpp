@@ -1,0 +1,356 @@
+// The keyboard switch (WBase::SetKeyboardAccess) and what its application filter does: which
+// widgets take Tab focus, the Tab order in reading order, no trap in read-only line edits and
+// clicked labels, one stop for a tab bar, the focus ring, scrolling the focused widget into view,
+// and Alt+F4 and Escape in forms. With the switch off nothing of this happens.
+#include "../form/FormTestSupport.h"
+#include "AccessTestSupport.h"
+#include "WButton.h"
+#include "WCheckBox.h"
+#include "WComboBox.h"
+#include "WGridList.h"
+#include "WHourMinutePicker.h"
+#include "WItemList.h"
+#include "WKeyboardAccess_p.h"
+#include "WLabel.h"
+#include "WLineEdit.h"
+#include "WProgressBar.h"
+#include "WRandomInput.h"
+#include "WScrollPanel.h"
+#include "WSwitchButton.h"
+#include "WTabControl.h"
+#include "WTabPage.h"
+#include "WTest.h"
+#include "WTrackBar.h"
+
+using namespace AccessTest;
+
+namespace {
+
+template <class T> T* at(QWidget* parent, int x, int y, int w = 60, int h = 24)
+{
+    auto* widget = new T(parent);
+    widget->setGeometry(x, y, w, h);
+    return widget;
+}
+
+bool shownAndActive(QWidget* w)
+{
+    w->show();
+    QApplication::setActiveWindow(w->window());
+    return QTest::qWaitForWindowActive(w->window());
+}
+
+// Presses Tab (or Shift+Tab) on whatever has the focus, as the keyboard would.
+QWidget* tab(bool forward = true)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus)
+        QTest::keyClick(focus, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                        forward ? Qt::NoModifier : Qt::ShiftModifier);
+    return QApplication::focusWidget();
+}
+
+int countColor(const QImage& image, const QColor& color)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == color;
+    return n;
+}
+
+} // namespace
+
+class TestWKeyboardAccess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { WBase::SetKeyboardAccess(false); }
+    void focusPolicies();
+    void readingOrder();
+    void noTrap_data();
+    void noTrap();
+    void tabBarIsOneStop();
+    void focusRing();
+    void scrollIntoView();
+    void formKeys();
+    void escapeClosesAModalForm();
+    void randomInput();
+};
+
+void TestWKeyboardAccess::focusPolicies()
+{
+    QVERIFY(!WBase::IsKeyboardAccess());
+    WPanel panel;
+    QList<WBase*> operable{new WButton(&panel),       new WCheckBox(&panel),
+                           new WSwitchButton(&panel), new WItemList(&panel),
+                           new WGridList(&panel),     new WComboBox(&panel),
+                           new WTrackBar(&panel),     new WHourMinutePicker(&panel)};
+    QList<WBase*> plain{&panel,
+                        new WLabel(&panel),
+                        new WProgressBar(&panel),
+                        new WTabControl(&panel),
+                        new WTest(&panel),
+                        new WScrollPanel(&panel)};
+    auto* edit = new WLineEdit(&panel);
+    auto* refused = new WButton(&panel);
+    refused->setFocusPolicy(Qt::NoFocus);
+    panel.ensurePolished();
+    for (WBase* w : operable + plain)
+        QCOMPARE(w->focusPolicy(), Qt::ClickFocus);
+    QCOMPARE(edit->focusPolicy(), Qt::StrongFocus); // the line edit always took Tab
+
+    WBase::SetKeyboardAccess(true);
+    for (WBase* w : operable)
+        QVERIFY2(w->focusPolicy() == Qt::StrongFocus, w->metaObject()->className());
+    for (WBase* w : plain)
+        QVERIFY2(w->focusPolicy() == Qt::ClickFocus, w->metaObject()->className());
+    QCOMPARE(refused->focusPolicy(), Qt::NoFocus); // the application's own choice stands
+    // Widgets made while the switch is on take Tab focus once they are polished.
+    auto* later = new WCheckBox(&panel);
+    QCOMPARE(later->focusPolicy(), Qt::ClickFocus);
+    later->ensurePolished();
+    QCOMPARE(later->focusPolicy(), Qt::StrongFocus);
+    // A form's system buttons are no Tab stops.
+    WForm form;
+    form.ensurePolished();
+    for (WButton* b : FormTest::titleBarOf(form)->findChildren<WButton*>()) {
+        b->ensurePolished();
+        QCOMPARE(b->focusPolicy(), Qt::ClickFocus);
+        QVERIFY(WKeyboardAccess::IsFormSystemButton(b));
+    }
+
+    WBase::SetKeyboardAccess(false);
+    for (WBase* w : operable + plain + QList<WBase*>{later})
+        QCOMPARE(w->focusPolicy(), Qt::ClickFocus);
+    QCOMPARE(refused->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(edit->focusPolicy(), Qt::StrongFocus);
+}
+
+// Made in an order unlike their places: Tab goes by rows from the top, left to right in a row,
+// into a nested panel where it comes, and around at the end.
+void TestWKeyboardAccess::readingOrder()
+{
+    const KeyboardOn keyboard;
+    WPanel panel;
+    panel.resize(400, 300);
+    auto* b22 = at<WButton>(&panel, 200, 100);
+    auto* b11 = at<WButton>(&panel, 10, 10);
+    auto* nested = at<WPanel>(&panel, 10, 200, 300, 60);
+    auto* c2 = at<WLineEdit>(nested, 100, 5, 80, 24);
+    auto* c1 = at<WCheckBox>(nested, 0, 8);
+    auto* b21 = at<WButton>(&panel, 10, 100, 60, 40);
+    auto* b12 = at<WSwitchButton>(&panel, 200, 14); // a few pixels lower: the same row
+    auto* disabled = at<WButton>(&panel, 100, 10);
+    disabled->setEnabled(false);
+    auto* hidden = at<WButton>(&panel, 120, 10);
+    hidden->hide();
+    at<WLabel>(&panel, 300, 10); // takes no Tab
+    QVERIFY(shownAndActive(&panel));
+
+    const QList<QWidget*> expected{b11, b12, b21, b22, c1, c2};
+    QCOMPARE(WKeyboardAccess::FocusOrder(&panel), expected);
+    b11->setFocus();
+    for (int i = 1; i <= expected.size(); ++i)
+        QCOMPARE(tab(), expected.at(i % expected.size()));
+    for (int i = expected.size() - 1; i >= 0; --i)
+        QCOMPARE(tab(false), expected.at(i));
+    // Shown again, the hidden button takes its place in its row.
+    hidden->show();
+    QCOMPARE(WKeyboardAccess::NextInFocusOrder(b11, true), hidden);
+}
+
+void TestWKeyboardAccess::noTrap_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::addColumn<bool>("label");
+    QTest::newRow("read-only line edit") << true << false;
+    QTest::newRow("clicked label") << true << true;
+    QTest::newRow("switch off: read-only line edit keeps Tab") << false << false;
+    QTest::newRow("switch off: label keeps Tab") << false << true;
+}
+
+void TestWKeyboardAccess::noTrap()
+{
+    QFETCH(bool, keyboard);
+    QFETCH(bool, label);
+    WBase::SetKeyboardAccess(keyboard);
+    WPanel panel;
+    panel.resize(300, 100);
+    auto* before = at<WButton>(&panel, 10, 10);
+    auto* edit = at<WLineEdit>(&panel, 80, 10, 100);
+    edit->SetReadOnly(true);
+    edit->SetText(QStringLiteral("read me"));
+    auto* text = at<WLabel>(&panel, 190, 10, 100);
+    text->SetCanSelectText(true);
+    auto* after = at<WButton>(&panel, 10, 50);
+    QVERIFY(shownAndActive(&panel));
+    QWidget* trap = label ? static_cast<QWidget*>(text) : edit;
+    trap->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(QApplication::focusWidget(), trap);
+    QTest::keyClick(trap, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), keyboard ? static_cast<QWidget*>(after) : trap);
+    trap->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(trap, Qt::Key_Backtab, Qt::ShiftModifier);
+    QWidget* back = label ? static_cast<QWidget*>(edit) : before;
+    QCOMPARE(QApplication::focusWidget(), keyboard ? back : trap);
+    WBase::SetKeyboardAccess(false);
+}
+
+// The tab bar is one stop, at its selected tab: the arrows move within it.
+void TestWKeyboardAccess::tabBarIsOneStop()
+{
+    const KeyboardOn keyboard;
+    WPanel panel;
+    panel.resize(400, 300);
+    auto* first = at<WButton>(&panel, 10, 10);
+    auto* tabs = at<WTabControl>(&panel, 10, 50, 380, 200);
+    tabs->SetTabBarSize(QSize(80, 24));
+    QList<WTabPage*> pages;
+    for (int i = 0; i < 3; ++i) {
+        auto* page = new WTabPage;
+        page->SetText(QStringLiteral("Page %1").arg(i));
+        tabs->AddPage(page);
+        pages << page;
+    }
+    auto* inside = at<WButton>(pages.at(1), 10, 10);
+    tabs->SetSelectedIndex(0);
+    QVERIFY(shownAndActive(&panel));
+    QCOMPARE(WKeyboardAccess::FocusOrder(&panel),
+             (QList<QWidget*>{first, pages.at(0)->TabButton()}));
+    tabs->SetSelectedIndex(1);
+    QCOMPARE(WKeyboardAccess::FocusOrder(&panel),
+             (QList<QWidget*>{first, pages.at(1)->TabButton(), inside}));
+}
+
+void TestWKeyboardAccess::focusRing()
+{
+    WPanel panel;
+    panel.resize(200, 80);
+    panel.SetBackColor(Qt::white);
+    auto* button = at<WButton>(&panel, 10, 10, 100, 40);
+    button->SetBackColor(Qt::white);
+    auto* other = at<WButton>(&panel, 120, 10, 60, 40);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Highlight, QColor(0, 200, 0));
+    button->setPalette(palette);
+    QVERIFY(shownAndActive(&panel));
+    button->setFocus(Qt::TabFocusReason);
+
+    // Off: a focused button looks as it always did.
+    QCOMPARE(countColor(button->grab().toImage(), QColor(0, 200, 0)), 0);
+    const KeyboardOn keyboard;
+    button->update();
+    // On: a two-pixel ring in the highlight colour just inside the edge, nothing in the middle.
+    const QImage ring = button->grab().toImage();
+    QCOMPARE(ring.pixelColor(1, 20), QColor(0, 200, 0));
+    QCOMPARE(ring.pixelColor(50, 1), QColor(0, 200, 0));
+    QCOMPARE(ring.pixelColor(98, 20), QColor(0, 200, 0));
+    QCOMPARE(ring.pixelColor(50, 20), QColor(Qt::white));
+    WBase::SetFocusRingColor(QColor(200, 0, 0));
+    QCOMPARE(button->grab().toImage().pixelColor(1, 20), QColor(200, 0, 0));
+    WBase::SetFocusRingColor(QColor());
+    // The ring goes with the focus.
+    other->setFocus(Qt::TabFocusReason);
+    QCOMPARE(countColor(button->grab().toImage(), QColor(0, 200, 0)), 0);
+}
+
+void TestWKeyboardAccess::scrollIntoView()
+{
+    const KeyboardOn keyboard;
+    WScrollPanel scroller;
+    scroller.resize(200, 100);
+    auto* content = new WPanel(&scroller);
+    content->resize(200, 600);
+    scroller.SetScrollAreaSize(QSize(200, 600));
+    auto* top = at<WButton>(content, 10, 10);
+    auto* deep = at<WButton>(content, 10, 500, 60, 30);
+    QVERIFY(shownAndActive(&scroller));
+    QCoreApplication::sendPostedEvents();
+    top->setFocus(Qt::MouseFocusReason);
+    scroller.SetVScrollBarValue(0);
+    QCOMPARE(tab(), deep);
+    const QRect shown(deep->mapTo(&scroller, QPoint(0, 0)), deep->size());
+    QVERIFY2(scroller.ScrollContainerArea().contains(shown),
+             qPrintable(QStringLiteral("at %1").arg(shown.y())));
+    QVERIFY(scroller.VScrollBarValue() > 0);
+    // Back up as far as needed and no further: the first button at the top of the view.
+    QCOMPARE(tab(), top);
+    QCOMPARE(scroller.VScrollBarValue(), 10);
+    // A click is where the pointer is already: nothing scrolls for it.
+    const int before = scroller.VScrollBarValue();
+    deep->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(scroller.VScrollBarValue(), before);
+}
+
+void TestWKeyboardAccess::formKeys()
+{
+    WForm form;
+    auto* button = new WButton(&form);
+    button->setGeometry(10, 40, 80, 24);
+    QVERIFY(FormTest::showForm(form));
+    WFormShadow* window = FormTest::shadowOf(form);
+    // Off: Alt+F4 and Escape are the application's business.
+    QTest::keyClick(button, Qt::Key_F4, Qt::AltModifier);
+    QTest::keyClick(button, Qt::Key_Escape);
+    QVERIFY(window->isVisible());
+    const KeyboardOn keyboard;
+    // Escape closes only a modal form; Alt+F4 closes any.
+    QTest::keyClick(button, Qt::Key_Escape);
+    QVERIFY(window->isVisible());
+    QTest::keyClick(button, Qt::Key_F4, Qt::AltModifier);
+    QVERIFY(!window->isVisible());
+}
+
+void TestWKeyboardAccess::escapeClosesAModalForm()
+{
+    const KeyboardOn keyboard;
+    WForm form;
+    auto* edit = new WLineEdit(&form);
+    edit->setGeometry(10, 40, 80, 24);
+    form.resize(300, 200);
+    int seen = 0;
+    QTimer::singleShot(0, edit, [&] {
+        seen = FormTest::shadowOf(form)->isVisible();
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    QCOMPARE(form.exec(), 0);
+    QCOMPARE(seen, 1);
+    QVERIFY(!FormTest::shadowOf(form)->isVisible());
+}
+
+void TestWKeyboardAccess::randomInput()
+{
+    const KeyboardOn keyboard;
+    const Recorder heard;
+    WPanel panel;
+    panel.resize(400, 200);
+    at<WButton>(&panel, 10, 10);
+    at<WCheckBox>(&panel, 100, 10);
+    at<WLabel>(&panel, 200, 10)->SetCanSelectText(true);
+    auto* edit = at<WLineEdit>(&panel, 10, 60, 120);
+    edit->SetReadOnly(true);
+    at<WTrackBar>(&panel, 150, 60, 120, 20);
+    at<WHourMinutePicker>(&panel, 10, 120);
+    WexalTest::RandomInputOptions options;
+    options.steps = 2000;
+    options.action = [&](QRandomGenerator& rng, QWidget*) {
+        // Tab and Shift+Tab from wherever the focus is.
+        if (QWidget* focus = QApplication::focusWidget())
+            QTest::keyClick(focus, rng.bounded(2) ? Qt::Key_Tab : Qt::Key_Backtab,
+                            rng.bounded(2) ? Qt::NoModifier : Qt::ShiftModifier);
+    };
+    options.invariant = [&](QWidget*) {
+        const QList<QWidget*> order = WKeyboardAccess::FocusOrder(&panel);
+        for (QWidget* w : order) {
+            if (!w->isEnabled() || !w->isVisible())
+                return QStringLiteral("a disabled or hidden Tab stop");
+        }
+        return WalkTree(Face(&panel));
+    };
+    QCOMPARE(WexalTest::RunRandomInput(&panel, options), QString());
+}
+
+QTEST_MAIN(TestWKeyboardAccess)
+#include "tst_wkeyboardaccess.moc"
