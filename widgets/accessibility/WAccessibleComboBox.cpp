@@ -108,13 +108,8 @@ QString WAccessibleComboBox::ShownValue() const
 }
 
 WAccessibleComboList::WAccessibleComboList(QWidget* widget)
-    : WAccessibleWidget(widget, QAccessible::List)
+    : WAccessibleItemOwner(widget, QAccessible::List)
 {
-}
-
-WAccessibleComboList::~WAccessibleComboList()
-{
-    DeleteItems();
 }
 
 WComboDropDownBox* WAccessibleComboList::DropDown() const
@@ -133,32 +128,7 @@ QAccessibleInterface* WAccessibleComboList::focusChild() const
 {
     if (!DropDown()->isVisible())
         return nullptr;
-    return const_cast<WAccessibleComboList*>(this)->Item(DropDown()->Content()->HoverIndex());
-}
-
-int WAccessibleComboList::childCount() const
-{
-    return ItemCount();
-}
-
-QAccessibleInterface* WAccessibleComboList::child(int index) const
-{
-    return const_cast<WAccessibleComboList*>(this)->Item(index);
-}
-
-int WAccessibleComboList::indexOfChild(const QAccessibleInterface* child) const
-{
-    return IndexOfItem(child);
-}
-
-QAccessibleInterface* WAccessibleComboList::childAt(int x, int y) const
-{
-    return const_cast<WAccessibleComboList*>(this)->ItemAt(x, y);
-}
-
-QAccessibleInterface* WAccessibleComboList::OwnerInterface()
-{
-    return this;
+    return Item(DropDown()->Content()->HoverIndex());
 }
 
 int WAccessibleComboList::ItemCount() const

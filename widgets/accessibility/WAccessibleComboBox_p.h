@@ -37,20 +37,14 @@ private:
 // The combo box's list while it is open (and, hidden, while it is not): a list of the lines,
 // the box's selected line selected and the line under the pointer or the arrow keys focused.
 // "Press" on a line chooses it and closes the list.
-class WAccessibleComboList : public WAccessibleWidget, public WAccessibleItemOwner
+class WAccessibleComboList : public WAccessibleItemOwner
 {
 public:
     explicit WAccessibleComboList(QWidget* widget);
-    ~WAccessibleComboList() override;
 
     QAccessibleInterface* parent() const override;
     QAccessibleInterface* focusChild() const override;
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
 
-    QAccessibleInterface* OwnerInterface() override;
     int ItemCount() const override;
     QString ItemText(int index) const override;
     QRect ItemRect(int index) const override;

@@ -3,13 +3,8 @@
 #include "WItemList.h"
 
 WAccessibleItemList::WAccessibleItemList(QWidget* widget)
-    : WAccessibleWidget(widget, QAccessible::List)
+    : WAccessibleItemOwner(widget, QAccessible::List)
 {
-}
-
-WAccessibleItemList::~WAccessibleItemList()
-{
-    DeleteItems();
 }
 
 WItemList* WAccessibleItemList::List() const
@@ -22,22 +17,7 @@ QAccessibleInterface* WAccessibleItemList::focusChild() const
     const WItemList* list = List();
     if (!list->hasFocus())
         return nullptr;
-    return const_cast<WAccessibleItemList*>(this)->Item(list->SelectedIndex());
-}
-
-int WAccessibleItemList::childCount() const
-{
-    return ItemCount();
-}
-
-QAccessibleInterface* WAccessibleItemList::child(int index) const
-{
-    return const_cast<WAccessibleItemList*>(this)->Item(index);
-}
-
-int WAccessibleItemList::indexOfChild(const QAccessibleInterface* child) const
-{
-    return IndexOfItem(child);
+    return Item(list->SelectedIndex());
 }
 
 QAccessibleInterface* WAccessibleItemList::childAt(int x, int y) const
@@ -52,12 +32,7 @@ QAccessibleInterface* WAccessibleItemList::childAt(int x, int y) const
     if (top < 0)
         return nullptr;
     const qint64 index = top / list->ItemHeight();
-    return index < ItemCount() ? const_cast<WAccessibleItemList*>(this)->Item(int(index)) : nullptr;
-}
-
-QAccessibleInterface* WAccessibleItemList::OwnerInterface()
-{
-    return this;
+    return index < ItemCount() ? Item(int(index)) : nullptr;
 }
 
 int WAccessibleItemList::ItemCount() const

@@ -7,19 +7,14 @@ class WItemList;
 
 // The item list: a list whose children are its lines, the selected one selected (and focused
 // while the list has the focus). Scroll bars are left out: the lines are the content.
-class WAccessibleItemList : public WAccessibleWidget, public WAccessibleItemOwner
+class WAccessibleItemList : public WAccessibleItemOwner
 {
 public:
     explicit WAccessibleItemList(QWidget* widget);
-    ~WAccessibleItemList() override;
 
     QAccessibleInterface* focusChild() const override;
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
 
-    QAccessibleInterface* OwnerInterface() override;
     int ItemCount() const override;
     QString ItemText(int index) const override;
     QRect ItemRect(int index) const override;

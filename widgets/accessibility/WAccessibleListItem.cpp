@@ -1,33 +1,27 @@
 #include "WAccessibleListItem_p.h"
 
-WAccessibleItemOwner::~WAccessibleItemOwner() = default;
-
-QStringList WAccessibleItemOwner::ItemActions(int) const
+WAccessibleItemOwner::~WAccessibleItemOwner()
 {
-    return {};
+    for (QAccessible::Id id : qAsConst(items))
+        QAccessible::deleteAccessibleInterface(id);
 }
 
-void WAccessibleItemOwner::DoItemAction(int, const QString&) {}
-
-QAccessibleInterface* WAccessibleItemOwner::Item(int index)
+int WAccessibleItemOwner::childCount() const
 {
-    if (index < 0 || index >= ItemCount())
-        return nullptr;
-    const auto found = items.constFind(index);
-    if (found != items.constEnd())
-        return QAccessible::accessibleInterface(found.value());
-    auto* item = new WAccessibleListItem(this, index);
-    items.insert(index, QAccessible::registerAccessibleInterface(item));
-    return item;
+    return ItemCount();
 }
 
-int WAccessibleItemOwner::IndexOfItem(const QAccessibleInterface* item) const
+QAccessibleInterface* WAccessibleItemOwner::child(int index) const
 {
-    const auto* own = dynamic_cast<const WAccessibleListItem*>(item);
-    return own && own->Owner() == this && own->Index() < ItemCount() ? own->Index() : -1;
+    return Item(index);
 }
 
-QAccessibleInterface* WAccessibleItemOwner::ItemAt(int x, int y)
+int WAccessibleItemOwner::indexOfChild(const QAccessibleInterface* child) const
+{
+    return IndexOfItem(child);
+}
+
+QAccessibleInterface* WAccessibleItemOwner::childAt(int x, int y) const
 {
     const int count = ItemCount();
     for (int i = 0; i < count; ++i) {
@@ -41,11 +35,29 @@ QAccessibleInterface* WAccessibleItemOwner::ItemAt(int x, int y)
     return nullptr;
 }
 
-void WAccessibleItemOwner::DeleteItems()
+QStringList WAccessibleItemOwner::ItemActions(int) const
 {
-    for (QAccessible::Id id : qAsConst(items))
-        QAccessible::deleteAccessibleInterface(id);
-    items.clear();
+    return {};
+}
+
+void WAccessibleItemOwner::DoItemAction(int, const QString&) {}
+
+QAccessibleInterface* WAccessibleItemOwner::Item(int index) const
+{
+    if (index < 0 || index >= ItemCount())
+        return nullptr;
+    const auto found = items.constFind(index);
+    if (found != items.constEnd())
+        return QAccessible::accessibleInterface(found.value());
+    auto* item = new WAccessibleListItem(const_cast<WAccessibleItemOwner*>(this), index);
+    items.insert(index, QAccessible::registerAccessibleInterface(item));
+    return item;
+}
+
+int WAccessibleItemOwner::IndexOfItem(const QAccessibleInterface* item) const
+{
+    const auto* own = dynamic_cast<const WAccessibleListItem*>(item);
+    return own && own->Owner() == this && own->Index() < ItemCount() ? own->Index() : -1;
 }
 
 WAccessibleListItem::WAccessibleListItem(WAccessibleItemOwner* owner, int index)
@@ -55,7 +67,7 @@ WAccessibleListItem::WAccessibleListItem(WAccessibleItemOwner* owner, int index)
 
 bool WAccessibleListItem::isValid() const
 {
-    return index < owner->ItemCount() && owner->OwnerInterface()->isValid();
+    return index < owner->ItemCount() && owner->isValid();
 }
 
 QObject* WAccessibleListItem::object() const
@@ -65,7 +77,7 @@ QObject* WAccessibleListItem::object() const
 
 QWindow* WAccessibleListItem::window() const
 {
-    return owner->OwnerInterface()->window();
+    return owner->window();
 }
 
 QAccessibleInterface* WAccessibleListItem::focusChild() const
@@ -80,7 +92,7 @@ QAccessibleInterface* WAccessibleListItem::childAt(int, int) const
 
 QAccessibleInterface* WAccessibleListItem::parent() const
 {
-    return owner->OwnerInterface();
+    return owner;
 }
 
 QAccessibleInterface* WAccessibleListItem::child(int) const

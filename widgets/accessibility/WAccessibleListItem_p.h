@@ -1,19 +1,27 @@
 #pragma once
 
+#include "WAccessibleWidget_p.h"
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 
 #include <QHash>
 
-// What a widget that paints its own items (the item list, the combo box's list, the menu)
-// tells a reader about them. The owner's interface hands out one WAccessibleListItem per index,
-// keeps them, and deletes them when it goes.
-class WAccessibleItemOwner
+// A widget that paints its own items (the item list, the combo box's list, the menu), as a reader
+// sees it: its children are the items. It hands out one WAccessibleListItem per index, keeps
+// them, and deletes them when it goes.
+class WAccessibleItemOwner : public WAccessibleWidget
 {
 public:
-    virtual ~WAccessibleItemOwner();
+    using WAccessibleWidget::WAccessibleWidget;
+    ~WAccessibleItemOwner() override;
 
-    virtual QAccessibleInterface* OwnerInterface() = 0;
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    // The item whose area holds the screen point, or null.
+    QAccessibleInterface* childAt(int x, int y) const override;
+
     virtual int ItemCount() const = 0;
     virtual QString ItemText(int index) const = 0;
     // In screen coordinates.
@@ -24,18 +32,13 @@ public:
     virtual void DoItemAction(int index, const QString& action);
 
     // The item interface for index, made on first use; null outside the items.
-    QAccessibleInterface* Item(int index);
+    QAccessibleInterface* Item(int index) const;
     // Its index, or -1 when it is not one of this owner's items.
     int IndexOfItem(const QAccessibleInterface* item) const;
 
-protected:
-    // The item whose area holds the screen point, or null.
-    QAccessibleInterface* ItemAt(int x, int y);
-    // Deletes the item interfaces made so far; for the owner's destructor.
-    void DeleteItems();
-
 private:
-    QHash<int, QAccessible::Id> items;
+    // Made on demand by const queries; the interfaces are Qt's to keep, the ids ours.
+    mutable QHash<int, QAccessible::Id> items;
 };
 
 // One item of such an owner: the item's text as its name, its role, states and actions. It

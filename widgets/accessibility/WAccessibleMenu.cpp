@@ -12,13 +12,8 @@ constexpr int shadowBand = 4;
 } // namespace
 
 WAccessibleMenu::WAccessibleMenu(QWidget* widget)
-    : WAccessibleWidget(widget, QAccessible::PopupMenu)
+    : WAccessibleItemOwner(widget, QAccessible::PopupMenu)
 {
-}
-
-WAccessibleMenu::~WAccessibleMenu()
-{
-    DeleteItems();
 }
 
 WMenu* WAccessibleMenu::Menu() const
@@ -31,32 +26,7 @@ QAccessibleInterface* WAccessibleMenu::focusChild() const
     const WMenu* menu = Menu();
     if (!menu->isVisible() || !menu->HoverItem())
         return nullptr;
-    return const_cast<WAccessibleMenu*>(this)->Item(menu->IndexOf(menu->HoverItem()));
-}
-
-int WAccessibleMenu::childCount() const
-{
-    return ItemCount();
-}
-
-QAccessibleInterface* WAccessibleMenu::child(int index) const
-{
-    return const_cast<WAccessibleMenu*>(this)->Item(index);
-}
-
-int WAccessibleMenu::indexOfChild(const QAccessibleInterface* child) const
-{
-    return IndexOfItem(child);
-}
-
-QAccessibleInterface* WAccessibleMenu::childAt(int x, int y) const
-{
-    return const_cast<WAccessibleMenu*>(this)->ItemAt(x, y);
-}
-
-QAccessibleInterface* WAccessibleMenu::OwnerInterface()
-{
-    return this;
+    return Item(menu->IndexOf(menu->HoverItem()));
 }
 
 int WAccessibleMenu::ItemCount() const

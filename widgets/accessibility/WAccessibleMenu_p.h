@@ -7,19 +7,13 @@ class WMenu;
 
 // The popup menu: its items are menu items, disabled ones disabled and the hovered one focused;
 // "Press" on an item chooses it and closes the open menu.
-class WAccessibleMenu : public WAccessibleWidget, public WAccessibleItemOwner
+class WAccessibleMenu : public WAccessibleItemOwner
 {
 public:
     explicit WAccessibleMenu(QWidget* widget);
-    ~WAccessibleMenu() override;
 
     QAccessibleInterface* focusChild() const override;
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
 
-    QAccessibleInterface* OwnerInterface() override;
     int ItemCount() const override;
     QString ItemText(int index) const override;
     QRect ItemRect(int index) const override;
