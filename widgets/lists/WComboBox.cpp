@@ -7,6 +7,7 @@
 #include "WDrawAPI.h"
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
+#include "WKeyboardAccess_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QEvent>
@@ -274,29 +275,11 @@ bool WComboBox::HandleKey(QKeyEvent* e)
             OpenPopup();
         return true;
     }
-    const int count = Items().size();
-    const int current = d->selectedIndex;
-    qint64 target;
-    switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_PageUp:
-        target = current < 0 ? 0 : qint64(current) - (key == Qt::Key_Up ? 1 : 10);
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_PageDown:
-        target = qint64(current) + (key == Qt::Key_Down ? 1 : 10);
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = count - 1;
-        break;
-    default:
+    if (!WKeyboardAccess::IsLineKey(key))
         return false;
-    }
-    if (count > 0)
-        SetSelectedIndex(int(qBound(qint64(0), qint64(target), qint64(count - 1))));
+    const int index = WKeyboardAccess::LineKeyTarget(key, d->selectedIndex, Items().size(), 10);
+    if (index >= 0)
+        SetSelectedIndex(index);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "WComboBoxScrollArea_p.h"
 #include "WDrawAPI.h"
 #include "WIconPatch_p.h"
+#include "WKeyboardAccess_p.h"
 #include "WQtCompat_p.h"
 
 #include <QEventLoop>
@@ -207,35 +208,13 @@ bool WComboDropDownBox::HandleKey(QKeyEvent* e)
         }
         return true;
     }
-    const int count = content->Items().size();
+    if (!WKeyboardAccess::IsLineKey(key))
+        return false;
     const int current = content->HoverIndex();
     const int page = int(qMax<qint64>(1, scrollContainerArea.height() / content->ItemHeight()));
-    qint64 target;
-    switch (key) {
-    case Qt::Key_Up:
-        target = current < 0 ? 0 : qint64(current) - 1;
-        break;
-    case Qt::Key_Down:
-        target = qint64(current) + 1;
-        break;
-    case Qt::Key_PageUp:
-        target = qint64(current) - page;
-        break;
-    case Qt::Key_PageDown:
-        target = qint64(current) + page;
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = count - 1;
-        break;
-    default:
-        return false;
-    }
-    if (count == 0)
+    const int index = WKeyboardAccess::LineKeyTarget(key, current, content->Items().size(), page);
+    if (index < 0)
         return true;
-    const int index = int(qBound(qint64(0), qint64(target), qint64(count - 1)));
     if (index == current)
         return true;
     content->SetHoverIndex(index);

@@ -1,6 +1,7 @@
 #include "WItemList.h"
 #include "WAccessibleNotify_p.h"
 #include "WDrawAPI.h"
+#include "WKeyboardAccess_p.h"
 #include "WLineWidths_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
@@ -128,12 +129,10 @@ void WItemList::AnnounceSelection()
 bool WItemList::HandleKey(QKeyEvent* e)
 {
     const int key = e->key();
-    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_PageUp &&
-        key != Qt::Key_PageDown && key != Qt::Key_Home && key != Qt::Key_End)
+    if (!WKeyboardAccess::IsLineKey(key))
         return false;
     const qint64 ih = d->itemHeight;
     const int page = int(qMax<qint64>(1, scrollContainerArea.height() / ih));
-    const int count = d->items.size();
     if (!d->canSelectItem) {
         const qint64 value = VScrollBarValue();
         const qint64 to = key == Qt::Key_Up         ? value - ih
@@ -145,16 +144,9 @@ bool WItemList::HandleKey(QKeyEvent* e)
         SetVScrollBarValue(int(qBound(qint64(0), qint64(to), qint64(INT_MAX))));
         return true;
     }
-    if (count == 0)
+    const int index = WKeyboardAccess::LineKeyTarget(key, d->selectedIndex, d->items.size(), page);
+    if (index < 0)
         return true;
-    const int current = d->selectedIndex;
-    const qint64 target = key == Qt::Key_Up         ? qint64(current) - 1
-                          : key == Qt::Key_Down     ? qint64(current) + 1
-                          : key == Qt::Key_PageUp   ? qint64(current) - page
-                          : key == Qt::Key_PageDown ? qint64(current) + page
-                          : key == Qt::Key_Home     ? 0
-                                                    : count - 1;
-    const int index = int(qBound(qint64(0), qint64(target), qint64(count - 1)));
     SetSelectedIndex(index);
     const qint64 top = d->PadTop() + index * ih;
     const qint64 view = scrollContainerArea.height();
