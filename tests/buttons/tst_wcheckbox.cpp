@@ -104,12 +104,7 @@ void TestWCheckBox::randomInput()
 
 void TestWCheckBox::denseTick_data()
 {
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<int>("drawing"); // which of the tick's drawings suits the ratio
-    QTest::newRow("1") << 1.0 << 1;
-    QTest::newRow("1.5") << 1.5 << 2;
-    QTest::newRow("2") << 2.0 << 2;
-    QTest::newRow("3") << 3.0 << 3;
+    WexalTest::AddDensityRows();
 }
 
 // On a painter of ratio device pixels per pixel the tick is the drawing made for that density,

@@ -249,15 +249,7 @@ private slots:
         }
     }
 
-    void denseSystemButtons_data()
-    {
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("drawing"); // which of the glyphs' drawings suits the ratio
-        QTest::newRow("1") << 1.0 << 1;
-        QTest::newRow("1.5") << 1.5 << 2;
-        QTest::newRow("2") << 2.0 << 2;
-        QTest::newRow("3") << 3.0 << 3;
-    }
+    void denseSystemButtons_data() { WexalTest::AddDensityRows(); }
 
     // On a painter of ratio device pixels per pixel every system button shows the glyph drawn
     // for that density, pixel for pixel, centred on the button, in the buttons' colour; after

@@ -330,15 +330,7 @@ private slots:
         QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
     }
 
-    void denseShadow_data()
-    {
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("drawing"); // which of the shadow's drawings suits the ratio
-        QTest::newRow("1") << 1.0 << 1;
-        QTest::newRow("1.5") << 1.5 << 2;
-        QTest::newRow("2") << 2.0 << 2;
-        QTest::newRow("3") << 3.0 << 3;
-    }
+    void denseShadow_data() { WexalTest::AddDensityRows(); }
 
     // On a painter of ratio device pixels per pixel the shadow is cut from the drawing made for
     // that density: its corners are that drawing's, pixel for pixel, and so is its left edge,

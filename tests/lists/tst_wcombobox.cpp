@@ -130,15 +130,7 @@ class tst_WComboBox : public QObject
 private slots:
     void initTestCase() { WexalTest::QuietPopupWarnings(); }
 
-    void denseArrow_data()
-    {
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("drawing"); // which of the arrow's drawings suits the ratio
-        QTest::newRow("1") << 1.0 << 1;
-        QTest::newRow("1.5") << 1.5 << 2;
-        QTest::newRow("2") << 2.0 << 2;
-        QTest::newRow("3") << 3.0 << 3;
-    }
+    void denseArrow_data() { WexalTest::AddDensityRows(); }
 
     // On a painter of ratio device pixels per pixel the arrow is the drawing made for that
     // density, pixel for pixel, in the enabled and the disabled colour; and the drop-down's
@@ -348,7 +340,8 @@ private slots:
                 WexalTest::MousePress(list, QPoint(-200, 300));
             },
             [&](WComboDropDownBox* list) {
-                WexalTest::MousePress(list, list->mapFromGlobal(f.box->mapToGlobal(QPoint(60, 12))));
+                WexalTest::MousePress(list,
+                                      list->mapFromGlobal(f.box->mapToGlobal(QPoint(60, 12))));
             },
         };
         for (const auto& close : closers) {

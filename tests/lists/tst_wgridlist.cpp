@@ -230,12 +230,7 @@ private slots:
 
     void denseCheckImages_data()
     {
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("drawing"); // which of the check images' drawings suits the ratio
-        QTest::newRow("1") << 1.0 << 1;
-        QTest::newRow("1.5") << 1.5 << 2;
-        QTest::newRow("2") << 2.0 << 2;
-        QTest::newRow("3") << 3.0 << 3;
+        WexalTest::AddDensityRows();
     }
 
     // On a painter of ratio device pixels per pixel a check cell shows the drawing made for

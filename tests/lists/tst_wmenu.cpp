@@ -76,15 +76,7 @@ class tst_WMenu : public QObject
 private slots:
     void initTestCase() { WexalTest::QuietPopupWarnings(); }
 
-    void denseShadow_data()
-    {
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("drawing"); // which of the shadow's drawings suits the ratio
-        QTest::newRow("1") << 1.0 << 1;
-        QTest::newRow("1.5") << 1.5 << 2;
-        QTest::newRow("2") << 2.0 << 2;
-        QTest::newRow("3") << 3.0 << 3;
-    }
+    void denseShadow_data() { WexalTest::AddDensityRows(); }
 
     // On a painter of ratio device pixels per pixel the drop shadow is cut from the drawing made
     // for that density: beyond the menu's face, its corner is that drawing's, pixel for pixel,

@@ -332,12 +332,7 @@ void TestWHourMinutePicker::face()
 
 void TestWHourMinutePicker::denseArrows_data()
 {
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<int>("drawing"); // which of the arrows' drawings suits the ratio
-    QTest::newRow("1") << 1.0 << 1;
-    QTest::newRow("1.5") << 1.5 << 2;
-    QTest::newRow("2") << 2.0 << 2;
-    QTest::newRow("3") << 3.0 << 3;
+    WexalTest::AddDensityRows();
 }
 
 // On a painter of ratio device pixels per pixel both arrows are the drawings made for that
