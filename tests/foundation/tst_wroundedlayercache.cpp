@@ -57,6 +57,9 @@ class TestWRoundedLayerCache : public QObject
 private slots:
     void init() { WRoundedLayerCache::Clear(); }
 
+    // The layer drawn whole, and (where the painter draws 1:1) as a blitted rim around a filled
+    // or skipped middle: either way the pixels of drawing directly, on a clear and on an opaque
+    // ground, at whole and fractional ratios.
     void samePixelsAsDrawingDirectly_data()
     {
         QTest::addColumn<bool>("border");
@@ -64,13 +67,36 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<QColor>("color");
         QTest::addColumn<qreal>("dpr");
-        QTest::newRow("back") << false << 6 << 2 << QColor(0xF8, 0xFA, 0xFC) << 1.0;
-        QTest::newRow("back, odd border") << false << 9 << 3 << QColor(10, 20, 30, 128) << 1.0;
-        QTest::newRow("border") << true << 6 << 2 << QColor(0x25, 0x63, 0xEB) << 1.0;
-        QTest::newRow("border, thick") << true << 12 << 7 << QColor(Qt::red) << 1.0;
-        QTest::newRow("back, high dpi") << false << 6 << 2 << QColor(Qt::darkGreen) << 2.0;
-        QTest::newRow("border, high dpi") << true << 5 << 1 << QColor(Qt::black) << 2.0;
-        QTest::newRow("square: not cached") << true << 0 << 2 << QColor(Qt::black) << 1.0;
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QColor>("ground");
+        const QSize small(90, 40), large(260, 150);
+        const QColor clear(Qt::transparent), grey(0x80, 0x80, 0x80);
+        QTest::newRow("back") << false << 6 << 2 << QColor(0xF8, 0xFA, 0xFC) << 1.0 << small
+                              << clear;
+        QTest::newRow("back, odd border")
+            << false << 9 << 3 << QColor(10, 20, 30, 128) << 1.0 << small << clear;
+        QTest::newRow("border") << true << 6 << 2 << QColor(0x25, 0x63, 0xEB) << 1.0 << small
+                                << clear;
+        QTest::newRow("border, thick")
+            << true << 12 << 7 << QColor(Qt::red) << 1.0 << small << clear;
+        QTest::newRow("back, high dpi")
+            << false << 6 << 2 << QColor(Qt::darkGreen) << 2.0 << small << clear;
+        QTest::newRow("border, high dpi")
+            << true << 5 << 1 << QColor(Qt::black) << 2.0 << small << clear;
+        QTest::newRow("square: not cached")
+            << true << 0 << 2 << QColor(Qt::black) << 1.0 << small << clear;
+        QTest::newRow("large back on grey")
+            << false << 8 << 2 << QColor(0xF8, 0xFA, 0xFC) << 1.0 << large << grey;
+        QTest::newRow("large border on grey")
+            << true << 8 << 2 << QColor(0x25, 0x63, 0xEB) << 1.0 << large << grey;
+        QTest::newRow("large translucent back on grey")
+            << false << 8 << 2 << QColor(200, 0, 0, 100) << 1.0 << large << grey;
+        QTest::newRow("large back, ratio 3")
+            << false << 10 << 1 << QColor(Qt::darkBlue) << 3.0 << large << grey;
+        QTest::newRow("large border, ratio 1.5")
+            << true << 10 << 3 << QColor(Qt::darkBlue) << 1.5 << large << grey;
+        QTest::newRow("radius beyond half the height")
+            << false << 80 << 2 << QColor(Qt::darkBlue) << 1.0 << large << grey;
     }
     void samePixelsAsDrawingDirectly()
     {
@@ -79,11 +105,13 @@ private slots:
         QFETCH(int, width);
         QFETCH(QColor, color);
         QFETCH(qreal, dpr);
+        QFETCH(QSize, size);
+        QFETCH(QColor, ground);
         // At the origin, where widgets draw their faces: Qt's anti-aliased strokes differ by a
         // few pixels between positions, so a layer matches a direct drawing where it was made.
-        const QSize size(90, 40);
         const QRect at(QPoint(0, 0), size);
         QImage direct = canvas(size + QSize(20, 20), dpr);
+        direct.fill(ground);
         QPainter p(&direct);
         p.setClipRect(at); // as a widget's own painter is clipped to it
         if (border)
@@ -95,6 +123,7 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             WRoundedLayerCache cache;
             QImage cached = canvas(size + QSize(20, 20), dpr);
+            cached.fill(ground);
             QPainter q(&cached);
             if (border)
                 cache.DrawBorder(&q, at, radius, color, PositionFlag::All, width);
@@ -102,6 +131,45 @@ private slots:
                 cache.DrawBackColor(&q, at, radius, color, width);
             q.end();
             QCOMPARE(cached, direct);
+        }
+    }
+
+    // A painter moved by whole pixels (a child painted through its parent) and one moved by a
+    // fraction or scaled: the layer lands where the whole layer would, with its pixels.
+    void rimAndMiddleUnderTransforms_data()
+    {
+        QTest::addColumn<QTransform>("transform");
+        QTest::newRow("whole-pixel translation") << QTransform::fromTranslate(13, 7);
+        QTest::newRow("fractional translation") << QTransform::fromTranslate(13.5, 7.25);
+        QTest::newRow("scaled") << QTransform::fromScale(1.5, 1.5);
+    }
+    void rimAndMiddleUnderTransforms()
+    {
+        QFETCH(QTransform, transform);
+        const QRect at(0, 0, 240, 140);
+        const QColor back(0xF8, 0xFA, 0xFC);
+        // The layer drawn once at the origin, as it is cached.
+        QImage layer = canvas(at.size(), 1);
+        {
+            QPainter p(&layer);
+            WDrawAPI::DrawBackColor(&p, at, 8, back, 2);
+        }
+        QImage expected = canvas(QSize(420, 260), 1);
+        expected.fill(Qt::gray);
+        {
+            QPainter p(&expected);
+            p.setTransform(transform);
+            p.drawImage(at.topLeft(), layer);
+        }
+        WRoundedLayerCache cache;
+        for (int round = 0; round < 2; ++round) {
+            QImage cached = canvas(QSize(420, 260), 1);
+            cached.fill(Qt::gray);
+            QPainter p(&cached);
+            p.setTransform(transform);
+            cache.DrawBackColor(&p, at, 8, back, 2);
+            p.end();
+            QCOMPARE(cached, expected);
         }
     }
 
@@ -176,8 +244,12 @@ private slots:
         QVERIFY(cached <= 32 * 1048576);
         if (oneLook) // a back and a border layer for all of them
             QCOMPARE(cached, qint64(2 * 500 * 500 * 4));
-        // Forgotten layers go back to the allocator; what stays is bounded by the cache.
+            // Forgotten layers go back to the allocator; what stays is bounded by the cache. Under
+            // AddressSanitizer freed blocks stay resident in its quarantine, so the growth depends
+            // on what ran before; the build without it (the Qt 6 stage) holds this.
+#if !defined(__SANITIZE_ADDRESS__)
         QVERIFY2(grown < 32, qPrintable(QString::number(grown)));
+#endif
     }
 };
 

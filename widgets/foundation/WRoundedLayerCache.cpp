@@ -41,10 +41,71 @@ struct LayerKey
     }
 };
 
-WImageCache<LayerKey>& shared()
+// A drawn layer, and what its middle holds: the part more than `band` pixels from every edge,
+// where a rounded face is a plain fill (or, for a border, nothing).
+struct Layer
 {
-    static WImageCache<LayerKey> layers(limitKiB);
+    QImage image;
+    int band = 0; // in pixels; 0: the layer has no such middle, it is drawn whole
+    bool uniformMiddle = false;
+    QRgb middle = 0; // premultiplied, when uniform
+
+    qint64 sizeInBytes() const { return image.sizeInBytes(); }
+};
+
+WImageCache<LayerKey, Layer>& shared()
+{
+    static WImageCache<LayerKey, Layer> layers(limitKiB);
     return layers;
+}
+
+// Whether every pixel of the image's middle (band device pixels in from each edge) is one value.
+bool uniformMiddle(const QImage& image, int band, QRgb* value)
+{
+    const int right = image.width() - band, bottom = image.height() - band;
+    const QRgb first = reinterpret_cast<const QRgb*>(image.constScanLine(band))[band];
+    for (int y = band; y < bottom; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = band; x < right; ++x)
+            if (line[x] != first)
+                return false;
+    }
+    *value = first;
+    return true;
+}
+
+// Blending a whole panel-sized layer costs far more than the Qt frame it stands in for: only the
+// rim of a rounded face holds anti-aliased pixels. Where the painter draws 1:1 (a whole-pixel
+// translation, a whole device pixel ratio, plain source-over), the rim is blitted and a middle
+// that is one opaque colour is filled, one that is clear is skipped: the same pixels, cheaper.
+bool drawRimAndMiddle(QPainter* painter, const QPoint& at, const Layer& layer, qreal dpr)
+{
+    if (layer.band == 0 || !layer.uniformMiddle)
+        return false;
+    const int alpha = qAlpha(layer.middle);
+    if (alpha != 0 && alpha != 255)
+        return false;
+    const QTransform& t = painter->transform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != qRound(t.dx()) ||
+        t.dy() != qRound(t.dy()) || painter->opacity() != 1.0 ||
+        painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    const int scale = int(dpr);
+    const int b = layer.band; // device pixels, a multiple of scale
+    const int w = layer.image.width(), h = layer.image.height();
+    const auto blit = [&](int x, int y, int cw, int ch) {
+        painter->drawImage(QPointF(at.x() + x / dpr, at.y() + y / dpr), layer.image,
+                           QRectF(x, y, cw, ch));
+    };
+    blit(0, 0, w, b);
+    blit(0, h - b, w, b);
+    blit(0, b, b, h - 2 * b);
+    blit(w - b, b, b, h - 2 * b);
+    if (alpha == 255)
+        painter->fillRect(
+            QRect(at.x() + b / scale, at.y() + b / scale, (w - 2 * b) / scale, (h - 2 * b) / scale),
+            QColor::fromRgb(layer.middle));
+    return true;
 }
 
 } // namespace
@@ -80,23 +141,35 @@ bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, bool b
     key.sides = sides;
     key.color = color;
 
-    QImage image = shared().Find(key);
-    if (image.isNull()) {
+    Layer layer = shared().Find(key);
+    if (layer.image.isNull()) {
+        QImage& image = layer.image;
         image = QImage(key.size * key.dpr, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(key.dpr);
         image.fill(Qt::transparent);
         {
-            QPainter layer(&image);
+            QPainter p(&image);
             const QRect local(QPoint(0, 0), key.size);
             if (border)
-                WDrawAPI::DrawBorder(&layer, local, radius, color, PositionFlag::Flags(sides),
-                                     width);
+                WDrawAPI::DrawBorder(&p, local, radius, color, PositionFlag::Flags(sides), width);
             else
-                WDrawAPI::DrawBackColor(&layer, local, radius, color, width);
+                WDrawAPI::DrawBackColor(&p, local, radius, color, width);
         }
-        shared().Insert(key, image);
+        // The middle starts a little beyond the corners' curve and the border's width, so that
+        // what the anti-aliasing touches stays in the rim. Only for whole ratios, where the rim
+        // has whole device pixels on both sides.
+        const int scale = qRound(key.dpr);
+        if (qFuzzyCompare(key.dpr, qreal(scale)) && scale >= 1) {
+            const qint64 band = (qint64(radius) + qMax(width, 0) + 2) * scale;
+            if (2 * band < image.width() && 2 * band < image.height()) {
+                layer.band = int(band);
+                layer.uniformMiddle = uniformMiddle(image, layer.band, &layer.middle);
+            }
+        }
+        shared().Insert(key, layer);
     }
-    painter->drawImage(rect.topLeft(), image);
+    if (!drawRimAndMiddle(painter, rect.topLeft(), layer, key.dpr))
+        painter->drawImage(rect.topLeft(), layer.image);
     return true;
 }
 
