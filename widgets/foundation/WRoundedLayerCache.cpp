@@ -33,9 +33,9 @@ struct LayerKey
     friend uint qHash(const LayerKey& k, uint seed)
     {
         uint h = seed;
-        for (const uint part : {uint(k.border), uint(k.size.width()), uint(k.size.height()),
-                                uint(qHash(k.dpr)), uint(k.radius), uint(k.width), uint(k.sides),
-                                uint(k.color.rgba()), uint(k.color.spec())})
+        for (const uint part :
+             {uint(k.border), uint(k.size.width()), uint(k.size.height()), uint(qHash(k.dpr)),
+              uint(k.radius), uint(k.width), uint(k.sides), uint(k.color.rgba())})
             h ^= part + 0x9e3779b9u + (h << 6) + (h >> 2);
         return h;
     }
