@@ -19,55 +19,55 @@
 
 namespace {
 
-enum class Kind {
-    Button,
-    Label,
-    LineEdit,
-    ItemList,
-    GridList,
-    ComboBox,
-    ComboList,
-    Menu,
-    Value,
-    Picker,
-    TabControl,
-    Form,
-    Pane,
-    Plain
-};
+using Make = QAccessibleInterface* (*)(QWidget*);
+
+template <typename Interface> QAccessibleInterface* make(QWidget* widget)
+{
+    return new Interface(widget);
+}
+
+QAccessibleInterface* pane(QWidget* widget)
+{
+    return new WAccessibleWidget(widget, QAccessible::Pane);
+}
+
+QAccessibleInterface* plain(QWidget* widget)
+{
+    return new WAccessibleWidget(widget, QAccessible::Client);
+}
 
 // Qt asks with the object's own class name first and then with each base class's: an
 // application's subclass of a library widget is answered at the library class, so that a
 // factory of the application's own for its class comes first.
-const QHash<QString, Kind>& kinds()
+const QHash<QString, Make>& makers()
 {
-    static const QHash<QString, Kind> table = {
-        {QStringLiteral("WBaseButton"), Kind::Button},
-        {QStringLiteral("WButton"), Kind::Button},
-        {QStringLiteral("WCheckBox"), Kind::Button},
-        {QStringLiteral("WSwitchButton"), Kind::Button},
-        {QStringLiteral("WLabel"), Kind::Label},
-        {QStringLiteral("WLineEdit"), Kind::LineEdit},
-        {QStringLiteral("WItemList"), Kind::ItemList},
-        {QStringLiteral("WGridList"), Kind::GridList},
-        {QStringLiteral("WComboBox"), Kind::ComboBox},
-        {QStringLiteral("WComboDropDownBox"), Kind::ComboList},
-        {QStringLiteral("WMenu"), Kind::Menu},
-        {QStringLiteral("WTrackBar"), Kind::Value},
-        {QStringLiteral("WProgressBar"), Kind::Value},
-        {QStringLiteral("WScrollBar"), Kind::Value},
-        {QStringLiteral("WHourMinutePicker"), Kind::Picker},
-        {QStringLiteral("WTabControl"), Kind::TabControl},
-        {QStringLiteral("WForm"), Kind::Form},
-        {QStringLiteral("WFormShadow"), Kind::Form},
-        {QStringLiteral("WTabPage"), Kind::Pane},
-        {QStringLiteral("WPanel"), Kind::Pane},
-        {QStringLiteral("WScrollPanel"), Kind::Pane},
-        {QStringLiteral("WTreeView"), Kind::Pane},
-        {QStringLiteral("WContainer"), Kind::Pane},
-        {QStringLiteral("WScrollContainer"), Kind::Pane},
-        {QStringLiteral("WTest"), Kind::Plain},
-        {QStringLiteral("WBase"), Kind::Plain},
+    static const QHash<QString, Make> table = {
+        {QStringLiteral("WBaseButton"), make<WAccessibleButton>},
+        {QStringLiteral("WButton"), make<WAccessibleButton>},
+        {QStringLiteral("WCheckBox"), make<WAccessibleButton>},
+        {QStringLiteral("WSwitchButton"), make<WAccessibleButton>},
+        {QStringLiteral("WLabel"), make<WAccessibleLabel>},
+        {QStringLiteral("WLineEdit"), make<WAccessibleLineEdit>},
+        {QStringLiteral("WItemList"), make<WAccessibleItemList>},
+        {QStringLiteral("WGridList"), make<WAccessibleGridList>},
+        {QStringLiteral("WComboBox"), make<WAccessibleComboBox>},
+        {QStringLiteral("WComboDropDownBox"), make<WAccessibleComboList>},
+        {QStringLiteral("WMenu"), make<WAccessibleMenu>},
+        {QStringLiteral("WTrackBar"), make<WAccessibleValue>},
+        {QStringLiteral("WProgressBar"), make<WAccessibleValue>},
+        {QStringLiteral("WScrollBar"), make<WAccessibleValue>},
+        {QStringLiteral("WHourMinutePicker"), make<WAccessiblePicker>},
+        {QStringLiteral("WTabControl"), make<WAccessibleTabControl>},
+        {QStringLiteral("WForm"), make<WAccessibleForm>},
+        {QStringLiteral("WFormShadow"), make<WAccessibleForm>},
+        {QStringLiteral("WTabPage"), pane},
+        {QStringLiteral("WPanel"), pane},
+        {QStringLiteral("WScrollPanel"), pane},
+        {QStringLiteral("WTreeView"), pane},
+        {QStringLiteral("WContainer"), pane},
+        {QStringLiteral("WScrollContainer"), pane},
+        {QStringLiteral("WTest"), plain},
+        {QStringLiteral("WBase"), plain},
     };
     return table;
 }
@@ -76,41 +76,8 @@ QAccessibleInterface* wexalFactory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
-    const auto found = kinds().constFind(className);
-    if (found == kinds().constEnd())
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    switch (found.value()) {
-    case Kind::Button:
-        return new WAccessibleButton(widget);
-    case Kind::Label:
-        return new WAccessibleLabel(widget);
-    case Kind::LineEdit:
-        return new WAccessibleLineEdit(widget);
-    case Kind::ItemList:
-        return new WAccessibleItemList(widget);
-    case Kind::GridList:
-        return new WAccessibleGridList(widget);
-    case Kind::ComboBox:
-        return new WAccessibleComboBox(widget);
-    case Kind::ComboList:
-        return new WAccessibleComboList(widget);
-    case Kind::Menu:
-        return new WAccessibleMenu(widget);
-    case Kind::Value:
-        return new WAccessibleValue(widget);
-    case Kind::Picker:
-        return new WAccessiblePicker(widget);
-    case Kind::TabControl:
-        return new WAccessibleTabControl(widget);
-    case Kind::Form:
-        return new WAccessibleForm(widget);
-    case Kind::Pane:
-        return new WAccessibleWidget(widget, QAccessible::Pane);
-    case Kind::Plain:
-        return new WAccessibleWidget(widget, QAccessible::Client);
-    }
-    return nullptr;
+    const Make maker = makers().value(className);
+    return maker ? maker(static_cast<QWidget*>(object)) : nullptr;
 }
 
 void installWexalFactory()
