@@ -22,6 +22,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -302,6 +303,15 @@ int WKeyboardAccess::LineKeyTarget(int key, int current, int count, int page)
                           : key == Qt::Key_Home     ? 0
                                                     : qint64(count) - 1;
     return int(qBound(qint64(0), target, qint64(count) - 1));
+}
+
+int WKeyboardAccess::ScrollValueShowing(qint64 top, qint64 height, int value, qint64 view)
+{
+    if (top < value)
+        return int(qBound(qint64(0), top, qint64(INT_MAX)));
+    if (top + height > value + view)
+        return int(qBound(qint64(0), qMin(top, top + height - view), qint64(INT_MAX)));
+    return value;
 }
 
 bool WKeyboardAccess::HandleKey(QWidget* receiver, QKeyEvent* e)

@@ -50,6 +50,10 @@ public:
     // `page` of them in view; -1 when there are no lines.
     static int LineKeyTarget(int key, int current, int count, int page);
 
+    // The scroll value that shows the line from top, height high, in a view `view` high now
+    // scrolled to `value`: value itself when the line is in view, else the nearest that shows it.
+    static int ScrollValueShowing(qint64 top, qint64 height, int value, qint64 view);
+
     // The form whose window the widget is in, outside Designer; null otherwise.
     static WForm* FormOf(const QWidget* widget);
     // The bar that holds a form's title and system buttons, and the buttons in it.

@@ -183,14 +183,11 @@ int WComboDropDownBox::ExecPopup()
 void WComboDropDownBox::ShowLine(int index)
 {
     const qint64 ih = d->content->ItemHeight();
-    const qint64 top = index * ih;
-    const qint64 view = scrollContainerArea.height();
-    const qint64 value = VScrollBarValue();
-    if (top < value)
-        SetVScrollBarValue(int(qBound(qint64(0), qint64(top), qint64(INT_MAX))));
-    else if (top + ih > value + view)
-        SetVScrollBarValue(
-            int(qBound(qint64(0), qint64(qMin(top, top + ih - view)), qint64(INT_MAX))));
+    const int value = VScrollBarValue();
+    const int to =
+        WKeyboardAccess::ScrollValueShowing(index * ih, ih, value, scrollContainerArea.height());
+    if (to != value)
+        SetVScrollBarValue(to);
 }
 
 // Up, Down, Page Up, Page Down, Home and End light another line; Enter and Space choose the lit

@@ -148,13 +148,11 @@ bool WItemList::HandleKey(QKeyEvent* e)
     if (index < 0)
         return true;
     SetSelectedIndex(index);
-    const qint64 top = d->PadTop() + index * ih;
-    const qint64 view = scrollContainerArea.height();
-    if (top < VScrollBarValue())
-        SetVScrollBarValue(int(qBound(qint64(0), qint64(top), qint64(INT_MAX))));
-    else if (top + ih > VScrollBarValue() + view)
-        SetVScrollBarValue(
-            int(qBound(qint64(0), qint64(qMin(top, top + ih - view)), qint64(INT_MAX))));
+    const int value = VScrollBarValue();
+    const int to = WKeyboardAccess::ScrollValueShowing(d->PadTop() + index * ih, ih, value,
+                                                       scrollContainerArea.height());
+    if (to != value)
+        SetVScrollBarValue(to);
     return true;
 }
 
