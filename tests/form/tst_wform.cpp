@@ -42,14 +42,6 @@ private slots:
     void defaults()
     {
         WForm form;
-        QVERIFY(form.CanResize() && form.ShowShadow());
-        QVERIFY(form.ShowMinimizeButton() && form.ShowMaximizeButton());
-        QCOMPARE(form.Alignment(), Qt::AlignCenter);
-        QCOMPARE(form.TitleHeight(), 30);
-        QCOMPARE(form.SysButtonSize(), QSize(45, 30));
-        QCOMPARE(form.TitlePadding(), 0);
-        QVERIFY(!form.TitleBackColor().isValid() && !form.SysButtonColor().isValid());
-        QVERIFY(form.Title().isEmpty());
         // Dock, Anchor and Radius are shown read-only and hidden from Designer.
         const QMetaObject* mo = form.metaObject();
         for (const char* name : {"Dock", "Anchor", "Radius"}) {
@@ -386,14 +378,6 @@ private slots:
         QCOMPARE(form->exec(), result);
         QVERIFY(alive.isNull());
         delete owner;
-    }
-
-    void exitWithoutExec()
-    {
-        WForm form;
-        form.exit(3);
-        QTimer::singleShot(0, &form, [&] { form.hide(); });
-        QCOMPARE(form.exec(), 0);
     }
 
     void designerMode()

@@ -50,6 +50,12 @@ private slots:
         QTRY_VERIFY(shadow->WasMaximized());
         QTRY_VERIFY(shadow->width() > 432);
         QTRY_COMPARE(form.geometry(), QRect(QPoint(0, 0), shadow->size()));
+        // Maximised there is no resize zone and no margin: the title bar reaches the edges.
+        settle();
+        QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
+        QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
+        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
+        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
         shadow->showNormal();
         QTRY_VERIFY(!shadow->WasMaximized());
         QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
@@ -123,23 +129,6 @@ private slots:
         form.SetCanResize(!setup.contains('r'));
         QVERIFY(showForm(form));
         QCOMPARE(shadowOf(form)->HitTest(pos), hit);
-    }
-
-    // Maximised there is no zone anywhere and no margin: the title bar reaches the window's
-    // edges.
-    void hitTestMaximized()
-    {
-        WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
-        shadow->showMaximized();
-        QTRY_VERIFY(shadow->width() > 432);
-        QTRY_COMPARE(form.geometry(), QRect(QPoint(0, 0), shadow->size()));
-        settle();
-        QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
-        QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
     }
 
     // Where the platform cannot move the window itself (as offscreen), the window follows the

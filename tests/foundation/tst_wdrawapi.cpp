@@ -67,7 +67,9 @@ private slots:
         QCOMPARE(c.alpha(), 255);
     }
 
-    void replaceWhiteKeepsAlphaAndMatchesExactly()
+    // Exact white only, alpha kept; no colour, a null image or an 8-bit image (not to be walked
+    // as 32-bit words past its end) are handled safely.
+    void replaceWhite()
     {
         QImage glyph(3, 1, QImage::Format_ARGB32);
         glyph.setPixel(0, 0, qRgba(255, 255, 255, 255));
@@ -77,20 +79,13 @@ private slots:
         QCOMPARE(glyph.pixel(0, 0), qRgba(10, 20, 30, 255));
         QCOMPARE(glyph.pixel(1, 0), qRgba(10, 20, 30, 128));
         QCOMPARE(glyph.pixel(2, 0), qRgba(254, 255, 255, 255));
-    }
-
-    void replaceColorIgnoresBadInput()
-    {
-        QImage glyph(2, 2, QImage::Format_ARGB32);
         glyph.fill(Qt::white);
         const QImage before = glyph;
-        WDrawAPI::ImageReplaceWhite(glyph, QColor()); // no colour set: no-op
+        WDrawAPI::ImageReplaceWhite(glyph, QColor());
         QCOMPARE(glyph, before);
         QImage null;
         WDrawAPI::ImageReplaceWhite(null, Qt::red);
         QVERIFY(null.isNull());
-
-        // An 8-bit image must not be walked as 32-bit words past its end.
         QImage grey(5, 3, QImage::Format_Grayscale8);
         grey.fill(255);
         WDrawAPI::ImageReplaceWhite(grey, QColor(0, 0, 255));
@@ -98,22 +93,20 @@ private slots:
         QCOMPARE(grey.pixel(4, 2), qRgb(0, 0, 255));
     }
 
-    void squareBorderGrowsInwardsPerSide()
+    // Square, each side asked for grows inwards; rounded, the whole outline is drawn.
+    void borderSides()
     {
-        QImage image = canvas(10, 5);
-        QPainter p(&image);
+        QImage square = canvas(10, 5);
+        QPainter p(&square);
         WDrawAPI::DrawBorder(&p, QRect(0, 0, 10, 5), 0, Qt::black,
                              PositionFlag::Left | PositionFlag::Right, 2);
         p.end();
-        QCOMPARE(paintedColumns(image), (QList<int>{0, 1, 8, 9}));
+        QCOMPARE(paintedColumns(square), (QList<int>{0, 1, 8, 9}));
         for (int y = 0; y < 5; ++y)
-            QVERIFY(isPainted(image, 0, y) && isPainted(image, 9, y));
-    }
+            QVERIFY(isPainted(square, 0, y) && isPainted(square, 9, y));
 
-    void roundedBorderIsAlwaysWholeOutline()
-    {
         QImage image = canvas(40, 30);
-        QPainter p(&image);
+        p.begin(&image);
         WDrawAPI::DrawBorder(&p, QRect(0, 0, 40, 30), 4, Qt::black, PositionFlag::Top, 2);
         p.end();
         QVERIFY(isPainted(image, 20, 0));  // top

@@ -23,10 +23,7 @@ Ints values(const WHourMinutePicker& p)
     return {p.StartHour(), p.StartMinute(), p.EndHour(), p.EndMinute()};
 }
 
-QPoint centre(const QRect& r)
-{
-    return r.center();
-}
+const char* const props[] = {"StartHour", "StartMinute", "EndHour", "EndMinute"};
 
 // Sends a key press carrying exactly this text, as an input method or keyboard layout may.
 bool typed(QWidget* w, const QString& text, Qt::Key k = Qt::Key_unknown)
@@ -132,7 +129,7 @@ void TestWHourMinutePicker::selection()
     QVERIFY(s.Ready());
     WHourMinutePicker& p = *s.picker;
     for (int i = 0; i < 4; ++i) {
-        s.Click(centre(WHourMinutePicker::ItemRect(i)));
+        s.Click(WHourMinutePicker::ItemRect(i).center());
         QCOMPARE(p.SelectedItem(), i);
         QVERIFY(p.hasFocus());
     }
@@ -144,11 +141,11 @@ void TestWHourMinutePicker::selection()
     s.Click(QPoint(22, 12));
     QCOMPARE(p.SelectedItem(), -1);
 
-    s.Click(centre(WHourMinutePicker::ItemRect(3)));
+    s.Click(WHourMinutePicker::ItemRect(3).center());
     s.other->setFocus(Qt::TabFocusReason);
     QCOMPARE(p.SelectedItem(), -1);
     // An arrow with nothing selected neither selects nor changes anything.
-    s.Click(centre(WHourMinutePicker::UpButtonRect()));
+    s.Click(WHourMinutePicker::UpButtonRect().center());
     QCOMPARE(p.SelectedItem(), -1);
     QCOMPARE(values(p), (Ints{0, 0, 0, 0}));
 }
@@ -180,21 +177,21 @@ void TestWHourMinutePicker::arrowsAndWheel()
     Shown s;
     QVERIFY(s.Ready());
     WHourMinutePicker& p = *s.picker;
-    const char* props[] = {"StartHour", "StartMinute", "EndHour", "EndMinute"};
     for (int i = 0; i < 4; ++i)
         p.setProperty(props[i], 11 + i);
     p.setProperty(props[item], value);
     Ints expected = values(p);
     expected[item] = result;
-    s.Click(centre(WHourMinutePicker::ItemRect(item)));
+    s.Click(WHourMinutePicker::ItemRect(item).center());
     if (action.startsWith(QLatin1String("wheel"))) {
         const int delta = action.section(QLatin1Char(' '), 1).toInt();
         // Sideways scrolling arrives as a horizontal delta with no vertical one.
         const QPoint angle = delta ? QPoint(0, delta) : QPoint(120, 0);
         QVERIFY(WexalTest::Wheel(&p, QPoint(50, 10), angle));
     } else {
-        s.Click(centre(action == QLatin1String("up") ? WHourMinutePicker::UpButtonRect()
-                                                     : WHourMinutePicker::DownButtonRect()));
+        s.Click((action == QLatin1String("up") ? WHourMinutePicker::UpButtonRect()
+                                               : WHourMinutePicker::DownButtonRect())
+                    .center());
     }
     QCOMPARE(values(p), expected);
     QCOMPARE(p.SelectedItem(), item);
@@ -232,12 +229,11 @@ void TestWHourMinutePicker::digits()
     Shown s;
     QVERIFY(s.Ready());
     WHourMinutePicker& p = *s.picker;
-    const char* props[] = {"StartHour", "StartMinute", "EndHour", "EndMinute"};
     p.setProperty(props[item], value);
     // Without a selection every key is taken and nothing changes.
     QVERIFY(typed(&p, QStringLiteral("4"), Qt::Key_4));
     QCOMPARE(p.property(props[item]).toInt(), value);
-    s.Click(centre(WHourMinutePicker::ItemRect(item)));
+    s.Click(WHourMinutePicker::ItemRect(item).center());
     Ints seen;
     for (const QString& text : texts) {
         QVERIFY(typed(&p, text));
@@ -258,11 +254,11 @@ void TestWHourMinutePicker::disabled()
     QVERIFY(s.Ready());
     WHourMinutePicker& p = *s.picker;
     p.SetStartHour(5);
-    s.Click(centre(WHourMinutePicker::ItemRect(0)));
+    s.Click(WHourMinutePicker::ItemRect(0).center());
     p.setEnabled(false);
     const int selected = p.SelectedItem();
-    for (const QPoint& at : {centre(WHourMinutePicker::ItemRect(1)),
-                             centre(WHourMinutePicker::UpButtonRect()), QPoint(110, 23)}) {
+    for (const QPoint& at : {WHourMinutePicker::ItemRect(1).center(),
+                             WHourMinutePicker::UpButtonRect().center(), QPoint(110, 23)}) {
         QMouseEvent press(QEvent::MouseButtonPress, at, p.mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QVERIFY(!static_cast<QObject&>(p).event(&press));
@@ -375,7 +371,7 @@ void TestWHourMinutePicker::randomInput()
         const QRect targets[] = {WHourMinutePicker::ItemRect(rng.bounded(4)),
                                  WHourMinutePicker::UpButtonRect(),
                                  WHourMinutePicker::DownButtonRect()};
-        const QPoint at = centre(targets[rng.bounded(3)]);
+        const QPoint at = targets[rng.bounded(3)].center();
         QMouseEvent press(QEvent::MouseButtonPress, at, picker->mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(picker, &press);

@@ -97,10 +97,8 @@ private slots:
     void gradients_data();
     void gradients();
     void images();
-    void repaintsEveryChange();
-    void sharedLinePicturesMatchFreshOnes();
-    void sharedLinePicturesAreShared();
-    void sharedLinePicturesAreBounded();
+    void paintsEveryChangeAsAFreshTrack();
+    void sharedLinePictures();
     void buttonStates();
     void deletedFromSlot();
     void randomInput();
@@ -446,66 +444,10 @@ void TestWTrackBar::images()
 }
 
 // Changes made one by one to a shown track show the same picture as a new track given all of
-// them at once: nothing drawn before lingers.
-void TestWTrackBar::repaintsEveryChange()
-{
-    QImage stripes(8, 8, QImage::Format_RGB32);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            stripes.setPixelColor(x, y, (x + y) % 3 ? fill2 : knob);
-    using Step = std::function<void(WTrackBar&)>;
-    const Step steps[] = {
-        [](WTrackBar& t) { t.SetValue1(70); },
-        [](WTrackBar& t) { t.SetValue2(30); },
-        [](WTrackBar& t) { t.SetRadius(6); },
-        [](WTrackBar& t) { t.SetValue1(10); },
-        [](WTrackBar& t) { t.SetRadius(2); },
-        [](WTrackBar& t) { t.SetMainLineFillColor1(knobHover); },
-        [](WTrackBar& t) { t.SetMainLineFillColor2(QColor(0, 128, 0, 120)); },
-        [](WTrackBar& t) { t.SetMainLineBackColor(fill2); },
-        [](WTrackBar& t) { t.SetMainLineSize(15); },
-        [](WTrackBar& t) { t.SetBorder(PositionFlag::Top); },
-        [](WTrackBar& t) { t.SetBorderColor(knob); },
-        [](WTrackBar& t) { t.SetBorderWidth(3); },
-        [](WTrackBar& t) { t.SetValue2(90); },
-        [](WTrackBar& t) { t.resize(150, 40); },
-        [](WTrackBar& t) { t.SetType(WTrackBar::HslColorS); },
-        [](WTrackBar& t) { t.SetMainLineBackColor(knobHover); },
-        [](WTrackBar& t) { t.SetOrientation(OrientationType::Vertical); },
-        [](WTrackBar& t) { t.resize(40, 150); },
-        [](WTrackBar& t) { t.SetType(WTrackBar::Normal); },
-        [&](WTrackBar& t) { t.SetMainLineImage(QPixmap::fromImage(stripes)); },
-        [](WTrackBar& t) { t.SetSudokuTBLR(QRect(2, 2, 2, 2)); },
-        [](WTrackBar& t) { t.SetSudokuDraw(true); },
-        [](WTrackBar& t) { t.SetRadius(0); },
-    };
-    const auto start = [](WTrackBar& t) {
-        t.SetButtonSize(QSize(6, 6));
-        t.SetButtonColor(knob);
-        t.SetMainLineBackColor(back);
-        t.SetMainLineFillColor1(fill1);
-        t.SetMainLineFillColor2(fill2);
-        t.resize(120, 24);
-        t.show();
-        return QTest::qWaitForWindowExposed(&t);
-    };
-    WTrackBar changed;
-    QVERIFY(start(changed));
-    for (size_t i = 0; i < std::size(steps); ++i) {
-        snapshot(&changed);
-        steps[i](changed);
-        WTrackBar fresh;
-        QVERIFY(start(fresh));
-        for (size_t j = 0; j <= i; ++j)
-            steps[j](fresh);
-        QVERIFY2(snapshot(&changed) == snapshot(&fresh), qPrintable(QString::number(i)));
-    }
-}
-
-// Every look in turn comes out of the shared cache exactly as a track draws it with the cache
-// empty. A change missing from the pictures' key would show here as the picture of an earlier
-// look: a second track of the same look would find it too, so comparing two tracks cannot tell.
-void TestWTrackBar::sharedLinePicturesMatchFreshOnes()
+// them at once with the shared pictures emptied: nothing drawn before lingers, and a change
+// missing from the pictures' key shows as the picture of an earlier look (a second track of that
+// look would find it too, so comparing two tracks with the cache kept cannot tell).
+void TestWTrackBar::paintsEveryChangeAsAFreshTrack()
 {
     QImage stripes(8, 8, QImage::Format_RGB32);
     for (int y = 0; y < 8; ++y)
@@ -518,6 +460,8 @@ void TestWTrackBar::sharedLinePicturesMatchFreshOnes()
         [](WTrackBar& t) { t.SetValue1(70); },
         [](WTrackBar& t) { t.SetValue2(30); },
         [](WTrackBar& t) { t.SetRadius(7); },
+        [](WTrackBar& t) { t.SetValue1(10); },
+        [](WTrackBar& t) { t.SetRadius(2); },
         [](WTrackBar& t) { t.SetMainLineFillColor1(knobHover); },
         [](WTrackBar& t) { t.SetMainLineFillColor2(QColor(0, 128, 0, 120)); },
         [](WTrackBar& t) { t.SetMainLineBackColor(fill2); },
@@ -526,6 +470,7 @@ void TestWTrackBar::sharedLinePicturesMatchFreshOnes()
         [](WTrackBar& t) { t.SetBorderWidth(2); },
         [](WTrackBar& t) { t.SetBorderColor(knob); },
         [](WTrackBar& t) { t.SetBorderWidth(3); },
+        [](WTrackBar& t) { t.SetValue2(90); },
         [](WTrackBar& t) { t.resize(150, 40); },
         [](WTrackBar& t) { t.SetType(WTrackBar::HslColorS); },
         [](WTrackBar& t) { t.SetMainLineBackColor(knobHover); },
@@ -538,6 +483,7 @@ void TestWTrackBar::sharedLinePicturesMatchFreshOnes()
         [](WTrackBar& t) { t.SetSudokuTBLR(QRect(2, 2, 2, 2)); },
         [](WTrackBar& t) { t.SetSudokuDraw(true); },
         [](WTrackBar& t) { t.SetSudokuTBLR(QRect(1, 3, 2, 1)); },
+        [](WTrackBar& t) { t.SetRadius(0); },
         [](WTrackBar& t) { t.SetBorder(PositionFlag::None); },
     };
     const auto start = [](WTrackBar& t) {
@@ -556,72 +502,56 @@ void TestWTrackBar::sharedLinePicturesMatchFreshOnes()
     for (size_t i = 0; i < std::size(steps); ++i) {
         snapshot(&changed);
         steps[i](changed);
-        const QImage fromCache = snapshot(&changed);
+        const QImage shown = snapshot(&changed);
         WTrackBarLineCache::Clear();
         WTrackBar fresh;
         QVERIFY(start(fresh));
         for (size_t j = 0; j <= i; ++j)
             steps[j](fresh);
-        QVERIFY2(fromCache == snapshot(&fresh), qPrintable(QString::number(i)));
+        QVERIFY2(shown == snapshot(&fresh), qPrintable(QString::number(i)));
     }
 }
 
 // Tracks of one look and size paint from the same pictures: a second one adds nothing, and one
-// of another look adds its own.
-void TestWTrackBar::sharedLinePicturesAreShared()
+// of another look adds its own. However many tracks of different sizes paint, the pictures kept
+// stay within the limit, and one pushed out is drawn again the same when wanted.
+void TestWTrackBar::sharedLinePictures()
 {
     WTrackBarLineCache::Clear();
-    const auto paint = [](const QColor& fill) {
+    const auto paint = [](const QColor& fill, const QSize& size) {
         WTrackBar t;
-        t.SetRadius(6);
+        t.SetRadius(8);
+        t.SetMainLineSize(size.height() - 10);
         t.SetMainLineBackColor(back);
         t.SetMainLineFillColor1(fill);
         t.SetMainLineFillColor2(fill2);
-        t.SetValue2(60);
-        t.SetValue1(30);
-        t.resize(200, 24);
+        t.SetValue2(70);
+        t.SetValue1(20);
+        t.resize(size);
         return snapshot(&t);
     };
-    const QImage first = paint(fill1);
+    const QImage small = paint(fill1, QSize(200, 24));
     const int pictures = WTrackBarLineCache::Count();
     const qint64 bytes = WTrackBarLineCache::CachedBytes();
     QVERIFY(pictures > 0 && bytes > 0);
-    QCOMPARE(paint(fill1), first);
+    QCOMPARE(paint(fill1, QSize(200, 24)), small);
     QCOMPARE(WTrackBarLineCache::Count(), pictures);
     QCOMPARE(WTrackBarLineCache::CachedBytes(), bytes);
-    QVERIFY(paint(knobHover) != first);
+    QVERIFY(paint(knobHover, QSize(200, 24)) != small);
     QVERIFY(WTrackBarLineCache::Count() > pictures);
-}
 
-// However many tracks of different sizes paint, the pictures kept stay within the limit, and
-// one pushed out is drawn again the same when wanted.
-void TestWTrackBar::sharedLinePicturesAreBounded()
-{
-    WTrackBarLineCache::Clear();
-    const auto paint = [](int length) {
-        WTrackBar t;
-        t.SetRadius(8);
-        t.SetMainLineSize(200);
-        t.SetMainLineBackColor(back);
-        t.SetMainLineFillColor1(fill1);
-        t.SetMainLineFillColor2(fill2);
-        t.SetValue2(70);
-        t.SetValue1(20);
-        t.resize(length, 210);
-        return snapshot(&t);
-    };
-    const QImage first = paint(400);
+    const QImage first = paint(fill1, QSize(400, 210));
     qint64 most = 0;
     for (int length = 401; length < 440; ++length) {
-        paint(length);
-        const qint64 bytes = WTrackBarLineCache::CachedBytes();
-        QVERIFY2(bytes <= WTrackBarLineCache::LimitBytes(), qPrintable(QString::number(bytes)));
-        most = qMax(most, bytes);
+        paint(fill1, QSize(length, 210));
+        const qint64 now = WTrackBarLineCache::CachedBytes();
+        QVERIFY2(now <= WTrackBarLineCache::LimitBytes(), qPrintable(QString::number(now)));
+        most = qMax(most, now);
     }
     // Each paint draws three pictures of over 300 KiB: the cache filled up, and forgot.
     QVERIFY(most > WTrackBarLineCache::LimitBytes() / 2);
     QVERIFY(WTrackBarLineCache::Count() < 3 * 40);
-    QCOMPARE(paint(400), first);
+    QCOMPARE(paint(fill1, QSize(400, 210)), first);
 }
 
 // The button in its three states, as a filled rectangle and as a recoloured image; disabled
