@@ -111,24 +111,20 @@ private slots:
         QTest::addColumn<QString>("pageProperty");
         QTest::addColumn<QString>("buttonProperty");
         QTest::addColumn<QVariant>("value");
+        const auto row = [](const char* name, const char* page, const char* button,
+                            const QVariant& value) {
+            QTest::newRow(name) << page << button << value;
+        };
         const QVariant c = QVariant::fromValue(other);
-        QTest::newRow("Text") << "Text"
-                              << "Text" << QVariant(QStringLiteral("Files"));
-        QTest::newRow("TextOffset") << "TextOffset"
-                                    << "TextOffset" << QVariant(QPoint(3, 4));
-        QTest::newRow("back hover") << "TabBarBackColorHover"
-                                    << "BackColorHover" << c;
-        QTest::newRow("back press") << "TabBarBackColorPress"
-                                    << "BackColorPress" << c;
-        QTest::newRow("fore hover") << "TabBarForeColorHover"
-                                    << "ForeColorHover" << c;
-        QTest::newRow("border hover") << "TabBarBorderColorHover"
-                                      << "BorderColorHover" << c;
-        QTest::newRow("border sides")
-            << "TabBarBorder"
-            << "Border" << QVariant::fromValue(PositionFlag::Flags(PositionFlag::Bottom));
-        QTest::newRow("border width") << "TabBarBorderWidth"
-                                      << "BorderWidth" << QVariant(3);
+        row("Text", "Text", "Text", QStringLiteral("Files"));
+        row("TextOffset", "TextOffset", "TextOffset", QPoint(3, 4));
+        row("back hover", "TabBarBackColorHover", "BackColorHover", c);
+        row("back press", "TabBarBackColorPress", "BackColorPress", c);
+        row("fore hover", "TabBarForeColorHover", "ForeColorHover", c);
+        row("border hover", "TabBarBorderColorHover", "BorderColorHover", c);
+        row("border sides", "TabBarBorder", "Border",
+            QVariant::fromValue(PositionFlag::Flags(PositionFlag::Bottom)));
+        row("border width", "TabBarBorderWidth", "BorderWidth", 3);
     }
     void forwardedToButton()
     {
