@@ -18,6 +18,9 @@
 #include <climits>
 #include <functional>
 
+using BoxEdit = std::function<void(WComboBox&)>;
+Q_DECLARE_METATYPE(BoxEdit)
+
 namespace {
 
 QStringList numbered(int n, const QString& pattern = QStringLiteral("Line %1"))
@@ -69,6 +72,38 @@ WComboBox* styledBox(QWidget* parent, const QRect& geometry)
     box->SetItemBackColorHover(Qt::red);
     box->SetItemForeColorHover(Qt::white);
     return box;
+}
+
+// Whether a real press on box opens its list (closed again at once).
+bool pressOpens(WComboBox* box)
+{
+    bool opened = false;
+    QTimer::singleShot(0, box, [&] {
+        if (QWidget* list = openList())
+            opened = true, list->hide();
+    });
+    WexalTest::MousePress(box, QPoint(10, 10));
+    QCoreApplication::processEvents();
+    return opened || box->IsPopupOpen();
+}
+
+// Shows grid (columns 80 and 100) over rows 0 .. row of data, box filling cell (row, 1).
+bool showInGridCell(WGridList* grid, WGridListData& data, WComboBox* box, int row)
+{
+    for (int i = 0; i <= row; ++i)
+        data.AddRow(data.CreateRow());
+    box->SetDock(DockType::Fill);
+    box->SetItems(numbered(4));
+    data.Rows.at(row)->Cells[1] = box;
+    grid->SetColumnWidth({80, 100});
+    grid->SetDataSource(&data);
+    grid->UpdateData();
+    grid->CellControlLayout(row);
+    grid->resize(300, 200);
+    grid->show();
+    const bool exposed = QTest::qWaitForWindowExposed(grid);
+    grid->repaint();
+    return exposed;
 }
 
 // A window with one styled combo box at (20, 30), 120 x 24.
@@ -200,59 +235,36 @@ private slots:
     // with one signal when something was selected.
     void itemOperations_data()
     {
-        QTest::addColumn<int>("op");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("selected");
-        const QStringList abc{"a", "b", "c"};
-        QTest::newRow("AddItem") << 0 << QStringList{"a", "b", "c", "x"} << -1;
-        QTest::newRow("InsetItem front") << 1 << QStringList{"x", "a", "b", "c"} << -1;
-        QTest::newRow("InsetItem past end") << 2 << QStringList{"a", "b", "c", "x"} << -1;
-        QTest::newRow("RemoveItem") << 3 << QStringList{"a", "c"} << -1;
-        QTest::newRow("RemoveItem outside") << 4 << abc << -1;
-        QTest::newRow("SetItems as long") << 5 << QStringList{"p", "q", "r"} << 2;
-        QTest::newRow("SetItems shorter") << 6 << QStringList{"p", "q"} << -1;
-        QTest::newRow("SetItem") << 7 << QStringList{"a", "b", "x"} << 2;
-        QTest::newRow("SetItem outside") << 8 << abc << 2;
+        QTest::addColumn<BoxEdit>("edit");
+        const QStringList abc{"a", "b", "c"}, abcx{"a", "b", "c", "x"};
+        const auto row = [](const char* name, const QStringList& lines, int sel, BoxEdit edit) {
+            QTest::newRow(name) << lines << sel << edit;
+        };
+        row("AddItem", abcx, -1, [](WComboBox& b) { b.AddItem("x"); });
+        row("InsetItem front", {"x", "a", "b", "c"}, -1,
+            [](WComboBox& b) { b.InsetItem(INT_MIN, "x"); });
+        row("InsetItem past end", abcx, -1, [](WComboBox& b) { b.InsetItem(INT_MAX, "x"); });
+        row("RemoveItem", {"a", "c"}, -1, [](WComboBox& b) { b.RemoveItem(1); });
+        row("RemoveItem outside", abc, -1, [](WComboBox& b) { b.RemoveItem(3); });
+        row("SetItems as long", {"p", "q", "r"}, 2, [](WComboBox& b) {
+            b.SetItems({"p", "q", "r"});
+        });
+        row("SetItems shorter", {"p", "q"}, -1, [](WComboBox& b) { b.SetItems({"p", "q"}); });
+        row("SetItem", {"a", "b", "x"}, 2, [](WComboBox& b) { b.SetItem(2, "x"); });
+        row("SetItem outside", abc, 2, [](WComboBox& b) { b.SetItem(-1, "x"), b.SetItem(3, "x"); });
     }
     void itemOperations()
     {
-        QFETCH(int, op);
         QFETCH(QStringList, lines);
         QFETCH(int, selected);
+        QFETCH(BoxEdit, edit);
         WComboBox box;
         box.SetItems({"a", "b", "c"});
         box.SetSelectedIndex(2);
         QSignalSpy changed(&box, &WComboBox::SelectedIndexChanged);
-        switch (op) {
-        case 0:
-            box.AddItem("x");
-            break;
-        case 1:
-            box.InsetItem(INT_MIN, "x");
-            break;
-        case 2:
-            box.InsetItem(INT_MAX, "x");
-            break;
-        case 3:
-            box.RemoveItem(1);
-            break;
-        case 4:
-            box.RemoveItem(3);
-            break;
-        case 5:
-            box.SetItems({"p", "q", "r"});
-            break;
-        case 6:
-            box.SetItems({"p", "q"});
-            break;
-        case 7:
-            box.SetItem(2, "x");
-            break;
-        case 8:
-            box.SetItem(-1, "x");
-            box.SetItem(3, "x");
-            break;
-        }
+        edit(box);
         QCOMPARE(box.Items(), lines);
         QCOMPARE(box.SelectedIndex(), selected);
         QCOMPARE(changed.size(), selected == -1 ? 1 : 0);
@@ -389,8 +401,10 @@ private slots:
         QCOMPARE(image.pixelColor(60, 1 + 41), QColor(Qt::white));
     }
 
-    // Rounded corners at the top only while the list is open: the box joins the list.
-    void joinedLookWhileOpen()
+    // Rounded corners at the top only while the list is open: the box joins the list. The arrow
+    // shows only once its colour is set, recoloured, and in the disabled colour on a disabled
+    // box, which opens nothing.
+    void boxFace()
     {
         Fixture f;
         f.box->SetItems(numbered(3));
@@ -407,15 +421,7 @@ private slots:
         QCOMPARE(whileOpen, QColor(Qt::blue));
         QVERIFY(topWhileOpen != QColor(Qt::blue));
         QVERIFY(corner() != QColor(Qt::blue));
-    }
 
-    // The arrow shows only once its colour is set, recoloured, and in the disabled colour on
-    // a disabled box, which opens nothing.
-    void arrowAndDisabledBox()
-    {
-        Fixture f;
-        f.box->SetItems(numbered(3));
-        f.Show();
         const QPoint arrowTip(120 - 1 - 19 + 5, (24 - 9) / 2 + 1);
         const auto at = [&] { return f.box->grab().toImage().pixelColor(arrowTip); };
         QCOMPARE(at(), QColor(Qt::white));
@@ -427,34 +433,18 @@ private slots:
         f.box->SetShowDropDownButton(true);
         f.box->setEnabled(false);
         QCOMPARE(at(), QColor(Qt::gray));
-        bool opened = false;
-        QTimer::singleShot(0, f.box, [&] { opened = openList(); });
-        WexalTest::MousePress(f.box, QPoint(10, 10));
-        QCoreApplication::processEvents();
-        QVERIFY(!opened && !f.box->IsPopupOpen());
+        QVERIFY(!pressOpens(f.box));
     }
 
     // A box that a grid list paints into a cell opens its list below the cell on screen.
     void opensBelowGridCell()
     {
         WGridListData data(2);
-        data.AddRow(data.CreateRow());
-        data.AddRow(data.CreateRow());
         auto* box = new WComboBox;
-        box->SetDock(DockType::Fill);
         box->SetBorderWidth(2);
-        box->SetItems(numbered(4));
-        data.Rows.at(1)->Cells[1] = box;
         WGridList grid;
-        grid.SetColumnWidth({80, 100});
-        grid.SetDataSource(&data);
-        grid.UpdateData();
-        grid.CellControlLayout(1);
-        grid.resize(300, 200);
         grid.move(50, 60);
-        grid.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&grid));
-        grid.repaint();
+        QVERIFY(showInGridCell(&grid, data, box, 1));
         // The second row's cell in the second column: below the 30-pixel header and one row.
         const QPoint cell = grid.mapToGlobal(QPoint(80, 30 + 20));
         QPoint openedAt;
@@ -478,20 +468,8 @@ private slots:
     void gridDeletedWhileCellListOpen()
     {
         WGridListData data(2);
-        data.AddRow(data.CreateRow());
-        auto* box = new WComboBox;
-        box->SetDock(DockType::Fill);
-        box->SetItems(numbered(4));
-        data.Rows.at(0)->Cells[1] = box;
         auto* grid = new WGridList;
-        grid->SetColumnWidth({80, 100});
-        grid->SetDataSource(&data);
-        grid->UpdateData();
-        grid->CellControlLayout(0);
-        grid->resize(300, 200);
-        grid->show();
-        QVERIFY(QTest::qWaitForWindowExposed(grid));
-        grid->repaint();
+        QVERIFY(showInGridCell(grid, data, new WComboBox, 0));
         const QPointer<WGridList> gridAlive(grid);
         bool opened = false;
         QTimer::singleShot(0, qApp, [&] {
@@ -537,27 +515,14 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QPointer<WComboDropDownBox> list = listOf(*box);
+        // The open list takes the pointer; the button gets its click from code.
+        const std::function<void()> deletions[] = {
+            [&] { delete box.data(); }, [&] { delete panel; },
+            [&] { QTest::mouseClick(other, Qt::LeftButton); }, [&] { box->deleteLater(); },
+            [&] { panel->deleteLater(); }};
         QTimer::singleShot(0, &window, [&] {
-            if (!openList())
-                return;
-            switch (how) {
-            case 0:
-                delete box.data();
-                break;
-            case 1:
-                delete panel;
-                break;
-            case 2:
-                // The open list takes the pointer; the button gets the click from code.
-                QTest::mouseClick(other, Qt::LeftButton);
-                break;
-            case 3:
-                box->deleteLater();
-                break;
-            case 4:
-                panel->deleteLater();
-                break;
-            }
+            if (openList())
+                deletions[how]();
         });
         // Should the list outlive its box, the test fails instead of hanging.
         QTimer::singleShot(3000, &window, [] {
@@ -671,11 +636,7 @@ private slots:
         QCOMPARE(longView, viewAt(shortBox));
 
         f.box->SetItems({});
-        bool opened = false;
-        QTimer::singleShot(0, f.box, [&] { opened = openList(); });
-        WexalTest::MousePress(f.box, QPoint(10, 10));
-        QCoreApplication::processEvents();
-        QVERIFY(!opened);
+        QVERIFY(!pressOpens(f.box));
         QCOMPARE(f.box->SelectedIndex(), -1);
     }
 
@@ -700,29 +661,21 @@ private slots:
                 ++opened;
             const QPoint p(rng.bounded(-20, list->width() + 20),
                            rng.bounded(-20, list->height() + 20));
-            switch (rng.bounded(8)) {
-            case 0:
+            const int pick = rng.bounded(8);
+            if (pick == 0)
                 WexalTest::MousePress(list, p, Qt::RightButton);
-                break;
-            case 1:
+            else if (pick == 1)
                 WexalTest::MousePress(list, p);
-                break;
-            case 2:
+            else if (pick == 2)
                 QTest::keyClick(list, Qt::Key_Escape);
-                break;
-            case 3:
+            else if (pick == 3)
                 WexalTest::Wheel(list, p, QPoint(0, rng.bounded(2) ? 120 : -360));
-                break;
-            case 4:
+            else if (pick == 4)
                 f.box->SetItems(numbered(rng.bounded(0, 60)));
-                break;
-            case 5:
+            else if (pick == 5)
                 f.box->RemoveItem(rng.bounded(-1, 40));
-                break;
-            default:
+            else
                 WexalTest::MouseMove(list, p);
-                break;
-            }
             if (actions % 7 == 0 && list == openList())
                 list->hide(); // never stay open for long
         });
@@ -730,24 +683,19 @@ private slots:
         WexalTest::RandomInputOptions options;
         options.action = [](QRandomGenerator& rng, QWidget* w) {
             auto* box = static_cast<WComboBox*>(w);
-            switch (rng.bounded(5)) {
-            case 0:
+            const int pick = rng.bounded(5);
+            if (pick == 0) {
                 box->SetItems(numbered(rng.bounded(0, 40)));
-                break;
-            case 1:
+            } else if (pick == 1) {
                 box->InsetItem(WexalTest::ExtremeInt(rng), WexalTest::RandomText(rng));
-                break;
-            case 2:
+            } else if (pick == 2) {
                 box->RemoveItem(WexalTest::ExtremeInt(rng));
-                break;
-            case 3:
+            } else if (pick == 3) {
                 box->SetItem(WexalTest::ExtremeInt(rng), WexalTest::RandomText(rng));
-                break;
-            default: {
+            } else {
                 QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton,
                                   Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(box, &press);
-            }
             }
         };
         options.invariant = [](QWidget* w) -> QString {

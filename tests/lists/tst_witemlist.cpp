@@ -122,39 +122,6 @@ private slots:
         QCOMPARE(list.SelectedIndex(), selected);
     }
 
-    // Touchpads and fine wheels send deltas below a notch; enough of them scroll as far as a
-    // notch of the same total, in 20-pixel lines from line 10 of 50.
-    void smallWheelDeltas_data()
-    {
-        QTest::addColumn<int>("delta");
-        QTest::addColumn<int>("count");
-        QTest::newRow("15 x 8 up") << 8 << 15;
-        QTest::newRow("15 x 8 down") << -8 << 15;
-        QTest::newRow("120 x 1 down") << -1 << 120;
-        QTest::newRow("6 x 40 up") << 40 << 6;
-    }
-    void smallWheelDeltas()
-    {
-        QFETCH(int, delta);
-        QFETCH(int, count);
-        WItemList list;
-        list.resize(200, 100);
-        list.SetItems(numbered(50));
-        list.SetWheelStepPixel(20);
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
-        const auto offsetAfter = [&](int d, int n) {
-            list.SetVScrollBarValue(200);
-            for (int i = 0; i < n; ++i)
-                WexalTest::Wheel(&list, QPoint(50, 50), QPoint(0, d));
-            return list.VScrollBarValue();
-        };
-        const int notches = delta * count / 120;
-        QCOMPARE(offsetAfter(delta, count),
-                 offsetAfter(120 * notches / qAbs(notches), qAbs(notches)));
-        QCOMPARE(list.VScrollBarValue(), 200 - 20 * notches);
-    }
-
     // Lists of 2048 lines and more are measured from a table, which must give exactly the shaped
     // widths: random lines of kerning pairs, ligature letters, Latin-1 and beyond, controls and
     // other scripts, in a kerned and a fixed font.

@@ -33,12 +33,18 @@ QColor shown(const WButton* b, const QString& kind)
     return p.isNull() ? QColor() : p.toImage().pixelColor(0, 0);
 }
 
+QByteArray lookName(const QString& kind, bool selectedLook)
+{
+    return (QStringLiteral("TabBar") + kind +
+            (kind == QLatin1String("Image") ? QString() : QStringLiteral("Color")) +
+            (selectedLook ? QStringLiteral("Selected") : QString()))
+        .toLatin1();
+}
+
 void setLook(WTabPage& page, const QString& kind, bool selectedLook, const QColor& c)
 {
-    const QString name = QStringLiteral("TabBar") + kind +
-                         (kind == QLatin1String("Image") ? QString() : QStringLiteral("Color")) +
-                         (selectedLook ? QStringLiteral("Selected") : QString());
-    QVERIFY2(page.setProperty(name.toLatin1().constData(), look(kind, c)), qPrintable(name));
+    const QByteArray name = lookName(kind, selectedLook);
+    QVERIFY2(page.setProperty(name.constData(), look(kind, c)), name.constData());
 }
 
 } // namespace
@@ -103,6 +109,20 @@ private slots:
         tab->SetBackColor(other);
         page.SetSelected(true);
         QCOMPARE(tab->BackColor(), other);
+
+        // A page without a tab keeps no look and takes a selection and a font all the same.
+        WTabPage tabless(nullptr, false);
+        QCOMPARE(tabless.TabButton(), nullptr);
+        setLook(tabless, kind, false, normal);
+        setLook(tabless, kind, true, normal);
+        tabless.SetSelected(true);
+        tabless.setFont(QFont(QStringLiteral("DejaVu Sans"), 20));
+        QVERIFY(tabless.IsSelected());
+        for (const bool selectedLook : {false, true}) {
+            const QVariant v = tabless.property(lookName(kind, selectedLook).constData());
+            QVERIFY(kind == QLatin1String("Image") ? v.value<QPixmap>().isNull()
+                                                   : !v.value<QColor>().isValid());
+        }
     }
 
     // Hover, press, caption and border sides live in the button, both ways.
@@ -111,24 +131,20 @@ private slots:
         QTest::addColumn<QString>("pageProperty");
         QTest::addColumn<QString>("buttonProperty");
         QTest::addColumn<QVariant>("value");
+        const auto row = [](const char* name, const char* page, const char* button,
+                            const QVariant& value) {
+            QTest::newRow(name) << page << button << value;
+        };
         const QVariant c = QVariant::fromValue(other);
-        QTest::newRow("Text") << "Text"
-                              << "Text" << QVariant(QStringLiteral("Files"));
-        QTest::newRow("TextOffset") << "TextOffset"
-                                    << "TextOffset" << QVariant(QPoint(3, 4));
-        QTest::newRow("back hover") << "TabBarBackColorHover"
-                                    << "BackColorHover" << c;
-        QTest::newRow("back press") << "TabBarBackColorPress"
-                                    << "BackColorPress" << c;
-        QTest::newRow("fore hover") << "TabBarForeColorHover"
-                                    << "ForeColorHover" << c;
-        QTest::newRow("border hover") << "TabBarBorderColorHover"
-                                      << "BorderColorHover" << c;
-        QTest::newRow("border sides")
-            << "TabBarBorder"
-            << "Border" << QVariant::fromValue(PositionFlag::Flags(PositionFlag::Bottom));
-        QTest::newRow("border width") << "TabBarBorderWidth"
-                                      << "BorderWidth" << QVariant(3);
+        row("Text", "Text", "Text", QStringLiteral("Files"));
+        row("TextOffset", "TextOffset", "TextOffset", QPoint(3, 4));
+        row("back hover", "TabBarBackColorHover", "BackColorHover", c);
+        row("back press", "TabBarBackColorPress", "BackColorPress", c);
+        row("fore hover", "TabBarForeColorHover", "ForeColorHover", c);
+        row("border hover", "TabBarBorderColorHover", "BorderColorHover", c);
+        row("border sides", "TabBarBorder", "Border",
+            QVariant::fromValue(PositionFlag::Flags(PositionFlag::Bottom)));
+        row("border width", "TabBarBorderWidth", "BorderWidth", 3);
     }
     void forwardedToButton()
     {
@@ -164,22 +180,6 @@ private slots:
         page.setFont(big);
         QCOMPARE(page.TabButton()->font().pointSize(), 31);
         QVERIFY(page.TabButton()->font().bold());
-    }
-
-    void withoutTabButton()
-    {
-        WTabPage page(nullptr, false);
-        QCOMPARE(page.TabButton(), nullptr);
-        for (const QString& kind : {"Back", "Fore", "Border", "Image"}) {
-            setLook(page, kind, false, normal);
-            setLook(page, kind, true, normal);
-        }
-        page.SetSelected(true);
-        page.setFont(QFont(QStringLiteral("DejaVu Sans"), 20));
-        QVERIFY(page.IsSelected());
-        QCOMPARE(page.TabBarBackColor(), QColor());
-        QCOMPARE(page.TabBarForeColorSelected(), QColor());
-        QVERIFY(page.TabBarImage().isNull());
     }
 
     // The button sits among the control's children, where the application can delete it.
