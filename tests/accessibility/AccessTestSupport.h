@@ -127,6 +127,14 @@ struct KeyboardOn
     ~KeyboardOn() { WBase::SetKeyboardAccess(false); }
 };
 
+// Shows the window and makes it the active one, as a user's click would; true once it is.
+inline bool ShowActive(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
 inline QAccessibleInterface* Face(QObject* object)
 {
     return QAccessible::queryAccessibleInterface(object);

@@ -39,12 +39,7 @@ struct Fixture
         box->SetItems(numbered(20));
         box->SetSelectedIndex(3);
     }
-    bool Show()
-    {
-        window.show();
-        QApplication::setActiveWindow(&window);
-        return QTest::qWaitForWindowActive(&window);
-    }
+    bool Show() { return ShowActive(&window); }
     // Runs step inside the open list's event loop, once something opened it; the list is
     // closed afterwards unless step closed it.
     void WhileOpen(const std::function<void(WComboDropDownBox*)>& step)
@@ -100,8 +95,6 @@ void TestWAccessibleComboBox::boxAndList()
     QCOMPARE(face->childCount(), 1);
     QAccessibleInterface* list = face->child(0);
     QCOMPARE(list->role(), QAccessible::List);
-    QCOMPARE(list->parent(), face);
-    QCOMPARE(face->indexOfChild(list), 0);
     QCOMPARE(list->childCount(), 20);
     QCOMPARE(Name(list->child(5)), QStringLiteral("Item 5"));
     QCOMPARE(list->child(5)->role(), QAccessible::ListItem);
@@ -200,7 +193,6 @@ void TestWAccessibleComboBox::keysOnTheClosedBox()
     QCOMPARE(f.box->SelectedIndex(), selected);
     QCOMPARE(changed.count(), selected == start ? 0 : 1);
     QVERIFY(!f.box->IsPopupOpen());
-    WBase::SetKeyboardAccess(false);
 }
 
 void TestWAccessibleComboBox::keysInTheOpenList_data()

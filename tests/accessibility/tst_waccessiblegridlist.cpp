@@ -32,13 +32,6 @@ struct Grid : GridTest::Fixture
     QAccessibleTableInterface* Tab() { return Face(&grid)->tableInterface(); }
 };
 
-bool active(QWidget& w)
-{
-    w.show();
-    QApplication::setActiveWindow(&w);
-    return QTest::qWaitForWindowActive(&w);
-}
-
 } // namespace
 
 class TestWAccessibleGridList : public QObject
@@ -222,7 +215,7 @@ void TestWAccessibleGridList::lockedModelReadsEmpty()
 void TestWAccessibleGridList::announcements()
 {
     Grid g;
-    QVERIFY(active(g.grid));
+    QVERIFY(ShowActive(&g.grid));
     g.grid.clearFocus();
     Recorder heard;
     g.grid.UpdateData();
@@ -283,7 +276,6 @@ void TestWAccessibleGridList::keys()
         QCOMPARE(doubled.first(), (QList<QVariant>{selected, 0}));
         QCOMPARE(g.data->Rows.at(selected)->Cells[0].IsChecked(), !checked);
     }
-    WBase::SetKeyboardAccess(false);
 }
 
 void TestWAccessibleGridList::keysScrollTheSelectedRowIntoView()

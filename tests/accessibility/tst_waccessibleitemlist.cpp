@@ -23,9 +23,7 @@ bool shown(WItemList& list, int count)
     list.resize(100, 100);
     list.SetScrollBarSize(0);
     list.SetItems(lines(count));
-    list.show();
-    QApplication::setActiveWindow(&list);
-    if (!QTest::qWaitForWindowActive(&list))
+    if (!ShowActive(&list))
         return false;
     QCoreApplication::sendPostedEvents();
     return true;
@@ -59,8 +57,6 @@ void TestWAccessibleItemList::listAndLines()
     QAccessibleInterface* second = face->child(1);
     QCOMPARE(second->role(), QAccessible::ListItem);
     QCOMPARE(Name(second), QStringLiteral("Line 1"));
-    QCOMPARE(second->parent(), face);
-    QCOMPARE(face->indexOfChild(second), 1);
     QCOMPARE(face->child(1), second); // the same interface every time
     QVERIFY(second->state().selectable);
     QVERIFY(!second->state().selected);
@@ -184,7 +180,6 @@ void TestWAccessibleItemList::keys()
     QCOMPARE(list.VScrollBarValue(), scroll);
     if (selected != start)
         QCOMPARE(heard.Count(&list, QAccessible::Focus, selected), 1);
-    WBase::SetKeyboardAccess(false);
 }
 
 void TestWAccessibleItemList::keysScrollWhenLinesCannotBeSelected()

@@ -28,12 +28,7 @@ struct Fixture
         picker->SetEndHour(17);
         picker->SetEndMinute(30);
     }
-    bool Show()
-    {
-        window.show();
-        QApplication::setActiveWindow(&window);
-        return QTest::qWaitForWindowActive(&window);
-    }
+    bool Show() { return ShowActive(&window); }
     QAccessibleInterface* Field(int i) { return Face(picker)->child(i); }
     WPanel window;
     WButton* before;
@@ -75,8 +70,6 @@ void TestWAccessiblePicker::groupAndFields()
         QCOMPARE(field->valueInterface()->currentValue().toInt(), values.at(i));
         QCOMPARE(field->valueInterface()->minimumValue().toInt(), 0);
         QCOMPARE(field->valueInterface()->maximumValue().toInt(), maxima.at(i));
-        QCOMPARE(field->parent(), face);
-        QCOMPARE(face->indexOfChild(field), i);
         QCOMPARE(field->rect(),
                  QRect(f.picker->mapToGlobal(WHourMinutePicker::ItemRect(i).topLeft()),
                        WHourMinutePicker::ItemRect(i).size()));
@@ -153,7 +146,6 @@ void TestWAccessiblePicker::tabInAndOut()
         QTest::keyClick(f.picker, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), f.picker);
     }
-    WBase::SetKeyboardAccess(false);
 }
 
 void TestWAccessiblePicker::keys()

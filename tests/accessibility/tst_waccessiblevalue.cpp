@@ -171,7 +171,6 @@ void TestWAccessibleValue::keys()
         QTest::keyClick(&track, Qt::Key_Right);
         QCOMPARE(changed.count(), 1);
     }
-    WBase::SetKeyboardAccess(false);
 }
 
 // The hand on the button owns the value: keys wait until it lets go.

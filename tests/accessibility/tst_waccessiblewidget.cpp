@@ -69,47 +69,30 @@ void TestWAccessibleWidget::everyClass_data()
 {
     QTest::addColumn<Maker>("make");
     QTest::addColumn<int>("role");
-    const auto row = [](const char* name, Maker make, QAccessible::Role role) {
-        QTest::newRow(name) << make << int(role);
-    };
-    row(
-        "WPanel", [] { return new WPanel; }, QAccessible::Pane);
-    row(
-        "WScrollPanel", [] { return new WScrollPanel; }, QAccessible::Pane);
-    row(
-        "WButton", [] { return new WButton; }, QAccessible::PushButton);
-    row(
-        "WCheckBox", [] { return new WCheckBox; }, QAccessible::CheckBox);
-    row(
-        "WSwitchButton", [] { return new WSwitchButton; }, QAccessible::PushButton);
-    row(
-        "WLabel", [] { return new WLabel; }, QAccessible::StaticText);
-    row(
-        "WLineEdit", [] { return new WLineEdit; }, QAccessible::EditableText);
-    row(
-        "WItemList", [] { return new WItemList; }, QAccessible::List);
-    row(
-        "WGridList", [] { return new WGridList; }, QAccessible::Table);
-    row(
-        "WComboBox", [] { return new WComboBox; }, QAccessible::ComboBox);
-    row(
-        "WMenu", [] { return new WMenu; }, QAccessible::PopupMenu);
-    row(
-        "WProgressBar", [] { return new WProgressBar; }, QAccessible::ProgressBar);
-    row(
-        "WTrackBar", [] { return new WTrackBar; }, QAccessible::Slider);
-    row(
-        "WHourMinutePicker", [] { return new WHourMinutePicker; }, QAccessible::Grouping);
-    row(
-        "WTabPage", [] { return new WTabPage; }, QAccessible::Pane);
-    row(
-        "WTabControl", [] { return new WTabControl; }, QAccessible::PageTabList);
-    row(
-        "WTreeView", [] { return new WTreeView; }, QAccessible::Pane);
-    row(
-        "WForm's window", [] { return (new WForm)->window(); }, QAccessible::Window);
-    row(
-        "WTest", [] { return new WTest; }, QAccessible::Client);
+#define ROW(Class, role)                                                                           \
+    QTest::newRow(#Class) << Maker([] { return static_cast<QWidget*>(new Class); })                \
+                          << int(QAccessible::role)
+    ROW(WPanel, Pane);
+    ROW(WScrollPanel, Pane);
+    ROW(WButton, PushButton);
+    ROW(WCheckBox, CheckBox);
+    ROW(WSwitchButton, PushButton);
+    ROW(WLabel, StaticText);
+    ROW(WLineEdit, EditableText);
+    ROW(WItemList, List);
+    ROW(WGridList, Table);
+    ROW(WComboBox, ComboBox);
+    ROW(WMenu, PopupMenu);
+    ROW(WProgressBar, ProgressBar);
+    ROW(WTrackBar, Slider);
+    ROW(WHourMinutePicker, Grouping);
+    ROW(WTabPage, Pane);
+    ROW(WTabControl, PageTabList);
+    ROW(WTreeView, Pane);
+    QTest::newRow("WForm's window")
+        << Maker([] { return (new WForm)->window(); }) << int(QAccessible::Window);
+    ROW(WTest, Client);
+#undef ROW
 }
 
 // Every class is described by the library's own interface, not Qt's generic one for a plain

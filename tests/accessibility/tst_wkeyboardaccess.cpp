@@ -33,13 +33,6 @@ template <class T> T* at(QWidget* parent, int x, int y, int w = 60, int h = 24)
     return widget;
 }
 
-bool shownAndActive(QWidget* w)
-{
-    w->show();
-    QApplication::setActiveWindow(w->window());
-    return QTest::qWaitForWindowActive(w->window());
-}
-
 // Presses Tab (or Shift+Tab) on whatever has the focus, as the keyboard would.
 QWidget* tab(bool forward = true)
 {
@@ -147,7 +140,7 @@ void TestWKeyboardAccess::readingOrder()
     auto* hidden = at<WButton>(&panel, 120, 10);
     hidden->hide();
     at<WLabel>(&panel, 300, 10); // takes no Tab
-    QVERIFY(shownAndActive(&panel));
+    QVERIFY(ShowActive(&panel));
 
     const QList<QWidget*> expected{b11, b12, b21, b22, c1, c2};
     QCOMPARE(WKeyboardAccess::FocusOrder(&panel), expected);
@@ -185,7 +178,7 @@ void TestWKeyboardAccess::noTrap()
     auto* text = at<WLabel>(&panel, 190, 10, 100);
     text->SetCanSelectText(true);
     auto* after = at<WButton>(&panel, 10, 50);
-    QVERIFY(shownAndActive(&panel));
+    QVERIFY(ShowActive(&panel));
     QWidget* trap = label ? static_cast<QWidget*>(text) : edit;
     trap->setFocus(Qt::MouseFocusReason);
     QCOMPARE(QApplication::focusWidget(), trap);
@@ -195,7 +188,6 @@ void TestWKeyboardAccess::noTrap()
     QTest::keyClick(trap, Qt::Key_Backtab, Qt::ShiftModifier);
     QWidget* back = label ? static_cast<QWidget*>(edit) : before;
     QCOMPARE(QApplication::focusWidget(), keyboard ? back : trap);
-    WBase::SetKeyboardAccess(false);
 }
 
 // The tab bar is one stop, at its selected tab: the arrows move within it.
@@ -216,7 +208,7 @@ void TestWKeyboardAccess::tabBarIsOneStop()
     }
     auto* inside = at<WButton>(pages.at(1), 10, 10);
     tabs->SetSelectedIndex(0);
-    QVERIFY(shownAndActive(&panel));
+    QVERIFY(ShowActive(&panel));
     QCOMPARE(WKeyboardAccess::FocusOrder(&panel),
              (QList<QWidget*>{first, pages.at(0)->TabButton()}));
     tabs->SetSelectedIndex(1);
@@ -235,7 +227,7 @@ void TestWKeyboardAccess::focusRing()
     QPalette palette = button->palette();
     palette.setColor(QPalette::Highlight, QColor(0, 200, 0));
     button->setPalette(palette);
-    QVERIFY(shownAndActive(&panel));
+    QVERIFY(ShowActive(&panel));
     button->setFocus(Qt::TabFocusReason);
 
     // Off: a focused button looks as it always did.
@@ -266,7 +258,7 @@ void TestWKeyboardAccess::scrollIntoView()
     scroller.SetScrollAreaSize(QSize(200, 600));
     auto* top = at<WButton>(content, 10, 10);
     auto* deep = at<WButton>(content, 10, 500, 60, 30);
-    QVERIFY(shownAndActive(&scroller));
+    QVERIFY(ShowActive(&scroller));
     QCoreApplication::sendPostedEvents();
     top->setFocus(Qt::MouseFocusReason);
     scroller.SetVScrollBarValue(0);

@@ -123,24 +123,23 @@ void TestWCheckBox::denseTick()
     box.SetCheckRectColor(Qt::transparent);
     box.SetCheckRectColorDisabled(Qt::transparent);
     box.SetChecked(true);
-    const char* path = "://Icons/CheckBox/CheckFlag.png";
     const QRect inside(0, 2, 16, 16);
+    const auto shows = [&](const QColor& colour) {
+        return WexalTest::Shows(
+            WexalTest::RenderAt(&box, ratio), inside, boxBack,
+            WexalTest::IconFile("://Icons/CheckBox/CheckFlag.png", drawing, colour),
+            inside.topLeft());
+    };
     for (const qreal first : {1.0, ratio}) {
         WexalTest::RenderAt(&box, first); // at another ratio first, then at this one
-        QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), inside, boxBack,
-                                  WexalTest::IconFile(path, drawing, tick), inside.topLeft()),
-                 QString());
+        QCOMPARE(shows(tick), QString());
     }
     box.setEnabled(false);
-    QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), inside, boxBack,
-                              WexalTest::IconFile(path, drawing, tickOff), inside.topLeft()),
-             QString());
+    QCOMPARE(shows(tickOff), QString());
     // A colour set while painted densely starts again from the white drawing.
     box.setEnabled(true);
     box.SetCheckFlagColor(Qt::blue);
-    QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), inside, boxBack,
-                              WexalTest::IconFile(path, drawing, Qt::blue), inside.topLeft()),
-             QString());
+    QCOMPARE(shows(Qt::blue), QString());
 }
 
 QTEST_MAIN(TestWCheckBox)

@@ -271,16 +271,14 @@ void TestWLabel::denseScreens()
     const QImage after = label->grab().toImage();
     // Inside the highlight, away from its edges, in the text's rows.
     const QRect box = label->SelectedTextBounding();
-    const QVector<int> was = WexalTest::ColumnInk(
-        before, qCeil(box.left() * dpr) + 2, qFloor((box.right() + 1) * dpr) - 2,
-        qCeil(box.top() * dpr), qFloor((box.bottom() + 1) * dpr));
-    const QVector<int> is = WexalTest::ColumnInk(
-        after, qCeil(box.left() * dpr) + 2, qFloor((box.right() + 1) * dpr) - 2,
-        qCeil(box.top() * dpr), qFloor((box.bottom() + 1) * dpr));
+    const int left = qCeil(box.left() * dpr) + 2, right = qFloor((box.right() + 1) * dpr) - 2;
+    const int top = qCeil(box.top() * dpr), bottom = qFloor((box.bottom() + 1) * dpr);
+    const QVector<int> was = WexalTest::ColumnInk(before, left, right, top, bottom);
+    const QVector<int> is = WexalTest::ColumnInk(after, left, right, top, bottom);
     for (int i = 0; i < was.size(); ++i)
         QVERIFY2(qAbs(was[i] - is[i]) <= 64,
                  qPrintable(QStringLiteral("device column %1: ink %2 before, %3 selected")
-                                .arg(qCeil(box.left() * dpr) + 2 + i)
+                                .arg(left + i)
                                 .arg(was[i])
                                 .arg(is[i])));
 }
