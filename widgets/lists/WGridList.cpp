@@ -10,6 +10,7 @@
 #include "WLabel.h"
 #include "WPanel.h"
 #include "WPixels_p.h"
+#include "WRightPress_p.h"
 
 #include <QFocusEvent>
 #include <QPainter>
@@ -38,6 +39,7 @@ WGridList::WGridList(QWidget* parent)
 {
     setAttribute(Qt::WA_Hover);
     SetPadding(WPadding{d->columnHeaderHeight, 0, 0, 0});
+    WRightPress::Watch();
 }
 
 WGridList::~WGridList()

@@ -11,6 +11,7 @@
 #include "WGridListData.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
+#include "WRightPress_p.h"
 
 #include <QCursor>
 #include <QFocusEvent>
@@ -196,12 +197,12 @@ void WGridList::HandlePress(QMouseEvent* e)
         d->dragLast = WPixels::Round(WEventPos(e));
     } else if (!data) {
         if (!left)
-            emit RightClicked();
+            WRightPress::Emit(this, [this] { emit RightClicked(); });
     } else if (d->overHeader) {
         if (left)
             emit ColumnHeaderClicked(d->hoverColumn);
         else
-            emit RightClicked();
+            WRightPress::Emit(this, [this] { emit RightClicked(); });
     } else {
         const int r = d->hoverRow;
         const int c = d->hoverColumn;
@@ -209,7 +210,7 @@ void WGridList::HandlePress(QMouseEvent* e)
         d->selectedRow = row;
         WAccessibleNotify::GridRowSelected(this);
         if (!left) {
-            emit RightClicked();
+            WRightPress::Emit(this, [this] { emit RightClicked(); });
         } else if (c >= 0 && r >= 0) {
             if (row && c < d->UsableColumns() && c < row->CellCount()) {
                 WGridListCell& cell = row->Cells[c];

@@ -8,6 +8,7 @@
 #include "WIconImage_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
+#include "WRightPress_p.h"
 #include "WTextTypeFilter_p.h"
 
 #include <QClipboard>
@@ -99,6 +100,7 @@ WLineEdit::WLineEdit(QWidget* parent) : WBase(parent), d(std::make_unique<WLineE
     setAttribute(Qt::WA_InputMethodEnabled, true);
     setAttribute(Qt::WA_KeyCompression, true);
     connect(&d->caretTimer, &QTimer::timeout, this, &WLineEdit::UpdateCaret);
+    WRightPress::Watch();
 }
 
 WLineEdit::~WLineEdit() = default;
@@ -731,7 +733,7 @@ bool WLineEdit::event(QEvent* e)
             d->selectionStart = d->caretIndex;
             Update();
         } else if (button == Qt::RightButton) {
-            emit RightClicked();
+            WRightPress::Emit(this, [this] { emit RightClicked(); });
             if (!alive)
                 return true;
         }
