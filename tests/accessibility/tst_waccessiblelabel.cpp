@@ -3,6 +3,7 @@
 // selections.
 #include "AccessTestSupport.h"
 #include "WLabel.h"
+#include "WLineEdit.h"
 #include "WRandomInput.h"
 #include "WTestMouse.h"
 
@@ -26,6 +27,9 @@ private slots:
     void selection_data();
     void selection();
     void characterGeometry();
+    void boundaries_data();
+    void boundaries();
+    void boundariesAtEveryOffset();
     void announcements();
     void randomInput();
 };
@@ -132,6 +136,125 @@ void TestWAccessibleLabel::characterGeometry()
         -1);
     // The text is centred in the label, on screen.
     QVERIFY(first.left() > label.mapToGlobal(QPoint(20, 0)).x());
+}
+
+// The label's and the line edit's text by characters, words, sentences and lines, as a reader
+// walks it: "before" and "after" are the items next to the one "at" the offset; offsets outside
+// the text count as its nearest end.
+using Boundary = QAccessible::TextBoundaryType;
+void TestWAccessibleLabel::boundaries_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("typeValue");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("at"); // "text start end"
+    QTest::addColumn<QString>("after");
+    const QString hello = QStringLiteral("Hello big world");
+    const int word = QAccessible::WordBoundary;
+    const int chr = QAccessible::CharBoundary;
+    QTest::newRow("word at the start") << hello << word << 0 << ""
+                                       << "Hello 0 5"
+                                       << "  5 6";
+    QTest::newRow("word in a space") << hello << word << 5 << "Hello 0 5"
+                                     << "  5 6"
+                                     << "big 6 9";
+    QTest::newRow("word at the end") << hello << word << 15 << "  9 10"
+                                     << "world 10 15"
+                                     << "";
+    QTest::newRow("word past the end") << hello << word << 99 << "  9 10"
+                                       << "world 10 15"
+                                       << "";
+    QTest::newRow("word before the start") << hello << word << -4 << ""
+                                           << "Hello 0 5"
+                                           << "  5 6";
+    QTest::newRow("char at the start") << hello << chr << 0 << ""
+                                       << "H 0 1"
+                                       << "e 1 2";
+    QTest::newRow("char at the end") << hello << chr << 15 << "d 14 15"
+                                     << ""
+                                     << "";
+    QTest::newRow("char, last") << hello << chr << 14 << "l 13 14"
+                                << "d 14 15"
+                                << "";
+    QTest::newRow("sentence") << QStringLiteral("One. Two.") << int(QAccessible::SentenceBoundary)
+                              << 7 << "One.  0 5"
+                              << "Two. 5 9"
+                              << "";
+    QTest::newRow("line") << hello << int(QAccessible::LineBoundary) << 15 << "" << hello + " 0 15"
+                          << "";
+    QTest::newRow("paragraph") << hello << int(QAccessible::ParagraphBoundary) << 3 << ""
+                               << hello + " 0 15"
+                               << "";
+    QTest::newRow("whole") << hello << int(QAccessible::NoBoundary) << 8 << "" << hello + " 0 15"
+                           << "";
+    QTest::newRow("empty text") << QString() << word << 0 << ""
+                                << ""
+                                << "";
+}
+
+void TestWAccessibleLabel::boundaries()
+{
+    QFETCH(QString, text);
+    QFETCH(int, typeValue);
+    QFETCH(int, offset);
+    const auto type = Boundary(typeValue);
+    WLabel label;
+    label.SetText(text);
+    WLineEdit edit;
+    edit.SetText(text);
+    const auto answer = [](const QString& found, int start, int end) {
+        return found.isEmpty() && start == -1 && end == -1
+                   ? QString()
+                   : QStringLiteral("%1 %2 %3").arg(found).arg(start).arg(end);
+    };
+    for (QWidget* w : {static_cast<QWidget*>(&label), static_cast<QWidget*>(&edit)}) {
+        QAccessibleTextInterface* t = Face(w)->textInterface();
+        int start = -2, end = -2;
+        QString found = t->textBeforeOffset(offset, type, &start, &end);
+        QTEST(answer(found, start, end), "before");
+        found = t->textAtOffset(offset, type, &start, &end);
+        QTEST(answer(found, start, end), "at");
+        found = t->textAfterOffset(offset, type, &start, &end);
+        QTEST(answer(found, start, end), "after");
+    }
+}
+
+// Every boundary type at every offset, on texts with marks that join characters and a surrogate
+// pair, gives a piece of the text that holds no half of a character, and never hangs.
+void TestWAccessibleLabel::boundariesAtEveryOffset()
+{
+    const QString texts[] = {QString(), QStringLiteral(" "), QStringLiteral("a"),
+                             QStringLiteral("e\u0301t\u00e9. Nu? \U0001F600 x\n2nd  line ")};
+    const Boundary types[] = {QAccessible::CharBoundary,     QAccessible::WordBoundary,
+                              QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+                              QAccessible::LineBoundary,     QAccessible::NoBoundary};
+    WLabel label;
+    QAccessibleTextInterface* t = Face(&label)->textInterface();
+    for (const QString& text : texts) {
+        label.SetText(text);
+        const int n = int(text.size());
+        for (Boundary type : types) {
+            for (int offset = -2; offset <= n + 2; ++offset) {
+                int start, end;
+                for (int which = 0; which < 3; ++which) {
+                    const QString found =
+                        which == 0   ? t->textBeforeOffset(offset, type, &start, &end)
+                        : which == 1 ? t->textAtOffset(offset, type, &start, &end)
+                                     : t->textAfterOffset(offset, type, &start, &end);
+                    if (found.isEmpty()) {
+                        QCOMPARE(start, -1);
+                        QCOMPARE(end, -1);
+                        continue;
+                    }
+                    QVERIFY(0 <= start && start < end && end <= n);
+                    QCOMPARE(found, text.mid(start, end - start));
+                    QVERIFY(!text.at(start).isLowSurrogate());
+                    QVERIFY(end == n || !text.at(end).isLowSurrogate());
+                }
+            }
+        }
+    }
 }
 
 void TestWAccessibleLabel::announcements()

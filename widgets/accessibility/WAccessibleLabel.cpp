@@ -1,5 +1,6 @@
 #include "WAccessibleLabel_p.h"
 
+#include "WAccessibleTextBoundary_p.h"
 #include "WAccessibleTextGeometry_p.h"
 #include "WLabel.h"
 
@@ -110,4 +111,25 @@ QString WAccessibleLabel::attributes(int offset, int* startOffset, int* endOffse
     *startOffset = 0;
     *endOffset = characterCount();
     return QString();
+}
+
+QString WAccessibleLabel::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                           int* startOffset, int* endOffset) const
+{
+    return WAccessibleTextBoundary::Before(Label()->Text(), offset, boundaryType, startOffset,
+                                           endOffset);
+}
+
+QString WAccessibleLabel::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                          int* startOffset, int* endOffset) const
+{
+    return WAccessibleTextBoundary::After(Label()->Text(), offset, boundaryType, startOffset,
+                                          endOffset);
+}
+
+QString WAccessibleLabel::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                       int* startOffset, int* endOffset) const
+{
+    return WAccessibleTextBoundary::At(Label()->Text(), offset, boundaryType, startOffset,
+                                       endOffset);
 }

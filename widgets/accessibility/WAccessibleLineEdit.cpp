@@ -1,5 +1,6 @@
 #include "WAccessibleLineEdit_p.h"
 
+#include "WAccessibleTextBoundary_p.h"
 #include "WAccessibleTextGeometry_p.h"
 #include "WAliveGuard_p.h"
 #include "WLineEdit.h"
@@ -203,4 +204,26 @@ void WAccessibleLineEdit::replaceText(int startOffset, int endOffset, const QStr
     deleteText(start, endOffset);
     if (alive)
         insertText(start, text);
+}
+
+QString WAccessibleLineEdit::textBeforeOffset(int offset,
+                                              QAccessible::TextBoundaryType boundaryType,
+                                              int* startOffset, int* endOffset) const
+{
+    return WAccessibleTextBoundary::Before(Edit()->DisplayText(), offset, boundaryType, startOffset,
+                                           endOffset);
+}
+
+QString WAccessibleLineEdit::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                             int* startOffset, int* endOffset) const
+{
+    return WAccessibleTextBoundary::After(Edit()->DisplayText(), offset, boundaryType, startOffset,
+                                          endOffset);
+}
+
+QString WAccessibleLineEdit::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                          int* startOffset, int* endOffset) const
+{
+    return WAccessibleTextBoundary::At(Edit()->DisplayText(), offset, boundaryType, startOffset,
+                                       endOffset);
 }
