@@ -23,6 +23,10 @@ designer=$1 plugins=$2 form=$3 shot=$4 plugin_file=${5:-libWexalPlugin.so}
 work=$(dirname "$shot")/designer-session
 rm -rf "$work"
 mkdir -p "$work/config/QtProject"
+# Designer needs no session bus, and must not depend on whether the machine has one: Qt's X11
+# screen-reader bridge asks for it, and, pointed at a socket that does not exist, gives up at
+# once instead of joining the machine's bus or starting one.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
 # A fresh Designer profile, with Qt's own widget groups folded so that the Wexal group is in
 # view in the widget box.
 cat >"$work/config/QtProject/Designer.conf" <<'CONF'
