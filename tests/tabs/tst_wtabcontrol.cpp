@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 void settle()
@@ -195,6 +197,67 @@ private slots:
         s.c.SetSelectedIndex(0);
         QMetaObject::invokeMethod(front->TabButton(), "Clicked");
         QCOMPARE(emitted(spy), (QList<int>{0, 3}));
+    }
+
+    // Pages come and go anywhere in the list, some without a tab, on every side: after each
+    // change the places are those a full layout gives.
+    void placesAfterEachChange_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::newRow("top") << int(PositionType::Top);
+        QTest::newRow("left") << int(PositionType::Left);
+        QTest::newRow("bottom") << int(PositionType::Bottom);
+        QTest::newRow("right") << int(PositionType::Right);
+    }
+    void placesAfterEachChange()
+    {
+        QFETCH(int, side);
+        Shown s;
+        s.c.SetTabBarPosition(PositionType::Types(side));
+        const auto places = [&s] {
+            QStringList out;
+            for (QObject* o : s.c.children()) {
+                if (auto* w = qobject_cast<QWidget*>(o); w && w->isVisibleTo(&s.c))
+                    out << QStringLiteral("%1 %2")
+                               .arg(w->objectName())
+                               .arg(QVariant(w->geometry()).toString());
+            }
+            out.sort();
+            return out;
+        };
+        const auto check = [&](const char* step) {
+            const QStringList incremental = places();
+            s.c.ReLayout();
+            if (places() != incremental)
+                qWarning() << step << incremental << "\n full:" << places();
+            return places() == incremental;
+        };
+        int made = 0;
+        const auto add = [&](int index, bool withTab) {
+            WTabPage* p = makePage(QString(), withTab);
+            p->setObjectName(QStringLiteral("page %1").arg(made));
+            if (p->TabButton())
+                p->TabButton()->setObjectName(QStringLiteral("tab %1").arg(made));
+            ++made;
+            s.c.InsertPage(index, p);
+        };
+        for (int i = 0; i < 8; ++i) {
+            add(i % 3 == 1 ? 0 : s.c.Count(), i % 4 != 2);
+            QVERIFY(check("insert"));
+        }
+        s.c.InsertPage(5, s.c.Page(1)); // moved back
+        QVERIFY(check("move back"));
+        s.c.InsertPage(0, s.c.Page(6)); // moved forward
+        QVERIFY(check("move forward"));
+        for (int index : {3, 0, s.c.Count() - 1}) {
+            delete s.c.Page(index);
+            QVERIFY(check("delete"));
+        }
+        s.c.RemovePage(1);
+        QVERIFY(check("remove"));
+        const std::unique_ptr<WTabPage> taken(s.c.Page(0));
+        taken->setParent(nullptr);
+        QVERIFY(check("reparent"));
     }
 
     void setSelectedIndex_data()

@@ -24,6 +24,9 @@ struct PageEntry
     // The page's address, kept for recognising it in ChildRemoved once it can no longer be
     // looked at.
     const QObject* object = nullptr;
+    // Where the next tab starts along the bar after this page's tab (or where this page's
+    // would be, for a page without one), as last placed.
+    qint64 tabEnd = 0;
 };
 
 // Sizes and border widths are applications' numbers; the sums are taken wide and bounded so
@@ -236,7 +239,7 @@ void WTabControl::InsertPage(int index, WTabPage* page)
     SetSelectedIndex(index);
     if (!alive)
         return;
-    ReLayout();
+    PlaceFrom(existing >= 0 ? qMin(existing, index) : index);
 }
 
 void WTabControl::RemovePage(int index)
@@ -281,7 +284,7 @@ void WTabControl::TakeOut(int index, bool leaving)
         if (!alive)
             return;
     }
-    ReLayout();
+    PlaceFrom(index);
 }
 
 void WTabControl::TabClicked()
@@ -309,6 +312,11 @@ void WTabControl::TabClicked()
 }
 
 void WTabControl::ReLayout()
+{
+    PlaceFrom(0);
+}
+
+void WTabControl::PlaceFrom(int first)
 {
     const qint64 w = width(), h = height(), b = BorderWidth();
     const qint64 tw = qBound(0, d->tabBarSize.width(), QWIDGETSIZE_MAX);
@@ -341,21 +349,27 @@ void WTabControl::ReLayout()
     // made meanwhile has laid everything out again already.
     const WAliveGuard alive(this);
     const quint64 generation = d->generation;
-    for (size_t i = 0; i < d->pages.size(); ++i) {
+    const size_t count = d->pages.size();
+    const size_t from = size_t(qBound(0, first, int(count)));
+    qint64& along = across ? x : y;
+    if (from > 0)
+        along = d->pages[from - 1].tabEnd;
+    for (size_t i = from; i < count; ++i) {
         WTabPage* page = d->pages[i].page;
-        if (!page)
-            continue;
-        WButton* tab = page->TabButton();
-        place(page, pageRect);
-        if (!alive || generation != d->generation)
-            return;
-        if (!tab || tab != page->TabButton())
-            continue;
-        tab->Tag = int(i);
-        place(tab, bounded(x, y, tw, th));
-        if (!alive || generation != d->generation)
-            return;
-        (across ? x : y) += across ? tw : th;
+        WButton* tab = page ? page->TabButton() : nullptr;
+        if (page) {
+            place(page, pageRect);
+            if (!alive || generation != d->generation)
+                return;
+        }
+        if (tab && tab == page->TabButton()) {
+            tab->Tag = int(i);
+            place(tab, bounded(x, y, tw, th));
+            if (!alive || generation != d->generation)
+                return;
+            along += across ? tw : th;
+        }
+        d->pages[i].tabEnd = along;
     }
 
     WPanel* padding = d->tabPaddingPanel;

@@ -84,6 +84,9 @@ protected:
 
 private:
     void TakeOut(int index, bool leaving);
+    // ReLayout for the pages from first on, those before it being in place already: a page
+    // added or removed moves only the tabs after it.
+    void PlaceFrom(int first);
     // The keys of the keyboard switch; true when the key was used. A slot may delete the
     // control.
     bool HandleKey(QKeyEvent* e);
