@@ -189,6 +189,43 @@ private slots:
         QVERIFY(shadow->width() >= 32 && shadow->height() >= 32);
     }
 
+    // Sizes no window can have: widths whose far edge int cannot reach, and sizes whose pixels
+    // no backing store could hold, shown and painted, as a window and inside Designer.
+    void extremeGeometry_data()
+    {
+        QTest::addColumn<bool>("designer");
+        QTest::newRow("window") << false;
+        QTest::newRow("designer") << true;
+    }
+    void extremeGeometry()
+    {
+        QFETCH(bool, designer);
+        WBase::SetDesignerMode(designer);
+        QWidget editor;
+        WForm form(designer ? &editor : nullptr);
+        QWidget* window = designer ? &editor : static_cast<QWidget*>(shadowOf(form));
+        form.setGeometry(0, 0, INT_MIN, INT_MIN);
+        QCOMPARE(form.size(), QSize(0, 0));
+        form.setGeometry(QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)));
+        form.setGeometry(QRect(QPoint(INT_MAX, INT_MAX), QPoint(INT_MIN, INT_MIN)));
+        QCOMPARE(form.size(), QSize(0, 0));
+        const int limit = 16384 / qMax(qreal(1), form.devicePixelRatioF()) - 32;
+        for (const QSize& huge : {QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), QSize(INT_MAX, 40)}) {
+            form.resize(huge);
+            QCOMPARE(form.size(), huge.boundedTo(QSize(limit, limit)));
+        }
+        form.setMinimumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        QCOMPARE(form.minimumSize(), QSize(limit, limit));
+        form.setGeometry(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        QCOMPARE(form.size(), QSize(limit, limit));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        form.repaint();
+        form.setMinimumSize(0, 0);
+        form.resize(QSize(200, 100));
+        QCOMPARE(form.size(), QSize(200, 100));
+    }
+
     void centredOnTheParent()
     {
         WForm parent;

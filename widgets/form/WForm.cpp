@@ -8,6 +8,7 @@
 #include "WFormShadow_p.h"
 #include "WIconImage_p.h"
 #include "WPanel.h"
+#include "WPixels_p.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -357,35 +358,49 @@ void WForm::move(const QPoint& pos)
         QWidget::move(pos);
 }
 
-// Qt keeps a negative size asked of a child widget as it is; a form never has one.
-static QSize validSize(const QSize& size)
+// Qt keeps a negative size asked of a child widget as it is; a form never has one, nor one whose
+// window (with its shadow around it) could not be drawn.
+static QSize validSize(const QWidget* form, qint64 w, qint64 h)
 {
-    return QSize(qBound(0, size.width(), QWIDGETSIZE_MAX),
-                 qBound(0, size.height(), QWIDGETSIZE_MAX));
+    const qint64 limit =
+        WPixels::WindowSideLimit(form->devicePixelRatioF()) - 2 * WFormShadow::Margin;
+    return QSize(int(qBound(qint64(0), w, limit)), int(qBound(qint64(0), h, limit)));
 }
 
 void WForm::resize(const QSize& size)
 {
+    const QSize valid = validSize(this, size.width(), size.height());
     if (d->shadow)
-        d->shadow->ResizeForm(size.width(), size.height());
-    QWidget::resize(validSize(size));
+        d->shadow->ResizeForm(valid.width(), valid.height());
+    QWidget::resize(valid);
 }
 
 void WForm::setGeometry(const QRect& rect)
 {
+    // A rectangle's width() overflows when its edges lie further apart than int reaches.
+    setGeometry(
+        rect.x(), rect.y(),
+        int(qBound(qint64(INT_MIN), qint64(rect.right()) - rect.left() + 1, qint64(INT_MAX))),
+        int(qBound(qint64(INT_MIN), qint64(rect.bottom()) - rect.top() + 1, qint64(INT_MAX))));
+}
+
+void WForm::setGeometry(int x, int y, int w, int h)
+{
+    const QSize valid = validSize(this, w, h);
     if (d->shadow) {
-        d->shadow->SetFormGeometry(rect.x(), rect.y(), rect.width(), rect.height());
-        QWidget::resize(validSize(rect.size()));
+        d->shadow->SetFormGeometry(x, y, valid.width(), valid.height());
+        QWidget::resize(valid);
     } else {
-        QWidget::setGeometry(QRect(rect.topLeft(), validSize(rect.size())));
+        QWidget::setGeometry(QRect(QPoint(WPixels::Bounded(x), WPixels::Bounded(y)), valid));
     }
 }
 
 void WForm::setMinimumSize(int w, int h)
 {
+    const QSize valid = validSize(this, w, h);
     if (d->shadow)
-        d->shadow->SetFormMinimumSize(w, h);
-    QWidget::setMinimumSize(qBound(0, w, QWIDGETSIZE_MAX), qBound(0, h, QWIDGETSIZE_MAX));
+        d->shadow->SetFormMinimumSize(valid.width(), valid.height());
+    QWidget::setMinimumSize(valid);
 }
 
 void WForm::show(bool center)

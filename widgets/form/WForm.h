@@ -101,7 +101,7 @@ public:
     void resize(const QSize& size);
     void resize(int w, int h) { resize(QSize(w, h)); }
     void setGeometry(const QRect& rect);
-    void setGeometry(int x, int y, int w, int h) { setGeometry(QRect(x, y, w, h)); }
+    void setGeometry(int x, int y, int w, int h);
     void setMinimumSize(int w, int h);
     void setMinimumSize(const QSize& size) { setMinimumSize(size.width(), size.height()); }
 

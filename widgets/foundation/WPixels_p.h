@@ -46,6 +46,15 @@ inline QRect BoundedRect(const QRect& r, int maxExtent)
                  extent(r.top(), r.bottom()));
 }
 
+// The longest side, in pixels, of a window whose backing store can still be allocated at a
+// device pixel ratio: Qt keeps a window's pixels in one 32-bit image, and one 16384 device
+// pixels square is already 1 GiB. A window asked to be larger gets this instead.
+inline int WindowSideLimit(qreal devicePixelRatio)
+{
+    constexpr int devicePixels = 16384;
+    return int(devicePixels / qMax(qreal(1), devicePixelRatio));
+}
+
 // The pointer's x in widget's pixels, between two pixels where it lies: on a screen of 1.25 or
 // 1.5 device pixels per pixel a pointer on a device pixel is. Qt 5 hands widgets positions
 // rounded to whole pixels and keeps the exact one only for the window; an event whose window
