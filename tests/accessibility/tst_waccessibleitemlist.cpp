@@ -70,15 +70,32 @@ void TestWAccessibleItemList::listAndLines()
     QVERIFY(!second->state().selectable);
     QVERIFY(second->actionInterface()->actionNames().isEmpty());
 
-    // A line the list no longer has reads as invalid, and comes back with the line.
+    // A line the list no longer has reads as invalid; once the list is read again its
+    // interface is gone, and the line that comes back gets a new one.
+    const QAccessible::Id secondId = QAccessible::uniqueId(second);
     list.SetItems(lines(1));
     QVERIFY(!second->isValid());
     QCOMPARE(face->childCount(), 1);
     QCOMPARE(face->indexOfChild(second), -1);
+    QVERIFY(face->child(0));
+    // (Qt hands a freed id to the next interface it registers.)
+    const QAccessibleInterface* under = QAccessible::accessibleInterface(secondId);
+    QVERIFY(!under || under->isValid());
     list.AddItem(QStringLiteral("again"));
-    QVERIFY(second->isValid());
-    QCOMPARE(Name(second), QStringLiteral("again"));
+    QCOMPARE(Name(face->child(1)), QStringLiteral("again"));
     QCOMPARE(WalkTree(face), QString());
+
+    // A reader walking many lines leaves a bounded number of interfaces behind: the first it
+    // read goes, the last stays and is handed out again.
+    list.SetItems(lines(20000));
+    const QAccessible::Id first = QAccessible::uniqueId(face->child(0));
+    for (int i = 0; i < 20000; ++i)
+        QVERIFY(face->child(i));
+    under = QAccessible::accessibleInterface(first);
+    QVERIFY(!under || Name(const_cast<QAccessibleInterface*>(under)) != QStringLiteral("Line 0"));
+    QAccessibleInterface* last = face->child(19999);
+    QCOMPARE(face->child(19999), last);
+    QCOMPARE(Name(last), QStringLiteral("Line 19999"));
 }
 
 void TestWAccessibleItemList::whereLinesAre()

@@ -1,3 +1,4 @@
+#include "PositionFlag.h"
 #include "WDrawAPI.h"
 
 #include <QImage>
@@ -143,16 +144,80 @@ private slots:
         QCOMPARE(image, canvas(20, 20));
     }
 
+    // A square border is drawn as one pixel line per unit of width, each side inwards; drawn as
+    // bands it gives the very same pixels at every density and offset, translucent corners
+    // (covered twice) and sides that overlap included.
+    void squareBorderPixels_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QPointF>("offset");
+        for (qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0})
+            for (const QPointF& offset : {QPointF(0, 0), QPointF(0.5, 0.25), QPointF(-3, 7)})
+                QTest::addRow("ratio %g, offset %g,%g", ratio, offset.x(), offset.y())
+                    << ratio << offset;
+    }
+    void squareBorderPixels()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QPointF, offset);
+        const QColor color(200, 30, 60, 140);
+        const auto draw = [&](const QRect& r, int sides, int width, bool reference) {
+            QImage image(qCeil(48 * ratio), qCeil(40 * ratio), QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.translate(offset);
+            if (!reference) {
+                WDrawAPI::DrawBorder(&p, r, 0, color, PositionFlag::Flags(sides), width);
+                return image;
+            }
+            p.setPen(QPen(color));
+            const int w = r.width() - 1, h = r.height() - 1;
+            for (int i = 0; i < qMin(width, qMax(r.width(), r.height())); ++i) {
+                if (sides & PositionFlag::Top)
+                    p.drawLine(r.left(), r.top() + i, r.left() + w, r.top() + i);
+                if (sides & PositionFlag::Bottom)
+                    p.drawLine(r.left(), r.top() + h - i, r.left() + w, r.top() + h - i);
+                if (sides & PositionFlag::Left)
+                    p.drawLine(r.left() + i, r.top(), r.left() + i, r.top() + h);
+                if (sides & PositionFlag::Right)
+                    p.drawLine(r.left() + w - i, r.top(), r.left() + w - i, r.top() + h);
+            }
+            return image;
+        };
+        const int sideSets[] = {int(PositionFlag::All), int(PositionFlag::Top),
+                                int(PositionFlag::Left | PositionFlag::Bottom),
+                                int(PositionFlag::Right | PositionFlag::Top)};
+        for (const QRect& r : {QRect(2, 3, 30, 20), QRect(5, 1, 1, 9), QRect(0, 0, 40, 3)}) {
+            for (int sides : sideSets) {
+                for (int width : {1, 2, 5, 12, 35}) {
+                    if (draw(r, sides, width, false) != draw(r, sides, width, true))
+                        QFAIL(qPrintable(QStringLiteral("rect %1,%2 %3x%4, sides %5, width %6")
+                                             .arg(r.x())
+                                             .arg(r.y())
+                                             .arg(r.width())
+                                             .arg(r.height())
+                                             .arg(sides)
+                                             .arg(width)));
+                }
+            }
+        }
+    }
+
     void hugeBorderWidthIsBounded()
     {
-        // A width far past the rectangle costs no more than covering it, and never hangs.
+        // A width far past the rectangle costs no more than covering it, and never hangs, nor
+        // does a rectangle far larger than what is painted on.
         QImage image = canvas(20, 10);
         QPainter p(&image);
         WDrawAPI::DrawBorder(&p, image.rect(), 0, Qt::black, PositionFlag::All, INT_MAX);
         WDrawAPI::DrawBorder(&p, image.rect(), INT_MAX, Qt::black, PositionFlag::All, INT_MAX);
         WDrawAPI::DrawBackColor(&p, image.rect(), INT_MAX, Qt::red, INT_MAX);
+        const QRect huge(-5, -5, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        WDrawAPI::DrawBorder(&p, huge, 0, Qt::blue, PositionFlag::All, INT_MAX);
         p.end();
         QVERIFY(isPainted(image, 10, 5));
+        QCOMPARE(image.pixel(3, 3), QColor(Qt::blue).rgba());
     }
 
     void backColor()

@@ -156,6 +156,13 @@ private slots:
         QCOMPARE(menu.TextWidth(), fm.horizontalAdvance(zeros.left(1)));
         QCOMPARE(menu.IndexOf(widest), 1);
         QCOMPARE(menu.IndexOf(foreign), -1);
+        // A new font measures the items anew, narrower as well as wider.
+        QFont twice = font;
+        twice.setPixelSize(font.pixelSize() * 2);
+        menu.setFont(twice);
+        QCOMPARE(menu.TextWidth(), QFontMetrics(twice).horizontalAdvance(zeros.left(1)));
+        menu.setFont(font);
+        QCOMPARE(menu.TextWidth(), fm.horizontalAdvance(zeros.left(1)));
         menu.Clear();
         QCOMPARE(menu.ItemCount(), 0);
         QCOMPARE(menu.TextWidth(), fm.horizontalAdvance(zeros.left(1)));

@@ -86,10 +86,21 @@ WAccessibleGridList::WAccessibleGridList(QWidget* widget)
 {
 }
 
-WAccessibleGridList::~WAccessibleGridList()
+WAccessibleGridList::~WAccessibleGridList() = default;
+
+void WAccessibleGridList::Forget(const Snapshot& s) const
 {
-    for (QAccessible::Id id : qAsConst(cells))
-        QAccessible::deleteAccessibleInterface(id);
+    // A model being filled elsewhere reads as empty for a moment; its cells are still there.
+    if (!s.read && Grid()->DataSource())
+        return;
+    const int rows = int(s.rows.size());
+    if (rows < seenRows || s.columns < seenColumns) {
+        cells.RemoveIf([rows, columns = s.columns](qint64 key) {
+            return (key >> 32) - 1 >= rows || int(quint32(key)) >= columns;
+        });
+    }
+    seenRows = rows;
+    seenColumns = s.columns;
 }
 
 WGridList* WAccessibleGridList::Grid() const
@@ -103,6 +114,7 @@ WAccessibleGridList::Snapshot WAccessibleGridList::Take(const WGridList* grid)
     WGridListData* data = grid->DataSource();
     if (!data || !data->TryLock())
         return s;
+    s.read = true;
     s.columns = qBound(0, data->ColumnCount, int(grid->Columns().size()));
     if (data->ShowRows) {
         const WGridListRow* selected = grid->SelectedRow();
@@ -121,13 +133,10 @@ WAccessibleGridList::Snapshot WAccessibleGridList::Take(const WGridList* grid)
 
 QAccessibleInterface* WAccessibleGridList::Cell(int row, int column) const
 {
+    if (QAccessibleInterface* kept = cells.Find(cellKey(row, column)))
+        return kept;
     auto* self = const_cast<WAccessibleGridList*>(this);
-    const auto found = cells.constFind(cellKey(row, column));
-    if (found != cells.constEnd())
-        return QAccessible::accessibleInterface(found.value());
-    auto* cell = new WAccessibleGridCell(self, row, column);
-    cells.insert(cellKey(row, column), QAccessible::registerAccessibleInterface(cell));
-    return cell;
+    return cells.Insert(cellKey(row, column), new WAccessibleGridCell(self, row, column));
 }
 
 int WAccessibleGridList::SelectedRowChild(WGridList* grid)
@@ -156,12 +165,14 @@ QAccessibleInterface* WAccessibleGridList::focusChild() const
 int WAccessibleGridList::childCount() const
 {
     const Snapshot s = Take(Grid());
+    Forget(s);
     return int(qMin<qint64>(INT_MAX, qint64(s.rows.size() + 1) * s.columns));
 }
 
 QAccessibleInterface* WAccessibleGridList::child(int index) const
 {
     const Snapshot s = Take(Grid());
+    Forget(s);
     if (index < 0 || s.columns == 0 || index >= qint64(s.rows.size() + 1) * s.columns)
         return nullptr;
     return Cell(index / s.columns - 1, index % s.columns);
@@ -178,6 +189,7 @@ QAccessibleInterface* WAccessibleGridList::childAt(int x, int y) const
     const WGridList* grid = Grid();
     const QPoint local = grid->mapFromGlobal(QPoint(x, y));
     const Snapshot s = Take(grid);
+    Forget(s);
     for (int c = 0; c < s.columns; ++c) {
         const qint64 left = columnLeft(grid, c);
         if (local.x() < left || local.x() >= left + grid->Columns().at(c).Width)
@@ -206,6 +218,7 @@ QAccessibleInterface* WAccessibleGridList::summary() const
 QAccessibleInterface* WAccessibleGridList::cellAt(int row, int column) const
 {
     const Snapshot s = Take(Grid());
+    Forget(s);
     if (row < 0 || row >= s.rows.size() || column < 0 || column >= s.columns)
         return nullptr;
     return Cell(row, column);

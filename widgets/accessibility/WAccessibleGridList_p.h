@@ -2,7 +2,7 @@
 
 #include "WAccessibleWidget_p.h"
 
-#include <QHash>
+#include "WAccessibleChildCache_p.h"
 
 class WGridList;
 class WGridListData;
@@ -61,11 +61,18 @@ public:
         QVector<int> rows;
         int columns = 0;
         int selected = -1; // the selected row's position in rows
+        bool read = false; // false while the lock was held elsewhere
     };
     static Snapshot Take(const WGridList* grid);
 
 private:
-    mutable QHash<qint64, QAccessible::Id> cells;
+    // Drops the cells past what the snapshot shows, once the grid shows fewer rows or columns
+    // than when they were made.
+    void Forget(const Snapshot& s) const;
+
+    mutable WAccessibleChildCache<qint64> cells;
+    mutable int seenRows = 0;
+    mutable int seenColumns = 0;
 };
 
 // One cell of the grid, or one column header (row -1). Its name is the cell's text, or for a

@@ -1,11 +1,5 @@
 #include "WAccessibleListItem_p.h"
 
-WAccessibleItemOwner::~WAccessibleItemOwner()
-{
-    for (QAccessible::Id id : qAsConst(items))
-        QAccessible::deleteAccessibleInterface(id);
-}
-
 int WAccessibleItemOwner::childCount() const
 {
     return ItemCount();
@@ -44,14 +38,16 @@ void WAccessibleItemOwner::DoItemAction(int, const QString&) {}
 
 QAccessibleInterface* WAccessibleItemOwner::Item(int index) const
 {
-    if (index < 0 || index >= ItemCount())
+    const int count = ItemCount();
+    if (count < seenCount)
+        items.RemoveIf([count](int i) { return i >= count; });
+    seenCount = count;
+    if (index < 0 || index >= count)
         return nullptr;
-    const auto found = items.constFind(index);
-    if (found != items.constEnd())
-        return QAccessible::accessibleInterface(found.value());
-    auto* item = new WAccessibleListItem(const_cast<WAccessibleItemOwner*>(this), index);
-    items.insert(index, QAccessible::registerAccessibleInterface(item));
-    return item;
+    if (QAccessibleInterface* kept = items.Find(index))
+        return kept;
+    return items.Insert(index,
+                        new WAccessibleListItem(const_cast<WAccessibleItemOwner*>(this), index));
 }
 
 int WAccessibleItemOwner::IndexOfItem(const QAccessibleInterface* item) const

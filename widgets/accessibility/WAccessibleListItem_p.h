@@ -5,16 +5,15 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 
-#include <QHash>
+#include "WAccessibleChildCache_p.h"
 
 // A widget that paints its own items (the item list, the combo box's list, the menu), as a reader
-// sees it: its children are the items. It hands out one WAccessibleListItem per index, keeps
-// them, and deletes them when it goes.
+// sees it: its children are the items. It hands out one WAccessibleListItem per index and keeps
+// the most recently asked for; those past the last item go once the items are fewer.
 class WAccessibleItemOwner : public WAccessibleWidget
 {
 public:
     using WAccessibleWidget::WAccessibleWidget;
-    ~WAccessibleItemOwner() override;
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
@@ -37,8 +36,9 @@ public:
     int IndexOfItem(const QAccessibleInterface* item) const;
 
 private:
-    // Made on demand by const queries; the interfaces are Qt's to keep, the ids ours.
-    mutable QHash<int, QAccessible::Id> items;
+    // Made on demand by const queries.
+    mutable WAccessibleChildCache<int> items;
+    mutable int seenCount = 0;
 };
 
 // One item of such an owner: the item's text as its name, its role, states and actions. It

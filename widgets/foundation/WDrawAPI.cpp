@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QWidget>
 
+#include <climits>
+
 QColor WDrawAPI::ComputeAlphaColor(const QColor& back, QColor fore, int alpha)
 {
     const int a = alpha <= 0 ? 0 : (alpha >= 256 ? 255 : alpha);
@@ -83,32 +85,57 @@ void WDrawAPI::DrawBackColor(QPainter* painter, const QRect& rect, int radius, c
     painter->setRenderHint(QPainter::Antialiasing, antialiased);
 }
 
+// One pixel line per unit of width, each side inwards (a translucent colour covers the corners
+// twice, as crossing lines do). Only the lines that can reach the paint device are drawn, so the
+// time does not grow with the width, nor with a rectangle far larger than what is painted on.
+static void drawSquareBorder(QPainter* painter, const QRect& rect, const QColor& color,
+                             PositionFlag::Flags sides, int width)
+{
+    bool invertible = false;
+    const QTransform toLogical = painter->combinedTransform().inverted(&invertible);
+    const QPaintDevice* device = painter->device();
+    if (!invertible || !device)
+        return;
+    // The device's extent in its own units covers at least what it shows (an image drawn for a
+    // dense screen counts its device pixels), and a pixel more on each side allows for pens.
+    const QRectF seen =
+        toLogical.mapRect(QRectF(0, 0, device->width(), device->height())).adjusted(-2, -2, 2, 2);
+    const qint64 seenLeft = qint64(qMax(seen.left(), qreal(INT_MIN)));
+    const qint64 seenRight = qint64(qMin(seen.right(), qreal(INT_MAX)));
+    const qint64 seenTop = qint64(qMax(seen.top(), qreal(INT_MIN)));
+    const qint64 seenBottom = qint64(qMin(seen.bottom(), qreal(INT_MAX)));
+
+    painter->setPen(QPen(color));
+    const int x0 = rect.left(), y0 = rect.top(), x1 = rect.right(), y1 = rect.bottom();
+    const qint64 lines = qMin(qint64(width), qMax(qint64(x1) - x0 + 1, qint64(y1) - y0 + 1));
+    // Line i of a side lies at from + step * i; only those between low and high are drawn.
+    const auto each = [lines](qint64 from, int step, qint64 low, qint64 high, auto&& draw) {
+        qint64 first = step > 0 ? low - from : from - high;
+        qint64 last = step > 0 ? high - from : from - low;
+        first = qMax(first, qint64(0));
+        last = qMin(last, lines - 1);
+        for (qint64 i = first; i <= last; ++i)
+            draw(int(from + step * i));
+    };
+    if (sides & PositionFlag::Top)
+        each(y0, 1, seenTop, seenBottom, [&](int y) { painter->drawLine(x0, y, x1, y); });
+    if (sides & PositionFlag::Bottom)
+        each(y1, -1, seenTop, seenBottom, [&](int y) { painter->drawLine(x0, y, x1, y); });
+    if (sides & PositionFlag::Left)
+        each(x0, 1, seenLeft, seenRight, [&](int x) { painter->drawLine(x, y0, x, y1); });
+    if (sides & PositionFlag::Right)
+        each(x1, -1, seenLeft, seenRight, [&](int x) { painter->drawLine(x, y0, x, y1); });
+}
+
 void WDrawAPI::DrawBorder(QPainter* painter, const QRect& rect, int radius, const QColor& color,
                           PositionFlag::Flags sides, int width)
 {
     if (width == 0 || sides == PositionFlag::None || color.alpha() == 0)
         return;
     if (radius < 1) {
-        painter->setPen(QPen(color));
         if (width < 1)
             return;
-        const int x0 = rect.left();
-        const int y0 = rect.top();
-        const int w = rect.width() - 1;
-        const int h = rect.height() - 1;
-        // Lines past the rectangle's own extent would land outside it: a huge width costs no
-        // more than a full fill.
-        const int lines = qMin(width, qMax(rect.width(), rect.height()));
-        for (int i = 0; i < lines; ++i) {
-            if (sides & PositionFlag::Top)
-                painter->drawLine(x0, y0 + i, x0 + w, y0 + i);
-            if (sides & PositionFlag::Bottom)
-                painter->drawLine(x0, y0 + h - i, x0 + w, y0 + h - i);
-            if (sides & PositionFlag::Left)
-                painter->drawLine(x0 + i, y0, x0 + i, y0 + h);
-            if (sides & PositionFlag::Right)
-                painter->drawLine(x0 + w - i, y0, x0 + w - i, y0 + h);
-        }
+        drawSquareBorder(painter, rect, color, sides, width);
         return;
     }
     if (width < 1)

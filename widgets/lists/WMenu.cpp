@@ -97,11 +97,16 @@ void WMenu::RemoveItem(int index)
     if (d->chosenItem == item)
         d->chosenItem = nullptr;
     delete item;
+    MeasureItems();
+    update();
+}
+
+void WMenu::MeasureItems()
+{
     const QFontMetrics fm = fontMetrics();
     d->textWidth = 0;
     for (const WMenuItem* rest : qAsConst(d->items))
         d->textWidth = qMax(d->textWidth, fm.horizontalAdvance(rest->Text));
-    update();
 }
 
 void WMenu::Clear()
@@ -376,6 +381,11 @@ bool WMenu::event(QEvent* e)
             close();
             return true;
         }
+        update();
+        break;
+    case QEvent::FontChange:
+        // Widths measured in another font say nothing about this one.
+        MeasureItems();
         update();
         break;
     case QEvent::HoverMove:

@@ -70,6 +70,8 @@ private:
     // Screen readers choose items as a press does.
     friend class WAccessibleMenu;
 
+    // textWidth as the widest item text in the menu's font.
+    void MeasureItems();
     // Returns false when the menu was deleted by a slot of HoverItemChanged.
     bool HoverAt(const QPoint& pos);
     // Hovers the item at index (a valid one) as the pointer would; false when a slot of

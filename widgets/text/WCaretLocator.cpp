@@ -110,8 +110,13 @@ void WCaretLocator::SetFontTrust(const QFont& f, bool checked)
     static QHash<QString, bool> agree;
     const QString key = WLineWidths::Key(f);
     auto it = agree.find(key);
-    if (it == agree.end())
+    if (it == agree.end()) {
+        // One verdict per font an application uses; one that makes fonts without end (a zoom
+        // slider, say) starts the verdicts over rather than growing them.
+        if (agree.size() >= 64)
+            agree.clear();
         it = agree.insert(key, pairsTrusted && SamplesAgree(f));
+    }
     windowsTrusted = it.value();
 }
 
