@@ -12,6 +12,7 @@
 #include <QChildEvent>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QSet>
 
 #include <vector>
 
@@ -56,6 +57,8 @@ struct WTabControlPrivate
     QSize tabBarSize;
     QPointer<WPanel> tabPaddingPanel;
     std::vector<PageEntry> pages;
+    // The listed pages' addresses: whether an object is one of them, without a walk of the list.
+    QSet<const QObject*> listed;
     QPointer<WTabPage> selectedPage;
     // Bumped on every change of pages, so that a loop that called out can tell that the list
     // it was walking has changed under it.
@@ -75,6 +78,7 @@ WTabControl::~WTabControl()
     // Taken out first: each deletion reports a removed child, which must find nothing to do.
     std::vector<PageEntry> pages;
     pages.swap(d->pages);
+    d->listed.clear();
     ++d->generation;
     d->selectedPage = nullptr;
     d->selectedIndex = -1;
@@ -174,9 +178,10 @@ WTabPage* WTabControl::Page(int index) const
 
 int WTabControl::IndexOf(const WTabPage* page) const
 {
-    if (!page)
+    if (!page || !d->listed.contains(page))
         return -1;
-    for (size_t i = 0; i < d->pages.size(); ++i) {
+    // From the end: pages are most often added and removed there.
+    for (size_t i = d->pages.size(); i-- > 0;) {
         if (d->pages[i].object == page)
             return int(i);
     }
@@ -205,6 +210,7 @@ void WTabControl::InsertPage(int index, WTabPage* page)
     const int existing = IndexOf(page);
     if (existing >= 0) {
         d->pages.erase(d->pages.begin() + existing);
+        d->listed.remove(page);
         ++d->generation;
         if (existing == d->selectedIndex)
             d->selectedIndex = -1;
@@ -234,6 +240,7 @@ void WTabControl::InsertPage(int index, WTabPage* page)
 
     index = qBound(0, index, Count());
     d->pages.insert(d->pages.begin() + index, PageEntry{page, page});
+    d->listed.insert(page);
     ++d->generation;
     d->selectedIndex = -1;
     SetSelectedIndex(index);
@@ -256,6 +263,7 @@ void WTabControl::TakeOut(int index, bool leaving)
 {
     const PageEntry entry = d->pages[size_t(index)];
     d->pages.erase(d->pages.begin() + index);
+    d->listed.remove(entry.object);
     ++d->generation;
     const bool wasSelected = index == d->selectedIndex;
     if (wasSelected) {
@@ -465,7 +473,9 @@ bool WTabControl::event(QEvent* e)
     }
     case QEvent::ChildRemoved: {
         const QObject* child = static_cast<QChildEvent*>(e)->child();
-        for (size_t i = 0; i < d->pages.size(); ++i) {
+        if (!d->listed.contains(child))
+            break;
+        for (size_t i = d->pages.size(); i-- > 0;) {
             if (d->pages[i].object != child)
                 continue;
             const WAliveGuard alive(this);
