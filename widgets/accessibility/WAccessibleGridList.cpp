@@ -139,14 +139,6 @@ QAccessibleInterface* WAccessibleGridList::Cell(int row, int column) const
     return cells.Insert(cellKey(row, column), new WAccessibleGridCell(self, row, column));
 }
 
-int WAccessibleGridList::SelectedRowChild(WGridList* grid)
-{
-    const Snapshot s = Take(grid);
-    if (s.selected < 0 || s.columns == 0)
-        return -1;
-    return (s.selected + 1) * s.columns;
-}
-
 void* WAccessibleGridList::interface_cast(QAccessible::InterfaceType t)
 {
     if (t == QAccessible::TableInterface)

@@ -51,8 +51,6 @@ public:
     WGridList* Grid() const;
     // Row -1 is the header. The interface for a cell, made on first use; null outside the table.
     QAccessibleInterface* Cell(int row, int column) const;
-    // The child index of the selected row's first cell, or -1.
-    static int SelectedRowChild(WGridList* grid);
 
     // What the grid shows, read under the model's lock when it can be had: the model index of
     // each shown row, and the columns. Empty while the lock is held elsewhere.

@@ -1,5 +1,7 @@
 #include "WAccessibleValue_p.h"
 
+#include "WKeyRules_p.h"
+
 #include "WBase.h"
 #include "WProgressBar.h"
 #include "WScrollBar_p.h"
@@ -21,16 +23,6 @@ int scrollMaximum(const WScrollBar* bar)
 
 WAccessibleValue::WAccessibleValue(QWidget* widget) : WAccessibleWidget(widget, QAccessible::Slider)
 {
-}
-
-int WAccessibleValue::TrackStep(int minimum, int maximum)
-{
-    return int(qMax<qint64>(1, (qint64(maximum) - minimum) / 100));
-}
-
-int WAccessibleValue::TrackPage(int minimum, int maximum)
-{
-    return int(qMax<qint64>(1, (qint64(maximum) - minimum) / 10));
 }
 
 void* WAccessibleValue::interface_cast(QAccessible::InterfaceType t)
@@ -102,7 +94,7 @@ QVariant WAccessibleValue::minimumValue() const
 QVariant WAccessibleValue::minimumStepSize() const
 {
     if (auto* track = qobject_cast<const WTrackBar*>(widget()))
-        return TrackStep(track->Minimum(), track->Maximum());
+        return WKeyRules::RangeStep(track->Minimum(), track->Maximum());
     return 1;
 }
 
@@ -122,7 +114,7 @@ void WAccessibleValue::doAction(const QString& actionName)
     auto* track = qobject_cast<WTrackBar*>(widget());
     if (!track || !actionNames().contains(actionName))
         return;
-    const qint64 step = TrackStep(track->Minimum(), track->Maximum());
+    const qint64 step = WKeyRules::RangeStep(track->Minimum(), track->Maximum());
     const qint64 to = track->Value1() + (actionName == increaseAction() ? step : -step);
     track->SetValue1(int(qBound(qint64(track->Minimum()), qint64(to), qint64(track->Maximum()))));
 }

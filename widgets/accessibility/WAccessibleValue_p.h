@@ -26,10 +26,6 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
 
-    // How far one arrow key moves a track bar, and one page key.
-    static int TrackStep(int minimum, int maximum);
-    static int TrackPage(int minimum, int maximum);
-
 protected:
     QString ShownValue() const override;
 };

@@ -44,16 +44,6 @@ public:
     // Draws the focus ring of a focused widget that Tab stops at.
     static void PaintFocusRing(WBase* widget);
 
-    // Whether the key moves a line cursor: Up, Down, Page Up, Page Down, Home or End.
-    static bool IsLineKey(int key);
-    // The line such a key moves a cursor at `current` (-1: none yet) to among `count` lines,
-    // `page` of them in view; -1 when there are no lines.
-    static int LineKeyTarget(int key, int current, int count, int page);
-
-    // The scroll value that shows the line from top, height high, in a view `view` high now
-    // scrolled to `value`: value itself when the line is in view, else the nearest that shows it.
-    static int ScrollValueShowing(qint64 top, qint64 height, int value, qint64 view);
-
     // The form whose window the widget is in, outside Designer; null otherwise.
     static WForm* FormOf(const QWidget* widget);
     // The bar that holds a form's title and system buttons, and the buttons in it.

@@ -7,7 +7,7 @@
 #include "WDrawAPI.h"
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
-#include "WKeyboardAccess_p.h"
+#include "WKeyRules_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QEvent>
@@ -275,9 +275,9 @@ bool WComboBox::HandleKey(QKeyEvent* e)
             OpenPopup();
         return true;
     }
-    if (!WKeyboardAccess::IsLineKey(key))
+    if (!WKeyRules::IsLineKey(key))
         return false;
-    const int index = WKeyboardAccess::LineKeyTarget(key, d->selectedIndex, Items().size(), 10);
+    const int index = WKeyRules::LineKeyTarget(key, d->selectedIndex, Items().size(), 10);
     if (index >= 0)
         SetSelectedIndex(index);
     return true;

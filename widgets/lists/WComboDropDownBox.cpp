@@ -6,7 +6,7 @@
 #include "WComboBoxScrollArea_p.h"
 #include "WDrawAPI.h"
 #include "WIconPatch_p.h"
-#include "WKeyboardAccess_p.h"
+#include "WKeyRules_p.h"
 #include "WQtCompat_p.h"
 
 #include <QEventLoop>
@@ -185,7 +185,7 @@ void WComboDropDownBox::ShowLine(int index)
     const qint64 ih = d->content->ItemHeight();
     const int value = VScrollBarValue();
     const int to =
-        WKeyboardAccess::ScrollValueShowing(index * ih, ih, value, scrollContainerArea.height());
+        WKeyRules::ScrollValueShowing(index * ih, ih, value, scrollContainerArea.height());
     if (to != value)
         SetVScrollBarValue(to);
 }
@@ -205,11 +205,11 @@ bool WComboDropDownBox::HandleKey(QKeyEvent* e)
         }
         return true;
     }
-    if (!WKeyboardAccess::IsLineKey(key))
+    if (!WKeyRules::IsLineKey(key))
         return false;
     const int current = content->HoverIndex();
     const int page = int(qMax<qint64>(1, scrollContainerArea.height() / content->ItemHeight()));
-    const int index = WKeyboardAccess::LineKeyTarget(key, current, content->Items().size(), page);
+    const int index = WKeyRules::LineKeyTarget(key, current, content->Items().size(), page);
     if (index < 0)
         return true;
     if (index == current)

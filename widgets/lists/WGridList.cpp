@@ -158,7 +158,35 @@ void WGridList::SetSelectedRow(WGridListRow* row)
     if (!assign(d->selectedRow, row))
         return;
     update();
-    WAccessibleNotify::GridRowSelected(this);
+    AnnounceSelectedRow();
+}
+
+// To a screen reader the grid is a table whose children are the column headers, then the cells
+// of the shown rows, each row as wide as the shown columns: the selected row is announced by
+// the child index of its first cell. Read under the model's lock when it can be had at once.
+void WGridList::AnnounceSelectedRow()
+{
+    WGridListData* data = d->dataSource;
+    if (!WAccessibleNotify::Active() || !data || !d->selectedRow || !data->TryLock())
+        return;
+    const int columns = qBound(0, data->ColumnCount, int(d->columns.size()));
+    int shown = 0, at = -1;
+    for (int r = 0; data->ShowRows && r < data->Rows.size() && at < 0; ++r) {
+        const WGridListRow* row = data->Rows.at(r);
+        if (row == d->selectedRow)
+            at = shown;
+        else if (row && row->Visible)
+            ++shown;
+    }
+    if (at >= 0 && !d->selectedRow->Visible)
+        at = -1;
+    data->Unlock();
+    if (at < 0 || columns == 0)
+        return;
+    const int child = int(qMin<qint64>(INT_MAX, (qint64(at) + 1) * columns));
+    WAccessibleNotify::SelectionChanged(this, child);
+    if (hasFocus())
+        WAccessibleNotify::FocusChanged(this, child);
 }
 
 WGridListRow* WGridList::LockedRow() const

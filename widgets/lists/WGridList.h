@@ -169,6 +169,8 @@ private:
     void LocateFirstRow(int vValue);
     void ResolvePendingFirstRow();
     void HandlePress(QMouseEvent* e);
+    // Tells a screen reader which row is selected now.
+    void AnnounceSelectedRow();
     void SetFocusedEditor(WLineEdit* editor);
     // What a left click on the cell does (the row selected, a check cell flipped, RowClicked);
     // row is the model's index. False when a slot deleted the grid.

@@ -208,7 +208,7 @@ void WGridList::HandlePress(QMouseEvent* e)
         const int c = d->hoverColumn;
         WGridListRow* row = r >= 0 && r < data->Rows.size() ? data->Rows.at(r) : nullptr;
         d->selectedRow = row;
-        WAccessibleNotify::GridRowSelected(this);
+        AnnounceSelectedRow();
         if (!left) {
             WRightPress::Emit(this, [this] { emit RightClicked(); });
         } else if (c >= 0 && r >= 0) {
@@ -236,7 +236,7 @@ bool WGridList::ClickCell(int row, int column)
             cell.Value.Check = cell.Value.Check ? 0 : 1;
     }
     update();
-    WAccessibleNotify::GridRowSelected(this);
+    AnnounceSelectedRow();
     const WAliveGuard alive(this);
     emit RowClicked(row, column);
     return alive.Alive();
@@ -319,7 +319,7 @@ bool WGridList::HandleKey(QKeyEvent* e)
     else if (top + d->rowHeight > VScrollBarValue() + view)
         SetVScrollBarValue(int(qMin<qint64>(top, top + d->rowHeight - view)));
     update();
-    WAccessibleNotify::GridRowSelected(this);
+    AnnounceSelectedRow();
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "WItemList.h"
 #include "WAccessibleNotify_p.h"
 #include "WDrawAPI.h"
-#include "WKeyboardAccess_p.h"
+#include "WKeyRules_p.h"
 #include "WLineWidths_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
@@ -129,7 +129,7 @@ void WItemList::AnnounceSelection()
 bool WItemList::HandleKey(QKeyEvent* e)
 {
     const int key = e->key();
-    if (!WKeyboardAccess::IsLineKey(key))
+    if (!WKeyRules::IsLineKey(key))
         return false;
     const qint64 ih = d->itemHeight;
     const int page = int(qMax<qint64>(1, scrollContainerArea.height() / ih));
@@ -144,12 +144,12 @@ bool WItemList::HandleKey(QKeyEvent* e)
         SetVScrollBarValue(int(qBound(qint64(0), qint64(to), qint64(INT_MAX))));
         return true;
     }
-    const int index = WKeyboardAccess::LineKeyTarget(key, d->selectedIndex, d->items.size(), page);
+    const int index = WKeyRules::LineKeyTarget(key, d->selectedIndex, d->items.size(), page);
     if (index < 0)
         return true;
     SetSelectedIndex(index);
     const int value = VScrollBarValue();
-    const int to = WKeyboardAccess::ScrollValueShowing(d->PadTop() + index * ih, ih, value,
+    const int to = WKeyRules::ScrollValueShowing(d->PadTop() + index * ih, ih, value,
                                                        scrollContainerArea.height());
     if (to != value)
         SetVScrollBarValue(to);

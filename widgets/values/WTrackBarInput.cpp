@@ -3,7 +3,7 @@
 #include "WTrackBar.h"
 #include "WTrackBar_p.h"
 
-#include "WAccessibleValue_p.h"
+#include "WKeyRules_p.h"
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WImageCache_p.h"
@@ -174,8 +174,8 @@ bool WTrackBar::MouseRelease(QMouseEvent* e)
 // Value1Changed, as after a press beside the button.
 bool WTrackBar::KeyPress(QKeyEvent* e, bool& used)
 {
-    const qint64 step = WAccessibleValue::TrackStep(d->minimum, d->maximum);
-    const qint64 page = WAccessibleValue::TrackPage(d->minimum, d->maximum);
+    const qint64 step = WKeyRules::RangeStep(d->minimum, d->maximum);
+    const qint64 page = WKeyRules::RangePage(d->minimum, d->maximum);
     qint64 to = d->value1;
     used = true;
     switch (e->key()) {

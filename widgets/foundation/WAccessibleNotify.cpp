@@ -1,8 +1,5 @@
 #include "WAccessibleNotify_p.h"
 
-#include "WAccessibleGridList_p.h"
-#include "WGridList.h"
-
 #include <QAccessible>
 #include <QWidget>
 
@@ -125,24 +122,12 @@ void TextSelectionChanged(QObject* widget, int start, int end)
     send(event);
 }
 
-void TableReset(WGridList* grid)
+void TableReset(QObject* table)
 {
     if (!Active())
         return;
-    QAccessibleTableModelChangeEvent event(grid, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessibleTableModelChangeEvent event(table, QAccessibleTableModelChangeEvent::ModelReset);
     send(event);
-}
-
-void GridRowSelected(WGridList* grid)
-{
-    if (!Active())
-        return;
-    const int child = WAccessibleGridList::SelectedRowChild(grid);
-    if (child < 0)
-        return;
-    sendPlain(grid, QAccessible::Selection, child);
-    if (grid->hasFocus())
-        sendPlain(grid, QAccessible::Focus, child);
 }
 
 } // namespace WAccessibleNotify

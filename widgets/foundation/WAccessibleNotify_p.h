@@ -7,9 +7,9 @@
 #include <QVariant>
 
 class QObject;
-class WGridList;
 
-// The change announcements the widgets make to assistive technology. Each call costs one test
+// The change announcements the widgets make to assistive technology, through Qt's own events:
+// nothing here knows a widget class. Each call costs one test
 // and nothing more while no screen reader listens (QAccessible::isActive() is false); callers
 // that would build a payload first (a copy of removed text, say) ask Active() before they do.
 namespace WAccessibleNotify {
@@ -39,8 +39,7 @@ void PopupShown(QObject* popup, bool shown);
 void TextReplaced(QObject* widget, int position, const QString& removed, const QString& inserted);
 void CaretMoved(QObject* widget, int position);
 void TextSelectionChanged(QObject* widget, int start, int end);
-// The grid re-read its model, or its selected row changed (with the focus, when it has it).
-void TableReset(WGridList* grid);
-void GridRowSelected(WGridList* grid);
+// A table widget re-read its model.
+void TableReset(QObject* table);
 
 } // namespace WAccessibleNotify
