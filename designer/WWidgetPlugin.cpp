@@ -1,9 +1,37 @@
 #include "WWidgetPlugin.h"
 
-WWidgetPlugin::WWidgetPlugin(const QString& name, const QString& group, bool container,
-                             const QString& xml, bool withIcon, QObject* parent)
-    : QObject(parent), widgetName(name), widgetGroup(group), container(container), xml(xml),
-      withIcon(withIcon)
+namespace {
+
+QString DefaultXml(const QString& className, const QSize& size, const char* xml)
+{
+    if (!size.isValid())
+        return QString::fromLatin1(xml);
+    QString objectName = className;
+    objectName[0] = objectName[0].toLower();
+    return QStringLiteral("<widget class=\"%1\" name=\"%2\">\n"
+                          " <property name=\"geometry\">\n"
+                          "  <rect>\n"
+                          "   <x>0</x>\n"
+                          "   <y>0</y>\n"
+                          "   <width>%3</width>\n"
+                          "   <height>%4</height>\n"
+                          "  </rect>\n"
+                          " </property>\n"
+                          "%5"
+                          "</widget>\n")
+        .arg(className, objectName)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(QString::fromLatin1(xml));
+}
+
+} // namespace
+
+WWidgetPlugin::WWidgetPlugin(const Facts& facts, QObject* parent)
+    : QObject(parent), widgetName(QString::fromLatin1(facts.name)),
+      widgetGroup(QString::fromLatin1(facts.group)), container(facts.traits & Container),
+      xml(DefaultXml(widgetName, facts.size, facts.xml)), withIcon(!(facts.traits & WithoutIcon)),
+      make(facts.make)
 {
 }
 
@@ -50,6 +78,11 @@ QString WWidgetPlugin::domXml() const
     return xml;
 }
 
+QWidget* WWidgetPlugin::createWidget(QWidget* parent)
+{
+    return make(parent);
+}
+
 bool WWidgetPlugin::isInitialized() const
 {
     return initialized;
@@ -66,25 +99,4 @@ void WWidgetPlugin::initialize(QDesignerFormEditorInterface* core)
 bool WWidgetPlugin::InitializeOnce(QDesignerFormEditorInterface*)
 {
     return true;
-}
-
-QString WWidgetPlugin::WidgetXml(const QString& className, int width, int height, const char* extra)
-{
-    QString objectName = className;
-    objectName[0] = objectName[0].toLower();
-    return QStringLiteral("<widget class=\"%1\" name=\"%2\">\n"
-                          " <property name=\"geometry\">\n"
-                          "  <rect>\n"
-                          "   <x>0</x>\n"
-                          "   <y>0</y>\n"
-                          "   <width>%3</width>\n"
-                          "   <height>%4</height>\n"
-                          "  </rect>\n"
-                          " </property>\n"
-                          "%5"
-                          "</widget>\n")
-        .arg(className, objectName)
-        .arg(width)
-        .arg(height)
-        .arg(QString::fromLatin1(extra));
 }

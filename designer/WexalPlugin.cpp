@@ -1,24 +1,7 @@
 #include "WexalPlugin.h"
 
 #include "WBase.h"
-#include "WButtonPlugin.h"
-#include "WCheckBoxPlugin.h"
-#include "WComboBoxPlugin.h"
-#include "WFormPlugin.h"
-#include "WGridListPlugin.h"
-#include "WHourMinutePickerPlugin.h"
-#include "WItemListPlugin.h"
-#include "WLabelPlugin.h"
-#include "WLineEditPlugin.h"
-#include "WPanelPlugin.h"
-#include "WProgressBarPlugin.h"
-#include "WScrollPanelPlugin.h"
-#include "WSwitchButtonPlugin.h"
-#include "WTabControlPlugin.h"
-#include "WTabPagePlugin.h"
-#include "WTestPlugin.h"
-#include "WTrackBarPlugin.h"
-#include "WTreeViewPlugin.h"
+#include "WWidgetPlugins.h"
 
 WexalPlugin::WexalPlugin(QObject* parent) : QObject(parent)
 {
