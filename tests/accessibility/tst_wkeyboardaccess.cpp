@@ -10,7 +10,8 @@
 #include "WGridList.h"
 #include "WHourMinutePicker.h"
 #include "WItemList.h"
-#include "WKeyboardAccess_p.h"
+#include "WFocusChain_p.h"
+#include "WFormParts_p.h"
 #include "WLabel.h"
 #include "WLineEdit.h"
 #include "WProgressBar.h"
@@ -111,7 +112,7 @@ void TestWKeyboardAccess::focusPolicies()
     for (WButton* b : FormTest::titleBarOf(form)->findChildren<WButton*>()) {
         b->ensurePolished();
         QCOMPARE(b->focusPolicy(), Qt::ClickFocus);
-        QVERIFY(WKeyboardAccess::IsFormSystemButton(b));
+        QVERIFY(WFormParts::IsSystemButton(b));
     }
 
     WBase::SetKeyboardAccess(false);
@@ -143,7 +144,7 @@ void TestWKeyboardAccess::readingOrder()
     QVERIFY(ShowActive(&panel));
 
     const QList<QWidget*> expected{b11, b12, b21, b22, c1, c2};
-    QCOMPARE(WKeyboardAccess::FocusOrder(&panel), expected);
+    QCOMPARE(WFocusChain::FocusOrder(&panel), expected);
     b11->setFocus();
     for (int i = 1; i <= expected.size(); ++i)
         QCOMPARE(tab(), expected.at(i % expected.size()));
@@ -151,7 +152,7 @@ void TestWKeyboardAccess::readingOrder()
         QCOMPARE(tab(false), expected.at(i));
     // Shown again, the hidden button takes its place in its row.
     hidden->show();
-    QCOMPARE(WKeyboardAccess::NextInFocusOrder(b11, true), hidden);
+    QCOMPARE(WFocusChain::NextInFocusOrder(b11, true), hidden);
 }
 
 void TestWKeyboardAccess::noTrap_data()
@@ -209,10 +210,10 @@ void TestWKeyboardAccess::tabBarIsOneStop()
     auto* inside = at<WButton>(pages.at(1), 10, 10);
     tabs->SetSelectedIndex(0);
     QVERIFY(ShowActive(&panel));
-    QCOMPARE(WKeyboardAccess::FocusOrder(&panel),
+    QCOMPARE(WFocusChain::FocusOrder(&panel),
              (QList<QWidget*>{first, pages.at(0)->TabButton()}));
     tabs->SetSelectedIndex(1);
-    QCOMPARE(WKeyboardAccess::FocusOrder(&panel),
+    QCOMPARE(WFocusChain::FocusOrder(&panel),
              (QList<QWidget*>{first, pages.at(1)->TabButton(), inside}));
 }
 
@@ -334,7 +335,7 @@ void TestWKeyboardAccess::randomInput()
                             rng.bounded(2) ? Qt::NoModifier : Qt::ShiftModifier);
     };
     options.invariant = [&](QWidget*) {
-        const QList<QWidget*> order = WKeyboardAccess::FocusOrder(&panel);
+        const QList<QWidget*> order = WFocusChain::FocusOrder(&panel);
         for (QWidget* w : order) {
             if (!w->isEnabled() || !w->isVisible())
                 return QStringLiteral("a disabled or hidden Tab stop");

@@ -3,7 +3,6 @@
 #include "WBase.h"
 #include "WButton.h"
 #include "WCheckBox.h"
-#include "WKeyboardAccess_p.h"
 #include "WSwitchButton.h"
 #include "WTabControl.h"
 #include "WTabPage.h"
@@ -20,15 +19,24 @@ WBaseButton* WAccessibleButton::Button() const
     return static_cast<WBaseButton*>(widget());
 }
 
+// The tab control whose tab this button is, and the index of its page there.
+static WTabControl* tabControlOf(const QWidget* button, int* index)
+{
+    auto* control = qobject_cast<WTabControl*>(button->parentWidget());
+    *index = control ? control->IndexOfTab(button) : -1;
+    return *index >= 0 ? control : nullptr;
+}
+
 bool WAccessibleButton::IsTab() const
 {
-    return WKeyboardAccess::TabIndex(widget()) >= 0;
+    int index;
+    return tabControlOf(widget(), &index);
 }
 
 QWidget* WAccessibleButton::TabPage() const
 {
-    const int index = WKeyboardAccess::TabIndex(widget());
-    WTabControl* control = index >= 0 ? WKeyboardAccess::TabControlOf(widget()) : nullptr;
+    int index;
+    WTabControl* control = tabControlOf(widget(), &index);
     return control ? control->Page(index) : nullptr;
 }
 
@@ -50,10 +58,12 @@ QAccessible::State WAccessibleButton::state() const
     } else if (auto* toggle = qobject_cast<const WSwitchButton*>(widget())) {
         s.checkable = true;
         s.checked = toggle->Checked();
-    } else if (IsTab()) {
-        s.selectable = true;
-        const WTabControl* control = WKeyboardAccess::TabControlOf(widget());
-        s.selected = control && control->SelectedIndex() == WKeyboardAccess::TabIndex(widget());
+    } else {
+        int index;
+        if (const WTabControl* control = tabControlOf(widget(), &index)) {
+            s.selectable = true;
+            s.selected = control->SelectedIndex() == index;
+        }
     }
     return s;
 }

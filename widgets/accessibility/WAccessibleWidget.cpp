@@ -3,7 +3,7 @@
 #include "WBase.h"
 #include "WButton.h"
 #include "WForm.h"
-#include "WKeyboardAccess_p.h"
+#include "WFormParts_p.h"
 #include "WTabControl.h"
 #include "WTabPage.h"
 
@@ -29,7 +29,7 @@ QString WAccessibleWidget::text(QAccessible::Text t) const
 QAccessible::Role WAccessibleWidget::role() const
 {
     // The form's title bar is an ordinary panel to everyone but the reader.
-    if (WKeyboardAccess::IsTitleBar(widget()))
+    if (WFormParts::IsTitleBar(widget()))
         return QAccessible::TitleBar;
     return QAccessibleWidget::role();
 }
@@ -40,8 +40,8 @@ QAccessible::State WAccessibleWidget::state() const
     // Every library widget takes the focus by click; only those meant for input count as
     // focusable, whatever the keyboard switch says.
     const auto* base = qobject_cast<const WBase*>(widget());
-    s.focusable = (widget()->focusPolicy() & Qt::TabFocus) == Qt::TabFocus ||
-                  (base && WKeyboardAccess::TakesTabFocus(base));
+    s.focusable =
+        (widget()->focusPolicy() & Qt::TabFocus) == Qt::TabFocus || (base && base->TakesTabFocus());
     return s;
 }
 
@@ -50,7 +50,8 @@ QAccessibleInterface* WAccessibleWidget::parent() const
 {
     if (auto* page = qobject_cast<WTabPage*>(widget())) {
         WButton* tab = page->TabButton();
-        if (tab && WKeyboardAccess::TabControlOf(tab) == page->parentWidget())
+        auto* control = qobject_cast<WTabControl*>(page->parentWidget());
+        if (tab && control && control->IndexOfTab(tab) >= 0)
             return QAccessible::queryAccessibleInterface(tab);
     }
     return QAccessibleWidget::parent();
@@ -92,7 +93,7 @@ QString WAccessibleWidget::ShownName() const
 {
     if (auto* page = qobject_cast<const WTabPage*>(widget()))
         return page->Text();
-    if (WKeyboardAccess::IsTitleBar(widget()))
+    if (WFormParts::IsTitleBar(widget()))
         return static_cast<const WForm*>(widget()->parentWidget())->Title();
     return QString();
 }

@@ -23,6 +23,7 @@ struct WBaseButtonPrivate
 
 WBaseButton::WBaseButton(QWidget* parent) : WBase(parent), d(std::make_unique<WBaseButtonPrivate>())
 {
+    SetTakesTabFocus(true);
 }
 
 WBaseButton::~WBaseButton() = default;

@@ -2,6 +2,7 @@
 #include "WAliveGuard_p.h"
 #include "WBase_p.h"
 #include "WDrawAPI.h"
+#include "WFocusChain_p.h"
 #include "WPanel.h"
 
 #include <QChildEvent>
@@ -114,4 +115,36 @@ void WScrollPanel::VScrollBarValueChangedEvent(int value)
     d->scrollWidget->move(d->scrollWidget->x(), -value);
     if (alive)
         emit VScrollLocationChanged(value);
+}
+
+// How far to scroll so that [top, bottom) shows in [0, extent): as little as needed, and the
+// start rather than the end when the range is longer than the view.
+static int scrollDelta(int top, int bottom, int extent)
+{
+    if (top < 0)
+        return top;
+    if (bottom > extent)
+        return qMin(bottom - extent, top);
+    return 0;
+}
+
+// A widget inside that got the focus from the keyboard is scrolled into view, as much of it as
+// fits. The viewport is the content panel's parent.
+bool WScrollPanel::event(QEvent* e)
+{
+    if (e->type() != WFocusChain::RevealEvent::EventType())
+        return WScrollContainer::event(e);
+    QWidget* target = static_cast<WFocusChain::RevealEvent*>(e)->Target();
+    WPanel* content = ScrollWidget();
+    QWidget* viewport = content ? content->parentWidget() : nullptr;
+    if (!target || !viewport || !viewport->isAncestorOf(target))
+        return true;
+    const QRect r(target->mapTo(viewport, QPoint(0, 0)), target->size());
+    const int dx = scrollDelta(r.left(), r.left() + r.width(), viewport->width());
+    const int dy = scrollDelta(r.top(), r.top() + r.height(), viewport->height());
+    if (dx)
+        SetHScrollBarValue(HScrollBarValue() + dx);
+    if (dy)
+        SetVScrollBarValue(VScrollBarValue() + dy);
+    return true;
 }

@@ -28,6 +28,7 @@ signals:
     void VScrollLocationChanged(int Y);
 
 protected:
+    bool event(QEvent* e) override;
     void Paint(QPainter* painter) override;
     void childEvent(QChildEvent* e) override;
     void ScrollContainerAreaChangedEvent() override;

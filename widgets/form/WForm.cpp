@@ -5,6 +5,7 @@
 #include "WButton.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
+#include "WFormParts_p.h"
 #include "WFormShadow_p.h"
 #include "WIconImage_p.h"
 #include "WPanel.h"
@@ -14,6 +15,7 @@
 #include <QEventLoop>
 #include <QIcon>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -31,6 +33,8 @@ public:
         : WButton(parent), path(QString::fromLatin1(path))
     {
         SetImage(WIconImage::LoadPixmap(this->path, scale));
+        // The window's own controls: the keyboard closes and moves a form by its keys instead.
+        SetTakesTabFocus(false);
     }
 
 protected:
@@ -517,10 +521,41 @@ bool WForm::event(QEvent* e)
             d->loop->exit(0);
         }
         break;
+    case QEvent::KeyPress:
+        // What the widgets inside leave, as a dialog takes it: Alt+F4 closes the window, and
+        // Escape a modal one.
+        if (IsKeyboardAccess() && d->shadow && HandleWindowKey(static_cast<QKeyEvent*>(e)))
+            return true;
+        break;
     default:
         break;
     }
     return WContainer::event(e);
+}
+
+bool WForm::HandleWindowKey(QKeyEvent* e)
+{
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    const bool altF4 = e->key() == Qt::Key_F4 && mods == Qt::AltModifier;
+    const bool escape = e->key() == Qt::Key_Escape && mods == Qt::NoModifier && window()->isModal();
+    if (!altF4 && !escape)
+        return false;
+    e->accept();
+    close(); // may delete the form: nothing of it is read afterwards
+    return true;
+}
+
+bool WFormParts::IsTitleBar(const QWidget* widget)
+{
+    auto* form = widget ? qobject_cast<const WForm*>(widget->parentWidget()) : nullptr;
+    // The form makes its title bar before anything else, so it is the form's first panel.
+    return form && qobject_cast<const WPanel*>(widget) &&
+           form->findChild<WPanel*>(QString(), Qt::FindDirectChildrenOnly) == widget;
+}
+
+bool WFormParts::IsSystemButton(const QWidget* widget)
+{
+    return qobject_cast<const WButton*>(widget) && IsTitleBar(widget->parentWidget());
 }
 
 bool WForm::eventFilter(QObject* watched, QEvent* e)

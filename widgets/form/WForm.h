@@ -9,6 +9,7 @@
 
 class QIcon;
 class QImage;
+class QKeyEvent;
 class WFormShadow;
 class WPanel;
 struct WFormPrivate;
@@ -136,5 +137,7 @@ protected:
     void ReLayout();
 
 private:
+    // Alt+F4 and Escape, come back unaccepted; true when used (the form may be gone then).
+    bool HandleWindowKey(QKeyEvent* e);
     const std::unique_ptr<WFormPrivate> d;
 };

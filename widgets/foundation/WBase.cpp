@@ -1,7 +1,7 @@
 #include "WBase.h"
 #include "WBase_p.h"
 #include "WEvent.h"
-#include "WKeyboardAccess_p.h"
+#include "WFocusChain_p.h"
 #include "WPixels_p.h"
 
 #include <QApplication>
@@ -42,6 +42,8 @@ struct WBasePrivate
     bool childrenChanged = false;
     // The keyboard switch raised this widget's focus policy from click to Tab focus.
     bool keyboardFocusRaised = false;
+    bool takesTabFocus = false;
+    bool tabStopSuspended = false;
     int paintExtent = 0; // a WBase::PaintExtent
     const std::type_info* paintExtentType = nullptr;
     // Whether the widget is of exactly that type: -1 until the first paint asks (the dynamic
@@ -295,7 +297,7 @@ void WBase::SetKeyboardAccess(bool on)
     if (keyboardAccess == on)
         return;
     keyboardAccess = on;
-    WKeyboardAccess::SetEnabled(on);
+    WFocusChain::SetEnabled(on);
     const QWidgetList widgets = QApplication::allWidgets();
     for (QWidget* widget : widgets) {
         if (auto* w = qobject_cast<WBase*>(widget))
@@ -322,8 +324,8 @@ QColor WBase::FocusRingColor()
 // say) stands whatever the switch says.
 void WBase::ApplyKeyboardFocus()
 {
-    if (keyboardAccess) {
-        if (focusPolicy() == Qt::ClickFocus && WKeyboardAccess::TakesTabFocus(this)) {
+    if (keyboardAccess && d->takesTabFocus) {
+        if (focusPolicy() == Qt::ClickFocus) {
             setFocusPolicy(Qt::StrongFocus);
             d->keyboardFocusRaised = true;
         }
@@ -341,7 +343,7 @@ bool WBase::event(QEvent* e)
         // The first moment at which the widget's whole class is known. A switch turned on
         // before the application existed installs its filter now.
         if (keyboardAccess) {
-            WKeyboardAccess::SetEnabled(true);
+            WFocusChain::SetEnabled(true);
             ApplyKeyboardFocus();
         }
         return QWidget::event(e);
@@ -407,7 +409,52 @@ void WBase::paintEvent(QPaintEvent*)
         painter.end();
     }
     if (keyboardAccess && hasFocus())
-        WKeyboardAccess::PaintFocusRing(this);
+        PaintFocusRing();
+}
+
+void WBase::PaintFocusRing()
+{
+    if (!WFocusChain::IsTabStop(this) || width() < 4 || height() < 4)
+        return;
+    QColor color = FocusRingColor();
+    if (!color.isValid())
+        color = palette().color(QPalette::Highlight);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 2));
+    painter.setBrush(Qt::NoBrush);
+    // The two-pixel line lies wholly inside the widget, following its rounded corners.
+    const QRectF ring = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal r = qBound(0, Radius() - 1, qMin(width(), height()));
+    if (r > 0)
+        painter.drawRoundedRect(ring, r, r);
+    else
+        painter.drawRect(ring);
+}
+
+bool WBase::TakesTabFocus() const
+{
+    return d->takesTabFocus;
+}
+
+void WBase::SetTakesTabFocus(bool takes)
+{
+    if (d->takesTabFocus == takes)
+        return;
+    d->takesTabFocus = takes;
+    // Before its polish a widget is still being made; the polish applies the switch.
+    if (testAttribute(Qt::WA_WState_Polished))
+        ApplyKeyboardFocus();
+}
+
+bool WBase::TabStopSuspended() const
+{
+    return d->tabStopSuspended;
+}
+
+void WBase::SetTabStopSuspended(bool suspended)
+{
+    d->tabStopSuspended = suspended;
 }
 
 void MarkPassive(QObject* object)

@@ -99,8 +99,14 @@ public:
     // highlight colour of the focused widget.
     static void SetFocusRingColor(const QColor& color);
     static QColor FocusRingColor();
+    // Whether the widget is of a kind a keyboard user operates (buttons, inputs, lists, values):
+    // those take Tab focus while the switch is on.
+    bool TakesTabFocus() const;
 
 protected:
+    // Interactive classes say so as they are made.
+    void SetTakesTabFocus(bool takes);
+
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     virtual void Paint(QPainter* painter) = 0;
@@ -121,6 +127,10 @@ protected:
     bool TakeChildrenChanged();
 
 private:
+    friend class WFocusChain;
+    bool TabStopSuspended() const;
+    void SetTabStopSuspended(bool suspended);
+    void PaintFocusRing();
     void TellParentOfChange();
     // Tab focus for the widgets that take it while the keyboard switch is on, and back.
     void ApplyKeyboardFocus();

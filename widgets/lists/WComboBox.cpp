@@ -51,6 +51,7 @@ struct WComboBoxPrivate
 
 WComboBox::WComboBox(QWidget* parent) : WBase(parent), d(std::make_unique<WComboBoxPrivate>())
 {
+    SetTakesTabFocus(true);
     d->popup = new WComboDropDownBox(this);
 }
 

@@ -37,6 +37,7 @@ int WGridListPrivate::UsableColumns() const
 WGridList::WGridList(QWidget* parent)
     : WScrollContainer(true, true, parent), d(std::make_unique<WGridListPrivate>())
 {
+    SetTakesTabFocus(true);
     setAttribute(Qt::WA_Hover);
     SetPadding(WPadding{d->columnHeaderHeight, 0, 0, 0});
     WRightPress::Watch();

@@ -47,6 +47,7 @@ struct WItemListPrivate
 WItemList::WItemList(QWidget* parent)
     : WScrollContainer(true, true, parent), d(std::make_unique<WItemListPrivate>())
 {
+    SetTakesTabFocus(true);
 }
 
 WItemList::~WItemList() = default;
@@ -150,7 +151,7 @@ bool WItemList::HandleKey(QKeyEvent* e)
     SetSelectedIndex(index);
     const int value = VScrollBarValue();
     const int to = WKeyRules::ScrollValueShowing(d->PadTop() + index * ih, ih, value,
-                                                       scrollContainerArea.height());
+                                                 scrollContainerArea.height());
     if (to != value)
         SetVScrollBarValue(to);
     return true;

@@ -4,6 +4,7 @@
 #include "WAliveGuard_p.h"
 #include "WButton.h"
 #include "WEvent.h"
+#include "WFocusChain_p.h"
 #include "WPanel.h"
 #include "WRoundedLayerCache_p.h"
 #include "WTabPage.h"
@@ -111,14 +112,18 @@ void WTabControl::SetSelectedIndex(int index)
         old->setVisible(false);
         if (!alive || d->selectedPage != next)
             return;
-        if (old)
+        if (old) {
             old->SetSelected(false);
+            // The tab bar is one Tab stop, at the selected tab.
+            WFocusChain::SetTabStopSuspended(old->TabButton(), true);
+        }
     }
     if (next) {
         next->setVisible(true);
         if (!alive || d->selectedPage != next)
             return;
         next->SetSelected(true);
+        WFocusChain::SetTabStopSuspended(next->TabButton(), false);
     }
     if (index >= 0)
         WAccessibleNotify::SelectionChanged(this, index);
@@ -184,6 +189,22 @@ int WTabControl::IndexOf(const WTabPage* page) const
     for (size_t i = d->pages.size(); i-- > 0;) {
         if (d->pages[i].object == page)
             return int(i);
+    }
+    return -1;
+}
+
+int WTabControl::IndexOfTab(const QWidget* tab) const
+{
+    const auto* button = qobject_cast<const WButton*>(tab);
+    if (!button || button->parentWidget() != this)
+        return -1;
+    // Each tab's Tag holds its index; a stale one is looked up.
+    if (const WTabPage* page = Page(button->Tag); page && page->TabButton() == button)
+        return button->Tag;
+    for (int i = 0; i < Count(); ++i) {
+        const WTabPage* page = Page(i);
+        if (page && page->TabButton() == button)
+            return i;
     }
     return -1;
 }
@@ -279,6 +300,7 @@ void WTabControl::TakeOut(int index, bool leaving)
     if (entry.page) {
         WButton* tab = entry.page->TabButton();
         if (tab && tab->parent() == this) {
+            WFocusChain::SetTabStopSuspended(tab, false);
             if (!leaving)
                 tab->hide();
             else
@@ -297,24 +319,9 @@ void WTabControl::TakeOut(int index, bool leaving)
 
 void WTabControl::TabClicked()
 {
-    const auto* tab = qobject_cast<const WBase*>(sender());
-    if (!tab)
-        return;
-    // The Tag names the page; the buttons of pages that have left (and still hold a
-    // connection) are not found and do nothing.
-    int index = -1;
-    const WTabPage* tagged = Page(tab->Tag);
-    if (tagged && tagged->TabButton() == tab) {
-        index = tab->Tag;
-    } else {
-        for (int i = 0; i < Count(); ++i) {
-            const WTabPage* page = Page(i);
-            if (page && page->TabButton() == tab) {
-                index = i;
-                break;
-            }
-        }
-    }
+    // The buttons of pages that have left (and still hold a connection) are not found and do
+    // nothing.
+    const int index = IndexOfTab(qobject_cast<const QWidget*>(sender()));
     if (index >= 0)
         SetSelectedIndex(index);
 }
@@ -403,11 +410,7 @@ bool WTabControl::HandleKey(QKeyEvent* e)
         return false;
     const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
     QWidget* focus = QApplication::focusWidget();
-    bool onTab = focus == this;
-    for (int i = 0; i < count && !onTab; ++i) {
-        const WTabPage* page = Page(i);
-        onTab = page && focus && page->TabButton() == focus;
-    }
+    const bool onTab = focus == this || IndexOfTab(focus) >= 0;
     const int current = d->selectedIndex;
     int target;
     switch (e->key()) {

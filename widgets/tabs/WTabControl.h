@@ -54,6 +54,8 @@ public:
     // The page's index in the control, or -1.
     int IndexOf(const WTabPage* page) const;
 
+    // The index of the page whose tab button `tab` is, or -1 for anything else.
+    int IndexOfTab(const QWidget* tab) const;
     void AddPage(WTabPage* page);
     // The same, by name through the meta-object system: forms loaded at run time (QUiLoader)
     // add a tab control's pages by calling AddPage with a QWidget*. A widget that is not a

@@ -96,6 +96,7 @@ struct WLineEditPrivate
 
 WLineEdit::WLineEdit(QWidget* parent) : WBase(parent), d(std::make_unique<WLineEditPrivate>(font()))
 {
+    SetTakesTabFocus(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, true);
     setAttribute(Qt::WA_KeyCompression, true);

@@ -66,6 +66,7 @@ struct WHourMinutePickerPrivate
 WHourMinutePicker::WHourMinutePicker(QWidget* parent)
     : WBase(parent), d(std::make_unique<WHourMinutePickerPrivate>())
 {
+    SetTakesTabFocus(true);
     setMaximumSize(120, 25);
     setMinimumSize(120, 25);
 }

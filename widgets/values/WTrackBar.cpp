@@ -19,7 +19,10 @@ void recolour(QImage& slot, const QPixmap& image, const QColor& color)
 
 } // namespace
 
-WTrackBar::WTrackBar(QWidget* parent) : WBase(parent), d(std::make_unique<WTrackBarPrivate>()) {}
+WTrackBar::WTrackBar(QWidget* parent) : WBase(parent), d(std::make_unique<WTrackBarPrivate>())
+{
+    SetTakesTabFocus(true);
+}
 
 WTrackBar::~WTrackBar() = default;
 
