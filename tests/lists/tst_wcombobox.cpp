@@ -13,6 +13,7 @@
 #include "WScrollBar_p.h"
 #include "WTestMouse.h"
 
+#include <QScreen>
 #include <QtTest>
 
 #include <climits>
@@ -318,6 +319,21 @@ private slots:
         QCOMPARE(viewport.width() + (count > 7 ? 10 : 0), 120 - 2 * borderWidth);
         QCOMPARE(hBar, wide);
         QVERIFY(!f.box->IsPopupOpen());
+    }
+
+    // A border so wide that the list would be taller than the screen: the list is cut to the
+    // screen's height where its box puts it, not moved onto the screen.
+    void listTallerThanTheScreen()
+    {
+        Fixture f;
+        f.box->SetItems(numbered(3));
+        const int bw = QGuiApplication::primaryScreen()->geometry().height();
+        f.box->SetBorderWidth(bw);
+        f.Show();
+        QRect geometry;
+        QVERIFY(f.WithOpenList([&](WComboDropDownBox* open) { geometry = open->geometry(); }));
+        QCOMPARE(geometry.size(), QSize(120 + 4, bw));
+        QCOMPARE(geometry.topLeft(), f.box->mapToGlobal(QPoint(0, 24 - bw)));
     }
 
     // A real press opens the list; a press on a line chooses it, with one signal; choosing the

@@ -73,6 +73,13 @@ QRect screenArea()
     return QGuiApplication::primaryScreen()->geometry();
 }
 
+// A menu that an application subclassed to refuse every close.
+class StubbornMenu : public WMenu
+{
+protected:
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+
 } // namespace
 
 class tst_WMenu : public QObject
@@ -202,6 +209,55 @@ private slots:
         QCOMPARE(shown.size(), size);
         QCOMPARE(shown.topLeft(), QPoint(left ? at.x() - size.width() : at.x(),
                                          up ? at.y() - size.height() : at.y()));
+    }
+
+    // Padding wider than the screen: the menu is cut to the screen's width, yet flipped left by
+    // all the width it asked for, as far as a window position may go.
+    void widerThanTheScreen()
+    {
+        Fixture f;
+        const QRect s = screenArea();
+        const QPoint at = s.center();
+        for (const int right : {s.width(), INT_MAX}) {
+            f.menu.SetPadding(WPadding{5, 5, 10, right});
+            const qint64 asked = qint64(10) + f.menu.TextWidth() + right + 4;
+            QRect shown;
+            f.Exec(at, [&] {
+                shown = f.menu.geometry();
+                f.menu.close();
+            });
+            QCOMPARE(shown.size(), QSize(s.width(), 3 * 30 + 5 + 5 + 4));
+            QCOMPARE(shown.left(), int(qMax(at.x() - asked, -(qint64(1) << 30))));
+            QCOMPARE(shown.top(), at.y());
+        }
+    }
+
+    // An application's subclass refusing to close: dismissing the menu or choosing an item
+    // still ends exec, and the menu is hidden after it.
+    void refusedCloseStillEnds()
+    {
+        StubbornMenu menu;
+        menu.AddItem("One");
+        WMenuItem* two = menu.AddItem("Two");
+        bool timedOut = false;
+        const auto run = [&](const std::function<void()>& step) {
+            QObject context;
+            QTimer::singleShot(0, &context, step);
+            QTimer::singleShot(2000, &context, [&] {
+                timedOut = true;
+                menu.hide();
+            });
+            WMenuItem* chosen = menu.exec(QPoint(100, 100));
+            return std::make_pair(chosen, menu.isVisible());
+        };
+        QCOMPARE(run([&] { menu.close(); }), std::make_pair<WMenuItem*>(nullptr, false));
+        QVERIFY(!timedOut);
+        QCOMPARE(run([&] {
+                     WexalTest::MouseMove(&menu, QPoint(20, 45));
+                     WexalTest::MousePress(&menu, QPoint(20, 45));
+                 }),
+                 std::make_pair(two, false));
+        QVERIFY(!timedOut);
     }
 
     // Presses: on an enabled item it is the result; on a disabled one the menu stays open;

@@ -2,9 +2,9 @@
 
 #include "WLineWidths_p.h"
 #include "WPixels_p.h"
+#include "WPopupWindow_p.h"
 #include "WQtCompat_p.h"
 
-#include <QEventLoop>
 #include <QFontMetrics>
 #include <QHoverEvent>
 #include <QMouseEvent>
@@ -41,7 +41,7 @@ struct WComboBoxScrollAreaPrivate
     QColor itemForeColorHover;
     int hoverIndex = -1;
     int chosenIndex = -1;
-    QEventLoop* loop = nullptr;
+    WPopupWindow* popup = nullptr;
     // The widest line in widestFont, kept while the lines stay the same so that adding a line
     // measures that line only.
     int widest = 0;
@@ -197,12 +197,12 @@ void WComboBoxScrollArea::SetChosenIndex(int index)
 
 QEventLoop* WComboBoxScrollArea::Loop() const
 {
-    return d->loop;
+    return d->popup ? d->popup->Loop() : nullptr;
 }
 
-void WComboBoxScrollArea::SetLoop(QEventLoop* loop)
+void WComboBoxScrollArea::SetPopup(WPopupWindow* popup)
 {
-    d->loop = loop;
+    d->popup = popup;
 }
 
 // The topmost pixel row and the leftmost pixel column belong to no line; a point below the
@@ -232,8 +232,8 @@ bool WComboBoxScrollArea::event(QEvent* e)
         // The line under the press is the one chosen, even when no move announced it.
         HoverAt(WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e))));
         d->chosenIndex = d->hoverIndex;
-        if (d->loop)
-            d->loop->exit();
+        if (d->popup)
+            d->popup->Exit();
         e->accept();
         return true;
     default:

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QEventLoop;
+class WPopupWindow;
 struct WComboBoxScrollAreaPrivate;
 
 // The lines of a combo box's drop-down list: the widget inside the drop-down box's viewport
@@ -46,9 +47,10 @@ public:
     int ChosenIndex() const;
     void SetChosenIndex(int index);
 
-    // The event loop of the open drop-down, or null; not owned.
+    // The event loop of the open drop-down, or null.
     QEventLoop* Loop() const;
-    void SetLoop(QEventLoop* loop);
+    // The drop-down's popup, whose wait a press on a line ends; not owned. Null detaches.
+    void SetPopup(WPopupWindow* popup);
 
 protected:
     bool event(QEvent* e) override;

@@ -1,20 +1,16 @@
 #include "WComboDropDownBox_p.h"
 
 #include "WAccessibleNotify_p.h"
-#include "WAliveGuard_p.h"
 #include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
-#include "WDrawAPI.h"
-#include "WIconPatch_p.h"
 #include "WKeyRules_p.h"
+#include "WPopupWindow_p.h"
 #include "WQtCompat_p.h"
+#include "WScreenClamp_p.h"
 
-#include <QEventLoop>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include <climits>
 
@@ -22,8 +18,7 @@ namespace {
 
 // At most this many pixels of lines are shown; the rest scrolls.
 constexpr int visibleLines = 150;
-// The shadow band along the right and bottom edges.
-constexpr int shadowBand = 4;
+constexpr int shadowBand = WPopupWindow::ShadowBand;
 
 int widgetExtent(qint64 v)
 {
@@ -34,10 +29,14 @@ int widgetExtent(qint64 v)
 
 struct WComboDropDownBoxPrivate
 {
-    explicit WComboDropDownBoxPrivate(WComboBox* owner) : owner(owner) {}
+    WComboDropDownBoxPrivate(WComboDropDownBox* box, WComboBox* owner)
+        : owner(owner), popup(box, WPopupWindow::EndsOn::Hide)
+    {
+    }
 
     WComboBox* owner;
-    WIconPatch shadow{QStringLiteral(":/Icons/Shadow.png"), 6};
+    // Deleted with the box, it also ends an ExecPopup in progress.
+    WPopupWindow popup;
     QWidget* viewport = nullptr;
     WComboBoxScrollArea* content = nullptr;
     // Where on screen the box that opened the list is: a press there closes the list for good
@@ -46,12 +45,13 @@ struct WComboDropDownBoxPrivate
 };
 
 WComboDropDownBox::WComboDropDownBox(WComboBox* owner)
-    : WScrollContainer(true, true, nullptr), d(std::make_unique<WComboDropDownBoxPrivate>(owner))
+    : WScrollContainer(true, true, nullptr),
+      d(std::make_unique<WComboDropDownBoxPrivate>(this, owner))
 {
     d->viewport = new QWidget(this);
     d->content = new WComboBoxScrollArea(d->viewport);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    d->content->SetPopup(&d->popup);
+    d->popup.MakePopup();
     hide();
     SetPadding(WPadding{0, shadowBand, 0, shadowBand});
     SetBorder(PositionFlag::All);
@@ -61,9 +61,8 @@ WComboDropDownBox::WComboDropDownBox(WComboBox* owner)
 
 WComboDropDownBox::~WComboDropDownBox()
 {
-    // Deleted while open (with its combo box): the blocked ExecPopup must come back.
-    if (QEventLoop* loop = d->content->Loop())
-        loop->exit();
+    // The lines outlive the record that holds the popup, until QWidget deletes its children.
+    d->content->SetPopup(nullptr);
 }
 
 WComboBox* WComboDropDownBox::Owner() const
@@ -127,12 +126,10 @@ int WComboDropDownBox::ExecPopup()
 {
     WComboBoxScrollArea* content = d->content;
     WComboBox* box = d->owner;
-    if (content->Loop() || !box)
+    if (d->popup.IsOpen() || !box)
         return -1;
 
-    QEventLoop loop;
     content->SetChosenIndex(-1);
-    content->SetLoop(&loop);
 
     SetBackColor(box->BackColor());
     SetBorderColor(box->BorderColor());
@@ -142,19 +139,14 @@ int WComboDropDownBox::ExecPopup()
     // The horizontal bar will show: it gets room of its own below the lines.
     if (content->minimumWidth() > box->width())
         lines += ScrollBarSize();
-    QSize wanted(widgetExtent(qint64(box->width()) + shadowBand),
-                 widgetExtent(qMin<qint64>(lines, visibleLines) + shadowBand + 2 * bw));
-    // An absurd border width would ask for a window taller than any screen (and for as much
-    // memory to paint it); no popup needs more than the screen it opens on.
-    const QScreen* screen = QGuiApplication::screenAt(pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen)
-        wanted = wanted.boundedTo(screen->geometry().size());
-    resize(wanted);
+    const QSize wanted(widgetExtent(qint64(box->width()) + shadowBand),
+                       widgetExtent(qMin<qint64>(lines, visibleLines) + shadowBand + 2 * bw));
+    // An absurd border width would ask for a window taller than any screen; the list stays
+    // where its box put it, only its size is cut.
+    resize(WScreenClamp::BoundedTo(wanted, WScreenClamp::ScreenAt(pos())));
     content->setFont(box->font());
     content->SetForeColor(box->ForeColor());
-    d->shadow.Prepare(size(), devicePixelRatioF());
+    d->popup.PrepareShadow();
     const qint64 drop =
         qBound(qint64(-QWIDGETSIZE_MAX), qint64(box->height() - bw), qint64(QWIDGETSIZE_MAX));
     d->openedFrom = QRect(pos() - QPoint(0, int(drop)), box->size());
@@ -165,18 +157,13 @@ int WComboDropDownBox::ExecPopup()
     if (IsKeyboardAccess() && content->HoverIndex() >= 0)
         ShowLine(content->HoverIndex());
 
-    const WAliveGuard alive(this);
-    show();
-    if (alive && isVisible()) {
+    const bool stillHere = d->popup.Exec([this, content] {
         if (content->HoverIndex() >= 0)
             WAccessibleNotify::FocusChanged(this, content->HoverIndex());
-        loop.exec();
-    }
+    });
     // Deleted meanwhile, together with the combo box: nothing here may be touched.
-    if (!alive)
+    if (!stillHere)
         return -1;
-    content->SetLoop(nullptr);
-    hide();
     return content->ChosenIndex();
 }
 
@@ -199,9 +186,9 @@ bool WComboDropDownBox::HandleKey(QKeyEvent* e)
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return true;
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-        if (content->HoverIndex() >= 0 && content->Loop()) {
+        if (content->HoverIndex() >= 0 && d->popup.IsOpen()) {
             content->SetChosenIndex(content->HoverIndex());
-            content->Loop()->exit();
+            d->popup.Exit();
         }
         return true;
     }
@@ -222,6 +209,7 @@ bool WComboDropDownBox::HandleKey(QKeyEvent* e)
 
 bool WComboDropDownBox::event(QEvent* e)
 {
+    d->popup.Event(e);
     switch (e->type()) {
     case QEvent::KeyPress:
         if (IsKeyboardAccess() && HandleKey(static_cast<QKeyEvent*>(e))) {
@@ -238,11 +226,6 @@ bool WComboDropDownBox::event(QEvent* e)
         e->accept();
         return true;
     }
-    case QEvent::Hide:
-        // However the list was hidden (a press, Escape, the application), the wait is over.
-        if (QEventLoop* loop = d->content->Loop())
-            loop->exit();
-        break;
     default:
         break;
     }
@@ -251,10 +234,7 @@ bool WComboDropDownBox::event(QEvent* e)
 
 void WComboDropDownBox::Paint(QPainter* painter)
 {
-    d->shadow.Paint(painter, size());
-    const QRect face(0, 0, width() - shadowBand, height() - shadowBand);
-    WDrawAPI::DrawBackColor(painter, face, 0, BackColor(), BorderWidth());
-    WDrawAPI::DrawBorder(painter, face, 0, BorderColor(), Border(), BorderWidth());
+    d->popup.Paint(painter, BackColor(), BorderColor(), Border(), BorderWidth());
 }
 
 void WComboDropDownBox::ScrollContainerAreaChangedEvent()

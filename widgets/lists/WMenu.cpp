@@ -2,36 +2,25 @@
 
 #include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
-#include "WDrawAPI.h"
-#include "WIconPatch_p.h"
 #include "WMenuItem.h"
 #include "WPixels_p.h"
+#include "WPopupWindow_p.h"
 #include "WQtCompat_p.h"
+#include "WScreenClamp_p.h"
 
-#include <QEventLoop>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHoverEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
-// The shadow band along the right and bottom edges.
-constexpr int shadowBand = 4;
+constexpr int shadowBand = WPopupWindow::ShadowBand;
 
 int bounded(qint64 v)
 {
     constexpr qint64 limit = qint64(1) << 28;
-    return int(qBound(-limit, v, limit));
-}
-
-// Window positions: any point a screen could have, while right and bottom edges stay in int.
-int position(qint64 v)
-{
-    constexpr qint64 limit = qint64(1) << 30;
     return int(qBound(-limit, v, limit));
 }
 
@@ -44,6 +33,9 @@ int widgetExtent(qint64 v)
 
 struct WMenuPrivate
 {
+    // A subclass that refuses to close still sees exec come back: the menu was dismissed.
+    explicit WMenuPrivate(WMenu* menu) : popup(menu, WPopupWindow::EndsOn::CloseOrHide) {}
+
     bool autoHide = false;
     WPadding padding;
     int itemHeight = 30;
@@ -54,24 +46,20 @@ struct WMenuPrivate
     WMenuItem* hoverItem = nullptr;
     WMenuItem* chosenItem = nullptr;
     QList<WMenuItem*> items;
-    QEventLoop* loop = nullptr;
-    WIconPatch shadow{QStringLiteral(":/Icons/Shadow.png"), 6};
+    // Deleted with the menu, it also ends an exec in progress.
+    WPopupWindow popup;
 };
 
-WMenu::WMenu(QWidget* parent) : WBase(parent), d(std::make_unique<WMenuPrivate>())
+WMenu::WMenu(QWidget* parent) : WBase(parent), d(std::make_unique<WMenuPrivate>(this))
 {
     // HoverItemChanged carries an item: queued connections and signal spies need the type.
     qRegisterMetaType<WMenuItem*>();
     setAttribute(Qt::WA_Hover);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    d->popup.MakePopup();
 }
 
 WMenu::~WMenu()
 {
-    // Deleted during its own exec: the blocked call must come back.
-    if (d->loop)
-        d->loop->exit();
     d->hoverItem = nullptr;
     d->chosenItem = nullptr;
     qDeleteAll(d->items);
@@ -223,47 +211,22 @@ WMenuItem* WMenu::HoverItem() const
 
 WMenuItem* WMenu::exec(const QPoint& pos)
 {
-    if (d->loop)
+    if (d->popup.IsOpen())
         return nullptr;
-    QEventLoop loop;
-    // A point outside every screen is taken on the primary one.
-    const QScreen* screen = QGuiApplication::screenAt(pos);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = WScreenClamp::ScreenAt(pos);
     const WPadding& p = d->padding;
     const qint64 w = qint64(p.Left) + d->textWidth + p.Right + shadowBand;
     const qint64 h = qint64(d->itemHeight) * d->items.size() + p.Top + p.Bottom + shadowBand;
     d->hoverItem = nullptr;
     d->chosenItem = nullptr;
 
-    // Right-down from the point; flipped left or up only where the screen ends.
-    qint64 x = pos.x();
-    qint64 y = pos.y();
-    QSize size(widgetExtent(w), widgetExtent(h));
-    if (screen) {
-        const QRect area = screen->geometry();
-        if (area.width() < w + (x - area.left()))
-            x -= w;
-        if ((y - area.top()) + h > area.height())
-            y -= h;
-        // Absurd paddings or heights would ask for a window larger than any screen (and for as
-        // much memory to paint it); no menu needs more than its screen.
-        size = size.boundedTo(area.size());
-    }
-
-    d->loop = &loop;
-    setGeometry(QRect(QPoint(position(x), position(y)), size));
-    const WAliveGuard alive(this);
-    show();
-    if (alive && isVisible()) {
-        WAccessibleNotify::PopupShown(this, true);
-        loop.exec();
-    }
-    if (!alive)
+    // Right-down from the point; flipped left or up only where the screen ends. The flip looks
+    // at the whole size asked for, also where the window is then cut to the screen.
+    const QPoint at = WScreenClamp::FlippedInto(pos, w, h, screen);
+    const QSize size = WScreenClamp::BoundedTo(QSize(widgetExtent(w), widgetExtent(h)), screen);
+    setGeometry(QRect(at, size));
+    if (!d->popup.Exec([this] { WAccessibleNotify::PopupShown(this, true); }))
         return nullptr;
-    d->loop = nullptr;
-    // Normally closed already; not when the application quit under it.
-    hide();
     WAccessibleNotify::PopupShown(this, false);
     return d->chosenItem;
 }
@@ -351,6 +314,7 @@ bool WMenu::HandleKey(QKeyEvent* e)
 
 bool WMenu::event(QEvent* e)
 {
+    d->popup.Event(e);
     switch (e->type()) {
     case QEvent::MouseButtonPress: {
         const QPoint pos = WPixels::Round(WEventPos(static_cast<QMouseEvent*>(e)));
@@ -366,14 +330,8 @@ bool WMenu::event(QEvent* e)
         e->accept();
         return true;
     }
-    case QEvent::Close:
-    case QEvent::Hide:
-        // However the menu went away, the wait is over.
-        if (d->loop)
-            d->loop->exit();
-        break;
     case QEvent::Resize:
-        d->shadow.Prepare(size(), devicePixelRatioF());
+        d->popup.PrepareShadow();
         break;
     case QEvent::HoverLeave:
         d->hoverItem = nullptr;
@@ -406,12 +364,9 @@ bool WMenu::event(QEvent* e)
 
 void WMenu::Paint(QPainter* painter)
 {
-    d->shadow.Paint(painter, size());
+    d->popup.Paint(painter, BackColor(), BorderColor(), Border(), BorderWidth());
     const int w = width();
     const int h = height();
-    const QRect face(0, 0, w - shadowBand, h - shadowBand);
-    WDrawAPI::DrawBackColor(painter, face, 0, BackColor(), BorderWidth());
-    WDrawAPI::DrawBorder(painter, face, 0, BorderColor(), Border(), BorderWidth());
 
     const qint64 ih = d->itemHeight;
     const int left = bounded(d->padding.Left);

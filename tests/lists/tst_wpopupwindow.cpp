@@ -1,0 +1,201 @@
+#include "WPopupWindow_p.h"
+#include "WQuietPopups.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPainter>
+#include <QPointer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A popup window as the library's own keep theirs: the helper in the window, its events handed
+// on first. A close can be refused, as an application's event filter might.
+class Popup : public QWidget
+{
+public:
+    explicit Popup(WPopupWindow::EndsOn endsOn)
+        : popup(std::make_unique<WPopupWindow>(this, endsOn))
+    {
+        popup->MakePopup();
+        resize(60, 40);
+    }
+
+    WPopupWindow& Helper() { return *popup; }
+    bool refuseClose = false;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        popup->Event(e);
+        return QWidget::event(e);
+    }
+    void closeEvent(QCloseEvent* e) override
+    {
+        if (refuseClose)
+            e->ignore();
+    }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        popup->Paint(&painter, Qt::white, Qt::blue, PositionFlag::All, 1);
+    }
+
+private:
+    const std::unique_ptr<WPopupWindow> popup;
+};
+
+// Runs Exec on popup with step called inside the wait, then reports whether the wait was still
+// running a turn of the event loop after step. A wait that never ends is ended after a while.
+struct Run
+{
+    bool returned = false;
+    bool result = false;
+    bool waitingAfterStep = false;
+    int shown = 0;
+    bool visibleWhenShown = false;
+    bool openWhenShown = false;
+    bool timedOut = false;
+
+    Run(QPointer<Popup> popup, const std::function<void()>& step)
+    {
+        QObject context;
+        QTimer::singleShot(0, &context, [&] {
+            step();
+            QTimer::singleShot(0, &context, [&] {
+                waitingAfterStep = !returned;
+                if (popup)
+                    popup->hide();
+            });
+        });
+        // The loop lives on in Exec's frame even where the window and its helper do not.
+        QEventLoop* running = nullptr;
+        QTimer::singleShot(2000, &context, [&] {
+            timedOut = true;
+            if (running)
+                running->exit();
+        });
+        WPopupWindow& helper = popup->Helper();
+        result = helper.Exec([&] {
+            ++shown;
+            visibleWhenShown = popup->isVisible();
+            running = popup->Helper().Loop();
+            openWhenShown = popup->Helper().IsOpen() && running;
+        });
+        returned = true;
+    }
+};
+
+} // namespace
+
+class tst_WPopupWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WexalTest::QuietPopupWarnings(); }
+
+    // What ends the wait: a hide, a close and Exit under either rule; a refused close only
+    // where closing ends it. Afterwards the window is hidden and the helper closed, ready to
+    // open again.
+    void waitEnds_data()
+    {
+        QTest::addColumn<bool>("closeEnds");
+        QTest::addColumn<int>("how");
+        QTest::addColumn<bool>("ends");
+        for (const bool closeEnds : {false, true}) {
+            const QByteArray rule = closeEnds ? "close or hide: " : "hide: ";
+            QTest::newRow(rule + "hidden") << closeEnds << 0 << true;
+            QTest::newRow(rule + "closed") << closeEnds << 1 << true;
+            QTest::newRow(rule + "close refused") << closeEnds << 2 << closeEnds;
+            QTest::newRow(rule + "Exit") << closeEnds << 3 << true;
+        }
+    }
+    void waitEnds()
+    {
+        QFETCH(bool, closeEnds);
+        QFETCH(int, how);
+        QFETCH(bool, ends);
+        Popup popup(closeEnds ? WPopupWindow::EndsOn::CloseOrHide : WPopupWindow::EndsOn::Hide);
+        QVERIFY(popup.isWindow());
+        QVERIFY(popup.windowFlags().testFlag(Qt::Popup));
+        for (int round = 0; round < 2; ++round) {
+            popup.refuseClose = how == 2;
+            bool visibleAfterStep = false;
+            const Run run(&popup, [&] {
+                if (how == 0)
+                    popup.hide();
+                else if (how == 3)
+                    popup.Helper().Exit();
+                else
+                    popup.close();
+                visibleAfterStep = popup.isVisible();
+            });
+            QVERIFY(!run.timedOut);
+            QVERIFY(run.result);
+            QCOMPARE(run.waitingAfterStep, !ends);
+            QCOMPARE(run.shown, 1);
+            QVERIFY(run.visibleWhenShown);
+            QVERIFY(run.openWhenShown);
+            QCOMPARE(visibleAfterStep, how >= 2);
+            QVERIFY(!popup.isVisible());
+            QVERIFY(!popup.Helper().IsOpen());
+            QCOMPARE(popup.Helper().Loop(), nullptr);
+        }
+    }
+
+    // The window deleted during its own wait, directly, later, or with its parent: Exec says
+    // so and reads nothing freed.
+    void deletedWhileWaiting_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("delete") << 0;
+        QTest::newRow("deleteLater") << 1;
+        QTest::newRow("parent deleted") << 2;
+    }
+    void deletedWhileWaiting()
+    {
+        QFETCH(int, how);
+        auto* parent = new QWidget;
+        QPointer<Popup> popup = new Popup(WPopupWindow::EndsOn::Hide);
+        popup->setParent(parent, popup->windowFlags());
+        const Run run(popup, [&] {
+            if (how == 0)
+                delete popup.data();
+            else if (how == 1)
+                popup->deleteLater();
+            else
+                delete parent;
+        });
+        QVERIFY(!run.timedOut);
+        QVERIFY(!run.result);
+        QVERIFY(!popup);
+        if (how != 2)
+            delete parent;
+    }
+
+    // The face fills the window but for the shadow band along the right and bottom edges,
+    // which only the shadow paints.
+    void faceInsideTheBand()
+    {
+        Popup popup(WPopupWindow::EndsOn::Hide);
+        QCOMPARE(popup.Helper().Face(), QRect(0, 0, 60 - 4, 40 - 4));
+        QImage image(popup.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        popup.render(&image);
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(55, 35), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(54, 34), QColor(Qt::white));
+        for (const QPoint& band : {QPoint(56, 20), QPoint(30, 36), QPoint(59, 39)}) {
+            const QColor c = image.pixelColor(band);
+            QVERIFY2(c != QColor(Qt::blue) && c != QColor(Qt::white),
+                     qPrintable(c.name(QColor::HexArgb)));
+        }
+    }
+};
+
+QTEST_MAIN(tst_WPopupWindow)
+#include "tst_wpopupwindow.moc"
