@@ -2,14 +2,10 @@
 
 #include "WMenu.h"
 #include "WMenuItem.h"
+#include "WPopupWindow_p.h"
 
 #include <QPointer>
 #include <QTimer>
-
-namespace {
-// The shadow band along the menu's right edge holds no item.
-constexpr int shadowBand = 4;
-} // namespace
 
 WAccessibleMenu::WAccessibleMenu(QWidget* widget)
     : WAccessibleItemOwner(widget, QAccessible::PopupMenu)
@@ -46,8 +42,8 @@ QRect WAccessibleMenu::ItemRect(int index) const
     const qint64 ih = menu->ItemHeight();
     constexpr qint64 limit = qint64(1) << 28;
     const qint64 top = qint64(menu->Padding().Top) + index * ih;
-    const QRect local(0, int(qBound(-limit, top, limit)), qMax(0, menu->width() - shadowBand),
-                      int(qMin(ih, limit)));
+    const QRect local(0, int(qBound(-limit, top, limit)),
+                      qMax(0, menu->width() - WPopupWindow::ShadowBand), int(qMin(ih, limit)));
     return QRect(menu->mapToGlobal(local.topLeft()), local.size());
 }
 
