@@ -2,6 +2,7 @@
 
 #include "WBase.h"
 #include "WButton.h"
+#include "WFocusChain_p.h"
 #include "WForm.h"
 #include "WFormParts_p.h"
 #include "WTabControl.h"
@@ -105,13 +106,5 @@ QString WAccessibleWidget::ShownValue() const
 
 QList<QWidget*> WAccessibleWidget::ChildWidgets() const
 {
-    QList<QWidget*> kids;
-    for (QObject* o : widget()->children()) {
-        if (!o->isWidgetType())
-            continue;
-        auto* w = static_cast<QWidget*>(o);
-        if (!w->isWindow() && !w->isHidden())
-            kids.append(w);
-    }
-    return kids;
+    return WFocusChain::ShownChildren(widget());
 }

@@ -17,20 +17,6 @@ QPointer<WFocusChain>& instance()
     return filter;
 }
 
-// The child widgets that take part in the focus order: inside the window, not hidden.
-QList<QWidget*> shownChildren(const QWidget* parent)
-{
-    QList<QWidget*> kids;
-    for (QObject* o : parent->children()) {
-        if (!o->isWidgetType())
-            continue;
-        auto* w = static_cast<QWidget*>(o);
-        if (!w->isWindow() && !w->isHidden())
-            kids.append(w);
-    }
-    return kids;
-}
-
 // Rows first, then columns: siblings are sorted by their top edge, and a sibling whose top lies
 // in the upper half of a row's first widget joins that row, where they go left to right. Widgets
 // a few pixels apart vertically on one line (a check box beside a taller button) thus stay in
@@ -56,7 +42,7 @@ void sortInReadingOrder(QList<QWidget*>& kids)
 void collectStops(const QWidget* parent, const QWidget* current, QList<QWidget*>& stops,
                   int& currentAt)
 {
-    QList<QWidget*> kids = shownChildren(parent);
+    QList<QWidget*> kids = WFocusChain::ShownChildren(parent);
     sortInReadingOrder(kids);
     for (QWidget* kid : qAsConst(kids)) {
         if (kid == current)
@@ -112,6 +98,19 @@ void WFocusChain::SetTabStopSuspended(WBase* widget, bool suspended)
 {
     if (widget)
         widget->SetTabStopSuspended(suspended);
+}
+
+QList<QWidget*> WFocusChain::ShownChildren(const QWidget* parent)
+{
+    QList<QWidget*> kids;
+    for (QObject* o : parent->children()) {
+        if (!o->isWidgetType())
+            continue;
+        auto* w = static_cast<QWidget*>(o);
+        if (!w->isWindow() && !w->isHidden())
+            kids.append(w);
+    }
+    return kids;
 }
 
 QList<QWidget*> WFocusChain::FocusOrder(QWidget* window)

@@ -33,6 +33,8 @@ public:
     static QWidget* NextInFocusOrder(QWidget* from, bool forward);
     // Every Tab stop of the window, in that order.
     static QList<QWidget*> FocusOrder(QWidget* window);
+    // The child widgets a keyboard or screen-reader user meets: inside the window, not hidden.
+    static QList<QWidget*> ShownChildren(const QWidget* parent);
 
     // For classes that own library widgets: whether the widget takes Tab focus at all, and
     // whether Tab passes it by for now.
