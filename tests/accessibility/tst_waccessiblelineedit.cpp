@@ -1,9 +1,9 @@
-// The line edit to a screen reader: editable text with its text and editable-text interfaces,
-// a password only ever as its mask, the read-only state honoured by every edit, and the
-// announcements of insertions, removals, caret moves and selections.
+// The line edit's text interface: caret and selection both ways, where characters lie once
+// scrolled, random input.
 #include "AccessTestSupport.h"
 #include "WLineEdit.h"
 #include "WRandomInput.h"
+#include "WTestSuite.h"
 
 using namespace AccessTest;
 
@@ -23,66 +23,10 @@ class TestWAccessibleLineEdit : public QObject
     Q_OBJECT
 
 private slots:
-    void nameValueAndStates();
-    void passwordIsMasked();
     void caretAndSelection();
-    void edits_data();
-    void edits();
-    void editThatDeletesTheLineEdit();
-    void announcements();
     void characterGeometry();
     void randomInput();
 };
-
-void TestWAccessibleLineEdit::nameValueAndStates()
-{
-    WLineEdit edit;
-    edit.SetText(QStringLiteral("Köln"));
-    edit.setAccessibleName(QStringLiteral("City"));
-    QAccessibleInterface* face = Face(&edit);
-    QCOMPARE(face->role(), QAccessible::EditableText);
-    QCOMPARE(Name(face), QStringLiteral("City"));
-    QCOMPARE(face->text(QAccessible::Value), QStringLiteral("Köln"));
-    QVERIFY(face->state().editable);
-    QVERIFY(!face->state().readOnly);
-    QVERIFY(face->state().focusable);
-    QVERIFY(!face->state().passwordEdit);
-    edit.SetReadOnly(true);
-    QVERIFY(!face->state().editable);
-    QVERIFY(face->state().readOnly);
-    // The value set by a reader goes through the type's filter and is announced like typing.
-    edit.SetReadOnly(false);
-    edit.SetTextType(TextType::Number);
-    QSignalSpy changed(&edit, &WLineEdit::TextChanged);
-    face->setText(QAccessible::Value, QStringLiteral("12a3"));
-    QCOMPARE(edit.Text(), QStringLiteral("123"));
-    QCOMPARE(changed.count(), 1);
-    edit.SetReadOnly(true);
-    face->setText(QAccessible::Value, QStringLiteral("9"));
-    QCOMPARE(edit.Text(), QStringLiteral("123"));
-}
-
-void TestWAccessibleLineEdit::passwordIsMasked()
-{
-    Recorder heard;
-    WLineEdit edit;
-    edit.SetTextType(TextType::Password);
-    QVERIFY(shown(edit));
-    QTest::keyClicks(&edit, QStringLiteral("s3cret"));
-    edit.SetText(QStringLiteral("hunter2"));
-    QAccessibleInterface* face = Face(&edit);
-    QVERIFY(face->state().passwordEdit);
-    QCOMPARE(face->text(QAccessible::Value), QStringLiteral("*******"));
-    QCOMPARE(face->textInterface()->text(0, 7), QStringLiteral("*******"));
-    // Nothing a reader was told holds a character of what was typed.
-    QVERIFY(!heard.Of(&edit, QAccessible::TextInserted).isEmpty());
-    for (const Announcement& a : qAsConst(Heard())) {
-        for (const QString& said : {a.inserted, a.removed, a.value.toString()}) {
-            for (QChar c : said)
-                QVERIFY2(c == QLatin1Char('*') || said.isEmpty(), qPrintable(said));
-        }
-    }
-}
 
 void TestWAccessibleLineEdit::caretAndSelection()
 {
@@ -118,97 +62,6 @@ void TestWAccessibleLineEdit::caretAndSelection()
     // Out-of-range offsets are brought to the text.
     text->setSelection(0, -10, 3);
     QCOMPARE(edit.SelectedText(), QStringLiteral("Hel"));
-}
-
-void TestWAccessibleLineEdit::edits_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<QString>("afterInsert");
-    QTest::addColumn<QString>("afterDelete");
-    QTest::addColumn<QString>("afterReplace");
-    // From "12345": insert "x9" at 2, delete 0..1, replace 1..3 with "7y".
-    QTest::newRow("normal") << int(TextType::Normal) << false << "12x9345"
-                            << "2x9345"
-                            << "27y345";
-    QTest::newRow("number: letters filtered") << int(TextType::Number) << false << "129345"
-                                              << "29345"
-                                              << "2745";
-    QTest::newRow("read-only: nothing changes") << int(TextType::Normal) << true << "12345"
-                                                << "12345"
-                                                << "12345";
-}
-
-void TestWAccessibleLineEdit::edits()
-{
-    QFETCH(int, type);
-    QFETCH(bool, readOnly);
-    QFETCH(QString, afterInsert);
-    QFETCH(QString, afterDelete);
-    QFETCH(QString, afterReplace);
-    WLineEdit edit;
-    edit.SetText(QStringLiteral("12345"));
-    edit.SetTextType(TextType::Types(type));
-    edit.SetReadOnly(readOnly);
-    QSignalSpy changed(&edit, &WLineEdit::TextChanged);
-    QAccessibleEditableTextInterface* editable = Face(&edit)->editableTextInterface();
-    editable->insertText(2, QStringLiteral("x9"));
-    QCOMPARE(edit.Text(), afterInsert);
-    editable->deleteText(0, 1);
-    QCOMPARE(edit.Text(), afterDelete);
-    editable->replaceText(1, 3, QStringLiteral("7y"));
-    QCOMPARE(edit.Text(), afterReplace);
-    QCOMPARE(changed.isEmpty(), readOnly);
-    // Empty and reversed ranges delete nothing.
-    const QString before = edit.Text();
-    editable->deleteText(3, 3);
-    editable->deleteText(4, 1);
-    QCOMPARE(edit.Text(), before);
-}
-
-void TestWAccessibleLineEdit::editThatDeletesTheLineEdit()
-{
-    QPointer<WLineEdit> edit = new WLineEdit;
-    edit->SetText(QStringLiteral("abc"));
-    connect(edit, &WLineEdit::TextChanged, [&] { delete edit.data(); });
-    Face(edit)->editableTextInterface()->replaceText(0, 2, QStringLiteral("zz"));
-    QVERIFY(edit.isNull());
-}
-
-void TestWAccessibleLineEdit::announcements()
-{
-    WLineEdit edit;
-    QVERIFY(shown(edit));
-    Recorder heard;
-    QTest::keyClicks(&edit, QStringLiteral("ab"));
-    QList<Announcement> inserted = heard.Of(&edit, QAccessible::TextInserted);
-    QCOMPARE(inserted.size(), 2);
-    QCOMPARE(inserted.at(0).inserted, QStringLiteral("a"));
-    QCOMPARE(inserted.at(1).position, 1);
-    QCOMPARE(inserted.at(1).inserted, QStringLiteral("b"));
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    const QList<Announcement> removed = heard.Of(&edit, QAccessible::TextRemoved);
-    QCOMPARE(removed.size(), 1);
-    QCOMPARE(removed.first().position, 1);
-    QCOMPARE(removed.first().removed, QStringLiteral("b"));
-    edit.SetText(QStringLiteral("new"));
-    const QList<Announcement> updated = heard.Of(&edit, QAccessible::TextUpdated);
-    QCOMPARE(updated.size(), 1);
-    QCOMPARE(updated.first().removed, QStringLiteral("a"));
-    QCOMPARE(updated.first().inserted, QStringLiteral("new"));
-    // The caret is heard where it goes, and only when it moves.
-    heard.Clear();
-    QTest::keyClick(&edit, Qt::Key_End);
-    for (int i = 0; i < 4; ++i) // the last one at the end already
-        QTest::keyClick(&edit, Qt::Key_Right);
-    const QList<Announcement> caret = heard.Of(&edit, QAccessible::TextCaretMoved);
-    QCOMPARE(caret.size(), 3);
-    QCOMPARE(caret.last().position, 3);
-    QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
-    const QList<Announcement> selected = heard.Of(&edit, QAccessible::TextSelectionChanged);
-    QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.first().position, 2);
-    QCOMPARE(selected.first().value.toInt(), 3);
 }
 
 void TestWAccessibleLineEdit::characterGeometry()
@@ -269,5 +122,5 @@ void TestWAccessibleLineEdit::randomInput()
     QCOMPARE(WexalTest::RunRandomInput(&edit, options), QString());
 }
 
-QTEST_MAIN(TestWAccessibleLineEdit)
+WEXAL_TEST_MAIN(TestWAccessibleLineEdit)
 #include "tst_waccessiblelineedit.moc"

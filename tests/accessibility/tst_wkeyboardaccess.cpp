@@ -1,17 +1,17 @@
 // The keyboard switch (WBase::SetKeyboardAccess) and what its application filter does: which
 // widgets take Tab focus, the Tab order in reading order, no trap in read-only line edits and
 // clicked labels, one stop for a tab bar, the focus ring, scrolling the focused widget into view,
-// and Alt+F4 and Escape in forms. With the switch off nothing of this happens.
+// and Escape in a modal form. With the switch off nothing of this happens.
 #include "../form/FormTestSupport.h"
 #include "AccessTestSupport.h"
 #include "WButton.h"
 #include "WCheckBox.h"
 #include "WComboBox.h"
+#include "WFocusChain_p.h"
+#include "WFormParts_p.h"
 #include "WGridList.h"
 #include "WHourMinutePicker.h"
 #include "WItemList.h"
-#include "WFocusChain_p.h"
-#include "WFormParts_p.h"
 #include "WLabel.h"
 #include "WLineEdit.h"
 #include "WProgressBar.h"
@@ -21,6 +21,7 @@
 #include "WTabControl.h"
 #include "WTabPage.h"
 #include "WTest.h"
+#include "WTestSuite.h"
 #include "WTrackBar.h"
 
 using namespace AccessTest;
@@ -68,7 +69,6 @@ private slots:
     void tabBarIsOneStop();
     void focusRing();
     void scrollIntoView();
-    void formKeys();
     void escapeClosesAModalForm();
     void randomInput();
 };
@@ -210,8 +210,7 @@ void TestWKeyboardAccess::tabBarIsOneStop()
     auto* inside = at<WButton>(pages.at(1), 10, 10);
     tabs->SetSelectedIndex(0);
     QVERIFY(ShowActive(&panel));
-    QCOMPARE(WFocusChain::FocusOrder(&panel),
-             (QList<QWidget*>{first, pages.at(0)->TabButton()}));
+    QCOMPARE(WFocusChain::FocusOrder(&panel), (QList<QWidget*>{first, pages.at(0)->TabButton()}));
     tabs->SetSelectedIndex(1);
     QCOMPARE(WFocusChain::FocusOrder(&panel),
              (QList<QWidget*>{first, pages.at(1)->TabButton(), inside}));
@@ -277,25 +276,6 @@ void TestWKeyboardAccess::scrollIntoView()
     QCOMPARE(scroller.VScrollBarValue(), before);
 }
 
-void TestWKeyboardAccess::formKeys()
-{
-    WForm form;
-    auto* button = new WButton(&form);
-    button->setGeometry(10, 40, 80, 24);
-    QVERIFY(FormTest::showForm(form));
-    WFormShadow* window = FormTest::shadowOf(form);
-    // Off: Alt+F4 and Escape are the application's business.
-    QTest::keyClick(button, Qt::Key_F4, Qt::AltModifier);
-    QTest::keyClick(button, Qt::Key_Escape);
-    QVERIFY(window->isVisible());
-    const KeyboardOn keyboard;
-    // Escape closes only a modal form; Alt+F4 closes any.
-    QTest::keyClick(button, Qt::Key_Escape);
-    QVERIFY(window->isVisible());
-    QTest::keyClick(button, Qt::Key_F4, Qt::AltModifier);
-    QVERIFY(!window->isVisible());
-}
-
 void TestWKeyboardAccess::escapeClosesAModalForm()
 {
     const KeyboardOn keyboard;
@@ -345,5 +325,5 @@ void TestWKeyboardAccess::randomInput()
     QCOMPARE(WexalTest::RunRandomInput(&panel, options), QString());
 }
 
-QTEST_MAIN(TestWKeyboardAccess)
+WEXAL_TEST_MAIN(TestWKeyboardAccess)
 #include "tst_wkeyboardaccess.moc"

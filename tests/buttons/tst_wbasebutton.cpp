@@ -2,8 +2,10 @@
 // release goes, driven through a minimal concrete button.
 #include "ButtonTestSupport.h"
 #include "WBaseButton.h"
+#include "WFarPointer.h"
 #include "WRandomInput.h"
 #include "WTestRemoval.h"
+#include "WTestSuite.h"
 
 using namespace ButtonTest;
 
@@ -32,154 +34,109 @@ class TestWBaseButton : public QObject
     Q_OBJECT
 
 private slots:
-    void pointer_data();
-    void pointer();
-    void farPointer_data();
-    void farPointer();
-    void hoverOffHideAndAlignment();
-    void releaseReachesParentOnlyInDesigner();
-    void deletedFromItsClick_data();
-    void deletedFromItsClick();
+    void pointer_data()
+    {
+        // Pressed at (30, 10) of a 60 x 20 button, then dragged to releaseAt and released there.
+        // mode: r the right button instead of the left, n CanHover off, d disabled.
+        QTest::addColumn<QPoint>("releaseAt");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("inside") << QPoint(30, 10) << "" << 1;
+        QTest::newRow("dragged out") << QPoint(80, 10) << "" << 0;
+        QTest::newRow("last column") << QPoint(59, 10) << "" << 1;
+        QTest::newRow("one past the right") << QPoint(60, 10) << "" << 0;
+        QTest::newRow("last row") << QPoint(30, 19) << "" << 1;
+        QTest::newRow("one past the bottom") << QPoint(30, 20) << "" << 0;
+        QTest::newRow("right button") << QPoint(30, 10) << "r" << 0;
+        QTest::newRow("CanHover off") << QPoint(30, 10) << "n" << 1;
+        QTest::newRow("disabled") << QPoint(30, 10) << "d" << 0;
+    }
+
+    void pointer()
+    {
+        QFETCH(QPoint, releaseAt);
+        QFETCH(QString, mode);
+        const auto button = mode == "r" ? Qt::RightButton : Qt::LeftButton;
+        const bool canHover = mode != "n", enabled = mode != "d";
+        ProbeButton b;
+        b.SetCanHover(canHover);
+        b.setEnabled(enabled);
+        QVERIFY(shown(&b, 60, 20));
+        // Hovered only while CanHover and enabled, following a held pointer; pressed only by the
+        // left button of an enabled button, until the release.
+        mouse(&b, Enter);
+        mouse(&b, Press, QPoint(30, 10), button);
+        QCOMPARE(b.Pressed(), enabled && button == Qt::LeftButton);
+        mouse(&b, Move, releaseAt);
+        QCOMPARE(b.Hovered(), canHover && enabled && b.rect().contains(releaseAt));
+        mouse(&b, Release, releaseAt, button);
+        QTEST(b.clicks, "clicks");
+        QVERIFY(!b.Pressed());
+    }
+
+    // Synthesised or transformed events may carry positions int cannot hold: a press at (30, 10),
+    // a move and a release at such a position leave the button unhovered and unclicked, and a press
+    // out there still presses it.
+    void farPointer_data() { WexalTest::AddFarPointerRows(); }
+
+    void farPointer()
+    {
+        QFETCH(QPointF, far);
+        ProbeButton b;
+        QVERIFY(shown(&b, 60, 20));
+        const auto send = [&](QEvent::Type type, const QPointF& at) {
+            QMouseEvent e(type, at, at, type == Move ? Qt::NoButton : Qt::LeftButton,
+                          type == Release ? Qt::NoButton : Qt::LeftButton, {});
+            QApplication::sendEvent(&b, &e);
+        };
+        mouse(&b, Enter);
+        send(Press, QPointF(30, 10));
+        send(Move, far);
+        QVERIFY(!b.Hovered());
+        send(Release, far);
+        send(Press, far);
+        QVERIFY(b.Pressed());
+        send(Release, far);
+        QCOMPARE(b.clicks, 0);
+        QVERIFY(!b.Pressed());
+    }
+
+    void hoverOffHideAndAlignment()
+    {
+        ProbeButton b;
+        QVERIFY(shown(&b, 60, 20));
+        mouse(&b, Enter);
+        mouse(&b, Press);
+        b.SetCanHover(false); // drops the hover at once, not the press
+        QVERIFY(!b.Hovered() && b.Pressed());
+        b.hide();
+        QVERIFY(!b.Pressed());
+        // Only the nine horizontal and vertical alignment bits are kept.
+        for (const auto& given : {QPoint(-1, 0x1FF), QPoint(0x7FFF0110, 0x110)}) {
+            b.SetAlignment(Qt::Alignment(given.x()));
+            QCOMPARE(int(b.Alignment()), given.y());
+        }
+    }
+
+    void releaseReachesParentOnlyInDesigner()
+    {
+        for (const bool designer : {false, true}) {
+            QWidget parent;
+            const Watcher sink(&parent);
+            QPointer<ProbeButton> b = new ProbeButton(&parent);
+            QVERIFY(shown(&parent, 100, 40));
+            WBase::SetDesignerMode(designer);
+            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(sink.clicks, int(designer));
+            b->onClick = [&] { delete b.data(); }; // a click handler may delete the button outright
+            mouse(b, Release);
+            WBase::SetDesignerMode(false);
+            QVERIFY(b.isNull());
+        }
+    }
+
     void randomInput();
 };
-
-void TestWBaseButton::pointer_data()
-{
-    // Pressed at (30, 10) of a 60 x 20 button, then dragged to releaseAt and released there.
-    // mode: r the right button instead of the left, n CanHover off, d disabled.
-    QTest::addColumn<QPoint>("releaseAt");
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<int>("clicks");
-    QTest::newRow("inside") << QPoint(30, 10) << "" << 1;
-    QTest::newRow("dragged out") << QPoint(80, 10) << "" << 0;
-    QTest::newRow("last column") << QPoint(59, 10) << "" << 1;
-    QTest::newRow("one past the right") << QPoint(60, 10) << "" << 0;
-    QTest::newRow("last row") << QPoint(30, 19) << "" << 1;
-    QTest::newRow("one past the bottom") << QPoint(30, 20) << "" << 0;
-    QTest::newRow("right button") << QPoint(30, 10) << "r" << 0;
-    QTest::newRow("CanHover off") << QPoint(30, 10) << "n" << 1;
-    QTest::newRow("disabled") << QPoint(30, 10) << "d" << 0;
-}
-
-void TestWBaseButton::pointer()
-{
-    QFETCH(QPoint, releaseAt);
-    QFETCH(QString, mode);
-    const auto button = mode == "r" ? Qt::RightButton : Qt::LeftButton;
-    const bool canHover = mode != "n", enabled = mode != "d";
-    ProbeButton b;
-    b.SetCanHover(canHover);
-    b.setEnabled(enabled);
-    QVERIFY(shown(&b, 60, 20));
-    // Hovered only while CanHover and enabled, following a held pointer; pressed only by the
-    // left button of an enabled button, until the release.
-    mouse(&b, Enter);
-    mouse(&b, Press, QPoint(30, 10), button);
-    QCOMPARE(b.Pressed(), enabled && button == Qt::LeftButton);
-    mouse(&b, Move, releaseAt);
-    QCOMPARE(b.Hovered(), canHover && enabled && b.rect().contains(releaseAt));
-    mouse(&b, Release, releaseAt, button);
-    QTEST(b.clicks, "clicks");
-    QVERIFY(!b.Pressed());
-}
-
-// Synthesised or transformed events may carry positions int cannot hold: a press at (30, 10),
-// a move and a release at such a position leave the button unhovered and unclicked, and a press
-// out there still presses it.
-void TestWBaseButton::farPointer_data()
-{
-    QTest::addColumn<QPointF>("far");
-    const qreal huge = 1e12, inf = qInf();
-    for (const QPointF& p : {QPointF(huge, 10), QPointF(-huge, 10), QPointF(30, huge),
-                             QPointF(30, -huge), QPointF(-1e300, 1e300), QPointF(inf, -inf),
-                             QPointF(qQNaN(), 10), QPointF(INT_MIN - 0.5, INT_MAX + 0.5)})
-        QTest::newRow(qPrintable(QString("%1, %2").arg(p.x()).arg(p.y()))) << p;
-}
-
-void TestWBaseButton::farPointer()
-{
-    QFETCH(QPointF, far);
-    ProbeButton b;
-    QVERIFY(shown(&b, 60, 20));
-    const auto send = [&](QEvent::Type type, const QPointF& at) {
-        QMouseEvent e(type, at, at, type == Move ? Qt::NoButton : Qt::LeftButton,
-                      type == Release ? Qt::NoButton : Qt::LeftButton, {});
-        QApplication::sendEvent(&b, &e);
-    };
-    mouse(&b, Enter);
-    send(Press, QPointF(30, 10));
-    send(Move, far);
-    QVERIFY(!b.Hovered());
-    send(Release, far);
-    send(Press, far);
-    QVERIFY(b.Pressed());
-    send(Release, far);
-    QCOMPARE(b.clicks, 0);
-    QVERIFY(!b.Pressed());
-}
-
-void TestWBaseButton::hoverOffHideAndAlignment()
-{
-    ProbeButton b;
-    QVERIFY(shown(&b, 60, 20));
-    mouse(&b, Enter);
-    mouse(&b, Press);
-    b.SetCanHover(false); // drops the hover at once, not the press
-    QVERIFY(!b.Hovered() && b.Pressed());
-    b.hide();
-    QVERIFY(!b.Pressed());
-    // Only the nine horizontal and vertical alignment bits are kept.
-    for (const auto& given : {QPoint(-1, 0x1FF), QPoint(0x7FFF0110, 0x110)}) {
-        b.SetAlignment(Qt::Alignment(given.x()));
-        QCOMPARE(int(b.Alignment()), given.y());
-    }
-}
-
-void TestWBaseButton::releaseReachesParentOnlyInDesigner()
-{
-    for (const bool designer : {false, true}) {
-        QWidget parent;
-        const Watcher sink(&parent);
-        QPointer<ProbeButton> b = new ProbeButton(&parent);
-        QVERIFY(shown(&parent, 100, 40));
-        WBase::SetDesignerMode(designer);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(sink.clicks, int(designer));
-        b->onClick = [&] { delete b.data(); }; // a click handler may delete the button outright
-        mouse(b, Release);
-        WBase::SetDesignerMode(false);
-        QVERIFY(b.isNull());
-    }
-}
-
-// A slot connected to the click deletes the button or its parent, at once or later: the
-// release that made the click ends without touching the button, inside and outside Designer.
-void TestWBaseButton::deletedFromItsClick_data()
-{
-    QTest::addColumn<WexalTest::Removal>("removal");
-    QTest::addColumn<bool>("designer");
-    for (const bool designer : {false, true})
-        for (const auto& [removal, name] : WexalTest::Removals())
-            QTest::newRow(qPrintable(name + (designer ? ", Designer" : ""))) << removal << designer;
-}
-
-void TestWBaseButton::deletedFromItsClick()
-{
-    QFETCH(WexalTest::Removal, removal);
-    QFETCH(bool, designer);
-    WexalTest::RemovalHost host;
-    QPointer<ProbeButton> b = new ProbeButton(host.parent);
-    b->resize(60, 20);
-    b->onClick = [&, w = b.data()] { WexalTest::Remove(w, removal); };
-    host.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
-    WBase::SetDesignerMode(designer);
-    QTest::mouseClick(host.window.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
-    WBase::SetDesignerMode(false);
-    host.Settle();
-    QVERIFY(b.isNull());
-    QCOMPARE(host.parent.isNull(), removal == WexalTest::Removal::DeleteParent);
-}
 
 void TestWBaseButton::randomInput()
 {
@@ -199,5 +156,5 @@ void TestWBaseButton::randomInput()
     QVERIFY(oracle.clicks > 0); // the run did exercise clicking
 }
 
-QTEST_MAIN(TestWBaseButton)
+WEXAL_TEST_MAIN(TestWBaseButton)
 #include "tst_wbasebutton.moc"

@@ -4,6 +4,7 @@
 #include "WButton.h"
 #include "WDrawAPI.h"
 #include "WRandomInput.h"
+#include "WTestSuite.h"
 
 #include <QPainter>
 
@@ -27,94 +28,92 @@ class TestWButton : public QObject
     Q_OBJECT
 
 private slots:
-    void stateLooks_data();
-    void stateLooks();
-    void imageRecolouring();
+    void stateLooks_data()
+    {
+        // e: enter, l: leave, p: press, o: drag out, r: release, n: CanHover off, c: recolour the
+        // hover face, s: resize, b: far too large to cache. Rounded faces are drawn once per look
+        // and reused: a later look must never show a stale one.
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<QColor>("edge");
+        QTest::newRow("hover") << "e" << backHover << borderHover;
+        QTest::newRow("press") << "ep" << backPress << borderHover;
+        QTest::newRow("press without hover") << "p" << backPress << border;
+        QTest::newRow("press, drag out") << "epo" << backPress << border;
+        QTest::newRow("release outside") << "epor" << back << border;
+        QTest::newRow("release inside") << "epr" << backHover << borderHover;
+        QTest::newRow("no hover, press") << "nep" << backPress << border;
+        QTest::newRow("hover face recoloured") << "elce" << red << borderHover;
+        QTest::newRow("resized") << "else" << backHover << borderHover;
+        QTest::newRow("too large") << "elbe" << backHover << borderHover;
+    }
+
+    void stateLooks()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QColor, face);
+        QFETCH(QColor, edge);
+        WButton b;
+        b.SetBackColor(back);
+        b.SetBackColorHover(backHover);
+        b.SetBackColorPress(backPress);
+        b.SetBorderColor(border);
+        b.SetBorderColorHover(borderHover);
+        b.SetBorder(PositionFlag::All);
+        b.SetBorderWidth(2);
+        b.SetRadius(8);
+        QVERIFY(shown(&b, 60, 30));
+        const QSignalSpy clicked(&b, &WButton::Clicked);
+        QPoint at(30, 15);
+        const QHash<QChar, std::function<void()>> actions{{'e', [&] { mouse(&b, Enter); }},
+                                                          {'l', [&] { mouse(&b, Leave); }},
+                                                          {'p', [&] { mouse(&b, Press, at); }},
+                                                          {'o', [&] { mouse(&b, Move, at = QPoint(100, 15)); }},
+                                                          {'r', [&] { mouse(&b, Release, at); }},
+                                                          {'n', [&] { b.SetCanHover(false); }},
+                                                          {'c', [&] { b.SetBackColorHover(red); }},
+                                                          {'s', [&] { b.resize(130, 44); }},
+                                                          {'b', [&] { b.resize(900, 400); }}};
+        for (const QChar step : steps) {
+            actions[step]();
+            b.grab(); // paints each look on the way, and so fills the cache
+        }
+        QCOMPARE(clicked.count(), int(steps.contains("pr"))); // released where pressed
+        // Exactly as the drawing functions draw it directly.
+        QImage expected(b.size(), QImage::Format_RGB32);
+        expected.fill(b.palette().color(QPalette::Window));
+        QPainter p(&expected);
+        WDrawAPI::DrawBackColor(&p, b.rect(), b.Radius(), face, b.BorderWidth());
+        WDrawAPI::DrawBorder(&p, b.rect(), b.Radius(), edge, b.Border(), b.BorderWidth());
+        p.end();
+        QCOMPARE(snapshot(&b), expected);
+    }
+
+    void imageRecolouring()
+    {
+        WButton b;
+        b.SetImage(glyph());
+        b.SetImageColor(blue);
+        b.SetImageColorHover(blue);
+        QVERIFY(shown(&b, 60, 30));
+        const auto at = [&](int x, int y) { return snapshot(&b).pixelColor(x, y); };
+        QCOMPARE(at(25, 10), QColor(Qt::white)); // centred, its own colours until recolouring is on
+        b.SetReplaceImageColor(true);
+        b.SetImageColor(red); // starts again from the white source: recolouring does not compound
+        b.SetImageColorHover(green);
+        QCOMPARE(at(25, 10), red);
+        mouse(&b, Enter);
+        QCOMPARE(at(25, 10), green);
+        mouse(&b, Leave);
+        // A new image takes the colours already set, and is centred also when larger than the
+        // button.
+        b.SetImage(glyph(100, 50));
+        QCOMPARE(at(0, 0), red);
+        QCOMPARE(at(30, 15), dot);
+    }
+
     void randomInput();
 };
-
-void TestWButton::stateLooks_data()
-{
-    // e: enter, l: leave, p: press, o: drag out, r: release, n: CanHover off, c: recolour the
-    // hover face, s: resize, b: far too large to cache. Rounded faces are drawn once per look and
-    // reused: a later look must never show a stale one.
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QColor>("face");
-    QTest::addColumn<QColor>("edge");
-    QTest::newRow("hover") << "e" << backHover << borderHover;
-    QTest::newRow("press") << "ep" << backPress << borderHover;
-    QTest::newRow("press without hover") << "p" << backPress << border;
-    QTest::newRow("press, drag out") << "epo" << backPress << border;
-    QTest::newRow("release outside") << "epor" << back << border;
-    QTest::newRow("release inside") << "epr" << backHover << borderHover;
-    QTest::newRow("no hover, press") << "nep" << backPress << border;
-    QTest::newRow("hover face recoloured") << "elce" << red << borderHover;
-    QTest::newRow("resized") << "else" << backHover << borderHover;
-    QTest::newRow("too large") << "elbe" << backHover << borderHover;
-}
-
-void TestWButton::stateLooks()
-{
-    QFETCH(QString, steps);
-    QFETCH(QColor, face);
-    QFETCH(QColor, edge);
-    WButton b;
-    b.SetBackColor(back);
-    b.SetBackColorHover(backHover);
-    b.SetBackColorPress(backPress);
-    b.SetBorderColor(border);
-    b.SetBorderColorHover(borderHover);
-    b.SetBorder(PositionFlag::All);
-    b.SetBorderWidth(2);
-    b.SetRadius(8);
-    QVERIFY(shown(&b, 60, 30));
-    const QSignalSpy clicked(&b, &WButton::Clicked);
-    QPoint at(30, 15);
-    const QHash<QChar, std::function<void()>> actions{{'e', [&] { mouse(&b, Enter); }},
-                                                      {'l', [&] { mouse(&b, Leave); }},
-                                                      {'p', [&] { mouse(&b, Press, at); }},
-                                                      {'o', [&] { mouse(&b, Move, at = QPoint(100, 15)); }},
-                                                      {'r', [&] { mouse(&b, Release, at); }},
-                                                      {'n', [&] { b.SetCanHover(false); }},
-                                                      {'c', [&] { b.SetBackColorHover(red); }},
-                                                      {'s', [&] { b.resize(130, 44); }},
-                                                      {'b', [&] { b.resize(900, 400); }}};
-    for (const QChar step : steps) {
-        actions[step]();
-        b.grab(); // paints each look on the way, and so fills the cache
-    }
-    QCOMPARE(clicked.count(), int(steps.contains("pr"))); // released where pressed
-    // Exactly as the drawing functions draw it directly.
-    QImage expected(b.size(), QImage::Format_RGB32);
-    expected.fill(b.palette().color(QPalette::Window));
-    QPainter p(&expected);
-    WDrawAPI::DrawBackColor(&p, b.rect(), b.Radius(), face, b.BorderWidth());
-    WDrawAPI::DrawBorder(&p, b.rect(), b.Radius(), edge, b.Border(), b.BorderWidth());
-    p.end();
-    QCOMPARE(snapshot(&b), expected);
-}
-
-void TestWButton::imageRecolouring()
-{
-    WButton b;
-    b.SetImage(glyph());
-    b.SetImageColor(blue);
-    b.SetImageColorHover(blue);
-    QVERIFY(shown(&b, 60, 30));
-    const auto at = [&](int x, int y) { return snapshot(&b).pixelColor(x, y); };
-    QCOMPARE(at(25, 10), QColor(Qt::white)); // centred, its own colours until recolouring is on
-    b.SetReplaceImageColor(true);
-    b.SetImageColor(red); // starts again from the white source: recolouring does not compound
-    b.SetImageColorHover(green);
-    QCOMPARE(at(25, 10), red);
-    mouse(&b, Enter);
-    QCOMPARE(at(25, 10), green);
-    mouse(&b, Leave);
-    // A new image takes the colours already set, and is centred also when larger than the button.
-    b.SetImage(glyph(100, 50));
-    QCOMPARE(at(0, 0), red);
-    QCOMPARE(at(30, 15), dot);
-}
 
 void TestWButton::randomInput()
 {
@@ -130,5 +129,5 @@ void TestWButton::randomInput()
     QVERIFY(oracle.clicks > 0);
 }
 
-QTEST_MAIN(TestWButton)
+WEXAL_TEST_MAIN(TestWButton)
 #include "tst_wbutton.moc"

@@ -5,6 +5,7 @@
 #include "WDenseRendering.h"
 #include "WDrawAPI.h"
 #include "WRandomInput.h"
+#include "WTestSuite.h"
 
 #include <QPainter>
 
@@ -18,78 +19,111 @@ class TestWCheckBox : public QObject
     Q_OBJECT
 
 private slots:
-    void clicksAndLook_data();
-    void clicksAndLook();
-    void denseTick_data();
-    void denseTick();
+    void clicksAndLook_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("top"); // of the 16 x 16 box, vertically centred
+        QTest::newRow("20 high") << 20 << 2;
+        QTest::newRow("25 high, odd") << 25 << 4;
+        QTest::newRow("15 high, rounds toward zero") << 15 << 0;
+        QTest::newRow("10 high, partly outside") << 10 << -3;
+    }
+
+    void clicksAndLook()
+    {
+        QFETCH(int, height);
+        QFETCH(int, top);
+        WCheckBox box;
+        box.SetCheckRectBackColor(boxBack);
+        box.SetCheckRectBackColorDisabled(boxBack);
+        box.SetCheckRectColor(outline);
+        box.SetCheckRectColorHover(outlineHover);
+        box.SetCheckRectColorDisabled(outlineOff);
+        box.SetText(QStringLiteral("Remember me"));
+        box.SetTextOffset(QPoint(6, -2));
+        QFont font = box.font();
+        font.setPixelSize(14); // the reference image and the screen may differ in resolution
+        box.setFont(font);
+        QVERIFY(shown(&box, 100, height));
+        const CheckedWatch<WCheckBox> watch(&box);
+        // The box's background, the bundle's white tick in the given colour (none while unset) and
+        // a one-pixel outline; the caption from x = 21 + offset to the last-but-one column and row.
+        const auto expected = [&](const QColor& frame, const QColor& mark) {
+            QImage image(box.size(), QImage::Format_RGB32);
+            image.fill(box.palette().color(QPalette::Window));
+            QImage glyph(QStringLiteral("://Icons/CheckBox/CheckFlag.png"));
+            WDrawAPI::ImageReplaceWhite(glyph, mark);
+            QPainter p(&image);
+            p.fillRect(0, top, 16, 16, boxBack);
+            if (mark.isValid())
+                p.drawImage(0, top, glyph);
+            p.setPen(frame);
+            p.drawRect(0, top, 15, 15);
+            p.setFont(font);
+            p.setPen(box.ForeColor());
+            p.drawText(QRect(QPoint(27, -2), QPoint(98, height - 2)), Qt::AlignVCenter, box.Text());
+            return image;
+        };
+        // A click, on the caption too, checks; unchecks only with UncheckWhenClicked.
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(60, height / 2));
+        QVERIFY(box.Checked());
+        QCOMPARE(snapshot(&box), expected(outline, QColor()));
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, height / 2));
+        QVERIFY(!box.Checked());
+        box.SetUncheckWhenClicked(false);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, height / 2));
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, height / 2));
+        QVERIFY(box.Checked());
+        box.SetCheckFlagColor(Qt::blue);
+        box.SetCheckFlagColor(tick); // each colour starts again from the white glyph
+        QCOMPARE(snapshot(&box), expected(outline, tick));
+        mouse(&box, Enter);
+        QCOMPARE(snapshot(&box), expected(outlineHover, tick));
+        box.SetCheckFlagColorDisabled(tickOff);
+        box.setEnabled(false);
+        QCOMPARE(snapshot(&box), expected(outlineOff, tickOff));
+        QCOMPARE(watch.Error(), QString());
+    }
+
+    void denseTick_data() { WexalTest::AddDensityRows(); }
+
+    // On a painter of ratio device pixels per pixel the tick is the drawing made for that density,
+    // pixel for pixel, in each state's colour; painted at one ratio and then another (a window
+    // moving between screens), it follows.
+    void denseTick()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, drawing);
+        WCheckBox box;
+        box.resize(80, 20);
+        box.SetCheckRectBackColor(boxBack);
+        box.SetCheckRectBackColorDisabled(boxBack);
+        box.SetCheckFlagColor(tick);
+        box.SetCheckFlagColorDisabled(tickOff);
+        box.SetCheckRectColor(Qt::transparent);
+        box.SetCheckRectColorDisabled(Qt::transparent);
+        box.SetChecked(true);
+        const QRect inside(0, 2, 16, 16);
+        const auto shows = [&](const QColor& colour) {
+            return WexalTest::Shows(
+                WexalTest::RenderAt(&box, ratio), inside, boxBack,
+                WexalTest::IconFile("://Icons/CheckBox/CheckFlag.png", drawing, colour),
+                inside.topLeft());
+        };
+        for (const qreal first : {1.0, ratio}) {
+            WexalTest::RenderAt(&box, first); // at another ratio first, then at this one
+            QCOMPARE(shows(tick), QString());
+        }
+        box.setEnabled(false);
+        QCOMPARE(shows(tickOff), QString());
+        // A colour set while painted densely starts again from the white drawing.
+        box.setEnabled(true);
+        box.SetCheckFlagColor(Qt::blue);
+        QCOMPARE(shows(Qt::blue), QString());
+    }
+
     void randomInput();
 };
-
-void TestWCheckBox::clicksAndLook_data()
-{
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("top"); // of the 16 x 16 box, vertically centred
-    QTest::newRow("20 high") << 20 << 2;
-    QTest::newRow("25 high, odd") << 25 << 4;
-    QTest::newRow("15 high, rounds toward zero") << 15 << 0;
-    QTest::newRow("10 high, partly outside") << 10 << -3;
-}
-
-void TestWCheckBox::clicksAndLook()
-{
-    QFETCH(int, height);
-    QFETCH(int, top);
-    WCheckBox box;
-    box.SetCheckRectBackColor(boxBack);
-    box.SetCheckRectBackColorDisabled(boxBack);
-    box.SetCheckRectColor(outline);
-    box.SetCheckRectColorHover(outlineHover);
-    box.SetCheckRectColorDisabled(outlineOff);
-    box.SetText(QStringLiteral("Remember me"));
-    box.SetTextOffset(QPoint(6, -2));
-    QFont font = box.font();
-    font.setPixelSize(14); // the reference image and the screen may differ in resolution
-    box.setFont(font);
-    QVERIFY(shown(&box, 100, height));
-    const CheckedWatch<WCheckBox> watch(&box);
-    // The box's background, the bundle's white tick in the given colour (none while unset) and a
-    // one-pixel outline; the caption from x = 21 + offset to the last-but-one column and row.
-    const auto expected = [&](const QColor& frame, const QColor& mark) {
-        QImage image(box.size(), QImage::Format_RGB32);
-        image.fill(box.palette().color(QPalette::Window));
-        QImage glyph(QStringLiteral("://Icons/CheckBox/CheckFlag.png"));
-        WDrawAPI::ImageReplaceWhite(glyph, mark);
-        QPainter p(&image);
-        p.fillRect(0, top, 16, 16, boxBack);
-        if (mark.isValid())
-            p.drawImage(0, top, glyph);
-        p.setPen(frame);
-        p.drawRect(0, top, 15, 15);
-        p.setFont(font);
-        p.setPen(box.ForeColor());
-        p.drawText(QRect(QPoint(27, -2), QPoint(98, height - 2)), Qt::AlignVCenter, box.Text());
-        return image;
-    };
-    // A click, on the caption too, checks; unchecks only with UncheckWhenClicked.
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(60, height / 2));
-    QVERIFY(box.Checked());
-    QCOMPARE(snapshot(&box), expected(outline, QColor()));
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, height / 2));
-    QVERIFY(!box.Checked());
-    box.SetUncheckWhenClicked(false);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, height / 2));
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, height / 2));
-    QVERIFY(box.Checked());
-    box.SetCheckFlagColor(Qt::blue);
-    box.SetCheckFlagColor(tick); // each colour starts again from the white glyph
-    QCOMPARE(snapshot(&box), expected(outline, tick));
-    mouse(&box, Enter);
-    QCOMPARE(snapshot(&box), expected(outlineHover, tick));
-    box.SetCheckFlagColorDisabled(tickOff);
-    box.setEnabled(false);
-    QCOMPARE(snapshot(&box), expected(outlineOff, tickOff));
-    QCOMPARE(watch.Error(), QString());
-}
 
 void TestWCheckBox::randomInput()
 {
@@ -102,45 +136,5 @@ void TestWCheckBox::randomInput()
     QCOMPARE(WexalTest::RunRandomInput(&box, options), QString());
 }
 
-void TestWCheckBox::denseTick_data()
-{
-    WexalTest::AddDensityRows();
-}
-
-// On a painter of ratio device pixels per pixel the tick is the drawing made for that density,
-// pixel for pixel, in each state's colour; painted at one ratio and then another (a window
-// moving between screens), it follows.
-void TestWCheckBox::denseTick()
-{
-    QFETCH(qreal, ratio);
-    QFETCH(int, drawing);
-    WCheckBox box;
-    box.resize(80, 20);
-    box.SetCheckRectBackColor(boxBack);
-    box.SetCheckRectBackColorDisabled(boxBack);
-    box.SetCheckFlagColor(tick);
-    box.SetCheckFlagColorDisabled(tickOff);
-    box.SetCheckRectColor(Qt::transparent);
-    box.SetCheckRectColorDisabled(Qt::transparent);
-    box.SetChecked(true);
-    const QRect inside(0, 2, 16, 16);
-    const auto shows = [&](const QColor& colour) {
-        return WexalTest::Shows(
-            WexalTest::RenderAt(&box, ratio), inside, boxBack,
-            WexalTest::IconFile("://Icons/CheckBox/CheckFlag.png", drawing, colour),
-            inside.topLeft());
-    };
-    for (const qreal first : {1.0, ratio}) {
-        WexalTest::RenderAt(&box, first); // at another ratio first, then at this one
-        QCOMPARE(shows(tick), QString());
-    }
-    box.setEnabled(false);
-    QCOMPARE(shows(tickOff), QString());
-    // A colour set while painted densely starts again from the white drawing.
-    box.setEnabled(true);
-    box.SetCheckFlagColor(Qt::blue);
-    QCOMPARE(shows(Qt::blue), QString());
-}
-
-QTEST_MAIN(TestWCheckBox)
+WEXAL_TEST_MAIN(TestWCheckBox)
 #include "tst_wcheckbox.moc"

@@ -1,5 +1,7 @@
+#include "WFarPointer.h"
 #include "WRandomInput.h"
 #include "WScrollBar_p.h"
+#include "WTestSuite.h"
 
 #include <QtTest>
 
@@ -42,33 +44,25 @@ private slots:
     }
 
     // Synthesised or transformed events may carry positions int cannot hold: dragging the
-    // slider of a bar 200 long over 900 there takes it to the nearer end of its travel.
-    void farDrag_data()
-    {
-        QTest::addColumn<QPointF>("to");
-        QTest::addColumn<int>("value");
-        QTest::newRow("far down") << QPointF(5, 1e12) << 700;
-        QTest::newRow("far up") << QPointF(5, -1e12) << 0;
-        QTest::newRow("just past INT_MAX") << QPointF(5, INT_MAX + 0.5) << 700;
-        QTest::newRow("just past INT_MIN") << QPointF(5, INT_MIN - 0.5) << 0;
-        QTest::newRow("infinity, far left") << QPointF(-1e300, qInf()) << 700;
-        QTest::newRow("negative infinity") << QPointF(5, -qInf()) << 0;
-    }
+    // slider of a bar 200 long over 900 there takes it to the nearer end of its travel (a far
+    // x, or NaN, leaves it anywhere in range).
+    void farDrag_data() { WexalTest::AddFarPointerRows(); }
     void farDrag()
     {
-        QFETCH(QPointF, to);
-        QFETCH(int, value);
+        QFETCH(QPointF, far);
         WScrollBar bar(OrientationType::Vertical, nullptr);
         bar.resize(12, 200);
         bar.SetScrollLength(900);
         bar.SetValue(350);
         const QPointF grab(5, bar.SliderRect().top() + 10);
         for (const auto& [type, at] :
-             {qMakePair(QEvent::MouseButtonPress, grab), qMakePair(QEvent::MouseMove, to)}) {
+             {qMakePair(QEvent::MouseButtonPress, grab), qMakePair(QEvent::MouseMove, far)}) {
             QMouseEvent e(type, at, at, Qt::LeftButton, Qt::LeftButton, {});
             QApplication::sendEvent(&bar, &e);
         }
-        QCOMPARE(bar.Value(), value);
+        if (qAbs(far.y()) > 1e6)
+            QCOMPARE(bar.Value(), far.y() > 0 ? 700 : 0);
+        QVERIFY(bar.Value() >= 0 && bar.Value() <= 700);
     }
 
     void randomInput()
@@ -95,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WScrollBar)
+WEXAL_TEST_MAIN(tst_WScrollBar)
 #include "tst_wscrollbar.moc"

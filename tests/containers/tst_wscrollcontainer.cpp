@@ -4,6 +4,7 @@
 #include "WScrollContainer.h"
 #include "WTestMouse.h"
 #include "WTestRemoval.h"
+#include "WTestSuite.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -209,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WScrollContainer)
+WEXAL_TEST_MAIN(tst_WScrollContainer)
 #include "tst_wscrollcontainer.moc"

@@ -3,6 +3,7 @@
 #include "WScrollPanel.h"
 #include "WTestMouse.h"
 #include "WTestRemoval.h"
+#include "WTestSuite.h"
 
 #include <QPointer>
 #include <QtTest>
@@ -150,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WScrollPanel)
+WEXAL_TEST_MAIN(tst_WScrollPanel)
 #include "tst_wscrollpanel.moc"

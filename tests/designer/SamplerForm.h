@@ -18,6 +18,8 @@
 #include <QColor>
 #include <QDebug>
 #include <QList>
+#include <QMetaEnum>
+#include <QMetaProperty>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
@@ -26,170 +28,142 @@
 
 namespace SamplerForm {
 
-struct Setting
-{
-    const char* object;
-    const char* property;
-    QVariant value;
-};
-
 // The form is a WForm of this size: the window of the sampler the screenshot of Designer shows.
 inline QSize FormSize()
 {
     return QSize(820, 430);
 }
 
-// Where each widget is dropped (the widget box's default size at a point of its parent) and
-// where it ends up: moved and sized there in Designer, or, for a docked widget, placed there by
-// its parent's layout.
+// Where each widget (of the class its name tells) is dropped, at the widget box's default size,
+// and where it ends up: moved and sized there in Designer or, for one docked in a panel, placed
+// there by the panel's layout.
 struct Placement
 {
     const char* object;
-    const char* className;
-    const char* parent;
     QPoint drop;
     QRect placed;
-    bool docked;
+    const char* parent = "Form";
+    QString ClassName() const
+    {
+        return QString::fromLatin1(object, 1).toUpper() + QLatin1String(object + 1);
+    }
 };
 
 inline QList<Placement> Placements()
 {
     return {
-        {"wTabControl", "WTabControl", "Form", {10, 40}, {10, 40, 300, 200}, false},
-        {"wScrollPanel", "WScrollPanel", "Form", {320, 40}, {320, 40, 260, 200}, false},
-        {"wPanel", "WPanel", "Form", {590, 40}, {590, 40, 220, 200}, false},
-        {"wButton", "WButton", "Form", {10, 260}, {10, 260, 80, 30}, false},
-        {"wCheckBox", "WCheckBox", "Form", {100, 270}, {100, 267, 150, 16}, false},
-        {"wSwitchButton", "WSwitchButton", "Form", {260, 260}, {260, 260, 80, 30}, false},
-        {"wComboBox", "WComboBox", "Form", {350, 260}, {350, 260, 130, 30}, false},
-        {"wLabel", "WLabel", "Form", {490, 260}, {490, 260, 140, 30}, false},
-        {"wLineEdit", "WLineEdit", "Form", {640, 260}, {640, 260, 170, 30}, false},
-        {"wItemList", "WItemList", "Form", {10, 310}, {10, 310, 120, 100}, false},
-        {"wGridList", "WGridList", "Form", {140, 310}, {140, 310, 300, 100}, false},
-        {"wTreeView", "WTreeView", "Form", {450, 310}, {450, 310, 190, 100}, false},
-        {"wProgressBar", "WProgressBar", "Form", {650, 310}, {650, 312, 160, 16}, false},
-        {"wTrackBar", "WTrackBar", "Form", {650, 340}, {650, 340, 160, 24}, false},
-        {"wHourMinutePicker", "WHourMinutePicker", "Form", {650, 380}, {650, 380, 120, 25}, false},
+        {"wTabControl", {10, 40}, {10, 40, 300, 200}},
+        {"wScrollPanel", {320, 40}, {320, 40, 260, 200}},
+        {"wPanel", {590, 40}, {590, 40, 220, 200}},
+        {"wButton", {10, 260}, {10, 260, 80, 30}},
+        {"wCheckBox", {100, 270}, {100, 267, 150, 16}},
+        {"wSwitchButton", {260, 260}, {260, 260, 80, 30}},
+        {"wComboBox", {350, 260}, {350, 260, 130, 30}},
+        {"wLabel", {490, 260}, {490, 260, 140, 30}},
+        {"wLineEdit", {640, 260}, {640, 260, 170, 30}},
+        {"wItemList", {10, 310}, {10, 310, 120, 100}},
+        {"wGridList", {140, 310}, {140, 310, 300, 100}},
+        {"wTreeView", {450, 310}, {450, 310, 190, 100}},
+        {"wProgressBar", {650, 310}, {650, 312, 160, 16}},
+        {"wTrackBar", {650, 340}, {650, 340, 160, 24}},
+        {"wHourMinutePicker", {650, 380}, {650, 380, 120, 25}},
         // Docked to the bottom of the panel, inside its 2-pixel border on every side.
-        {"wTest", "WTest", "wPanel", {10, 10}, {2, 168, 216, 30}, true},
+        {"wTest", {10, 10}, {2, 168, 216, 30}, "wPanel"},
     };
 }
 
-// In the order Designer is given them.
+struct Setting
+{
+    const char* object;
+    QString property;
+    QString value; // as ValueFor reads it
+};
+
+// What Designer is told, in that order: per object, "Property=value" separated by "; ".
+// Colours are #rrggbb or #aarrggbb, sizes WxH, lists a,b,c, enumerations and flags their keys.
 inline QList<Setting> Settings()
 {
-    const auto flags = [](int bits) { return QVariant::fromValue(PositionFlag::Flags(bits)); };
-    QList<Setting> settings = {
-        {"Form", "Title", QStringLiteral("Wexal in Designer")},
-        {"Form", "TitlePadding", 12},
-        // Qt's own flag types are handed over as numbers, as Designer itself does: naming their
-        // type would register it, and Designer then reads such properties as 0.
-        {"Form", "alignment", int(Qt::AlignLeft | Qt::AlignVCenter)},
-        {"Form", "TitleBackColor", QColor(45, 85, 160)},
-        {"Form", "ForeColor", QColor(255, 255, 255)},
-        {"Form", "BackColor", QColor(240, 242, 246)},
-        {"Form", "SysButtonSize", QSize(40, 30)},
-        {"Form", "SysButtonColor", QColor(255, 255, 255)},
-        {"Form", "ShowMaximizeButton", false},
-
-        {"wTabControl", "TabBarPosition", QVariant::fromValue(PositionType::Left)},
-        {"wTabControl", "TabBarSize", QSize(60, 24)},
-        {"wTabControl", "TabPaddingColor", QColor(235, 235, 235)},
-        {"wTabControl", "BackColor", QColor(255, 255, 255)},
-        {"page", "Text", QStringLiteral("First")},
-        {"page", "TabBarBorder", flags(PositionFlag::Left | PositionFlag::Top)},
-        {"page", "TabBarBorderWidth", 1},
-        {"page", "TabBarBorderColor", QColor(200, 205, 215)},
-        {"page", "BackColor", QColor(245, 248, 255)},
-        {"page_2", "Text", QStringLiteral("Second")},
-        {"page_2", "BackColor", QColor(255, 248, 240)},
-        {"page_3", "Text", QStringLiteral("Third")},
-        {"page_3", "BackColor", QColor(240, 255, 244)},
+    const char* const pageTabs = "TabBarBackColor=#e1e6f0; TabBarBackColorSelected=#466ebe; "
+                                 "TabBarForeColor=#3c3c3c; TabBarForeColorSelected=#ffffff";
+    const std::pair<const char*, QString> objects[] = {
+        {"Form", "Title=Wexal in Designer; TitlePadding=12; alignment=AlignLeft|AlignVCenter; "
+                 "TitleBackColor=#2d55a0; ForeColor=#ffffff; BackColor=#f0f2f6; "
+                 "SysButtonSize=40x30; SysButtonColor=#ffffff; ShowMaximizeButton=false"},
+        {"wTabControl", "TabBarPosition=Left; TabBarSize=60x24; TabPaddingColor=#ebebeb; "
+                        "BackColor=#ffffff"},
+        {"page", "Text=First; TabBarBorder=Left|Top; TabBarBorderWidth=1; "
+                 "TabBarBorderColor=#c8cdd7; BackColor=#f5f8ff"},
+        {"page_2", "Text=Second; BackColor=#fff8f0"},
+        {"page_3", "Text=Third; BackColor=#f0fff4"},
+        {"page", pageTabs},
+        {"page_2", pageTabs},
+        {"page_3", pageTabs},
+        {"wScrollPanel", "ScrollAreaSize=400x320; SliderColor=#787878; BackColor=#fafaf5"},
+        {"ScrollArea", "BackColor=#ffecc8"},
+        {"wPanel", "BackColor=#3c1e90ff; Radius=10; Border=All; BorderWidth=2; "
+                   "BorderColor=#1e5ac8"},
+        {"wTest", "Dock=Bottom; UserFlag=true"},
+        {"wButton", "Text=OK; BackColorHover=#dcebff; Border=Top|Bottom; BorderWidth=1; "
+                    "BorderColor=#969696; Anchor=Top|Right"},
+        {"wCheckBox", "Checked=true; Text=Remember me; CheckRectColor=#787878; "
+                      "CheckRectBackColor=#ffffff; CheckFlagColor=#466ebe"},
+        {"wSwitchButton", "Checked=true; CheckedBackColor=#4caf50"},
+        {"wComboBox", "Items=Red,Green,Blue; BackColor=#ffffff; ForeColor=#282828; Border=All; "
+                      "BorderWidth=1; BorderColor=#b4b4b4; DropDownButtonColor=#5a5a5a"},
+        {"wLabel", "Text=Hello, Designer; ForeColor=#282828"},
+        {"wLineEdit", "Text=12345; TextType=Number; TextMaxLength=8; BackColor=#ffffff; "
+                      "Border=All; BorderWidth=1; BorderColor=#b4b4b4"},
+        {"wItemList", "Items=One,Two,Three; ItemHeight=24; BackColor=#fafafa"},
+        {"wGridList", "ColumnHeaderHeight=28; RowHeight=26; SingleRowBackColor=#fafafa; "
+                      "BackColor=#ffffff; Border=All; BorderWidth=1; BorderColor=#b4b4b4"},
+        {"wTreeView", "BackColor=#ffffff; Border=All; BorderWidth=1"},
+        {"wProgressBar", "Value=65; BackColor=#e1e4eb; ForeColor=#466ebe; Radius=8"},
+        {"wTrackBar", "Type=HslColorH; Orientation=Horizontal; MainLineSize=6; "
+                      "ButtonSize=10x20; ButtonColor=#3c3c3c; Maximum=359; Value1=200"},
+        {"wHourMinutePicker", "StartHour=9; StartMinute=30; EndHour=17; EndMinute=45; "
+                              "BackColor=#ffffff; ForeColor=#282828; ButtonColor=#5a5a5a"},
     };
-    for (const char* page : {"page", "page_2", "page_3"}) {
-        settings += {{page, "TabBarBackColor", QColor(225, 230, 240)},
-                     {page, "TabBarBackColorSelected", QColor(70, 110, 190)},
-                     {page, "TabBarForeColor", QColor(60, 60, 60)},
-                     {page, "TabBarForeColorSelected", QColor(255, 255, 255)}};
-    }
-    settings += {
-        {"wScrollPanel", "ScrollAreaSize", QSize(400, 320)},
-        {"wScrollPanel", "SliderColor", QColor(120, 120, 120)},
-        {"wScrollPanel", "BackColor", QColor(250, 250, 245)},
-        {"ScrollArea", "BackColor", QColor(255, 236, 200)},
-
-        {"wPanel", "BackColor", QColor(30, 144, 255, 60)},
-        {"wPanel", "Radius", 10},
-        {"wPanel", "Border", flags(PositionFlag::All)},
-        {"wPanel", "BorderWidth", 2},
-        {"wPanel", "BorderColor", QColor(30, 90, 200)},
-        {"wTest", "Dock", QVariant::fromValue(DockType::Bottom)},
-        {"wTest", "UserFlag", true},
-
-        {"wButton", "Text", QStringLiteral("OK")},
-        {"wButton", "BackColorHover", QColor(220, 235, 255)},
-        {"wButton", "Border", flags(PositionFlag::Top | PositionFlag::Bottom)},
-        {"wButton", "BorderWidth", 1},
-        {"wButton", "BorderColor", QColor(150, 150, 150)},
-        {"wButton", "Anchor", flags(PositionFlag::Top | PositionFlag::Right)},
-        {"wCheckBox", "Checked", true},
-        {"wCheckBox", "Text", QStringLiteral("Remember me")},
-        {"wCheckBox", "CheckRectColor", QColor(120, 120, 120)},
-        {"wCheckBox", "CheckRectBackColor", QColor(255, 255, 255)},
-        {"wCheckBox", "CheckFlagColor", QColor(70, 110, 190)},
-        {"wSwitchButton", "Checked", true},
-        {"wSwitchButton", "CheckedBackColor", QColor(76, 175, 80)},
-        {"wComboBox", "Items",
-         QStringList{QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")}},
-        {"wComboBox", "BackColor", QColor(255, 255, 255)},
-        {"wComboBox", "ForeColor", QColor(40, 40, 40)},
-        {"wComboBox", "Border", flags(PositionFlag::All)},
-        {"wComboBox", "BorderWidth", 1},
-        {"wComboBox", "BorderColor", QColor(180, 180, 180)},
-        {"wComboBox", "DropDownButtonColor", QColor(90, 90, 90)},
-        {"wLabel", "Text", QStringLiteral("Hello, Designer")},
-        {"wLabel", "ForeColor", QColor(40, 40, 40)},
-        {"wLineEdit", "Text", QStringLiteral("12345")},
-        {"wLineEdit", "TextType", QVariant::fromValue(TextType::Number)},
-        {"wLineEdit", "TextMaxLength", 8},
-        {"wLineEdit", "BackColor", QColor(255, 255, 255)},
-        {"wLineEdit", "Border", flags(PositionFlag::All)},
-        {"wLineEdit", "BorderWidth", 1},
-        {"wLineEdit", "BorderColor", QColor(180, 180, 180)},
-        {"wItemList", "Items",
-         QStringList{QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")}},
-        {"wItemList", "ItemHeight", 24},
-        {"wItemList", "BackColor", QColor(250, 250, 250)},
-        {"wGridList", "ColumnHeaderHeight", 28},
-        {"wGridList", "RowHeight", 26},
-        {"wGridList", "SingleRowBackColor", QColor(250, 250, 250)},
-        {"wGridList", "BackColor", QColor(255, 255, 255)},
-        {"wGridList", "Border", flags(PositionFlag::All)},
-        {"wGridList", "BorderWidth", 1},
-        {"wGridList", "BorderColor", QColor(180, 180, 180)},
-        {"wTreeView", "BackColor", QColor(255, 255, 255)},
-        {"wTreeView", "Border", flags(PositionFlag::All)},
-        {"wTreeView", "BorderWidth", 1},
-        {"wProgressBar", "Value", 65},
-        {"wProgressBar", "BackColor", QColor(225, 228, 235)},
-        {"wProgressBar", "ForeColor", QColor(70, 110, 190)},
-        {"wProgressBar", "Radius", 8},
-        {"wTrackBar", "Type", QVariant::fromValue(WTrackBar::HslColorH)},
-        {"wTrackBar", "Orientation", QVariant::fromValue(OrientationType::Horizontal)},
-        {"wTrackBar", "MainLineSize", 6},
-        {"wTrackBar", "ButtonSize", QSize(10, 20)},
-        {"wTrackBar", "ButtonColor", QColor(60, 60, 60)},
-        {"wTrackBar", "Maximum", 359},
-        {"wTrackBar", "Value1", 200},
-        {"wHourMinutePicker", "StartHour", 9},
-        {"wHourMinutePicker", "StartMinute", 30},
-        {"wHourMinutePicker", "EndHour", 17},
-        {"wHourMinutePicker", "EndMinute", 45},
-        {"wHourMinutePicker", "BackColor", QColor(255, 255, 255)},
-        {"wHourMinutePicker", "ForeColor", QColor(40, 40, 40)},
-        {"wHourMinutePicker", "ButtonColor", QColor(90, 90, 90)},
-    };
+    QList<Setting> settings;
+    for (const auto& [object, list] : objects)
+        for (const QString& pair : list.split(QStringLiteral("; ")))
+            settings.append(
+                {object, pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1)});
     return settings;
+}
+
+// A setting's value in the type of the property it is for, as Designer's property editor hands
+// it over. Qt's own flag types go as numbers, as Designer itself does: naming their type would
+// register it, and Designer then reads such properties as 0.
+inline QVariant ValueFor(const QObject* object, const QString& property, const QString& text)
+{
+    const QMetaObject* meta = object->metaObject();
+    const QMetaProperty p = meta->property(meta->indexOfProperty(qPrintable(property)));
+    if (p.isEnumType()) {
+        const QMetaEnum e = p.enumerator();
+        int v = e.isFlag() ? e.keysToValue(qPrintable(text)) : e.keyToValue(qPrintable(text));
+        if (qstrcmp(e.scope(), "Qt") == 0)
+            return v;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        return QVariant(p.metaType(), &v);
+#else
+        return QVariant(p.userType(), &v);
+#endif
+    }
+    switch (p.userType()) {
+    case QMetaType::QColor:
+        return QColor(text);
+    case QMetaType::QSize:
+        return QSize(text.section(QLatin1Char('x'), 0, 0).toInt(),
+                     text.section(QLatin1Char('x'), 1).toInt());
+    case QMetaType::QStringList:
+        return text.split(QLatin1Char(','));
+    case QMetaType::Int:
+        return text.toInt();
+    case QMetaType::Bool:
+        return text == QLatin1String("true");
+    default:
+        return text;
+    }
 }
 
 // The tab control's pages at the end, in order, with their tab captions: the two of the
@@ -252,22 +226,22 @@ inline QStringList Check(QWidget* root)
             problems << QStringLiteral("%1: missing").arg(QLatin1String(s.object));
             continue;
         }
-        const QVariant actual = o->property(s.property);
-        if (!SameValue(actual, s.value))
+        const QVariant actual = o->property(qPrintable(s.property));
+        const QVariant expected = ValueFor(o, s.property, s.value);
+        if (!SameValue(actual, expected))
             problems << QStringLiteral("%1.%2 is %3, not %4")
-                            .arg(QLatin1String(s.object), QLatin1String(s.property),
-                                 Describe(actual), Describe(s.value));
+                            .arg(QLatin1String(s.object), s.property, Describe(actual),
+                                 Describe(expected));
     }
 
     if (root->size() != FormSize())
         problems << QStringLiteral("the form is %1 x %2").arg(root->width()).arg(root->height());
     for (const Placement& p : Placements()) {
         QWidget* w = find(p.object);
-        if (!w || qstrcmp(w->metaObject()->className(), p.className) != 0 ||
+        if (!w || w->metaObject()->className() != p.ClassName() ||
             w->parentWidget() != find(p.parent))
             problems << QStringLiteral("%1: not a %2 in %3")
-                            .arg(QLatin1String(p.object), QLatin1String(p.className),
-                                 QLatin1String(p.parent));
+                            .arg(QLatin1String(p.object), p.ClassName(), QLatin1String(p.parent));
         else if (w->geometry() != p.placed)
             problems
                 << QStringLiteral("%1 at %2").arg(QLatin1String(p.object), Describe(w->geometry()));

@@ -34,6 +34,7 @@
 #include <QtDesigner/private/qdesigner_widgetbox_p.h>
 #include <QtDesigner/private/ui4_p.h>
 #include <QtDesigner/private/widgetdatabase_p.h>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 #include <QDir>
@@ -123,425 +124,417 @@ class TestDesignerForm : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void pluginFound();
-    void widgetBox();
-    void dropFromBox_data();
-    void dropFromBox();
-    void scrollPanelContent();
-    void tabPages();
-    void pageSwitchTellsForm();
-    void propertiesSavedAndLoaded();
-    void cleanupTestCase();
+    void initTestCase()
+    {
+        QVERIFY(!WBase::IsDesignerMode());
+        // Designer's settings, in a profile of the test's own (XDG_CONFIG_HOME). The other plugins
+        // on the plugin paths, Qt's own (Qt Quick, WebKit), are switched off there, as Designer's
+        // plugin dialog does: they are not under test, and WebKit keeps memory to the end.
+        QCoreApplication::setOrganizationName(QStringLiteral("QtProject"));
+        QCoreApplication::setApplicationName(QStringLiteral("Designer"));
+        QStringList others;
+        for (const QString& path : QCoreApplication::libraryPaths()) {
+            const QDir dir(path + QStringLiteral("/designer"));
+            for (const QFileInfo& file : dir.entryInfoList(QDir::Files)) {
+                if (file.fileName() != QLatin1String(WEXAL_PLUGIN_FILE_NAME))
+                    others << file.absoluteFilePath();
+            }
+        }
+        QSettings().setValue(QStringLiteral("PluginManager/DisabledPlugins"), others);
+
+        // The order of Designer's own start-up: form editor, task menus, plugins, the tool windows
+        // the form windows talk to, then the integration that connects them.
+        QDesignerComponents::initializeResources();
+        core = QDesignerComponents::createFormEditor(nullptr);
+        QDesignerComponents::createTaskMenu(core, core);
+        QStringList disabled = core->pluginManager()->disabledPlugins();
+        disabled.sort();
+        others.sort();
+        QCOMPARE(disabled, others);
+        QDesignerComponents::initializePlugins(core);
+        core->setWidgetBox(QDesignerComponents::createWidgetBox(core, nullptr));
+        core->setPropertyEditor(QDesignerComponents::createPropertyEditor(core, nullptr));
+        core->setObjectInspector(QDesignerComponents::createObjectInspector(core, nullptr));
+        core->setActionEditor(QDesignerComponents::createActionEditor(core, nullptr));
+        new QDesignerIntegration(core, core);
+        QVERIFY(WBase::IsDesignerMode());
+
+        form = newFormWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(hosts.first()));
+        // The form is a WForm, which in Designer is an ordinary widget, sized by Designer.
+        QWidget* main = form->mainContainer();
+        QCOMPARE(main->metaObject()->className(), "WForm");
+        QCOMPARE(main->window(), hosts.first());
+        form->cursor()->setWidgetProperty(main, QStringLiteral("geometry"),
+                                          QRect(QPoint(0, 0), SamplerForm::FormSize()));
+        form->resize(SamplerForm::FormSize());
+        QTRY_COMPARE(main->size(), SamplerForm::FormSize());
+    }
+
+    // Found where it was installed, through QT_PLUGIN_PATH as Designer's users set it; each
+    // widget of its collection initialised with the form editor (which registers the
+    // extensions) and known to Designer's widget database as the plugin describes it.
+    void pluginFound()
+    {
+        const QString file = QDir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR))
+                                 .filePath(QStringLiteral(WEXAL_PLUGIN_FILE_NAME));
+        QDesignerPluginManager* plugins = core->pluginManager();
+        const QString canonical = QFileInfo(file).canonicalFilePath();
+        const QString registered =
+            plugins->registeredPlugins().contains(canonical) ? canonical : file;
+        QVERIFY2(plugins->registeredPlugins().contains(registered),
+                 qPrintable(plugins->registeredPlugins().join(QLatin1Char(' '))));
+        QVERIFY(!plugins->failedPlugins().contains(file));
+        auto* collection =
+            qobject_cast<QDesignerCustomWidgetCollectionInterface*>(plugins->instance(registered));
+        QVERIFY(collection);
+        ours = collection->customWidgets();
+        QVERIFY(!ours.isEmpty());
+        QDesignerWidgetDataBaseInterface* db = core->widgetDataBase();
+        for (QDesignerCustomWidgetInterface* plugin : ours) {
+            QVERIFY(plugin->isInitialized());
+            QVERIFY(plugins->registeredCustomWidgets().contains(plugin));
+            const int index = db->indexOfClassName(plugin->name());
+            QVERIFY2(index >= 0, qPrintable(plugin->name()));
+            QDesignerWidgetDataBaseItemInterface* item = db->item(index);
+            QVERIFY(item->isCustom());
+            QCOMPARE(item->isContainer(), plugin->isContainer());
+            QCOMPARE(item->includeFile(), plugin->name() + QStringLiteral(".h"));
+            auto* internal = static_cast<qdesigner_internal::WidgetDataBaseItem*>(item);
+            QCOMPARE(internal->addPageMethod(), plugin->name() == QLatin1String("WTabControl")
+                                                    ? QStringLiteral("AddPage")
+                                                    : QString());
+        }
+    }
+
+    // The box offers every widget of the collection that has a default XML, in the
+    // collection's order under its group; the page and the form have none (a form comes from
+    // the New Form dialog's list instead).
+    void widgetBox()
+    {
+        QMap<QString, QStringList> expected, groups;
+        for (QDesignerCustomWidgetInterface* plugin : ours)
+            if (!plugin->domXml().isEmpty())
+                expected[plugin->group()] << plugin->name();
+        QVERIFY(expected.size() > 1);
+        QDesignerWidgetBoxInterface* box = core->widgetBox();
+        for (int i = 0; i < box->categoryCount(); ++i) {
+            const QDesignerWidgetBoxInterface::Category category = box->category(i);
+            for (int j = 0; j < category.widgetCount(); ++j) {
+                const QDesignerWidgetBoxInterface::Widget w = category.widget(j);
+                if (w.type() == QDesignerWidgetBoxInterface::Widget::Custom)
+                    groups[category.name()] << w.name();
+            }
+        }
+        QCOMPARE(groups, expected);
+        QVERIFY(qdesigner_internal::WidgetDataBase::customFormWidgetClasses(core).contains(
+            QStringLiteral("WForm")));
+    }
+
+    void dropFromBox_data()
+    {
+        QTest::addColumn<int>("index");
+        const QList<SamplerForm::Placement> placements = SamplerForm::Placements();
+        for (int i = 0; i < placements.size(); ++i)
+            QTest::newRow(placements.at(i).object) << i;
+    }
+
+    void dropFromBox()
+    {
+        QFETCH(int, index);
+        const SamplerForm::Placement placement = SamplerForm::Placements().at(index);
+        const QString className = placement.ClassName();
+        const QDesignerWidgetBoxInterface::Widget entry = boxEntry(className);
+        QVERIFY(!entry.isNull());
+        DomUI* ui =
+            qdesigner_internal::QDesignerWidgetBox::xmlToUi(className, entry.domXml(), true);
+        QVERIFY(ui);
+
+        // The picture dragged from the box has the widget's default size, as the box sizes it:
+        // the geometry of its XML, or else its size hint, never below 16 x 16. The widget takes
+        // that size within its own limits.
+        std::unique_ptr<QWidget> sample(core->widgetFactory()->createWidget(className, nullptr));
+        QSize size = domSize(ui);
+        if (!size.isValid())
+            size =
+                sample->sizeHint().expandedTo(sample->minimumSizeHint()).expandedTo(QSize(16, 16));
+        const QSize landed =
+            size.expandedTo(sample->minimumSize()).boundedTo(sample->maximumSize());
+        QWidget* parent = SamplerForm::Find(form->mainContainer(), placement.parent);
+        QVERIFY(parent);
+        const QPoint globalPos = parent->mapToGlobal(placement.drop);
+        auto* decoration = new QWidget;
+        decoration->setGeometry(QRect(globalPos, size));
+        BoxDrop drop(ui, decoration, globalPos);
+        const QList<QWidget*> before =
+            parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        auto* base = qobject_cast<qdesigner_internal::FormWindowBase*>(form);
+        QVERIFY(base && base->dropWidgets({&drop}, parent, globalPos));
+
+        QWidget* w = nullptr;
+        for (QWidget* child :
+             parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!before.contains(child))
+                w = child;
+        }
+        QVERIFY(w);
+        QCOMPARE(QString::fromLatin1(w->metaObject()->className()), className);
+        QCOMPARE(w->objectName(), QLatin1String(placement.object));
+        QCOMPARE(w->geometry(), QRect(placement.drop, landed));
+        QVERIFY(core->metaDataBase()->item(w));
+        for (const Default& d : defaultsOf(className))
+            QVERIFY2(SamplerForm::SameValue(w->property(d.property), d.value), d.property);
+    }
+
+    void scrollPanelContent()
+    {
+        auto* panel =
+            form->mainContainer()->findChild<WScrollPanel*>(QStringLiteral("wScrollPanel"));
+        QVERIFY(panel);
+        QDesignerContainerExtension* c = container(panel);
+        QVERIFY(c);
+        QVERIFY(!c->canAddWidget());
+        // The default's content panel went in through the extension and the panel adopted it.
+        QTRY_VERIFY(panel->ScrollWidget());
+        QCOMPARE(panel->ScrollWidget()->objectName(), QStringLiteral("ScrollArea"));
+        QCOMPARE(c->count(), 1);
+        QCOMPARE(c->widget(0), panel->ScrollWidget());
+        QCOMPARE(c->widget(-1), nullptr);
+        QCOMPARE(c->currentIndex(), 0);
+        QVERIFY(core->metaDataBase()->item(panel->ScrollWidget()));
+
+        // A panel dropped from the box has nothing yet, and takes what is handed to it.
+        WScrollPanel fresh(form->mainContainer());
+        QDesignerContainerExtension* e = container(&fresh);
+        QVERIFY(e && e != c);
+        QCOMPARE(e->count(), 0);
+        QCOMPARE(e->currentIndex(), -1);
+        QCOMPARE(e->widget(0), nullptr);
+        fresh.show();
+        auto* content = new WPanel;
+        e->insertWidget(5, content);
+        QTRY_COMPARE(fresh.ScrollWidget(), content);
+        QCOMPARE(e->count(), 1);
+        QCOMPARE(e->currentIndex(), 0);
+        e->remove(0);
+        QCOMPARE(e->count(), 1);
+        e->addWidget(nullptr);
+        e->addWidget(&fresh);
+        QCOMPARE(e->count(), 1);
+    }
+
+    void tabPages()
+    {
+        auto* control =
+            form->mainContainer()->findChild<WTabControl*>(QStringLiteral("wTabControl"));
+        QVERIFY(control);
+        QDesignerContainerExtension* c = container(control);
+        QVERIFY(c && c->canAddWidget() && c->canRemove(0));
+        // The default's two pages, made unique by Designer, the second in front.
+        QCOMPARE(c->count(), 2);
+        QCOMPARE(control->Page(0)->objectName(), QStringLiteral("page"));
+        QCOMPARE(control->Page(1)->objectName(), QStringLiteral("page_2"));
+        QCOMPARE(c->widget(1), control->Page(1));
+        QCOMPARE(c->currentIndex(), 1);
+        c->setCurrentIndex(0);
+        QCOMPARE(control->SelectedIndex(), 1);
+
+        // Designer's "Insert Page After Current Page": its command hands the extension a page
+        // widget of its own, which a WTabPage of the same name replaces.
+        // The new page is selected, and the plugin has the form window refresh its selection.
+        QUndoStack* history = form->commandHistory();
+        QSignalSpy selection(form, &QDesignerFormWindowInterface::selectionChanged);
+        auto* add = new qdesigner_internal::AddContainerWidgetPageCommand(form);
+        add->init(control, qdesigner_internal::PageContainer,
+                  qdesigner_internal::AddContainerWidgetPageCommand::InsertAfter);
+        history->push(add);
+        QCOMPARE(control->Count(), 3);
+        QTRY_VERIFY(selection.count() > 0);
+        WTabPage* added = control->Page(2);
+        QCOMPARE(control->SelectedIndex(), 2);
+        QVERIFY(core->metaDataBase()->item(added));
+        QVERIFY(added->TabButton() && added->TabButton()->isVisible());
+        const QList<QWidget*> handed = control->findChildren<QWidget*>(added->objectName());
+        QCOMPARE(handed.size(), 2);
+        for (QWidget* w : handed) {
+            if (w != added)
+                QCOMPARE(w->geometry(), QRect());
+        }
+
+        // "Insert Page Before Current Page", then "Delete" of that page; undone and redone.
+        auto* insert = new qdesigner_internal::AddContainerWidgetPageCommand(form);
+        insert->init(control, qdesigner_internal::PageContainer,
+                     qdesigner_internal::AddContainerWidgetPageCommand::InsertBefore);
+        history->push(insert);
+        QCOMPARE(control->Count(), 4);
+        WTabPage* inserted = control->Page(2);
+        QCOMPARE(control->Page(3), added);
+        QCOMPARE(control->SelectedIndex(), 2);
+
+        auto* remove = new qdesigner_internal::DeleteContainerWidgetPageCommand(form);
+        remove->init(control, qdesigner_internal::PageContainer);
+        history->push(remove);
+        QCOMPARE(control->Count(), 3);
+        QCOMPARE(control->Page(2), added);
+        QCOMPARE(control->SelectedIndex(), 1);
+        history->undo();
+        QCOMPARE(control->Count(), 4);
+        QCOMPARE(control->Page(2), inserted);
+        history->redo();
+        QCOMPARE(control->Count(), 3);
+        QCOMPARE(control->IndexOf(inserted), -1);
+        QCOMPARE(added->objectName(), QLatin1String(SamplerForm::Pages().at(2).name));
+
+        // The extension on its own: a removed page stays with the control until Designer takes it
+        // away, and a page handed back goes in as it is.
+        c->remove(2);
+        QCOMPARE(control->Count(), 2);
+        QCOMPARE(added->parentWidget(), control);
+        c->insertWidget(2, added);
+        QCOMPARE(control->Page(2), added);
+        QCOMPARE(control->SelectedIndex(), 2);
+        c->insertWidget(0, nullptr);
+        c->remove(7);
+        QCOMPARE(control->Count(), 3);
+
+        // Outside any form there is no form to register a replacement page with: a widget that is
+        // not a page is refused.
+        std::unique_ptr<QWidget> loose(
+            core->widgetFactory()->createWidget(QStringLiteral("WTabControl"), nullptr));
+        QDesignerContainerExtension* looseExtension = container(loose.get());
+        QVERIFY(looseExtension);
+        QWidget notAPage(loose.get());
+        looseExtension->addWidget(&notAPage);
+        QCOMPARE(looseExtension->count(), 0);
+        QCOMPARE(looseExtension->currentIndex(), -1);
+        looseExtension->addWidget(new WTabPage);
+        QCOMPARE(looseExtension->count(), 1);
+        QCOMPARE(looseExtension->currentIndex(), 0);
+    }
+
+    void pageSwitchTellsForm()
+    {
+        auto* control =
+            form->mainContainer()->findChild<WTabControl*>(QStringLiteral("wTabControl"));
+        QVERIFY(control);
+        control->ReLayout();
+        QSignalSpy selection(form, &QDesignerFormWindowInterface::selectionChanged);
+        // A click on the first tab in the form editor: the tab is passive, so the editor lets the
+        // click through, the control switches, and the plugin tells the form window.
+        WButton* tab = control->Page(0)->TabButton();
+        QVERIFY(tab->objectName().startsWith(QLatin1String("__qt__passive_")));
+        QTest::mouseClick(tab, Qt::LeftButton, Qt::NoModifier, tab->rect().center());
+        QCOMPARE(control->SelectedIndex(), 0);
+        QTRY_VERIFY(selection.count() > 0);
+
+        // A switch made any other way is reported just the same.
+        selection.clear();
+        control->SetSelectedIndex(2);
+        QTRY_VERIFY(selection.count() > 0);
+
+        // A control made by the plugin inside the form but none of the form's own widgets, with
+        // pages of its own: nothing of it is known to the form, so only the plugin can tell it.
+        std::unique_ptr<QWidget> unmanaged(core->widgetFactory()->createWidget(
+            QStringLiteral("WTabControl"), form->mainContainer()));
+        auto* quiet = qobject_cast<WTabControl*>(unmanaged.get());
+        QVERIFY(quiet && !core->metaDataBase()->item(quiet));
+        quiet->AddPage(new WTabPage);
+        quiet->AddPage(new WTabPage);
+        QTest::qWait(50);
+        selection.clear();
+        quiet->SetSelectedIndex(0);
+        QTRY_VERIFY(selection.count() > 0);
+    }
+
+    void propertiesSavedAndLoaded()
+    {
+        QDesignerFormWindowCursorInterface* cursor = form->cursor();
+        QWidget* main = form->mainContainer();
+        // Through the form's cursor, which runs the property editor's own command.
+        for (const SamplerForm::Placement& p : SamplerForm::Placements()) {
+            if (qstrcmp(p.parent, "Form") == 0)
+                cursor->setWidgetProperty(SamplerForm::Find(main, p.object),
+                                          QStringLiteral("geometry"), p.placed);
+        }
+        for (const SamplerForm::Setting& s : SamplerForm::Settings()) {
+            QWidget* w = SamplerForm::Find(main, s.object);
+            QVERIFY2(w, s.object);
+            cursor->setWidgetProperty(w, s.property, SamplerForm::ValueFor(w, s.property, s.value));
+        }
+        QTRY_COMPARE(SamplerForm::Check(main).join(QLatin1Char('\n')), QString());
+
+        const QString saved = form->contents();
+        QFile file(QStringLiteral(WEXAL_FORM_FILE));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(file.write(saved.toUtf8()) > 0);
+        // Our setters are not Qt's setFoo, so Designer marks every property of ours as one that
+        // generated code sets through setProperty.
+        QVERIFY(saved.contains(QLatin1String("<property name=\"TabBarPosition\" stdset=\"0\">")));
+        QVERIFY(saved.contains(QLatin1String("<enum>PositionType::Left</enum>")));
+        QVERIFY(saved.contains(QLatin1String("<set>PositionFlag::Left|PositionFlag::Top</set>")));
+        QVERIFY(saved.contains(QLatin1String("<addpagemethod>AddPage</addpagemethod>")));
+
+        // Loaded again in a second form window: the same widgets, pages and values.
+        QDesignerFormWindowInterface* again = newFormWindow(saved);
+        QVERIFY(QTest::qWaitForWindowExposed(hosts.last()));
+        QTRY_COMPARE(SamplerForm::Check(again->mainContainer()).join(QLatin1Char('\n')), QString());
+        QCOMPARE(widgetsIn(again->contents()), widgetsIn(saved));
+    }
+
+    // Designer's own order at exit: the forms, then the tool windows, then the core.
+    void cleanupTestCase()
+    {
+        qDeleteAll(hosts);
+        delete core->widgetBox();
+        delete core->propertyEditor();
+        delete core->objectInspector();
+        delete core->actionEditor();
+        delete core;
+    }
 
 private:
-    QDesignerWidgetBoxInterface::Widget boxEntry(const QString& className) const;
-    QDesignerContainerExtension* container(QWidget* w) const;
-    QDesignerFormWindowInterface* newFormWindow(const QString& contents = QString());
+    QDesignerWidgetBoxInterface::Widget boxEntry(const QString& className) const
+    {
+        QDesignerWidgetBoxInterface* box = core->widgetBox();
+        for (int i = 0; i < box->categoryCount(); ++i) {
+            const QDesignerWidgetBoxInterface::Category category = box->category(i);
+            for (int j = 0; j < category.widgetCount(); ++j) {
+                if (category.widget(j).name() == className)
+                    return category.widget(j);
+            }
+        }
+        return QDesignerWidgetBoxInterface::Widget();
+    }
+
+    QDesignerContainerExtension* container(QWidget* w) const
+    {
+        return qt_extension<QDesignerContainerExtension*>(core->extensionManager(), w);
+    }
+
+    // A form window inside a top-level host, as Designer embeds its form windows; with contents,
+    // or else as the New Form dialog makes a form whose main widget is a WForm.
+    QDesignerFormWindowInterface* newFormWindow(const QString& contents = QString())
+    {
+        auto* host = new QWidget;
+        host->resize(1000, 760);
+        hosts << host;
+        QDesignerFormWindowInterface* fw = core->formWindowManager()->createFormWindow(host);
+        fw->setContents(contents.isEmpty()
+                            ? qdesigner_internal::WidgetDataBase::formTemplate(
+                                  core, QStringLiteral("WForm"), QStringLiteral("Form"))
+                            : contents);
+        // The form window keeps the form at its own size, as Designer's form frame does.
+        fw->resize(fw->mainContainer()->size());
+        core->formWindowManager()->setActiveFormWindow(fw);
+        host->show();
+        return fw;
+    }
 
     QDesignerFormEditorInterface* core = nullptr;
+    QList<QDesignerCustomWidgetInterface*> ours; // the plugin's collection
     QList<QWidget*> hosts;
     QDesignerFormWindowInterface* form = nullptr;
 };
-
-QDesignerWidgetBoxInterface::Widget TestDesignerForm::boxEntry(const QString& className) const
-{
-    QDesignerWidgetBoxInterface* box = core->widgetBox();
-    for (int i = 0; i < box->categoryCount(); ++i) {
-        const QDesignerWidgetBoxInterface::Category category = box->category(i);
-        for (int j = 0; j < category.widgetCount(); ++j) {
-            if (category.widget(j).name() == className)
-                return category.widget(j);
-        }
-    }
-    return QDesignerWidgetBoxInterface::Widget();
-}
-
-QDesignerContainerExtension* TestDesignerForm::container(QWidget* w) const
-{
-    return qt_extension<QDesignerContainerExtension*>(core->extensionManager(), w);
-}
-
-// A form window inside a top-level host, as Designer embeds its form windows; with contents,
-// or else as the New Form dialog makes a form whose main widget is a WForm.
-QDesignerFormWindowInterface* TestDesignerForm::newFormWindow(const QString& contents)
-{
-    auto* host = new QWidget;
-    host->resize(1000, 760);
-    hosts << host;
-    QDesignerFormWindowInterface* fw = core->formWindowManager()->createFormWindow(host);
-    fw->setContents(contents.isEmpty() ? qdesigner_internal::WidgetDataBase::formTemplate(
-                                             core, QStringLiteral("WForm"), QStringLiteral("Form"))
-                                       : contents);
-    // The form window keeps the form at its own size, as Designer's form frame does.
-    fw->resize(fw->mainContainer()->size());
-    core->formWindowManager()->setActiveFormWindow(fw);
-    host->show();
-    return fw;
-}
-
-void TestDesignerForm::initTestCase()
-{
-    QVERIFY(!WBase::IsDesignerMode());
-    // Designer's settings, in a profile of the test's own (XDG_CONFIG_HOME). The other plugins
-    // on the plugin paths, Qt's own (Qt Quick, WebKit), are switched off there, as Designer's
-    // plugin dialog does: they are not under test, and WebKit keeps memory to the end.
-    QCoreApplication::setOrganizationName(QStringLiteral("QtProject"));
-    QCoreApplication::setApplicationName(QStringLiteral("Designer"));
-    QStringList others;
-    for (const QString& path : QCoreApplication::libraryPaths()) {
-        const QDir dir(path + QStringLiteral("/designer"));
-        for (const QFileInfo& file : dir.entryInfoList(QDir::Files)) {
-            if (file.fileName() != QLatin1String(WEXAL_PLUGIN_FILE_NAME))
-                others << file.absoluteFilePath();
-        }
-    }
-    QSettings().setValue(QStringLiteral("PluginManager/DisabledPlugins"), others);
-
-    // The order of Designer's own start-up: form editor, task menus, plugins, the tool windows
-    // the form windows talk to, then the integration that connects them.
-    QDesignerComponents::initializeResources();
-    core = QDesignerComponents::createFormEditor(nullptr);
-    QDesignerComponents::createTaskMenu(core, core);
-    QStringList disabled = core->pluginManager()->disabledPlugins();
-    disabled.sort();
-    others.sort();
-    QCOMPARE(disabled, others);
-    QDesignerComponents::initializePlugins(core);
-    core->setWidgetBox(QDesignerComponents::createWidgetBox(core, nullptr));
-    core->setPropertyEditor(QDesignerComponents::createPropertyEditor(core, nullptr));
-    core->setObjectInspector(QDesignerComponents::createObjectInspector(core, nullptr));
-    core->setActionEditor(QDesignerComponents::createActionEditor(core, nullptr));
-    new QDesignerIntegration(core, core);
-    QVERIFY(WBase::IsDesignerMode());
-
-    form = newFormWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(hosts.first()));
-    // The form is a WForm, which in Designer is an ordinary widget, sized by Designer.
-    QWidget* main = form->mainContainer();
-    QCOMPARE(main->metaObject()->className(), "WForm");
-    QCOMPARE(main->window(), hosts.first());
-    form->cursor()->setWidgetProperty(main, QStringLiteral("geometry"),
-                                      QRect(QPoint(0, 0), SamplerForm::FormSize()));
-    form->resize(SamplerForm::FormSize());
-    QTRY_COMPARE(main->size(), SamplerForm::FormSize());
-}
-
-void TestDesignerForm::pluginFound()
-{
-    // Found where it was installed, through QT_PLUGIN_PATH as Designer's users set it.
-    const QString file = QDir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR))
-                             .filePath(QStringLiteral(WEXAL_PLUGIN_FILE_NAME));
-    const QStringList registered = core->pluginManager()->registeredPlugins();
-    QVERIFY2(registered.contains(QFileInfo(file).canonicalFilePath()) || registered.contains(file),
-             qPrintable(registered.join(QLatin1Char(' '))));
-    QVERIFY(!core->pluginManager()->failedPlugins().contains(file));
-    QVERIFY(!core->pluginManager()->disabledPlugins().contains(file));
-
-    QDesignerWidgetDataBaseInterface* db = core->widgetDataBase();
-    const QList<QDesignerCustomWidgetInterface*> custom =
-        core->pluginManager()->registeredCustomWidgets();
-    int ours = 0;
-    for (QDesignerCustomWidgetInterface* plugin : custom) {
-        if (!plugin->includeFile().startsWith(QLatin1Char('W')))
-            continue;
-        ++ours;
-        // Designer initialised each plugin with its form editor, registering the extensions.
-        QVERIFY(plugin->isInitialized());
-        const int index = db->indexOfClassName(plugin->name());
-        QVERIFY2(index >= 0, qPrintable(plugin->name()));
-        QDesignerWidgetDataBaseItemInterface* item = db->item(index);
-        QVERIFY(item->isCustom());
-        QCOMPARE(item->isContainer(), plugin->isContainer());
-        QCOMPARE(item->includeFile(), plugin->name() + QStringLiteral(".h"));
-        auto* internal = static_cast<qdesigner_internal::WidgetDataBaseItem*>(item);
-        QCOMPARE(internal->addPageMethod(), plugin->name() == QLatin1String("WTabControl")
-                                                ? QStringLiteral("AddPage")
-                                                : QString());
-    }
-    QCOMPARE(ours, 18);
-}
-
-void TestDesignerForm::widgetBox()
-{
-    QDesignerWidgetBoxInterface* box = core->widgetBox();
-    QMap<QString, QStringList> groups;
-    for (int i = 0; i < box->categoryCount(); ++i) {
-        const QDesignerWidgetBoxInterface::Category category = box->category(i);
-        for (int j = 0; j < category.widgetCount(); ++j) {
-            const QDesignerWidgetBoxInterface::Widget w = category.widget(j);
-            if (w.type() == QDesignerWidgetBoxInterface::Widget::Custom)
-                groups[category.name()] << w.name();
-        }
-    }
-    // In the collection's order. The page and the form have no default XML, so the box does
-    // not offer them; a form is made from the New Form dialog's list instead.
-    QCOMPARE(groups.value(QStringLiteral("Wexal")),
-             (QStringList{"WPanel", "WScrollPanel", "WButton", "WCheckBox", "WSwitchButton",
-                          "WComboBox", "WLabel", "WLineEdit", "WProgressBar", "WTrackBar",
-                          "WItemList", "WTabControl", "WGridList", "WTreeView", "WTest"}));
-    QCOMPARE(groups.value(QStringLiteral("WexalEx")), QStringList{"WHourMinutePicker"});
-    for (const QStringList& names : groups) {
-        QVERIFY(!names.contains(QStringLiteral("WTabPage")));
-        QVERIFY(!names.contains(QStringLiteral("WForm")));
-    }
-    QVERIFY(qdesigner_internal::WidgetDataBase::customFormWidgetClasses(core).contains(
-        QStringLiteral("WForm")));
-}
-
-void TestDesignerForm::dropFromBox_data()
-{
-    QTest::addColumn<int>("index");
-    const QList<SamplerForm::Placement> placements = SamplerForm::Placements();
-    for (int i = 0; i < placements.size(); ++i)
-        QTest::newRow(placements.at(i).className) << i;
-}
-
-void TestDesignerForm::dropFromBox()
-{
-    QFETCH(int, index);
-    const SamplerForm::Placement placement = SamplerForm::Placements().at(index);
-    const QString className = QLatin1String(placement.className);
-    const QDesignerWidgetBoxInterface::Widget entry = boxEntry(className);
-    QVERIFY(!entry.isNull());
-    DomUI* ui = qdesigner_internal::QDesignerWidgetBox::xmlToUi(className, entry.domXml(), true);
-    QVERIFY(ui);
-
-    // The picture dragged from the box has the widget's default size, as the box sizes it:
-    // the geometry of its XML, or else its size hint, never below 16 x 16. The widget takes
-    // that size within its own limits.
-    std::unique_ptr<QWidget> sample(core->widgetFactory()->createWidget(className, nullptr));
-    QSize size = domSize(ui);
-    if (!size.isValid())
-        size = sample->sizeHint().expandedTo(sample->minimumSizeHint()).expandedTo(QSize(16, 16));
-    const QSize landed = size.expandedTo(sample->minimumSize()).boundedTo(sample->maximumSize());
-    QWidget* parent = SamplerForm::Find(form->mainContainer(), placement.parent);
-    QVERIFY(parent);
-    const QPoint globalPos = parent->mapToGlobal(placement.drop);
-    auto* decoration = new QWidget;
-    decoration->setGeometry(QRect(globalPos, size));
-    BoxDrop drop(ui, decoration, globalPos);
-    const QList<QWidget*> before =
-        parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    auto* base = qobject_cast<qdesigner_internal::FormWindowBase*>(form);
-    QVERIFY(base && base->dropWidgets({&drop}, parent, globalPos));
-
-    QWidget* w = nullptr;
-    for (QWidget* child : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!before.contains(child))
-            w = child;
-    }
-    QVERIFY(w);
-    QCOMPARE(w->metaObject()->className(), placement.className);
-    QCOMPARE(w->objectName(), QLatin1String(placement.object));
-    QCOMPARE(w->geometry(), QRect(placement.drop, landed));
-    QVERIFY(core->metaDataBase()->item(w));
-    for (const Default& d : defaultsOf(className))
-        QVERIFY2(SamplerForm::SameValue(w->property(d.property), d.value), d.property);
-}
-
-void TestDesignerForm::scrollPanelContent()
-{
-    auto* panel = form->mainContainer()->findChild<WScrollPanel*>(QStringLiteral("wScrollPanel"));
-    QVERIFY(panel);
-    QDesignerContainerExtension* c = container(panel);
-    QVERIFY(c);
-    QVERIFY(!c->canAddWidget());
-    // The default's content panel went in through the extension and the panel adopted it.
-    QTRY_VERIFY(panel->ScrollWidget());
-    QCOMPARE(panel->ScrollWidget()->objectName(), QStringLiteral("ScrollArea"));
-    QCOMPARE(c->count(), 1);
-    QCOMPARE(c->widget(0), panel->ScrollWidget());
-    QCOMPARE(c->widget(-1), nullptr);
-    QCOMPARE(c->currentIndex(), 0);
-    QVERIFY(core->metaDataBase()->item(panel->ScrollWidget()));
-
-    // A panel dropped from the box has nothing yet, and takes what is handed to it.
-    WScrollPanel fresh(form->mainContainer());
-    QDesignerContainerExtension* e = container(&fresh);
-    QVERIFY(e && e != c);
-    QCOMPARE(e->count(), 0);
-    QCOMPARE(e->currentIndex(), -1);
-    QCOMPARE(e->widget(0), nullptr);
-    fresh.show();
-    auto* content = new WPanel;
-    e->insertWidget(5, content);
-    QTRY_COMPARE(fresh.ScrollWidget(), content);
-    QCOMPARE(e->count(), 1);
-    QCOMPARE(e->currentIndex(), 0);
-    e->remove(0);
-    QCOMPARE(e->count(), 1);
-    e->addWidget(nullptr);
-    e->addWidget(&fresh);
-    QCOMPARE(e->count(), 1);
-}
-
-void TestDesignerForm::tabPages()
-{
-    auto* control = form->mainContainer()->findChild<WTabControl*>(QStringLiteral("wTabControl"));
-    QVERIFY(control);
-    QDesignerContainerExtension* c = container(control);
-    QVERIFY(c && c->canAddWidget() && c->canRemove(0));
-    // The default's two pages, made unique by Designer, the second in front.
-    QCOMPARE(c->count(), 2);
-    QCOMPARE(control->Page(0)->objectName(), QStringLiteral("page"));
-    QCOMPARE(control->Page(1)->objectName(), QStringLiteral("page_2"));
-    QCOMPARE(c->widget(1), control->Page(1));
-    QCOMPARE(c->currentIndex(), 1);
-    c->setCurrentIndex(0);
-    QCOMPARE(control->SelectedIndex(), 1);
-
-    // Designer's "Insert Page After Current Page": its command hands the extension a page
-    // widget of its own, which a WTabPage of the same name replaces.
-    // The new page is selected, and the plugin has the form window refresh its selection.
-    QUndoStack* history = form->commandHistory();
-    QSignalSpy selection(form, &QDesignerFormWindowInterface::selectionChanged);
-    auto* add = new qdesigner_internal::AddContainerWidgetPageCommand(form);
-    add->init(control, qdesigner_internal::PageContainer,
-              qdesigner_internal::AddContainerWidgetPageCommand::InsertAfter);
-    history->push(add);
-    QCOMPARE(control->Count(), 3);
-    QTRY_VERIFY(selection.count() > 0);
-    WTabPage* added = control->Page(2);
-    QCOMPARE(control->SelectedIndex(), 2);
-    QVERIFY(core->metaDataBase()->item(added));
-    QVERIFY(added->TabButton() && added->TabButton()->isVisible());
-    const QList<QWidget*> handed = control->findChildren<QWidget*>(added->objectName());
-    QCOMPARE(handed.size(), 2);
-    for (QWidget* w : handed) {
-        if (w != added)
-            QCOMPARE(w->geometry(), QRect());
-    }
-
-    // "Insert Page Before Current Page", then "Delete" of that page; undone and redone.
-    auto* insert = new qdesigner_internal::AddContainerWidgetPageCommand(form);
-    insert->init(control, qdesigner_internal::PageContainer,
-                 qdesigner_internal::AddContainerWidgetPageCommand::InsertBefore);
-    history->push(insert);
-    QCOMPARE(control->Count(), 4);
-    WTabPage* inserted = control->Page(2);
-    QCOMPARE(control->Page(3), added);
-    QCOMPARE(control->SelectedIndex(), 2);
-
-    auto* remove = new qdesigner_internal::DeleteContainerWidgetPageCommand(form);
-    remove->init(control, qdesigner_internal::PageContainer);
-    history->push(remove);
-    QCOMPARE(control->Count(), 3);
-    QCOMPARE(control->Page(2), added);
-    QCOMPARE(control->SelectedIndex(), 1);
-    history->undo();
-    QCOMPARE(control->Count(), 4);
-    QCOMPARE(control->Page(2), inserted);
-    history->redo();
-    QCOMPARE(control->Count(), 3);
-    QCOMPARE(control->IndexOf(inserted), -1);
-    QCOMPARE(added->objectName(), QLatin1String(SamplerForm::Pages().at(2).name));
-
-    // The extension on its own: a removed page stays with the control until Designer takes it
-    // away, and a page handed back goes in as it is.
-    c->remove(2);
-    QCOMPARE(control->Count(), 2);
-    QCOMPARE(added->parentWidget(), control);
-    c->insertWidget(2, added);
-    QCOMPARE(control->Page(2), added);
-    QCOMPARE(control->SelectedIndex(), 2);
-    c->insertWidget(0, nullptr);
-    c->remove(7);
-    QCOMPARE(control->Count(), 3);
-
-    // Outside any form there is no form to register a replacement page with: a widget that is
-    // not a page is refused.
-    std::unique_ptr<QWidget> loose(
-        core->widgetFactory()->createWidget(QStringLiteral("WTabControl"), nullptr));
-    QDesignerContainerExtension* looseExtension = container(loose.get());
-    QVERIFY(looseExtension);
-    QWidget notAPage(loose.get());
-    looseExtension->addWidget(&notAPage);
-    QCOMPARE(looseExtension->count(), 0);
-    QCOMPARE(looseExtension->currentIndex(), -1);
-    looseExtension->addWidget(new WTabPage);
-    QCOMPARE(looseExtension->count(), 1);
-    QCOMPARE(looseExtension->currentIndex(), 0);
-}
-
-void TestDesignerForm::pageSwitchTellsForm()
-{
-    auto* control = form->mainContainer()->findChild<WTabControl*>(QStringLiteral("wTabControl"));
-    QVERIFY(control);
-    control->ReLayout();
-    QSignalSpy selection(form, &QDesignerFormWindowInterface::selectionChanged);
-    // A click on the first tab in the form editor: the tab is passive, so the editor lets the
-    // click through, the control switches, and the plugin tells the form window.
-    WButton* tab = control->Page(0)->TabButton();
-    QVERIFY(tab->objectName().startsWith(QLatin1String("__qt__passive_")));
-    QTest::mouseClick(tab, Qt::LeftButton, Qt::NoModifier, tab->rect().center());
-    QCOMPARE(control->SelectedIndex(), 0);
-    QTRY_VERIFY(selection.count() > 0);
-
-    // A switch made any other way is reported just the same.
-    selection.clear();
-    control->SetSelectedIndex(2);
-    QTRY_VERIFY(selection.count() > 0);
-
-    // A control made by the plugin inside the form but none of the form's own widgets, with
-    // pages of its own: nothing of it is known to the form, so only the plugin can tell it.
-    std::unique_ptr<QWidget> unmanaged(
-        core->widgetFactory()->createWidget(QStringLiteral("WTabControl"), form->mainContainer()));
-    auto* quiet = qobject_cast<WTabControl*>(unmanaged.get());
-    QVERIFY(quiet && !core->metaDataBase()->item(quiet));
-    quiet->AddPage(new WTabPage);
-    quiet->AddPage(new WTabPage);
-    QTest::qWait(50);
-    selection.clear();
-    quiet->SetSelectedIndex(0);
-    QTRY_VERIFY(selection.count() > 0);
-}
-
-void TestDesignerForm::propertiesSavedAndLoaded()
-{
-    QDesignerFormWindowCursorInterface* cursor = form->cursor();
-    QWidget* main = form->mainContainer();
-    // Through the form's cursor, which runs the property editor's own command.
-    for (const SamplerForm::Placement& p : SamplerForm::Placements()) {
-        if (!p.docked)
-            cursor->setWidgetProperty(SamplerForm::Find(main, p.object), QStringLiteral("geometry"),
-                                      p.placed);
-    }
-    for (const SamplerForm::Setting& s : SamplerForm::Settings()) {
-        QWidget* w = SamplerForm::Find(main, s.object);
-        QVERIFY2(w, s.object);
-        cursor->setWidgetProperty(w, QLatin1String(s.property), s.value);
-    }
-    QTRY_COMPARE(SamplerForm::Check(main).join(QLatin1Char('\n')), QString());
-
-    const QString saved = form->contents();
-    QFile file(QStringLiteral(WEXAL_FORM_FILE));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QVERIFY(file.write(saved.toUtf8()) > 0);
-    // Our setters are not Qt's setFoo, so Designer marks every property of ours as one that
-    // generated code sets through setProperty.
-    QVERIFY(saved.contains(QLatin1String("<property name=\"TabBarPosition\" stdset=\"0\">")));
-    QVERIFY(saved.contains(QLatin1String("<enum>PositionType::Left</enum>")));
-    QVERIFY(saved.contains(QLatin1String("<set>PositionFlag::Left|PositionFlag::Top</set>")));
-    QVERIFY(saved.contains(QLatin1String("<addpagemethod>AddPage</addpagemethod>")));
-
-    // Loaded again in a second form window: the same widgets, pages and values.
-    QDesignerFormWindowInterface* again = newFormWindow(saved);
-    QVERIFY(QTest::qWaitForWindowExposed(hosts.last()));
-    QTRY_COMPARE(SamplerForm::Check(again->mainContainer()).join(QLatin1Char('\n')), QString());
-    QCOMPARE(widgetsIn(again->contents()), widgetsIn(saved));
-}
-
-// Designer's own order at exit: the forms, then the tool windows, then the core.
-void TestDesignerForm::cleanupTestCase()
-{
-    qDeleteAll(hosts);
-    delete core->widgetBox();
-    delete core->propertyEditor();
-    delete core->objectInspector();
-    delete core->actionEditor();
-    delete core;
-}
 
 QTEST_MAIN(TestDesignerForm)
 #include "tst_designerform.moc"

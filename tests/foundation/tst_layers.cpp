@@ -3,6 +3,7 @@
 // screen-reader interfaces in accessibility sit on top, and nothing includes them. Every
 // #include "..." of the library is read and checked against that order, and the folder graph
 // is printed for whoever changes it.
+#include "WTestSuite.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -83,5 +84,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLayers)
+WEXAL_TEST_MAIN(TestLayers)
 #include "tst_layers.moc"

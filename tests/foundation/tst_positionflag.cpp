@@ -2,6 +2,7 @@
 // form code and QUiLoader read and write flags properties.
 #include "PositionFlag.h"
 #include "WTest.h"
+#include "WTestSuite.h"
 
 #include <QtTest>
 
@@ -43,5 +44,5 @@ void TestPositionFlag::propertiesAsNumbers()
              PositionFlag::Flags(PositionFlag::All));
 }
 
-QTEST_MAIN(TestPositionFlag)
+WEXAL_TEST_MAIN(TestPositionFlag)
 #include "tst_positionflag.moc"

@@ -1,6 +1,7 @@
 // SudokuPatch: cutting a source into nine pieces and composing them at other sizes.
 #include "SudokuPatch.h"
 #include "WRandomInput.h"
+#include "WTestSuite.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -433,5 +434,5 @@ void TestSudokuPatch::randomInput()
     QCOMPARE(WexalTest::RunRandomInput(&view, options), QString());
 }
 
-QTEST_MAIN(TestSudokuPatch)
+WEXAL_TEST_MAIN(TestSudokuPatch)
 #include "tst_sudokupatch.moc"

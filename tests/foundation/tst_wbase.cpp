@@ -3,6 +3,7 @@
 #include "WEvent.h"
 #include "WPanel.h"
 #include "WTest.h"
+#include "WTestSuite.h"
 
 #include <QImage>
 #include <QMetaProperty>
@@ -245,5 +246,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWBase)
+WEXAL_TEST_MAIN(TestWBase)
 #include "tst_wbase.moc"

@@ -1,5 +1,6 @@
 #include "PositionFlag.h"
 #include "WDrawAPI.h"
+#include "WTestSuite.h"
 
 #include <QImage>
 #include <QPainter>
@@ -336,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWDrawAPI)
+WEXAL_TEST_MAIN(TestWDrawAPI)
 #include "tst_wdrawapi.moc"

@@ -1,5 +1,6 @@
 #include "WPopupWindow_p.h"
 #include "WQuietPopups.h"
+#include "WTestSuite.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -197,5 +198,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WPopupWindow)
+WEXAL_TEST_MAIN(tst_WPopupWindow)
 #include "tst_wpopupwindow.moc"

@@ -1,4 +1,5 @@
 #include "WScreenClamp_p.h"
+#include "WTestSuite.h"
 
 #include <QScreen>
 #include <QtTest>
@@ -93,5 +94,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WScreenClamp)
+WEXAL_TEST_MAIN(tst_WScreenClamp)
 #include "tst_wscreenclamp.moc"

@@ -1,4 +1,3 @@
-#include "WButton.h"
 #include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
@@ -12,6 +11,8 @@
 #include "WRandomInput.h"
 #include "WScrollBar_p.h"
 #include "WTestMouse.h"
+#include "WTestRemoval.h"
+#include "WTestSuite.h"
 
 #include <QScreen>
 #include <QtTest>
@@ -200,36 +201,22 @@ private slots:
                  QString());
     }
 
-    void selectionClampingAndSignal()
+    // Out-of-range indices and heights are rows of the property walker; what it cannot write
+    // is an index into no lines at all, and the text of the selected line.
+    void selectionWithoutLinesAndSelectedText()
     {
         WComboBox box;
         QSignalSpy changed(&box, &WComboBox::SelectedIndexChanged);
         box.SetSelectedIndex(0);
-        QCOMPARE(box.SelectedIndex(), -1); // nothing to select
+        QCOMPARE(box.SelectedIndex(), -1);
+        QCOMPARE(changed.size(), 0);
         box.SetItems(numbered(3));
-        struct Step
-        {
-            int set, held;
-            bool signal;
-        };
-        for (const Step& s :
-             {Step{1, 1, true}, Step{1, 1, false}, Step{-7, -1, true}, Step{-7, -1, false},
-              Step{INT_MAX, 2, true}, Step{9, 2, false}, Step{INT_MIN, -1, true}}) {
-            changed.clear();
-            box.SetSelectedIndex(s.set);
-            QCOMPARE(box.SelectedIndex(), s.held);
-            QCOMPARE(changed.size(), int(s.signal));
-            if (s.signal)
-                QCOMPARE(changed.first().first().toInt(), s.held);
-        }
         box.SetSelectedIndex(1);
         QCOMPARE(box.SelectedText(), QStringLiteral("Line 1"));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().first().toInt(), 1);
         box.SetSelectedIndex(-1);
         QCOMPARE(box.SelectedText(), QString());
-        for (int h : {0, -1, INT_MIN}) {
-            box.SetItemHeight(h);
-            QCOMPARE(box.ItemHeight(), 20);
-        }
     }
 
     // Every change of the lines but SetItem and an in-range SetItems clears the selection,
@@ -274,25 +261,29 @@ private slots:
 
     // The list's size from its lines: at most 150 pixels of them, a bar's height more when a
     // line is wider than the box, always four pixels wider than the box for the shadow. The
-    // lines are measured in the list window's font.
+    // lines are measured in the list window's font. A border so wide that the list would be
+    // taller than the screen: the list is cut to the screen's height where its box puts it,
+    // not moved onto the screen.
     void listSize_data()
     {
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("wide");
         QTest::addColumn<int>("borderWidth");
-        QTest::addColumn<int>("linesShown");
-        QTest::newRow("3 lines") << 3 << false << 1 << 60;
-        QTest::newRow("3 lines, border 3") << 3 << false << 3 << 60;
-        QTest::newRow("10 lines scroll") << 10 << false << 2 << 150;
-        QTest::newRow("3 wide lines") << 3 << true << 1 << 70;
-        QTest::newRow("10 wide lines") << 10 << true << 1 << 150;
+        QTest::addColumn<int>("height");
+        QTest::newRow("3 lines") << 3 << false << 1 << 60 + 6;
+        QTest::newRow("3 lines, border 3") << 3 << false << 3 << 60 + 10;
+        QTest::newRow("10 lines scroll") << 10 << false << 2 << 150 + 8;
+        QTest::newRow("3 wide lines") << 3 << true << 1 << 70 + 6;
+        QTest::newRow("10 wide lines") << 10 << true << 1 << 150 + 6;
+        const int screen = QGuiApplication::primaryScreen()->geometry().height();
+        QTest::newRow("taller than the screen") << 3 << false << screen << screen;
     }
     void listSize()
     {
         QFETCH(int, count);
         QFETCH(bool, wide);
         QFETCH(int, borderWidth);
-        QFETCH(int, linesShown);
+        QFETCH(int, height);
         Fixture f;
         QStringList lines = numbered(count);
         if (wide)
@@ -306,34 +297,21 @@ private slots:
                  QFontMetrics(list->font()).horizontalAdvance(wide ? lines[1] : lines.last()));
         QRect geometry, viewport;
         bool hBar = false;
-        f.WithOpenList([&](WComboDropDownBox* open) {
+        QVERIFY(f.WithOpenList([&](WComboDropDownBox* open) {
             QCoreApplication::processEvents();
             geometry = open->geometry();
             viewport = open->Viewport()->geometry();
             hBar = open->findChildren<WScrollBar*>().first()->isVisible();
-        });
-        QCOMPARE(geometry.size(), QSize(120 + 4, linesShown + 4 + 2 * borderWidth));
+        }));
+        QCOMPARE(geometry.size(), QSize(120 + 4, height));
         // Below the box, over its bottom border.
         QCOMPARE(geometry.topLeft(), f.box->mapToGlobal(QPoint(0, 24 - borderWidth)));
+        QVERIFY(!f.box->IsPopupOpen());
+        if (borderWidth > 3)
+            return;
         QCOMPARE(viewport.topLeft(), QPoint(borderWidth, borderWidth));
         QCOMPARE(viewport.width() + (count > 7 ? 10 : 0), 120 - 2 * borderWidth);
         QCOMPARE(hBar, wide);
-        QVERIFY(!f.box->IsPopupOpen());
-    }
-
-    // A border so wide that the list would be taller than the screen: the list is cut to the
-    // screen's height where its box puts it, not moved onto the screen.
-    void listTallerThanTheScreen()
-    {
-        Fixture f;
-        f.box->SetItems(numbered(3));
-        const int bw = QGuiApplication::primaryScreen()->geometry().height();
-        f.box->SetBorderWidth(bw);
-        f.Show();
-        QRect geometry;
-        QVERIFY(f.WithOpenList([&](WComboDropDownBox* open) { geometry = open->geometry(); }));
-        QCOMPARE(geometry.size(), QSize(120 + 4, bw));
-        QCOMPARE(geometry.topLeft(), f.box->mapToGlobal(QPoint(0, 24 - bw)));
     }
 
     // A real press opens the list; a press on a line chooses it, with one signal; choosing the
@@ -345,22 +323,9 @@ private slots:
         f.box->SetItems(numbered(5));
         f.Show();
         QSignalSpy changed(f.box, &WComboBox::SelectedIndexChanged);
-        bool openDuringLoop = false;
-        const bool closed = f.WithOpenList(
-            [&](WComboDropDownBox* list) {
-                openDuringLoop = f.box->IsPopupOpen();
-                pressLine(list, 2);
-            },
-            true);
-        QVERIFY(closed);
-        QVERIFY(openDuringLoop);
-        QCOMPARE(f.box->SelectedIndex(), 2);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.first().first().toInt(), 2);
-        QCOMPARE(f.box->SelectedText(), QStringLiteral("Line 2"));
-
         const std::function<void(WComboDropDownBox*)> closers[] = {
-            [](WComboDropDownBox* list) { pressLine(list, 2); },
+            [](WComboDropDownBox* list) { pressLine(list, 2); }, // chosen
+            [](WComboDropDownBox* list) { pressLine(list, 2); }, // chosen again: no change
             [](WComboDropDownBox* list) { QTest::keyClick(list, Qt::Key_Escape); },
             [](WComboDropDownBox* list) {
                 WexalTest::MouseMove(list,
@@ -373,28 +338,43 @@ private slots:
             },
         };
         for (const auto& close : closers) {
-            QVERIFY(f.WithOpenList(close, true));
+            bool openDuringLoop = false;
+            QVERIFY(f.WithOpenList(
+                [&](WComboDropDownBox* list) {
+                    openDuringLoop = f.box->IsPopupOpen();
+                    close(list);
+                },
+                true));
+            QVERIFY(openDuringLoop);
             // Qt hands a press that closed a popup on to the widget under it, unless the popup
             // says no: for a press on the box, which would open the list again.
-            QCOMPARE(listOf(*f.box)->testAttribute(Qt::WA_NoMouseReplay), &close == &closers[3]);
+            QCOMPARE(listOf(*f.box)->testAttribute(Qt::WA_NoMouseReplay), &close == &closers[4]);
             QVERIFY(!openList());
             QVERIFY(!f.box->IsPopupOpen());
             QCOMPARE(f.box->SelectedIndex(), 2);
             QCOMPARE(changed.size(), 1);
         }
+        QCOMPARE(changed.first().first().toInt(), 2);
+        QCOMPARE(f.box->SelectedText(), QStringLiteral("Line 2"));
     }
 
+    // While the list is open the box's bottom corners are square, joining it to the list.
     // Hover from pointer moves: the topmost row and leftmost column of the lines belong to no
     // line, a point below the last line keeps the one before, leaving clears. The hovered line
-    // is filled and written in the hover colours.
-    void hoverInTheList()
+    // is filled and written in the hover colours. The arrow shows only once its colour is set,
+    // recoloured, and in the disabled colour on a disabled box, which opens nothing.
+    void openFaceAndHover()
     {
         Fixture f;
         f.box->SetItems(numbered(3));
+        f.box->SetRadius(4);
         f.Show();
+        const auto corner = [&] { return f.box->grab().toImage().pixelColor(0, 23); };
+        QVERIFY(corner() != QColor(Qt::blue));
         QList<int> seen;
-        QImage image;
+        QImage image, boxWhileOpen;
         f.WithOpenList([&](WComboDropDownBox* list) {
+            boxWhileOpen = f.box->grab().toImage();
             WComboBoxScrollArea* c = list->Content();
             for (const QPoint& p :
                  {QPoint(10, 0), QPoint(0, 10), QPoint(10, 1), QPoint(10, 25), QPoint(10, 59)}) {
@@ -410,33 +390,14 @@ private slots:
             WexalTest::MouseMove(list, QPoint(-30, -30));
             seen << c->HoverIndex();
         });
+        QCOMPARE(boxWhileOpen.pixelColor(0, 23), QColor(Qt::blue));
+        QVERIFY(boxWhileOpen.pixelColor(0, 0) != QColor(Qt::blue));
+        QVERIFY(corner() != QColor(Qt::blue));
         QCOMPARE(seen, QList<int>({-1, -1, 0, 1, 2, 2, -1}));
         // Line 1 lies 20 ... 39 pixels below the top border.
         QCOMPARE(image.pixelColor(60, 1 + 21), QColor(Qt::red));
         QCOMPARE(image.pixelColor(60, 1 + 39), QColor(Qt::red));
         QCOMPARE(image.pixelColor(60, 1 + 41), QColor(Qt::white));
-    }
-
-    // Rounded corners at the top only while the list is open: the box joins the list. The arrow
-    // shows only once its colour is set, recoloured, and in the disabled colour on a disabled
-    // box, which opens nothing.
-    void boxFace()
-    {
-        Fixture f;
-        f.box->SetItems(numbered(3));
-        f.box->SetRadius(4);
-        f.Show();
-        const auto corner = [&] { return f.box->grab().toImage().pixelColor(0, 23); };
-        QVERIFY(corner() != QColor(Qt::blue));
-        QColor whileOpen, topWhileOpen;
-        f.WithOpenList([&](WComboDropDownBox*) {
-            const QImage image = f.box->grab().toImage();
-            whileOpen = image.pixelColor(0, 23);
-            topWhileOpen = image.pixelColor(0, 0);
-        });
-        QCOMPARE(whileOpen, QColor(Qt::blue));
-        QVERIFY(topWhileOpen != QColor(Qt::blue));
-        QVERIFY(corner() != QColor(Qt::blue));
 
         const QPoint arrowTip(120 - 1 - 19 + 5, (24 - 9) / 2 + 1);
         const auto at = [&] { return f.box->grab().toImage().pixelColor(arrowTip); };
@@ -452,96 +413,73 @@ private slots:
         QVERIFY(!pressOpens(f.box));
     }
 
-    // A box that a grid list paints into a cell opens its list below the cell on screen.
-    void opensBelowGridCell()
+    // A box that a grid list paints into a cell opens its list below the cell on screen, and a
+    // line pressed there is chosen. Or the grid is deleted while the list is open: the press
+    // the grid handed to the box returns into a grid that is gone, and the box, which the
+    // application owns, closes its list as a press elsewhere would.
+    void inGridCell_data()
     {
+        QTest::addColumn<bool>("deleteGrid");
+        QTest::newRow("opens below the cell") << false;
+        QTest::newRow("grid deleted while open") << true;
+    }
+    void inGridCell()
+    {
+        QFETCH(bool, deleteGrid);
         WGridListData data(2);
         auto* box = new WComboBox;
         box->SetBorderWidth(2);
-        WGridList grid;
-        grid.move(50, 60);
-        QVERIFY(showInGridCell(&grid, data, box, 1));
+        QPointer<WGridList> grid = new WGridList;
+        grid->move(50, 60);
+        QVERIFY(showInGridCell(grid, data, box, 1));
         // The second row's cell in the second column: below the 30-pixel header and one row.
-        const QPoint cell = grid.mapToGlobal(QPoint(80, 30 + 20));
+        const QPoint cell = grid->mapToGlobal(QPoint(80, 30 + 20));
+        const QPoint below = cell + QPoint(0, box->height() - 2);
         QPoint openedAt;
-        int chosen = -2;
-        QTimer::singleShot(0, &grid, [&] {
-            if (WComboDropDownBox* list = openList()) {
-                openedAt = list->pos();
-                pressLine(list, 3);
-            }
-        });
-        WexalTest::MousePress(&grid, grid.mapFromGlobal(cell + QPoint(20, 10)));
-        WexalTest::MouseRelease(&grid, grid.mapFromGlobal(cell + QPoint(20, 10)));
-        chosen = box->SelectedIndex();
-        QCOMPARE(openedAt, cell + QPoint(0, box->height() - 2));
-        QCOMPARE(chosen, 3);
-        data.Clear();
-    }
-
-    // The grid that painted the box deleted while the cell's list is open: the press the grid
-    // handed to the box returns into a grid that is gone.
-    void gridDeletedWhileCellListOpen()
-    {
-        WGridListData data(2);
-        auto* grid = new WGridList;
-        QVERIFY(showInGridCell(grid, data, new WComboBox, 0));
-        const QPointer<WGridList> gridAlive(grid);
-        bool opened = false;
         QTimer::singleShot(0, qApp, [&] {
             const QPointer<WComboDropDownBox> list = openList();
-            opened = list;
-            delete gridAlive.data();
-            // The box outlives the grid when the application owns it: its list then closes as
-            // a press elsewhere would close it.
-            if (list)
-                list->hide();
+            if (!list)
+                return;
+            openedAt = list->pos();
+            if (deleteGrid)
+                delete grid.data(), list->hide();
+            else
+                pressLine(list, 3);
         });
-        WexalTest::MousePress(grid, QPoint(80 + 20, 30 + 10));
-        QVERIFY(opened);
-        QVERIFY(!gridAlive);
+        WexalTest::MousePress(grid, grid->mapFromGlobal(cell + QPoint(20, 10)));
+        QCOMPARE(openedAt, below);
+        QCOMPARE(grid.isNull(), deleteGrid);
+        if (grid)
+            QCOMPARE(box->SelectedIndex(), 3);
+        delete grid.data();
         data.Clear();
     }
 
-    // The box deleted while its list is open: directly or with its parent, from a timer, from
-    // a slot of another widget's signal and by deleteLater. The press that opened the list
-    // returns, and nothing is touched after it is freed.
+    // The box deleted while its list is open, from a timer, in each way an application gets
+    // rid of a widget: the press that opened the list returns, and nothing is touched after
+    // it is freed.
     void deletedWhileOpen_data()
     {
-        QTest::addColumn<int>("how");
-        QTest::newRow("directly from a timer") << 0;
-        QTest::newRow("with its parent from a timer") << 1;
-        QTest::newRow("from another widget's slot") << 2;
-        QTest::newRow("deleteLater") << 3;
-        QTest::newRow("parent deleteLater") << 4;
+        QTest::addColumn<WexalTest::Removal>("how");
+        for (const auto& [removal, name] : WexalTest::Removals())
+            QTest::newRow(qPrintable(name)) << removal;
     }
     void deletedWhileOpen()
     {
-        QFETCH(int, how);
-        WPanel window;
-        window.resize(300, 200);
-        auto* panel = new WPanel(&window);
-        panel->setGeometry(10, 10, 200, 100);
-        QPointer<WComboBox> box = new WComboBox(panel);
+        QFETCH(WexalTest::Removal, how);
+        WexalTest::RemovalHost host;
+        QPointer<WComboBox> box = new WComboBox(host.parent);
         box->setGeometry(10, 10, 120, 24);
         box->SetItems(numbered(20));
-        auto* other = new WButton(&window);
-        other->setGeometry(10, 150, 50, 20);
-        connect(other, &WButton::Clicked, box.data(), [&] { delete box.data(); });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        host.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host.window));
         QPointer<WComboDropDownBox> list = listOf(*box);
-        // The open list takes the pointer; the button gets its click from code.
-        const std::function<void()> deletions[] = {
-            [&] { delete box.data(); }, [&] { delete panel; },
-            [&] { QTest::mouseClick(other, Qt::LeftButton); }, [&] { box->deleteLater(); },
-            [&] { panel->deleteLater(); }};
-        QTimer::singleShot(0, &window, [&] {
+        QTimer::singleShot(0, &host.window, [&] {
             if (openList())
-                deletions[how]();
+                WexalTest::Remove(box, how);
         });
         // Should the list outlive its box, the test fails instead of hanging.
-        QTimer::singleShot(3000, &window, [] {
+        QTimer::singleShot(3000, &host.window, [] {
             if (QWidget* open = QApplication::activePopupWidget())
                 open->hide();
         });
@@ -549,45 +487,55 @@ private slots:
         QVERIFY(!box);
         QVERIFY(!list);
         QVERIFY(!openList());
-        QTest::mouseClick(&window, Qt::LeftButton); // the window still takes input
+        QTest::mouseClick(&host.window, Qt::LeftButton); // the window still takes input
     }
 
-    // The application's last window closed, or exit() called, while the list is open: the
-    // application's loop and the list's both end, and the box is left closed and unchanged.
+    // The application's last window closed, or exit() called, while the box's list or a menu
+    // is open: the application's loop and the popup's both end, and the box is left closed
+    // and unchanged, the menu's exec with no result.
     void applicationQuitsWhileOpen_data()
     {
         QTest::addColumn<bool>("closeWindow");
-        QTest::newRow("last window closed") << true;
-        QTest::newRow("exit") << false;
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("last window closed") << true << false;
+        QTest::newRow("exit") << false << false;
+        QTest::newRow("exit, menu open") << false << true;
     }
     void applicationQuitsWhileOpen()
     {
         QFETCH(bool, closeWindow);
+        QFETCH(bool, menu);
         Fixture f;
         f.box->SetItems(numbered(5));
         f.box->SetSelectedIndex(1);
         f.Show();
-        bool pressReturned = false;
-        bool sawList = false;
+        WMenu popup;
+        WMenuItem* result = popup.AddItem("Cut");
+        bool returned = false;
+        bool sawPopup = false;
         QTimer::singleShot(0, &f.window, [&] {
             QTimer::singleShot(0, &f.window, [&] {
-                sawList = openList();
+                sawPopup = menu ? popup.isVisible() : bool(openList());
                 if (closeWindow)
                     f.window.close();
                 else
                     QCoreApplication::exit(7);
             });
-            WexalTest::MousePress(f.box, QPoint(10, 10));
-            pressReturned = true;
+            if (menu)
+                result = popup.exec(QPoint(50, 50));
+            else
+                WexalTest::MousePress(f.box, QPoint(10, 10));
+            returned = true;
         });
         QTimer::singleShot(10000, &f.window, [] { QCoreApplication::exit(-100); }); // no hang
         const int code = QCoreApplication::exec();
         QCOMPARE(code, closeWindow ? 0 : 7);
-        QVERIFY(sawList);
-        QVERIFY(pressReturned);
-        QVERIFY(!openList());
+        QVERIFY(sawPopup);
+        QVERIFY(returned);
+        QVERIFY(!QApplication::activePopupWidget());
         QVERIFY(!f.box->IsPopupOpen());
         QCOMPARE(f.box->SelectedIndex(), 1);
+        QCOMPARE(result, menu ? nullptr : popup.Item(0));
     }
 
     // A menu opened from the box's signal, while the box's press is still being handled.
@@ -730,5 +678,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WComboBox)
+WEXAL_TEST_MAIN(tst_WComboBox)
 #include "tst_wcombobox.moc"

@@ -6,6 +6,7 @@
 #include "WGridListRowLocator_p.h"
 #include "WLineEdit.h"
 #include "WTestMouse.h"
+#include "WTestSuite.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -236,5 +237,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWGridList)
+WEXAL_TEST_MAIN(TestWGridList)
 #include "tst_wgridlist.moc"

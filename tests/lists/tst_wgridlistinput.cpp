@@ -4,6 +4,7 @@
 #include "WRandomInput.h"
 #include "WTestMouse.h"
 #include "WTestRemoval.h"
+#include "WTestSuite.h"
 
 #include "WButton.h"
 #include "WLineEdit.h"
@@ -181,48 +182,6 @@ private slots:
         f.data->RemoveRow(0); // the row and the editor go: the keys find no dead editor
         QTest::keyClicks(&f.grid, "x");
         QCOMPARE(f.grid.FocusedEditor(), nullptr);
-    }
-
-    // A handler of each of the grid's signals deletes the grid, or its parent: the event that
-    // led to the signal ends without touching it.
-    void deletedFromItsSignals_data()
-    {
-        QTest::addColumn<QString>("signal");
-        QTest::addColumn<Removal>("removal");
-        for (const QString signal :
-             {"RowClicked", "RowDoubleClicked", "ColumnHeaderClicked", "RightClicked"})
-            for (const auto& [removal, name] : Removals())
-                QTest::newRow(qPrintable(signal + ", " + name)) << signal << removal;
-    }
-    void deletedFromItsSignals()
-    {
-        QFETCH(QString, signal);
-        QFETCH(Removal, removal);
-        HostedGrid g;
-        QVERIFY(g.Show());
-        int calls = 0;
-        const auto remove = [&, w = g.grid.data()] {
-            if (calls++ == 0)
-                Remove(w, removal);
-        };
-        if (signal == "RowClicked") {
-            connect(g.grid, &WGridList::RowClicked, remove);
-            QTest::mouseClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 40));
-        } else if (signal == "RowDoubleClicked") {
-            connect(g.grid, &WGridList::RowDoubleClicked, remove);
-            QTest::mouseDClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 40));
-        } else if (signal == "ColumnHeaderClicked") {
-            connect(g.grid, &WGridList::ColumnHeaderClicked, remove);
-            QTest::mouseClick(g.Window(), Qt::LeftButton, {}, QPoint(50, 10));
-        } else {
-            // From the window system, Qt follows a right press with a context-menu event to
-            // the widget that took the press.
-            connect(g.grid, &WGridList::RightClicked, remove);
-            QTest::mouseClick(g.Window(), Qt::RightButton, {}, QPoint(50, 40));
-        }
-        g.host.Settle();
-        QCOMPARE(calls, 1);
-        QVERIFY(g.grid.isNull());
     }
 
     // The widget in the first cell deletes the grid, or the grid's parent, from its own event
@@ -461,5 +420,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWGridListInput)
+WEXAL_TEST_MAIN(TestWGridListInput)
 #include "tst_wgridlistinput.moc"

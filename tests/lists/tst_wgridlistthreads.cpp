@@ -3,6 +3,7 @@
 // this file built with ThreadSanitizer, which fails on any access the lock does not order;
 // synchronisation outside the model uses std::thread and std::atomic only, which it sees.
 #include "GridListTestSupport.h"
+#include "WTestSuite.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -199,5 +200,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWGridListThreads)
+WEXAL_TEST_MAIN(TestWGridListThreads)
 #include "tst_wgridlistthreads.moc"

@@ -1,8 +1,10 @@
+#include "WFarPointer.h"
 #include "WItemList.h"
 #include "WLineWidths_p.h"
 #include "WRandomInput.h"
 #include "WScrollBar_p.h"
 #include "WTestMouse.h"
+#include "WTestSuite.h"
 
 #include <QtTest>
 
@@ -93,23 +95,13 @@ private slots:
     }
 
     // Synthesised or transformed events may carry positions int cannot hold. A press far above
-    // the lines acts as one just above them, on the first line in view; one far below as one
-    // below the last line, which clears the selection.
-    void farPress_data()
-    {
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("far above") << QPointF(30, -1e12) << 0;
-        QTest::newRow("far below") << QPointF(30, 1e12) << -1;
-        QTest::newRow("just past INT_MAX") << QPointF(30, INT_MAX + 0.5) << -1;
-        QTest::newRow("just past INT_MIN") << QPointF(30, INT_MIN - 0.5) << 0;
-        QTest::newRow("negative infinity, far right") << QPointF(1e300, -qInf()) << 0;
-        QTest::newRow("infinity, far left") << QPointF(-1e300, qInf()) << -1;
-    }
+    // the lines (or beside the top padding) acts as one just above them, on the first line in
+    // view; one far below as one below the last line, which clears the selection.
+    void farPress_data() { WexalTest::AddFarPointerRows(); }
     void farPress()
     {
-        QFETCH(QPointF, at);
-        QFETCH(int, selected);
+        QFETCH(QPointF, far);
+        const int selected = far.y() > 100 ? -1 : 0; // below the 100-pixel list or not
         WItemList list;
         list.resize(200, 100);
         list.SetItems(numbered(5));
@@ -117,7 +109,7 @@ private slots:
         list.SetSelectedIndex(2);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
-        QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent press(QEvent::MouseButtonPress, far, far, Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(&list, &press);
         QCOMPARE(list.SelectedIndex(), selected);
     }
@@ -179,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WItemList)
+WEXAL_TEST_MAIN(tst_WItemList)
 #include "tst_witemlist.moc"

@@ -2,6 +2,7 @@
 // signal on items and on empty space, and an inner view the application deletes.
 #include "WRandomInput.h"
 #include "WTestMouse.h"
+#include "WTestSuite.h"
 #include "WTreeView.h"
 
 #include <QHeaderView>
@@ -28,41 +29,49 @@ class TestWTreeView : public QObject
     Q_OBJECT
 
 private slots:
-    void innerViewCoversWrapper()
+    // The inner view covers the wrapper whatever its border, padding and radius, so no back
+    // colour or border of the wrapper ever shows; the wrapper's style sheet is handed on (a
+    // parent's reaches the view through Qt's cascade, not by copying); in Designer the view and
+    // its viewport are passive to the form editor. The view is public: an application that
+    // deletes it leaves a wrapper that still resizes, restyles and goes away cleanly.
+    void wrapper()
     {
-        WTreeView tree;
+        WBase::SetDesignerMode(true);
+        WTreeView designed;
+        WBase::SetDesignerMode(false);
+        const QString passive = QStringLiteral("__qt__passive_");
+        QVERIFY(designed.TreeView->objectName().startsWith(passive));
+        QVERIFY(designed.TreeView->viewport()->objectName().startsWith(passive));
+        QWidget parent;
+        auto& tree = *new WTreeView(&parent);
+        QVERIFY(!tree.TreeView->objectName().startsWith(passive));
         tree.resize(240, 160);
-        tree.show();
+        parent.show();
         QCOMPARE(tree.TreeView->geometry(), QRect(0, 0, 240, 160));
-        // Border, padding and radius of the wrapper are not room taken from the view.
         tree.SetBorder(PositionFlag::All);
         tree.SetBorderWidth(5);
         tree.SetRadius(9);
         tree.resize(100, 300);
         QCoreApplication::sendPostedEvents();
         QCOMPARE(tree.TreeView->geometry(), QRect(0, 0, 100, 300));
-        // So a back colour or border of the wrapper never shows.
         tree.SetBackColor(QColor(255, 0, 255));
         tree.SetBorderColor(QColor(255, 0, 255));
         const QImage shot = tree.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const auto* px = reinterpret_cast<const QRgb*>(shot.constBits());
         QVERIFY(std::count(px, px + shot.width() * shot.height(), qRgb(255, 0, 255)) == 0);
-    }
 
-    void styleSheetHandedOn()
-    {
-        WTreeView tree;
         const QString sheet = QStringLiteral("QTreeView { background: rgb(1, 2, 3); }");
+        parent.setStyleSheet(sheet);
+        QCOMPARE(tree.TreeView->styleSheet(), QString());
         tree.setStyleSheet(sheet);
         QCOMPARE(tree.TreeView->styleSheet(), sheet);
         tree.setStyleSheet(QString());
         QCOMPARE(tree.TreeView->styleSheet(), QString());
 
-        // A sheet set on a parent reaches the view through Qt's cascade, not by copying.
-        QWidget parent;
-        auto* inner = new WTreeView(&parent);
-        parent.setStyleSheet(sheet);
-        QCOMPARE(inner->TreeView->styleSheet(), QString());
+        delete tree.TreeView;
+        tree.resize(50, 50);
+        tree.setStyleSheet(QStringLiteral("* { color: red; }"));
+        tree.grab();
     }
 
     void rightClick()
@@ -77,51 +86,25 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&tree));
         QSignalSpy spy(&tree, &WTreeView::ItemRightClicked);
 
+        // On an item, and below the last row (emitted all the same, with an invalid index); a
+        // left click is no context request.
         QWidget* viewport = tree.TreeView->viewport();
         const QModelIndex pear = model.index(1, 0, model.index(0, 0));
         const QPoint onPear = tree.TreeView->visualRect(pear).center();
-        WexalTest::MousePress(viewport, onPear, Qt::RightButton);
-        WexalTest::MouseRelease(viewport, onPear, Qt::RightButton);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toPoint(), onPear);
-        QCOMPARE(spy.at(0).at(1).toModelIndex(), QModelIndex(pear));
-
-        // Below the last row: emitted all the same, with an invalid index.
         const QPoint below(20, viewport->height() - 5);
-        QVERIFY(!tree.TreeView->indexAt(below).isValid());
-        WexalTest::MousePress(viewport, below, Qt::RightButton);
-        WexalTest::MouseRelease(viewport, below, Qt::RightButton);
+        const std::tuple<QPoint, Qt::MouseButton, QModelIndex> clicks[] = {
+            {onPear, Qt::RightButton, pear},
+            {below, Qt::RightButton, {}},
+            {onPear, Qt::LeftButton, {}}};
+        for (const auto& [at, button, index] : clicks) {
+            WexalTest::MousePress(viewport, at, button);
+            WexalTest::MouseRelease(viewport, at, button);
+        }
         QCOMPARE(spy.count(), 2);
-        QVERIFY(!spy.at(1).at(1).toModelIndex().isValid());
-
-        // A left click is no context request.
-        WexalTest::MousePress(viewport, onPear);
-        WexalTest::MouseRelease(viewport, onPear);
-        QCOMPARE(spy.count(), 2);
-    }
-
-    void designerMarksViewPassive()
-    {
-        WBase::SetDesignerMode(true);
-        WTreeView designed;
-        WBase::SetDesignerMode(false);
-        WTreeView plain;
-        const QString prefix = QStringLiteral("__qt__passive_");
-        QVERIFY(designed.TreeView->objectName().startsWith(prefix));
-        QVERIFY(designed.TreeView->viewport()->objectName().startsWith(prefix));
-        QVERIFY(!plain.TreeView->objectName().startsWith(prefix));
-    }
-
-    // The inner view is public; an application that deletes it leaves a wrapper that still
-    // resizes, restyles and goes away cleanly.
-    void innerViewDeleted()
-    {
-        WTreeView tree;
-        tree.show();
-        delete tree.TreeView;
-        tree.resize(50, 50);
-        tree.setStyleSheet(QStringLiteral("* { color: red; }"));
-        tree.grab();
+        for (int i : {0, 1}) {
+            QCOMPARE(spy.at(i).at(0).toPoint(), std::get<0>(clicks[i]));
+            QCOMPARE(spy.at(i).at(1).toModelIndex(), std::get<2>(clicks[i]));
+        }
     }
 
     void randomInput()
@@ -180,5 +163,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWTreeView)
+WEXAL_TEST_MAIN(TestWTreeView)
 #include "tst_wtreeview.moc"

@@ -5,6 +5,7 @@
 // pixel ratio. Their exact pixels are the icon generator's business, checked by its own
 // reproduction test.
 #include "WDrawAPI.h"
+#include "WTestSuite.h"
 
 #include <QDirIterator>
 #include <QResource>
@@ -109,5 +110,5 @@ void TestIconResources::everyIcon()
     }
 }
 
-QTEST_MAIN(TestIconResources)
+WEXAL_TEST_MAIN(TestIconResources)
 #include "tst_iconresources.moc"

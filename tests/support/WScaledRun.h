@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "WTestSuite.h"
+
 // Qt reads the screens' scale once, when the application starts: a test that needs a screen of
 // 1.5 device pixels per pixel runs one of its own functions again in a process started with
 // QT_SCALE_FACTOR set. The function asks InScaledRun() which side it is on: the parent starts
@@ -27,7 +29,7 @@ inline QString RunScaled(const QString& function, const QString& scale)
     env.insert(QStringLiteral("WEXAL_TEST_SCALED_RUN"), scale);
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {function});
+    child.start(QCoreApplication::applicationFilePath(), {CurrentSuite(), function});
     if (!child.waitForFinished(240 * 1000)) {
         child.kill();
         child.waitForFinished();

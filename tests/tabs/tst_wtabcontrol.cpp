@@ -7,6 +7,7 @@
 #include "WTabControl.h"
 #include "WTabPage.h"
 #include "WTestMouse.h"
+#include "WTestSuite.h"
 
 #include <QtTest>
 
@@ -89,35 +90,35 @@ private slots:
         QTest::addColumn<QRect>("firstTab");
         QTest::addColumn<QPoint>("step");
         QTest::addColumn<QRect>("padding"); // null: hidden
-        using P = PositionType;
         const QPoint across(50, 0), down(0, 20);
-        QTest::newRow("top") << int(P::Top) << 0 << "tt" << QRect(0, 20, 200, 180)
-                             << QRect(0, 0, 50, 20) << across << QRect(100, 0, 100, 20);
-        QTest::newRow("top, border 2") << int(P::Top) << 2 << "tt" << QRect(2, 22, 196, 176)
-                                       << QRect(2, 2, 50, 20) << across << QRect(102, 2, 98, 20);
-        QTest::newRow("bottom") << int(P::Bottom) << 0 << "tt" << QRect(0, 0, 200, 180)
-                                << QRect(0, 180, 50, 20) << across << QRect(100, 180, 100, 20);
+        using R = QRect;
+        using P = PositionType;
+        const auto row = [](const char* name, P::Types side, int border, const char* pages, R page,
+                            R tab, QPoint step, R padding) {
+            QTest::newRow(name) << int(side) << border << pages << page << tab << step << padding;
+        };
+        row("top", P::Top, 0, "tt", R(0, 20, 200, 180), R(0, 0, 50, 20), across,
+            R(100, 0, 100, 20));
+        row("top, border 2", P::Top, 2, "tt", R(2, 22, 196, 176), R(2, 2, 50, 20), across,
+            R(102, 2, 98, 20));
+        row("bottom", P::Bottom, 0, "tt", R(0, 0, 200, 180), R(0, 180, 50, 20), across,
+            R(100, 180, 100, 20));
         // The bar starts below H - th by the border: its last two rows lie outside.
-        QTest::newRow("bottom, border 2")
-            << int(P::Bottom) << 2 << "tt" << QRect(2, 2, 196, 176) << QRect(2, 182, 50, 20)
-            << across << QRect(102, 182, 98, 20);
-        QTest::newRow("left") << int(P::Left) << 0 << "tt" << QRect(50, 0, 150, 200)
-                              << QRect(0, 0, 50, 20) << down << QRect(0, 40, 50, 160);
-        QTest::newRow("left, border 2") << int(P::Left) << 2 << "tt" << QRect(52, 2, 146, 196)
-                                        << QRect(2, 2, 50, 20) << down << QRect(2, 42, 50, 158);
-        QTest::newRow("right") << int(P::Right) << 0 << "tt" << QRect(0, 0, 150, 200)
-                               << QRect(150, 0, 50, 20) << down << QRect(150, 40, 50, 160);
-        QTest::newRow("right, border 2")
-            << int(P::Right) << 2 << "tt" << QRect(2, 2, 146, 196) << QRect(152, 2, 50, 20) << down
-            << QRect(152, 42, 50, 158);
-        QTest::newRow("tabless page takes no room")
-            << int(P::Top) << 0 << "tnt" << QRect(0, 20, 200, 180) << QRect(0, 0, 50, 20) << across
-            << QRect(100, 0, 100, 20);
-        QTest::newRow("no tabs at all") << int(P::Left) << 0 << "nn" << QRect(50, 0, 150, 200)
-                                        << QRect() << down << QRect(0, 0, 50, 200);
+        row("bottom, border 2", P::Bottom, 2, "tt", R(2, 2, 196, 176), R(2, 182, 50, 20), across,
+            R(102, 182, 98, 20));
+        row("left", P::Left, 0, "tt", R(50, 0, 150, 200), R(0, 0, 50, 20), down, R(0, 40, 50, 160));
+        row("left, border 2", P::Left, 2, "tt", R(52, 2, 146, 196), R(2, 2, 50, 20), down,
+            R(2, 42, 50, 158));
+        row("right", P::Right, 0, "tt", R(0, 0, 150, 200), R(150, 0, 50, 20), down,
+            R(150, 40, 50, 160));
+        row("right, border 2", P::Right, 2, "tt", R(2, 2, 146, 196), R(152, 2, 50, 20), down,
+            R(152, 42, 50, 158));
+        row("tabless page takes no room", P::Top, 0, "tnt", R(0, 20, 200, 180), R(0, 0, 50, 20),
+            across, R(100, 0, 100, 20));
+        row("no tabs at all", P::Left, 0, "nn", R(50, 0, 150, 200), R(), down, R(0, 0, 50, 200));
         // Placed past the end all the same; the padding panel has no room left.
-        QTest::newRow("tabs past the end") << int(P::Top) << 0 << "ttttt" << QRect(0, 20, 200, 180)
-                                           << QRect(0, 0, 50, 20) << across << QRect();
+        row("tabs past the end", P::Top, 0, "ttttt", R(0, 20, 200, 180), R(0, 0, 50, 20), across,
+            R());
     }
     void layout()
     {
@@ -128,11 +129,13 @@ private slots:
         QFETCH(QRect, firstTab);
         QFETCH(QPoint, step);
         QFETCH(QRect, padding);
+        // Side and border come after the pages: a change of either lays the control out anew.
         Shown s;
-        s.c.SetTabBarPosition(PositionType::Types(position));
-        s.c.SetBorderWidth(border);
         for (QChar kind : pages)
             s.c.AddPage(makePage(QString(), kind == QLatin1Char('t')));
+        s.c.SetTabBarPosition(PositionType::Types(position));
+        s.c.SetBorderWidth(border);
+        s.c.SetTabBarPosition(PositionType::Types(9)); // not a side: ignored
         settle();
         QRect tab = firstTab;
         for (int i = 0; i < s.c.Count(); ++i) {
@@ -150,44 +153,62 @@ private slots:
             QCOMPARE(pad->geometry(), padding);
         QCOMPARE(s.c.SelectedIndex(), s.c.Count() - 1);
         QCOMPARE(s.SelectionShown(), QString());
-    }
-
-    void relayoutOnResizeAndBorder()
-    {
-        Shown s(2);
-        s.c.resize(300, 100); // a shown widget hears of its resize at once
-        QCOMPARE(s.c.Page(0)->geometry(), QRect(0, 20, 300, 80));
-        QCOMPARE(paddingPanel(s.c)->geometry(), QRect(100, 0, 200, 20));
-        // The border reaches the layout with the posted BorderChanged, not before.
-        s.c.SetBorderWidth(3);
-        QCOMPARE(s.c.Page(0)->geometry(), QRect(0, 20, 300, 80));
-        settle();
-        QCOMPARE(s.c.Page(0)->geometry(), QRect(3, 23, 294, 74));
-        QCOMPARE(s.c.Page(1)->TabButton()->geometry(), QRect(53, 3, 50, 20));
+        // A resize along the bar moves the far side of the pages and of the padding panel.
+        const bool across = s.c.TabBarPosition() <= PositionType::Bottom;
+        const QSize grow = across ? QSize(100, 0) : QSize(0, 100);
+        s.c.resize(s.c.size() + grow);
+        QCOMPARE(s.c.Page(0)->geometry().size(), pageRect.size() + grow);
+        if (!padding.isNull())
+            QCOMPARE(pad->geometry().size(), padding.size() + grow);
+        // The control's back colour shows through the padding panel until it has its own.
+        if (!padding.isNull()) {
+            const QPoint in = pad->geometry().center();
+            s.c.SetBackColor(QColor(10, 200, 10));
+            QCOMPARE(s.c.grab().toImage().pixelColor(in), QColor(10, 200, 10));
+            s.c.SetTabPaddingColor(QColor(200, 10, 10));
+            QCOMPARE(s.c.grab().toImage().pixelColor(in), QColor(200, 10, 10));
+        }
+        // A new tab size is taken at once; absurd sizes and borders are no overflow and no
+        // negative size.
         s.c.SetTabBarSize(QSize(40, 30));
-        QCOMPARE(s.c.Page(1)->TabButton()->geometry(), QRect(43, 3, 40, 30));
-        s.c.SetTabBarPosition(PositionType::Right);
-        QCOMPARE(s.c.Page(1)->TabButton()->geometry(), QRect(263, 33, 40, 30));
-        s.c.SetTabBarPosition(PositionType::Types(9)); // not a side: ignored
-        QCOMPARE(s.c.TabBarPosition(), PositionType::Right);
+        if (s.c.Count() && s.c.Page(0)->TabButton())
+            QCOMPARE(s.c.Page(0)->TabButton()->size(), QSize(40, 30));
+        for (const QSize& size : {QSize(INT_MAX, INT_MAX), QSize(INT_MIN, -5), QSize()}) {
+            s.c.SetTabBarSize(size);
+            s.c.SetBorderWidth(size.width());
+            settle();
+            for (QWidget* w : s.c.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY(w->width() >= 0 && w->height() >= 0);
+        }
+        QCOMPARE(s.c.TabBarSize(), QSize());
     }
 
-    // Every insertion selects the new page; a page inserted again moves, with one connection.
+    // Every insertion selects the new page (none is selected before), at an index taken as the
+    // nearest end when beyond either; a page inserted again moves, with one connection. Through the
+    // meta-object system, as forms loaded at run time add pages, only pages go in; nothing null
+    // goes in, and no page that holds the control.
     void insertion()
     {
         Shown s;
         QSignalSpy spy(&s.c, &WTabControl::SelectedPageChanged);
+        s.c.SetSelectedIndex(0); // nothing to select
         QCOMPARE(s.c.SelectedIndex(), -1);
         WTabPage *a = makePage(), *b = makePage(), *front = makePage(), *middle = makePage();
-        s.c.AddPage(a);
-        s.c.AddPage(b);
-        s.c.InsertPage(0, front);
+        QWidget notAPage;
+        for (QWidget* w : {static_cast<QWidget*>(&notAPage), static_cast<QWidget*>(nullptr),
+                           static_cast<QWidget*>(a)})
+            QVERIFY(QMetaObject::invokeMethod(&s.c, "AddPage", Q_ARG(QWidget*, w)));
+        s.c.InsertPage(0, nullptr);
+        s.c.AddPage(static_cast<WTabPage*>(nullptr));
+        s.c.InsertPage(99, b);
+        s.c.InsertPage(-7, front);
         s.c.InsertPage(1, middle);
         QCOMPARE(emitted(spy), (QList<int>{0, 1, 0, 1}));
         s.c.InsertPage(3, front);
         s.c.AddPage(front); // already last and selected: moved onto itself
         QCOMPARE(emitted(spy), (QList<int>{0, 1, 0, 1, 3, 3}));
         const QList<WTabPage*> order{middle, a, b, front};
+        QCOMPARE(s.c.Count(), 4);
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(s.c.Page(i), order[i]);
             QCOMPARE(s.c.Page(i)->TabButton()->Tag, i);
@@ -196,7 +217,16 @@ private slots:
         spy.clear();
         s.c.SetSelectedIndex(0);
         QMetaObject::invokeMethod(front->TabButton(), "Clicked");
-        QCOMPARE(emitted(spy), (QList<int>{0, 3}));
+        s.c.SetSelectedIndex(INT_MIN);
+        s.c.SetSelectedIndex(-1);
+        s.c.SetSelectedIndex(10); // past the end: the last
+        QCOMPARE(emitted(spy), (QList<int>{0, 3, -1, 3}));
+        QCOMPARE(s.SelectionShown(), QString());
+        WTabPage outer;
+        auto* inner = new WTabControl(&outer);
+        inner->AddPage(&outer);
+        QCOMPARE(inner->Count(), 0);
+        QCOMPARE(outer.parent(), nullptr);
     }
 
     // Pages come and go anywhere in the list, some without a tab, on every side: after each
@@ -214,35 +244,23 @@ private slots:
         QFETCH(int, side);
         Shown s;
         s.c.SetTabBarPosition(PositionType::Types(side));
+        // The geometry of every child in view, in the order of the children, which a layout
+        // does not change.
         const auto places = [&s] {
-            QStringList out;
-            for (QObject* o : s.c.children()) {
-                if (auto* w = qobject_cast<QWidget*>(o); w && w->isVisibleTo(&s.c))
-                    out << QStringLiteral("%1 %2")
-                               .arg(w->objectName())
-                               .arg(QVariant(w->geometry()).toString());
-            }
-            out.sort();
+            QList<QRect> out;
+            for (QWidget* w : s.c.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                out << (w->isVisibleTo(&s.c) ? w->geometry() : QRect());
             return out;
         };
         const auto check = [&](const char* step) {
-            const QStringList incremental = places();
+            const QList<QRect> incremental = places();
             s.c.ReLayout();
             if (places() != incremental)
                 qWarning() << step << incremental << "\n full:" << places();
             return places() == incremental;
         };
-        int made = 0;
-        const auto add = [&](int index, bool withTab) {
-            WTabPage* p = makePage(QString(), withTab);
-            p->setObjectName(QStringLiteral("page %1").arg(made));
-            if (p->TabButton())
-                p->TabButton()->setObjectName(QStringLiteral("tab %1").arg(made));
-            ++made;
-            s.c.InsertPage(index, p);
-        };
         for (int i = 0; i < 8; ++i) {
-            add(i % 3 == 1 ? 0 : s.c.Count(), i % 4 != 2);
+            s.c.InsertPage(i % 3 == 1 ? 0 : s.c.Count(), makePage(QString(), i % 4 != 2));
             QVERIFY(check("insert"));
         }
         s.c.InsertPage(5, s.c.Page(1)); // moved back
@@ -258,35 +276,6 @@ private slots:
         const std::unique_ptr<WTabPage> taken(s.c.Page(0));
         taken->setParent(nullptr);
         QVERIFY(check("reparent"));
-    }
-
-    void setSelectedIndex_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QList<int>>("emissions");
-        QTest::newRow("past the end selects the last") << 3 << 10 << 2 << QList<int>{};
-        QTest::newRow("first") << 3 << 0 << 0 << QList<int>{0};
-        QTest::newRow("none") << 3 << -1 << -1 << QList<int>{-1};
-        QTest::newRow("below -1 is none") << 3 << -5 << -1 << QList<int>{-1};
-        QTest::newRow("INT_MIN") << 3 << INT_MIN << -1 << QList<int>{-1};
-        QTest::newRow("empty control") << 0 << 0 << -1 << QList<int>{};
-    }
-    void setSelectedIndex()
-    {
-        QFETCH(int, count);
-        QFETCH(int, value);
-        QFETCH(int, selected);
-        QFETCH(QList<int>, emissions);
-        Shown s(count);
-        QSignalSpy spy(&s.c, &WTabControl::SelectedPageChanged);
-        s.c.SetSelectedIndex(value);
-        QCOMPARE(s.c.SelectedIndex(), selected);
-        QCOMPARE(emitted(spy), emissions);
-        QCOMPARE(s.SelectionShown(), QString());
-        s.c.SetSelectedIndex(value); // the same again: nothing
-        QCOMPARE(spy.count(), emissions.count());
     }
 
     // However a page leaves the control, the list closes up, the tabs are renumbered and the
@@ -320,6 +309,7 @@ private slots:
         QWidget elsewhere;
         auto s = std::make_unique<Shown>(3);
         const QList<WTabPage*> before{s->c.Page(0), s->c.Page(1), s->c.Page(2)};
+        const QList<QPointer<WTabPage>> alive{before[0], before[1], before[2]};
         s->c.SetSelectedIndex(selectFirst);
         QSignalSpy spy(&s->c, &WTabControl::SelectedPageChanged);
         WTabPage* page = before.value(leaving);
@@ -334,6 +324,8 @@ private slots:
             other.AddPage(page);
         QCOMPARE(emitted(spy), emissions);
         QCOMPARE(s->c.Count(), page ? 2 : 3);
+        QCOMPARE(s->c.Page(-1), nullptr);
+        QCOMPARE(s->c.Page(s->c.Count()), nullptr);
         QCOMPARE(s->c.IndexOf(page), -1);
         QCOMPARE(s->c.IndexOf(before.value(selected)), s->c.SelectedIndex());
         QCOMPARE(s->SelectionShown(), QString());
@@ -357,9 +349,13 @@ private slots:
             QCOMPARE(other.SelectedIndex(), 0);
             QCOMPARE(emitted(spy), emissions);
         }
-        s.reset(); // no double delete of anything that left
-        if (how == QLatin1String("reparent") || how == QLatin1String("other control"))
-            QVERIFY(tab); // went elsewhere with its page
+        // The control deletes its pages and a removed page, still its child, with its tab; a
+        // page that went elsewhere lives on with its tab, and nothing is deleted twice.
+        s.reset();
+        const bool away = how == QLatin1String("reparent") || how == QLatin1String("other control");
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(alive[i].isNull(), !(away && i == leaving));
+        QCOMPARE(tab.isNull(), !away);
     }
 
     void tabClicks()
@@ -386,105 +382,18 @@ private slots:
         QCOMPARE(s.c.SelectedIndex(), 1);
     }
 
-    void paint()
-    {
-        Shown s(1);
-        s.c.SetBackColor(QColor(10, 200, 10));
-        QImage shot = s.c.grab().toImage();
-        QCOMPARE(shot.pixelColor(150, 10), QColor(10, 200, 10)); // through the padding panel
-        s.c.SetTabPaddingColor(QColor(200, 10, 10));
-        shot = s.c.grab().toImage();
-        QCOMPARE(shot.pixelColor(150, 10), QColor(200, 10, 10));
-    }
-
-    void badArguments()
-    {
-        Shown s(2);
-        QSignalSpy spy(&s.c, &WTabControl::SelectedPageChanged);
-        QCOMPARE(s.c.Page(-1), nullptr);
-        QCOMPARE(s.c.Page(2), nullptr);
-        QCOMPARE(s.c.IndexOf(nullptr), -1);
-        s.c.InsertPage(0, nullptr);
-        s.c.AddPage(static_cast<WTabPage*>(nullptr));
-        // Through the meta-object system, as forms loaded at run time add pages: only pages.
-        QWidget notAPage;
-        QVERIFY(QMetaObject::invokeMethod(&s.c, "AddPage", Q_ARG(QWidget*, &notAPage)));
-        QVERIFY(QMetaObject::invokeMethod(&s.c, "AddPage", Q_ARG(QWidget*, nullptr)));
-        QCOMPARE(s.c.Count(), 2);
-        QCOMPARE(spy.count(), 0);
-        auto* byName = makePage();
-        QVERIFY(QMetaObject::invokeMethod(&s.c, "AddPage", Q_ARG(QWidget*, byName)));
-        QCOMPARE(s.c.Count(), 3);
-        QCOMPARE(s.c.Page(2), byName);
-        QCOMPARE(emitted(spy), (QList<int>{2}));
-        s.c.RemovePage(2);
-        delete byName;
-        spy.clear();
-
-        // Indices beyond either end are taken as the nearest end.
-        auto* last = makePage();
-        auto* first = makePage();
-        s.c.InsertPage(99, last);
-        s.c.InsertPage(-7, first);
-        QCOMPARE(s.c.Page(3), last);
-        QCOMPARE(s.c.Page(0), first);
-        QCOMPARE(emitted(spy), (QList<int>{2, 0}));
-
-        // A page that holds the control cannot go into it.
-        WTabPage outer;
-        auto* inner = new WTabControl(&outer);
-        inner->AddPage(&outer);
-        QCOMPARE(inner->Count(), 0);
-        QCOMPARE(outer.parent(), nullptr);
-
-        // Absurd sizes and borders are no overflow and no negative size.
-        for (const QSize& size : {QSize(INT_MAX, INT_MAX), QSize(INT_MIN, -5), QSize()}) {
-            s.c.SetTabBarSize(size);
-            s.c.SetBorderWidth(size.width());
-            settle();
-            for (QObject* o : s.c.children()) {
-                auto* w = qobject_cast<QWidget*>(o);
-                QVERIFY(w->width() >= 0 && w->height() >= 0);
-            }
-        }
-        QCOMPARE(s.c.TabBarSize(), QSize());
-    }
-
-    void destructorDeletesListedPagesOnly()
-    {
-        QWidget keeper;
-        QPointer<WTabPage> listed, removed, kept;
-        QPointer<WButton> removedTab;
-        {
-            WTabControl c;
-            c.AddPage(listed = makePage());
-            c.AddPage(removed = makePage());
-            c.AddPage(kept = makePage());
-            removedTab = removed->TabButton();
-            c.RemovePage(1); // stays a child: Qt deletes it with the control
-            c.RemovePage(1);
-            kept->setParent(&keeper);
-        }
-        QVERIFY(listed.isNull());
-        QVERIFY(removed.isNull());
-        QVERIFY(removedTab.isNull());
-        QVERIFY(!kept.isNull());
-    }
-
     // A slot may delete the control, or the page it was just told about, from any emission.
     void slotsDeletingWhatEmitted_data()
     {
+        // Deleting the control itself is a row of the removal table of every class; here the
+        // slot deletes the page that was just selected.
         QTest::addColumn<QString>("trigger");
-        QTest::addColumn<bool>("deleteControl");
-        for (const char* t : {"insert", "click", "select", "remove", "delete page"}) {
-            QTest::newRow(QByteArray(t) + ", control") << QString::fromLatin1(t) << true;
-            QTest::newRow(QByteArray(t) + ", page") << QString::fromLatin1(t) << false;
-        }
+        for (const char* t : {"insert", "click", "select", "remove", "delete page"})
+            QTest::newRow(t) << QString::fromLatin1(t);
     }
     void slotsDeletingWhatEmitted()
     {
         QFETCH(QString, trigger);
-        QFETCH(bool, deleteControl);
         QPointer<WTabControl> c = new WTabControl;
         c->resize(200, 200);
         c->SetTabBarSize(QSize(50, 20));
@@ -495,10 +404,7 @@ private slots:
         int calls = 0;
         connect(c.data(), &WTabControl::SelectedPageChanged, this, [&](int index) {
             ++calls;
-            if (deleteControl)
-                delete c.data();
-            else
-                delete c->Page(index);
+            delete c->Page(index);
         });
         if (trigger == QLatin1String("insert"))
             c->InsertPage(1, makePage());
@@ -511,13 +417,10 @@ private slots:
         else
             delete c->Page(2);
         QVERIFY(calls >= 1);
-        QCOMPARE(c.isNull(), deleteControl);
-        if (c) {
-            settle();
-            for (int i = 0; i < c->Count(); ++i)
-                QVERIFY(c->Page(i));
-            QVERIFY(c->SelectedIndex() < c->Count());
-        }
+        settle();
+        for (int i = 0; i < c->Count(); ++i)
+            QVERIFY(c->Page(i));
+        QVERIFY(c->SelectedIndex() < c->Count());
         delete c.data();
     }
 
@@ -613,5 +516,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWTabControl)
+WEXAL_TEST_MAIN(TestWTabControl)
 #include "tst_wtabcontrol.moc"

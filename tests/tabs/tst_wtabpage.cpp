@@ -3,6 +3,7 @@
 #include "WButton.h"
 #include "WRandomInput.h"
 #include "WTabPage.h"
+#include "WTestSuite.h"
 
 #include <QMetaProperty>
 #include <QtTest>
@@ -54,29 +55,6 @@ class TestWTabPage : public QObject
     Q_OBJECT
 
 private slots:
-    void construction()
-    {
-        WTabPage page;
-        WButton* tab = page.TabButton();
-        QVERIFY(tab);
-        QCOMPARE(tab->parent(), nullptr); // the tab control adopts it
-        QVERIFY(!tab->CanReLayoutParent() && !page.CanReLayoutParent());
-        QCOMPARE(page.Dock(), DockType::Fill);
-        QVERIFY(!page.IsSelected() && tab->CanHover());
-        QVERIFY(!tab->objectName().startsWith(passive));
-        // Designer is not offered Dock, Anchor and Radius of a page.
-        for (const char* name : {"Dock", "Anchor", "Radius"}) {
-            const QMetaProperty p =
-                page.metaObject()->property(page.metaObject()->indexOfProperty(name));
-            QVERIFY2(p.isValid() && !p.isWritable() && !p.isDesignable(), name);
-        }
-        // In Designer the tab takes mouse input inside the form editor.
-        WBase::SetDesignerMode(true);
-        WTabPage designed;
-        WBase::SetDesignerMode(false);
-        QVERIFY(designed.TabButton()->objectName().startsWith(passive));
-    }
-
     // The page keeps a normal and a selected look; the button shows the one of the state, and
     // a change of the other one waits for the next switch.
     void looksKeptApart_data()
@@ -90,6 +68,7 @@ private slots:
         QFETCH(QString, kind);
         WTabPage page;
         WButton* tab = page.TabButton();
+        QVERIFY(!page.IsSelected() && tab->CanHover());
         setLook(page, kind, false, normal);
         setLook(page, kind, true, selected);
         QCOMPARE(shown(tab, kind), normal);
@@ -165,29 +144,44 @@ private slots:
         QCOMPARE(tabless.property(pp.constData()), initial);
     }
 
-    void fontReachesTab()
-    {
-        WTabPage page;
-        QFont big = page.font();
-        big.setPointSize(31);
-        page.setFont(big);
-        QCOMPARE(page.TabButton()->font().pointSize(), 31);
-        // A font set on the tab itself lasts until the page's font changes again.
-        QFont own = big;
-        own.setPointSize(7);
-        page.TabButton()->setFont(own);
-        big.setBold(true);
-        page.setFont(big);
-        QCOMPARE(page.TabButton()->font().pointSize(), 31);
-        QVERIFY(page.TabButton()->font().bold());
-    }
-
-    // The button sits among the control's children, where the application can delete it.
-    void tabDeletedByApplication()
+    // The tab the page makes and owns: left for the control to adopt, never relaying out
+    // either parent, passive to Designer's form editor only in Designer, taking the page's font
+    // (a font of its own lasts until the page's changes again), and deleted with its page
+    // unless the application deleted it first. Designer is not offered Dock, Anchor and Radius.
+    void tabButton()
     {
         QWidget holder;
         auto* page = new WTabPage(&holder);
         QPointer<WButton> tab = page->TabButton();
+        QCOMPARE(tab->parent(), nullptr);
+        QVERIFY(!tab->CanReLayoutParent() && !page->CanReLayoutParent());
+        QCOMPARE(page->Dock(), DockType::Fill);
+        QVERIFY(!tab->objectName().startsWith(passive));
+        for (const char* name : {"Dock", "Anchor", "Radius"}) {
+            const QMetaProperty p =
+                page->metaObject()->property(page->metaObject()->indexOfProperty(name));
+            QVERIFY2(p.isValid() && !p.isWritable() && !p.isDesignable(), name);
+        }
+        QFont big = page->font();
+        big.setPointSize(31);
+        page->setFont(big);
+        QCOMPARE(tab->font().pointSize(), 31);
+        QFont own = big;
+        own.setPointSize(7);
+        tab->setFont(own);
+        big.setBold(true);
+        page->setFont(big);
+        QCOMPARE(tab->font().pointSize(), 31);
+        QVERIFY(tab->font().bold());
+        tab->setParent(&holder); // where the control puts it
+        delete page;             // takes its tab with it
+        QVERIFY(tab.isNull());
+
+        WBase::SetDesignerMode(true);
+        page = new WTabPage(&holder);
+        WBase::SetDesignerMode(false);
+        tab = page->TabButton();
+        QVERIFY(tab->objectName().startsWith(passive));
         tab->setParent(&holder);
         delete tab.data();
         QCOMPARE(page->TabButton(), nullptr);
@@ -195,11 +189,6 @@ private slots:
         page->SetSelected(true);
         QCOMPARE(page->TabBarBackColor(), QColor());
         delete page; // no second delete of the tab
-
-        page = new WTabPage(&holder);
-        tab = page->TabButton();
-        delete page; // takes its tab with it
-        QVERIFY(tab.isNull());
     }
 
     void randomInput()
@@ -235,5 +224,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWTabPage)
+WEXAL_TEST_MAIN(TestWTabPage)
 #include "tst_wtabpage.moc"

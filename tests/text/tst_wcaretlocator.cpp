@@ -3,6 +3,7 @@
 // (kerning, ligatures, other scripts, combining marks, fallback fonts) through edits, the part
 // of a long line a paint lays out, and how little a long line costs before it is looked at.
 #include "WCaretLocator_p.h"
+#include "WTestSuite.h"
 
 #include <QImage>
 #include <QPainter>
@@ -10,22 +11,6 @@
 #include <QtTest>
 
 #include <climits>
-
-class TestWCaretLocator : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void search();
-    void realFont();
-    void exactWidths_data();
-    void exactWidths();
-    void editsKeepWidthsExact_data();
-    void editsKeepWidthsExact();
-    void visibleRunDrawsTheSamePixels_data();
-    void visibleRunDrawsTheSamePixels();
-    void longTextsAreMeasuredWhenLookedAt();
-};
 
 namespace {
 
@@ -96,200 +81,207 @@ QString compare(WCaretLocator& locator, const QFont& font)
 
 } // namespace
 
-// Half a character in goes to the right side: 4 of 8 and 3.5 of 7 do, just short of that does
-// not; at the start, in the middle and at the end of the text, where the binary search takes
-// different paths, and between pixels (a pointer on a screen of 1.25 or 1.5 device pixels per
-// pixel). Far outside: the ends; not a number lands on a valid index, whichever.
-void TestWCaretLocator::search()
+class TestWCaretLocator : public QObject
 {
-    const struct
+    Q_OBJECT
+
+private slots:
+    // Half a character in goes to the right side: 4 of 8 and 3.5 of 7 do, just short of that does
+    // not; at the start, in the middle and at the end of the text, where the binary search takes
+    // different paths, and between pixels (a pointer on a screen of 1.25 or 1.5 device pixels per
+    // pixel). Far outside: the ends; not a number lands on a valid index, whichever.
+    void search()
     {
-        int length, width;
-        qreal x;
-        int index; // -1: any index in the text
-    } rows[] = {
-        {1000, 8, 3, 0},       {1000, 8, 4, 1},      {1000, 8, 4003, 500}, {1000, 8, 4004, 501},
-        {1000, 8, 7999, 1000}, {1000, 7, 6989, 998}, {1000, 7, 6990, 999}, {1000, 1, 6, 6},
-        {0, 8, 50, 0},         {-4, 8, 50, 0},       {10, 8, -30, 0},      {10, 8, 500, 10},
-        {10, 8, INT_MIN, 0},   {10, 8, INT_MAX, 10}, {1, 8, INT_MIN, 0},   {1, 8, INT_MAX, 1},
-        {10, 8, 3.99, 0},      {10, 8, 4.0, 1},      {10, 7, 3.49, 0},     {10, 7, 3.5, 1},
-        {10, 7, 3.51, 1},      {100, 8, 403.9, 50},  {100, 8, 404.01, 51}, {10, 8, -0.4, 0},
-        {10, 8, 79.7, 10},     {10, 8, 1e300, 10},   {10, 8, -1e300, 0},   {10, 8, qInf(), 10},
-        {10, 8, -qInf(), 0},   {10, 8, qQNaN(), -1}};
-    for (const auto& r : rows) {
-        const int w = r.width;
-        const int found = WCaretLocator::Search(
-            r.length, r.x, [w](int n) { return n * w; }, [w](int) { return w; });
-        QVERIFY2(r.index < 0 ? found >= 0 && found <= r.length : found == r.index,
-                 qPrintable(QStringLiteral("x %1 of %2: %3").arg(r.x).arg(r.length).arg(found)));
-    }
-}
-
-// On a real font, after each edit and a font change, every prefix width is measured afresh
-// where the remembered one is stale; indexes outside the text are clamped.
-void TestWCaretLocator::realFont()
-{
-    const QFont font(QStringLiteral("DejaVu Sans"), 10), big(QStringLiteral("DejaVu Sans"), 30);
-    WCaretLocator locator(font);
-    const auto check = [&locator](const QFont& f) {
-        for (int n = 0; n <= locator.Text().size(); ++n)
-            QCOMPARE(locator.PrefixWidth(n),
-                     QFontMetrics(f).horizontalAdvance(locator.Text().left(n)));
-    };
-    // A kerning pair completed, a change at the start, in the middle, shorter, empty, longer.
-    for (const char* text :
-         {"xA", "xAV", "iiiiii", "Wiiiii", "WiiWii", "Wi", "", "Wil1 mW.x iiM"}) {
-        locator.SetText(QString::fromLatin1(text));
-        check(font);
-    }
-    locator.SetFont(big);
-    check(big);
-    QCOMPARE(locator.PrefixWidth(INT_MIN), 0);
-    QCOMPARE(locator.PrefixWidth(INT_MAX), locator.PrefixWidth(13));
-    QCOMPARE(locator.CharWidth(-1) + locator.CharWidth(13), 0);
-    QCOMPARE(locator.SliceWidth(2, 1), 0);
-    QCOMPARE(locator.SliceWidth(INT_MIN, INT_MAX), locator.PrefixWidth(13));
-}
-
-void TestWCaretLocator::exactWidths_data()
-{
-    QTest::addColumn<QFont>("font");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("incremental");
-    for (const QFont& font : fonts()) {
-        for (const Sample& s : samples())
-            QTest::addRow("%s %d, %s", qPrintable(font.family()), font.pointSize(), s.name)
-                << font << s.text << s.incremental;
-    }
-    // Spacing applied per glyph is not in the pair table: such a font is measured by shaping.
-    QFont spaced(QStringLiteral("DejaVu Sans"), 10);
-    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    QTest::newRow("letter spacing") << spaced << samples().at(0).text << false;
-}
-
-void TestWCaretLocator::exactWidths()
-{
-    QFETCH(QFont, font);
-    QFETCH(QString, text);
-    QFETCH(bool, incremental);
-    WCaretLocator locator(font);
-    locator.SetText(text);
-    QCOMPARE(locator.IsIncremental(), incremental);
-    QCOMPARE(compare(locator, font), QString());
-}
-
-void TestWCaretLocator::editsKeepWidthsExact_data()
-{
-    QTest::addColumn<QFont>("font");
-    QTest::addColumn<quint32>("seed");
-    quint32 seed = 1;
-    for (const QFont& font : fonts())
-        QTest::addRow("%s", qPrintable(font.family())) << font << seed++;
-}
-
-// Random insertions, removals and replacements of every kind of text, a right-to-left
-// character coming and going among them: after each, every width is what QFontMetrics says.
-void TestWCaretLocator::editsKeepWidthsExact()
-{
-    QFETCH(QFont, font);
-    QFETCH(quint32, seed);
-    QRandomGenerator rng(seed);
-    QStringList pieces;
-    for (const Sample& s : samples())
-        pieces << s.text;
-    WCaretLocator locator(font);
-    bool sawBoth[2] = {false, false};
-    for (int step = 0; step < 30; ++step) {
-        const QString& piece = pieces.at(rng.bounded(int(pieces.size())));
-        const int a = rng.bounded(int(piece.size()));
-        const QString inserted = piece.mid(a, rng.bounded(0, 12));
-        const int at = rng.bounded(int(locator.Text().size()) + 1);
-        const int removed = rng.bounded(4) ? 0 : rng.bounded(8);
-        locator.Replace(at, removed, inserted);
-        if (locator.Text().size() > 90)
-            locator.Replace(0, 30, QString());
-        sawBoth[locator.IsIncremental() ? 1 : 0] = true;
-        QCOMPARE(compare(locator, font), QString());
-    }
-    QVERIFY(sawBoth[1]);
-}
-
-void TestWCaretLocator::visibleRunDrawsTheSamePixels_data()
-{
-    QTest::addColumn<QFont>("font");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("from"); // the string laid out starts here in the text
-    QTest::addColumn<int>("scroll");
-    QString latin, mixed;
-    while (latin.size() < 3000)
-        latin += samples().at(0).text + ' ' + samples().at(1).text + ' ';
-    while (mixed.size() < 3000)
-        mixed += samples().at(2).text + samples().at(3).text;
-    for (const QFont& font : fonts()) {
-        for (int scroll : {0, 917, 12345}) {
-            QTest::addRow("%s, latin, scroll %d", qPrintable(font.family()), scroll)
-                << font << latin << 0 << scroll;
-            QTest::addRow("%s, mixed, scroll %d", qPrintable(font.family()), scroll)
-                << font << mixed << 0 << scroll;
-            QTest::addRow("%s, selection, scroll %d", qPrintable(font.family()), scroll)
-                << font << mixed << 1003 << scroll;
+        const struct
+        {
+            int length, width;
+            qreal x;
+            int index; // -1: any index in the text
+        } rows[] = {
+            {1000, 8, 3, 0},       {1000, 8, 4, 1},      {1000, 8, 4003, 500}, {1000, 8, 4004, 501},
+            {1000, 8, 7999, 1000}, {1000, 7, 6989, 998}, {1000, 7, 6990, 999}, {1000, 1, 6, 6},
+            {0, 8, 50, 0},         {-4, 8, 50, 0},       {10, 8, -30, 0},      {10, 8, 500, 10},
+            {10, 8, INT_MIN, 0},   {10, 8, INT_MAX, 10}, {1, 8, INT_MIN, 0},   {1, 8, INT_MAX, 1},
+            {10, 8, 3.99, 0},      {10, 8, 4.0, 1},      {10, 7, 3.49, 0},     {10, 7, 3.5, 1},
+            {10, 7, 3.51, 1},      {100, 8, 403.9, 50},  {100, 8, 404.01, 51}, {10, 8, -0.4, 0},
+            {10, 8, 79.7, 10},     {10, 8, 1e300, 10},   {10, 8, -1e300, 0},   {10, 8, qInf(), 10},
+            {10, 8, -qInf(), 0},   {10, 8, qQNaN(), -1}};
+        for (const auto& r : rows) {
+            const int w = r.width;
+            const int found = WCaretLocator::Search(
+                r.length, r.x, [w](int n) { return n * w; }, [w](int) { return w; });
+            QVERIFY2(
+                r.index < 0 ? found >= 0 && found <= r.length : found == r.index,
+                qPrintable(QStringLiteral("x %1 of %2: %3").arg(r.x).arg(r.length).arg(found)));
         }
     }
-}
 
-// Drawing the run from its x gives the pixels of drawing the whole string, with glyphs clipped
-// to a 300-pixel window as the line edit clips them.
-void TestWCaretLocator::visibleRunDrawsTheSamePixels()
-{
-    QFETCH(QFont, font);
-    QFETCH(QString, text);
-    QFETCH(int, from);
-    QFETCH(int, scroll);
-    WCaretLocator locator(font);
-    locator.SetText(text);
-    QVERIFY(locator.IsIncremental());
-    const QRect window(50, 5, 300, 30);
-    const qreal origin = window.left() - scroll;
-    const QString laidOut = text.mid(from);
-    const auto draw = [&](qreal x, const QString& s) {
-        QImage image(400, 40, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        p.setFont(font);
-        p.setClipRect(window);
-        p.drawText(
-            QRectF(QPointF(x, window.top()), QPointF(window.right() + 1, window.bottom() + 1)),
-            Qt::AlignVCenter, s);
-        return image;
-    };
-    const QImage whole = draw(origin, laidOut);
-    const qreal margin = 2 * QFontMetrics(font).height();
-    const WCaretLocator::Run run = locator.VisibleRun(
-        from, text.size(), origin, window.left() - margin, window.right() + 1 + margin);
-    QVERIFY(run.to - run.from < 400);
-    QCOMPARE(draw(run.x, text.mid(run.from, run.to - run.from)), whole);
-}
+    // On a real font, after each edit and a font change, every prefix width is measured afresh
+    // where the remembered one is stale; indexes outside the text are clamped.
+    void realFont()
+    {
+        const QFont font(QStringLiteral("DejaVu Sans"), 10), big(QStringLiteral("DejaVu Sans"), 30);
+        WCaretLocator locator(font);
+        const auto check = [&locator](const QFont& f) {
+            for (int n = 0; n <= locator.Text().size(); ++n)
+                QCOMPARE(locator.PrefixWidth(n),
+                         QFontMetrics(f).horizontalAdvance(locator.Text().left(n)));
+        };
+        // A kerning pair completed, a change at the start, in the middle, shorter, empty, longer.
+        for (const char* text :
+             {"xA", "xAV", "iiiiii", "Wiiiii", "WiiWii", "Wi", "", "Wil1 mW.x iiM"}) {
+            locator.SetText(QString::fromLatin1(text));
+            check(font);
+        }
+        locator.SetFont(big);
+        check(big);
+        QCOMPARE(locator.PrefixWidth(INT_MIN), 0);
+        QCOMPARE(locator.PrefixWidth(INT_MAX), locator.PrefixWidth(13));
+        QCOMPARE(locator.CharWidth(-1) + locator.CharWidth(13), 0);
+        QCOMPARE(locator.SliceWidth(2, 1), 0);
+        QCOMPARE(locator.SliceWidth(INT_MIN, INT_MAX), locator.PrefixWidth(13));
+    }
 
-void TestWCaretLocator::longTextsAreMeasuredWhenLookedAt()
-{
-    const QFont font(QStringLiteral("DejaVu Sans"), 10);
-    QString text;
-    while (text.size() < 200000)
-        text += samples().at(1).text + utf8(" \xe4\xb8\xad\xe6\x96\x87 ");
-    WCaretLocator locator(font);
-    locator.SetText(text);
-    QVERIFY(locator.IsIncremental());
-    QCOMPARE(locator.PrefixWidth(30), QFontMetrics(font).horizontalAdvance(text.left(30)));
-    // The rest waits for a query that needs it.
-    QVERIFY(locator.Sums().UnmeasuredBlocks() > locator.Sums().Blocks() - 3);
-    QCOMPARE(locator.PrefixWidth(text.size()), QFontMetrics(font).horizontalAdvance(text));
-    QCOMPARE(locator.Sums().UnmeasuredBlocks(), 0);
-    // An edit near the start leaves the rest measured.
-    locator.Replace(5, 3, QStringLiteral("Wo"));
-    QVERIFY(locator.Sums().UnmeasuredBlocks() <= 1);
-    QCOMPARE(locator.PrefixWidth(locator.Text().size()),
-             QFontMetrics(font).horizontalAdvance(locator.Text()));
-}
+    void exactWidths_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("incremental");
+        for (const QFont& font : fonts()) {
+            for (const Sample& s : samples())
+                QTest::addRow("%s %d, %s", qPrintable(font.family()), font.pointSize(), s.name)
+                    << font << s.text << s.incremental;
+        }
+        // Spacing applied per glyph is not in the pair table: such a font is measured by shaping.
+        QFont spaced(QStringLiteral("DejaVu Sans"), 10);
+        spaced.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+        QTest::newRow("letter spacing") << spaced << samples().at(0).text << false;
+    }
 
-QTEST_MAIN(TestWCaretLocator)
+    void exactWidths()
+    {
+        QFETCH(QFont, font);
+        QFETCH(QString, text);
+        QFETCH(bool, incremental);
+        WCaretLocator locator(font);
+        locator.SetText(text);
+        QCOMPARE(locator.IsIncremental(), incremental);
+        QCOMPARE(compare(locator, font), QString());
+    }
+
+    void editsKeepWidthsExact_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<quint32>("seed");
+        quint32 seed = 1;
+        for (const QFont& font : fonts())
+            QTest::addRow("%s", qPrintable(font.family())) << font << seed++;
+    }
+
+    // Random insertions, removals and replacements of every kind of text, a right-to-left
+    // character coming and going among them: after each, every width is what QFontMetrics says.
+    void editsKeepWidthsExact()
+    {
+        QFETCH(QFont, font);
+        QFETCH(quint32, seed);
+        QRandomGenerator rng(seed);
+        QStringList pieces;
+        for (const Sample& s : samples())
+            pieces << s.text;
+        WCaretLocator locator(font);
+        bool sawBoth[2] = {false, false};
+        for (int step = 0; step < 30; ++step) {
+            const QString& piece = pieces.at(rng.bounded(int(pieces.size())));
+            const int a = rng.bounded(int(piece.size()));
+            const QString inserted = piece.mid(a, rng.bounded(0, 12));
+            const int at = rng.bounded(int(locator.Text().size()) + 1);
+            const int removed = rng.bounded(4) ? 0 : rng.bounded(8);
+            locator.Replace(at, removed, inserted);
+            if (locator.Text().size() > 90)
+                locator.Replace(0, 30, QString());
+            sawBoth[locator.IsIncremental() ? 1 : 0] = true;
+            QCOMPARE(compare(locator, font), QString());
+        }
+        QVERIFY(sawBoth[1]);
+    }
+
+    void visibleRunDrawsTheSamePixels_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from"); // the string laid out starts here in the text
+        QTest::addColumn<int>("scroll");
+        QString latin, mixed;
+        while (latin.size() < 3000)
+            latin += samples().at(0).text + ' ' + samples().at(1).text + ' ';
+        while (mixed.size() < 3000)
+            mixed += samples().at(2).text + samples().at(3).text;
+        for (const QFont& font : fonts()) {
+            for (int scroll : {0, 917, 12345}) {
+                QTest::addRow("%s, latin, scroll %d", qPrintable(font.family()), scroll)
+                    << font << latin << 0 << scroll;
+                QTest::addRow("%s, mixed, scroll %d", qPrintable(font.family()), scroll)
+                    << font << mixed << 0 << scroll;
+                QTest::addRow("%s, selection, scroll %d", qPrintable(font.family()), scroll)
+                    << font << mixed << 1003 << scroll;
+            }
+        }
+    }
+
+    // Drawing the run from its x gives the pixels of drawing the whole string, with glyphs clipped
+    // to a 300-pixel window as the line edit clips them.
+    void visibleRunDrawsTheSamePixels()
+    {
+        QFETCH(QFont, font);
+        QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(int, scroll);
+        WCaretLocator locator(font);
+        locator.SetText(text);
+        QVERIFY(locator.IsIncremental());
+        const QRect window(50, 5, 300, 30);
+        const qreal origin = window.left() - scroll;
+        const QString laidOut = text.mid(from);
+        const auto draw = [&](qreal x, const QString& s) {
+            QImage image(400, 40, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setFont(font);
+            p.setClipRect(window);
+            p.drawText(
+                QRectF(QPointF(x, window.top()), QPointF(window.right() + 1, window.bottom() + 1)),
+                Qt::AlignVCenter, s);
+            return image;
+        };
+        const QImage whole = draw(origin, laidOut);
+        const qreal margin = 2 * QFontMetrics(font).height();
+        const WCaretLocator::Run run = locator.VisibleRun(
+            from, text.size(), origin, window.left() - margin, window.right() + 1 + margin);
+        QVERIFY(run.to - run.from < 400);
+        QCOMPARE(draw(run.x, text.mid(run.from, run.to - run.from)), whole);
+    }
+
+    void longTextsAreMeasuredWhenLookedAt()
+    {
+        const QFont font(QStringLiteral("DejaVu Sans"), 10);
+        QString text;
+        while (text.size() < 200000)
+            text += samples().at(1).text + utf8(" \xe4\xb8\xad\xe6\x96\x87 ");
+        WCaretLocator locator(font);
+        locator.SetText(text);
+        QVERIFY(locator.IsIncremental());
+        QCOMPARE(locator.PrefixWidth(30), QFontMetrics(font).horizontalAdvance(text.left(30)));
+        // The rest waits for a query that needs it.
+        QVERIFY(locator.Sums().UnmeasuredBlocks() > locator.Sums().Blocks() - 3);
+        QCOMPARE(locator.PrefixWidth(text.size()), QFontMetrics(font).horizontalAdvance(text));
+        QCOMPARE(locator.Sums().UnmeasuredBlocks(), 0);
+        // An edit near the start leaves the rest measured.
+        locator.Replace(5, 3, QStringLiteral("Wo"));
+        QVERIFY(locator.Sums().UnmeasuredBlocks() <= 1);
+        QCOMPARE(locator.PrefixWidth(locator.Text().size()),
+                 QFontMetrics(font).horizontalAdvance(locator.Text()));
+    }
+};
+
+WEXAL_TEST_MAIN(TestWCaretLocator)
 #include "tst_wcaretlocator.moc"

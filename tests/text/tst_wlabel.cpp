@@ -4,24 +4,12 @@
 #include "WRandomInput.h"
 #include "WScaledRun.h"
 #include "WTestMouse.h"
+#include "WTestSuite.h"
 #include "WTextGeometry.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QtTest>
-
-class TestWLabel : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void selectAndCopy();
-    void farPointer_data();
-    void farPointer();
-    void denseScreens_data();
-    void denseScreens();
-    void randomInput();
-};
 
 namespace {
 
@@ -33,101 +21,222 @@ void pressCopy(QWidget* w)
 
 } // namespace
 
-void TestWLabel::selectAndCopy()
+class TestWLabel : public QObject
 {
-    WLabel l;
-    l.resize(300, 30);
-    l.SetText(QStringLiteral("Hello, world"));
-    l.SetCanSelectText(true);
-    l.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&l));
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const QFontMetrics fm = l.fontMetrics();
-    // The x of the boundary before character index.
-    const auto x = [&](int index) {
-        return l.TextBounding().left() + fm.horizontalAdvance(l.Text().left(index));
-    };
-    const auto drag = [&](int from, int to) {
-        WexalTest::MousePress(&l, QPoint(x(from), 15));
-        WexalTest::MouseMove(&l, QPoint(x(to), 15));
-        WexalTest::MouseRelease(&l, QPoint(x(to), 15));
-    };
-    // {from, to, where the highlight starts}; from the end to the start is all of it.
-    const int drags[][3] = {{2, 8, 2}, {8, 2, 2}, {12, 0, 0}, {4, 4, 4}};
-    for (const auto& d : drags) {
-        drag(d[0], d[1]);
-        const QString selected = l.Text().mid(d[2], qAbs(d[1] - d[0]));
+    Q_OBJECT
+
+private slots:
+    void selectAndCopy()
+    {
+        WLabel l;
+        l.resize(300, 30);
+        l.SetText(QStringLiteral("Hello, world"));
+        l.SetCanSelectText(true);
+        l.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&l));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const QFontMetrics fm = l.fontMetrics();
+        // The x of the boundary before character index.
+        const auto x = [&](int index) {
+            return l.TextBounding().left() + fm.horizontalAdvance(l.Text().left(index));
+        };
+        const auto drag = [&](int from, int to) {
+            WexalTest::MousePress(&l, QPoint(x(from), 15));
+            WexalTest::MouseMove(&l, QPoint(x(to), 15));
+            WexalTest::MouseRelease(&l, QPoint(x(to), 15));
+        };
+        // {from, to, where the highlight starts}; from the end to the start is all of it.
+        const int drags[][3] = {{2, 8, 2}, {8, 2, 2}, {12, 0, 0}, {4, 4, 4}};
+        for (const auto& d : drags) {
+            drag(d[0], d[1]);
+            const QString selected = l.Text().mid(d[2], qAbs(d[1] - d[0]));
+            QCOMPARE(l.SelectedText(), selected);
+            // A press with no move has nothing to highlight.
+            QCOMPARE(l.SelectedTextBounding(),
+                     selected.isEmpty() ? QRect()
+                                        : QRect(x(d[2]), l.TextBounding().top(),
+                                                fm.horizontalAdvance(selected), fm.height()));
+            pressCopy(&l); // with nothing selected, an empty text
+            QCOMPARE(clipboard->text(), selected);
+        }
+        // A double-click selects all, painted in the highlight colour.
+        l.SetSelectedTextBackColor(Qt::blue);
+        const QImage plain = l.grab().toImage();
+        QTest::mouseDClick(&l, Qt::LeftButton, {}, QPoint(5, 15));
+        QCOMPARE(l.SelectedText(), l.Text());
+        QCOMPARE(l.SelectedTextBounding(), l.TextBounding());
+        const QImage selected = l.grab().toImage();
+        QCOMPARE(selected.pixelColor(l.TextBounding().topLeft()), QColor(Qt::blue));
+        // Turned off, selecting and copying change nothing; the highlight is hidden, not cleared.
+        l.SetCanSelectText(false);
+        QCOMPARE(l.grab().toImage(), plain);
+        clipboard->setText(QStringLiteral("kept"));
+        drag(5, 9);
+        pressCopy(&l);
+        QCOMPARE(clipboard->text(), QStringLiteral("kept"));
+        l.SetCanSelectText(true);
+        QCOMPARE(l.grab().toImage(), selected);
+        // Focus loss ends the selection.
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        QApplication::sendEvent(&l, &out);
+        QCOMPARE(l.SelectedText(), QString());
+    }
+
+    // Synthesised or transformed events may carry x positions int cannot hold, or that overflow
+    // once the text's left edge is taken off: a press there and a drag to the other side select
+    // from the nearer end of the text. The text is centred, so its left edge is well inside.
+    void farPointer_data()
+    {
+        QTest::addColumn<qreal>("pressX");
+        QTest::addColumn<qreal>("moveX");
+        QTest::addColumn<QString>("selected");
+        const QString all = QStringLiteral("Hello, world");
+        QTest::newRow("INT_MIN + 1 to INT_MAX") << qreal(INT_MIN + 1) << qreal(INT_MAX) << all;
+        QTest::newRow("INT_MAX to INT_MIN") << qreal(INT_MAX) << qreal(INT_MIN) << all;
+        QTest::newRow("beyond int both ways") << -1e12 << 1e12 << all;
+        QTest::newRow("infinities") << qInf() << -qInf() << all;
+        QTest::newRow("far right to the fifth character") << 1e300 << -1.0 << QString(", world");
+    }
+
+    void farPointer()
+    {
+        QFETCH(qreal, pressX);
+        QFETCH(qreal, moveX);
+        QFETCH(QString, selected);
+        WLabel l;
+        l.resize(300, 30);
+        l.SetAlignment(Qt::AlignCenter);
+        l.SetText(QStringLiteral("Hello, world"));
+        l.SetCanSelectText(true);
+        l.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&l));
+        QVERIFY(l.TextBounding().left() > 10);
+        // -1 stands for the boundary after the fifth character.
+        if (moveX == -1.0)
+            moveX = l.TextBounding().left() + l.fontMetrics().horizontalAdvance("Hello");
+        for (const auto& [type, x] :
+             {qMakePair(QEvent::MouseButtonPress, pressX), qMakePair(QEvent::MouseMove, moveX)}) {
+            QMouseEvent e(type, QPointF(x, 15), QPointF(x, 15), Qt::LeftButton, Qt::LeftButton, {});
+            QApplication::sendEvent(&l, &e);
+        }
         QCOMPARE(l.SelectedText(), selected);
-        // A press with no move has nothing to highlight.
-        QCOMPARE(l.SelectedTextBounding(),
-                 selected.isEmpty() ? QRect()
-                                    : QRect(x(d[2]), l.TextBounding().top(),
-                                            fm.horizontalAdvance(selected), fm.height()));
-        pressCopy(&l); // with nothing selected, an empty text
-        QCOMPARE(clipboard->text(), selected);
     }
-    // A double-click selects all, painted in the highlight colour.
-    l.SetSelectedTextBackColor(Qt::blue);
-    const QImage plain = l.grab().toImage();
-    QTest::mouseDClick(&l, Qt::LeftButton, {}, QPoint(5, 15));
-    QCOMPARE(l.SelectedText(), l.Text());
-    QCOMPARE(l.SelectedTextBounding(), l.TextBounding());
-    const QImage selected = l.grab().toImage();
-    QCOMPARE(selected.pixelColor(l.TextBounding().topLeft()), QColor(Qt::blue));
-    // Turned off, selecting and copying change nothing; the highlight is hidden, not cleared.
-    l.SetCanSelectText(false);
-    QCOMPARE(l.grab().toImage(), plain);
-    clipboard->setText(QStringLiteral("kept"));
-    drag(5, 9);
-    pressCopy(&l);
-    QCOMPARE(clipboard->text(), QStringLiteral("kept"));
-    l.SetCanSelectText(true);
-    QCOMPARE(l.grab().toImage(), selected);
-    // Focus loss ends the selection.
-    QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
-    QApplication::sendEvent(&l, &out);
-    QCOMPARE(l.SelectedText(), QString());
-}
 
-// Synthesised or transformed events may carry x positions int cannot hold, or that overflow
-// once the text's left edge is taken off: a press there and a drag to the other side select
-// from the nearer end of the text. The text is centred, so its left edge is well inside.
-void TestWLabel::farPointer_data()
-{
-    QTest::addColumn<qreal>("pressX");
-    QTest::addColumn<qreal>("moveX");
-    QTest::addColumn<QString>("selected");
-    const QString all = QStringLiteral("Hello, world");
-    QTest::newRow("INT_MIN + 1 to INT_MAX") << qreal(INT_MIN + 1) << qreal(INT_MAX) << all;
-    QTest::newRow("INT_MAX to INT_MIN") << qreal(INT_MAX) << qreal(INT_MIN) << all;
-    QTest::newRow("beyond int both ways") << -1e12 << 1e12 << all;
-    QTest::newRow("infinities") << qInf() << -qInf() << all;
-    QTest::newRow("far right to the fifth character") << 1e300 << -1.0 << QString(", world");
-}
-
-void TestWLabel::farPointer()
-{
-    QFETCH(qreal, pressX);
-    QFETCH(qreal, moveX);
-    QFETCH(QString, selected);
-    WLabel l;
-    l.resize(300, 30);
-    l.SetAlignment(Qt::AlignCenter);
-    l.SetText(QStringLiteral("Hello, world"));
-    l.SetCanSelectText(true);
-    l.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&l));
-    QVERIFY(l.TextBounding().left() > 10);
-    // -1 stands for the boundary after the fifth character.
-    if (moveX == -1.0)
-        moveX = l.TextBounding().left() + l.fontMetrics().horizontalAdvance("Hello");
-    for (const auto& [type, x] :
-         {qMakePair(QEvent::MouseButtonPress, pressX), qMakePair(QEvent::MouseMove, moveX)}) {
-        QMouseEvent e(type, QPointF(x, 15), QPointF(x, 15), Qt::LeftButton, Qt::LeftButton, {});
-        QApplication::sendEvent(&l, &e);
+    void denseScreens_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<int>("alignment");
+        const int left = Qt::AlignLeft | Qt::AlignVCenter;
+        const int centre = Qt::AlignCenter;
+        QTest::newRow("1.25") << QStringLiteral("1.25") << left;
+        QTest::newRow("1.5") << QStringLiteral("1.5") << left;
+        QTest::newRow("2") << QStringLiteral("2") << left;
+        QTest::newRow("1.5, centred") << QStringLiteral("1.5") << centre;
     }
-    QCOMPARE(l.SelectedText(), selected);
-}
+
+    // On a screen of 1.25, 1.5 or 2 device pixels per pixel, with the pointer between whole pixels:
+    // a selection dragged from before the text to any device pixel ends at the nearer boundary of
+    // the character under it, and the selected text, drawn over the label, lies exactly where the
+    // label had it.
+    void denseScreens()
+    {
+        QFETCH(QString, scale);
+        QFETCH(int, alignment);
+        if (!WexalTest::InScaledRun()) {
+            const QString failure = WexalTest::RunScaled(
+                QStringLiteral("denseScreens:") + QString::fromLatin1(QTest::currentDataTag()),
+                scale);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            return;
+        }
+        QWidget window;
+        window.resize(560, 60);
+        auto* label = new WLabel(&window);
+        label->setGeometry(13, 11, 520, 30);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(15);
+        label->setFont(font);
+        label->SetAlignment(Qt::Alignment(alignment));
+        label->SetCanSelectText(true);
+        // Drawn in the same colours selected or not: the selection shows only where it moves text.
+        label->SetBackColor(Qt::white);
+        label->SetForeColor(Qt::black);
+        label->SetSelectedTextBackColor(Qt::white);
+        label->SetSelectedTextForeColor(Qt::black);
+        const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
+        label->SetText(text);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const qreal dpr = label->devicePixelRatioF();
+        QCOMPARE(dpr, scale.toDouble());
+
+        const WexalTest::LineGeometry line(text, font);
+        const qreal origin = label->TextBounding().left();
+        const auto drag = [&](qreal from, qreal to) {
+            WexalTest::PointerAt(label, QEvent::MouseButtonPress, QPointF(from, 15));
+            WexalTest::PointerAt(label, QEvent::MouseMove, QPointF(to, 15));
+            WexalTest::PointerAt(label, QEvent::MouseButtonRelease, QPointF(to, 15));
+        };
+        QStringList wrong;
+        int checked = 0;
+        for (int c = qFloor(origin * dpr); c < qCeil((origin + line.Width()) * dpr); ++c) {
+            const qreal x = (c + 0.5) / dpr;
+            const int expected = line.Nearest(x - origin, 1 / dpr);
+            if (expected < 0 || expected == 0)
+                continue; // an empty selection is no selection
+            drag(origin + 0.3, x);
+            ++checked;
+            if (label->SelectedText() != text.left(expected))
+                wrong << QStringLiteral("device x %1: \"%2\", not %3 characters")
+                             .arg(c)
+                             .arg(label->SelectedText())
+                             .arg(expected);
+        }
+        QVERIFY(checked > line.Width() * dpr * 0.6);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+
+        // A selection starting at the boundary nearest to the middle of a pixel, where no kerning
+        // moves the character from the end of the text before it.
+        const qreal drawnOrigin = alignment & Qt::AlignHCenter
+                                      ? origin + (label->TextBounding().width() - line.Width()) / 2
+                                      : origin;
+        int from = 1;
+        const auto fraction = [&](int k) {
+            const qreal x = drawnOrigin + line.boundaries[k];
+            return qAbs(x - qFloor(x) - 0.5);
+        };
+        for (int k = 1; k < text.size() - 8; ++k) {
+            if (qAbs(line.drawn[k] - line.boundaries[k]) < 1.0 / 64)
+                from = fraction(k) < fraction(from) ? k : from;
+        }
+        QVERIFY(fraction(from) < 0.25);
+        const int to = from + 7;
+        drag(origin + 0.3, origin + 0.3); // nothing selected
+        QVERIFY(label->SelectedText().isEmpty());
+        const QImage before = label->grab().toImage();
+        const auto inside = [&](int k, qreal side) {
+            return origin + line.boundaries[k] +
+                   (line.boundaries[k + 1] - line.boundaries[k]) * side;
+        };
+        drag(inside(from, 0.2), inside(to - 1, 0.8));
+        QCOMPARE(label->SelectedText(), text.mid(from, to - from));
+        const QImage after = label->grab().toImage();
+        // Inside the highlight, away from its edges, in the text's rows.
+        const QRect box = label->SelectedTextBounding();
+        const int left = qCeil(box.left() * dpr) + 2, right = qFloor((box.right() + 1) * dpr) - 2;
+        const int top = qCeil(box.top() * dpr), bottom = qFloor((box.bottom() + 1) * dpr);
+        const QVector<int> was = WexalTest::ColumnInk(before, left, right, top, bottom);
+        const QVector<int> is = WexalTest::ColumnInk(after, left, right, top, bottom);
+        for (int i = 0; i < was.size(); ++i)
+            QVERIFY2(qAbs(was[i] - is[i]) <= 64,
+                     qPrintable(QStringLiteral("device column %1: ink %2 before, %3 selected")
+                                    .arg(left + i)
+                                    .arg(was[i])
+                                    .arg(is[i])));
+    }
+
+    void randomInput();
+};
 
 void TestWLabel::randomInput()
 {
@@ -172,116 +281,5 @@ void TestWLabel::randomInput()
     QCOMPARE(WexalTest::RunRandomInput(&label, options), QString());
 }
 
-void TestWLabel::denseScreens_data()
-{
-    QTest::addColumn<QString>("scale");
-    QTest::addColumn<int>("alignment");
-    const int left = Qt::AlignLeft | Qt::AlignVCenter;
-    const int centre = Qt::AlignCenter;
-    QTest::newRow("1.25") << QStringLiteral("1.25") << left;
-    QTest::newRow("1.5") << QStringLiteral("1.5") << left;
-    QTest::newRow("2") << QStringLiteral("2") << left;
-    QTest::newRow("1.5, centred") << QStringLiteral("1.5") << centre;
-}
-
-// On a screen of 1.25, 1.5 or 2 device pixels per pixel, with the pointer between whole pixels:
-// a selection dragged from before the text to any device pixel ends at the nearer boundary of
-// the character under it, and the selected text, drawn over the label, lies exactly where the
-// label had it.
-void TestWLabel::denseScreens()
-{
-    QFETCH(QString, scale);
-    QFETCH(int, alignment);
-    if (!WexalTest::InScaledRun()) {
-        const QString failure = WexalTest::RunScaled(
-            QStringLiteral("denseScreens:") + QString::fromLatin1(QTest::currentDataTag()), scale);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        return;
-    }
-    QWidget window;
-    window.resize(560, 60);
-    auto* label = new WLabel(&window);
-    label->setGeometry(13, 11, 520, 30);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(15);
-    label->setFont(font);
-    label->SetAlignment(Qt::Alignment(alignment));
-    label->SetCanSelectText(true);
-    // Drawn in the same colours selected or not: the selection shows only where it moves text.
-    label->SetBackColor(Qt::white);
-    label->SetForeColor(Qt::black);
-    label->SetSelectedTextBackColor(Qt::white);
-    label->SetSelectedTextForeColor(Qt::black);
-    const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
-    label->SetText(text);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const qreal dpr = label->devicePixelRatioF();
-    QCOMPARE(dpr, scale.toDouble());
-
-    const WexalTest::LineGeometry line(text, font);
-    const qreal origin = label->TextBounding().left();
-    const auto drag = [&](qreal from, qreal to) {
-        WexalTest::PointerAt(label, QEvent::MouseButtonPress, QPointF(from, 15));
-        WexalTest::PointerAt(label, QEvent::MouseMove, QPointF(to, 15));
-        WexalTest::PointerAt(label, QEvent::MouseButtonRelease, QPointF(to, 15));
-    };
-    QStringList wrong;
-    int checked = 0;
-    for (int c = qFloor(origin * dpr); c < qCeil((origin + line.Width()) * dpr); ++c) {
-        const qreal x = (c + 0.5) / dpr;
-        const int expected = line.Nearest(x - origin, 1 / dpr);
-        if (expected < 0 || expected == 0)
-            continue; // an empty selection is no selection
-        drag(origin + 0.3, x);
-        ++checked;
-        if (label->SelectedText() != text.left(expected))
-            wrong << QStringLiteral("device x %1: \"%2\", not %3 characters")
-                         .arg(c)
-                         .arg(label->SelectedText())
-                         .arg(expected);
-    }
-    QVERIFY(checked > line.Width() * dpr * 0.6);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
-
-    // A selection starting at the boundary nearest to the middle of a pixel, where no kerning
-    // moves the character from the end of the text before it.
-    const qreal drawnOrigin = alignment & Qt::AlignHCenter
-                                  ? origin + (label->TextBounding().width() - line.Width()) / 2
-                                  : origin;
-    int from = 1;
-    const auto fraction = [&](int k) {
-        const qreal x = drawnOrigin + line.boundaries[k];
-        return qAbs(x - qFloor(x) - 0.5);
-    };
-    for (int k = 1; k < text.size() - 8; ++k) {
-        if (qAbs(line.drawn[k] - line.boundaries[k]) < 1.0 / 64)
-            from = fraction(k) < fraction(from) ? k : from;
-    }
-    QVERIFY(fraction(from) < 0.25);
-    const int to = from + 7;
-    drag(origin + 0.3, origin + 0.3); // nothing selected
-    QVERIFY(label->SelectedText().isEmpty());
-    const QImage before = label->grab().toImage();
-    const auto inside = [&](int k, qreal side) {
-        return origin + line.boundaries[k] + (line.boundaries[k + 1] - line.boundaries[k]) * side;
-    };
-    drag(inside(from, 0.2), inside(to - 1, 0.8));
-    QCOMPARE(label->SelectedText(), text.mid(from, to - from));
-    const QImage after = label->grab().toImage();
-    // Inside the highlight, away from its edges, in the text's rows.
-    const QRect box = label->SelectedTextBounding();
-    const int left = qCeil(box.left() * dpr) + 2, right = qFloor((box.right() + 1) * dpr) - 2;
-    const int top = qCeil(box.top() * dpr), bottom = qFloor((box.bottom() + 1) * dpr);
-    const QVector<int> was = WexalTest::ColumnInk(before, left, right, top, bottom);
-    const QVector<int> is = WexalTest::ColumnInk(after, left, right, top, bottom);
-    for (int i = 0; i < was.size(); ++i)
-        QVERIFY2(qAbs(was[i] - is[i]) <= 64,
-                 qPrintable(QStringLiteral("device column %1: ink %2 before, %3 selected")
-                                .arg(left + i)
-                                .arg(was[i])
-                                .arg(is[i])));
-}
-
-QTEST_MAIN(TestWLabel)
+WEXAL_TEST_MAIN(TestWLabel)
 #include "tst_wlabel.moc"

@@ -3,10 +3,13 @@
 // caret and the selection on screens of 1.25, 1.5 and 2 device pixels per pixel, and random
 // input.
 #include "WDrawAPI.h"
+#include "WFarPointer.h"
 #include "WLineEdit.h"
 #include "WRandomInput.h"
 #include "WScaledRun.h"
 #include "WTestMouse.h"
+#include "WTestRemoval.h"
+#include "WTestSuite.h"
 #include "WTextGeometry.h"
 
 #include <QClipboard>
@@ -17,30 +20,6 @@
 #include <QtTest>
 
 #include <climits>
-#include <limits>
-
-class TestWLineEdit : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void keys_data();
-    void keys();
-    void mouse();
-    void insertText_data();
-    void insertText();
-    void signalsOncePerChange();
-    void scrollingKeepsCaretVisible();
-    void deletedFromItsOwnSignals_data();
-    void deletedFromItsOwnSignals();
-    void mouseFarOutsideTheIntRange_data();
-    void mouseFarOutsideTheIntRange();
-    void paintsWhatTheWholeLineWould_data();
-    void paintsWhatTheWholeLineWould();
-    void denseScreens_data();
-    void denseScreens();
-    void randomInput();
-};
 
 namespace {
 
@@ -134,387 +113,420 @@ private:
 
 } // namespace
 
-void TestWLineEdit::keys_data()
+class TestWLineEdit : public QObject
 {
-    // < > arrows, { } Shift+arrows, ^ Ctrl+Shift+Left, H Home, E Shift+End, U Up, B Backspace,
-    // D Delete, C X V A Copy, Cut, Paste, Select all; first R read-only, N disabled, P password,
-    // M a limit of 7 characters; anything else is typed.
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<int>("changes"); // TextChanged signals
-    // The text as state() writes it, then the clipboard, which holds "12" at first.
-    QTest::addColumn<QString>("after");
-    QTest::newRow("Shift+Right twice, Shift+Left") << ">>}}{" << 0 << "ab[c]|def 12";
-    QTest::newRow("Shift+Left past the anchor") << ">>}{{" << 0 << "a|[b]cdef 12";
-    QTest::newRow("Shift+arrows stop at the ends") << "{>>>}}}}}" << 0 << "abc[def]| 12";
-    QTest::newRow("plain arrow clears") << ">}}>" << 0 << "abcd|ef 12";
-    QTest::newRow("Ctrl+Shift+Left clears") << ">}}^" << 0 << "ab|cdef 12";
-    QTest::newRow("Home, Shift+End, Up: no meaning") << ">>>HEU" << 0 << "abc|def 12";
-    QTest::newRow("arrows stop at the ends") << "<>>>>>>>" << 0 << "abcdef| 12";
-    QTest::newRow("typing in the middle") << ">>>xy" << 2 << "abcxy|def 12";
-    QTest::newRow("Backspace, not at the start") << "B>>>B" << 1 << "ab|def 12";
-    QTest::newRow("Delete, not at the end") << ">>>D>>>D" << 1 << "abcef| 12";
-    QTest::newRow("Backspace over a selection") << ">}}B" << 1 << "a|def 12";
-    QTest::newRow("Delete over a selection") << ">}}D" << 1 << "a|def 12";
-    QTest::newRow("typing over a selection") << ">}}x" << 2 << "ax|def 12";
-    QTest::newRow("Copy") << ">}}C" << 0 << "a[bc]|def bc";
-    QTest::newRow("Cut") << ">}}X" << 1 << "a|def bc";
-    QTest::newRow("Cut, nothing selected") << "X" << 0 << "|abcdef ";
-    QTest::newRow("Paste at the caret") << ">>V" << 1 << "ab12|cdef 12";
-    QTest::newRow("Paste over a selection") << ">}}V" << 2 << "a12|def 12";
-    QTest::newRow("Select all") << ">>A" << 0 << "[abcdef]| 12";
-    QTest::newRow("read-only: no edits") << "R>>xBDV" << 0 << "ab|cdef 12";
-    QTest::newRow("read-only: Copy, and Cut still cuts") << "R>}}CX" << 1 << "a|def bc";
-    QTest::newRow("disabled: no keys") << "N>}x" << 0 << "|abcdef 12";
-    QTest::newRow("password: no Copy, Cut, Paste") << "P}}CXV" << 0 << "[ab]|cdef 12";
-    // Pasted when one more fits, then typed when full, and typed over a selection.
-    QTest::newRow("limit of 7") << "M>>>>>>Vz{z" << 3 << "abcdefz| 12";
-}
+    Q_OBJECT
 
-void TestWLineEdit::keys()
-{
-    QFETCH(QString, keys);
-    QFETCH(int, changes);
-    QFETCH(QString, after);
-    ShownEdit shown(QStringLiteral("abcdef"));
-    WLineEdit& e = shown.edit;
-    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
-    e.SetReadOnly(keys.startsWith('R'));
-    e.setEnabled(!keys.startsWith('N'));
-    e.SetTextType(keys.startsWith('P') ? TextType::Password : TextType::Normal);
-    e.SetTextMaxLength(keys.startsWith('M') ? 7 : 100);
-    QSignalSpy changed(&e, &WLineEdit::TextChanged);
-    const QStringList names =
-        QStringLiteral("Left Right Shift+Left Shift+Right Ctrl+Shift+Left Home "
-                       "Shift+End Up Backspace Del Ctrl+C Ctrl+X Ctrl+V Ctrl+A")
-            .split(' ');
-    for (QChar k : keys.mid(QStringLiteral("RNPM").contains(keys.at(0)) ? 1 : 0)) {
-        const int i = QStringLiteral("<>{}^HEUBDCXVA").indexOf(k);
-        if (i >= 0)
-            sendKey(&e, QKeySequence(names.at(i))[0]);
-        else
-            QTest::keyClick(&e, k.toLatin1());
-    }
-    QCOMPARE(state(e) + ' ' + QGuiApplication::clipboard()->text(), after);
-    QCOMPARE(changed.count(), changes);
-    const int from = qMin(e.SelectionStart(), e.SelectionEnd());
-    const QString highlighted = e.DisplayText().mid(from, e.SelectedText().size());
-    if (!highlighted.isEmpty()) // the highlight covers the selected characters
-        QCOMPARE(e.SelectedTextBounding(),
-                 QRect(shown.BoundaryX(from), e.TextBounding().top(),
-                       e.fontMetrics().horizontalAdvance(highlighted), e.TextBounding().height()));
-}
-
-void TestWLineEdit::mouse()
-{
-    ShownEdit shown(QStringLiteral("0123456789"));
-    WLineEdit& e = shown.edit;
-    shown.Drag(5, 2);
-    QCOMPARE(state(e), QStringLiteral("01|[234]56789"));
-    shown.Drag(3, 6);
-    QCOMPARE(state(e), QStringLiteral("012[345]|6789"));
-    // A click ends the selection; far outside on either side the caret goes to the ends.
-    QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(-500, 15));
-    QCOMPARE(state(e), QStringLiteral("|0123456789"));
-    QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(5000, 15));
-    QCOMPARE(state(e), QStringLiteral("0123456789|"));
-    QSignalSpy right(&e, &WLineEdit::RightClicked);
-    QTest::mouseClick(&e, Qt::RightButton, {}, QPoint(10, 15));
-    QCOMPARE(right.count(), 1);
-    QTest::mouseDClick(&e, Qt::LeftButton, {}, QPoint(10, 15));
-    QCOMPARE(state(e), QStringLiteral("[0123456789]|"));
-}
-
-void TestWLineEdit::insertText_data()
-{
-    QTest::addColumn<QString>("text"); // set as it is, whatever the limit
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<QString>("inserted");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("cut to the room") << "1234567" << 10 << "ABCDEFGHIJ" << 7 << "1234567ABC";
-    QTest::newRow("over the limit: taken whole")
-        << "0123456789ab" << 10 << "xy" << 0 << "xy0123456789ab";
-    QTest::newRow("index below 0") << "abc" << 10 << "<" << -50 << "<abc";
-    QTest::newRow("index past the end") << "abc" << 10 << ">" << INT_MAX << "abc>";
-    QTest::newRow("INT_MIN limit") << "abc" << INT_MIN << "!" << 3 << "abc!";
-    QTest::newRow("INT_MAX limit") << "abc" << INT_MAX << "?" << 3 << "abc?";
-}
-
-void TestWLineEdit::insertText()
-{
-    QFETCH(QString, text);
-    QFETCH(int, limit);
-    QFETCH(QString, inserted);
-    QFETCH(int, index);
-    QFETCH(QString, expected);
-    WLineEdit edit;
-    edit.SetTextMaxLength(limit);
-    edit.SetText(text);
-    QSignalSpy changed(&edit, &WLineEdit::TextChanged);
-    edit.InsertText(index, inserted);
-    QCOMPARE(edit.Text(), expected);
-    QCOMPARE(changed.count(), expected == text ? 0 : 1);
-}
-
-void TestWLineEdit::signalsOncePerChange()
-{
-    WLineEdit edit;
-    QSignalSpy changed(&edit, &WLineEdit::TextChanged);
-    edit.SetText(QStringLiteral("a"));
-    edit.SetText(QStringLiteral("a"));
-    edit.SetTextWithoutEvent(QString());
-    edit.SetTextType(TextType::Number);
-    edit.SetTextMaxLength(5);
-    QVERIFY(!edit.DeleteSelectedText()); // nothing selected: nothing said
-    QCOMPARE(changed.count(), 1);
-    // A key event may carry several characters: its first decides whether any is typed, the
-    // type's filter which; one insertion, one signal.
-    for (const char* typed : {"1a2b3", "\t45", "\r6", "\x1b"})
-        sendKey(&edit, Qt::Key_unknown, QString::fromLatin1(typed));
-    QCOMPARE(edit.Text(), QStringLiteral("123"));
-    edit.TextChangeDispose();
-    QCOMPARE(changed.count(), 3);
-}
-
-void TestWLineEdit::scrollingKeepsCaretVisible()
-{
-    ShownEdit shown(QString(), 120);
-    WLineEdit& e = shown.edit;
-    const int area = e.TextArea().width();
-    QTest::keyClicks(&e, QStringLiteral("WWWWWWWWWWWWWWWWWWWW and a line that cannot fit"));
-    QVERIFY(e.CaretLocation() > area);
-    QCOMPARE(e.ScrollOffset(), e.CaretLocation() - area + 1); // the caret on the last column
-    while (e.CaretMoveLeft()) {
-    }
-    QCOMPARE(e.ScrollOffset(), 0);
-    // A highlight made while the text scrolls stays on the characters it covers.
-    for (int i = 0; i < 20; ++i)
-        QTest::keyClick(&e, Qt::Key_Right, Qt::ShiftModifier);
-    QVERIFY(e.ScrollOffset() > 0);
-    QCOMPARE(e.SelectedTextBounding().left(), shown.BoundaryX(0));
-    QCOMPARE(e.SelectedTextBounding().right(), shown.BoundaryX(20) - 1);
-    // Deleting from the end scrolls back by the widths removed, down to 0; only where rounded
-    // prefix widths shrink by less than that does the caret stay on the last column instead.
-    for (int i = 0; i < e.Text().size(); ++i)
-        QTest::keyClick(&e, Qt::Key_Right);
-    int last = e.ScrollOffset();
-    while (e.CaretIndex() > 0) {
-        const int removed = e.fontMetrics().horizontalAdvance(e.Text().at(e.CaretIndex() - 1));
-        QTest::keyClick(&e, Qt::Key_Backspace);
-        last = qMax(qMax(0, last - removed), e.CaretLocation() - area + 1);
-        QCOMPARE(e.ScrollOffset(), last);
-    }
-    QCOMPARE(last, 0);
-}
-
-void TestWLineEdit::deletedFromItsOwnSignals_data()
-{
-    // What the handler deletes: the line edit, its parent, or the line edit through
-    // deleteLater() and an event loop that runs inside the handler.
-    QTest::addColumn<QString>("victim");
-    // The signal that runs the handler, and what the user does to fire it.
-    QTest::addColumn<QString>("signal");
-    QTest::addColumn<QString>("action");
-    const struct
+private slots:
+    void keys_data()
     {
-        const char* signal;
-        const char* action;
-    } triggers[] = {
-        {"TextChanged", "type"},         {"TextChanged", "Backspace"},
-        {"TextChanged", "Delete"},       {"TextChanged", "type over a selection"},
-        {"TextChanged", "paste"},        {"TextChanged", "cut"},
-        {"TextChanged", "commit"},       {"TextChanged", "SetText"},
-        {"RightClicked", "right click"}, {"FocusOut", "focus elsewhere"},
-        {"clipboard", "copy"},           {"clipboard", "cut"},
-    };
-    for (const char* victim : {"edit", "parent", "deleteLater"}) {
-        for (const auto& t : triggers)
-            QTest::addRow("%s from %s on %s", victim, t.signal, t.action)
-                << victim << t.signal << t.action;
+        // < > arrows, { } Shift+arrows, ^ Ctrl+Shift+Left, H Home, E Shift+End, U Up, B Backspace,
+        // D Delete, C X V A Copy, Cut, Paste, Select all; first R read-only, N disabled, P
+        // password, M a limit of 7 characters; anything else is typed.
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("changes"); // TextChanged signals
+        // The text as state() writes it, then the clipboard, which holds "12" at first.
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Shift+Right twice, Shift+Left") << ">>}}{" << 0 << "ab[c]|def 12";
+        QTest::newRow("Shift+Left past the anchor") << ">>}{{" << 0 << "a|[b]cdef 12";
+        QTest::newRow("Shift+arrows stop at the ends") << "{>>>}}}}}" << 0 << "abc[def]| 12";
+        QTest::newRow("plain arrow clears") << ">}}>" << 0 << "abcd|ef 12";
+        QTest::newRow("Ctrl+Shift+Left clears") << ">}}^" << 0 << "ab|cdef 12";
+        QTest::newRow("Home, Shift+End, Up: no meaning") << ">>>HEU" << 0 << "abc|def 12";
+        QTest::newRow("arrows stop at the ends") << "<>>>>>>>" << 0 << "abcdef| 12";
+        QTest::newRow("typing in the middle") << ">>>xy" << 2 << "abcxy|def 12";
+        QTest::newRow("Backspace, not at the start") << "B>>>B" << 1 << "ab|def 12";
+        QTest::newRow("Delete, not at the end") << ">>>D>>>D" << 1 << "abcef| 12";
+        QTest::newRow("Backspace over a selection") << ">}}B" << 1 << "a|def 12";
+        QTest::newRow("Delete over a selection") << ">}}D" << 1 << "a|def 12";
+        QTest::newRow("typing over a selection") << ">}}x" << 2 << "ax|def 12";
+        QTest::newRow("Copy") << ">}}C" << 0 << "a[bc]|def bc";
+        QTest::newRow("Cut") << ">}}X" << 1 << "a|def bc";
+        QTest::newRow("Cut, nothing selected") << "X" << 0 << "|abcdef ";
+        QTest::newRow("Paste at the caret") << ">>V" << 1 << "ab12|cdef 12";
+        QTest::newRow("Paste over a selection") << ">}}V" << 2 << "a12|def 12";
+        QTest::newRow("Select all") << ">>A" << 0 << "[abcdef]| 12";
+        QTest::newRow("read-only: no edits") << "R>>xBDV" << 0 << "ab|cdef 12";
+        QTest::newRow("read-only: Copy, and Cut still cuts") << "R>}}CX" << 1 << "a|def bc";
+        QTest::newRow("disabled: no keys") << "N>}x" << 0 << "|abcdef 12";
+        QTest::newRow("password: no Copy, Cut, Paste") << "P}}CXV" << 0 << "[ab]|cdef 12";
+        // Pasted when one more fits, then typed when full, and typed over a selection.
+        QTest::newRow("limit of 7") << "M>>>>>>Vz{z" << 3 << "abcdefz| 12";
     }
-}
 
-void TestWLineEdit::deletedFromItsOwnSignals()
-{
-    QFETCH(QString, victim);
-    QFETCH(QString, signal);
-    QFETCH(QString, action);
-    QWidget window;
-    window.resize(300, 100);
-    auto* parent = new QWidget(&window);
-    parent->setGeometry(0, 0, 300, 50);
-    auto* other = new QWidget(&window); // takes the focus away
-    other->setFocusPolicy(Qt::StrongFocus);
-    other->setGeometry(0, 60, 300, 30);
-    QPointer<WLineEdit> edit = new WLineEdit(parent);
-    edit->setGeometry(10, 10, 200, 30);
-    edit->SetText(QStringLiteral("abcdef"));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QApplication::setActiveWindow(&window);
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
-    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
-    sendKey(edit, Qt::Key_Right);
-    sendKey(edit, Qt::Key_Right | Qt::SHIFT);
-    sendKey(edit, Qt::Key_Right | Qt::SHIFT); // "a[bc]|def"
-
-    bool fired = false;
-    const auto kill = [&] {
-        if (fired || !edit)
-            return;
-        fired = true;
-        if (victim == QLatin1String("parent")) {
-            delete parent;
-        } else if (victim == QLatin1String("edit")) {
-            delete edit;
-        } else {
-            edit->deleteLater();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    void keys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, changes);
+        QFETCH(QString, after);
+        ShownEdit shown(QStringLiteral("abcdef"));
+        WLineEdit& e = shown.edit;
+        QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+        e.SetReadOnly(keys.startsWith('R'));
+        e.setEnabled(!keys.startsWith('N'));
+        e.SetTextType(keys.startsWith('P') ? TextType::Password : TextType::Normal);
+        e.SetTextMaxLength(keys.startsWith('M') ? 7 : 100);
+        QSignalSpy changed(&e, &WLineEdit::TextChanged);
+        const QStringList names =
+            QStringLiteral("Left Right Shift+Left Shift+Right Ctrl+Shift+Left Home "
+                           "Shift+End Up Backspace Del Ctrl+C Ctrl+X Ctrl+V Ctrl+A")
+                .split(' ');
+        for (QChar k : keys.mid(QStringLiteral("RNPM").contains(keys.at(0)) ? 1 : 0)) {
+            const int i = QStringLiteral("<>{}^HEUBDCXVA").indexOf(k);
+            if (i >= 0)
+                sendKey(&e, QKeySequence(names.at(i))[0]);
+            else
+                QTest::keyClick(&e, k.toLatin1());
         }
-    };
-    if (signal == QLatin1String("TextChanged"))
-        connect(edit, &WLineEdit::TextChanged, kill);
-    else if (signal == QLatin1String("RightClicked"))
-        connect(edit, &WLineEdit::RightClicked, kill);
-    else if (signal == QLatin1String("FocusOut"))
-        connect(edit, &WLineEdit::FocusOut, kill);
-    else
-        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &window, kill);
-
-    if (action == QLatin1String("type") || action == QLatin1String("type over a selection")) {
-        if (action == QLatin1String("type"))
-            sendKey(edit, Qt::Key_Right);
-        sendKey(edit, Qt::Key_X, QStringLiteral("x"));
-    } else if (action == QLatin1String("Backspace") || action == QLatin1String("Delete")) {
-        sendKey(edit, Qt::Key_Right);
-        sendKey(edit, action == QLatin1String("Delete") ? Qt::Key_Delete : Qt::Key_Backspace);
-    } else if (action == QLatin1String("paste")) {
-        sendKey(edit, Qt::CTRL | Qt::Key_V);
-    } else if (action == QLatin1String("cut")) {
-        sendKey(edit, Qt::CTRL | Qt::Key_X);
-    } else if (action == QLatin1String("copy")) {
-        sendKey(edit, Qt::CTRL | Qt::Key_C);
-    } else if (action == QLatin1String("commit")) {
-        QInputMethodEvent commit;
-        commit.setCommitString(QStringLiteral("ok"));
-        QApplication::sendEvent(edit, &commit);
-    } else if (action == QLatin1String("SetText")) {
-        edit->SetText(QStringLiteral("new"));
-    } else if (action == QLatin1String("right click")) {
-        // Through the window, where Qt follows the press with a context-menu event to the
-        // widget that took it.
-        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
-                          edit->mapTo(&window, QPoint(20, 15)));
-    } else {
-        other->setFocus();
+        QCOMPARE(state(e) + ' ' + QGuiApplication::clipboard()->text(), after);
+        QCOMPARE(changed.count(), changes);
+        const int from = qMin(e.SelectionStart(), e.SelectionEnd());
+        const QString highlighted = e.DisplayText().mid(from, e.SelectedText().size());
+        if (!highlighted.isEmpty()) // the highlight covers the selected characters
+            QCOMPARE(e.SelectedTextBounding(), QRect(shown.BoundaryX(from), e.TextBounding().top(),
+                                                     e.fontMetrics().horizontalAdvance(highlighted),
+                                                     e.TextBounding().height()));
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(fired);
-    QVERIFY(edit.isNull());
-    // What is left goes on working.
-    QTest::keyClick(&window, Qt::Key_A);
-    QCoreApplication::processEvents();
-}
 
-void TestWLineEdit::mouseFarOutsideTheIntRange_data()
-{
-    // A synthesised or transformed event may carry any x; the caret goes to the nearer end.
-    QTest::addColumn<qreal>("x");
-    QTest::addColumn<int>("caret"); // -1: anywhere in the text
-    const qreal inf = std::numeric_limits<qreal>::infinity();
-    QTest::newRow("1e12") << qreal(1e12) << 10;
-    QTest::newRow("-1e12") << qreal(-1e12) << 0;
-    QTest::newRow("just past INT_MAX") << qreal(INT_MAX) + 1 << 10;
-    QTest::newRow("just below INT_MIN") << qreal(INT_MIN) - 1 << 0;
-    QTest::newRow("DBL_MAX") << std::numeric_limits<qreal>::max() << 10;
-    QTest::newRow("+inf") << inf << 10;
-    QTest::newRow("-inf") << -inf << 0;
-    QTest::newRow("NaN") << std::numeric_limits<qreal>::quiet_NaN() << -1;
-}
-
-void TestWLineEdit::mouseFarOutsideTheIntRange()
-{
-    QFETCH(qreal, x);
-    QFETCH(int, caret);
-    ShownEdit shown(QStringLiteral("0123456789"));
-    WLineEdit& e = shown.edit;
-    const auto send = [&e](QEvent::Type type, qreal at) {
-        QMouseEvent m(type, QPointF(at, 15), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&e, &m);
-    };
-    send(QEvent::MouseButtonPress, x);
-    if (caret >= 0)
-        QCOMPARE(e.CaretIndex(), caret);
-    QVERIFY(e.CaretIndex() >= 0 && e.CaretIndex() <= 10);
-    // A drag from the middle to x selects up to the same end.
-    send(QEvent::MouseButtonPress, shown.BoundaryX(5));
-    send(QEvent::MouseMove, x);
-    if (caret >= 0) {
-        QCOMPARE(e.CaretIndex(), caret);
-        QCOMPARE(e.SelectedText(), caret == 0 ? QStringLiteral("01234") : QStringLiteral("56789"));
+    void mouse()
+    {
+        ShownEdit shown(QStringLiteral("0123456789"));
+        WLineEdit& e = shown.edit;
+        shown.Drag(5, 2);
+        QCOMPARE(state(e), QStringLiteral("01|[234]56789"));
+        shown.Drag(3, 6);
+        QCOMPARE(state(e), QStringLiteral("012[345]|6789"));
+        // A click ends the selection; far outside on either side the caret goes to the ends.
+        QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(-500, 15));
+        QCOMPARE(state(e), QStringLiteral("|0123456789"));
+        QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(5000, 15));
+        QCOMPARE(state(e), QStringLiteral("0123456789|"));
+        QSignalSpy right(&e, &WLineEdit::RightClicked);
+        QTest::mouseClick(&e, Qt::RightButton, {}, QPoint(10, 15));
+        QCOMPARE(right.count(), 1);
+        QTest::mouseDClick(&e, Qt::LeftButton, {}, QPoint(10, 15));
+        QCOMPARE(state(e), QStringLiteral("[0123456789]|"));
     }
-    QVERIFY(e.ScrollOffset() >= 0);
-}
 
-void TestWLineEdit::paintsWhatTheWholeLineWould_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("back");     // Left presses from the end, after selecting all
-    QTest::addColumn<int>("selected"); // then Shift+Left presses
-    QString latin, mixed;
-    while (latin.size() < 5000)
-        latin += QStringLiteral("AVAWAY office affluent To. Wa Ty fifteen ");
-    while (mixed.size() < 5000)
-        mixed += QString::fromUtf8("\xd0\x96\xd0\xb6, \"T\" \xe4\xb8\xad\xe6\x96\x87 "
-                                   "e\xcc\x81 \xf0\x9f\x98\x80 \xe2\x80\x94 Wa. ");
-    QTest::newRow("short") << QStringLiteral("Short, To.") << int(TextType::Normal) << 3 << 4;
-    QTest::newRow("latin, at the end") << latin << int(TextType::Normal) << 0 << 0;
-    QTest::newRow("latin, everything selected") << latin << int(TextType::Normal) << -1 << 0;
-    QTest::newRow("latin, selection in view") << latin << int(TextType::Normal) << 40 << 12;
-    QTest::newRow("latin, selection past the left edge")
-        << latin << int(TextType::Normal) << 2500 << 300;
-    QTest::newRow("mixed scripts, selection") << mixed << int(TextType::Normal) << 700 << 45;
-    QTest::newRow("password") << latin << int(TextType::Password) << 300 << 20;
-}
+    void insertText_data()
+    {
+        QTest::addColumn<QString>("text"); // set as it is, whatever the limit
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cut to the room") << "1234567" << 10 << "ABCDEFGHIJ" << 7 << "1234567ABC";
+        QTest::newRow("over the limit: taken whole")
+            << "0123456789ab" << 10 << "xy" << 0 << "xy0123456789ab";
+        QTest::newRow("index below 0") << "abc" << 10 << "<" << -50 << "<abc";
+        QTest::newRow("index past the end") << "abc" << 10 << ">" << INT_MAX << "abc>";
+        QTest::newRow("INT_MIN limit") << "abc" << INT_MIN << "!" << 3 << "abc!";
+        QTest::newRow("INT_MAX limit") << "abc" << INT_MAX << "?" << 3 << "abc?";
+    }
 
-// However long the text, the line edit looks as if it drew the whole of it: the text, the
-// highlight with its own text, and the caret, where they always were.
-void TestWLineEdit::paintsWhatTheWholeLineWould()
-{
-    QFETCH(QString, text);
-    QFETCH(int, type);
-    QFETCH(int, back);
-    QFETCH(int, selected);
-    ShownEdit shown(QString(), 220);
-    WLineEdit& e = shown.edit;
-    e.SetBackColor(Qt::white);
-    e.SetForeColor(Qt::black);
-    e.SetSelectedTextBackColor(QColor(0x25, 0x63, 0xEB));
-    e.SetSelectedTextForeColor(Qt::white);
-    e.SetBorder(PositionFlag::All);
-    e.SetBorderWidth(1);
-    e.SetBorderColor(Qt::gray);
-    e.SetTextType(TextType::Types(type));
-    e.SetText(text);
-    e.SelectAll();
-    for (int i = 0; i < back; ++i)
-        sendKey(&e, Qt::Key_Left);
-    for (int i = 0; i < selected; ++i)
-        sendKey(&e, Qt::SHIFT | Qt::Key_Left);
-    if (text.size() > 100)
-        QVERIFY(e.ScrollOffset() > 0 || back > 2000);
+    void insertText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(QString, inserted);
+        QFETCH(int, index);
+        QFETCH(QString, expected);
+        WLineEdit edit;
+        edit.SetTextMaxLength(limit);
+        edit.SetText(text);
+        QSignalSpy changed(&edit, &WLineEdit::TextChanged);
+        edit.InsertText(index, inserted);
+        QCOMPARE(edit.Text(), expected);
+        QCOMPARE(changed.count(), expected == text ? 0 : 1);
+    }
 
-    const auto render = [](QWidget& w) {
-        QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        w.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        return image;
-    };
-    WholeLine reference(e);
-    QCOMPARE(render(e), render(reference));
-}
+    void signalsOncePerChange()
+    {
+        WLineEdit edit;
+        QSignalSpy changed(&edit, &WLineEdit::TextChanged);
+        edit.SetText(QStringLiteral("a"));
+        edit.SetText(QStringLiteral("a"));
+        edit.SetTextWithoutEvent(QString());
+        edit.SetTextType(TextType::Number);
+        edit.SetTextMaxLength(5);
+        QVERIFY(!edit.DeleteSelectedText()); // nothing selected: nothing said
+        QCOMPARE(changed.count(), 1);
+        // A key event may carry several characters: its first decides whether any is typed, the
+        // type's filter which; one insertion, one signal.
+        for (const char* typed : {"1a2b3", "\t45", "\r6", "\x1b"})
+            sendKey(&edit, Qt::Key_unknown, QString::fromLatin1(typed));
+        QCOMPARE(edit.Text(), QStringLiteral("123"));
+        edit.TextChangeDispose();
+        QCOMPARE(changed.count(), 3);
+    }
+
+    void scrollingKeepsCaretVisible()
+    {
+        ShownEdit shown(QString(), 120);
+        WLineEdit& e = shown.edit;
+        const int area = e.TextArea().width();
+        QTest::keyClicks(&e, QStringLiteral("WWWWWWWWWWWWWWWWWWWW and a line that cannot fit"));
+        QVERIFY(e.CaretLocation() > area);
+        QCOMPARE(e.ScrollOffset(), e.CaretLocation() - area + 1); // the caret on the last column
+        while (e.CaretMoveLeft()) {
+        }
+        QCOMPARE(e.ScrollOffset(), 0);
+        // A highlight made while the text scrolls stays on the characters it covers.
+        for (int i = 0; i < 20; ++i)
+            QTest::keyClick(&e, Qt::Key_Right, Qt::ShiftModifier);
+        QVERIFY(e.ScrollOffset() > 0);
+        QCOMPARE(e.SelectedTextBounding().left(), shown.BoundaryX(0));
+        QCOMPARE(e.SelectedTextBounding().right(), shown.BoundaryX(20) - 1);
+        // Deleting from the end scrolls back by the widths removed, down to 0; only where rounded
+        // prefix widths shrink by less than that does the caret stay on the last column instead.
+        for (int i = 0; i < e.Text().size(); ++i)
+            QTest::keyClick(&e, Qt::Key_Right);
+        int last = e.ScrollOffset();
+        while (e.CaretIndex() > 0) {
+            const int removed = e.fontMetrics().horizontalAdvance(e.Text().at(e.CaretIndex() - 1));
+            QTest::keyClick(&e, Qt::Key_Backspace);
+            last = qMax(qMax(0, last - removed), e.CaretLocation() - area + 1);
+            QCOMPARE(e.ScrollOffset(), last);
+        }
+        QCOMPARE(last, 0);
+    }
+
+    // A synthesised or transformed event may carry any position; the caret goes to the end
+    // nearer along the line (NaN, or a far y over the text, may put it anywhere in the text).
+    void mouseFarOutsideTheIntRange_data() { WexalTest::AddFarPointerRows(); }
+    void mouseFarOutsideTheIntRange()
+    {
+        QFETCH(QPointF, far);
+        ShownEdit shown(QStringLiteral("0123456789"));
+        WLineEdit& e = shown.edit;
+        const int caret = far.x() >= e.width() ? 10 : far.x() < 0 ? 0 : -1;
+        const auto send = [&e](QEvent::Type type, const QPointF& at) {
+            QMouseEvent m(type, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&e, &m);
+        };
+        send(QEvent::MouseButtonPress, far);
+        if (caret >= 0)
+            QCOMPARE(e.CaretIndex(), caret);
+        QVERIFY(e.CaretIndex() >= 0 && e.CaretIndex() <= 10);
+        // A drag from the middle to there selects up to the same end.
+        send(QEvent::MouseButtonPress, QPointF(shown.BoundaryX(5), 15));
+        send(QEvent::MouseMove, far);
+        if (caret >= 0) {
+            QCOMPARE(e.CaretIndex(), caret);
+            QCOMPARE(e.SelectedText(),
+                     caret == 0 ? QStringLiteral("01234") : QStringLiteral("56789"));
+        }
+        QVERIFY(e.ScrollOffset() >= 0);
+    }
+
+    void paintsWhatTheWholeLineWould_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("back");     // Left presses from the end, after selecting all
+        QTest::addColumn<int>("selected"); // then Shift+Left presses
+        QString latin, mixed;
+        while (latin.size() < 5000)
+            latin += QStringLiteral("AVAWAY office affluent To. Wa Ty fifteen ");
+        while (mixed.size() < 5000)
+            mixed += QString::fromUtf8("\xd0\x96\xd0\xb6, \"T\" \xe4\xb8\xad\xe6\x96\x87 "
+                                       "e\xcc\x81 \xf0\x9f\x98\x80 \xe2\x80\x94 Wa. ");
+        QTest::newRow("short") << QStringLiteral("Short, To.") << int(TextType::Normal) << 3 << 4;
+        QTest::newRow("latin, at the end") << latin << int(TextType::Normal) << 0 << 0;
+        QTest::newRow("latin, everything selected") << latin << int(TextType::Normal) << -1 << 0;
+        QTest::newRow("latin, selection in view") << latin << int(TextType::Normal) << 40 << 12;
+        QTest::newRow("latin, selection past the left edge")
+            << latin << int(TextType::Normal) << 2500 << 300;
+        QTest::newRow("mixed scripts, selection") << mixed << int(TextType::Normal) << 700 << 45;
+        QTest::newRow("password") << latin << int(TextType::Password) << 300 << 20;
+    }
+
+    // However long the text, the line edit looks as if it drew the whole of it: the text, the
+    // highlight with its own text, and the caret, where they always were.
+    void paintsWhatTheWholeLineWould()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, type);
+        QFETCH(int, back);
+        QFETCH(int, selected);
+        ShownEdit shown(QString(), 220);
+        WLineEdit& e = shown.edit;
+        e.SetBackColor(Qt::white);
+        e.SetForeColor(Qt::black);
+        e.SetSelectedTextBackColor(QColor(0x25, 0x63, 0xEB));
+        e.SetSelectedTextForeColor(Qt::white);
+        e.SetBorder(PositionFlag::All);
+        e.SetBorderWidth(1);
+        e.SetBorderColor(Qt::gray);
+        e.SetTextType(TextType::Types(type));
+        e.SetText(text);
+        e.SelectAll();
+        for (int i = 0; i < back; ++i)
+            sendKey(&e, Qt::Key_Left);
+        for (int i = 0; i < selected; ++i)
+            sendKey(&e, Qt::SHIFT | Qt::Key_Left);
+        if (text.size() > 100)
+            QVERIFY(e.ScrollOffset() > 0 || back > 2000);
+
+        const auto render = [](QWidget& w) {
+            QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            w.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+            return image;
+        };
+        WholeLine reference(e);
+        QCOMPARE(render(e), render(reference));
+    }
+
+    void denseScreens_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("1.25") << QStringLiteral("1.25");
+        QTest::newRow("1.5") << QStringLiteral("1.5");
+        QTest::newRow("2") << QStringLiteral("2");
+    }
+
+    // On a screen of 1.25, 1.5 or 2 device pixels per pixel, with the pointer between whole pixels:
+    // a click on any device pixel puts the caret at the nearer boundary of the character under it,
+    // and the caret is drawn within half a pixel of where the line has that boundary; selected
+    // text, drawn over the line, lies exactly where the line had it.
+    void denseScreens()
+    {
+        QFETCH(QString, scale);
+        if (!WexalTest::InScaledRun()) {
+            const QString failure = WexalTest::RunScaled(
+                QStringLiteral("denseScreens:") + QString::fromLatin1(QTest::currentDataTag()),
+                scale);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            return;
+        }
+        // In a window, away from its corner, as an application has it.
+        QWidget window;
+        window.resize(560, 60);
+        auto* edit = new WLineEdit(&window);
+        edit->setGeometry(13, 11, 520, 30);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(15);
+        edit->setFont(font);
+        // Drawn in the same colours selected or not: the selection shows only where it moves text.
+        edit->SetBackColor(Qt::white);
+        edit->SetForeColor(Qt::black);
+        edit->SetSelectedTextBackColor(Qt::white);
+        edit->SetSelectedTextForeColor(Qt::black);
+        const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
+        edit->SetText(text);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const qreal dpr = edit->devicePixelRatioF();
+        QCOMPARE(dpr, scale.toDouble());
+
+        const WexalTest::LineGeometry line(text, font);
+        QVERIFY(line.Width() < edit->TextArea().width());
+        const auto origin = [&] { return qreal(edit->TextArea().left() - edit->ScrollOffset()); };
+        const auto click = [&](qreal x) {
+            WexalTest::PointerAt(edit, QEvent::MouseButtonPress, QPointF(x, 15));
+            WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(x, 15));
+        };
+        QStringList wrong;
+        int checked = 0;
+        for (int c = qFloor(origin() * dpr); c < qCeil((origin() + line.Width()) * dpr); ++c) {
+            const qreal x = (c + 0.5) / dpr;
+            const int expected = line.Nearest(x - origin(), 1 / dpr);
+            if (expected < 0)
+                continue;
+            click(x);
+            ++checked;
+            const qreal caret = edit->CaretLocation() - edit->ScrollOffset();
+            if (edit->CaretIndex() != expected)
+                wrong << QStringLiteral("device x %1: caret %2, not %3")
+                             .arg(c)
+                             .arg(edit->CaretIndex())
+                             .arg(expected);
+            else if (qAbs(caret - (line.boundaries[expected] - edit->ScrollOffset())) > 0.5 + 1e-9)
+                wrong << QStringLiteral("caret %1 drawn at %2, the line has it at %3")
+                             .arg(expected)
+                             .arg(caret)
+                             .arg(line.boundaries[expected]);
+        }
+        QVERIFY(checked > line.Width() * dpr * 0.6);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+
+        // A selection starting at the boundary nearest to the middle of a pixel.
+        int from = 1;
+        const auto fraction = [&](int k) {
+            return qAbs(line.boundaries[k] - qFloor(line.boundaries[k]) - 0.5);
+        };
+        // Where no kerning moves the character from the end of the text before it.
+        for (int k = 1; k < text.size() - 8; ++k) {
+            if (qAbs(line.drawn[k] - line.boundaries[k]) < 1.0 / 64)
+                from = fraction(k) < fraction(from) ? k : from;
+        }
+        QVERIFY(fraction(from) < 0.25);
+        const int to = from + 7;
+        click(origin() + line.Width() + 5); // the caret after the last character
+        const QImage before = edit->grab().toImage();
+        const auto inside = [&](int k, qreal side) {
+            return origin() + line.boundaries[k] +
+                   (line.boundaries[k + 1] - line.boundaries[k]) * side;
+        };
+        WexalTest::PointerAt(edit, QEvent::MouseButtonPress, QPointF(inside(from, 0.2), 15));
+        WexalTest::PointerAt(edit, QEvent::MouseMove, QPointF(inside(to - 1, 0.8), 15));
+        WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(inside(to - 1, 0.8), 15));
+        QCOMPARE(edit->SelectedText(), text.mid(from, to - from));
+        const QImage after = edit->grab().toImage();
+        // Inside the highlight, away from its edges and the caret at its end, in the text's rows.
+        const int left = qCeil((origin() + line.boundaries[from]) * dpr) + 2;
+        const int right = qFloor((origin() + line.boundaries[to]) * dpr) - 3;
+        const int top = qCeil(edit->TextArea().top() * dpr);
+        const int bottom = qFloor((edit->TextArea().bottom() + 1) * dpr);
+        const QVector<int> was = WexalTest::ColumnInk(before, left, right, top, bottom);
+        const QVector<int> is = WexalTest::ColumnInk(after, left, right, top, bottom);
+        for (int i = 0; i < was.size(); ++i)
+            QVERIFY2(qAbs(was[i] - is[i]) <= 64,
+                     qPrintable(QStringLiteral("device column %1: ink %2 before, %3 selected")
+                                    .arg(left + i)
+                                    .arg(was[i])
+                                    .arg(is[i])));
+    }
+
+    // The line edit's own signals are in the removal table of every class; here the
+    // application deletes it from the clipboard's signal, in the middle of a copy or a cut.
+    void deletedFromTheClipboardsSignal_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<WexalTest::Removal>("how");
+        for (const auto& [how, name] : WexalTest::Removals()) {
+            QTest::newRow(qPrintable("copy, " + name)) << int(Qt::Key_C) << how;
+            QTest::newRow(qPrintable("cut, " + name)) << int(Qt::Key_X) << how;
+        }
+    }
+
+    void deletedFromTheClipboardsSignal()
+    {
+        QFETCH(int, key);
+        QFETCH(WexalTest::Removal, how);
+        WexalTest::RemovalHost host;
+        QPointer<WLineEdit> edit = new WLineEdit(host.parent);
+        edit->setGeometry(10, 10, 200, 30);
+        edit->SetText(QStringLiteral("abcdef"));
+        host.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+        edit->setFocus();
+        sendKey(edit, Qt::Key_Right | Qt::SHIFT);
+        int heard = 0;
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &host.window, [&] {
+            if (heard++ == 0 && edit)
+                WexalTest::Remove(edit, how);
+        });
+        sendKey(edit, Qt::CTRL | key);
+        host.Settle();
+        QCOMPARE(heard, 1);
+        QVERIFY(edit.isNull());
+        QTest::keyClick(&host.window, Qt::Key_A); // what is left goes on working
+    }
+
+    void randomInput();
+};
 
 void TestWLineEdit::randomInput()
 {
@@ -560,114 +572,5 @@ void TestWLineEdit::randomInput()
     QCOMPARE(WexalTest::RunRandomInput(&edit, options), QString());
 }
 
-void TestWLineEdit::denseScreens_data()
-{
-    QTest::addColumn<QString>("scale");
-    QTest::newRow("1.25") << QStringLiteral("1.25");
-    QTest::newRow("1.5") << QStringLiteral("1.5");
-    QTest::newRow("2") << QStringLiteral("2");
-}
-
-// On a screen of 1.25, 1.5 or 2 device pixels per pixel, with the pointer between whole pixels:
-// a click on any device pixel puts the caret at the nearer boundary of the character under it,
-// and the caret is drawn within half a pixel of where the line has that boundary; selected text,
-// drawn over the line, lies exactly where the line had it.
-void TestWLineEdit::denseScreens()
-{
-    QFETCH(QString, scale);
-    if (!WexalTest::InScaledRun()) {
-        const QString failure = WexalTest::RunScaled(
-            QStringLiteral("denseScreens:") + QString::fromLatin1(QTest::currentDataTag()), scale);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        return;
-    }
-    // In a window, away from its corner, as an application has it.
-    QWidget window;
-    window.resize(560, 60);
-    auto* edit = new WLineEdit(&window);
-    edit->setGeometry(13, 11, 520, 30);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(15);
-    edit->setFont(font);
-    // Drawn in the same colours selected or not: the selection shows only where it moves text.
-    edit->SetBackColor(Qt::white);
-    edit->SetForeColor(Qt::black);
-    edit->SetSelectedTextBackColor(Qt::white);
-    edit->SetSelectedTextForeColor(Qt::black);
-    const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
-    edit->SetText(text);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const qreal dpr = edit->devicePixelRatioF();
-    QCOMPARE(dpr, scale.toDouble());
-
-    const WexalTest::LineGeometry line(text, font);
-    QVERIFY(line.Width() < edit->TextArea().width());
-    const auto origin = [&] { return qreal(edit->TextArea().left() - edit->ScrollOffset()); };
-    const auto click = [&](qreal x) {
-        WexalTest::PointerAt(edit, QEvent::MouseButtonPress, QPointF(x, 15));
-        WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(x, 15));
-    };
-    QStringList wrong;
-    int checked = 0;
-    for (int c = qFloor(origin() * dpr); c < qCeil((origin() + line.Width()) * dpr); ++c) {
-        const qreal x = (c + 0.5) / dpr;
-        const int expected = line.Nearest(x - origin(), 1 / dpr);
-        if (expected < 0)
-            continue;
-        click(x);
-        ++checked;
-        const qreal caret = edit->CaretLocation() - edit->ScrollOffset();
-        if (edit->CaretIndex() != expected)
-            wrong << QStringLiteral("device x %1: caret %2, not %3")
-                         .arg(c)
-                         .arg(edit->CaretIndex())
-                         .arg(expected);
-        else if (qAbs(caret - (line.boundaries[expected] - edit->ScrollOffset())) > 0.5 + 1e-9)
-            wrong << QStringLiteral("caret %1 drawn at %2, the line has it at %3")
-                         .arg(expected)
-                         .arg(caret)
-                         .arg(line.boundaries[expected]);
-    }
-    QVERIFY(checked > line.Width() * dpr * 0.6);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
-
-    // A selection starting at the boundary nearest to the middle of a pixel.
-    int from = 1;
-    const auto fraction = [&](int k) {
-        return qAbs(line.boundaries[k] - qFloor(line.boundaries[k]) - 0.5);
-    };
-    // Where no kerning moves the character from the end of the text before it.
-    for (int k = 1; k < text.size() - 8; ++k) {
-        if (qAbs(line.drawn[k] - line.boundaries[k]) < 1.0 / 64)
-            from = fraction(k) < fraction(from) ? k : from;
-    }
-    QVERIFY(fraction(from) < 0.25);
-    const int to = from + 7;
-    click(origin() + line.Width() + 5); // the caret after the last character
-    const QImage before = edit->grab().toImage();
-    const auto inside = [&](int k, qreal side) {
-        return origin() + line.boundaries[k] + (line.boundaries[k + 1] - line.boundaries[k]) * side;
-    };
-    WexalTest::PointerAt(edit, QEvent::MouseButtonPress, QPointF(inside(from, 0.2), 15));
-    WexalTest::PointerAt(edit, QEvent::MouseMove, QPointF(inside(to - 1, 0.8), 15));
-    WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(inside(to - 1, 0.8), 15));
-    QCOMPARE(edit->SelectedText(), text.mid(from, to - from));
-    const QImage after = edit->grab().toImage();
-    // Inside the highlight, away from its edges and the caret at its end, in the text's rows.
-    const int left = qCeil((origin() + line.boundaries[from]) * dpr) + 2;
-    const int right = qFloor((origin() + line.boundaries[to]) * dpr) - 3;
-    const int top = qCeil(edit->TextArea().top() * dpr);
-    const int bottom = qFloor((edit->TextArea().bottom() + 1) * dpr);
-    const QVector<int> was = WexalTest::ColumnInk(before, left, right, top, bottom);
-    const QVector<int> is = WexalTest::ColumnInk(after, left, right, top, bottom);
-    for (int i = 0; i < was.size(); ++i)
-        QVERIFY2(qAbs(was[i] - is[i]) <= 64,
-                 qPrintable(QStringLiteral("device column %1: ink %2 before, %3 selected")
-                                .arg(left + i)
-                                .arg(was[i])
-                                .arg(is[i])));
-}
-
-QTEST_MAIN(TestWLineEdit)
+WEXAL_TEST_MAIN(TestWLineEdit)
 #include "tst_wlineedit.moc"

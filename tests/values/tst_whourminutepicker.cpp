@@ -5,6 +5,7 @@
 #include "WHourMinutePicker.h"
 #include "WRandomInput.h"
 #include "WTestMouse.h"
+#include "WTestSuite.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -76,288 +77,262 @@ class TestWHourMinutePicker : public QObject
     Q_OBJECT
 
 private slots:
-    void clamping_data();
-    void clamping();
-    void selection();
-    void arrowsAndWheel_data();
-    void arrowsAndWheel();
-    void digits_data();
-    void digits();
-    void disabled();
-    void face();
-    void denseArrows_data();
-    void denseArrows();
+    // A click on a number selects it and takes the focus; a click elsewhere, or the focus leaving,
+    // clears the selection; any mouse button selects.
+    void selection()
+    {
+        Shown s;
+        QVERIFY(s.Ready());
+        WHourMinutePicker& p = *s.picker;
+        for (int i = 0; i < 4; ++i) {
+            s.Click(WHourMinutePicker::ItemRect(i).center());
+            QCOMPARE(p.SelectedItem(), i);
+            QVERIFY(p.hasFocus());
+        }
+        // The edges of the first number, then the colon beside it.
+        s.Click(QPoint(5, 3), Qt::RightButton);
+        QCOMPARE(p.SelectedItem(), 0);
+        s.Click(QPoint(21, 21));
+        QCOMPARE(p.SelectedItem(), 0);
+        s.Click(QPoint(22, 12));
+        QCOMPARE(p.SelectedItem(), -1);
+
+        s.Click(WHourMinutePicker::ItemRect(3).center());
+        s.other->setFocus(Qt::TabFocusReason);
+        QCOMPARE(p.SelectedItem(), -1);
+        // An arrow with nothing selected neither selects nor changes anything.
+        s.Click(WHourMinutePicker::UpButtonRect().center());
+        QCOMPARE(p.SelectedItem(), -1);
+        QCOMPARE(values(p), (Ints{0, 0, 0, 0}));
+    }
+
+    void arrowsAndWheel_data()
+    {
+        // The item selected, its value, the action, and the value afterwards.
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("result");
+        QTest::newRow("up") << 0 << 7 << "up" << 8;
+        QTest::newRow("up past 59") << 1 << 59 << "up" << 0;
+        QTest::newRow("down below 0, an hour") << 2 << 0 << "down" << 23;
+        QTest::newRow("down below 0, a minute") << 3 << 0 << "down" << 59;
+        QTest::newRow("up past 23") << 2 << 23 << "up" << 0;
+        QTest::newRow("wheel forward past 23") << 0 << 23 << "wheel 120" << 0;
+        QTest::newRow("wheel back") << 1 << 30 << "wheel -120" << 29;
+        QTest::newRow("wheel sideways steps down") << 1 << 0 << "wheel 0" << 59;
+        QTest::newRow("a small wheel step is a whole one") << 3 << 10 << "wheel 15" << 11;
+    }
+
+    void arrowsAndWheel()
+    {
+        QFETCH(int, item);
+        QFETCH(int, value);
+        QFETCH(QString, action);
+        QFETCH(int, result);
+        Shown s;
+        QVERIFY(s.Ready());
+        WHourMinutePicker& p = *s.picker;
+        for (int i = 0; i < 4; ++i)
+            p.setProperty(props[i], 11 + i);
+        p.setProperty(props[item], value);
+        Ints expected = values(p);
+        expected[item] = result;
+        s.Click(WHourMinutePicker::ItemRect(item).center());
+        if (action.startsWith(QLatin1String("wheel"))) {
+            const int delta = action.section(QLatin1Char(' '), 1).toInt();
+            // Sideways scrolling arrives as a horizontal delta with no vertical one.
+            const QPoint angle = delta ? QPoint(0, delta) : QPoint(120, 0);
+            QVERIFY(WexalTest::Wheel(&p, QPoint(50, 10), angle));
+        } else {
+            s.Click((action == QLatin1String("up") ? WHourMinutePicker::UpButtonRect()
+                                                   : WHourMinutePicker::DownButtonRect())
+                        .center());
+        }
+        QCOMPARE(values(p), expected);
+        QCOMPARE(p.SelectedItem(), item);
+        QVERIFY(p.hasFocus());
+        // With the selection gone the wheel is left to the parent.
+        s.other->setFocus();
+        QVERIFY(!WexalTest::Wheel(&p, QPoint(50, 10), QPoint(0, 120)));
+        QCOMPARE(values(p), expected);
+    }
+
+    void digits_data()
+    {
+        // The item, its value, the texts typed one key each, and the value after each.
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<Ints>("after");
+        const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(' ')); };
+        QTest::newRow("1, 5, then 9") << 0 << 0 << l("1 5 9") << Ints{1, 15, 9};
+        QTest::newRow("9 on 3 is 39, at most 23") << 2 << 3 << l("9") << Ints{23};
+        QTest::newRow("minutes: 5 then 9, then 7 afresh") << 1 << 0 << l("5 9 7") << Ints{5, 59, 7};
+        QTest::newRow("8 on a minute of 8 is 88, at most 59") << 3 << 8 << l("8") << Ints{59};
+        QTest::newRow("a two-digit value starts afresh") << 1 << 10 << l("0 4") << Ints{0, 4};
+        QTest::newRow("letters and signs change nothing")
+            << 0 << 7 << l("a - + :") << Ints{7, 7, 7, 7};
+        // What a keyboard layout or an input method may deliver in one event.
+        QTest::newRow("several digits at once") << 1 << 2 << l("35 2147483647") << Ints{55, 59};
+    }
+
+    void digits()
+    {
+        QFETCH(int, item);
+        QFETCH(int, value);
+        QFETCH(QStringList, texts);
+        QFETCH(Ints, after);
+        Shown s;
+        QVERIFY(s.Ready());
+        WHourMinutePicker& p = *s.picker;
+        p.setProperty(props[item], value);
+        // Without a selection every key is taken and nothing changes.
+        QVERIFY(typed(&p, QStringLiteral("4"), Qt::Key_4));
+        QCOMPARE(p.property(props[item]).toInt(), value);
+        s.Click(WHourMinutePicker::ItemRect(item).center());
+        Ints seen;
+        for (const QString& text : texts) {
+            QVERIFY(typed(&p, text));
+            seen << p.property(props[item]).toInt();
+        }
+        QCOMPARE(seen, after);
+        // The picker keeps every key while a number is selected, Tab included.
+        QTest::keyClick(&p, Qt::Key_Tab);
+        QVERIFY(p.hasFocus());
+        QCOMPARE(p.SelectedItem(), item);
+    }
+
+    // A disabled picker does not handle a press, nor pass it on; the arrows show in the disabled
+    // colour only once it has been set.
+    void disabled()
+    {
+        Shown s;
+        QVERIFY(s.Ready());
+        WHourMinutePicker& p = *s.picker;
+        p.SetStartHour(5);
+        s.Click(WHourMinutePicker::ItemRect(0).center());
+        p.setEnabled(false);
+        const int selected = p.SelectedItem();
+        for (const QPoint& at : {WHourMinutePicker::ItemRect(1).center(),
+                                 WHourMinutePicker::UpButtonRect().center(), QPoint(110, 23)}) {
+            QMouseEvent press(QEvent::MouseButtonPress, at, p.mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QVERIFY(!static_cast<QObject&>(p).event(&press));
+            QCOMPARE(p.SelectedItem(), selected);
+        }
+        QCOMPARE(p.StartHour(), 5);
+
+        p.SetButtonColor(arrowInk);
+        const QRect arrows =
+            WHourMinutePicker::UpButtonRect().united(WHourMinutePicker::DownButtonRect());
+        QCOMPARE(count(snapshot(&p), arrows, arrowInk), 0);
+        QCOMPARE(count(snapshot(&p), arrows, arrowOff), 0);
+        p.SetButtonColorDisable(arrowOff);
+        QVERIFY(count(snapshot(&p), arrows, arrowOff) > 10);
+        p.setEnabled(true);
+        QVERIFY(count(snapshot(&p), arrows, arrowInk) > 10);
+    }
+
+    // Two-digit numbers in their places, the selected one on its own background in its own ink, the
+    // separators, and the arrows once coloured: compared with the same texts drawn by hand.
+    void face()
+    {
+        WHourMinutePicker p;
+        p.SetBackColor(paper);
+        p.SetForeColor(ink);
+        p.SetSelectedItemBackColor(pick);
+        p.SetSelectedItemForeColor(pickInk);
+        p.SetStartHour(7);
+        p.SetStartMinute(5);
+        p.SetEndHour(18);
+        p.SetEndMinute(45);
+        QFont font = p.font(); // in pixels, so that the picture does not depend on the screen
+        font.setPixelSize(13);
+        p.setFont(font);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        const QRect arrows =
+            WHourMinutePicker::UpButtonRect().united(WHourMinutePicker::DownButtonRect());
+        QCOMPARE(count(snapshot(&p), arrows, paper), arrows.width() * arrows.height());
+        p.SetButtonColor(arrowInk);
+        QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(90, 10));
+        QCOMPARE(p.SelectedItem(), 3);
+        const QImage image = snapshot(&p);
+
+        QImage expected(p.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(paper);
+        {
+            QPainter painter(&expected);
+            painter.setFont(p.font());
+            const QString texts[] = {QStringLiteral("07"), QStringLiteral("05"),
+                                     QStringLiteral("18")};
+            painter.setPen(ink);
+            for (int i = 0; i < 3; ++i)
+                painter.drawText(WHourMinutePicker::ItemRect(i), Qt::AlignCenter, texts[i]);
+            painter.drawText(QRect(22, 3, 7, 19), Qt::AlignCenter, QStringLiteral(":"));
+            painter.drawText(QRect(46, 3, 14, 19), Qt::AlignCenter, QStringLiteral("-"));
+            painter.drawText(QRect(77, 3, 7, 19), Qt::AlignCenter, QStringLiteral(":"));
+            painter.fillRect(WHourMinutePicker::ItemRect(3), pick);
+            painter.setPen(pickInk);
+            painter.drawText(WHourMinutePicker::ItemRect(3), Qt::AlignCenter, QStringLiteral("45"));
+        }
+        const QRect text(0, 0, 104, 25);
+        QCOMPARE(image.copy(text), expected.convertToFormat(QImage::Format_RGB32).copy(text));
+        QVERIFY(count(image, WHourMinutePicker::UpButtonRect(), arrowInk) > 0);
+        QVERIFY(count(image, WHourMinutePicker::DownButtonRect(), arrowInk) > 0);
+        QCOMPARE(count(image, QRect(0, 0, 104, 25), arrowInk), 0);
+    }
+
+    void denseArrows_data() { WexalTest::AddDensityRows(); }
+
+    // On a painter of ratio device pixels per pixel both arrows are the drawings made for that
+    // density, pixel for pixel, in the enabled and the disabled colour.
+    void denseArrows()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, drawing);
+        const QColor off(0xA0, 0xA0, 0xA0);
+        WHourMinutePicker p;
+        p.SetBackColor(paper);
+        p.SetButtonColor(arrowInk);
+        p.SetButtonColorDisable(off);
+        const auto check = [&](const QColor& colour) {
+            const QImage image = WexalTest::RenderAt(&p, ratio);
+            const QRect up = WHourMinutePicker::UpButtonRect();
+            const QRect down = WHourMinutePicker::DownButtonRect();
+            return WexalTest::Shows(image, up, paper,
+                                    WexalTest::IconFile("://Icons/WHourMinutePicker/UpButton.png",
+                                                        drawing, colour),
+                                    up.topLeft()) +
+                   WexalTest::Shows(image, down, paper,
+                                    WexalTest::IconFile("://Icons/WHourMinutePicker/DownButton.png",
+                                                        drawing, colour),
+                                    down.topLeft());
+        };
+        QCOMPARE(check(arrowInk), QString());
+        p.setEnabled(false);
+        QCOMPARE(check(off), QString());
+    }
+
+    void fixedSizeAndFreeEnds();
     void randomInput();
 };
 
-void TestWHourMinutePicker::clamping_data()
+// Out-of-range numbers are rows of the property walker; here the picker keeps its own size,
+// lets the end lie before the start, and selects nothing when set from code.
+void TestWHourMinutePicker::fixedSizeAndFreeEnds()
 {
-    QTest::addColumn<Ints>("set");
-    QTest::addColumn<Ints>("stored");
-    QTest::newRow("in range") << Ints{7, 30, 23, 59} << Ints{7, 30, 23, 59};
-    QTest::newRow("above") << Ints{24, 75, 100, 60} << Ints{23, 59, 23, 59};
-    QTest::newRow("below") << Ints{-1, -3, -3, INT_MIN} << Ints{0, 0, 0, 0};
-    QTest::newRow("extremes") << Ints{INT_MAX, INT_MIN, INT_MIN, INT_MAX} << Ints{23, 0, 0, 59};
-}
-
-// Each number is clamped to its own range; the end may lie before the start; a setter neither
-// selects nor repaints when nothing changes.
-void TestWHourMinutePicker::clamping()
-{
-    QFETCH(Ints, set);
-    QFETCH(Ints, stored);
     WHourMinutePicker p;
     QCOMPARE(p.size(), QSize(120, 25));
     p.resize(300, 300);
     QCOMPARE(p.size(), QSize(120, 25));
-    p.SetEndHour(12);
-    p.SetStartHour(set[0]);
-    p.SetStartMinute(set[1]);
-    p.SetEndHour(set[2]);
-    p.SetEndMinute(set[3]);
-    QCOMPARE(values(p), stored);
-    QVERIFY(p.setProperty("StartMinute", set[1]));
-    QCOMPARE(p.property("StartMinute").toInt(), stored[1]);
+    p.SetStartHour(20);
+    p.SetStartMinute(10);
+    p.SetEndHour(3);
+    p.SetEndMinute(5);
+    QCOMPARE(values(p), (Ints{20, 10, 3, 5}));
     QCOMPARE(p.SelectedItem(), -1);
-}
-
-// A click on a number selects it and takes the focus; a click elsewhere, or the focus leaving,
-// clears the selection; any mouse button selects.
-void TestWHourMinutePicker::selection()
-{
-    Shown s;
-    QVERIFY(s.Ready());
-    WHourMinutePicker& p = *s.picker;
-    for (int i = 0; i < 4; ++i) {
-        s.Click(WHourMinutePicker::ItemRect(i).center());
-        QCOMPARE(p.SelectedItem(), i);
-        QVERIFY(p.hasFocus());
-    }
-    // The edges of the first number, then the colon beside it.
-    s.Click(QPoint(5, 3), Qt::RightButton);
-    QCOMPARE(p.SelectedItem(), 0);
-    s.Click(QPoint(21, 21));
-    QCOMPARE(p.SelectedItem(), 0);
-    s.Click(QPoint(22, 12));
-    QCOMPARE(p.SelectedItem(), -1);
-
-    s.Click(WHourMinutePicker::ItemRect(3).center());
-    s.other->setFocus(Qt::TabFocusReason);
-    QCOMPARE(p.SelectedItem(), -1);
-    // An arrow with nothing selected neither selects nor changes anything.
-    s.Click(WHourMinutePicker::UpButtonRect().center());
-    QCOMPARE(p.SelectedItem(), -1);
-    QCOMPARE(values(p), (Ints{0, 0, 0, 0}));
-}
-
-void TestWHourMinutePicker::arrowsAndWheel_data()
-{
-    // The item selected, its value, the action, and the value afterwards.
-    QTest::addColumn<int>("item");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("result");
-    QTest::newRow("up") << 0 << 7 << "up" << 8;
-    QTest::newRow("up past 59") << 1 << 59 << "up" << 0;
-    QTest::newRow("down below 0, an hour") << 2 << 0 << "down" << 23;
-    QTest::newRow("down below 0, a minute") << 3 << 0 << "down" << 59;
-    QTest::newRow("up past 23") << 2 << 23 << "up" << 0;
-    QTest::newRow("wheel forward past 23") << 0 << 23 << "wheel 120" << 0;
-    QTest::newRow("wheel back") << 1 << 30 << "wheel -120" << 29;
-    QTest::newRow("wheel sideways steps down") << 1 << 0 << "wheel 0" << 59;
-    QTest::newRow("a small wheel step is a whole one") << 3 << 10 << "wheel 15" << 11;
-}
-
-void TestWHourMinutePicker::arrowsAndWheel()
-{
-    QFETCH(int, item);
-    QFETCH(int, value);
-    QFETCH(QString, action);
-    QFETCH(int, result);
-    Shown s;
-    QVERIFY(s.Ready());
-    WHourMinutePicker& p = *s.picker;
-    for (int i = 0; i < 4; ++i)
-        p.setProperty(props[i], 11 + i);
-    p.setProperty(props[item], value);
-    Ints expected = values(p);
-    expected[item] = result;
-    s.Click(WHourMinutePicker::ItemRect(item).center());
-    if (action.startsWith(QLatin1String("wheel"))) {
-        const int delta = action.section(QLatin1Char(' '), 1).toInt();
-        // Sideways scrolling arrives as a horizontal delta with no vertical one.
-        const QPoint angle = delta ? QPoint(0, delta) : QPoint(120, 0);
-        QVERIFY(WexalTest::Wheel(&p, QPoint(50, 10), angle));
-    } else {
-        s.Click((action == QLatin1String("up") ? WHourMinutePicker::UpButtonRect()
-                                               : WHourMinutePicker::DownButtonRect())
-                    .center());
-    }
-    QCOMPARE(values(p), expected);
-    QCOMPARE(p.SelectedItem(), item);
-    QVERIFY(p.hasFocus());
-    // With the selection gone the wheel is left to the parent.
-    s.other->setFocus();
-    QVERIFY(!WexalTest::Wheel(&p, QPoint(50, 10), QPoint(0, 120)));
-    QCOMPARE(values(p), expected);
-}
-
-void TestWHourMinutePicker::digits_data()
-{
-    // The item, its value, the texts typed one key each, and the value after each.
-    QTest::addColumn<int>("item");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<Ints>("after");
-    const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(' ')); };
-    QTest::newRow("1, 5, then 9") << 0 << 0 << l("1 5 9") << Ints{1, 15, 9};
-    QTest::newRow("9 on 3 is 39, at most 23") << 2 << 3 << l("9") << Ints{23};
-    QTest::newRow("minutes: 5 then 9, then 7 afresh") << 1 << 0 << l("5 9 7") << Ints{5, 59, 7};
-    QTest::newRow("8 on a minute of 8 is 88, at most 59") << 3 << 8 << l("8") << Ints{59};
-    QTest::newRow("a two-digit value starts afresh") << 1 << 10 << l("0 4") << Ints{0, 4};
-    QTest::newRow("letters and signs change nothing") << 0 << 7 << l("a - + :") << Ints{7, 7, 7, 7};
-    // What a keyboard layout or an input method may deliver in one event.
-    QTest::newRow("several digits at once") << 1 << 2 << l("35 2147483647") << Ints{55, 59};
-}
-
-void TestWHourMinutePicker::digits()
-{
-    QFETCH(int, item);
-    QFETCH(int, value);
-    QFETCH(QStringList, texts);
-    QFETCH(Ints, after);
-    Shown s;
-    QVERIFY(s.Ready());
-    WHourMinutePicker& p = *s.picker;
-    p.setProperty(props[item], value);
-    // Without a selection every key is taken and nothing changes.
-    QVERIFY(typed(&p, QStringLiteral("4"), Qt::Key_4));
-    QCOMPARE(p.property(props[item]).toInt(), value);
-    s.Click(WHourMinutePicker::ItemRect(item).center());
-    Ints seen;
-    for (const QString& text : texts) {
-        QVERIFY(typed(&p, text));
-        seen << p.property(props[item]).toInt();
-    }
-    QCOMPARE(seen, after);
-    // The picker keeps every key while a number is selected, Tab included.
-    QTest::keyClick(&p, Qt::Key_Tab);
-    QVERIFY(p.hasFocus());
-    QCOMPARE(p.SelectedItem(), item);
-}
-
-// A disabled picker does not handle a press, nor pass it on; the arrows show in the disabled
-// colour only once it has been set.
-void TestWHourMinutePicker::disabled()
-{
-    Shown s;
-    QVERIFY(s.Ready());
-    WHourMinutePicker& p = *s.picker;
-    p.SetStartHour(5);
-    s.Click(WHourMinutePicker::ItemRect(0).center());
-    p.setEnabled(false);
-    const int selected = p.SelectedItem();
-    for (const QPoint& at : {WHourMinutePicker::ItemRect(1).center(),
-                             WHourMinutePicker::UpButtonRect().center(), QPoint(110, 23)}) {
-        QMouseEvent press(QEvent::MouseButtonPress, at, p.mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QVERIFY(!static_cast<QObject&>(p).event(&press));
-        QCOMPARE(p.SelectedItem(), selected);
-    }
-    QCOMPARE(p.StartHour(), 5);
-
-    p.SetButtonColor(arrowInk);
-    const QRect arrows =
-        WHourMinutePicker::UpButtonRect().united(WHourMinutePicker::DownButtonRect());
-    QCOMPARE(count(snapshot(&p), arrows, arrowInk), 0);
-    QCOMPARE(count(snapshot(&p), arrows, arrowOff), 0);
-    p.SetButtonColorDisable(arrowOff);
-    QVERIFY(count(snapshot(&p), arrows, arrowOff) > 10);
-    p.setEnabled(true);
-    QVERIFY(count(snapshot(&p), arrows, arrowInk) > 10);
-}
-
-// Two-digit numbers in their places, the selected one on its own background in its own ink, the
-// separators, and the arrows once coloured: compared with the same texts drawn by hand.
-void TestWHourMinutePicker::face()
-{
-    WHourMinutePicker p;
-    p.SetBackColor(paper);
-    p.SetForeColor(ink);
-    p.SetSelectedItemBackColor(pick);
-    p.SetSelectedItemForeColor(pickInk);
-    p.SetStartHour(7);
-    p.SetStartMinute(5);
-    p.SetEndHour(18);
-    p.SetEndMinute(45);
-    QFont font = p.font(); // in pixels, so that the picture does not depend on the screen
-    font.setPixelSize(13);
-    p.setFont(font);
-    p.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p));
-    const QRect arrows =
-        WHourMinutePicker::UpButtonRect().united(WHourMinutePicker::DownButtonRect());
-    QCOMPARE(count(snapshot(&p), arrows, paper), arrows.width() * arrows.height());
-    p.SetButtonColor(arrowInk);
-    QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(90, 10));
-    QCOMPARE(p.SelectedItem(), 3);
-    const QImage image = snapshot(&p);
-
-    QImage expected(p.size(), QImage::Format_ARGB32_Premultiplied);
-    expected.fill(paper);
-    {
-        QPainter painter(&expected);
-        painter.setFont(p.font());
-        const QString texts[] = {QStringLiteral("07"), QStringLiteral("05"), QStringLiteral("18")};
-        painter.setPen(ink);
-        for (int i = 0; i < 3; ++i)
-            painter.drawText(WHourMinutePicker::ItemRect(i), Qt::AlignCenter, texts[i]);
-        painter.drawText(QRect(22, 3, 7, 19), Qt::AlignCenter, QStringLiteral(":"));
-        painter.drawText(QRect(46, 3, 14, 19), Qt::AlignCenter, QStringLiteral("-"));
-        painter.drawText(QRect(77, 3, 7, 19), Qt::AlignCenter, QStringLiteral(":"));
-        painter.fillRect(WHourMinutePicker::ItemRect(3), pick);
-        painter.setPen(pickInk);
-        painter.drawText(WHourMinutePicker::ItemRect(3), Qt::AlignCenter, QStringLiteral("45"));
-    }
-    const QRect text(0, 0, 104, 25);
-    QCOMPARE(image.copy(text), expected.convertToFormat(QImage::Format_RGB32).copy(text));
-    QVERIFY(count(image, WHourMinutePicker::UpButtonRect(), arrowInk) > 0);
-    QVERIFY(count(image, WHourMinutePicker::DownButtonRect(), arrowInk) > 0);
-    QCOMPARE(count(image, QRect(0, 0, 104, 25), arrowInk), 0);
-}
-
-void TestWHourMinutePicker::denseArrows_data()
-{
-    WexalTest::AddDensityRows();
-}
-
-// On a painter of ratio device pixels per pixel both arrows are the drawings made for that
-// density, pixel for pixel, in the enabled and the disabled colour.
-void TestWHourMinutePicker::denseArrows()
-{
-    QFETCH(qreal, ratio);
-    QFETCH(int, drawing);
-    const QColor off(0xA0, 0xA0, 0xA0);
-    WHourMinutePicker p;
-    p.SetBackColor(paper);
-    p.SetButtonColor(arrowInk);
-    p.SetButtonColorDisable(off);
-    const auto check = [&](const QColor& colour) {
-        const QImage image = WexalTest::RenderAt(&p, ratio);
-        const QRect up = WHourMinutePicker::UpButtonRect();
-        const QRect down = WHourMinutePicker::DownButtonRect();
-        return WexalTest::Shows(
-                   image, up, paper,
-                   WexalTest::IconFile("://Icons/WHourMinutePicker/UpButton.png", drawing, colour),
-                   up.topLeft()) +
-               WexalTest::Shows(image, down, paper,
-                                WexalTest::IconFile("://Icons/WHourMinutePicker/DownButton.png",
-                                                    drawing, colour),
-                                down.topLeft());
-    };
-    QCOMPARE(check(arrowInk), QString());
-    p.setEnabled(false);
-    QCOMPARE(check(off), QString());
 }
 
 void TestWHourMinutePicker::randomInput()
@@ -393,5 +368,5 @@ void TestWHourMinutePicker::randomInput()
     QCOMPARE(WexalTest::RunRandomInput(&p, options), QString());
 }
 
-QTEST_MAIN(TestWHourMinutePicker)
+WEXAL_TEST_MAIN(TestWHourMinutePicker)
 #include "tst_whourminutepicker.moc"

@@ -1,25 +1,12 @@
 #include "WProgressBar.h"
 #include "WRandomInput.h"
+#include "WTestSuite.h"
 
 #include <QtTest>
 
 #include <climits>
 
 namespace {
-
-// Counts its paints, to tell whether a change asked for one.
-class CountingBar : public WProgressBar
-{
-public:
-    int paints = 0;
-
-protected:
-    void Paint(QPainter* painter) override
-    {
-        ++paints;
-        WProgressBar::Paint(painter);
-    }
-};
 
 // The bar drawn on a transparent image: only what the bar paints is there.
 QImage render(WProgressBar& bar)
@@ -57,30 +44,6 @@ class tst_WProgressBar : public QObject
     Q_OBJECT
 
 private slots:
-    // Values are clamped to 0 ... 100; only a real change repaints.
-    void valueClampedAndRepaint()
-    {
-        CountingBar bar;
-        bar.resize(100, 20);
-        bar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        struct Step
-        {
-            int set, held;
-            bool repaint;
-        };
-        for (const Step& s : {Step{-5, 0, false}, Step{INT_MIN, 0, false}, Step{250, 100, true},
-                              Step{100, 100, false}, Step{INT_MAX, 100, false}, Step{1, 1, true},
-                              Step{0, 0, true}}) {
-            QCoreApplication::processEvents();
-            const int before = bar.paints;
-            bar.SetValue(s.set);
-            QCOMPARE(bar.Value(), s.held);
-            QCoreApplication::processEvents();
-            QCOMPARE(bar.paints > before, s.repaint);
-        }
-    }
-
     // The fill is width * value / 100 pixels, rounded down, in both styles.
     void fillWidth_data()
     {
@@ -207,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WProgressBar)
+WEXAL_TEST_MAIN(tst_WProgressBar)
 #include "tst_wprogressbar.moc"

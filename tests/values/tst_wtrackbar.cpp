@@ -4,6 +4,7 @@
 // that deletes the track in the middle of a gesture.
 #include "WRandomInput.h"
 #include "WTestMouse.h"
+#include "WTestSuite.h"
 #include "WTrackBar.h"
 #include "WTrackBar_p.h"
 
@@ -86,21 +87,341 @@ class TestWTrackBar : public QObject
     Q_OBJECT
 
 private slots:
+    void placement_data()
+    {
+        // in: track length, button length, minimum, maximum, value1, value2;
+        // out: button location, Value2 fill length.
+        QTest::addColumn<Ints>("in");
+        QTest::addColumn<Ints>("out");
+        QTest::newRow("middle") << Ints{100, 10, 0, 100, 50, 50} << Ints{45, 50};
+        QTest::newRow("ends") << Ints{100, 10, 0, 100, 100, 0} << Ints{90, 0};
+        QTest::newRow("offset range, truncating") << Ints{300, 20, 10, 40, 20, 39} << Ints{93, 290};
+        QTest::newRow("button as long as the track") << Ints{30, 30, 0, 100, 70, 70} << Ints{0, 21};
+        QTest::newRow("button longer than the track")
+            << Ints{30, 50, 0, 100, 100, 100} << Ints{0, 30};
+        QTest::newRow("no button size") << Ints{100, -1, 0, 100, 100, 25} << Ints{100, 25};
+        // (length - button) * value overflows int here.
+        QTest::newRow("large") << Ints{4000, 0, 0, INT_MAX, INT_MAX / 2, INT_MAX}
+                               << Ints{1999, 4000};
+    }
+
+    // Placed at once by every setter the place depends on, in both orientations, whatever order
+    // the properties come in.
+    void placement()
+    {
+        QFETCH(Ints, in);
+        QFETCH(Ints, out);
+        for (const auto orientation : {OrientationType::Horizontal, OrientationType::Vertical}) {
+            const bool vertical = orientation == OrientationType::Vertical;
+            for (const bool sizeFirst : {true, false}) {
+                WTrackBar t;
+                t.resize(vertical ? QSize(20, in[0]) : QSize(in[0], 20));
+                if (sizeFirst)
+                    t.show();
+                t.SetOrientation(orientation);
+                t.SetMaximum(in[3]);
+                t.SetValue1(in[4]);
+                t.SetValue2(in[5]);
+                t.SetMinimum(in[2]);
+                t.SetButtonSize(vertical ? QSize(12, in[1]) : QSize(in[1], 12));
+                if (!sizeFirst)
+                    t.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&t));
+                QCOMPARE((Ints{t.ButtonLocation(), t.MainLine2Length()}), out);
+                // A jump to the far end never puts the button past it, nor divides by zero.
+                QTest::mouseClick(&t, Qt::LeftButton, {}, along(t, in[0] - 1));
+                QVERIFY(t.ButtonLocation() >= 0);
+                QVERIFY(t.ButtonLocation() + qMax(in[1], 0) <= qMax(in[0], in[1]));
+            }
+        }
+    }
+
+    void pressAndDrag_data()
+    {
+        QTest::addColumn<OrientationType::Types>("orientation");
+        QTest::newRow("horizontal") << OrientationType::Horizontal;
+        QTest::newRow("vertical") << OrientationType::Vertical;
+    }
+
+    void pressAndDrag()
+    {
+        QFETCH(OrientationType::Types, orientation);
+        Stage s(orientation, 100, 20);
+        WTrackBar& t = *s.track;
+        t.SetButtonSize(QSize(10, 10));
+        QVERIFY(s.Exposed());
+        Recorder rec(&t);
+
+        // Beside the button: a jump, then the end of the gesture; the release says nothing more.
+        WexalTest::MousePress(&t, along(t, 95));
+        QCOMPARE(t.ButtonLocation(), 90);
+        QCOMPARE(rec.Take(), QString::fromLatin1("V1:100 M:100").split(QLatin1Char(' ')));
+        WexalTest::MouseRelease(&t, along(t, 95));
+        QVERIFY(rec.Take().isEmpty());
+        // Other buttons neither jump nor drag.
+        WexalTest::MousePress(&t, along(t, 10), Qt::RightButton);
+        WexalTest::MouseRelease(&t, along(t, 10), Qt::RightButton);
+        QCOMPARE(t.Value1(), 100);
+
+        t.SetValue1(50);
+        rec.Take();
+        // On the button (both edges count): a drag, with no signal yet.
+        for (const int at : {45, 55}) {
+            WexalTest::MousePress(&t, along(t, at));
+            QVERIFY(t.IsDragging());
+            QVERIFY(rec.Take().isEmpty());
+            WexalTest::MouseRelease(&t, along(t, at));
+            QCOMPARE(rec.Take(), QStringList(QStringLiteral("M:50")));
+        }
+
+        // Past the far end and on: held at the end; then back, and the button follows the pointer
+        // at once (230 to 190 moves it 40). The same past the near end. A move that does not move
+        // the button says nothing.
+        WexalTest::MousePress(&t, along(t, 50));
+        const int moves[] = {200, 230, 190, -300, -295, -295};
+        for (const int at : moves)
+            WexalTest::MouseMove(&t, along(t, at));
+        QCOMPARE(t.ButtonLocation(), 5);
+        QCOMPARE(rec.Take(), QString::fromLatin1("V1:100 V1:55 V1:0 V1:5").split(QLatin1Char(' ')));
+
+        // While dragging, code cannot move the button; a range change leaves Value1 beyond it
+        // until a setter after the drag clamps it.
+        t.SetValue1(70);
+        t.SetValue1WithoutEvent(70);
+        t.SetMaximum(3);
+        QCOMPARE(t.Value1(), 5);
+        QCOMPARE(t.ButtonLocation(), 5);
+        WexalTest::MouseRelease(&t, along(t, -295));
+        QVERIFY(!t.IsDragging());
+        QCOMPARE(rec.Take(), QStringList(QStringLiteral("M:5")));
+        t.SetValue1(9);
+        QCOMPARE(t.Value1(), 3);
+        QCOMPARE(t.ButtonLocation(), 90);
+        QCOMPARE(rec.Take(), QStringList(QStringLiteral("V1:3")));
+
+        // A disabled track ignores the pointer.
+        t.setEnabled(false);
+        WexalTest::MousePress(&t, along(t, 20));
+        QVERIFY(!t.IsDragging() && rec.Take().isEmpty());
+        QCOMPARE(rec.wrong, QString());
+    }
+
+    void fills_data()
+    {
+        QTest::addColumn<OrientationType::Types>("orientation");
+        QTest::addColumn<int>("radius");
+        QTest::newRow("horizontal") << OrientationType::Horizontal << 0;
+        QTest::newRow("vertical") << OrientationType::Vertical << 0;
+        QTest::newRow("vertical, rounded") << OrientationType::Vertical << 4;
+    }
+
+    // Value2 = 50 fills 0-49 in the second colour; Value1 = 20 puts the button at 18 and covers
+    // 0-17 in the first; the rest is the back colour, and only the main line is painted.
+    void fills()
+    {
+        QFETCH(OrientationType::Types, orientation);
+        QFETCH(int, radius);
+        const bool vertical = orientation == OrientationType::Vertical;
+        Stage s(orientation, 100, 20);
+        WTrackBar& t = *s.track;
+        t.SetMainLineBackColor(back);
+        t.SetMainLineFillColor1(fill1);
+        t.SetMainLineFillColor2(fill2);
+        t.SetButtonColor(knob);
+        t.SetButtonSize(vertical ? QSize(4, 10) : QSize(10, 4));
+        t.SetRadius(radius);
+        t.SetValue2(50);
+        t.SetValue1(20);
+        QVERIFY(s.Exposed());
+        const QImage image = snapshot(&t);
+        const auto at = [&](int a, int across) {
+            return image.pixelColor(vertical ? QPoint(across, a) : QPoint(a, across));
+        };
+        // The line is 10 thick, centred: 5 to 14 across; the button 4 thick: 8 to 11.
+        const QColor outside = at(50, 4);
+        QVERIFY(outside != back && outside != fill2 && at(50, 15) == outside);
+        for (int a = radius; a < 100 - radius; ++a) {
+            const QColor expected = a < 18 ? fill1 : (a < 50 ? fill2 : back);
+            QVERIFY2(at(a, 6) == expected && at(a, 13) == expected, qPrintable(QString::number(a)));
+            const QColor middle = a >= 18 && a < 28 ? knob : expected;
+            QVERIFY2(at(a, 9) == middle, qPrintable(QString::number(a)));
+        }
+        // Rounded: the corners are cut away, the button is not.
+        QVERIFY(!radius || (at(0, 5) != fill1 && at(99, 14) != back));
+    }
+
+    void gradients_data()
+    {
+        // The type, the colour given to MainLineBackColor, and the stops the line must show.
+        QTest::addColumn<WTrackBar::TrackType>("type");
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<OrientationType::Types>("orientation");
+        QTest::addColumn<QList<QColor>>("stops");
+        const auto hsl = [](int h, int s, int l) { return QColor::fromHsl(h, s, l); };
+        const auto H = OrientationType::Horizontal, V = OrientationType::Vertical;
+        const QList<QColor> hues{Qt::red,  Qt::yellow,  Qt::green, Qt::cyan,
+                                 Qt::blue, Qt::magenta, Qt::red};
+        QTest::newRow("hue") << WTrackBar::HslColorH << QColor() << H << hues;
+        QTest::newRow("hue, vertical") << WTrackBar::HslColorH << QColor() << V << hues;
+        QTest::newRow("lightness")
+            << WTrackBar::HslColorL << QColor(Qt::red) << V << QList<QColor>{Qt::black, Qt::white};
+        QTest::newRow("saturation of a blue")
+            << WTrackBar::HslColorS << hsl(240, 60, 100) << H
+            << QList<QColor>{hsl(240, 0, 100), hsl(240, 255, 100)};
+        const QColor grey(90, 90, 90);
+        QTest::newRow("saturation of a grey is flat")
+            << WTrackBar::HslColorS << grey << V << QList<QColor>{grey, grey};
+    }
+
+    // The line between evenly spaced stops, along the whole widget, as a linear RGB blend at each
+    // pixel's centre; rounded, the rainbow is cut to the line's corners.
+    void gradients()
+    {
+        QFETCH(WTrackBar::TrackType, type);
+        QFETCH(QColor, base);
+        QFETCH(OrientationType::Types, orientation);
+        QFETCH(QList<QColor>, stops);
+        const bool vertical = orientation == OrientationType::Vertical;
+        const int length = 121;
+        const auto blend = [&](int a) {
+            const double t = (a + 0.5) / length * (stops.size() - 1);
+            const int i = qMin(int(t), stops.size() - 2);
+            const double f = t - i;
+            const QColor &p = stops[i], &q = stops[i + 1];
+            return QColor(qRound(p.red() + (q.red() - p.red()) * f),
+                          qRound(p.green() + (q.green() - p.green()) * f),
+                          qRound(p.blue() + (q.blue() - p.blue()) * f));
+        };
+        for (const int radius : {0, 6}) {
+            Stage s(orientation, length, 20);
+            WTrackBar& t = *s.track;
+            t.SetMainLineSize(12);
+            t.SetMainLineFillColor1(Qt::black); // not painted by a gradient type
+            t.SetValue1(60);
+            // Coming from the hue type must leave none of its stops behind.
+            t.SetType(WTrackBar::HslColorH);
+            t.SetMainLineBackColor(base);
+            t.setProperty("Type", QVariant::fromValue(type));
+            t.SetRadius(radius);
+            QVERIFY(s.Exposed());
+            QCOMPARE(t.MainLineGradient().stops().size(), stops.size());
+            const QImage image = snapshot(&t);
+            const auto at = [&](int a, int across) {
+                return image.pixelColor(vertical ? QPoint(across, a) : QPoint(a, across));
+            };
+            for (int a = radius; a < length - radius; ++a)
+                QVERIFY2(near(at(a, 10), blend(a), 3),
+                         qPrintable(QStringLiteral("%1 at %2: %3, not %4")
+                                        .arg(radius)
+                                        .arg(a)
+                                        .arg(at(a, 10).name(), blend(a).name())));
+            // The line is 4 to 15 across; rounded, its corners show what lies beneath.
+            const QColor beneath = at(60, 1);
+            QVERIFY(at(60, 4) != beneath);
+            QCOMPARE(at(0, 4) == beneath, radius > 0);
+        }
+    }
+
+    // A nine-patch line keeps its margins unscaled at the widget's edges, also after a resize, with
+    // the margins read from the rectangle as top, bottom, left, right; a plain image is stretched
+    // over the whole widget; margins that do not fit the image draw nothing.
+    void images()
+    {
+        QImage source(16, 16, QImage::Format_ARGB32);
+        source.fill(Qt::blue);
+        {
+            QPainter p(&source);
+            p.fillRect(0, 0, 16, 2, Qt::red);     // top 2
+            p.fillRect(0, 13, 16, 3, Qt::yellow); // bottom 3
+            p.fillRect(0, 2, 4, 11, Qt::green);   // left 4
+            p.fillRect(11, 2, 5, 11, Qt::cyan);   // right 5
+        }
+        WTrackBar t;
+        t.SetMainLineImage(QPixmap::fromImage(source));
+        t.SetSudokuTBLR(QRect(2, 3, 4, 5));
+        t.SetSudokuDraw(true);
+        t.resize(60, 20);
+        t.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t));
+        t.resize(100, 30);
+        QTRY_COMPARE(snapshot(&t).size(), QSize(100, 30));
+        QImage image = snapshot(&t);
+        const auto column = [&](int x, int from, int to) {
+            for (int y = from; y <= to; ++y)
+                if (image.pixelColor(x, y) != image.pixelColor(x, from))
+                    return QColor();
+            return image.pixelColor(x, from);
+        };
+        QCOMPARE(column(50, 0, 1), QColor(Qt::red));
+        QCOMPARE(column(50, 2, 26), QColor(Qt::blue));
+        QCOMPARE(column(50, 27, 29), QColor(Qt::yellow));
+        QCOMPARE(column(3, 2, 26), QColor(Qt::green));
+        QCOMPARE(column(4, 2, 26), QColor(Qt::blue));
+        QCOMPARE(column(94, 2, 26), QColor(Qt::blue));
+        QCOMPARE(column(95, 2, 26), QColor(Qt::cyan));
+
+        t.SetSudokuTBLR(QRect(9, 9, 4, 5)); // top and bottom taller than the image
+        image = snapshot(&t);
+        QVERIFY(image.pixelColor(50, 15) != QColor(Qt::blue));
+
+        QImage quarters(2, 2, QImage::Format_RGB32);
+        quarters.setPixelColor(0, 0, Qt::red);
+        quarters.setPixelColor(1, 0, Qt::green);
+        quarters.setPixelColor(0, 1, Qt::blue);
+        quarters.setPixelColor(1, 1, Qt::yellow);
+        t.SetSudokuDraw(false);
+        t.SetMainLineImage(QPixmap::fromImage(quarters));
+        image = snapshot(&t);
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(99, 0), QColor(Qt::green));
+        QCOMPARE(image.pixelColor(0, 29), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(99, 29), QColor(Qt::yellow));
+    }
+
+    // The button in its three states, as a filled rectangle and as a recoloured image; disabled
+    // wins over hover; without recolouring the image is drawn as it is.
+    void buttonStates()
+    {
+        QImage glyph(8, 8, QImage::Format_ARGB32);
+        glyph.fill(Qt::white);
+        WTrackBar t;
+        t.SetMainLineBackColor(back);
+        t.SetButtonSize(QSize(8, 8));
+        t.SetButtonColor(knob);
+        t.SetButtonColorHover(knobHover);
+        t.SetButtonColorDisabled(knobOff);
+        t.resize(100, 20);
+        t.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t));
+        const auto centre = [&] { return snapshot(&t).pixelColor(4 + t.ButtonLocation(), 10); };
+        const auto states = [&] {
+            QList<QColor> seen{centre()};
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+            QApplication::sendEvent(&t, &enter);
+            seen << centre();
+            t.setEnabled(false);
+            seen << centre();
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(&t, &leave); // disabled: hover stays as it was
+            t.setEnabled(true);
+            seen << centre();
+            QApplication::sendEvent(&t, &leave);
+            seen << centre();
+            return seen;
+        };
+        const QList<QColor> expected{knob, knobHover, knobOff, knobHover, knob};
+        QCOMPARE(states(), expected);
+        t.SetButtonImage(QPixmap::fromImage(glyph));
+        QCOMPARE(states(), (QList<QColor>{Qt::white, Qt::white, Qt::white, Qt::white, Qt::white}));
+        t.SetReplaceImageWhite(true);
+        QCOMPARE(states(), expected);
+        // A transparent colour keeps the image recoloured before.
+        t.SetButtonColor(Qt::transparent);
+        QCOMPARE(centre(), knob);
+    }
+
     void rangeAndValues_data();
     void rangeAndValues();
-    void placement_data();
-    void placement();
-    void pressAndDrag_data();
-    void pressAndDrag();
-    void fills_data();
-    void fills();
-    void gradients_data();
-    void gradients();
-    void images();
-    void paintsEveryChangeAsAFreshTrack();
-    void sharedLinePictures();
-    void buttonStates();
-    void deletedFromSlot();
     void randomInput();
 };
 
@@ -153,496 +474,6 @@ void TestWTrackBar::rangeAndValues()
     QCOMPARE((Ints{t.Minimum(), t.Maximum(), t.Value1(), t.Value2()}), result);
     QCOMPARE(rec.log, announced);
     QCOMPARE(rec.wrong, QString());
-}
-
-void TestWTrackBar::placement_data()
-{
-    // in: track length, button length, minimum, maximum, value1, value2;
-    // out: button location, Value2 fill length.
-    QTest::addColumn<Ints>("in");
-    QTest::addColumn<Ints>("out");
-    QTest::newRow("middle") << Ints{100, 10, 0, 100, 50, 50} << Ints{45, 50};
-    QTest::newRow("ends") << Ints{100, 10, 0, 100, 100, 0} << Ints{90, 0};
-    QTest::newRow("offset range, truncating") << Ints{300, 20, 10, 40, 20, 39} << Ints{93, 290};
-    QTest::newRow("button as long as the track") << Ints{30, 30, 0, 100, 70, 70} << Ints{0, 21};
-    QTest::newRow("button longer than the track") << Ints{30, 50, 0, 100, 100, 100} << Ints{0, 30};
-    QTest::newRow("no button size") << Ints{100, -1, 0, 100, 100, 25} << Ints{100, 25};
-    // (length - button) * value overflows int here.
-    QTest::newRow("large") << Ints{4000, 0, 0, INT_MAX, INT_MAX / 2, INT_MAX} << Ints{1999, 4000};
-}
-
-// Placed at once by every setter the place depends on, in both orientations, whatever order
-// the properties come in.
-void TestWTrackBar::placement()
-{
-    QFETCH(Ints, in);
-    QFETCH(Ints, out);
-    for (const auto orientation : {OrientationType::Horizontal, OrientationType::Vertical}) {
-        const bool vertical = orientation == OrientationType::Vertical;
-        for (const bool sizeFirst : {true, false}) {
-            WTrackBar t;
-            t.resize(vertical ? QSize(20, in[0]) : QSize(in[0], 20));
-            if (sizeFirst)
-                t.show();
-            t.SetOrientation(orientation);
-            t.SetMaximum(in[3]);
-            t.SetValue1(in[4]);
-            t.SetValue2(in[5]);
-            t.SetMinimum(in[2]);
-            t.SetButtonSize(vertical ? QSize(12, in[1]) : QSize(in[1], 12));
-            if (!sizeFirst)
-                t.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&t));
-            QCOMPARE((Ints{t.ButtonLocation(), t.MainLine2Length()}), out);
-            // A jump to the far end never puts the button past it, nor divides by zero.
-            QTest::mouseClick(&t, Qt::LeftButton, {}, along(t, in[0] - 1));
-            QVERIFY(t.ButtonLocation() >= 0);
-            QVERIFY(t.ButtonLocation() + qMax(in[1], 0) <= qMax(in[0], in[1]));
-        }
-    }
-}
-
-void TestWTrackBar::pressAndDrag_data()
-{
-    QTest::addColumn<OrientationType::Types>("orientation");
-    QTest::newRow("horizontal") << OrientationType::Horizontal;
-    QTest::newRow("vertical") << OrientationType::Vertical;
-}
-
-void TestWTrackBar::pressAndDrag()
-{
-    QFETCH(OrientationType::Types, orientation);
-    Stage s(orientation, 100, 20);
-    WTrackBar& t = *s.track;
-    t.SetButtonSize(QSize(10, 10));
-    QVERIFY(s.Exposed());
-    Recorder rec(&t);
-
-    // Beside the button: a jump, then the end of the gesture; the release says nothing more.
-    WexalTest::MousePress(&t, along(t, 95));
-    QCOMPARE(t.ButtonLocation(), 90);
-    QCOMPARE(rec.Take(), QString::fromLatin1("V1:100 M:100").split(QLatin1Char(' ')));
-    WexalTest::MouseRelease(&t, along(t, 95));
-    QVERIFY(rec.Take().isEmpty());
-    // Other buttons neither jump nor drag.
-    WexalTest::MousePress(&t, along(t, 10), Qt::RightButton);
-    WexalTest::MouseRelease(&t, along(t, 10), Qt::RightButton);
-    QCOMPARE(t.Value1(), 100);
-
-    t.SetValue1(50);
-    rec.Take();
-    // On the button (both edges count): a drag, with no signal yet.
-    for (const int at : {45, 55}) {
-        WexalTest::MousePress(&t, along(t, at));
-        QVERIFY(t.IsDragging());
-        QVERIFY(rec.Take().isEmpty());
-        WexalTest::MouseRelease(&t, along(t, at));
-        QCOMPARE(rec.Take(), QStringList(QStringLiteral("M:50")));
-    }
-
-    // Past the far end and on: held at the end; then back, and the button follows the pointer
-    // at once (230 to 190 moves it 40). The same past the near end. A move that does not move
-    // the button says nothing.
-    WexalTest::MousePress(&t, along(t, 50));
-    const int moves[] = {200, 230, 190, -300, -295, -295};
-    for (const int at : moves)
-        WexalTest::MouseMove(&t, along(t, at));
-    QCOMPARE(t.ButtonLocation(), 5);
-    QCOMPARE(rec.Take(), QString::fromLatin1("V1:100 V1:55 V1:0 V1:5").split(QLatin1Char(' ')));
-
-    // While dragging, code cannot move the button; a range change leaves Value1 beyond it
-    // until a setter after the drag clamps it.
-    t.SetValue1(70);
-    t.SetValue1WithoutEvent(70);
-    t.SetMaximum(3);
-    QCOMPARE(t.Value1(), 5);
-    QCOMPARE(t.ButtonLocation(), 5);
-    WexalTest::MouseRelease(&t, along(t, -295));
-    QVERIFY(!t.IsDragging());
-    QCOMPARE(rec.Take(), QStringList(QStringLiteral("M:5")));
-    t.SetValue1(9);
-    QCOMPARE(t.Value1(), 3);
-    QCOMPARE(t.ButtonLocation(), 90);
-    QCOMPARE(rec.Take(), QStringList(QStringLiteral("V1:3")));
-
-    // A disabled track ignores the pointer.
-    t.setEnabled(false);
-    WexalTest::MousePress(&t, along(t, 20));
-    QVERIFY(!t.IsDragging() && rec.Take().isEmpty());
-    QCOMPARE(rec.wrong, QString());
-}
-
-void TestWTrackBar::fills_data()
-{
-    QTest::addColumn<OrientationType::Types>("orientation");
-    QTest::addColumn<int>("radius");
-    QTest::newRow("horizontal") << OrientationType::Horizontal << 0;
-    QTest::newRow("vertical") << OrientationType::Vertical << 0;
-    QTest::newRow("vertical, rounded") << OrientationType::Vertical << 4;
-}
-
-// Value2 = 50 fills 0-49 in the second colour; Value1 = 20 puts the button at 18 and covers
-// 0-17 in the first; the rest is the back colour, and only the main line is painted.
-void TestWTrackBar::fills()
-{
-    QFETCH(OrientationType::Types, orientation);
-    QFETCH(int, radius);
-    const bool vertical = orientation == OrientationType::Vertical;
-    Stage s(orientation, 100, 20);
-    WTrackBar& t = *s.track;
-    t.SetMainLineBackColor(back);
-    t.SetMainLineFillColor1(fill1);
-    t.SetMainLineFillColor2(fill2);
-    t.SetButtonColor(knob);
-    t.SetButtonSize(vertical ? QSize(4, 10) : QSize(10, 4));
-    t.SetRadius(radius);
-    t.SetValue2(50);
-    t.SetValue1(20);
-    QVERIFY(s.Exposed());
-    const QImage image = snapshot(&t);
-    const auto at = [&](int a, int across) {
-        return image.pixelColor(vertical ? QPoint(across, a) : QPoint(a, across));
-    };
-    // The line is 10 thick, centred: 5 to 14 across; the button 4 thick: 8 to 11.
-    const QColor outside = at(50, 4);
-    QVERIFY(outside != back && outside != fill2 && at(50, 15) == outside);
-    for (int a = radius; a < 100 - radius; ++a) {
-        const QColor expected = a < 18 ? fill1 : (a < 50 ? fill2 : back);
-        QVERIFY2(at(a, 6) == expected && at(a, 13) == expected, qPrintable(QString::number(a)));
-        const QColor middle = a >= 18 && a < 28 ? knob : expected;
-        QVERIFY2(at(a, 9) == middle, qPrintable(QString::number(a)));
-    }
-    // Rounded: the corners are cut away, the button is not.
-    QVERIFY(!radius || (at(0, 5) != fill1 && at(99, 14) != back));
-}
-
-void TestWTrackBar::gradients_data()
-{
-    // The type, the colour given to MainLineBackColor, and the stops the line must show.
-    QTest::addColumn<WTrackBar::TrackType>("type");
-    QTest::addColumn<QColor>("base");
-    QTest::addColumn<OrientationType::Types>("orientation");
-    QTest::addColumn<QList<QColor>>("stops");
-    const auto hsl = [](int h, int s, int l) { return QColor::fromHsl(h, s, l); };
-    const auto H = OrientationType::Horizontal, V = OrientationType::Vertical;
-    const QList<QColor> hues{Qt::red,  Qt::yellow,  Qt::green, Qt::cyan,
-                             Qt::blue, Qt::magenta, Qt::red};
-    QTest::newRow("hue") << WTrackBar::HslColorH << QColor() << H << hues;
-    QTest::newRow("hue, vertical") << WTrackBar::HslColorH << QColor() << V << hues;
-    QTest::newRow("lightness") << WTrackBar::HslColorL << QColor(Qt::red) << V
-                               << QList<QColor>{Qt::black, Qt::white};
-    QTest::newRow("saturation of a blue") << WTrackBar::HslColorS << hsl(240, 60, 100) << H
-                                          << QList<QColor>{hsl(240, 0, 100), hsl(240, 255, 100)};
-    const QColor grey(90, 90, 90);
-    QTest::newRow("saturation of a grey is flat")
-        << WTrackBar::HslColorS << grey << V << QList<QColor>{grey, grey};
-}
-
-// The line between evenly spaced stops, along the whole widget, as a linear RGB blend at each
-// pixel's centre; rounded, the rainbow is cut to the line's corners.
-void TestWTrackBar::gradients()
-{
-    QFETCH(WTrackBar::TrackType, type);
-    QFETCH(QColor, base);
-    QFETCH(OrientationType::Types, orientation);
-    QFETCH(QList<QColor>, stops);
-    const bool vertical = orientation == OrientationType::Vertical;
-    const int length = 121;
-    const auto blend = [&](int a) {
-        const double t = (a + 0.5) / length * (stops.size() - 1);
-        const int i = qMin(int(t), stops.size() - 2);
-        const double f = t - i;
-        const QColor &p = stops[i], &q = stops[i + 1];
-        return QColor(qRound(p.red() + (q.red() - p.red()) * f),
-                      qRound(p.green() + (q.green() - p.green()) * f),
-                      qRound(p.blue() + (q.blue() - p.blue()) * f));
-    };
-    for (const int radius : {0, 6}) {
-        Stage s(orientation, length, 20);
-        WTrackBar& t = *s.track;
-        t.SetMainLineSize(12);
-        t.SetMainLineFillColor1(Qt::black); // not painted by a gradient type
-        t.SetValue1(60);
-        // Coming from the hue type must leave none of its stops behind.
-        t.SetType(WTrackBar::HslColorH);
-        t.SetMainLineBackColor(base);
-        t.setProperty("Type", QVariant::fromValue(type));
-        t.SetRadius(radius);
-        QVERIFY(s.Exposed());
-        QCOMPARE(t.MainLineGradient().stops().size(), stops.size());
-        const QImage image = snapshot(&t);
-        const auto at = [&](int a, int across) {
-            return image.pixelColor(vertical ? QPoint(across, a) : QPoint(a, across));
-        };
-        for (int a = radius; a < length - radius; ++a)
-            QVERIFY2(near(at(a, 10), blend(a), 3),
-                     qPrintable(QStringLiteral("%1 at %2: %3, not %4")
-                                    .arg(radius)
-                                    .arg(a)
-                                    .arg(at(a, 10).name(), blend(a).name())));
-        // The line is 4 to 15 across; rounded, its corners show what lies beneath.
-        const QColor beneath = at(60, 1);
-        QVERIFY(at(60, 4) != beneath);
-        QCOMPARE(at(0, 4) == beneath, radius > 0);
-    }
-}
-
-// A nine-patch line keeps its margins unscaled at the widget's edges, also after a resize, with
-// the margins read from the rectangle as top, bottom, left, right; a plain image is stretched
-// over the whole widget; margins that do not fit the image draw nothing.
-void TestWTrackBar::images()
-{
-    QImage source(16, 16, QImage::Format_ARGB32);
-    source.fill(Qt::blue);
-    {
-        QPainter p(&source);
-        p.fillRect(0, 0, 16, 2, Qt::red);     // top 2
-        p.fillRect(0, 13, 16, 3, Qt::yellow); // bottom 3
-        p.fillRect(0, 2, 4, 11, Qt::green);   // left 4
-        p.fillRect(11, 2, 5, 11, Qt::cyan);   // right 5
-    }
-    WTrackBar t;
-    t.SetMainLineImage(QPixmap::fromImage(source));
-    t.SetSudokuTBLR(QRect(2, 3, 4, 5));
-    t.SetSudokuDraw(true);
-    t.resize(60, 20);
-    t.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t));
-    t.resize(100, 30);
-    QTRY_COMPARE(snapshot(&t).size(), QSize(100, 30));
-    QImage image = snapshot(&t);
-    const auto column = [&](int x, int from, int to) {
-        for (int y = from; y <= to; ++y)
-            if (image.pixelColor(x, y) != image.pixelColor(x, from))
-                return QColor();
-        return image.pixelColor(x, from);
-    };
-    QCOMPARE(column(50, 0, 1), QColor(Qt::red));
-    QCOMPARE(column(50, 2, 26), QColor(Qt::blue));
-    QCOMPARE(column(50, 27, 29), QColor(Qt::yellow));
-    QCOMPARE(column(3, 2, 26), QColor(Qt::green));
-    QCOMPARE(column(4, 2, 26), QColor(Qt::blue));
-    QCOMPARE(column(94, 2, 26), QColor(Qt::blue));
-    QCOMPARE(column(95, 2, 26), QColor(Qt::cyan));
-
-    t.SetSudokuTBLR(QRect(9, 9, 4, 5)); // top and bottom taller than the image
-    image = snapshot(&t);
-    QVERIFY(image.pixelColor(50, 15) != QColor(Qt::blue));
-
-    QImage quarters(2, 2, QImage::Format_RGB32);
-    quarters.setPixelColor(0, 0, Qt::red);
-    quarters.setPixelColor(1, 0, Qt::green);
-    quarters.setPixelColor(0, 1, Qt::blue);
-    quarters.setPixelColor(1, 1, Qt::yellow);
-    t.SetSudokuDraw(false);
-    t.SetMainLineImage(QPixmap::fromImage(quarters));
-    image = snapshot(&t);
-    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
-    QCOMPARE(image.pixelColor(99, 0), QColor(Qt::green));
-    QCOMPARE(image.pixelColor(0, 29), QColor(Qt::blue));
-    QCOMPARE(image.pixelColor(99, 29), QColor(Qt::yellow));
-}
-
-// Changes made one by one to a shown track show the same picture as a new track given all of
-// them at once with the shared pictures emptied: nothing drawn before lingers, and a change
-// missing from the pictures' key shows as the picture of an earlier look (a second track of that
-// look would find it too, so comparing two tracks with the cache kept cannot tell).
-void TestWTrackBar::paintsEveryChangeAsAFreshTrack()
-{
-    QImage stripes(8, 8, QImage::Format_RGB32);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            stripes.setPixelColor(x, y, (x * 3 + y) % 4 ? fill1 : knob);
-    QImage stripes2 = stripes;
-    stripes2.setPixelColor(3, 3, knobHover);
-    using Step = std::function<void(WTrackBar&)>;
-    const Step steps[] = {
-        [](WTrackBar& t) { t.SetValue1(70); },
-        [](WTrackBar& t) { t.SetValue2(30); },
-        [](WTrackBar& t) { t.SetRadius(7); },
-        [](WTrackBar& t) { t.SetValue1(10); },
-        [](WTrackBar& t) { t.SetRadius(2); },
-        [](WTrackBar& t) { t.SetMainLineFillColor1(knobHover); },
-        [](WTrackBar& t) { t.SetMainLineFillColor2(QColor(0, 128, 0, 120)); },
-        [](WTrackBar& t) { t.SetMainLineBackColor(fill2); },
-        [](WTrackBar& t) { t.SetMainLineSize(15); },
-        [](WTrackBar& t) { t.SetBorder(PositionFlag::Top | PositionFlag::Left); },
-        [](WTrackBar& t) { t.SetBorderWidth(2); },
-        [](WTrackBar& t) { t.SetBorderColor(knob); },
-        [](WTrackBar& t) { t.SetBorderWidth(3); },
-        [](WTrackBar& t) { t.SetValue2(90); },
-        [](WTrackBar& t) { t.resize(150, 40); },
-        [](WTrackBar& t) { t.SetType(WTrackBar::HslColorS); },
-        [](WTrackBar& t) { t.SetMainLineBackColor(knobHover); },
-        [](WTrackBar& t) { t.SetType(WTrackBar::HslColorL); },
-        [](WTrackBar& t) { t.SetOrientation(OrientationType::Vertical); },
-        [](WTrackBar& t) { t.resize(40, 150); },
-        [](WTrackBar& t) { t.SetType(WTrackBar::Normal); },
-        [&](WTrackBar& t) { t.SetMainLineImage(QPixmap::fromImage(stripes)); },
-        [&](WTrackBar& t) { t.SetMainLineImage(QPixmap::fromImage(stripes2)); },
-        [](WTrackBar& t) { t.SetSudokuTBLR(QRect(2, 2, 2, 2)); },
-        [](WTrackBar& t) { t.SetSudokuDraw(true); },
-        [](WTrackBar& t) { t.SetSudokuTBLR(QRect(1, 3, 2, 1)); },
-        [](WTrackBar& t) { t.SetRadius(0); },
-        [](WTrackBar& t) { t.SetBorder(PositionFlag::None); },
-    };
-    const auto start = [](WTrackBar& t) {
-        t.SetButtonSize(QSize(6, 6));
-        t.SetButtonColor(knob);
-        t.SetMainLineBackColor(back);
-        t.SetMainLineFillColor1(fill1);
-        t.SetMainLineFillColor2(fill2);
-        t.SetRadius(5);
-        t.resize(120, 24);
-        t.show();
-        return QTest::qWaitForWindowExposed(&t);
-    };
-    WTrackBar changed;
-    QVERIFY(start(changed));
-    for (size_t i = 0; i < std::size(steps); ++i) {
-        snapshot(&changed);
-        steps[i](changed);
-        const QImage shown = snapshot(&changed);
-        WTrackBarLineCache::Clear();
-        WTrackBar fresh;
-        QVERIFY(start(fresh));
-        for (size_t j = 0; j <= i; ++j)
-            steps[j](fresh);
-        QVERIFY2(shown == snapshot(&fresh), qPrintable(QString::number(i)));
-    }
-}
-
-// Tracks of one look and size paint from the same pictures: a second one adds nothing, and one
-// of another look adds its own. However many tracks of different sizes paint, the pictures kept
-// stay within the limit, and one pushed out is drawn again the same when wanted.
-void TestWTrackBar::sharedLinePictures()
-{
-    WTrackBarLineCache::Clear();
-    const auto paint = [](const QColor& fill, const QSize& size) {
-        WTrackBar t;
-        t.SetRadius(8);
-        t.SetMainLineSize(size.height() - 10);
-        t.SetMainLineBackColor(back);
-        t.SetMainLineFillColor1(fill);
-        t.SetMainLineFillColor2(fill2);
-        t.SetValue2(70);
-        t.SetValue1(20);
-        t.resize(size);
-        return snapshot(&t);
-    };
-    const QImage small = paint(fill1, QSize(200, 24));
-    const int pictures = WTrackBarLineCache::Count();
-    const qint64 bytes = WTrackBarLineCache::CachedBytes();
-    QVERIFY(pictures > 0 && bytes > 0);
-    QCOMPARE(paint(fill1, QSize(200, 24)), small);
-    QCOMPARE(WTrackBarLineCache::Count(), pictures);
-    QCOMPARE(WTrackBarLineCache::CachedBytes(), bytes);
-    QVERIFY(paint(knobHover, QSize(200, 24)) != small);
-    QVERIFY(WTrackBarLineCache::Count() > pictures);
-
-    const QImage first = paint(fill1, QSize(400, 210));
-    qint64 most = 0;
-    for (int length = 401; length < 440; ++length) {
-        paint(fill1, QSize(length, 210));
-        const qint64 now = WTrackBarLineCache::CachedBytes();
-        QVERIFY2(now <= WTrackBarLineCache::LimitBytes(), qPrintable(QString::number(now)));
-        most = qMax(most, now);
-    }
-    // Each paint draws three pictures of over 300 KiB: the cache filled up, and forgot.
-    QVERIFY(most > WTrackBarLineCache::LimitBytes() / 2);
-    QVERIFY(WTrackBarLineCache::Count() < 3 * 40);
-    QCOMPARE(paint(fill1, QSize(400, 210)), first);
-}
-
-// The button in its three states, as a filled rectangle and as a recoloured image; disabled
-// wins over hover; without recolouring the image is drawn as it is.
-void TestWTrackBar::buttonStates()
-{
-    QImage glyph(8, 8, QImage::Format_ARGB32);
-    glyph.fill(Qt::white);
-    WTrackBar t;
-    t.SetMainLineBackColor(back);
-    t.SetButtonSize(QSize(8, 8));
-    t.SetButtonColor(knob);
-    t.SetButtonColorHover(knobHover);
-    t.SetButtonColorDisabled(knobOff);
-    t.resize(100, 20);
-    t.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t));
-    const auto centre = [&] { return snapshot(&t).pixelColor(4 + t.ButtonLocation(), 10); };
-    const auto states = [&] {
-        QList<QColor> seen{centre()};
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(&t, &enter);
-        seen << centre();
-        t.setEnabled(false);
-        seen << centre();
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(&t, &leave); // disabled: hover stays as it was
-        t.setEnabled(true);
-        seen << centre();
-        QApplication::sendEvent(&t, &leave);
-        seen << centre();
-        return seen;
-    };
-    const QList<QColor> expected{knob, knobHover, knobOff, knobHover, knob};
-    QCOMPARE(states(), expected);
-    t.SetButtonImage(QPixmap::fromImage(glyph));
-    QCOMPARE(states(), (QList<QColor>{Qt::white, Qt::white, Qt::white, Qt::white, Qt::white}));
-    t.SetReplaceImageWhite(true);
-    QCOMPARE(states(), expected);
-    // A transparent colour keeps the image recoloured before.
-    t.SetButtonColor(Qt::transparent);
-    QCOMPARE(centre(), knob);
-}
-
-// A slot may delete the track in any of its signals; the gesture then stops there.
-void TestWTrackBar::deletedFromSlot()
-{
-    enum Kill { OnValue1, OnManual, OnValue2 };
-    for (const Kill kill : {OnValue1, OnManual, OnValue2}) {
-        for (int gesture = 0; gesture < 4; ++gesture) {
-            QWidget window;
-            window.resize(300, 100);
-            QPointer<WTrackBar> t = new WTrackBar(&window);
-            t->setGeometry(50, 20, 100, 20);
-            t->SetButtonSize(QSize(10, 10));
-            t->SetValue1(50);
-            t->SetValue2(50);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            int after = 0;
-            const auto die = [&] { delete t.data(); };
-            if (kill == OnValue1)
-                connect(t, &WTrackBar::Value1Changed, &window, die);
-            else if (kill == OnManual)
-                connect(t, &WTrackBar::ManuallyDragChanged, &window, die);
-            else
-                connect(t, &WTrackBar::Value2Changed, &window, die);
-            connect(t, &WTrackBar::ManuallyDragChanged, &window, [&] { ++after; });
-            switch (gesture) {
-            case 0: // a jump
-                WexalTest::MousePress(t, QPoint(90, 10));
-                break;
-            case 1: // a drag
-                WexalTest::MousePress(t, QPoint(50, 10));
-                WexalTest::MouseMove(t, QPoint(70, 10));
-                if (t)
-                    WexalTest::MouseRelease(t, QPoint(70, 10));
-                break;
-            case 2: // the range setters pulling both values in
-                t->SetMaximum(10);
-                break;
-            default:
-                t->SetMinimum(90);
-                break;
-            }
-            const bool dead = kill == OnValue1 || (kill == OnManual) == (gesture < 2);
-            QCOMPARE(t.isNull(), dead);
-            // Killed by the jump's value change, the jump must not go on to announce its end.
-            QVERIFY(after <= (kill == OnValue1 ? 0 : 1));
-        }
-    }
 }
 
 void TestWTrackBar::randomInput()
@@ -720,5 +551,5 @@ void TestWTrackBar::randomInput()
     QVERIFY(rec.log.size() > 100);
 }
 
-QTEST_MAIN(TestWTrackBar)
+WEXAL_TEST_MAIN(TestWTrackBar)
 #include "tst_wtrackbar.moc"

@@ -13,25 +13,85 @@
 #include <QPointer>
 #include <QtTest>
 
+#include <functional>
+
 namespace AccessTest {
 
+// What a reader was told about an object, as one word: the event's name, the child it is
+// about, then what it carries ("StateChanged:checked", "ValueChanged=Item 7", "TextInserted@1+b",
+// "TextRemoved@1-b", "TextSelectionChanged@2..3", "TableModelChanged:0").
 struct Announcement
 {
-    QAccessible::Event type;
-    QObject* object;
-    int child;
-    QAccessible::State changed;
-    QVariant value;
-    int position = -1;
-    QString removed;
-    QString inserted;
-    int modelChange = -1;
+    const QObject* object;
+    QString word;
 };
 
 inline QList<Announcement>& Heard()
 {
     static QList<Announcement> list;
     return list;
+}
+
+inline QString Word(QAccessibleEvent* e)
+{
+    QString w =
+        QString::fromLatin1(QMetaEnum::fromType<QAccessible::Event>().valueToKey(e->type()));
+    if (e->child() >= 0)
+        w += QStringLiteral("#%1").arg(e->child());
+    const auto text = [&](int at, const QString& removed, const QString& inserted) {
+        w += QLatin1Char('@') + QString::number(at);
+        if (!removed.isEmpty())
+            w += QLatin1Char('-') + removed;
+        if (!inserted.isEmpty())
+            w += QLatin1Char('+') + inserted;
+    };
+    switch (e->type()) {
+    case QAccessible::StateChanged: {
+        const QAccessible::State c = static_cast<QAccessibleStateChangeEvent*>(e)->changedStates();
+        QStringList states;
+        if (c.checked)
+            states << QStringLiteral("checked");
+        if (c.expanded || c.collapsed)
+            states << QStringLiteral("expanded");
+        if (c.selected)
+            states << QStringLiteral("selected");
+        w += QLatin1Char(':') + states.join(QLatin1Char(','));
+        break;
+    }
+    case QAccessible::ValueChanged:
+        w += QLatin1Char('=') + static_cast<QAccessibleValueChangeEvent*>(e)->value().toString();
+        break;
+    case QAccessible::TextInserted: {
+        auto* t = static_cast<QAccessibleTextInsertEvent*>(e);
+        text(t->changePosition(), QString(), t->textInserted());
+        break;
+    }
+    case QAccessible::TextRemoved: {
+        auto* t = static_cast<QAccessibleTextRemoveEvent*>(e);
+        text(t->changePosition(), t->textRemoved(), QString());
+        break;
+    }
+    case QAccessible::TextUpdated: {
+        auto* t = static_cast<QAccessibleTextUpdateEvent*>(e);
+        text(t->changePosition(), t->textRemoved(), t->textInserted());
+        break;
+    }
+    case QAccessible::TextCaretMoved:
+        text(static_cast<QAccessibleTextCursorEvent*>(e)->cursorPosition(), {}, {});
+        break;
+    case QAccessible::TextSelectionChanged: {
+        auto* t = static_cast<QAccessibleTextSelectionEvent*>(e);
+        w += QStringLiteral("@%1..%2").arg(t->selectionStart()).arg(t->selectionEnd());
+        break;
+    }
+    case QAccessible::TableModelChanged:
+        w += QStringLiteral(":%1").arg(
+            static_cast<QAccessibleTableModelChangeEvent*>(e)->modelChangeType());
+        break;
+    default:
+        break;
+    }
+    return w;
 }
 
 // Hears the announcements for the life of the recorder: as Qt's update handler while a screen
@@ -54,70 +114,7 @@ public:
     }
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;
-
-    void Clear() { Heard().clear(); }
-    // What was announced about the object (and, for child >= -1, that child only).
-    QList<Announcement> Of(const QObject* object, QAccessible::Event type, int child = -2) const
-    {
-        QList<Announcement> found;
-        for (const Announcement& a : qAsConst(Heard())) {
-            if (a.object == object && a.type == type && (child < -1 || a.child == child))
-                found.append(a);
-        }
-        return found;
-    }
-    int Count(const QObject* object, QAccessible::Event type, int child = -2) const
-    {
-        return Of(object, type, child).size();
-    }
-
-private:
-    static void Record(QAccessibleEvent* e)
-    {
-        Announcement a{e->type(), e->object(), e->child(), {}, {}};
-        switch (e->type()) {
-        case QAccessible::StateChanged:
-            a.changed = static_cast<QAccessibleStateChangeEvent*>(e)->changedStates();
-            break;
-        case QAccessible::ValueChanged:
-            a.value = static_cast<QAccessibleValueChangeEvent*>(e)->value();
-            break;
-        case QAccessible::TextInserted: {
-            auto* t = static_cast<QAccessibleTextInsertEvent*>(e);
-            a.position = t->changePosition();
-            a.inserted = t->textInserted();
-            break;
-        }
-        case QAccessible::TextRemoved: {
-            auto* t = static_cast<QAccessibleTextRemoveEvent*>(e);
-            a.position = t->changePosition();
-            a.removed = t->textRemoved();
-            break;
-        }
-        case QAccessible::TextUpdated: {
-            auto* t = static_cast<QAccessibleTextUpdateEvent*>(e);
-            a.position = t->changePosition();
-            a.removed = t->textRemoved();
-            a.inserted = t->textInserted();
-            break;
-        }
-        case QAccessible::TextCaretMoved:
-            a.position = static_cast<QAccessibleTextCursorEvent*>(e)->cursorPosition();
-            break;
-        case QAccessible::TextSelectionChanged: {
-            auto* t = static_cast<QAccessibleTextSelectionEvent*>(e);
-            a.position = t->selectionStart();
-            a.value = t->selectionEnd();
-            break;
-        }
-        case QAccessible::TableModelChanged:
-            a.modelChange = static_cast<QAccessibleTableModelChangeEvent*>(e)->modelChangeType();
-            break;
-        default:
-            break;
-        }
-        Heard().append(a);
-    }
+    static void Record(QAccessibleEvent* e) { Heard().append({e->object(), Word(e)}); }
 };
 
 // The keyboard switch on for the life of the object.
@@ -218,4 +215,23 @@ inline QString WalkTree(QAccessibleInterface* node, int depth = 0)
     return QString();
 }
 
+// A situation a table row builds and what it read of it, as text.
+using Scenario = std::function<QString()>;
+
+// What was announced about the objects, in order, one word each; with several objects each
+// word starts with the object's index ("1.NameChanged").
+inline QString Said(const QList<const QObject*>& objects)
+{
+    QStringList out;
+    for (const Announcement& a : qAsConst(Heard())) {
+        if (objects.contains(a.object))
+            out << (objects.size() > 1 ? QStringLiteral("%1.").arg(objects.indexOf(a.object))
+                                       : QString()) +
+                       a.word;
+    }
+    return out.join(QLatin1Char(' '));
+}
+
 } // namespace AccessTest
+
+Q_DECLARE_METATYPE(AccessTest::Scenario)

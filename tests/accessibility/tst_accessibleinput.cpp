@@ -1,0 +1,946 @@
+// The keys and the screen reader's actions on every widget class, as one table each over small
+// per-class adaptors, and the announcements that go with them: a row names the class, where it
+// starts, what is pressed or done, and what the widget and the reader end up with.
+#include "../form/FormTestSupport.h"
+#include "AccessGrid.h"
+#include "WAccessibleDump.h"
+#include "WButton.h"
+#include "WCheckBox.h"
+#include "WComboBox.h"
+#include "WComboBoxScrollArea_p.h"
+#include "WComboDropDownBox_p.h"
+#include "WHourMinutePicker.h"
+#include "WItemList.h"
+#include "WLabel.h"
+#include "WLineEdit.h"
+#include "WMenu.h"
+#include "WMenuItem.h"
+#include "WPanel.h"
+#include "WProgressBar.h"
+#include "WQuietPopups.h"
+#include "WScrollBar_p.h"
+#include "WSwitchButton.h"
+#include "WTabControl.h"
+#include "WTabPage.h"
+#include "WTestSuite.h"
+#include "WTrackBar.h"
+
+#include <memory>
+
+using namespace AccessTest;
+
+namespace {
+
+// A widget set up for a row: the window that owns it, the widget that takes the keys and whose
+// interface takes the actions, and how to read where it stands.
+struct Subject
+{
+    std::shared_ptr<QWidget> window;
+    QWidget* target = nullptr;
+    std::function<void(Subject&, int)> start = [](Subject&, int) {};
+    std::function<QString()> state;
+    // Runs the row's input where the widget listens: inside a menu's or a list's own loop.
+    std::function<void(Subject&, const std::function<void()>&)> around =
+        [](Subject&, const std::function<void()>& input) { input(); };
+    QList<const QObject*> heardOf;
+    bool shown = true; // a menu shows itself when it runs, a form through its own window
+};
+
+QString focusLine(QObject* object)
+{
+    QAccessibleInterface* focus = Face(object)->focusChild();
+    return focus ? WexalTest::AccessibleLine(focus, nullptr) : QStringLiteral("<none>");
+}
+
+QStringList numbered(int n)
+{
+    QStringList list;
+    for (int i = 0; i < n; ++i)
+        list << QStringLiteral("Item %1").arg(i);
+    return list;
+}
+
+template <class T> T* inPanel(Subject& s, QSize size = QSize(200, 100))
+{
+    auto* panel = new WPanel;
+    panel->resize(size);
+    s.window.reset(panel);
+    auto* w = new T(panel);
+    s.target = w;
+    s.heardOf = {w};
+    return w;
+}
+
+bool show(Subject& s)
+{
+    return !s.shown || ShowActive(s.window.get());
+}
+
+Subject clicker(int kind)
+{
+    Subject s;
+    WBaseButton* b = kind == 0   ? static_cast<WBaseButton*>(inPanel<WButton>(s))
+                     : kind == 1 ? static_cast<WBaseButton*>(inPanel<WCheckBox>(s))
+                                 : inPanel<WSwitchButton>(s);
+    if (auto* box = qobject_cast<WCheckBox*>(b))
+        box->SetUncheckWhenClicked(false); // as a click: once checked, it stays
+    auto clicks = std::make_shared<int>(0);
+    if (auto* button = qobject_cast<WButton*>(b))
+        QObject::connect(button, &WButton::Clicked, [clicks] { ++*clicks; });
+    s.state = [b, clicks] {
+        const QVariant checked = b->property("Checked");
+        return checked.isValid() ? QString(checked.toBool() ? "checked" : "unchecked")
+                                 : QStringLiteral("clicks %1").arg(*clicks);
+    };
+    return s;
+}
+
+Subject combo(bool list)
+{
+    Subject s;
+    auto* box = inPanel<WComboBox>(s, QSize(300, 200));
+    box->setGeometry(20, 20, 120, 24);
+    box->SetItems(numbered(20));
+    s.start = [box](Subject&, int i) { box->SetSelectedIndex(i); };
+    auto opened = std::make_shared<int>(0);
+    auto lit = std::make_shared<int>(-2);
+    s.state = [box, opened, lit] {
+        return QStringLiteral("%1 opened %2 lit %3")
+            .arg(box->SelectedIndex())
+            .arg(*opened)
+            .arg(*lit);
+    };
+    auto* watch = new QTimer(box);
+    watch->setInterval(0);
+    if (!list) {
+        // Whatever opens the list finds it closed again at once, counted.
+        QObject::connect(watch, &QTimer::timeout, [opened] {
+            if (auto* open = qobject_cast<WComboDropDownBox*>(QApplication::activePopupWidget())) {
+                ++*opened;
+                open->hide();
+            }
+        });
+        watch->start();
+        return s;
+    }
+    // The row's input runs inside the list, opened by a click; the lit line is the one when
+    // the last key came, the list's announcements are heard with the box's.
+    s.around = [box, opened, lit](Subject& s, const std::function<void()>& input) {
+        QTimer::singleShot(0, box, [=, &s] {
+            auto* open = qobject_cast<WComboDropDownBox*>(QApplication::activePopupWidget());
+            if (!open)
+                return;
+            ++*opened;
+            s.heardOf << open;
+            s.target = open;
+            *lit = open->Content()->HoverIndex();
+            input();
+            if (open->isVisible())
+                open->hide();
+        });
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, 10));
+        s.target = box;
+    };
+    return s;
+}
+
+Subject grid()
+{
+    Subject s;
+    auto model = std::make_shared<AccessGrid>(6);
+    WGridList* g = &model->grid;
+    g->resize(200, 130);
+    s.window = std::shared_ptr<QWidget>(model, g);
+    s.target = g;
+    s.heardOf = {g};
+    auto clicks = std::make_shared<QSignalSpy>(g, &WGridList::RowClicked);
+    auto doubles = std::make_shared<QSignalSpy>(g, &WGridList::RowDoubleClicked);
+    auto headers = std::make_shared<QSignalSpy>(g, &WGridList::ColumnHeaderClicked);
+    s.start = [g, model](Subject&, int r) {
+        g->SetSelectedRow(r < 0 ? nullptr : model->data->Rows.at(r));
+    };
+    s.state = [g, model, clicks, doubles, headers] {
+        QStringList checked;
+        for (int r = 0; r < model->data->Rows.size(); ++r) {
+            if (model->data->Rows.at(r)->Cells[0].IsChecked())
+                checked << QString::number(r);
+        }
+        const auto last = [](const QSignalSpy& spy) {
+            return spy.isEmpty() ? QString()
+                                 : QStringLiteral("(%1,%2)")
+                                       .arg(spy.last().value(0).toInt())
+                                       .arg(spy.last().value(1).toInt());
+        };
+        return QStringLiteral("row %1 clicks %2%3 doubles %4%5 headers %6 checked %7")
+            .arg(g->SelectedRowIndex())
+            .arg(clicks->count())
+            .arg(last(*clicks))
+            .arg(doubles->count())
+            .arg(last(*doubles))
+            .arg(headers->isEmpty() ? -1 : headers->last().value(0).toInt())
+            .arg(checked.join(QLatin1Char(',')));
+    };
+    return s;
+}
+
+Subject itemList(bool selectable)
+{
+    Subject s;
+    auto* list = new WItemList;
+    s.window.reset(list);
+    s.target = list;
+    s.heardOf = {list};
+    list->resize(100, 100); // 20-pixel lines, no bars: five lines in view
+    list->SetScrollBarSize(0);
+    list->SetItems(numbered(20));
+    list->SetCanSelectItem(selectable);
+    s.start = [list](Subject&, int i) {
+        list->setFocus();
+        list->SetSelectedIndex(i);
+        if (i == 19)
+            list->SetVScrollBarValue(300);
+    };
+    s.state = [list] {
+        return QStringLiteral("%1 at %2").arg(list->SelectedIndex()).arg(list->VScrollBarValue());
+    };
+    return s;
+}
+
+Subject tabs(bool fromPage)
+{
+    Subject s;
+    auto* t = new WTabControl;
+    s.window.reset(t);
+    s.heardOf = {t};
+    t->resize(360, 200);
+    t->SetTabBarSize(QSize(80, 24));
+    for (int i = 0; i < 3; ++i) {
+        auto* page = new WTabPage;
+        page->SetText(QStringLiteral("Page %1").arg(i));
+        t->AddPage(page);
+        (new WButton(page))->setGeometry(10, 10, 60, 24);
+    }
+    s.target = t;
+    s.start = [t, fromPage](Subject& s, int i) {
+        t->SetSelectedIndex(i);
+        auto* page = static_cast<WTabPage*>(t->Page(i));
+        s.target = fromPage ? static_cast<QWidget*>(page->findChild<WButton*>()) : t;
+        if (fromPage || t->isVisible())
+            (fromPage ? s.target : page->TabButton())->setFocus(Qt::MouseFocusReason);
+    };
+    s.state = [t] {
+        QWidget* focus = QApplication::focusWidget();
+        int tab = -1;
+        for (int i = 0; i < t->Count(); ++i) {
+            if (focus == static_cast<WTabPage*>(t->Page(i))->TabButton())
+                tab = i;
+        }
+        return QStringLiteral("page %1 focus on tab %2").arg(t->SelectedIndex()).arg(tab);
+    };
+    return s;
+}
+
+Subject track(OrientationType::Types orientation, bool dragging = false)
+{
+    Subject s;
+    auto* bar = inPanel<WTrackBar>(s, QSize(200, 200));
+    bar->SetOrientation(orientation);
+    bar->resize(orientation == OrientationType::Horizontal ? QSize(200, 20) : QSize(20, 200));
+    bar->SetButtonSize(QSize(10, 10));
+    bar->SetMaximum(1000);
+    auto changes = std::make_shared<QSignalSpy>(bar, &WTrackBar::Value1Changed);
+    auto manual = std::make_shared<QSignalSpy>(bar, &WTrackBar::ManuallyDragChanged);
+    s.start = [bar, changes, manual, dragging](Subject&, int v) {
+        bar->SetValue1(v);
+        if (dragging) { // the hand on the button owns the value
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(bar->ButtonLocation() + 2, 5),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(bar, &press);
+        }
+        changes->clear();
+        manual->clear();
+    };
+    s.state = [bar, changes, manual] {
+        return QStringLiteral("%1 changes %2 dragged %3")
+            .arg(bar->Value1())
+            .arg(changes->count())
+            .arg(manual->isEmpty() ? -1 : manual->last().value(0).toInt());
+    };
+    return s;
+}
+
+Subject picker()
+{
+    Subject s;
+    auto* p = inPanel<WHourMinutePicker>(s, QSize(300, 60));
+    p->SetStartHour(8);
+    p->SetStartMinute(5);
+    p->SetEndHour(17);
+    p->SetEndMinute(30);
+    s.start = [p](Subject&, int endMinute) {
+        p->SetEndMinute(endMinute);
+        p->setFocus(Qt::MouseFocusReason);
+    };
+    s.state = [p] {
+        return QStringLiteral("%1 at %2")
+            .arg(Face(p)->text(QAccessible::Value))
+            .arg(p->SelectedItem());
+    };
+    return s;
+}
+
+// "Open", "Save as", a disabled "Delete", "Close".
+Subject menu(bool empty)
+{
+    Subject s;
+    auto* m = new WMenu;
+    s.window.reset(m);
+    s.shown = false;
+    s.target = m;
+    s.heardOf = {m};
+    if (!empty) {
+        m->AddItem(QStringLiteral("Open"));
+        m->AddItem(QStringLiteral("Save as"));
+        m->AddItem(QStringLiteral("Delete"))->Enabled = false;
+        m->AddItem(QStringLiteral("Close"));
+    }
+    auto chosen = std::make_shared<int>(-2);
+    auto openAfter = std::make_shared<bool>(false);
+    s.around = [m, chosen, openAfter](Subject&, const std::function<void()>& input) {
+        QTimer::singleShot(0, m, [=] {
+            input();
+            *openAfter = m->isVisible();
+            QTimer::singleShot(50, m, &WMenu::close); // a menu left open is closed for it
+        });
+        *chosen = m->IndexOf(m->exec(QPoint(100, 100)));
+    };
+    s.state = [chosen, openAfter] {
+        return QStringLiteral("chose %1%2").arg(*chosen).arg(*openAfter ? " (open after)" : "");
+    };
+    return s;
+}
+
+Subject make(const QString& name)
+{
+    if (name == "button" || name == "checkbox" || name == "switch")
+        return clicker(name == "button" ? 0 : name == "checkbox" ? 1 : 2);
+    if (name.startsWith("combo"))
+        return combo(name == "combo list");
+    if (name == "grid")
+        return grid();
+    if (name.startsWith("item list"))
+        return itemList(name == "item list");
+    if (name.startsWith("tabs"))
+        return tabs(name == "tabs page");
+    if (name.startsWith("track"))
+        return track(name.contains("vertical") ? OrientationType::Vertical
+                                               : OrientationType::Horizontal,
+                     name.contains("dragged"));
+    if (name == "picker")
+        return picker();
+    if (name.startsWith("menu"))
+        return menu(name == "menu empty");
+    if (name == "form") {
+        Subject s;
+        auto* form = new WForm;
+        s.window.reset(form->window());
+        s.shown = false;
+        s.target = form;
+        s.start = [form](Subject&, int) { FormTest::showForm(*form); };
+        s.state = [form] { return QString(form->window()->isVisible() ? "shown" : "hidden"); };
+        return s;
+    }
+    if (name == "progress" || name.endsWith("edit") || name == "scroll bar") {
+        Subject s;
+        if (name == "progress") {
+            auto* bar = inPanel<WProgressBar>(s);
+            bar->SetValue(42);
+            s.state = [bar] { return QString::number(bar->Value()); };
+        } else if (name.endsWith("edit")) {
+            // Starts read-only for 1, from "12345" for 2, both for 3.
+            auto* edit = inPanel<WLineEdit>(s);
+            edit->SetTextType(name == "number edit" ? TextType::Number : TextType::Normal);
+            s.start = [edit](Subject&, int start) {
+                edit->SetText(start & 2 ? QStringLiteral("12345") : QString());
+                edit->SetReadOnly(start & 1);
+            };
+            s.state = [edit] { return edit->Text(); };
+        } else {
+            auto* list = inPanel<WItemList>(s);
+            list->resize(100, 100);
+            list->SetItems(numbered(30));
+            s.start = [list](Subject& s, int) {
+                QCoreApplication::sendPostedEvents();
+                for (WScrollBar* b : list->findChildren<WScrollBar*>()) {
+                    if (b->Orientation() == OrientationType::Vertical)
+                        s.target = b;
+                }
+            };
+            s.state = [list] { return QString::number(list->VScrollBarValue()); };
+        }
+        return s;
+    }
+    qFatal("no adaptor for %s", qPrintable(name));
+}
+
+// "Ctrl+Shift+Tab", "Num+Enter"; a leading "~" sends the key as held down (auto-repeated).
+void press(QWidget* to, QString key)
+{
+    const bool held = key.startsWith(QLatin1Char('~'));
+    if (held)
+        key.remove(0, 1);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const int combined = QKeySequence::fromString(key)[0].toCombined();
+#else
+    const int combined = QKeySequence::fromString(key)[0];
+#endif
+    auto code = Qt::Key(combined & ~Qt::KeyboardModifierMask);
+    const auto modifiers = Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask);
+    const QString text = key.size() == 1 ? key.toLower() : QString();
+    if (held) {
+        QKeyEvent e(QEvent::KeyPress, code, modifiers, text, true);
+        QApplication::sendEvent(to, &e);
+    } else if (code == Qt::Key_Tab && modifiers) {
+        QTest::keyClick(to, modifiers & Qt::ShiftModifier ? Qt::Key_Backtab : code, modifiers);
+    } else {
+        QTest::sendKeyEvent(QTest::Click, to, code, text, modifiers);
+    }
+}
+
+// What a step of an action row does on the node at the path ("0.7:Press" is the press action of
+// the first child's eighth child): an action by name, "=V" sets the value, "text=T" the text,
+// "ins2=ab" inserts at 2, "del1-3" deletes from 1 to 3, "rep1-3=ab" replaces that range.
+QString act(QAccessibleInterface* node, const QString& step)
+{
+    const int colon = step.indexOf(QLatin1Char(':'));
+    for (const QString& i : step.left(qMax(colon, 0)).split('.', Qt::SkipEmptyParts))
+        node = node ? node->child(i.toInt()) : nullptr;
+    if (!node)
+        return QStringLiteral(" [no such child]");
+    const QString what = step.mid(colon + 1);
+    if (what.startsWith(QLatin1Char('='))) {
+        node->valueInterface()->setCurrentValue(what.mid(1).toLongLong());
+    } else if (what.startsWith(QLatin1String("text="))) {
+        node->setText(QAccessible::Value, what.mid(5));
+    } else if (QAccessibleEditableTextInterface* e = node->editableTextInterface()) {
+        const QStringList n = what.mid(3).split(QRegularExpression(QStringLiteral("[-=]")));
+        if (what.startsWith(QLatin1String("ins")))
+            e->insertText(n.at(0).toInt(), n.value(1));
+        else if (what.startsWith(QLatin1String("del")))
+            e->deleteText(n.at(0).toInt(), n.value(1).toInt());
+        else
+            e->replaceText(n.at(0).toInt(), n.value(1).toInt(), n.value(2));
+    } else {
+        QAccessibleActionInterface* actions = node->actionInterface();
+        const QString name = what == "Press"      ? QAccessibleActionInterface::pressAction()
+                             : what == "Toggle"   ? QAccessibleActionInterface::toggleAction()
+                             : what == "ShowMenu" ? QAccessibleActionInterface::showMenuAction()
+                             : what == "Increase" ? QAccessibleActionInterface::increaseAction()
+                                                  : QAccessibleActionInterface::decreaseAction();
+        const bool offered = actions && actions->actionNames().contains(name);
+        if (actions)
+            actions->doAction(name);
+        if (!offered)
+            return QStringLiteral(" [no %1]").arg(what);
+    }
+    return QString();
+}
+
+constexpr int off = -100; // the start of a row whose widget is disabled
+
+void columns()
+{
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("heard");
+}
+
+struct Row
+{
+    const char* subject;
+    int start;
+    const char* input;
+    const char* state;
+    const char* heard;
+};
+
+void rows(std::initializer_list<Row> list)
+{
+    for (const Row& r : list) {
+        QTest::addRow("%s, %d: %s", r.subject, r.start, r.input)
+            << QString(r.subject) << r.start << QString(r.input) << QString(r.state)
+            << QString(r.heard);
+    }
+}
+
+} // namespace
+
+class TestAccessibleInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WexalTest::QuietPopupWarnings(); }
+    void init() { WBase::SetKeyboardAccess(true); }
+    void cleanup() { WBase::SetKeyboardAccess(false); }
+
+    // Keys, with the keyboard switch on; "off:" before the keys runs them with it off.
+    void keys_data()
+    {
+        columns();
+        rows({
+            {"button", 1, "Space", "clicks 1", ""},
+            {"button", 1, "Return", "clicks 1", ""},
+            {"button", 1, "Num+Enter", "clicks 1", ""},
+            {"button", 1, "off:Space", "clicks 0", ""},
+            {"button", 1, "off:Return", "clicks 0", ""},
+            {"button", 1, "Ctrl+Space", "clicks 0", ""},
+            {"button", 1, "~Space", "clicks 0", ""},
+            {"button", off, "Space", "clicks 0", ""},
+            {"button", 1, "A", "clicks 0", ""},
+            {"checkbox", 1, "Space", "checked", "StateChanged:checked"},
+            {"checkbox", 1, "off:Space", "unchecked", ""},
+            {"switch", 1, "Return", "checked", "StateChanged:checked"},
+            {"switch", 1, "~Space", "unchecked", ""},
+            {"combo", 3, "Down", "4 opened 0 lit -2", "ValueChanged=Item 4"},
+            {"combo", 3, "Up", "2 opened 0 lit -2", "ValueChanged=Item 2"},
+            {"combo", -1, "Down", "0 opened 0 lit -2", "ValueChanged=Item 0"},
+            {"combo", -1, "Up", "0 opened 0 lit -2", "ValueChanged=Item 0"},
+            {"combo", 19, "Down", "19 opened 0 lit -2", ""},
+            {"combo", 3, "PgDown", "13 opened 0 lit -2", "ValueChanged=Item 13"},
+            {"combo", 3, "PgUp", "0 opened 0 lit -2", "ValueChanged=Item 0"},
+            {"combo", 3, "Home", "0 opened 0 lit -2", "ValueChanged=Item 0"},
+            {"combo", 3, "End", "19 opened 0 lit -2", "ValueChanged=Item 19"},
+            {"combo", 3, "off:Down", "3 opened 0 lit -2", ""},
+            {"combo", 3, "Space", "3 opened 1 lit -2",
+             "StateChanged:expanded StateChanged:expanded"},
+            {"combo", 3, "F4", "3 opened 1 lit -2", "StateChanged:expanded StateChanged:expanded"},
+            {"combo", 3, "Return", "3 opened 1 lit -2",
+             "StateChanged:expanded StateChanged:expanded"},
+            {"combo list", 3, "Down Down Return", "5 opened 1 lit 3",
+             "0.StateChanged:expanded 1.Focus#3 1.Focus#4 1.Focus#5 0.ValueChanged=Item 5 "
+             "0.StateChanged:expanded"},
+            {"combo list", 3, "Up Space", "2 opened 1 lit 3",
+             "0.StateChanged:expanded 1.Focus#3 1.Focus#2 0.ValueChanged=Item 2 "
+             "0.StateChanged:expanded"},
+            {"combo list", 3, "End Return", "19 opened 1 lit 3",
+             "0.StateChanged:expanded 1.Focus#3 1.Focus#19 0.ValueChanged=Item 19 "
+             "0.StateChanged:expanded"},
+            {"combo list", 3, "PgDown Esc", "3 opened 1 lit 3",
+             "0.StateChanged:expanded 1.Focus#3 1.Focus#10 0.StateChanged:expanded"},
+            {"combo list", 3, "Tab Down Return", "4 opened 1 lit 3",
+             "0.StateChanged:expanded 1.Focus#3 1.Focus#4 0.ValueChanged=Item 4 "
+             "0.StateChanged:expanded"},
+            {"combo list", 3, "Home Return", "0 opened 1 lit 3",
+             "0.StateChanged:expanded 1.Focus#3 1.Focus#0 0.ValueChanged=Item 0 "
+             "0.StateChanged:expanded"},
+            {"grid", -1, "Down", "row 0 clicks 0 doubles 0 headers -1 checked 0,3",
+             "Selection#3 Focus#3"},
+            {"grid", 1, "Down", "row 3 clicks 0 doubles 0 headers -1 checked 0,3",
+             "Selection#9 Focus#9"},
+            {"grid", 3, "Up", "row 1 clicks 0 doubles 0 headers -1 checked 0,3",
+             "Selection#6 Focus#6"},
+            {"grid", 0, "Up", "row 0 clicks 0 doubles 0 headers -1 checked 0,3", ""},
+            {"grid", 0, "End", "row 5 clicks 0 doubles 0 headers -1 checked 0,3",
+             "Selection#12 Focus#12"},
+            {"grid", 5, "Home", "row 0 clicks 0 doubles 0 headers -1 checked 0,3",
+             "Selection#3 Focus#3"},
+            {"grid", 0, "PgDown", "row 5 clicks 0 doubles 0 headers -1 checked 0,3",
+             "Selection#12 Focus#12"},
+            {"grid", 1, "off:Down", "row 1 clicks 0 doubles 0 headers -1 checked 0,3", ""},
+            {"grid", 1, "Space Return",
+             "row 1 clicks 1(1,0) doubles 1(1,0) headers -1 checked 0,1,3", "Selection#6 Focus#6"},
+            {"grid", -1, "Space Return", "row -1 clicks 0 doubles 0 headers -1 checked 0,3", ""},
+            {"grid", 1, "off:Space Return", "row 1 clicks 0 doubles 0 headers -1 checked 0,3", ""},
+            {"item list", -1, "Down", "0 at 0", "Selection#0 Focus#0"},
+            {"item list", -1, "Up", "0 at 0", "Selection#0 Focus#0"},
+            {"item list", 2, "Down", "3 at 0", "Selection#3 Focus#3"},
+            {"item list", 4, "Down", "5 at 20", "Selection#5 Focus#5"},
+            {"item list", 0, "Up", "0 at 0", ""},
+            {"item list", 1, "PgDown", "6 at 40", "Selection#6 Focus#6"},
+            {"item list", 17, "PgDown", "19 at 300", "Selection#19 Focus#19"},
+            {"item list", 0, "End", "19 at 300", "Selection#19 Focus#19"},
+            {"item list", 19, "Home", "0 at 0", "Selection#0 Focus#0"},
+            {"item list", 2, "off:Down", "2 at 0", ""},
+            {"item list lines only", -1, "Down", "-1 at 20", ""},
+            {"item list lines only", -1, "PgDown", "-1 at 100", ""},
+            {"item list lines only", -1, "End", "-1 at 300", ""},
+            {"item list lines only", -1, "End Home", "-1 at 0", ""},
+            {"tabs", 0, "Right", "page 1 focus on tab 1", "Selection#1"},
+            {"tabs", 0, "Down", "page 1 focus on tab 1", "Selection#1"},
+            {"tabs", 0, "Left", "page 2 focus on tab 2", "Selection#2"},
+            {"tabs", 2, "Right", "page 0 focus on tab 0", "Selection#0"},
+            {"tabs", 0, "End", "page 2 focus on tab 2", "Selection#2"},
+            {"tabs", 2, "Home", "page 0 focus on tab 0", "Selection#0"},
+            {"tabs", 0, "off:Right", "page 0 focus on tab 0", ""},
+            {"tabs page", 0, "Ctrl+Tab", "page 1 focus on tab 1", "Selection#1"},
+            {"tabs page", 0, "Ctrl+Shift+Tab", "page 2 focus on tab 2", "Selection#2"},
+            {"tabs page", 0, "Right", "page 0 focus on tab -1", ""},
+            {"tabs page", 0, "End", "page 0 focus on tab -1", ""},
+            {"tabs page", 0, "off:Ctrl+Tab", "page 0 focus on tab -1", ""},
+            {"track", 500, "Right", "510 changes 1 dragged 510", "ValueChanged=510"},
+            {"track", 500, "Left", "490 changes 1 dragged 490", "ValueChanged=490"},
+            {"track", 500, "Up", "490 changes 1 dragged 490", "ValueChanged=490"},
+            {"track", 500, "Down", "510 changes 1 dragged 510", "ValueChanged=510"},
+            {"track", 500, "PgDown", "600 changes 1 dragged 600", "ValueChanged=600"},
+            {"track", 500, "PgUp", "400 changes 1 dragged 400", "ValueChanged=400"},
+            {"track", 500, "Home", "0 changes 1 dragged 0", "ValueChanged=0"},
+            {"track", 500, "End", "1000 changes 1 dragged 1000", "ValueChanged=1000"},
+            {"track", 1000, "Right", "1000 changes 0 dragged -1", ""},
+            {"track", 500, "off:Right", "500 changes 0 dragged -1", ""},
+            {"track vertical", 500, "Down", "510 changes 1 dragged 510", "ValueChanged=510"},
+            {"track vertical", 500, "Up", "490 changes 1 dragged 490", "ValueChanged=490"},
+            {"track dragged", 0, "End", "0 changes 0 dragged -1", ""},
+            {"picker", 30, "off:Right Up", "08:05-17:30 at -1", ""},
+            {"picker", 30, "Right Left", "08:05-17:30 at 0", "Focus#0"},
+            {"picker", 30, "Right Up", "09:05-17:30 at 0", "Focus#0 ValueChanged#0=9"},
+            {"picker", 30, "Right Right Down", "08:04-17:30 at 1",
+             "Focus#0 Focus#1 ValueChanged#1=4"},
+            {"picker", 30, "Right Right Right Right Right", "08:05-17:30 at 3",
+             "Focus#0 Focus#1 Focus#2 Focus#3"},
+            {"picker", 30, "Right Right Right Right 4 Up", "08:05-17:05 at 3",
+             "Focus#0 Focus#1 Focus#2 Focus#3 ValueChanged#3=4 ValueChanged#3=5"},
+            {"picker", 59, "Right Right Right Right Up", "08:05-17:00 at 3",
+             "Focus#0 Focus#1 Focus#2 Focus#3 ValueChanged#3=0"},
+            {"menu", 0, "Down Return", "chose 0", "PopupMenuStart Focus#0 PopupMenuEnd"},
+            {"menu", 0, "Down Down Down Return", "chose 3",
+             "PopupMenuStart Focus#0 Focus#1 Focus#3 PopupMenuEnd"},
+            {"menu", 0, "Down Down Down Down Return", "chose 0",
+             "PopupMenuStart Focus#0 Focus#1 Focus#3 Focus#0 PopupMenuEnd"},
+            {"menu", 0, "Up Return", "chose 3", "PopupMenuStart Focus#3 PopupMenuEnd"},
+            {"menu", 0, "Up Up Return", "chose 1", "PopupMenuStart Focus#3 Focus#1 PopupMenuEnd"},
+            {"menu", 0, "End Space", "chose 3", "PopupMenuStart Focus#3 PopupMenuEnd"},
+            {"menu", 0, "Home Num+Enter", "chose 0", "PopupMenuStart Focus#0 PopupMenuEnd"},
+            {"menu", 0, "Return", "chose -1 (open after)", "PopupMenuStart PopupMenuEnd"},
+            {"menu", 0, "Down Esc", "chose -1", "PopupMenuStart Focus#0 PopupMenuEnd"},
+            {"menu", 0, "off:Down Return Esc", "chose -1", "PopupMenuStart PopupMenuEnd"},
+            {"menu empty", 0, "Down Up End Return", "chose -1 (open after)",
+             "PopupMenuStart PopupMenuEnd"},
+            // Alt+F4 closes any form; Escape only a modal one.
+            {"form", 0, "Alt+F4", "hidden", ""},
+            {"form", 0, "Esc", "shown", ""},
+            {"form", 0, "off:Alt+F4", "shown", ""},
+        });
+    }
+
+    void keys()
+    {
+        QFETCH(QString, subject);
+        QFETCH(int, start);
+        QFETCH(QString, input);
+        if (input.startsWith(QLatin1String("off:"))) {
+            WBase::SetKeyboardAccess(false);
+            input.remove(0, 4);
+        }
+        Subject s = make(subject);
+        if (!show(s))
+            QSKIP("the window did not come up");
+        s.start(s, start);
+        if (start == off)
+            s.target->setEnabled(false);
+        const Recorder heard;
+        s.around(s, [&] {
+            for (const QString& key : input.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                QWidget* focus = QApplication::focusWidget();
+                press(focus && s.target->isAncestorOf(focus) ? focus : s.target, key);
+            }
+        });
+        QTEST(s.state(), "state");
+        QTEST(Said(s.heardOf), "heard");
+    }
+
+    // A screen reader's actions: several steps separated by spaces; "[no Press]" after the
+    // state where the node did not offer the action it was asked for.
+    void actions_data()
+    {
+        columns();
+        rows({
+            {"button", 1, "Press", "clicks 1", ""},
+            {"button", off, "Press", "clicks 0", ""},
+            {"checkbox", 1, "Toggle", "checked", "StateChanged:checked"},
+            {"checkbox", 1, "Toggle Toggle", "checked", "StateChanged:checked"},
+            {"switch", 1, "Toggle", "checked", "StateChanged:checked"},
+            {"switch", 1, "Press", "unchecked [no Press]", ""},
+            {"combo", 3, "ShowMenu", "3 opened 1 lit -2",
+             "StateChanged:expanded StateChanged:expanded"},
+            {"combo", 3, "0.7:Press", "3 opened 0 lit -2 [no Press]", ""},
+            {"combo list", 3, "7:Press", "7 opened 1 lit 3",
+             "0.StateChanged:expanded 1.Focus#3 0.ValueChanged=Item 7 0.StateChanged:expanded"},
+            {"grid", -1, "6:Press", "row 1 clicks 1(1,0) doubles 0 headers -1 checked 0,1,3",
+             "Selection#6 Focus#6"},
+            {"grid", -1, "2:Press", "row -1 clicks 0 doubles 0 headers 2 checked 0,3", ""},
+            {"grid", off, "6:Press", "row -1 clicks 0 doubles 0 headers -1 checked 0,3 [no Press]",
+             ""},
+            {"item list", 0, "2:Press 2:Press", "2 at 0 [at once]", "Selection#2 Focus#2"},
+            {"item list", off, "2:Press", "-1 at 0 [no Press]", ""},
+            {"item list lines only", -1, "2:Press", "-1 at 0 [no Press]", ""},
+            {"menu", 0, "3:Press", "chose 3", "PopupMenuStart PopupMenuEnd"},
+            {"menu", 0, "2:Press", "chose -1 (open after) [no Press]",
+             "PopupMenuStart PopupMenuEnd"},
+            {"tabs", 0, "2:Press", "page 2 focus on tab 0", "Selection#2"},
+            {"track", 1000, "Decrease", "990 changes 1 dragged -1 [at once]", "ValueChanged=990"},
+            {"track", 1000, "Increase", "1000 changes 0 dragged -1", ""},
+            {"track", 500, "=5000", "1000 changes 1 dragged -1 [at once]", "ValueChanged=1000"},
+            {"track", 500, "=-5", "0 changes 1 dragged -1 [at once]", "ValueChanged=0"},
+            {"track", off, "Increase =700", "0 changes 0 dragged -1 [no Increase]", ""},
+            {"picker", 30, "1:=99", "08:59-17:30 at -1 [at once]", "ValueChanged#1=59"},
+            {"picker", 30, "1:=-5", "08:00-17:30 at -1 [at once]", "ValueChanged#1=0"},
+            {"picker", 30, "1:=0 1:Decrease", "08:59-17:30 at -1 [at once]",
+             "ValueChanged#1=0 ValueChanged#1=59"},
+            {"picker", 30, "1:=59 1:Increase", "08:00-17:30 at -1 [at once]",
+             "ValueChanged#1=59 ValueChanged#1=0"},
+            {"picker", 30, "2:text=21 2:text=late", "08:05-21:30 at -1 [at once]",
+             "ValueChanged#2=21"},
+            {"picker", off, "1:=30 1:Increase", "08:05-17:00 at -1 [no Increase]", ""},
+            {"progress", 0, "=90", "42", ""},
+            {"number edit", 0, "text=12a3", "123 [at once]", "TextInserted@0+123"},
+            {"number edit", 1, "text=9", "", ""},
+            {"line edit", 2, "ins0=x9 del0-1 rep1-3=7y", "97y345 [at once]",
+             "TextInserted@0+x9 TextCaretMoved@2 TextRemoved@0-x TextCaretMoved@0 TextRemoved@1-12 "
+             "TextCaretMoved@1 TextInserted@1+7y TextCaretMoved@3"},
+            {"number edit", 2, "ins0=x9 del0-1 rep1-3=7y", "1745 [at once]",
+             "TextInserted@0+9 TextCaretMoved@1 TextRemoved@0-9 TextCaretMoved@0 TextRemoved@1-23 "
+             "TextCaretMoved@1 TextInserted@1+7 TextCaretMoved@2"},
+            {"number edit", 3, "ins0=x9 del0-1 rep1-3=7y", "12345", ""},
+            {"line edit", 2, "del3-3 del4-1", "12345", ""},
+            {"scroll bar", 0, "=120", "120 [at once]", ""},
+            {"form", 0, "0.2:Press", "hidden", ""},
+        });
+    }
+
+    void actions()
+    {
+        QFETCH(QString, subject);
+        QFETCH(int, start);
+        QFETCH(QString, input);
+        Subject s = make(subject);
+        if (!show(s))
+            QSKIP("the window did not come up");
+        s.start(s, start);
+        if (start == off)
+            s.target->setEnabled(false);
+        const Recorder heard;
+        QString refused;
+        s.around(s, [&] {
+            const QString before = s.state();
+            for (const QString& step : input.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                refused += act(Face(s.target), step);
+            // What a reader asks for happens after its request has returned.
+            if (s.state() != before)
+                refused += QStringLiteral(" [at once]");
+            QTest::qWait(20);
+        });
+        QTEST(s.state() + refused, "state");
+        QTEST(Said(s.heardOf), "heard");
+    }
+
+    void announcements_data()
+    {
+        QTest::addColumn<Scenario>("scenario");
+        QTest::addColumn<QString>("heard");
+        const auto row = [](const char* name, const Scenario& scenario, const char* heard) {
+            QTest::newRow(name) << scenario << QString::fromUtf8(heard);
+        };
+        row(
+            "check box, switch and caption: only real changes",
+            [] {
+                const Recorder heard;
+                WCheckBox box;
+                WSwitchButton toggle;
+                WButton button;
+                box.SetChecked(true);
+                box.SetChecked(true);
+                box.SetCheckedWithoutEvent(false);
+                toggle.SetChecked(true);
+                button.SetText(QStringLiteral("Send"));
+                button.SetText(QStringLiteral("Send"));
+                return Said({&box, &toggle, &button});
+            },
+            "0.StateChanged:checked 0.StateChanged:checked 1.StateChanged:checked 2.NameChanged");
+        row(
+            "form: a new title, for the form and its window",
+            [] {
+                const Recorder heard;
+                WForm form;
+                form.SetTitle(QStringLiteral("A"));
+                form.SetTitle(QStringLiteral("A"));
+                return Said({&form, form.window()});
+            },
+            "0.NameChanged 1.NameChanged");
+        row(
+            "grid: reset, selection without and with the focus",
+            [] {
+                Subject s = make("grid");
+                if (!show(s))
+                    return QStringLiteral("<not shown>");
+                auto* grid = static_cast<WGridList*>(s.target);
+                grid->clearFocus();
+                const Recorder heard;
+                grid->UpdateData();
+                s.start(s, 3);
+                s.start(s, 3);
+                grid->setFocus();
+                s.start(s, 1);
+                return Said({grid}) + QStringLiteral(" / focused: ") + focusLine(grid);
+            },
+            "TableModelChanged:0 Selection#9 Selection#6 Focus#6 / focused: Cell [focusable "
+            "focused checkable selectable selected] (Press)");
+        row(
+            "item list: selection, focus, clicks",
+            [] {
+                Subject s = make("item list");
+                if (!show(s))
+                    return QStringLiteral("<not shown>");
+                auto* list = static_cast<WItemList*>(s.target);
+                list->clearFocus();
+                const Recorder heard;
+                list->SetSelectedIndex(3);
+                list->SetSelectedIndex(3);
+                list->setFocus();
+                const QString focused = focusLine(list);
+                QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 25), Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(list, &press); // selects line 1
+                QApplication::sendEvent(list, &press); // clears the selection: nothing to say
+                return Said({list}) + QStringLiteral(" / focused: ") + focused;
+            },
+            "Selection#3 Selection#1 Focus#1 / focused: ListItem \"Item 3\" = Item 3 "
+            "[focusable focused selectable selected] (Press)");
+        row(
+            "label: new text, a double-clicked word",
+            [] {
+                const Recorder heard;
+                WLabel label;
+                label.SetText(QStringLiteral("a"));
+                label.SetText(QStringLiteral("a"));
+                label.AppendText(QStringLiteral("b"));
+                label.SetCanSelectText(true);
+                label.resize(100, 20);
+                QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(&label, &dbl);
+                return Said({&label});
+            },
+            "NameChanged NameChanged TextSelectionChanged@0..2");
+        row(
+            "line edit: typing, erasing, new text, caret, selection",
+            [] {
+                Subject s = make("number edit");
+                auto* edit = static_cast<WLineEdit*>(s.target);
+                edit->SetTextType(TextType::Normal);
+                if (!show(s))
+                    return QStringLiteral("<not shown>");
+                edit->setFocus();
+                const Recorder heard;
+                QTest::keyClicks(edit, QStringLiteral("ab"));
+                QTest::keyClick(edit, Qt::Key_Backspace);
+                edit->SetText(QStringLiteral("new"));
+                QTest::keyClick(edit, Qt::Key_End);
+                for (int i = 0; i < 4; ++i) // the last one at the end already
+                    QTest::keyClick(edit, Qt::Key_Right);
+                QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
+                return Said({edit});
+            },
+            "TextInserted@0+a TextCaretMoved@1 TextInserted@1+b TextCaretMoved@2 TextRemoved@1-b "
+            "TextCaretMoved@1 TextUpdated@0-a+new TextCaretMoved@0 TextCaretMoved@1 "
+            "TextCaretMoved@2 TextCaretMoved@3 TextSelectionChanged@2..3 TextCaretMoved@2");
+        // Nothing a reader is told holds a character of a password.
+        row(
+            "password: only ever the mask",
+            [] {
+                Subject s = make("number edit");
+                auto* edit = static_cast<WLineEdit*>(s.target);
+                edit->SetTextType(TextType::Password);
+                if (!show(s))
+                    return QStringLiteral("<not shown>");
+                const Recorder heard;
+                QTest::keyClicks(edit, QStringLiteral("s3"));
+                edit->SetText(QStringLiteral("hunter2"));
+                return Said({edit}) + QStringLiteral(" / ") + Face(edit)->text(QAccessible::Value);
+            },
+            "TextInserted@0+* TextCaretMoved@1 TextInserted@1+* TextCaretMoved@2 "
+            "TextUpdated@0-**+******* TextCaretMoved@0 / *******");
+        row(
+            "menu: open, hover, close",
+            [] {
+                Subject s = make("menu");
+                auto* menu = static_cast<WMenu*>(s.target);
+                menu->SetPadding(WPadding{5, 5, 10, 10});
+                const Recorder heard;
+                QString hovered;
+                QTimer::singleShot(0, menu, [&] {
+                    QTest::mouseMove(menu->windowHandle(), QPoint(20, 5 + 30 + 15));
+                    QAccessibleInterface* focus = Face(menu)->focusChild();
+                    hovered = focusLine(menu) +
+                              QStringLiteral(" at %1").arg(focus ? focus->rect().top() : -1);
+                    menu->close();
+                });
+                menu->exec(QPoint(100, 100));
+                return Said({menu}) + QStringLiteral(" / ") + hovered;
+            },
+            "PopupMenuStart Focus#1 PopupMenuEnd / MenuItem \"Save as\" = Save as "
+            "[focusable focused] (Press) at 135");
+        row(
+            "picker: numbers and the selected one",
+            [] {
+                Subject s = make("picker");
+                if (!show(s))
+                    return QStringLiteral("<not shown>");
+                auto* picker = static_cast<WHourMinutePicker*>(s.target);
+                s.start(s, 30);
+                const Recorder heard;
+                picker->SetEndHour(20);
+                picker->SetEndHour(20);
+                QTest::keyClick(picker, Qt::Key_Right);
+                QTest::keyClick(picker, Qt::Key_Right);
+                QTest::keyClick(picker, Qt::Key_Down);
+                QTest::keyClicks(picker, QStringLiteral("7"));
+                return Said({picker}) + QStringLiteral(" / focused: ") + focusLine(picker);
+            },
+            "ValueChanged#2=20 Focus#0 Focus#1 ValueChanged#1=4 ValueChanged#1=47 / focused: "
+            "SpinBox \"Start minute\" = 47 {0..59} [focusable focused selected editable] (Increase "
+            "Decrease)");
+        row(
+            "track bar and progress bar values",
+            [] {
+                const Recorder heard;
+                WTrackBar track;
+                WProgressBar bar;
+                track.SetValue1(30);
+                track.SetValue1WithoutEvent(40);
+                track.SetValue2(50); // only drawn: not the value
+                bar.SetValue(7);
+                bar.SetValue(7);
+                bar.SetValue(700);
+                return Said({&track, &bar});
+            },
+            "0.ValueChanged=30 0.ValueChanged=40 1.ValueChanged=7 1.ValueChanged=100");
+    }
+
+    void announcements()
+    {
+        QFETCH(Scenario, scenario);
+        QTEST(scenario(), "heard");
+    }
+
+    // Offscreen there is no screen reader: the widgets build no announcement at all, and an
+    // update handler hears none of theirs.
+    void nothingAnnouncedWithoutAReader()
+    {
+        if (QAccessible::isActive())
+            QSKIP("a screen reader listens here");
+        QVERIFY(!WAccessibleNotify::Active());
+        Heard().clear();
+        QAccessible::installUpdateHandler(&Recorder::Record);
+        WCheckBox box;
+        box.SetChecked(true);
+        box.SetText(QStringLiteral("x"));
+        QAccessible::installUpdateHandler(nullptr);
+        QCOMPARE(Said({&box}), QString());
+    }
+};
+
+WEXAL_TEST_MAIN(TestAccessibleInput)
+#include "tst_accessibleinput.moc"

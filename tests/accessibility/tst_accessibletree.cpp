@@ -1,0 +1,492 @@
+// What a screen reader sees of each widget in the situations that matter to it: roles, names,
+// values and ranges, states, actions and children, written out as the reader would walk them.
+#include "../form/FormTestSupport.h"
+#include "AccessGrid.h"
+#include "WAccessibleDump.h"
+#include "WButton.h"
+#include "WCheckBox.h"
+#include "WComboBox.h"
+#include "WComboDropDownBox_p.h"
+#include "WHourMinutePicker.h"
+#include "WItemList.h"
+#include "WLabel.h"
+#include "WLineEdit.h"
+#include "WMenu.h"
+#include "WMenuItem.h"
+#include "WPanel.h"
+#include "WProgressBar.h"
+#include "WQuietPopups.h"
+#include "WScrollBar_p.h"
+#include "WSwitchButton.h"
+#include "WTabControl.h"
+#include "WTabPage.h"
+#include "WTestSuite.h"
+#include "WTrackBar.h"
+#include "WTreeView.h"
+
+#include <QAccessibleWidget>
+
+using namespace AccessTest;
+using WexalTest::AccessibleDump;
+
+// A label class of an application's own is still read as a label.
+class LabelOfTheApplication : public WLabel
+{
+    Q_OBJECT
+
+public:
+    using WLabel::WLabel;
+};
+
+namespace {
+
+QAccessibleInterface* ownFactory(const QString& className, QObject* object)
+{
+    return className == QLatin1String("LabelOfTheApplication")
+               ? new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Link)
+               : nullptr;
+}
+
+template <class T> T* add(QWidget* parent, const QString& text = QString())
+{
+    auto* w = new T(parent);
+    if (!text.isEmpty())
+        w->SetText(text);
+    return w;
+}
+
+QStringList numbered(const QString& stem, int n)
+{
+    QStringList list;
+    for (int i = 0; i < n; ++i)
+        list << stem.arg(i);
+    return list;
+}
+
+struct Picker
+{
+    Picker()
+    {
+        picker.SetStartHour(8);
+        picker.SetStartMinute(5);
+        picker.SetEndHour(17);
+        picker.SetEndMinute(30);
+    }
+    WHourMinutePicker picker;
+};
+
+struct Tabs
+{
+    Tabs()
+    {
+        for (int i = 0; i < 2; ++i) {
+            pages << new WTabPage;
+            pages.last()->SetText(QStringLiteral("Page %1").arg(i));
+            tabs.AddPage(pages.last());
+            add<WButton>(pages.last(), QStringLiteral("In %1").arg(i));
+        }
+        tabs.SetSelectedIndex(1);
+    }
+    WTabControl tabs;
+    QList<WTabPage*> pages;
+};
+
+// The combo box's dump taken while its list is open, from inside the list's own loop.
+QString openComboDump(WComboBox* box)
+{
+    QString seen = QStringLiteral("<the list did not open>");
+    QTimer::singleShot(0, box, [&] {
+        if (auto* list = qobject_cast<WComboDropDownBox*>(QApplication::activePopupWidget())) {
+            seen = AccessibleDump(box);
+            list->hide();
+        }
+    });
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, 10));
+    return seen;
+}
+
+} // namespace
+
+class TestAccessibleTree : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WexalTest::QuietPopupWarnings(); }
+
+    void dumps_data()
+    {
+        QTest::addColumn<Scenario>("scenario");
+        QTest::addColumn<QString>("expected");
+        row(
+            "buttons in a panel",
+            [] {
+                WPanel panel;
+                add<WButton>(&panel, QStringLiteral("Save"));
+                add<WButton>(&panel)->setAccessibleName(QStringLiteral("Close window"));
+                add<WCheckBox>(&panel, QStringLiteral("Remember me"));
+                auto* toggle = add<WSwitchButton>(&panel);
+                toggle->SetLeftText(QStringLiteral("Off"));
+                toggle->SetRightText(QStringLiteral("On"));
+                auto* named = add<WSwitchButton>(&panel, QStringLiteral("Wi-Fi"));
+                named->SetLeftText(QStringLiteral("Off"));
+                named->SetRightText(QStringLiteral("On"));
+                return AccessibleDump(&panel);
+            },
+            "Pane [invisible movable sizeable]\n"
+            "  Button \"Save\" [focusable] (Press)\n"
+            "  Button \"Close window\" [focusable] (Press)\n"
+            "  CheckBox \"Remember me\" [focusable checkable] (Toggle)\n"
+            "  Button \"Off/On\" = Off [focusable checkable] (Toggle)\n"
+            "  Button \"Wi-Fi\" = Off [focusable checkable] (Toggle)\n");
+        row(
+            "buttons checked and disabled",
+            [] {
+                WPanel panel;
+                add<WButton>(&panel, QStringLiteral("Save"))->setEnabled(false);
+                add<WCheckBox>(&panel, QStringLiteral("Remember me"))->SetChecked(true);
+                auto* toggle = add<WSwitchButton>(&panel);
+                toggle->SetLeftText(QStringLiteral("Off"));
+                toggle->SetRightText(QStringLiteral("On"));
+                toggle->SetChecked(true);
+                return AccessibleDump(&panel);
+            },
+            "Pane [invisible movable sizeable]\n"
+            "  Button \"Save\" [disabled focusable] (Press)\n"
+            "  CheckBox \"Remember me\" [focusable checkable checked] (Toggle)\n"
+            "  Button \"Off/On\" = On [focusable checkable checked] (Toggle)\n");
+        row(
+            "panel leaves out hidden widgets",
+            [] {
+                WPanel panel;
+                add<WButton>(&panel, QStringLiteral("a"));
+                add<WButton>(&panel, QStringLiteral("b"))->hide();
+                new QWidget(&panel);
+                QString dump = AccessibleDump(&panel) + QLatin1Char('\n');
+                panel.findChildren<WButton*>().last()->show();
+                return dump + AccessibleDump(&panel);
+            },
+            "Pane [invisible movable sizeable]\n"
+            "  Button \"a\" [focusable] (Press)\n"
+            "  Client\n"
+            "Pane [invisible movable sizeable]\n"
+            "  Button \"a\" [focusable] (Press)\n"
+            "  Button \"b\" [focusable] (Press)\n"
+            "  Client\n");
+        row(
+            "combo box closed",
+            [] {
+                WComboBox box;
+                box.SetItems(numbered(QStringLiteral("Item %1"), 3));
+                box.SetSelectedIndex(1);
+                return AccessibleDump(&box);
+            },
+            "ComboBox \"Item 1\" = Item 1 [invisible focusable expandable collapsed movable "
+            "sizeable] (ShowMenu)\n"
+            "  List [sizeable]\n"
+            "    ListItem \"Item 0\" = Item 0 [focusable selectable]\n"
+            "    ListItem \"Item 1\" = Item 1 [focusable selectable selected]\n"
+            "    ListItem \"Item 2\" = Item 2 [focusable selectable]\n");
+        row(
+            "combo box open",
+            [] {
+                WPanel window;
+                window.resize(300, 200);
+                auto* box = new WComboBox(&window);
+                box->setGeometry(20, 20, 120, 24);
+                box->SetItems(numbered(QStringLiteral("Item %1"), 3));
+                box->SetSelectedIndex(1);
+                if (!ShowActive(&window))
+                    return QStringLiteral("<not shown>");
+                return openComboDump(box);
+            },
+            "ComboBox \"Item 1\" = Item 1 [focusable focused expandable expanded]\n"
+            "  List [sizeable]\n"
+            "    ListItem \"Item 0\" = Item 0 [focusable selectable] (Press)\n"
+            "    ListItem \"Item 1\" = Item 1 [focusable selectable selected] (Press)\n"
+            "    ListItem \"Item 2\" = Item 2 [focusable selectable] (Press)\n");
+        row(
+            "combo box named, without lines",
+            [] {
+                WComboBox box;
+                box.setAccessibleName(QStringLiteral("Priority"));
+                return AccessibleDump(&box);
+            },
+            "ComboBox \"Priority\" [invisible focusable expandable collapsed movable sizeable]\n"
+            "  List [sizeable]\n");
+        row(
+            "form",
+            [] {
+                WForm form;
+                form.SetTitle(QStringLiteral("Invoice #2041"));
+                auto* label = add<WLabel>(&form, QStringLiteral("Total"));
+                label->setGeometry(10, 40, 100, 20);
+                if (!FormTest::showForm(form))
+                    return QStringLiteral("<not shown>");
+                form.SetCanResize(false);
+                return AccessibleDump(FormTest::shadowOf(form));
+            },
+            "Window \"Invoice #2041\" [movable]\n"
+            "  Client \"Invoice #2041\"\n"
+            "    TitleBar \"Invoice #2041\"\n"
+            "      Button \"Minimize\" (Press)\n"
+            "      Button \"Maximize\" (Press)\n"
+            "      Button \"Close\" (Press)\n"
+            "    StaticText \"Total\" [readOnly]\n");
+        row(
+            "form in Designer",
+            [] {
+                WBase::SetDesignerMode(true);
+                QWidget editor;
+                auto* form = new WForm(&editor);
+                WBase::SetDesignerMode(false);
+                form->SetTitle(QStringLiteral("Dialog"));
+                return AccessibleDump(form, {2, 8});
+            },
+            "Window \"Dialog\" [invisible]\n"
+            "  TitleBar \"Dialog\"\n"
+            "    ... 3 children\n");
+        row(
+            "grid: a hidden row, a selected row",
+            [] {
+                AccessGrid g(4);
+                g.grid.SetSelectedRow(g.data->Rows.at(3));
+                return AccessibleDump(&g.grid, {3, 12});
+            },
+            "Table [invisible focusable movable sizeable]\n"
+            "  ColumnHeader (Press)\n"
+            "  ColumnHeader \"Order\" (Press)\n"
+            "  ColumnHeader (Press)\n"
+            "  Cell [focusable checkable checked selectable] (Press)\n"
+            "  Cell \"0-a\" = 0-a [focusable selectable] (Press)\n"
+            "  Cell \"0-b\" = 0-b [focusable selectable] (Press)\n"
+            "  Cell [focusable checkable selectable] (Press)\n"
+            "  Cell \"1-a\" = 1-a [focusable selectable] (Press)\n"
+            "  Cell \"1-b\" = 1-b [focusable selectable] (Press)\n"
+            "  Cell [focusable checkable checked selectable selected] (Press)\n"
+            "  Cell \"3-a\" = 3-a [focusable selectable selected] (Press)\n"
+            "  Cell \"3-b\" = 3-b [focusable selectable selected] (Press)\n");
+        row(
+            "grid: two columns of three",
+            [] {
+                AccessGrid g(2);
+                g.grid.SetColumnWidth({40, 60});
+                return AccessibleDump(&g.grid, {3, 12});
+            },
+            "Table [invisible focusable movable sizeable]\n"
+            "  ColumnHeader (Press)\n"
+            "  ColumnHeader (Press)\n"
+            "  Cell [focusable checkable checked selectable] (Press)\n"
+            "  Cell \"0-a\" = 0-a [focusable selectable] (Press)\n"
+            "  Cell [focusable checkable selectable] (Press)\n"
+            "  Cell \"1-a\" = 1-a [focusable selectable] (Press)\n");
+        row(
+            "grid: rows off, then no model",
+            [] {
+                AccessGrid g(2);
+                g.data->ShowRows = false;
+                const QString dump = AccessibleDump(&g.grid) + QLatin1Char('\n');
+                g.grid.SetDataSource(nullptr);
+                return dump + AccessibleDump(&g.grid);
+            },
+            "Table [invisible focusable movable sizeable]\n"
+            "  ColumnHeader (Press)\n"
+            "  ColumnHeader \"Order\" (Press)\n"
+            "  ColumnHeader (Press)\n"
+            "Table [invisible focusable movable sizeable]\n");
+        row(
+            "item list with a selected line",
+            [] {
+                WItemList list;
+                list.SetItems(numbered(QStringLiteral("Line %1"), 3));
+                list.SetSelectedIndex(1);
+                const QString dump = AccessibleDump(&list) + QLatin1Char('\n');
+                list.SetCanSelectItem(false);
+                return dump + AccessibleDump(&list);
+            },
+            "List [invisible focusable movable sizeable]\n"
+            "  ListItem \"Line 0\" = Line 0 [focusable selectable] (Press)\n"
+            "  ListItem \"Line 1\" = Line 1 [focusable selectable selected] (Press)\n"
+            "  ListItem \"Line 2\" = Line 2 [focusable selectable] (Press)\n"
+            "List [invisible focusable movable sizeable]\n"
+            "  ListItem \"Line 0\" = Line 0 [focusable]\n"
+            "  ListItem \"Line 1\" = Line 1 [focusable selected]\n"
+            "  ListItem \"Line 2\" = Line 2 [focusable]\n");
+        row(
+            "item list shown and scrolled",
+            [] {
+                WItemList list;
+                list.resize(100, 100);
+                list.SetItems(numbered(QStringLiteral("%1"), 30));
+                if (!ShowActive(&list))
+                    return QStringLiteral("<not shown>");
+                QCoreApplication::sendPostedEvents();
+                list.SetVScrollBarValue(100);
+                QString dump = AccessibleDump(&list, {2, 4}) + QLatin1Char('\n');
+                for (WScrollBar* bar : list.findChildren<WScrollBar*>())
+                    dump += AccessibleDump(bar) + QLatin1Char('\n');
+                return dump;
+            },
+            "List [focusable focused movable sizeable]\n"
+            "  ListItem \"0\" = 0 [offscreen focusable selectable] (Press)\n"
+            "  ListItem \"1\" = 1 [offscreen focusable selectable] (Press)\n"
+            "  ... 30 children\n"
+            "  ListItem \"28\" = 28 [offscreen focusable selectable] (Press)\n"
+            "  ListItem \"29\" = 29 [offscreen focusable selectable] (Press)\n"
+            "ScrollBar = 0 {0..0} [invisible]\n"
+            "ScrollBar = 100 {0..500}\n");
+        row(
+            "labels",
+            [] {
+                WLabel label;
+                label.SetText(QStringLiteral("Tracking: 1Z 999"));
+                WLabel selectable;
+                selectable.SetText(QStringLiteral("Tracking: 1Z 999"));
+                selectable.setAccessibleName(QStringLiteral("Tracking number"));
+                selectable.SetCanSelectText(true);
+                LabelOfTheApplication own;
+                own.SetText(QStringLiteral("mine"));
+                QString dump = AccessibleDump(&label) + QLatin1Char('\n') +
+                               AccessibleDump(&selectable) + QLatin1Char('\n') +
+                               AccessibleDump(&own) + QLatin1Char('\n');
+                // An application that describes its own class itself is asked first.
+                QAccessible::installFactory(ownFactory);
+                LabelOfTheApplication described;
+                dump += AccessibleDump(&described);
+                QAccessible::removeFactory(ownFactory);
+                return dump;
+            },
+            "StaticText \"Tracking: 1Z 999\" [invisible readOnly movable sizeable]\n"
+            "StaticText \"Tracking number\" [invisible readOnly selectableText movable sizeable]\n"
+            "StaticText \"mine\" [invisible readOnly movable sizeable]\n"
+            "Link [invisible focusable movable sizeable]\n");
+        row(
+            "line edits",
+            [] {
+                WLineEdit edit;
+                edit.SetText(QStringLiteral("Köln"));
+                edit.setAccessibleName(QStringLiteral("City"));
+                QString dump = AccessibleDump(&edit) + QLatin1Char('\n');
+                edit.SetReadOnly(true);
+                dump += AccessibleDump(&edit) + QLatin1Char('\n');
+                WLineEdit password;
+                password.SetTextType(TextType::Password);
+                password.SetText(QStringLiteral("hunter2"));
+                return dump + AccessibleDump(&password);
+            },
+            "EditableText \"City\" = Köln [invisible focusable editable selectableText movable "
+            "sizeable]\n"
+            "EditableText \"City\" = Köln [invisible focusable readOnly selectableText movable "
+            "sizeable]\n"
+            "EditableText = ******* [invisible focusable editable passwordEdit selectableText "
+            "movable sizeable]\n");
+        row(
+            "menu, closed",
+            [] {
+                WMenu menu;
+                menu.AddItem(QStringLiteral("Open"));
+                menu.AddItem(QStringLiteral("Save as"));
+                menu.AddItem(QStringLiteral("Delete"))->Enabled = false;
+                menu.AddItem(QStringLiteral("Close"));
+                menu.SetItemText(1, QStringLiteral("Save a copy"));
+                const QString dump = AccessibleDump(&menu) + QLatin1Char('\n');
+                menu.RemoveItem(3);
+                return dump + AccessibleDump(&menu);
+            },
+            "PopupMenu [invisible sizeable]\n"
+            "  MenuItem \"Open\" = Open [focusable]\n"
+            "  MenuItem \"Save a copy\" = Save a copy [focusable]\n"
+            "  MenuItem \"Delete\" = Delete [disabled]\n"
+            "  MenuItem \"Close\" = Close [focusable]\n"
+            "PopupMenu [invisible sizeable]\n"
+            "  MenuItem \"Open\" = Open [focusable]\n"
+            "  MenuItem \"Save a copy\" = Save a copy [focusable]\n"
+            "  MenuItem \"Delete\" = Delete [disabled]\n");
+        row(
+            "hour-minute picker",
+            [] {
+                Picker p;
+                return AccessibleDump(&p.picker);
+            },
+            "Grouping = 08:05-17:30 [invisible focusable movable]\n"
+            "  SpinBox \"Start hour\" = 08 {0..23} [focusable editable] (Increase Decrease)\n"
+            "  SpinBox \"Start minute\" = 05 {0..59} [focusable editable] (Increase Decrease)\n"
+            "  SpinBox \"End hour\" = 17 {0..23} [focusable editable] (Increase Decrease)\n"
+            "  SpinBox \"End minute\" = 30 {0..59} [focusable editable] (Increase Decrease)\n");
+        row(
+            "tab control with a page without a tab",
+            [] {
+                Tabs t;
+                auto* bare = new WTabPage(nullptr, false);
+                bare->SetText(QStringLiteral("ignored"));
+                t.tabs.AddPage(bare);
+                t.tabs.SetSelectedIndex(1);
+                return AccessibleDump(&t.tabs);
+            },
+            "PageTabList [invisible movable sizeable]\n"
+            "  PageTab \"Page 0\" [focusable selectable] (Press)\n"
+            "    Pane \"Page 0\"\n"
+            "      Button \"In 0\" [focusable] (Press)\n"
+            "  PageTab \"Page 1\" [focusable selectable selected] (Press)\n"
+            "    Pane \"Page 1\"\n"
+            "      Button \"In 1\" [focusable] (Press)\n"
+            "  Pane\n");
+        row(
+            "tab control, a page taken out",
+            [] {
+                Tabs t;
+                t.tabs.RemovePage(0);
+                return AccessibleDump(&t.tabs) + QLatin1Char('\n') +
+                       AccessibleDump(t.pages.at(0)->TabButton());
+            },
+            "PageTabList [invisible movable sizeable]\n"
+            "  PageTab \"Page 1\" [focusable selectable selected] (Press)\n"
+            "    Pane \"Page 1\"\n"
+            "      Button \"In 1\" [focusable] (Press)\n"
+            "Button \"Page 0\" [invisible focusable] (Press)\n");
+        row(
+            "track bar and progress bar",
+            [] {
+                WTrackBar track;
+                track.SetMinimum(10);
+                track.SetMaximum(1010);
+                track.SetValue1(300);
+                track.setAccessibleName(QStringLiteral("Volume"));
+                QString dump = AccessibleDump(&track) + QLatin1Char('\n');
+                track.setEnabled(false);
+                dump += AccessibleDump(&track) + QLatin1Char('\n');
+                WProgressBar bar;
+                bar.SetValue(42);
+                return dump + AccessibleDump(&bar);
+            },
+            "Slider \"Volume\" = 300 {10..1010} [invisible focusable movable sizeable] (Increase "
+            "Decrease)\n"
+            "Slider \"Volume\" = 300 {10..1010} [disabled invisible focusable movable sizeable]\n"
+            "ProgressBar = 42% {0..100} [invisible readOnly movable sizeable]\n");
+        row(
+            "tree view holds Qt's tree",
+            [] {
+                WTreeView tree;
+                return AccessibleDump(&tree, {2, 8});
+            },
+            "Pane [invisible movable sizeable]\n"
+            "  Tree\n");
+    }
+
+    void dumps()
+    {
+        QFETCH(Scenario, scenario);
+        QFETCH(QString, expected);
+        const QString wrong = WexalTest::DumpMismatch(scenario().trimmed(), expected);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+private:
+    static void row(const char* name, const Scenario& scenario, const char* expected)
+    {
+        QTest::newRow(name) << scenario << QString::fromUtf8(expected).trimmed();
+    }
+};
+
+WEXAL_TEST_MAIN(TestAccessibleTree)
+#include "tst_accessibletree.moc"

@@ -1,0 +1,707 @@
+#include "WClassRegistry.h"
+
+#include "WButton.h"
+#include "WCheckBox.h"
+#include "WComboBox.h"
+#include "WForm.h"
+#include "WGridList.h"
+#include "WGridListData.h"
+#include "WHourMinutePicker.h"
+#include "WItemList.h"
+#include "WLabel.h"
+#include "WLineEdit.h"
+#include "WMenu.h"
+#include "WPanel.h"
+#include "WProgressBar.h"
+#include "WScrollPanel.h"
+#include "WSwitchButton.h"
+#include "WTabControl.h"
+#include "WTabPage.h"
+#include "WTest.h"
+#include "WTestMouse.h"
+#include "WTrackBar.h"
+#include "WTreeView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMetaProperty>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QtTest>
+
+#include <climits>
+
+namespace WexalTest {
+
+namespace {
+
+template <class W> std::function<QWidget*()> plain()
+{
+    return [] { return static_cast<QWidget*>(new W); };
+}
+
+QPixmap testPixmap()
+{
+    QImage image(14, 10, QImage::Format_ARGB32);
+    image.fill(QColor(0x30, 0x90, 0xE0));
+    QPainter p(&image);
+    p.fillRect(3, 2, 6, 5, Qt::white);
+    return QPixmap::fromImage(image);
+}
+
+const QStringList threeLines{QStringLiteral("Apples"), QStringLiteral("Pears"),
+                             QStringLiteral("Plums")};
+
+// More lines than a list of the row's size shows, so that its scroll bar is there to paint.
+QStringList manyLines()
+{
+    QStringList lines;
+    for (int i = 0; i < 12; ++i)
+        lines.append(QStringLiteral("Line %1").arg(i));
+    return lines;
+}
+
+// Rows a grid shows: the model outlives every grid of the tests (grids let go as they go).
+WGridListData& gridRows()
+{
+    static WGridListData data(3);
+    if (data.Rows.isEmpty()) {
+        for (int r = 0; r < 12; ++r) {
+            WGridListRow* row = data.CreateRow();
+            for (int c = 0; c < 3; ++c)
+                row->Cells[c] = QStringLiteral("r%1c%2").arg(r).arg(c);
+            data.AddRow(row);
+        }
+    }
+    return data;
+}
+
+QStandardItemModel& treeModel()
+{
+    static QStandardItemModel model;
+    if (model.rowCount() == 0) {
+        for (const QString& text : threeLines) {
+            auto* item = new QStandardItem(text);
+            item->appendRow(new QStandardItem(text + QStringLiteral(" inside")));
+            model.appendRow(item);
+        }
+    }
+    return model;
+}
+
+WTabPage* page(const QString& text)
+{
+    auto* p = new WTabPage;
+    p->SetText(text);
+    p->SetTabBarBackColor(QColor(0xE0, 0xE0, 0xE0));
+    return p;
+}
+
+// Clicks through the window as the platform delivers a click.
+// A handler may delete the widget on the press: the release then goes to the window alone.
+void click(QWidget* w, QPoint at = QPoint(-1, -1), Qt::MouseButton button = Qt::LeftButton)
+{
+    if (at.x() < 0)
+        at = w->rect().center();
+    QWidget* window = w->window();
+    const QPoint inWindow = w->mapTo(window, at);
+    QTest::mousePress(window->windowHandle(), button, {}, inWindow);
+    QTest::mouseRelease(window->windowHandle(), button, {}, inWindow);
+}
+
+// A key with the keyboard switch on, as a keyboard user presses it.
+std::function<void(QWidget*)> keyboard(Qt::Key key)
+{
+    return [key](QWidget* w) {
+        WBase::SetKeyboardAccess(true);
+        QTest::keyClick(w, key);
+        WBase::SetKeyboardAccess(false);
+    };
+}
+
+// The line edit focused in its window with "a[bc]|def" selected, then one user action.
+std::function<void(QWidget*)> onEdit(std::function<void(QWidget*)> act)
+{
+    return [act](QWidget* w) {
+        QApplication::setActiveWindow(w->window());
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Home);
+        QTest::keyClick(w, Qt::Key_Right);
+        QTest::keyClick(w, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(w, Qt::Key_Right, Qt::ShiftModifier);
+        act(w);
+    };
+}
+
+QList<OwnSignal> lineEditSignals()
+{
+    const auto key = [](Qt::Key k, Qt::KeyboardModifiers m = {}, bool collapse = false) {
+        return onEdit([=](QWidget* w) {
+            if (collapse)
+                QTest::keyClick(w, Qt::Key_Right);
+            QTest::keyClick(w, k, m);
+        });
+    };
+    return {{"TextChanged()", "typing", key(Qt::Key_X, {}, true)},
+            {"TextChanged()", "typing over a selection", key(Qt::Key_X)},
+            {"TextChanged()", "Backspace", key(Qt::Key_Backspace, {}, true)},
+            {"TextChanged()", "Delete", key(Qt::Key_Delete, {}, true)},
+            {"TextChanged()", "paste", onEdit([](QWidget* w) {
+                 QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+                 QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+             })},
+            {"TextChanged()", "cut", key(Qt::Key_X, Qt::ControlModifier)},
+            {"TextChanged()", "an input method's commit", onEdit([](QWidget* w) {
+                 QInputMethodEvent commit;
+                 commit.setCommitString(QStringLiteral("ok"));
+                 QApplication::sendEvent(w, &commit);
+             })},
+            {"TextChanged()", "SetText",
+             [](QWidget* w) { static_cast<WLineEdit*>(w)->SetText(QStringLiteral("new")); }},
+            {"TextChanged()", "a screen reader's edit",
+             [](QWidget* w) {
+                 QAccessible::queryAccessibleInterface(w)->editableTextInterface()->replaceText(
+                     0, 2, QStringLiteral("zz"));
+             }},
+            {"RightClicked()", "right click", [](QWidget* w) { click(w, {}, Qt::RightButton); }},
+            {"FocusOut()", "focus elsewhere", onEdit([](QWidget* w) {
+                 auto* other = new QWidget(w->window());
+                 other->setFocusPolicy(Qt::StrongFocus);
+                 other->show();
+                 other->setFocus();
+             })}};
+}
+
+// Drags the slider of a scroll panel's bar three steps along, in the window's coordinates.
+std::function<void(QWidget*)> dragBar(bool vertical)
+{
+    return [vertical](QWidget* w) {
+        QWindow* window = w->window()->windowHandle();
+        const QPoint grab = w->mapTo(w->window(), vertical ? QPoint(w->width() - 4, 8)
+                                                           : QPoint(8, w->height() - 4));
+        const QPoint step = vertical ? QPoint(0, 15) : QPoint(15, 0);
+        QTest::mousePress(window, Qt::LeftButton, {}, grab);
+        for (int i = 1; i <= 3; ++i)
+            QTest::mouseMove(window, grab + step * i);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, grab + step * 3);
+    };
+}
+
+QList<OwnSignal> trackBarSignals()
+{
+    const auto bar = [](QWidget* w) { return static_cast<WTrackBar*>(w); };
+    const auto jump = [](QWidget* w) { MousePress(w, QPoint(130, 15)); };
+    const auto drag = [](QWidget* w) {
+        const QPointer<QWidget> alive(w);
+        MousePress(w, QPoint(6, 15));
+        if (alive)
+            MouseMove(w, QPoint(60, 15));
+        if (alive)
+            MouseRelease(w, QPoint(60, 15));
+    };
+    return {{"Value1Changed(int)", "SetValue1", [=](QWidget* w) { bar(w)->SetValue1(40); }},
+            {"Value1Changed(int)", "a press away from the button", jump},
+            {"Value1Changed(int)", "a drag", drag},
+            {"Value1Changed(int)", "SetMaximum pulling it in",
+             [=](QWidget* w) {
+                 bar(w)->SetValue1WithoutEvent(50);
+                 bar(w)->SetMaximum(10);
+             }},
+            {"ManuallyDragChanged(int)", "a press away from the button", jump},
+            {"ManuallyDragChanged(int)", "a drag", drag},
+            {"Value2Changed(int)", "SetMinimum pulling it in",
+             [=](QWidget* w) { bar(w)->SetMinimum(90); }}};
+}
+
+QList<OwnSignal> tabControlSignals()
+{
+    const auto tabs = [](QWidget* w) { return static_cast<WTabControl*>(w); };
+    // The last of two pages is selected.
+    return {{"SelectedPageChanged(int)", "a click on a tab",
+             [](QWidget* w) {
+                 click(w, {25, 10});
+             }},
+            {"SelectedPageChanged(int)", "InsertPage",
+             [=](QWidget* w) { tabs(w)->InsertPage(1, page(QStringLiteral("New"))); }},
+            {"SelectedPageChanged(int)", "SetSelectedIndex",
+             [=](QWidget* w) { tabs(w)->SetSelectedIndex(0); }},
+            {"SelectedPageChanged(int)", "RemovePage of the selected",
+             [=](QWidget* w) { tabs(w)->RemovePage(1); }},
+            {"SelectedPageChanged(int)", "deleting the selected page",
+             [=](QWidget* w) { delete tabs(w)->Page(1); }}};
+}
+
+QList<ClassRow> makeRows()
+{
+    QList<ClassRow> rows;
+    rows.append({"WPanel", plain<WPanel>(), {80, 50}, QAccessible::Pane, {}, {}, {}, {}, {}});
+    rows.append({"WScrollPanel",
+                 [] {
+                     // Larger inside than out, so that both bars show
+                     auto* p = new WScrollPanel;
+                     new WPanel(p); // the content it scrolls
+                     p->SetScrollAreaSize(QSize(300, 200));
+                     return static_cast<QWidget*>(p);
+                 },
+                 {120, 90},
+                 QAccessible::Pane,
+                 {{"ScrollAreaSize", QSize(400, 300)}},
+                 {},
+                 {},
+                 {"WheelStepPixel"},
+                 {{"VScrollLocationChanged(int)", "dragging its bar", dragBar(true)},
+                  {"HScrollLocationChanged(int)", "dragging its bar", dragBar(false)}}});
+    rows.append({"WButton",
+                 plain<WButton>(),
+                 {80, 30},
+                 QAccessible::PushButton,
+                 {{"Image", testPixmap()}},
+                 {},
+                 {},
+                 {},
+                 {{"Clicked()", "click", [](QWidget* w) { click(w); }},
+                  {"Clicked()", "Space", keyboard(Qt::Key_Space)}},
+                 // Every image set rebuilds the recoloured ones, even the same image again.
+                 {"Image"}});
+    rows.append({"WCheckBox",
+                 [] {
+                     auto* b = new WCheckBox;
+                     b->SetText(QStringLiteral("Check"));
+                     b->SetChecked(true); // the flag shows
+                     return static_cast<QWidget*>(b);
+                 },
+                 {100, 24},
+                 QAccessible::CheckBox,
+                 {},
+                 {},
+                 {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}},
+                 {"UncheckWhenClicked"},
+                 {{"CheckedChanged(bool)", "click", [](QWidget* w) { click(w); }},
+                  {"CheckedChanged(bool)", "Space", keyboard(Qt::Key_Space)}}});
+    rows.append({"WSwitchButton",
+                 plain<WSwitchButton>(),
+                 {80, 30},
+                 QAccessible::PushButton,
+                 {},
+                 {},
+                 {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}},
+                 {},
+                 {{"CheckedChanged(bool)", "click", [](QWidget* w) { click(w); }},
+                  {"CheckedChanged(bool)", "Space", keyboard(Qt::Key_Space)}}});
+    rows.append({"WLabel",
+                 [] {
+                     auto* l = new WLabel;
+                     l->SetText(QStringLiteral("Total: 1,284.50 EUR"));
+                     l->SetCanSelectText(true);
+                     return static_cast<QWidget*>(l);
+                 },
+                 {100, 30},
+                 QAccessible::StaticText,
+                 {},
+                 {},
+                 {{"Text", {{}, QAccessible::NameChanged}}},
+                 {"CanSelectText"},
+                 {}});
+    rows.append({"WLineEdit",
+                 [] {
+                     auto* e = new WLineEdit;
+                     e->SetText(QStringLiteral("abcdef"));
+                     return static_cast<QWidget*>(e);
+                 },
+                 {120, 30},
+                 QAccessible::EditableText,
+                 {{"TextMaxLength", 3}},
+                 {},
+                 {{"Text", {"TextChanged()", QAccessible::TextUpdated}}},
+                 {"ReadOnly", "TextMaxLength"},
+                 lineEditSignals()});
+    rows.append({"WProgressBar",
+                 plain<WProgressBar>(),
+                 {120, 20},
+                 QAccessible::ProgressBar,
+                 {},
+                 {{"Value", -5, 0}, {"Value", 250, 100}},
+                 {{"Value", {{}, QAccessible::ValueChanged}}},
+                 {},
+                 {}});
+    rows.append({"WTrackBar",
+                 plain<WTrackBar>(),
+                 {160, 30},
+                 QAccessible::Slider,
+                 {{"MainLineImage", testPixmap()}, {"ButtonImage", testPixmap()}},
+                 {{"Value1", -5, 0}, {"Value1", 1000, 100}, {"Type", 9, 0}},
+                 {{"Value1", {"Value1Changed(int)", QAccessible::ValueChanged}},
+                  {"Value2", {"Value2Changed(int)", QAccessible::InvalidEvent}}},
+                 {},
+                 trackBarSignals(),
+                 // Setting the type again rebuilds its gradient, an image its nine pieces.
+                 {"Type", "MainLineImage", "ButtonImage"}});
+    rows.append({"WHourMinutePicker",
+                 plain<WHourMinutePicker>(),
+                 {140, 30},
+                 QAccessible::Grouping,
+                 {{"EndHour", 20}, {"EndMinute", 30}},
+                 {{"StartHour", -3, 0},
+                  {"StartHour", INT_MAX, 23},
+                  {"StartMinute", 99, 59},
+                  {"StartMinute", INT_MIN, 0},
+                  {"EndHour", 24, 23},
+                  {"EndHour", -3, 0},
+                  {"EndMinute", 60, 59},
+                  {"EndMinute", INT_MIN, 0}},
+                 {},
+                 {},
+                 {}});
+    rows.append({"WComboBox",
+                 [] {
+                     auto* c = new WComboBox;
+                     c->SetItems(threeLines);
+                     return static_cast<QWidget*>(c);
+                 },
+                 {120, 30},
+                 QAccessible::ComboBox,
+                 {{"SelectedIndex", 1}},
+                 {{"SelectedIndex", 7, 2},
+                  {"SelectedIndex", INT_MAX, 2},
+                  {"SelectedIndex", -5, -1},
+                  {"SelectedIndex", INT_MIN, -1},
+                  {"ItemHeight", 0, 20},
+                  {"ItemHeight", INT_MIN, 20}},
+                 {{"SelectedIndex", {"SelectedIndexChanged(int)", QAccessible::ValueChanged}}},
+                 {"ItemBackColorHover", "ItemForeColorHover", "Align", "ItemHeight"},
+                 {{"SelectedIndexChanged(int)", "set",
+                   [](QWidget* w) { static_cast<WComboBox*>(w)->SetSelectedIndex(2); }}},
+                 // New lines are measured afresh, even when they read the same.
+                 {"Items"}});
+    rows.append({"WItemList",
+                 [] {
+                     auto* l = new WItemList;
+                     l->SetItems(manyLines());
+                     return static_cast<QWidget*>(l);
+                 },
+                 {120, 90},
+                 QAccessible::List,
+                 {},
+                 {},
+                 {},
+                 {"WheelStepPixel", "CanSelectItem"},
+                 {},
+                 // Setting the lines starts the list afresh: unselected, scrolled to the top.
+                 {"Items"},
+                 {"Border", "BorderWidth", "ItemHeight", "PaddingTBLR"}});
+    rows.append(
+        {"WGridList",
+         [] {
+             auto* g = new WGridList;
+             g->AddColumn(50, QStringLiteral("One"));
+             g->AddColumn(50, QStringLiteral("Two"));
+             g->AddColumn(50, QStringLiteral("Three"));
+             g->SetDataSource(&gridRows());
+             g->UpdateData();
+             return static_cast<QWidget*>(g);
+         },
+         {180, 120},
+         QAccessible::Table,
+         {},
+         {},
+         {},
+         {"WheelStepPixel", "CanChangeColumnWidth"},
+         {{"RowClicked(int,int)", "click a row", [](QWidget* w) { click(w, QPoint(20, 40)); }},
+          {"ColumnHeaderClicked(int)", "click the header",
+           [](QWidget* w) { click(w, QPoint(20, 5)); }},
+          {"RowDoubleClicked(int,int)", "double click a row",
+           [](QWidget* w) {
+               QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {},
+                                  w->mapTo(w->window(), QPoint(20, 40)));
+           }},
+          {"RightClicked()", "right click",
+           [](QWidget* w) { click(w, QPoint(20, 40), Qt::RightButton); }}},
+         {},
+         {"Border", "BorderWidth"}});
+    rows.append({"WMenu",
+                 [] {
+                     auto* m = new WMenu;
+                     for (const QString& text : threeLines)
+                         m->AddItem(text);
+                     return static_cast<QWidget*>(m);
+                 },
+                 {120, 90},
+                 QAccessible::PopupMenu,
+                 {},
+                 {},
+                 {},
+                 {},
+                 {}});
+    rows.append({"WTreeView",
+                 [] {
+                     auto* t = new WTreeView;
+                     t->TreeView->setModel(&treeModel());
+                     return static_cast<QWidget*>(t);
+                 },
+                 {160, 120},
+                 QAccessible::Pane,
+                 {},
+                 {},
+                 {},
+                 {},
+                 {{"ItemRightClicked(QPoint,QModelIndex)", "right click", [](QWidget* w) {
+                       QWidget* view = static_cast<WTreeView*>(w)->TreeView->viewport();
+                       click(view, QPoint(30, 8), Qt::RightButton);
+                   }}}});
+    rows.append({"WTabPage",
+                 [] {
+                     // Its tab shows only in a control.
+                     auto* c = new WTabControl;
+                     c->SetTabBarSize(QSize(50, 22));
+                     WTabPage* p = page(QStringLiteral("Page"));
+                     c->AddPage(p);
+                     return static_cast<QWidget*>(p);
+                 },
+                 {160, 90},
+                 QAccessible::Pane,
+                 {{"TabBarImage", testPixmap()}, {"TabBarImageSelected", testPixmap()}},
+                 {},
+                 {},
+                 // The page is selected: its tab shows the selected look.
+                 {"TabBarImage", "TabBarBackColor", "TabBarForeColor", "TabBarBorderColor"},
+                 {},
+                 {"TabBarImageSelected"}}); // the tab rebuilds every image it is handed
+    rows.append({"WTabControl",
+                 [] {
+                     auto* c = new WTabControl;
+                     c->SetTabBarSize(QSize(50, 22));
+                     c->AddPage(page(QStringLiteral("One")));
+                     c->AddPage(page(QStringLiteral("Two"))); // and selects it
+                     return static_cast<QWidget*>(c);
+                 },
+                 {200, 120},
+                 QAccessible::PageTabList,
+                 {{"SelectedIndex", 0}},
+                 {{"SelectedIndex", 9, 1}, {"SelectedIndex", -7, -1}, {"TabBarPosition", 17, 0}},
+                 {{"SelectedIndex", {"SelectedPageChanged(int)", QAccessible::InvalidEvent}}},
+                 {},
+                 tabControlSignals()});
+    rows.append({"WForm",
+                 [] {
+                     auto* f = new WForm;
+                     f->SetTitle(QStringLiteral("Form"));
+                     return static_cast<QWidget*>(f);
+                 },
+                 {240, 160},
+                 QAccessible::Window,
+                 {{"SysButtonSize", QSize(44, 20)}},
+                 {{"SysButtonSize", QSize(-5, -5), QSize(0, 0)}},
+                 {{"Title", {{}, QAccessible::NameChanged}}},
+                 {"CanResize"},
+                 {}});
+    rows.append({"WTest", plain<WTest>(), {60, 30}, QAccessible::Client, {}, {}, {}, {}, {}});
+    // What a reader is told must be what the widget is.
+    const auto face = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
+    const auto checked = [face](QWidget* w) {
+        return face(w)->state().checked == w->property("Checked").toBool()
+                   ? QString()
+                   : QStringLiteral("the checked state is not Checked");
+    };
+    for (ClassRow& row : rows) {
+        if (row.name == "WCheckBox" || row.name == "WSwitchButton")
+            row.invariant = checked;
+        else if (row.name == "WComboBox")
+            row.invariant = [face](QWidget* w) {
+                return face(w)->state().expanded == static_cast<WComboBox*>(w)->IsPopupOpen()
+                           ? QString()
+                           : QStringLiteral("expanded is not whether the list is open");
+            };
+        else if (row.name == "WLabel")
+            row.invariant = [face](QWidget* w) {
+                QAccessibleTextInterface* text = face(w)->textInterface();
+                int start = 0, end = 0;
+                text->selection(0, &start, &end);
+                const bool same = !text->selectionCount() ||
+                                  text->text(start, end) == static_cast<WLabel*>(w)->SelectedText();
+                return same ? QString()
+                            : QStringLiteral("the reader's selection is not the label's");
+            };
+        else if (row.name == "WTrackBar" || row.name == "WProgressBar")
+            row.invariant = [face,
+                             name = row.name == "WTrackBar" ? "Value1" : "Value"](QWidget* w) {
+                const QVariant shown = face(w)->valueInterface()->currentValue();
+                const QVariant value = w->property(name);
+                return shown == value ? QString()
+                                      : QStringLiteral("the reader's value is not the widget's");
+            };
+    }
+    return rows;
+}
+
+} // namespace
+
+const QList<ClassRow>& Classes()
+{
+    static const QList<ClassRow> rows = makeRows();
+    return rows;
+}
+
+const QSet<QByteArray>& Unseen()
+{
+    // Placement asks the parent, which a top-level has not; the flag is the application's;
+    // hover draws only once the pointer is over the widget.
+    static const QSet<QByteArray> names{"Dock", "Anchor", "UserFlag", "CanHover"};
+    return names;
+}
+
+const ClassRow* FindClass(const QByteArray& name)
+{
+    for (const ClassRow& row : Classes()) {
+        if (row.name == name)
+            return &row;
+    }
+    return nullptr;
+}
+
+QList<QByteArray> WritableProperties(const QMetaObject* meta)
+{
+    QList<QByteArray> names;
+    for (int i = QWidget::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        // A class may declare a base class's property again, read-only: the last one counts.
+        const QMetaProperty p = meta->property(meta->indexOfProperty(meta->property(i).name()));
+        if (p.isWritable() && !names.contains(p.name()))
+            names.append(p.name());
+    }
+    return names;
+}
+
+QVariant TestValue(const ClassRow& row, const QMetaProperty& property, const QVariant& current)
+{
+    if (row.values.contains(property.name()))
+        return row.values.value(property.name());
+    if (property.isEnumType()) {
+        const QMetaEnum e = property.enumerator();
+        const int now = current.toInt();
+        if (QByteArray(property.typeName()).endsWith("Alignment"))
+            return int(now & Qt::AlignRight ? Qt::AlignLeft | Qt::AlignBottom
+                                            : Qt::AlignRight | Qt::AlignBottom);
+        if (e.isFlag()) // one side more or less
+            return now ^ e.value(e.keyCount() > 1 ? 1 : 0);
+        for (int k = 0; k < e.keyCount(); ++k) {
+            if (e.value(k) != now)
+                return e.value(k);
+        }
+        return {};
+    }
+    switch (int(current.userType())) {
+    case QMetaType::Bool:
+        return !current.toBool();
+    case QMetaType::Int:
+        return current.toInt() + 3;
+    case QMetaType::QColor:
+        return current.value<QColor>() == QColor(0x12, 0x9A, 0x5C) ? QColor(0x9A, 0x12, 0x5C)
+                                                                   : QColor(0x12, 0x9A, 0x5C);
+    case QMetaType::QString:
+        return current.toString() + QStringLiteral(" changed");
+    case QMetaType::QStringList:
+        return QStringList{QStringLiteral("North"), QStringLiteral("South"), QStringLiteral("East"),
+                           QStringLiteral("West")};
+    case QMetaType::QPixmap:
+        return testPixmap();
+    case QMetaType::QSize: {
+        const QSize s = current.toSize();
+        return s.isValid() ? s + QSize(6, 4) : QSize(40, 20);
+    }
+    case QMetaType::QPoint:
+        return current.toPoint() + QPoint(2, 1);
+    case QMetaType::QRect: {
+        const QRect r = current.toRect();
+        return QRect(r.x() + 1, r.y() + 2, r.width() + 3, r.height() + 4);
+    }
+    case QMetaType::QFont: {
+        QFont f = current.value<QFont>();
+        f.setPointSize(f.pointSize() + 3);
+        f.setBold(!f.bold());
+        return f;
+    }
+    default:
+        return {};
+    }
+}
+
+bool SameValue(const QVariant& read, const QVariant& expected)
+{
+    if (read.userType() == QMetaType::QPixmap)
+        return read.value<QPixmap>().toImage() == expected.value<QPixmap>().toImage();
+    if (read.userType() != expected.userType() && expected.userType() == QMetaType::Int)
+        return read.toInt() == expected.toInt();
+    return read == expected;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+Made::Made(const ClassRow& row) : widget(row.make())
+{
+    QWidget* top = widget;
+    while (top->parentWidget())
+        top = top->parentWidget();
+    owner.reset(top);
+}
+
+bool ShowRow(const ClassRow& row, QWidget* widget)
+{
+    QWidget* top = widget;
+    while (top->parentWidget())
+        top = top->parentWidget();
+    top->resize(row.size);
+    top->show();
+    if (!QTest::qWaitForWindowExposed(widget->window()))
+        return false;
+    Settle();
+    return true;
+}
+
+QImage Picture(QWidget* widget)
+{
+    // Without the focus: a caret or focus frame depends on timing and activation.
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus();
+    Settle();
+    return widget->window()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+bool SamePicture(const QImage& actual, const QImage& expected, const QString& name)
+{
+    if (actual == expected)
+        return true;
+    QString file = name;
+    file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    const QString base = QDir::temp().filePath(QStringLiteral("wexal-") + file);
+    actual.save(base + QStringLiteral("-actual.png"));
+    expected.save(base + QStringLiteral("-expected.png"));
+    QString where = QStringLiteral("sizes %1x%2, %3x%4")
+                        .arg(actual.width())
+                        .arg(actual.height())
+                        .arg(expected.width())
+                        .arg(expected.height());
+    for (int y = 0; y < qMin(actual.height(), expected.height()) && where.size() < 40; ++y) {
+        for (int x = 0; x < qMin(actual.width(), expected.width()); ++x) {
+            if (actual.pixel(x, y) != expected.pixel(x, y)) {
+                where += QStringLiteral(", first at %1,%2: %3 not %4")
+                             .arg(x)
+                             .arg(y)
+                             .arg(actual.pixel(x, y), 8, 16)
+                             .arg(expected.pixel(x, y), 8, 16);
+                break;
+            }
+        }
+    }
+    qWarning("pictures differ (%s): %s-{actual,expected}.png", qPrintable(where), qPrintable(base));
+    return false;
+}
+
+} // namespace WexalTest

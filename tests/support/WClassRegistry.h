@@ -1,0 +1,104 @@
+#pragma once
+
+// One row per widget class of the library: how to make one with something to show, its
+// properties' test values where the type alone cannot pick one, the clamp rules its setters
+// apply, which property changes a signal or a screen reader hears of, its accessible role, and
+// the signals an application may delete it from. The property walker, the re-entrancy table and
+// the screen-reader checks all read these rows instead of writing the same test per class.
+
+#include <QAccessible>
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QSize>
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace WexalTest {
+
+struct ClampRule
+{
+    QByteArray property;
+    QVariant written;
+    QVariant read; // what the property reads back after the write
+};
+
+// A change that a property write must cause once: the signal (normalised signature, empty for
+// none) and the screen-reader event (QAccessible::InvalidEvent for none).
+struct PropertyNotice
+{
+    QByteArray signal;
+    QAccessible::Event announcement = QAccessible::InvalidEvent;
+};
+
+// How a user (or the application's own call) makes the widget emit one of its signals. The
+// trigger gets the shown widget; the signal must have been emitted when it returns, unless the
+// handler removed the widget.
+struct OwnSignal
+{
+    QByteArray signal; // normalised signature, e.g. "Clicked()"
+    QByteArray how;    // row name
+    std::function<void(QWidget*)> trigger;
+};
+
+struct ClassRow
+{
+    QByteArray name;
+    // A fresh top-level widget of the class, not shown, with content to show (items, pages,
+    // rows) so that every property has something to act on.
+    std::function<QWidget*()> make;
+    QSize size;
+    QAccessible::Role role;
+    QMap<QByteArray, QVariant> values; // test values the type's rule cannot choose
+    QList<ClampRule> clamps;
+    QMap<QByteArray, PropertyNotice> notices; // property -> what its change must say, once
+    QSet<QByteArray> unseen;                  // properties whose change draws nothing
+    QList<OwnSignal> ownSignals;
+    QSet<QByteArray> refresh; // an equal write draws again, by design
+    // Known to paint the widget and its bars twice in one update: new bar places are applied
+    // while the first paint is under way. Held here so that it gets no worse.
+    QSet<QByteArray> twice;
+    // What must hold of the widget and what a screen reader reads of it after any input; empty
+    // when it does.
+    std::function<QString(QWidget*)> invariant;
+};
+
+const QList<ClassRow>& Classes();
+// Properties of every class whose change draws nothing on a top-level widget.
+const QSet<QByteArray>& Unseen();
+const ClassRow* FindClass(const QByteArray& name);
+
+// The properties the class declares beyond QWidget's that can be written.
+QList<QByteArray> WritableProperties(const QMetaObject* meta);
+
+// A value of the property's type that differs from current: the row's own, else one chosen by
+// type. Invalid when neither knows one.
+QVariant TestValue(const ClassRow& row, const QMetaProperty& property, const QVariant& current);
+
+// Whether a property reads back as the value written (enums compare as numbers).
+bool SameValue(const QVariant& read, const QVariant& expected);
+
+// A widget made from a row, and what owns it: the widget itself, or the control or window
+// it was made in.
+struct Made
+{
+    explicit Made(const ClassRow& row);
+    QWidget* widget;
+    std::unique_ptr<QWidget> owner;
+};
+
+// Shows the widget's top level at the row's size and lets it paint.
+bool ShowRow(const ClassRow& row, QWidget* widget);
+// Lets posted layout events and repaints run.
+void Settle();
+// What the widget looks like now.
+QImage Picture(QWidget* widget);
+// Whether two pictures are equal; if not, both are written to the temporary folder under the
+// name given, for whoever looks into the failure.
+bool SamePicture(const QImage& actual, const QImage& expected, const QString& name);
+
+} // namespace WexalTest
