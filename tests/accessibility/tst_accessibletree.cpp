@@ -25,6 +25,7 @@
 #include "WTreeView.h"
 
 #include <QAccessibleWidget>
+#include <QTreeView>
 
 using namespace AccessTest;
 using WexalTest::AccessibleDump;
@@ -467,6 +468,8 @@ private slots:
             "tree view holds Qt's tree",
             [] {
                 WTreeView tree;
+                // Qt 6 calls its own tree focusable and Qt 5 does not: not ours to hold.
+                tree.TreeView->setFocusPolicy(Qt::NoFocus);
                 return AccessibleDump(&tree, {2, 8});
             },
             "Pane [invisible movable sizeable]\n"

@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QtGlobal>
+#include <QtTest>
 
 #include "WTestSuite.h"
 
@@ -39,6 +40,19 @@ inline QString RunScaled(const QString& function, const QString& scale)
         return QString();
     return QStringLiteral("%1 at scale %2 failed:\n%3")
         .arg(function, scale, QString::fromLocal8Bit(child.readAll()));
+}
+
+// For a data-driven test that does its work at a scale: in the parent, runs the current
+// function and row again in a child at that scale, sets failure and returns true; in the child,
+// returns false and the test goes on.
+inline bool RanScaled(const QString& scale, QString* failure)
+{
+    if (InScaledRun())
+        return false;
+    *failure = RunScaled(QString::fromLatin1(QTest::currentTestFunction()) + QLatin1Char(':') +
+                             QString::fromLatin1(QTest::currentDataTag()),
+                         scale);
+    return true;
 }
 
 } // namespace WexalTest

@@ -142,13 +142,10 @@ private slots:
     {
         QFETCH(QString, scale);
         QFETCH(int, alignment);
-        if (!WexalTest::InScaledRun()) {
-            const QString failure = WexalTest::RunScaled(
-                QStringLiteral("denseScreens:") + QString::fromLatin1(QTest::currentDataTag()),
-                scale);
+        if (QString failure; WexalTest::RanScaled(scale, &failure))
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        if (!WexalTest::InScaledRun())
             return;
-        }
         QWidget window;
         window.resize(560, 60);
         auto* label = new WLabel(&window);
