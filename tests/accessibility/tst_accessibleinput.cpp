@@ -931,7 +931,7 @@ private slots:
     {
         if (QAccessible::isActive())
             QSKIP("a screen reader listens here");
-        QVERIFY(!WAccessibleNotify::Active());
+        QVERIFY(!WAnnounce::Active());
         Heard().clear();
         QAccessible::installUpdateHandler(&Recorder::Record);
         WCheckBox box;

@@ -3,7 +3,7 @@
 // changed and not at all for an equal write, says so once through its signal and to a screen
 // reader where the row says it must, and leaves the widget looking exactly like a fresh one made
 // with that value, so that no cached picture outlives the value it was drawn from.
-#include "WAccessibleNotify_p.h"
+#include "AccessTestSupport.h"
 #include "WClassRegistry.h"
 #include "WQuietPopups.h"
 #include "WTestSuite.h"
@@ -21,31 +21,17 @@ struct Witness : QObject
 {
     QWidget* widget;
     QHash<QObject*, int> painted;
-    static QList<QPair<QObject*, QAccessible::Event>>& heard()
-    {
-        static QList<QPair<QObject*, QAccessible::Event>> all;
-        return all;
-    }
-    static void record(QAccessibleEvent* e) { heard().append({e->object(), e->type()}); }
+    const AccessTest::Recorder heard;
 
     explicit Witness(QWidget* w) : widget(w)
     {
         w->installEventFilter(this);
         for (QWidget* part : w->window()->findChildren<QWidget*>())
             part->installEventFilter(this);
-        heard().clear();
-        QAccessible::installUpdateHandler(&record);
-        WAccessibleNotify::SetTestListener(&record);
-    }
-    ~Witness() override
-    {
-        WAccessibleNotify::SetTestListener(nullptr);
-        QAccessible::installUpdateHandler(nullptr);
     }
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::Paint &&
-            (o == widget || widget->window()->isAncestorOf(static_cast<QWidget*>(o))))
+        if (e->type() == QEvent::Paint)
             ++painted[o];
         return false;
     }
@@ -57,17 +43,22 @@ struct Witness : QObject
             all += i.value() > allowed ? 100 : i.value();
         return all;
     }
+    // Announcements of the widget of that type, or of any type for InvalidEvent.
     int announced(QAccessible::Event type) const
     {
+        const QString name =
+            type == QAccessible::InvalidEvent
+                ? QString()
+                : QString::fromLatin1(QMetaEnum::fromType<QAccessible::Event>().valueToKey(type));
         int n = 0;
-        for (const auto& h : heard())
-            n += h.first == widget && (type == QAccessible::InvalidEvent || h.second == type);
+        for (const AccessTest::Announcement& a : AccessTest::Heard())
+            n += a.object == widget && a.word.startsWith(name);
         return n;
     }
     void clear()
     {
         painted.clear();
-        heard().clear();
+        AccessTest::Heard().clear();
     }
 };
 

@@ -4,7 +4,7 @@
 // to assistive technology, the keyboard switch for the length of a test, and a walk over an
 // accessible tree that reads everything a reader would.
 
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 #include "WBase.h"
 
 #include <QAccessible>
@@ -104,11 +104,11 @@ public:
     {
         Heard().clear();
         QAccessible::installUpdateHandler(&Record);
-        WAccessibleNotify::SetTestListener(&Record);
+        WAnnounce::SetTestListener(&Record);
     }
     ~Recorder()
     {
-        WAccessibleNotify::SetTestListener(nullptr);
+        WAnnounce::SetTestListener(nullptr);
         QAccessible::installUpdateHandler(nullptr);
         Heard().clear();
     }

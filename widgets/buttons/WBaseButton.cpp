@@ -1,7 +1,7 @@
 #include "WBaseButton.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 
@@ -39,7 +39,7 @@ void WBaseButton::SetText(const QString& text)
         return;
     d->text = text;
     update();
-    WAccessibleNotify::NameChanged(this);
+    WAnnounce::NameChanged(this);
 }
 
 const QPoint& WBaseButton::TextOffset() const

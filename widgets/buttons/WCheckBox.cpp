@@ -1,6 +1,6 @@
 #include "WCheckBox.h"
 
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 #include "WBaseButton_p.h"
 #include "WDrawAPI.h"
 #include "WIconGlyph_p.h"
@@ -66,7 +66,7 @@ void WCheckBox::SetChecked(bool checked)
         return;
     d->checked = checked;
     update();
-    WAccessibleNotify::CheckedChanged(this);
+    WAnnounce::CheckedChanged(this);
     emit CheckedChanged(checked);
 }
 
@@ -76,7 +76,7 @@ void WCheckBox::SetCheckedWithoutEvent(bool checked)
         return;
     d->checked = checked;
     update();
-    WAccessibleNotify::CheckedChanged(this);
+    WAnnounce::CheckedChanged(this);
 }
 
 bool WCheckBox::UncheckWhenClicked() const

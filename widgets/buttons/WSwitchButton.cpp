@@ -1,6 +1,6 @@
 #include "WSwitchButton.h"
 
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QPainter>
@@ -33,7 +33,7 @@ void WSwitchButton::SetChecked(bool checked)
         return;
     d->checked = checked;
     update();
-    WAccessibleNotify::CheckedChanged(this);
+    WAnnounce::CheckedChanged(this);
     emit CheckedChanged(checked);
 }
 
@@ -43,7 +43,7 @@ void WSwitchButton::SetCheckedWithoutEvent(bool checked)
         return;
     d->checked = checked;
     update();
-    WAccessibleNotify::CheckedChanged(this);
+    WAnnounce::CheckedChanged(this);
 }
 
 const QString& WSwitchButton::LeftText() const

@@ -1,7 +1,7 @@
 #include "WForm.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WButton.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
@@ -199,9 +199,9 @@ void WForm::SetTitle(const QString& title)
     d->title = title;
     update();
     // Also the name of the window a reader lists.
-    WAccessibleNotify::NameChanged(this);
+    WAnnounce::NameChanged(this);
     if (d->shadow)
-        WAccessibleNotify::NameChanged(d->shadow);
+        WAnnounce::NameChanged(d->shadow);
 }
 
 const QFont& WForm::TitleFont() const

@@ -1,7 +1,7 @@
 #include "WComboBox.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
 #include "WDrawAPI.h"
@@ -208,7 +208,7 @@ void WComboBox::SetSelectedIndex(int index)
         return;
     d->selectedIndex = i;
     update();
-    WAccessibleNotify::ValueChanged(this, SelectedText());
+    WAnnounce::ValueChanged(this, SelectedText());
     emit SelectedIndexChanged(i);
 }
 
@@ -236,7 +236,7 @@ void WComboBox::OpenPopup()
     const WAliveGuard alive(this);
     d->popupOpen = true;
     RepaintNow();
-    WAccessibleNotify::ExpandedChanged(this);
+    WAnnounce::ExpandedChanged(this);
     // Opened from the keyboard or not, the arrows start from the selected line.
     if (IsKeyboardAccess())
         d->popup->Content()->SetHoverIndex(d->selectedIndex);
@@ -253,14 +253,14 @@ void WComboBox::OpenPopup()
     // dropped.
     if (chosen >= 0 && chosen < Items().size() && chosen != d->selectedIndex) {
         d->selectedIndex = chosen;
-        WAccessibleNotify::ValueChanged(this, SelectedText());
+        WAnnounce::ValueChanged(this, SelectedText());
         emit SelectedIndexChanged(chosen);
         if (!alive)
             return;
     }
     d->popupOpen = false;
     RepaintNow();
-    WAccessibleNotify::ExpandedChanged(this);
+    WAnnounce::ExpandedChanged(this);
 }
 
 // Up, Down, Page Up, Page Down, Home and End choose another line without opening the list;

@@ -1,6 +1,6 @@
 #include "WComboDropDownBox_p.h"
 
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 #include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WKeyRules_p.h"
@@ -159,7 +159,7 @@ int WComboDropDownBox::ExecPopup()
 
     const bool stillHere = d->popup.Exec([this, content] {
         if (content->HoverIndex() >= 0)
-            WAccessibleNotify::FocusChanged(this, content->HoverIndex());
+            WAnnounce::FocusChanged(this, content->HoverIndex());
     });
     // Deleted meanwhile, together with the combo box: nothing here may be touched.
     if (!stillHere)
@@ -203,7 +203,7 @@ bool WComboDropDownBox::HandleKey(QKeyEvent* e)
         return true;
     content->SetHoverIndex(index);
     ShowLine(index);
-    WAccessibleNotify::FocusChanged(this, index);
+    WAnnounce::FocusChanged(this, index);
     return true;
 }
 

@@ -1,8 +1,8 @@
 #include "WGridList.h"
 #include "WGridList_p.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WGridListData.h"
@@ -146,7 +146,7 @@ void WGridList::UpdateData()
             return;
     }
     update();
-    WAccessibleNotify::TableReset(this);
+    WAnnounce::TableReset(this);
 }
 
 WGridListRow* WGridList::SelectedRow() const
@@ -168,7 +168,7 @@ void WGridList::SetSelectedRow(WGridListRow* row)
 void WGridList::AnnounceSelectedRow()
 {
     WGridListData* data = d->dataSource;
-    if (!WAccessibleNotify::Active() || !data || !d->selectedRow || !data->TryLock())
+    if (!WAnnounce::Active() || !data || !d->selectedRow || !data->TryLock())
         return;
     const int columns = qBound(0, data->ColumnCount, int(d->columns.size()));
     int shown = 0, at = -1;
@@ -185,9 +185,9 @@ void WGridList::AnnounceSelectedRow()
     if (at < 0 || columns == 0)
         return;
     const int child = int(qMin<qint64>(INT_MAX, (qint64(at) + 1) * columns));
-    WAccessibleNotify::SelectionChanged(this, child);
+    WAnnounce::SelectionChanged(this, child);
     if (hasFocus())
-        WAccessibleNotify::FocusChanged(this, child);
+        WAnnounce::FocusChanged(this, child);
 }
 
 WGridListRow* WGridList::LockedRow() const

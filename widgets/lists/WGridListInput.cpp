@@ -4,8 +4,8 @@
 #include "WGridList.h"
 #include "WGridList_p.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WGridListData.h"

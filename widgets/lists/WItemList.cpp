@@ -1,5 +1,5 @@
 #include "WItemList.h"
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 #include "WDrawAPI.h"
 #include "WKeyRules_p.h"
 #include "WLineWidths_p.h"
@@ -120,9 +120,9 @@ void WItemList::AnnounceSelection()
 {
     if (d->selectedIndex < 0)
         return;
-    WAccessibleNotify::SelectionChanged(this, d->selectedIndex);
+    WAnnounce::SelectionChanged(this, d->selectedIndex);
     if (hasFocus())
-        WAccessibleNotify::FocusChanged(this, d->selectedIndex);
+        WAnnounce::FocusChanged(this, d->selectedIndex);
 }
 
 // Up, Down, Page Up, Page Down, Home and End move the selection and scroll it into view; in a

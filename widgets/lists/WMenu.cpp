@@ -1,7 +1,7 @@
 #include "WMenu.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WMenuItem.h"
 #include "WPixels_p.h"
 #include "WPopupWindow_p.h"
@@ -225,9 +225,9 @@ WMenuItem* WMenu::exec(const QPoint& pos)
     const QPoint at = WScreenClamp::FlippedInto(pos, w, h, screen);
     const QSize size = WScreenClamp::BoundedTo(QSize(widgetExtent(w), widgetExtent(h)), screen);
     setGeometry(QRect(at, size));
-    if (!d->popup.Exec([this] { WAccessibleNotify::PopupShown(this, true); }))
+    if (!d->popup.Exec([this] { WAnnounce::PopupShown(this, true); }))
         return nullptr;
-    WAccessibleNotify::PopupShown(this, false);
+    WAnnounce::PopupShown(this, false);
     return d->chosenItem;
 }
 
@@ -250,7 +250,7 @@ bool WMenu::HoverIndex(int index)
     WMenuItem* item = d->items.at(index);
     d->hoverItem = item;
     update();
-    WAccessibleNotify::FocusChanged(this, index);
+    WAnnounce::FocusChanged(this, index);
     const WAliveGuard alive(this);
     emit HoverItemChanged(index, item);
     return alive.Alive();

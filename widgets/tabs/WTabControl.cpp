@@ -1,7 +1,7 @@
 #include "WTabControl.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WButton.h"
 #include "WEvent.h"
 #include "WFocusChain_p.h"
@@ -126,7 +126,7 @@ void WTabControl::SetSelectedIndex(int index)
         WFocusChain::SetTabStopSuspended(next->TabButton(), false);
     }
     if (index >= 0)
-        WAccessibleNotify::SelectionChanged(this, index);
+        WAnnounce::SelectionChanged(this, index);
     emit SelectedPageChanged(index);
 }
 

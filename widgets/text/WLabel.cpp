@@ -1,6 +1,6 @@
 #include "WLabel.h"
 
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WIconImage_p.h"
@@ -67,7 +67,7 @@ void WLabel::SetText(const QString& text)
     d->locator.SetText(text);
     UpdateTextBounding();
     update();
-    WAccessibleNotify::NameChanged(this);
+    WAnnounce::NameChanged(this);
 }
 
 void WLabel::AppendText(const QString& text)
@@ -76,7 +76,7 @@ void WLabel::AppendText(const QString& text)
     d->locator.SetText(d->text);
     UpdateTextBounding();
     update();
-    WAccessibleNotify::NameChanged(this);
+    WAnnounce::NameChanged(this);
 }
 
 Qt::Alignment WLabel::Alignment() const
@@ -230,7 +230,7 @@ bool WLabel::event(QEvent* e)
         d->selectedFrom = from;
         UpdateSelectedTextBounding(from);
         update();
-        WAccessibleNotify::TextSelectionChanged(this, from, to);
+        WAnnounce::TextSelectionChanged(this, from, to);
         return true;
     }
     case QEvent::MouseButtonDblClick:
@@ -240,7 +240,7 @@ bool WLabel::event(QEvent* e)
             d->selectedFrom = 0;
             d->selectedTextBounding = d->textBounding;
             update();
-            WAccessibleNotify::TextSelectionChanged(this, 0, int(d->text.size()));
+            WAnnounce::TextSelectionChanged(this, 0, int(d->text.size()));
         }
         break;
     case QEvent::Resize:

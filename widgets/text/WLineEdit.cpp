@@ -1,7 +1,7 @@
 #include "WLineEdit.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
@@ -141,11 +141,11 @@ void WLineEdit::SetTextWithoutEvent(const QString& text)
 
 void WLineEdit::SetTextAndDisplay(const QString& text)
 {
-    const QString before = WAccessibleNotify::Active() ? d->locator.Text() : QString();
+    const QString before = WAnnounce::Active() ? d->locator.Text() : QString();
     d->text = text;
     d->locator.SetText(WTextTypeFilter::DisplayText(d->textType, d->text));
     d->selectionCurrent = false;
-    WAccessibleNotify::TextReplaced(this, 0, before, d->locator.Text());
+    WAnnounce::TextReplaced(this, 0, before, d->locator.Text());
 }
 
 // Edits both strings in place: on long texts, copying them for every key would cost more than
@@ -153,7 +153,7 @@ void WLineEdit::SetTextAndDisplay(const QString& text)
 void WLineEdit::ReplaceText(int from, int count, const QString& inserted)
 {
     // A reader hears the characters as shown: a password's as its mask.
-    const bool announce = WAccessibleNotify::Active();
+    const bool announce = WAnnounce::Active();
     const QString removed = announce ? d->locator.Text().mid(from, count) : QString();
     // Replacing everything (typing over Select all) takes no copy of what goes.
     if (from == 0 && count == d->Length())
@@ -165,8 +165,7 @@ void WLineEdit::ReplaceText(int from, int count, const QString& inserted)
         d->textType == TextType::Password ? QString(inserted.size(), QLatin1Char('*')) : inserted);
     d->selectionCurrent = false;
     if (announce)
-        WAccessibleNotify::TextReplaced(this, from, removed,
-                                        d->locator.Text().mid(from, inserted.size()));
+        WAnnounce::TextReplaced(this, from, removed, d->locator.Text().mid(from, inserted.size()));
 }
 
 TextType::Types WLineEdit::TextType() const
@@ -417,7 +416,7 @@ void WLineEdit::Update()
         d->updateHook->update();
     else
         update();
-    if (!WAccessibleNotify::Active())
+    if (!WAnnounce::Active())
         return;
     const bool selected = !d->selectedText.isEmpty();
     const int start = selected ? qMin(d->selectionStart, d->selectionEnd) : -1;
@@ -425,11 +424,11 @@ void WLineEdit::Update()
     if (start != d->announcedSelectionStart || end != d->announcedSelectionEnd) {
         d->announcedSelectionStart = start;
         d->announcedSelectionEnd = end;
-        WAccessibleNotify::TextSelectionChanged(this, qMax(start, 0), qMax(end, 0));
+        WAnnounce::TextSelectionChanged(this, qMax(start, 0), qMax(end, 0));
     }
     if (d->caretIndex != d->announcedCaret) {
         d->announcedCaret = d->caretIndex;
-        WAccessibleNotify::CaretMoved(this, d->caretIndex);
+        WAnnounce::CaretMoved(this, d->caretIndex);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "WHourMinutePicker.h"
 
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 #include "WDrawAPI.h"
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
@@ -80,7 +80,7 @@ void WHourMinutePicker::StoreItem(int index, int value)
         return;
     d->items[index] = value;
     update();
-    WAccessibleNotify::ValueChanged(this, value, index);
+    WAnnounce::ValueChanged(this, value, index);
 }
 
 int WHourMinutePicker::StartHour() const
@@ -204,7 +204,7 @@ void WHourMinutePicker::StepSelected(int step)
     const int item = d->selectedItem;
     const int count = itemMaximum(item) + 1;
     d->items[item] = (d->items[item] + step + count) % count;
-    WAccessibleNotify::ValueChanged(this, d->items[item], item);
+    WAnnounce::ValueChanged(this, d->items[item], item);
 }
 
 void WHourMinutePicker::SelectItem(int item)
@@ -214,7 +214,7 @@ void WHourMinutePicker::SelectItem(int item)
     d->selectedItem = item;
     update();
     if (item >= 0 && hasFocus())
-        WAccessibleNotify::FocusChanged(this, item);
+        WAnnounce::FocusChanged(this, item);
 }
 
 // Left and Right select the number before or after the selected one, Up and Down step it.
@@ -285,7 +285,7 @@ bool WHourMinutePicker::event(QEvent* e)
             const qint64 current = d->items[item];
             const qint64 value = current <= 9 ? current * 10 + digit : digit;
             d->items[item] = int(qBound(qint64(0), value, qint64(itemMaximum(item))));
-            WAccessibleNotify::ValueChanged(this, d->items[item], item);
+            WAnnounce::ValueChanged(this, d->items[item], item);
         }
         update();
         return true;
@@ -297,7 +297,7 @@ bool WHourMinutePicker::event(QEvent* e)
             (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
             d->selectedItem = reason == Qt::TabFocusReason ? 0 : itemCount - 1;
             update();
-            WAccessibleNotify::FocusChanged(this, d->selectedItem);
+            WAnnounce::FocusChanged(this, d->selectedItem);
         }
         return WBase::event(e);
     }

@@ -1,6 +1,6 @@
 #include "WProgressBar.h"
 
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 #include "WDrawAPI.h"
 
 #include <QPainter>
@@ -37,7 +37,7 @@ void WProgressBar::SetValue(int value)
         return;
     d->value = value;
     update();
-    WAccessibleNotify::ValueChanged(this, value);
+    WAnnounce::ValueChanged(this, value);
 }
 
 void WProgressBar::Paint(QPainter* painter)

@@ -1,8 +1,8 @@
 #include "WTrackBar.h"
 #include "WTrackBar_p.h"
 
-#include "WAccessibleNotify_p.h"
 #include "WAliveGuard_p.h"
+#include "WAnnounce_p.h"
 #include "WDrawAPI.h"
 
 namespace {
@@ -310,7 +310,7 @@ bool WTrackBar::StoreValue1(int value, bool announce)
     d->value1 = value;
     ComputeButtonLocation();
     update();
-    WAccessibleNotify::ValueChanged(this, d->value1);
+    WAnnounce::ValueChanged(this, d->value1);
     if (!announce)
         return true;
     const WAliveGuard alive(this);
@@ -435,7 +435,7 @@ void WTrackBar::ComputeValue()
         const qint64 location = qBound(0, d->buttonLocation, travel);
         d->value1 = int(d->minimum + range * location / travel);
     }
-    WAccessibleNotify::ValueChanged(this, d->value1);
+    WAnnounce::ValueChanged(this, d->value1);
     emit Value1Changed(d->value1);
 }
 

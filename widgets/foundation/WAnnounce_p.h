@@ -12,7 +12,7 @@ class QObject;
 // nothing here knows a widget class. Each call costs one test
 // and nothing more while no screen reader listens (QAccessible::isActive() is false); callers
 // that would build a payload first (a copy of removed text, say) ask Active() before they do.
-namespace WAccessibleNotify {
+namespace WAnnounce {
 
 WEXAL_AUTOTEST_EXPORT bool Active();
 // Qt hands announcements to an update handler only while a screen reader listens, which never
@@ -42,4 +42,4 @@ void TextSelectionChanged(QObject* widget, int start, int end);
 // A table widget re-read its model.
 void TableReset(QObject* table);
 
-} // namespace WAccessibleNotify
+} // namespace WAnnounce

@@ -1,4 +1,4 @@
-#include "WAccessibleNotify_p.h"
+#include "WAnnounce_p.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -23,7 +23,7 @@ void sendPlain(QObject* object, QAccessible::Event type, int child)
 }
 } // namespace
 
-namespace WAccessibleNotify {
+namespace WAnnounce {
 
 bool Active()
 {
@@ -130,4 +130,4 @@ void TableReset(QObject* table)
     send(event);
 }
 
-} // namespace WAccessibleNotify
+} // namespace WAnnounce
