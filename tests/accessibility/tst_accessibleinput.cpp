@@ -4,28 +4,10 @@
 #include "../form/FormTestSupport.h"
 #include "AccessGrid.h"
 #include "WAccessibleDump.h"
-#include "WButton.h"
-#include "WCheckBox.h"
-#include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
-#include "WHourMinutePicker.h"
-#include "WItemList.h"
-#include "WLabel.h"
-#include "WLineEdit.h"
-#include "WMenu.h"
-#include "WMenuItem.h"
-#include "WPanel.h"
-#include "WProgressBar.h"
-#include "WQuietPopups.h"
 #include "WScrollBar_p.h"
-#include "WSwitchButton.h"
-#include "WTabControl.h"
-#include "WTabPage.h"
 #include "WTestSuite.h"
-#include "WTrackBar.h"
-
-#include <memory>
 
 using namespace AccessTest;
 

@@ -1,7 +1,6 @@
 // A reader's click is queued: the button may be gone by the time it would run (under
 // AddressSanitizer a use of the deleted button fails the run).
 #include "AccessTestSupport.h"
-#include "WCheckBox.h"
 #include "WTestSuite.h"
 
 using namespace AccessTest;

@@ -1,9 +1,7 @@
 // The grid list to a screen reader: row selection both ways, where cells are, a model locked by
-// another thread, cells of rows that go, the selected row kept in view, a cell editor's Escape,
-// and random input.
+// another thread, cells of rows that go, the selected row kept in view and a cell editor's
+// Escape.
 #include "AccessGrid.h"
-#include "WLineEdit.h"
-#include "WRandomInput.h"
 #include "WTestSuite.h"
 
 #include <atomic>
@@ -43,7 +41,6 @@ private slots:
     void lockedModelReadsEmpty();
     void keysScrollTheSelectedRowIntoView();
     void escapeLeavesACellEditor();
-    void randomInput();
 };
 
 void TestWAccessibleGridList::selectionBothWays()
@@ -169,41 +166,6 @@ void TestWAccessibleGridList::escapeLeavesACellEditor()
     QTest::keyClick(&g.grid, Qt::Key_Down); // the grid's own again
     QCOMPARE(edit->Text(), QStringLiteral("x"));
     QVERIFY(g.grid.SelectedRow());
-}
-
-void TestWAccessibleGridList::randomInput()
-{
-    const KeyboardOn keyboard;
-    const Recorder heard;
-    Grid g(30);
-    WexalTest::RandomInputOptions options;
-    options.steps = 1500;
-    options.action = [&](QRandomGenerator& rng, QWidget*) {
-        QAccessibleTableInterface* tab = g.Tab();
-        switch (rng.bounded(3)) {
-        case 0:
-            tab->selectRow(rng.bounded(-2, 40));
-            break;
-        case 1:
-            g.data->Rows.at(rng.bounded(30))->Visible = rng.bounded(3) != 0;
-            if (rng.bounded(2))
-                g.grid.UpdateData();
-            break;
-        default:
-            if (QAccessibleInterface* cell = tab->cellAt(rng.bounded(-1, 30), rng.bounded(4)))
-                cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            break;
-        }
-    };
-    options.invariant = [&](QWidget*) {
-        QAccessibleTableInterface* tab = g.Tab();
-        for (int r : tab->selectedRows()) {
-            if (!tab->cellAt(r, 0) || !tab->cellAt(r, 0)->state().selected)
-                return QStringLiteral("a selected row whose cells are not selected");
-        }
-        return WalkTree(g.Table());
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&g.grid, options), QString());
 }
 
 WEXAL_TEST_MAIN(TestWAccessibleGridList)

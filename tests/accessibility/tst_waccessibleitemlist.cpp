@@ -1,8 +1,6 @@
-// The item list's lines to a screen reader: where each is on screen, the interfaces of lines
-// that go, and random input.
+// The item list's lines to a screen reader: where each is on screen and the interfaces of
+// lines that go.
 #include "AccessTestSupport.h"
-#include "WItemList.h"
-#include "WRandomInput.h"
 #include "WTestSuite.h"
 
 using namespace AccessTest;
@@ -39,7 +37,6 @@ private slots:
     void init() { WBase::SetKeyboardAccess(false); }
     void interfacesOfLinesThatGo();
     void whereLinesAre();
-    void randomInput();
 };
 
 // A line the list no longer has reads as invalid; once the list is read again its interface is
@@ -93,35 +90,6 @@ void TestWAccessibleItemList::whereLinesAre()
     QVERIFY(face->child(2)->state().offscreen);
     QCOMPARE(face->childAt(origin.x() + 50, origin.y() + 50), face->child(7));
     QCOMPARE(face->childAt(origin.x() + 500, origin.y() + 50), nullptr);
-}
-
-void TestWAccessibleItemList::randomInput()
-{
-    const KeyboardOn keyboard;
-    const Recorder heard;
-    WItemList list;
-    list.SetItems(lines(50));
-    WexalTest::RandomInputOptions options;
-    options.steps = 1500;
-    options.action = [&](QRandomGenerator& rng, QWidget*) {
-        const int pick = rng.bounded(-2, 60);
-        if (QAccessibleInterface* line = Face(&list)->child(pick))
-            line->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        if (rng.bounded(4) == 0)
-            list.SetItems(lines(rng.bounded(0, 80)));
-    };
-    options.invariant = [&](QWidget*) {
-        QAccessibleInterface* face = Face(&list);
-        if (face->childCount() != list.Items().size())
-            return QStringLiteral("%1 children for %2 lines")
-                .arg(face->childCount())
-                .arg(list.Items().size());
-        const int s = list.SelectedIndex();
-        if (s >= 0 && !face->child(s)->state().selected)
-            return QStringLiteral("the selected line does not read as selected");
-        return WalkTree(face);
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&list, options), QString());
 }
 
 WEXAL_TEST_MAIN(TestWAccessibleItemList)

@@ -1,9 +1,6 @@
 // The label's text to a screen reader: its mouse selection, where its characters lie, and its
 // text by characters, words, sentences and lines at every offset (shared with the line edit).
 #include "AccessTestSupport.h"
-#include "WLabel.h"
-#include "WLineEdit.h"
-#include "WTestMouse.h"
 #include "WTestSuite.h"
 
 using namespace AccessTest;

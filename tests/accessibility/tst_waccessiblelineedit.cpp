@@ -1,8 +1,6 @@
-// The line edit's text interface: caret and selection both ways, where characters lie once
-// scrolled, random input.
+// The line edit's text interface: caret and selection both ways, and where characters lie
+// once scrolled.
 #include "AccessTestSupport.h"
-#include "WLineEdit.h"
-#include "WRandomInput.h"
 #include "WTestSuite.h"
 
 using namespace AccessTest;
@@ -25,7 +23,6 @@ class TestWAccessibleLineEdit : public QObject
 private slots:
     void caretAndSelection();
     void characterGeometry();
-    void randomInput();
 };
 
 void TestWAccessibleLineEdit::caretAndSelection()
@@ -80,46 +77,6 @@ void TestWAccessibleLineEdit::characterGeometry()
     QVERIFY(QRect(edit.mapToGlobal(QPoint(0, 0)), edit.size()).contains(last.center()));
     QCOMPARE(text->offsetAtPoint(last.center()), 43);
     QVERIFY(text->characterRect(0).right() < edit.mapToGlobal(QPoint(0, 0)).x());
-}
-
-void TestWAccessibleLineEdit::randomInput()
-{
-    const KeyboardOn keyboard;
-    const Recorder heard;
-    WLineEdit edit;
-    edit.SetText(QStringLiteral("start"));
-    WexalTest::RandomInputOptions options;
-    options.steps = 1500;
-    options.action = [&](QRandomGenerator& rng, QWidget*) {
-        QAccessibleInterface* face = Face(&edit);
-        const int n = face->textInterface()->characterCount();
-        switch (rng.bounded(4)) {
-        case 0:
-            face->editableTextInterface()->insertText(rng.bounded(-2, n + 3),
-                                                      WexalTest::RandomText(rng).left(20));
-            break;
-        case 1:
-            face->editableTextInterface()->deleteText(rng.bounded(-2, n + 3),
-                                                      rng.bounded(-2, n + 3));
-            break;
-        case 2:
-            face->textInterface()->setSelection(0, rng.bounded(-2, n + 3), rng.bounded(-2, n + 3));
-            break;
-        default:
-            face->textInterface()->setCursorPosition(rng.bounded(-2, n + 3));
-            break;
-        }
-    };
-    options.invariant = [&](QWidget*) {
-        QAccessibleInterface* face = Face(&edit);
-        if (edit.TextType() == TextType::Password &&
-            face->text(QAccessible::Value) != QString(edit.Text().size(), QLatin1Char('*')))
-            return QStringLiteral("a password's value is not its mask");
-        if (face->textInterface()->cursorPosition() > face->textInterface()->characterCount())
-            return QStringLiteral("the caret past the end");
-        return WalkTree(face);
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&edit, options), QString());
 }
 
 WEXAL_TEST_MAIN(TestWAccessibleLineEdit)

@@ -1,10 +1,6 @@
-// The hour-minute picker: where its numbers are for a screen reader, Tab into and out of it,
-// and random input.
+// The hour-minute picker: where its numbers are for a screen reader, and Tab into and out
+// of it.
 #include "AccessTestSupport.h"
-#include "WButton.h"
-#include "WHourMinutePicker.h"
-#include "WPanel.h"
-#include "WRandomInput.h"
 #include "WTestSuite.h"
 
 using namespace AccessTest;
@@ -46,7 +42,6 @@ private slots:
     void fieldsWhereTheyAre();
     void tabInAndOut_data();
     void tabInAndOut();
-    void randomInput();
 };
 
 void TestWAccessiblePicker::fieldsWhereTheyAre()
@@ -93,29 +88,6 @@ void TestWAccessiblePicker::tabInAndOut()
         QTest::keyClick(f.picker, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), f.picker);
     }
-}
-
-void TestWAccessiblePicker::randomInput()
-{
-    const KeyboardOn keyboard;
-    const Recorder heard;
-    Fixture f;
-    WexalTest::RandomInputOptions options;
-    options.steps = 1500;
-    options.action = [&](QRandomGenerator& rng, QWidget*) {
-        if (QAccessibleInterface* field = Face(f.picker)->child(rng.bounded(-1, 5)))
-            field->valueInterface()->setCurrentValue(WexalTest::ExtremeInt(rng));
-    };
-    options.invariant = [&](QWidget*) {
-        for (int i = 0; i < 4; ++i) {
-            QAccessibleValueInterface* v = Face(f.picker)->child(i)->valueInterface();
-            const int value = v->currentValue().toInt();
-            if (value < 0 || value > v->maximumValue().toInt())
-                return QStringLiteral("number %1 outside its range").arg(i);
-        }
-        return WalkTree(Face(&f.window));
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&f.window, options), QString());
 }
 
 WEXAL_TEST_MAIN(TestWAccessiblePicker)

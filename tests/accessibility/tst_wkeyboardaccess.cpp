@@ -4,25 +4,9 @@
 // and Escape in a modal form. With the switch off nothing of this happens.
 #include "../form/FormTestSupport.h"
 #include "AccessTestSupport.h"
-#include "WButton.h"
-#include "WCheckBox.h"
-#include "WComboBox.h"
 #include "WFocusChain_p.h"
 #include "WFormParts_p.h"
-#include "WGridList.h"
-#include "WHourMinutePicker.h"
-#include "WItemList.h"
-#include "WLabel.h"
-#include "WLineEdit.h"
-#include "WProgressBar.h"
-#include "WRandomInput.h"
-#include "WScrollPanel.h"
-#include "WSwitchButton.h"
-#include "WTabControl.h"
-#include "WTabPage.h"
-#include "WTest.h"
 #include "WTestSuite.h"
-#include "WTrackBar.h"
 
 using namespace AccessTest;
 
@@ -70,7 +54,6 @@ private slots:
     void focusRing();
     void scrollIntoView();
     void escapeClosesAModalForm();
-    void randomInput();
 };
 
 void TestWKeyboardAccess::focusPolicies()
@@ -291,38 +274,6 @@ void TestWKeyboardAccess::escapeClosesAModalForm()
     QCOMPARE(form.exec(), 0);
     QCOMPARE(seen, 1);
     QVERIFY(!FormTest::shadowOf(form)->isVisible());
-}
-
-void TestWKeyboardAccess::randomInput()
-{
-    const KeyboardOn keyboard;
-    const Recorder heard;
-    WPanel panel;
-    panel.resize(400, 200);
-    at<WButton>(&panel, 10, 10);
-    at<WCheckBox>(&panel, 100, 10);
-    at<WLabel>(&panel, 200, 10)->SetCanSelectText(true);
-    auto* edit = at<WLineEdit>(&panel, 10, 60, 120);
-    edit->SetReadOnly(true);
-    at<WTrackBar>(&panel, 150, 60, 120, 20);
-    at<WHourMinutePicker>(&panel, 10, 120);
-    WexalTest::RandomInputOptions options;
-    options.steps = 2000;
-    options.action = [&](QRandomGenerator& rng, QWidget*) {
-        // Tab and Shift+Tab from wherever the focus is.
-        if (QWidget* focus = QApplication::focusWidget())
-            QTest::keyClick(focus, rng.bounded(2) ? Qt::Key_Tab : Qt::Key_Backtab,
-                            rng.bounded(2) ? Qt::NoModifier : Qt::ShiftModifier);
-    };
-    options.invariant = [&](QWidget*) {
-        const QList<QWidget*> order = WFocusChain::FocusOrder(&panel);
-        for (QWidget* w : order) {
-            if (!w->isEnabled() || !w->isVisible())
-                return QStringLiteral("a disabled or hidden Tab stop");
-        }
-        return WalkTree(Face(&panel));
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&panel, options), QString());
 }
 
 WEXAL_TEST_MAIN(TestWKeyboardAccess)

@@ -1,10 +1,7 @@
 // WBaseButton: click recognition, hover and press tracking, the alignment mask and where a mouse
 // release goes, driven through a minimal concrete button.
 #include "ButtonTestSupport.h"
-#include "WBaseButton.h"
 #include "WFarPointer.h"
-#include "WRandomInput.h"
-#include "WTestRemoval.h"
 #include "WTestSuite.h"
 
 using namespace ButtonTest;

@@ -1,12 +1,7 @@
 // WButton: the Clicked signal, the face and border of each state as painted (through the cache
 // of rounded layers), and the recoloured image.
 #include "ButtonTestSupport.h"
-#include "WButton.h"
-#include "WDrawAPI.h"
-#include "WRandomInput.h"
 #include "WTestSuite.h"
-
-#include <QPainter>
 
 using namespace ButtonTest;
 

@@ -1,13 +1,7 @@
 // WCheckBox: checking by click with its signal and the UncheckWhenClicked rule; the box, tick,
-// outline and caption as painted in each state; the tick drawn for denser screens.
+// outline and caption as painted in each state.
 #include "ButtonTestSupport.h"
-#include "WCheckBox.h"
-#include "WDenseRendering.h"
-#include "WDrawAPI.h"
-#include "WRandomInput.h"
 #include "WTestSuite.h"
-
-#include <QPainter>
 
 using namespace ButtonTest;
 
@@ -85,42 +79,6 @@ private slots:
         QCOMPARE(watch.Error(), QString());
     }
 
-    void denseTick_data() { WexalTest::AddDensityRows(); }
-
-    // On a painter of ratio device pixels per pixel the tick is the drawing made for that density,
-    // pixel for pixel, in each state's colour; painted at one ratio and then another (a window
-    // moving between screens), it follows.
-    void denseTick()
-    {
-        QFETCH(qreal, ratio);
-        QFETCH(int, drawing);
-        WCheckBox box;
-        box.resize(80, 20);
-        box.SetCheckRectBackColor(boxBack);
-        box.SetCheckRectBackColorDisabled(boxBack);
-        box.SetCheckFlagColor(tick);
-        box.SetCheckFlagColorDisabled(tickOff);
-        box.SetCheckRectColor(Qt::transparent);
-        box.SetCheckRectColorDisabled(Qt::transparent);
-        box.SetChecked(true);
-        const QRect inside(0, 2, 16, 16);
-        const auto shows = [&](const QColor& colour) {
-            return WexalTest::Shows(
-                WexalTest::RenderAt(&box, ratio), inside, boxBack,
-                WexalTest::IconFile("://Icons/CheckBox/CheckFlag.png", drawing, colour),
-                inside.topLeft());
-        };
-        for (const qreal first : {1.0, ratio}) {
-            WexalTest::RenderAt(&box, first); // at another ratio first, then at this one
-            QCOMPARE(shows(tick), QString());
-        }
-        box.setEnabled(false);
-        QCOMPARE(shows(tickOff), QString());
-        // A colour set while painted densely starts again from the white drawing.
-        box.setEnabled(true);
-        box.SetCheckFlagColor(Qt::blue);
-        QCOMPARE(shows(Qt::blue), QString());
-    }
 
     void randomInput();
 };

@@ -1,8 +1,6 @@
 // WSwitchButton: flipping by click with its signal, the silent setter, the two halves and their
 // labels as painted.
 #include "ButtonTestSupport.h"
-#include "WRandomInput.h"
-#include "WSwitchButton.h"
 #include "WTestSuite.h"
 
 using namespace ButtonTest;

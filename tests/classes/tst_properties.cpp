@@ -5,12 +5,7 @@
 // with that value, so that no cached picture outlives the value it was drawn from.
 #include "AccessTestSupport.h"
 #include "WClassRegistry.h"
-#include "WQuietPopups.h"
 #include "WTestSuite.h"
-
-#include <QApplication>
-#include <QMetaProperty>
-#include <memory>
 
 using namespace WexalTest;
 

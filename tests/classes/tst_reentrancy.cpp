@@ -2,12 +2,8 @@
 // it, deleting its parent, or deleteLater (run at once or later), with Designer's mode off and
 // on. Every signal of every class row, triggered as a user or the application would, survives
 // each of them (under AddressSanitizer a use after the deletion fails the run).
-#include "WBase.h"
 #include "WClassRegistry.h"
-#include "WTestRemoval.h"
 #include "WTestSuite.h"
-
-#include <QPointer>
 
 using namespace WexalTest;
 

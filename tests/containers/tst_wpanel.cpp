@@ -1,12 +1,4 @@
-#include "WEvent.h"
-#include "WPanel.h"
-#include "WRandomInput.h"
-#include "WTest.h"
 #include "WTestSuite.h"
-
-#include <QImage>
-#include <QPainter>
-#include <QtTest>
 
 namespace {
 

@@ -1,11 +1,6 @@
 #include "WFarPointer.h"
-#include "WRandomInput.h"
 #include "WScrollBar_p.h"
 #include "WTestSuite.h"
-
-#include <QtTest>
-
-#include <climits>
 
 using Ints = QList<int>;
 

@@ -1,15 +1,7 @@
 // WScrollContainer is abstract: the random-input runs of its subclasses (WItemList,
 // WScrollPanel) cover it, their invariants including the offsets the hooks report.
 #include "WScrollBar_p.h"
-#include "WScrollContainer.h"
-#include "WTestMouse.h"
-#include "WTestRemoval.h"
 #include "WTestSuite.h"
-
-#include <QPainter>
-#include <QtTest>
-
-#include <climits>
 
 // The smallest concrete scroll container, shown at 300 x 300: it records what the hooks report.
 class Scroller : public WScrollContainer

@@ -1,14 +1,4 @@
-#include "WPanel.h"
-#include "WRandomInput.h"
-#include "WScrollPanel.h"
-#include "WTestMouse.h"
-#include "WTestRemoval.h"
 #include "WTestSuite.h"
-
-#include <QPointer>
-#include <QtTest>
-
-#include <climits>
 
 class tst_WScrollPanel : public QObject
 {

@@ -1,17 +1,7 @@
 // WForm: its properties, the title bar and system buttons it lays out, the window operations it
-// carries out on its window, the modal run, the misuse that must not crash, Designer mode, and
-// the system buttons' glyphs drawn for denser screens.
+// carries out on its window, the modal run, the misuse that must not crash, and Designer mode.
 #include "FormTestSupport.h"
 #include "WTestSuite.h"
-
-#include "WDenseRendering.h"
-#include "WRandomInput.h"
-#include "WTest.h"
-
-#include <QPainter>
-#include <QTimer>
-
-#include <climits>
 
 using namespace FormTest;
 
@@ -272,40 +262,6 @@ private slots:
         QCOMPARE(int(form.Alignment()), 0x1FF);
     }
 
-    void denseSystemButtons_data() { WexalTest::AddDensityRows(); }
-
-    // On a painter of ratio device pixels per pixel every system button shows the glyph drawn
-    // for that density, pixel for pixel, centred on the button, in the buttons' colour; after
-    // painting at another ratio first (the window on another screen) too, and in the restore
-    // button that replaces the maximise button.
-    void denseSystemButtons()
-    {
-        QFETCH(qreal, ratio);
-        QFETCH(int, drawing);
-        const QColor bar(0x11, 0x18, 0x27), glyph(0xCB, 0xD5, 0xE1);
-        WForm form;
-        form.SetTitleBackColor(bar);
-        form.SetSysButtonColor(glyph);
-        QVERIFY(showForm(form));
-        const auto check = [&](Button which, const char* path, const QSize& size) {
-            const WButton* button = buttonOf(form, which);
-            const QPoint at = button->mapTo(&form, QPoint((button->width() - size.width()) / 2,
-                                                          (button->height() - size.height()) / 2));
-            return WexalTest::Shows(WexalTest::RenderAt(&form, ratio), QRect(at, size), bar,
-                                    WexalTest::IconFile(path, drawing, glyph), at);
-        };
-        for (const qreal first : {1.0, 3.0}) {
-            WexalTest::RenderAt(&form, first);
-            QCOMPARE(check(Minimize, "://Icons/WForm/MinimizeButton.png", QSize(12, 1)), QString());
-            QCOMPARE(check(Maximize, "://Icons/WForm/MaximizeButton.png", QSize(12, 12)),
-                     QString());
-            QCOMPARE(check(Close, "://Icons/WForm/CloseButton.png", QSize(12, 12)), QString());
-        }
-        form.showMaximized();
-        QTRY_VERIFY(buttonOf(form, Restore)->isVisible());
-        settle();
-        QCOMPARE(check(Restore, "://Icons/WForm/RestoreButton.png", QSize(12, 12)), QString());
-    }
 
     void execResults_data()
     {

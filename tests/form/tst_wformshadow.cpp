@@ -1,16 +1,10 @@
 // WFormShadow: the window around a form. Placement of the form, the hit test that tells the
 // window system where the title bar and the resize zones are, what a press, a drag and a double
 // click there do, the resize cursors, the active and inactive shadow, the margin cut away where
-// nothing can show it translucent, the shadow drawn for denser screens and repainted when the
-// density changes, and its destruction.
+// nothing can show it translucent, the shadow repainted when the density changes, and
+// its destruction.
 #include "FormTestSupport.h"
 #include "WTestSuite.h"
-
-#include "WDenseRendering.h"
-#include "WDrawAPI.h"
-
-#include <QPainter>
-#include <QScreen>
 
 using namespace FormTest;
 using Hit = WFormShadow::Hit;
@@ -297,35 +291,6 @@ private slots:
         QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
     }
 
-    void denseShadow_data() { WexalTest::AddDensityRows(); }
-
-    // On a painter of ratio device pixels per pixel the shadow is cut from the drawing made for
-    // that density: its corners are that drawing's, pixel for pixel, and so is its left edge,
-    // stretched along the window; active and inactive, and after painting at another ratio.
-    void denseShadow()
-    {
-        QFETCH(qreal, ratio);
-        QFETCH(int, drawing);
-        WForm form;
-        QVERIFY(showForm(form, QSize(300, 200)));
-        WFormShadow* shadow = shadowOf(form);
-        const QSize window = shadow->size();
-        const auto check = [&](const char* path) {
-            const QImage image = WexalTest::RenderAt(shadow, ratio);
-            const QImage file = WexalTest::IconFile(path, drawing);
-            const QPoint farCorner(window.width() - 100, window.height() - 100);
-            return WexalTest::Shows(image, QRect(0, 0, 16, 16), Qt::transparent, file, {0, 0}) +
-                   WexalTest::Shows(image, QRect(farCorner + QPoint(84, 84), QSize(16, 16)),
-                                    Qt::transparent, file, farCorner) +
-                   WexalTest::Shows(image, QRect(0, 150, 16, 20), Qt::transparent, file, {0, 100});
-        };
-        shadow->SetActive(true);
-        WexalTest::RenderAt(shadow, 1);
-        QCOMPARE(check("://Icons/WForm/ShadowActive.png"), QString());
-        shadow->SetActive(false);
-        WexalTest::RenderAt(shadow, 3);
-        QCOMPARE(check("://Icons/WForm/ShadowInactive.png"), QString());
-    }
 
     // A move to a screen of another density, or a new density for the screen, paints the
     // window again.

@@ -1,14 +1,10 @@
 // The library's picture caches held to one contract (WCacheContract.h): the rounded layers of
 // faces and borders, the grid's cell texts and the track bar's line pictures.
 #include "WCacheContract.h"
-#include "WDrawAPI.h"
 #include "WGridListTextCache_p.h"
 #include "WRoundedLayerCache_p.h"
 #include "WTestSuite.h"
-#include "WTrackBar.h"
 #include "WTrackBar_p.h"
-
-#include <QtTest>
 
 using WexalTest::CacheRow;
 

@@ -9,7 +9,6 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
-#include <QtTest>
 
 namespace {
 

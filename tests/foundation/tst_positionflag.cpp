@@ -1,10 +1,6 @@
 // PositionFlag::Flags through QVariant and the meta-object system, the way Designer, generated
 // form code and QUiLoader read and write flags properties.
-#include "PositionFlag.h"
-#include "WTest.h"
 #include "WTestSuite.h"
-
-#include <QtTest>
 
 class TestPositionFlag : public QObject
 {

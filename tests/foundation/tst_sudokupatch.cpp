@@ -1,13 +1,5 @@
 // SudokuPatch: cutting a source into nine pieces and composing them at other sizes.
-#include "SudokuPatch.h"
-#include "WRandomInput.h"
 #include "WTestSuite.h"
-
-#include <QPainter>
-#include <QtTest>
-
-#include <climits>
-#include <memory>
 
 namespace {
 

@@ -1,17 +1,5 @@
-#include "WBase.h"
 #include "WBase_p.h"
-#include "WEvent.h"
-#include "WPanel.h"
-#include "WTest.h"
 #include "WTestSuite.h"
-
-#include <QImage>
-#include <QMetaProperty>
-#include <QPainter>
-#include <QSignalSpy>
-#include <QtTest>
-
-#include <climits>
 
 namespace {
 
@@ -84,32 +72,6 @@ private slots:
         QCOMPARE(w.Anchor(), PositionFlag::Flags(PositionFlag::Right));
         w.SetBorder(PositionFlag::Flags(-1));
         QCOMPARE(w.Border(), PositionFlag::Flags(PositionFlag::All));
-    }
-
-    // Repaints only on a real change; an equal value must not cost a paint.
-    void settersRepaintOnlyOnChange_data()
-    {
-        QTest::addColumn<QByteArray>("property");
-        QTest::addColumn<QVariant>("value");
-        QTest::newRow("BackColor") << QByteArray("BackColor") << QVariant(QColor(Qt::red));
-        QTest::newRow("Border") << QByteArray("Border")
-                                << QVariant::fromValue(PositionFlag::Flags(PositionFlag::All));
-    }
-    void settersRepaintOnlyOnChange()
-    {
-        QFETCH(QByteArray, property);
-        QFETCH(QVariant, value);
-        Probe w;
-        w.resize(40, 20);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTRY_VERIFY(w.paints > 0);
-        QVERIFY(w.setProperty(property, value));
-        QTRY_VERIFY(w.paints > 1);
-        const int before = w.paints;
-        QVERIFY(w.setProperty(property, value));
-        QTest::qWait(20);
-        QCOMPARE(w.paints, before);
     }
 
     void borderChangesCoalesce()

@@ -1,11 +1,4 @@
-#include "PositionFlag.h"
-#include "WDrawAPI.h"
 #include "WTestSuite.h"
-
-#include <QImage>
-#include <QPainter>
-#include <QWidget>
-#include <QtTest>
 
 namespace {
 

@@ -3,19 +3,13 @@
 // (WIconPatch) from the drawing that suits the painter, each again when the density changes;
 // drawings that cannot be read or used; and, on a screen of two device pixels per pixel, a window
 // whose glyphs and shadow are those drawings, pixel for pixel.
-#include "SudokuPatch.h"
-#include "WCheckBox.h"
-#include "WDenseRendering.h"
-#include "WForm.h"
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
 #include "WIconPatch_p.h"
 #include "WScaledRun.h"
 #include "WTestSuite.h"
 
-#include <QPainter>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include <cmath>
 #include <limits>

@@ -1,15 +1,8 @@
 #include "WPopupWindow_p.h"
-#include "WQuietPopups.h"
 #include "WTestSuite.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QPainter>
-#include <QPointer>
-#include <QtTest>
-
-#include <functional>
-#include <memory>
 
 namespace {
 

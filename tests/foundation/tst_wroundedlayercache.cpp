@@ -1,13 +1,7 @@
 // The rounded-layer cache where the cache contract (tst_cachecontract) does not reach: a layer
 // blitted through a moved or scaled painter, and panels, which paint through it, sharing it.
-#include "WDrawAPI.h"
-#include "WPanel.h"
 #include "WRoundedLayerCache_p.h"
 #include "WTestSuite.h"
-
-#include <QImage>
-#include <QPainter>
-#include <QtTest>
 
 class TestWRoundedLayerCache : public QObject
 {

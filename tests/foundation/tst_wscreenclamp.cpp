@@ -1,11 +1,6 @@
 #include "WScreenClamp_p.h"
 #include "WTestSuite.h"
 
-#include <QScreen>
-#include <QtTest>
-
-#include <climits>
-
 namespace {
 
 constexpr qint64 farthest = qint64(1) << 30;

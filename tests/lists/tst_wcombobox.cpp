@@ -1,24 +1,7 @@
-#include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
-#include "WDenseRendering.h"
-#include "WGridList.h"
-#include "WGridListData.h"
-#include "WMenu.h"
-#include "WMenuItem.h"
-#include "WPanel.h"
-#include "WQuietPopups.h"
-#include "WRandomInput.h"
 #include "WScrollBar_p.h"
-#include "WTestMouse.h"
-#include "WTestRemoval.h"
 #include "WTestSuite.h"
-
-#include <QScreen>
-#include <QtTest>
-
-#include <climits>
-#include <functional>
 
 using BoxEdit = std::function<void(WComboBox&)>;
 Q_DECLARE_METATYPE(BoxEdit)
@@ -167,39 +150,6 @@ class tst_WComboBox : public QObject
 private slots:
     void initTestCase() { WexalTest::QuietPopupWarnings(); }
 
-    void denseArrow_data() { WexalTest::AddDensityRows(); }
-
-    // On a painter of ratio device pixels per pixel the arrow is the drawing made for that
-    // density, pixel for pixel, in the enabled and the disabled colour; and the drop-down's
-    // shadow corner is its shadow image's, unscaled.
-    void denseArrow()
-    {
-        QFETCH(qreal, ratio);
-        QFETCH(int, drawing);
-        const QColor back(0xF0, 0xF4, 0xF8), on(0x33, 0x66, 0x99), off(0x99, 0x99, 0x99);
-        WComboBox box;
-        box.resize(120, 25);
-        box.SetBackColor(back);
-        box.SetDropDownButtonColor(on);
-        box.SetDropDownButtonColorDisable(off);
-        const char* path = "://Icons/ComboBox/DropDownIcon.png";
-        const QRect arrow(120 - box.BorderWidth() - 19, (25 - 9) / 2, 11, 9);
-        QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), arrow, back,
-                                  WexalTest::IconFile(path, drawing, on), arrow.topLeft()),
-                 QString());
-        box.setEnabled(false);
-        QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&box, ratio), arrow, back,
-                                  WexalTest::IconFile(path, drawing, off), arrow.topLeft()),
-                 QString());
-
-        WComboDropDownBox list(&box);
-        list.resize(90, 60);
-        const QRect corner(86, 56, 4, 4); // beyond the list's face: shadow only
-        QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&list, ratio), corner, Qt::transparent,
-                                  WexalTest::IconFile(":/Icons/Shadow.png", drawing),
-                                  QPoint(90 - 16, 60 - 16)),
-                 QString());
-    }
 
     // Out-of-range indices and heights are rows of the property walker; what it cannot write
     // is an index into no lines at all, and the text of the selected line.

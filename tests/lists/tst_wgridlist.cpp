@@ -1,18 +1,8 @@
 // The grid list's view: the first visible column and row for a scroll offset, and what a
 // paint shows, read back from grabs of a shown grid.
 #include "GridListTestSupport.h"
-#include "WButton.h"
-#include "WDenseRendering.h"
 #include "WGridListRowLocator_p.h"
-#include "WLineEdit.h"
-#include "WTestMouse.h"
 #include "WTestSuite.h"
-
-#include <QPainter>
-#include <QRandomGenerator>
-#include <QtTest>
-
-#include <climits>
 
 using namespace GridTest;
 
@@ -204,37 +194,6 @@ private slots:
         }
     }
 
-    void denseCheckImages_data()
-    {
-        WexalTest::AddDensityRows();
-    }
-
-    // On a painter of ratio device pixels per pixel a check cell shows the drawing made for
-    // that density, pixel for pixel, centred in the cell, checked and unchecked.
-    void denseCheckImages()
-    {
-        QFETCH(qreal, ratio);
-        QFETCH(int, drawing);
-        const QColor flag(0x25, 0x63, 0xEB);
-        Fixture f({40, 60}, 2);
-        f.grid.SetCheckFlagColor(flag);
-        f.data->Rows.at(0)->Cells[0] = true;
-        f.data->Rows.at(1)->Cells[0] = false;
-        f.Show(QSize(200, 120));
-        const QImage image = WexalTest::RenderAt(&f.grid, ratio);
-        const QRect checked(12, headerHeight + 2, 16, 16);
-        const QRect unchecked(12, headerHeight + rowHeight + 2, 16, 16);
-        QCOMPARE(
-            WexalTest::Shows(image, checked, doubleRow,
-                             WexalTest::IconFile("://Icons/GridList/Checked.png", drawing, flag),
-                             checked.topLeft()),
-            QString());
-        QCOMPARE(
-            WexalTest::Shows(image, unchecked, singleRow,
-                             WexalTest::IconFile("://Icons/GridList/Uncheck.png", drawing, flag),
-                             unchecked.topLeft()),
-            QString());
-    }
 };
 
 WEXAL_TEST_MAIN(TestWGridList)

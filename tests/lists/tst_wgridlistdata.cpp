@@ -1,14 +1,5 @@
-#include "WGridListData.h"
-#include "WTest.h"
 #include "WTestSuite.h"
 
-#include <QImage>
-#include <QPointer>
-#include <QtTest>
-
-#include <climits>
-#include <functional>
-#include <memory>
 #include <tuple>
 
 using Cell = WGridListCell;

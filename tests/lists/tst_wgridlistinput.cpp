@@ -1,17 +1,7 @@
 // The grid list's input: column resizing, clicks and the signals, a line edit in a cell, and
 // random input with random model changes.
 #include "GridListTestSupport.h"
-#include "WRandomInput.h"
-#include "WTestMouse.h"
-#include "WTestRemoval.h"
 #include "WTestSuite.h"
-
-#include "WButton.h"
-#include "WLineEdit.h"
-#include "WPanel.h"
-
-#include <QScreen>
-#include <QtTest>
 
 using namespace GridTest;
 using namespace WexalTest;

@@ -1,12 +1,7 @@
 // The grid's text cache where the cache contract (tst_cachecontract) does not reach: grids paint
 // their cells through it, and two grids showing the same texts share them.
-#include "WGridList.h"
-#include "WGridListData.h"
 #include "WGridListTextCache_p.h"
 #include "WTestSuite.h"
-
-#include <QImage>
-#include <QtTest>
 
 class TestWGridListTextCache : public QObject
 {

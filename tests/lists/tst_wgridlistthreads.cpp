@@ -5,9 +5,6 @@
 #include "GridListTestSupport.h"
 #include "WTestSuite.h"
 
-#include <QRandomGenerator>
-#include <QtTest>
-
 #include <atomic>
 #include <chrono>
 #include <thread>

@@ -1,14 +1,7 @@
 #include "WFarPointer.h"
-#include "WItemList.h"
 #include "WLineWidths_p.h"
-#include "WRandomInput.h"
 #include "WScrollBar_p.h"
-#include "WTestMouse.h"
 #include "WTestSuite.h"
-
-#include <QtTest>
-
-#include <climits>
 
 using Pairs = QList<std::pair<int, int>>;
 

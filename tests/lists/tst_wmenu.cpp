@@ -1,16 +1,4 @@
-#include "WDenseRendering.h"
-#include "WMenu.h"
-#include "WMenuItem.h"
-#include "WQuietPopups.h"
-#include "WRandomInput.h"
-#include "WTestMouse.h"
 #include "WTestSuite.h"
-
-#include <QScreen>
-#include <QtTest>
-
-#include <climits>
-#include <functional>
 
 namespace {
 
@@ -93,27 +81,6 @@ class tst_WMenu : public QObject
 private slots:
     void initTestCase() { WexalTest::QuietPopupWarnings(); }
 
-    void denseShadow_data() { WexalTest::AddDensityRows(); }
-
-    // On a painter of ratio device pixels per pixel the drop shadow is cut from the drawing made
-    // for that density: beyond the menu's face, its corner is that drawing's, pixel for pixel,
-    // also after painting at another ratio and a resize.
-    void denseShadow()
-    {
-        QFETCH(qreal, ratio);
-        QFETCH(int, drawing);
-        WMenu menu;
-        menu.AddItem(QStringLiteral("Open"));
-        const QImage file = WexalTest::IconFile(":/Icons/Shadow.png", drawing);
-        for (const QSize& size : {QSize(90, 60), QSize(140, 75)}) {
-            menu.resize(size);
-            WexalTest::RenderAt(&menu, 3 / ratio);
-            const QRect corner(size.width() - 4, size.height() - 4, 4, 4);
-            QCOMPARE(WexalTest::Shows(WexalTest::RenderAt(&menu, ratio), corner, Qt::transparent,
-                                      file, QPoint(size.width() - 16, size.height() - 16)),
-                     QString());
-        }
-    }
 
     // The size from the items, the padding and the widest text, four pixels wider and higher
     // for the shadow. The text width follows wider texts at once; SetItemText never narrows it,

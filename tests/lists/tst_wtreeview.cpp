@@ -1,14 +1,10 @@
 // WTreeView: the inner view covering the wrapper, the style sheet handed on, the right-click
 // signal on items and on empty space, and an inner view the application deletes.
-#include "WRandomInput.h"
-#include "WTestMouse.h"
 #include "WTestSuite.h"
-#include "WTreeView.h"
 
 #include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTreeView>
-#include <QtTest>
 
 namespace {
 

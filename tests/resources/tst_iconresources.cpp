@@ -4,13 +4,11 @@
 // times the size under Qt's @2x and @3x names, which Qt's image reader takes as their device
 // pixel ratio. Their exact pixels are the icon generator's business, checked by its own
 // reproduction test.
-#include "WDrawAPI.h"
 #include "WTestSuite.h"
 
 #include <QDirIterator>
 #include <QResource>
 #include <QtEndian>
-#include <QtTest>
 
 #include <tuple>
 

@@ -6,6 +6,7 @@
 
 #include "WAnnounce_p.h"
 #include "WBase.h"
+#include "WRandomInput.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -162,13 +163,17 @@ inline QString WalkTree(QAccessibleInterface* node, int depth = 0)
     node->text(QAccessible::Description);
     node->rect();
     node->role();
+    const QString role = RoleName(node->role());
     const QAccessible::State s = node->state();
-    Q_UNUSED(s)
+    // Nothing a reader is told holds a character of a password.
+    if (s.passwordEdit && !node->text(QAccessible::Value).remove(QLatin1Char('*')).isEmpty())
+        return role + QStringLiteral(" tells a password");
     node->focusChild();
     if (QAccessibleValueInterface* v = node->valueInterface()) {
-        v->currentValue();
-        v->minimumValue();
-        v->maximumValue();
+        const int value = v->currentValue().toInt(), low = v->minimumValue().toInt();
+        const int high = v->maximumValue().toInt();
+        if (low <= high && (value < low || value > high))
+            return QStringLiteral("%1 reads %2 outside %3..%4").arg(role).arg(value).arg(low).arg(high);
     }
     if (QAccessibleActionInterface* a = node->actionInterface())
         a->actionNames();
@@ -176,7 +181,8 @@ inline QString WalkTree(QAccessibleInterface* node, int depth = 0)
         const int n = t->characterCount();
         t->text(0, n);
         t->text(-5, n + 5);
-        t->cursorPosition();
+        if (t->cursorPosition() < 0 || t->cursorPosition() > n)
+            return role + QStringLiteral(" has its caret outside its text");
         int start = 0, end = 0;
         for (int i = 0; i < t->selectionCount(); ++i)
             t->selection(i, &start, &end);
@@ -186,7 +192,14 @@ inline QString WalkTree(QAccessibleInterface* node, int depth = 0)
     if (QAccessibleTableInterface* table = node->tableInterface()) {
         table->rowCount();
         table->columnCount();
-        table->selectedRows();
+        // Qt's own tree view (inside WTreeView) reads its rows otherwise: ours only.
+        const QList<int> rows = qobject_cast<WBase*>(node->object()) ? table->selectedRows()
+                                                                      : QList<int>();
+        for (const int r : rows) {
+            QAccessibleInterface* cell = table->cellAt(r, 0);
+            if (!cell || !cell->state().selected)
+                return role + QStringLiteral(" selects a row whose cells are not selected");
+        }
         table->cellAt(0, 0);
         table->cellAt(-1, -1);
     }
@@ -213,6 +226,62 @@ inline QString WalkTree(QAccessibleInterface* node, int depth = 0)
     node->child(-1);
     node->child(count);
     return QString();
+}
+
+// Does at random what a screen reader may do to some node of the tree: an action it offers, a
+// value or a text, an edit, a selection, a caret or a table row anywhere, in range or not.
+// Returns what it did.
+inline QString ReaderAct(QRandomGenerator& rng, QAccessibleInterface* root)
+{
+    QList<QAccessibleInterface*> nodes{root};
+    for (int i = 0; i < nodes.size() && nodes.size() < 300; ++i) {
+        for (int c = 0, n = qMin(nodes.at(i)->childCount(), 60); c < n; ++c) {
+            if (QAccessibleInterface* child = nodes.at(i)->child(c))
+                nodes << child;
+        }
+    }
+    QAccessibleInterface* node = nodes.at(rng.bounded(int(nodes.size())));
+    const QString role = RoleName(node->role()) + QLatin1Char(' ');
+    const auto anywhere = [&rng](int n) { return int(rng.bounded(-2, n + 3)); };
+    if (QAccessibleActionInterface* a = node->actionInterface(); a && rng.bounded(2)) {
+        const QStringList names = a->actionNames();
+        const QString name = names.isEmpty() ? QStringLiteral("none")
+                                             : names.at(rng.bounded(int(names.size())));
+        a->doAction(name);
+        return role + name;
+    }
+    if (QAccessibleValueInterface* v = node->valueInterface(); v && rng.bounded(2)) {
+        v->setCurrentValue(rng.bounded(2) ? WexalTest::ExtremeInt(rng) : rng.bounded(-2, 70));
+        return role + QStringLiteral("value");
+    }
+    if (QAccessibleTableInterface* t = node->tableInterface(); t && rng.bounded(2)) {
+        t->selectRow(anywhere(t->rowCount()));
+        return role + QStringLiteral("row");
+    }
+    QAccessibleTextInterface* text = node->textInterface();
+    const int n = text ? text->characterCount() : 0;
+    QAccessibleEditableTextInterface* edit = node->editableTextInterface();
+    switch (rng.bounded(5)) {
+    case 0:
+        if (edit)
+            edit->insertText(anywhere(n), WexalTest::RandomText(rng).left(20));
+        return role + QStringLiteral("insert");
+    case 1:
+        if (edit)
+            edit->deleteText(anywhere(n), anywhere(n));
+        return role + QStringLiteral("delete");
+    case 2:
+        if (text)
+            text->setSelection(0, anywhere(n), anywhere(n));
+        return role + QStringLiteral("select");
+    case 3:
+        if (text)
+            text->setCursorPosition(anywhere(n));
+        return role + QStringLiteral("caret");
+    default:
+        node->setText(QAccessible::Value, WexalTest::RandomText(rng).left(12));
+        return role + QStringLiteral("text");
+    }
 }
 
 // A situation a table row builds and what it read of it, as text.

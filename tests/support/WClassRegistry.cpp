@@ -1,38 +1,11 @@
 #include "WClassRegistry.h"
 
-#include "WButton.h"
-#include "WCheckBox.h"
-#include "WComboBox.h"
-#include "WForm.h"
-#include "WGridList.h"
-#include "WGridListData.h"
-#include "WHourMinutePicker.h"
-#include "WItemList.h"
-#include "WLabel.h"
-#include "WLineEdit.h"
-#include "WMenu.h"
-#include "WPanel.h"
-#include "WProgressBar.h"
-#include "WScrollPanel.h"
-#include "WSwitchButton.h"
-#include "WTabControl.h"
-#include "WTabPage.h"
-#include "WTest.h"
-#include "WTestMouse.h"
-#include "WTrackBar.h"
-#include "WTreeView.h"
+#include "WTestSuite.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDir>
-#include <QMetaProperty>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTreeView>
-#include <QtTest>
-
-#include <climits>
 
 namespace WexalTest {
 
@@ -234,270 +207,213 @@ QList<OwnSignal> tabControlSignals()
              [=](QWidget* w) { delete tabs(w)->Page(1); }}};
 }
 
+// A check box's or switch's flips, by pointer and by keyboard.
+QList<OwnSignal> flips()
+{
+    return {{"CheckedChanged(bool)", "click", [](QWidget* w) { click(w); }},
+            {"CheckedChanged(bool)", "Space", keyboard(Qt::Key_Space)}};
+}
+
 QList<ClassRow> makeRows()
 {
     QList<ClassRow> rows;
-    rows.append({"WPanel", plain<WPanel>(), {80, 50}, QAccessible::Pane, {}, {}, {}, {}, {}});
-    rows.append({"WScrollPanel",
-                 [] {
-                     // Larger inside than out, so that both bars show
-                     auto* p = new WScrollPanel;
-                     new WPanel(p); // the content it scrolls
-                     p->SetScrollAreaSize(QSize(300, 200));
-                     return static_cast<QWidget*>(p);
-                 },
-                 {120, 90},
-                 QAccessible::Pane,
-                 {{"ScrollAreaSize", QSize(400, 300)}},
-                 {},
-                 {},
-                 {"WheelStepPixel"},
-                 {{"VScrollLocationChanged(int)", "dragging its bar", dragBar(true)},
-                  {"HScrollLocationChanged(int)", "dragging its bar", dragBar(false)}}});
-    rows.append({"WButton",
-                 plain<WButton>(),
-                 {80, 30},
-                 QAccessible::PushButton,
-                 {{"Image", testPixmap()}},
-                 {},
-                 {},
-                 {},
-                 {{"Clicked()", "click", [](QWidget* w) { click(w); }},
-                  {"Clicked()", "Space", keyboard(Qt::Key_Space)}},
-                 // Every image set rebuilds the recoloured ones, even the same image again.
-                 {"Image"}});
-    rows.append({"WCheckBox",
-                 [] {
-                     auto* b = new WCheckBox;
-                     b->SetText(QStringLiteral("Check"));
-                     b->SetChecked(true); // the flag shows
-                     return static_cast<QWidget*>(b);
-                 },
-                 {100, 24},
-                 QAccessible::CheckBox,
-                 {},
-                 {},
-                 {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}},
-                 {"UncheckWhenClicked"},
-                 {{"CheckedChanged(bool)", "click", [](QWidget* w) { click(w); }},
-                  {"CheckedChanged(bool)", "Space", keyboard(Qt::Key_Space)}}});
-    rows.append({"WSwitchButton",
-                 plain<WSwitchButton>(),
-                 {80, 30},
-                 QAccessible::PushButton,
-                 {},
-                 {},
-                 {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}},
-                 {},
-                 {{"CheckedChanged(bool)", "click", [](QWidget* w) { click(w); }},
-                  {"CheckedChanged(bool)", "Space", keyboard(Qt::Key_Space)}}});
-    rows.append({"WLabel",
-                 [] {
-                     auto* l = new WLabel;
-                     l->SetText(QStringLiteral("Total: 1,284.50 EUR"));
-                     l->SetCanSelectText(true);
-                     return static_cast<QWidget*>(l);
-                 },
-                 {100, 30},
-                 QAccessible::StaticText,
-                 {},
-                 {},
-                 {{"Text", {{}, QAccessible::NameChanged}}},
-                 {"CanSelectText"},
-                 {}});
-    rows.append({"WLineEdit",
-                 [] {
-                     auto* e = new WLineEdit;
-                     e->SetText(QStringLiteral("abcdef"));
-                     return static_cast<QWidget*>(e);
-                 },
-                 {120, 30},
-                 QAccessible::EditableText,
-                 {{"TextMaxLength", 3}},
-                 {},
-                 {{"Text", {"TextChanged()", QAccessible::TextUpdated}}},
-                 {"ReadOnly", "TextMaxLength"},
-                 lineEditSignals()});
-    rows.append({"WProgressBar",
-                 plain<WProgressBar>(),
-                 {120, 20},
-                 QAccessible::ProgressBar,
-                 {},
-                 {{"Value", -5, 0}, {"Value", 250, 100}},
-                 {{"Value", {{}, QAccessible::ValueChanged}}},
-                 {},
-                 {}});
-    rows.append({"WTrackBar",
-                 plain<WTrackBar>(),
-                 {160, 30},
-                 QAccessible::Slider,
-                 {{"MainLineImage", testPixmap()}, {"ButtonImage", testPixmap()}},
-                 {{"Value1", -5, 0}, {"Value1", 1000, 100}, {"Type", 9, 0}},
-                 {{"Value1", {"Value1Changed(int)", QAccessible::ValueChanged}},
-                  {"Value2", {"Value2Changed(int)", QAccessible::InvalidEvent}}},
-                 {},
-                 trackBarSignals(),
-                 // Setting the type again rebuilds its gradient, an image its nine pieces.
-                 {"Type", "MainLineImage", "ButtonImage"}});
-    rows.append({"WHourMinutePicker",
-                 plain<WHourMinutePicker>(),
-                 {140, 30},
-                 QAccessible::Grouping,
-                 {{"EndHour", 20}, {"EndMinute", 30}},
-                 {{"StartHour", -3, 0},
-                  {"StartHour", INT_MAX, 23},
-                  {"StartMinute", 99, 59},
-                  {"StartMinute", INT_MIN, 0},
-                  {"EndHour", 24, 23},
-                  {"EndHour", -3, 0},
-                  {"EndMinute", 60, 59},
-                  {"EndMinute", INT_MIN, 0}},
-                 {},
-                 {},
-                 {}});
-    rows.append({"WComboBox",
-                 [] {
-                     auto* c = new WComboBox;
-                     c->SetItems(threeLines);
-                     return static_cast<QWidget*>(c);
-                 },
-                 {120, 30},
-                 QAccessible::ComboBox,
-                 {{"SelectedIndex", 1}},
-                 {{"SelectedIndex", 7, 2},
-                  {"SelectedIndex", INT_MAX, 2},
-                  {"SelectedIndex", -5, -1},
-                  {"SelectedIndex", INT_MIN, -1},
-                  {"ItemHeight", 0, 20},
-                  {"ItemHeight", INT_MIN, 20}},
-                 {{"SelectedIndex", {"SelectedIndexChanged(int)", QAccessible::ValueChanged}}},
-                 {"ItemBackColorHover", "ItemForeColorHover", "Align", "ItemHeight"},
-                 {{"SelectedIndexChanged(int)", "set",
-                   [](QWidget* w) { static_cast<WComboBox*>(w)->SetSelectedIndex(2); }}},
-                 // New lines are measured afresh, even when they read the same.
-                 {"Items"}});
-    rows.append({"WItemList",
-                 [] {
-                     auto* l = new WItemList;
-                     l->SetItems(manyLines());
-                     return static_cast<QWidget*>(l);
-                 },
-                 {120, 90},
-                 QAccessible::List,
-                 {},
-                 {},
-                 {},
-                 {"WheelStepPixel", "CanSelectItem"},
-                 {},
-                 // Setting the lines starts the list afresh: unselected, scrolled to the top.
-                 {"Items"},
-                 {"Border", "BorderWidth", "ItemHeight", "PaddingTBLR"}});
-    rows.append(
-        {"WGridList",
-         [] {
-             auto* g = new WGridList;
-             g->AddColumn(50, QStringLiteral("One"));
-             g->AddColumn(50, QStringLiteral("Two"));
-             g->AddColumn(50, QStringLiteral("Three"));
-             g->SetDataSource(&gridRows());
-             g->UpdateData();
-             return static_cast<QWidget*>(g);
-         },
-         {180, 120},
-         QAccessible::Table,
-         {},
-         {},
-         {},
-         {"WheelStepPixel", "CanChangeColumnWidth"},
-         {{"RowClicked(int,int)", "click a row", [](QWidget* w) { click(w, QPoint(20, 40)); }},
-          {"ColumnHeaderClicked(int)", "click the header",
-           [](QWidget* w) { click(w, QPoint(20, 5)); }},
-          {"RowDoubleClicked(int,int)", "double click a row",
-           [](QWidget* w) {
-               QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {},
-                                  w->mapTo(w->window(), QPoint(20, 40)));
-           }},
-          {"RightClicked()", "right click",
-           [](QWidget* w) { click(w, QPoint(20, 40), Qt::RightButton); }}},
-         {},
-         {"Border", "BorderWidth"}});
-    rows.append({"WMenu",
-                 [] {
-                     auto* m = new WMenu;
-                     for (const QString& text : threeLines)
-                         m->AddItem(text);
-                     return static_cast<QWidget*>(m);
-                 },
-                 {120, 90},
-                 QAccessible::PopupMenu,
-                 {},
-                 {},
-                 {},
-                 {},
-                 {}});
-    rows.append({"WTreeView",
-                 [] {
-                     auto* t = new WTreeView;
-                     t->TreeView->setModel(&treeModel());
-                     return static_cast<QWidget*>(t);
-                 },
-                 {160, 120},
-                 QAccessible::Pane,
-                 {},
-                 {},
-                 {},
-                 {},
-                 {{"ItemRightClicked(QPoint,QModelIndex)", "right click", [](QWidget* w) {
-                       QWidget* view = static_cast<WTreeView*>(w)->TreeView->viewport();
-                       click(view, QPoint(30, 8), Qt::RightButton);
-                   }}}});
-    rows.append({"WTabPage",
-                 [] {
-                     // Its tab shows only in a control.
-                     auto* c = new WTabControl;
-                     c->SetTabBarSize(QSize(50, 22));
-                     WTabPage* p = page(QStringLiteral("Page"));
-                     c->AddPage(p);
-                     return static_cast<QWidget*>(p);
-                 },
-                 {160, 90},
-                 QAccessible::Pane,
-                 {{"TabBarImage", testPixmap()}, {"TabBarImageSelected", testPixmap()}},
-                 {},
-                 {},
-                 // The page is selected: its tab shows the selected look.
-                 {"TabBarImage", "TabBarBackColor", "TabBarForeColor", "TabBarBorderColor"},
-                 {},
-                 {"TabBarImageSelected"}}); // the tab rebuilds every image it is handed
-    rows.append({"WTabControl",
-                 [] {
-                     auto* c = new WTabControl;
-                     c->SetTabBarSize(QSize(50, 22));
-                     c->AddPage(page(QStringLiteral("One")));
-                     c->AddPage(page(QStringLiteral("Two"))); // and selects it
-                     return static_cast<QWidget*>(c);
-                 },
-                 {200, 120},
-                 QAccessible::PageTabList,
-                 {{"SelectedIndex", 0}},
-                 {{"SelectedIndex", 9, 1}, {"SelectedIndex", -7, -1}, {"TabBarPosition", 17, 0}},
-                 {{"SelectedIndex", {"SelectedPageChanged(int)", QAccessible::InvalidEvent}}},
-                 {},
-                 tabControlSignals()});
-    rows.append({"WForm",
-                 [] {
-                     auto* f = new WForm;
-                     f->SetTitle(QStringLiteral("Form"));
-                     return static_cast<QWidget*>(f);
-                 },
-                 {240, 160},
-                 QAccessible::Window,
-                 {{"SysButtonSize", QSize(44, 20)}},
-                 {{"SysButtonSize", QSize(-5, -5), QSize(0, 0)}},
-                 {{"Title", {{}, QAccessible::NameChanged}}},
-                 {"CanResize"},
-                 {}});
-    rows.append({"WTest", plain<WTest>(), {60, 30}, QAccessible::Client, {}, {}, {}, {}, {}});
+    const auto add = [&rows](const char* name, std::function<QWidget*()> make, QSize size,
+                             QAccessible::Role role) -> ClassRow& {
+        rows.append(ClassRow{name, std::move(make), size, role, {}, {}, {}, {}, {}, {}, {}, {}});
+        return rows.last();
+    };
+    add("WPanel", plain<WPanel>(), {80, 50}, QAccessible::Pane);
+    ClassRow* r = &add(
+        "WScrollPanel",
+        [] {
+            // Larger inside than out, so that both bars show
+            auto* p = new WScrollPanel;
+            new WPanel(p); // the content it scrolls
+            p->SetScrollAreaSize(QSize(300, 200));
+            return static_cast<QWidget*>(p);
+        },
+        {120, 90}, QAccessible::Pane);
+    r->values = {{"ScrollAreaSize", QSize(400, 300)}};
+    r->unseen = {"WheelStepPixel"};
+    r->ownSignals = {{"VScrollLocationChanged(int)", "dragging its bar", dragBar(true)},
+                     {"HScrollLocationChanged(int)", "dragging its bar", dragBar(false)}};
+    r = &add("WButton", plain<WButton>(), {80, 30}, QAccessible::PushButton);
+    r->values = {{"Image", testPixmap()}};
+    r->ownSignals = {{"Clicked()", "click", [](QWidget* w) { click(w); }},
+                     {"Clicked()", "Space", keyboard(Qt::Key_Space)}};
+    r->refresh = {"Image"}; // every image set rebuilds the recoloured ones, even the same again
+    r = &add(
+        "WCheckBox",
+        [] {
+            auto* b = new WCheckBox;
+            b->SetText(QStringLiteral("Check"));
+            b->SetChecked(true); // the flag shows
+            return static_cast<QWidget*>(b);
+        },
+        {100, 24}, QAccessible::CheckBox);
+    r->notices = {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}};
+    r->unseen = {"UncheckWhenClicked"};
+    r->ownSignals = flips();
+    r = &add("WSwitchButton", plain<WSwitchButton>(), {80, 30}, QAccessible::PushButton);
+    r->notices = {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}};
+    r->ownSignals = flips();
+    r = &add(
+        "WLabel",
+        [] {
+            auto* l = new WLabel;
+            l->SetText(QStringLiteral("Total: 1,284.50 EUR"));
+            l->SetCanSelectText(true);
+            return static_cast<QWidget*>(l);
+        },
+        {100, 30}, QAccessible::StaticText);
+    r->notices = {{"Text", {{}, QAccessible::NameChanged}}};
+    r->unseen = {"CanSelectText"};
+    r = &add(
+        "WLineEdit",
+        [] {
+            auto* e = new WLineEdit;
+            e->SetText(QStringLiteral("abcdef"));
+            return static_cast<QWidget*>(e);
+        },
+        {120, 30}, QAccessible::EditableText);
+    r->values = {{"TextMaxLength", 3}};
+    r->notices = {{"Text", {"TextChanged()", QAccessible::TextUpdated}}};
+    r->unseen = {"ReadOnly", "TextMaxLength"};
+    r->ownSignals = lineEditSignals();
+    r = &add("WProgressBar", plain<WProgressBar>(), {120, 20}, QAccessible::ProgressBar);
+    r->clamps = {{"Value", -5, 0}, {"Value", 250, 100}};
+    r->notices = {{"Value", {{}, QAccessible::ValueChanged}}};
+    r = &add("WTrackBar", plain<WTrackBar>(), {160, 30}, QAccessible::Slider);
+    r->values = {{"MainLineImage", testPixmap()}, {"ButtonImage", testPixmap()}};
+    r->clamps = {{"Value1", -5, 0}, {"Value1", 1000, 100}, {"Type", 9, 0}};
+    r->notices = {{"Value1", {"Value1Changed(int)", QAccessible::ValueChanged}},
+                  {"Value2", {"Value2Changed(int)", QAccessible::InvalidEvent}}};
+    r->ownSignals = trackBarSignals();
+    // Setting the type again rebuilds its gradient, an image its nine pieces.
+    r->refresh = {"Type", "MainLineImage", "ButtonImage"};
+    r = &add("WHourMinutePicker", plain<WHourMinutePicker>(), {140, 30}, QAccessible::Grouping);
+    r->values = {{"EndHour", 20}, {"EndMinute", 30}};
+    r->clamps = {{"StartHour", -3, 0},        {"StartHour", INT_MAX, 23}, {"StartMinute", 99, 59},
+                 {"StartMinute", INT_MIN, 0}, {"EndHour", 24, 23},        {"EndHour", -3, 0},
+                 {"EndMinute", 60, 59},       {"EndMinute", INT_MIN, 0}};
+    r = &add(
+        "WComboBox",
+        [] {
+            auto* c = new WComboBox;
+            c->SetItems(threeLines);
+            return static_cast<QWidget*>(c);
+        },
+        {120, 30}, QAccessible::ComboBox);
+    r->values = {{"SelectedIndex", 1}};
+    r->clamps = {{"SelectedIndex", 7, 2},   {"SelectedIndex", INT_MAX, 2},
+                 {"SelectedIndex", -5, -1}, {"SelectedIndex", INT_MIN, -1},
+                 {"ItemHeight", 0, 20},     {"ItemHeight", INT_MIN, 20}};
+    r->notices = {{"SelectedIndex", {"SelectedIndexChanged(int)", QAccessible::ValueChanged}}};
+    r->unseen = {"ItemBackColorHover", "ItemForeColorHover", "Align", "ItemHeight"};
+    r->ownSignals = {{"SelectedIndexChanged(int)", "set",
+                      [](QWidget* w) { static_cast<WComboBox*>(w)->SetSelectedIndex(2); }}};
+    r->refresh = {"Items"}; // new lines are measured afresh, even when they read the same
+    r = &add(
+        "WItemList",
+        [] {
+            auto* l = new WItemList;
+            l->SetItems(manyLines());
+            return static_cast<QWidget*>(l);
+        },
+        {120, 90}, QAccessible::List);
+    r->unseen = {"WheelStepPixel", "CanSelectItem"};
+    r->refresh = {"Items"}; // setting the lines starts the list afresh: unselected, at the top
+    r->twice = {"Border", "BorderWidth", "ItemHeight", "PaddingTBLR"};
+    r = &add(
+        "WGridList",
+        [] {
+            auto* g = new WGridList;
+            g->AddColumn(50, QStringLiteral("One"));
+            g->AddColumn(50, QStringLiteral("Two"));
+            g->AddColumn(50, QStringLiteral("Three"));
+            g->SetDataSource(&gridRows());
+            g->UpdateData();
+            return static_cast<QWidget*>(g);
+        },
+        {180, 120}, QAccessible::Table);
+    r->unseen = {"WheelStepPixel", "CanChangeColumnWidth"};
+    r->ownSignals = {
+        {"RowClicked(int,int)", "click a row", [](QWidget* w) { click(w, QPoint(20, 40)); }},
+        {"ColumnHeaderClicked(int)", "click the header",
+         [](QWidget* w) {
+             click(w, {20, 5});
+         }},
+        {"RowDoubleClicked(int,int)", "double click a row",
+         [](QWidget* w) {
+             QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {},
+                                w->mapTo(w->window(), QPoint(20, 40)));
+         }},
+        {"RightClicked()", "right click",
+         [](QWidget* w) { click(w, QPoint(20, 40), Qt::RightButton); }}};
+    r->twice = {"Border", "BorderWidth"};
+    add(
+        "WMenu",
+        [] {
+            auto* m = new WMenu;
+            for (const QString& text : threeLines)
+                m->AddItem(text);
+            return static_cast<QWidget*>(m);
+        },
+        {120, 90}, QAccessible::PopupMenu);
+    r = &add(
+        "WTreeView",
+        [] {
+            auto* t = new WTreeView;
+            t->TreeView->setModel(&treeModel());
+            return static_cast<QWidget*>(t);
+        },
+        {160, 120}, QAccessible::Pane);
+    r->ownSignals = {{"ItemRightClicked(QPoint,QModelIndex)", "right click", [](QWidget* w) {
+                          QWidget* view = static_cast<WTreeView*>(w)->TreeView->viewport();
+                          click(view, QPoint(30, 8), Qt::RightButton);
+                      }}};
+    r = &add(
+        "WTabPage",
+        [] {
+            // Its tab shows only in a control.
+            auto* c = new WTabControl;
+            c->SetTabBarSize(QSize(50, 22));
+            WTabPage* p = page(QStringLiteral("Page"));
+            c->AddPage(p);
+            return static_cast<QWidget*>(p);
+        },
+        {160, 90}, QAccessible::Pane);
+    r->values = {{"TabBarImage", testPixmap()}, {"TabBarImageSelected", testPixmap()}};
+    // The page is selected: its tab shows the selected look.
+    r->unseen = {"TabBarImage", "TabBarBackColor", "TabBarForeColor", "TabBarBorderColor"};
+    r->refresh = {"TabBarImageSelected"}; // the tab rebuilds every image it is handed
+    r = &add(
+        "WTabControl",
+        [] {
+            auto* c = new WTabControl;
+            c->SetTabBarSize(QSize(50, 22));
+            c->AddPage(page(QStringLiteral("One")));
+            c->AddPage(page(QStringLiteral("Two"))); // and selects it
+            return static_cast<QWidget*>(c);
+        },
+        {200, 120}, QAccessible::PageTabList);
+    r->values = {{"SelectedIndex", 0}};
+    r->clamps = {{"SelectedIndex", 9, 1}, {"SelectedIndex", -7, -1}, {"TabBarPosition", 17, 0}};
+    r->notices = {{"SelectedIndex", {"SelectedPageChanged(int)", QAccessible::InvalidEvent}}};
+    r->ownSignals = tabControlSignals();
+    r = &add(
+        "WForm",
+        [] {
+            auto* f = new WForm;
+            f->SetTitle(QStringLiteral("Form"));
+            return static_cast<QWidget*>(f);
+        },
+        {240, 160}, QAccessible::Window);
+    r->values = {{"SysButtonSize", QSize(44, 20)}};
+    r->clamps = {{"SysButtonSize", QSize(-5, -5), QSize(0, 0)}};
+    r->notices = {{"Title", {{}, QAccessible::NameChanged}}};
+    r->unseen = {"CanResize"};
+    add("WTest", plain<WTest>(), {60, 30}, QAccessible::Client);
     // What a reader is told must be what the widget is.
     const auto face = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
     const auto checked = [face](QWidget* w) {
@@ -523,6 +439,31 @@ QList<ClassRow> makeRows()
                                   text->text(start, end) == static_cast<WLabel*>(w)->SelectedText();
                 return same ? QString()
                             : QStringLiteral("the reader's selection is not the label's");
+            };
+        else if (row.name == "WMenu")
+            row.invariant = [face](QWidget* w) {
+                auto* menu = static_cast<WMenu*>(w);
+                QAccessibleInterface* hover = face(w)->child(menu->IndexOf(menu->HoverItem()));
+                if (face(w)->childCount() != menu->ItemCount())
+                    return QStringLiteral("the items and the children differ");
+                return !menu->isVisible() || !hover || face(w)->focusChild() == hover
+                           ? QString()
+                           : QStringLiteral("the hovered item is not the focused child");
+            };
+        else if (row.name == "WItemList" || row.name == "WTabControl")
+            row.invariant = [face](QWidget* w) {
+                QAccessibleInterface* list = face(w);
+                const int count = list->childCount();
+                auto* items = qobject_cast<WItemList*>(w);
+                if (items && count != items->Items().size())
+                    return QStringLiteral("%1 children for other lines").arg(count);
+                const int selected =
+                    items ? items->SelectedIndex() : static_cast<WTabControl*>(w)->SelectedIndex();
+                for (int i = 0; i < count; ++i) {
+                    if (list->child(i)->state().selected != (i == selected))
+                        return QStringLiteral("child %1 reads the wrong selection").arg(i);
+                }
+                return QString();
             };
         else if (row.name == "WTrackBar" || row.name == "WProgressBar")
             row.invariant = [face,

@@ -1,11 +1,69 @@
 #pragma once
 
-// Test files of one area share one program: WEXAL_TEST_MAIN(Class) takes the place of
-// QTEST_MAIN and enters the class under its file's name, which ctest passes to run it alone.
+// What every test file includes: QtTest and the Qt classes most tests use, every public header
+// of the library, and the support the tests of every area share. Test files of one area share
+// one program: WEXAL_TEST_MAIN(Class) takes the place of QTEST_MAIN and enters the class under
+// its file's name, which ctest passes to run it alone.
 
-#include <QObject>
-#include <QString>
+#include "DockType.h"
+#include "OrientationType.h"
+#include "PositionFlag.h"
+#include "PositionType.h"
+#include "SudokuPatch.h"
+#include "TextType.h"
+#include "WBase.h"
+#include "WBaseButton.h"
+#include "WButton.h"
+#include "WCheckBox.h"
+#include "WComboBox.h"
+#include "WContainer.h"
+#include "WDrawAPI.h"
+#include "WEvent.h"
+#include "WForm.h"
+#include "WGridList.h"
+#include "WGridListCell.h"
+#include "WGridListCellButton.h"
+#include "WGridListColumn.h"
+#include "WGridListData.h"
+#include "WGridListRow.h"
+#include "WHourMinutePicker.h"
+#include "WItemList.h"
+#include "WLabel.h"
+#include "WLineEdit.h"
+#include "WMenu.h"
+#include "WMenuItem.h"
+#include "WPadding.h"
+#include "WPanel.h"
+#include "WProgressBar.h"
+#include "WScrollContainer.h"
+#include "WScrollPanel.h"
+#include "WSwitchButton.h"
+#include "WTabControl.h"
+#include "WTabPage.h"
+#include "WTest.h"
+#include "WTrackBar.h"
+#include "WTreeView.h"
+#include "WDenseRendering.h"
+#include "WQuietPopups.h"
+#include "WRandomInput.h"
+#include "WTestMouse.h"
+#include "WTestRemoval.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMetaProperty>
+#include <QPainter>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
+
+#include <climits>
+#include <functional>
+#include <memory>
 
 namespace WexalTest {
 

@@ -54,20 +54,61 @@ struct LineGeometry
             return -1;
         return x < middle ? k : k + 1;
     }
+
+    // The boundary, after the first and well before the end, that lies nearest to the middle of
+    // a pixel for a line starting at origin, where no kerning moves the character from the end
+    // of the text before it: a selection from there shows whether selected text moves.
+    int QuietBoundary(qreal origin) const
+    {
+        const auto fraction = [&](int k) {
+            const qreal x = origin + boundaries[k];
+            return qAbs(x - qFloor(x) - 0.5);
+        };
+        int from = 1;
+        for (int k = 1; k < boundaries.size() - 9; ++k) {
+            if (qAbs(drawn[k] - boundaries[k]) < 1.0 / 64)
+                from = fraction(k) < fraction(from) ? k : from;
+        }
+        return fraction(from) < 0.25 ? from : -1;
+    }
 };
 
-// How much ink (darkness, summed down the rows top .. bottom) each column from .. to - 1 of an
-// image holds: text moved sideways changes it, text moved up or down does not.
-inline QVector<int> ColumnInk(const QImage& image, int from, int to, int top, int bottom)
+// Empty when the columns from .. to - 1 of two images hold the same ink (darkness, summed down
+// the rows top .. bottom) to within a quarter of a pixel's: text moved sideways changes it, text
+// moved up or down does not. Else the first column that differs.
+inline QString SameColumnInk(const QImage& before, const QImage& after, int from, int to, int top,
+                             int bottom)
 {
-    QVector<int> ink;
     for (int x = from; x < to; ++x) {
-        int sum = 0;
-        for (int y = top; y < bottom; ++y)
-            sum += 255 - qGray(image.pixel(x, y));
-        ink << sum;
+        int was = 0, is = 0;
+        for (int y = top; y < bottom; ++y) {
+            was += 255 - qGray(before.pixel(x, y));
+            is += 255 - qGray(after.pixel(x, y));
+        }
+        if (qAbs(was - is) > 64)
+            return QStringLiteral("device column %1: ink %2 before, %3 after")
+                .arg(x)
+                .arg(was)
+                .arg(is);
     }
-    return ink;
+    return QString();
+}
+
+// A text widget in a window, away from its corner as an application has it, in a font the
+// reference measures, with its long test line drawn in the same colours selected or not: the
+// selection shows only where it moves text.
+template <class T> T* DenseLineIn(QWidget& window, const QFont& font, const QString& text)
+{
+    window.resize(560, 60);
+    auto* w = new T(&window);
+    w->setGeometry(13, 11, 520, 30);
+    w->setFont(font);
+    w->SetBackColor(Qt::white);
+    w->SetForeColor(Qt::black);
+    w->SetSelectedTextBackColor(Qt::white);
+    w->SetSelectedTextForeColor(Qt::black);
+    w->SetText(text);
+    return w;
 }
 
 } // namespace WexalTest

@@ -1,17 +1,6 @@
 // WTabControl: the layout of pages, tabs and padding panel on every side, the selection rules,
 // tab clicks, pages that leave the control in any way, and slots that delete what emitted.
-#include "WButton.h"
-#include "WEvent.h"
-#include "WPanel.h"
-#include "WRandomInput.h"
-#include "WTabControl.h"
-#include "WTabPage.h"
-#include "WTestMouse.h"
 #include "WTestSuite.h"
-
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 

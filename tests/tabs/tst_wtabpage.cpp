@@ -1,12 +1,6 @@
 // WTabPage: the tab button it creates and owns, the two looks of the tab kept apart, the
 // properties that live in the button, font propagation and pages without a tab.
-#include "WButton.h"
-#include "WRandomInput.h"
-#include "WTabPage.h"
 #include "WTestSuite.h"
-
-#include <QMetaProperty>
-#include <QtTest>
 
 namespace {
 

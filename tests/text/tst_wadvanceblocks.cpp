@@ -4,11 +4,7 @@
 #include "WAdvanceBlocks_p.h"
 #include "WTestSuite.h"
 
-#include <QRandomGenerator>
-#include <QtTest>
-
 #include <algorithm>
-#include <climits>
 #include <limits>
 #include <numeric>
 #include <vector>

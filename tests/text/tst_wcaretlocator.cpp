@@ -5,13 +5,6 @@
 #include "WCaretLocator_p.h"
 #include "WTestSuite.h"
 
-#include <QImage>
-#include <QPainter>
-#include <QRandomGenerator>
-#include <QtTest>
-
-#include <climits>
-
 namespace {
 
 QString utf8(const char* s)

@@ -2,24 +2,10 @@
 // disabled, password, length limit), the mouse, the API's limits and signals, scrolling, the
 // caret and the selection on screens of 1.25, 1.5 and 2 device pixels per pixel, and random
 // input.
-#include "WDrawAPI.h"
 #include "WFarPointer.h"
-#include "WLineEdit.h"
-#include "WRandomInput.h"
 #include "WScaledRun.h"
-#include "WTestMouse.h"
-#include "WTestRemoval.h"
 #include "WTestSuite.h"
 #include "WTextGeometry.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QPointer>
-#include <QSignalSpy>
-#include <QtTest>
-
-#include <climits>
 
 namespace {
 
@@ -397,21 +383,11 @@ private slots:
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
         if (!WexalTest::InScaledRun())
             return;
-        // In a window, away from its corner, as an application has it.
         QWidget window;
-        window.resize(560, 60);
-        auto* edit = new WLineEdit(&window);
-        edit->setGeometry(13, 11, 520, 30);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(15);
-        edit->setFont(font);
-        // Drawn in the same colours selected or not: the selection shows only where it moves text.
-        edit->SetBackColor(Qt::white);
-        edit->SetForeColor(Qt::black);
-        edit->SetSelectedTextBackColor(Qt::white);
-        edit->SetSelectedTextForeColor(Qt::black);
         const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
-        edit->SetText(text);
+        auto* edit = WexalTest::DenseLineIn<WLineEdit>(window, font, text);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const qreal dpr = edit->devicePixelRatioF();
@@ -448,18 +424,8 @@ private slots:
         QVERIFY(checked > line.Width() * dpr * 0.6);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 
-        // A selection starting at the boundary nearest to the middle of a pixel.
-        int from = 1;
-        const auto fraction = [&](int k) {
-            return qAbs(line.boundaries[k] - qFloor(line.boundaries[k]) - 0.5);
-        };
-        // Where no kerning moves the character from the end of the text before it.
-        for (int k = 1; k < text.size() - 8; ++k) {
-            if (qAbs(line.drawn[k] - line.boundaries[k]) < 1.0 / 64)
-                from = fraction(k) < fraction(from) ? k : from;
-        }
-        QVERIFY(fraction(from) < 0.25);
-        const int to = from + 7;
+        const int from = line.QuietBoundary(origin()), to = from + 7;
+        QVERIFY(from > 0);
         click(origin() + line.Width() + 5); // the caret after the last character
         const QImage before = edit->grab().toImage();
         const auto inside = [&](int k, qreal side) {
@@ -470,20 +436,13 @@ private slots:
         WexalTest::PointerAt(edit, QEvent::MouseMove, QPointF(inside(to - 1, 0.8), 15));
         WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(inside(to - 1, 0.8), 15));
         QCOMPARE(edit->SelectedText(), text.mid(from, to - from));
-        const QImage after = edit->grab().toImage();
         // Inside the highlight, away from its edges and the caret at its end, in the text's rows.
-        const int left = qCeil((origin() + line.boundaries[from]) * dpr) + 2;
-        const int right = qFloor((origin() + line.boundaries[to]) * dpr) - 3;
-        const int top = qCeil(edit->TextArea().top() * dpr);
-        const int bottom = qFloor((edit->TextArea().bottom() + 1) * dpr);
-        const QVector<int> was = WexalTest::ColumnInk(before, left, right, top, bottom);
-        const QVector<int> is = WexalTest::ColumnInk(after, left, right, top, bottom);
-        for (int i = 0; i < was.size(); ++i)
-            QVERIFY2(qAbs(was[i] - is[i]) <= 64,
-                     qPrintable(QStringLiteral("device column %1: ink %2 before, %3 selected")
-                                    .arg(left + i)
-                                    .arg(was[i])
-                                    .arg(is[i])));
+        QCOMPARE(WexalTest::SameColumnInk(before, edit->grab().toImage(),
+                                          qCeil((origin() + line.boundaries[from]) * dpr) + 2,
+                                          qFloor((origin() + line.boundaries[to]) * dpr) - 3,
+                                          qCeil(edit->TextArea().top() * dpr),
+                                          qFloor((edit->TextArea().bottom() + 1) * dpr)),
+                 QString());
     }
 
     // The line edit's own signals are in the removal table of every class; here the

@@ -1,12 +1,6 @@
 // The character filters of the line edit's text types, on their own and on a paste.
-#include "WLineEdit.h"
 #include "WTestSuite.h"
 #include "WTextTypeFilter_p.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QSignalSpy>
-#include <QtTest>
 
 static QString u(char16_t c)
 {

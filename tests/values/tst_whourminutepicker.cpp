@@ -1,16 +1,6 @@
 // WHourMinutePicker: clamping setters, selection by click and its loss, the arrows, the wheel
-// and the digit keys on the selected number, a disabled picker, the face as painted, and the
-// arrows drawn for denser screens.
-#include "WDenseRendering.h"
-#include "WHourMinutePicker.h"
-#include "WRandomInput.h"
-#include "WTestMouse.h"
+// and the digit keys on the selected number, a disabled picker and the face as painted.
 #include "WTestSuite.h"
-
-#include <QPainter>
-#include <QtTest>
-
-#include <climits>
 
 using Ints = QList<int>;
 
@@ -284,36 +274,6 @@ private slots:
         QCOMPARE(count(image, QRect(0, 0, 104, 25), arrowInk), 0);
     }
 
-    void denseArrows_data() { WexalTest::AddDensityRows(); }
-
-    // On a painter of ratio device pixels per pixel both arrows are the drawings made for that
-    // density, pixel for pixel, in the enabled and the disabled colour.
-    void denseArrows()
-    {
-        QFETCH(qreal, ratio);
-        QFETCH(int, drawing);
-        const QColor off(0xA0, 0xA0, 0xA0);
-        WHourMinutePicker p;
-        p.SetBackColor(paper);
-        p.SetButtonColor(arrowInk);
-        p.SetButtonColorDisable(off);
-        const auto check = [&](const QColor& colour) {
-            const QImage image = WexalTest::RenderAt(&p, ratio);
-            const QRect up = WHourMinutePicker::UpButtonRect();
-            const QRect down = WHourMinutePicker::DownButtonRect();
-            return WexalTest::Shows(image, up, paper,
-                                    WexalTest::IconFile("://Icons/WHourMinutePicker/UpButton.png",
-                                                        drawing, colour),
-                                    up.topLeft()) +
-                   WexalTest::Shows(image, down, paper,
-                                    WexalTest::IconFile("://Icons/WHourMinutePicker/DownButton.png",
-                                                        drawing, colour),
-                                    down.topLeft());
-        };
-        QCOMPARE(check(arrowInk), QString());
-        p.setEnabled(false);
-        QCOMPARE(check(off), QString());
-    }
 
     void fixedSizeAndFreeEnds();
     void randomInput();

@@ -1,10 +1,4 @@
-#include "WProgressBar.h"
-#include "WRandomInput.h"
 #include "WTestSuite.h"
-
-#include <QtTest>
-
-#include <climits>
 
 namespace {
 

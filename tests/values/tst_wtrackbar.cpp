@@ -2,17 +2,8 @@
 // pressing and dragging with real pointer events in both orientations, the fills, gradients
 // and images as painted, the main line's pictures shared by all tracks and bounded, and a slot
 // that deletes the track in the middle of a gesture.
-#include "WRandomInput.h"
-#include "WTestMouse.h"
 #include "WTestSuite.h"
-#include "WTrackBar.h"
 #include "WTrackBar_p.h"
-
-#include <QPainter>
-#include <QPointer>
-#include <QtTest>
-
-#include <climits>
 
 using Ints = QList<int>;
 
