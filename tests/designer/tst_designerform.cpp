@@ -70,31 +70,27 @@ QSize domSize(DomUI* ui)
     return QSize();
 }
 
-struct Default
+// What a default XML sets beyond the geometry, as Designer read it. Each must be a declared
+// property of the dropped widget holding that value: Designer keeps a misspelt name as a
+// dynamic property and drops a value of the wrong type, both without a word.
+QList<QPair<QByteArray, QVariant>> domDefaults(DomUI* ui)
 {
-    const char* property;
-    QVariant value;
-};
-
-// The defaults of each widget's XML beyond its geometry.
-QList<Default> defaultsOf(const QString& className)
-{
-    if (className == QLatin1String("WTabControl"))
-        return {{"TabBarSize", QSize(50, 20)}};
-    if (className == QLatin1String("WScrollPanel"))
-        return {{"ScrollAreaSize", QSize(500, 500)},
-                {"BackColor", QColor(0, 0, 0, 0)},
-                {"SliderRadius", 5},
-                {"SliderColor", QColor(230, 230, 230)}};
-    if (className == QLatin1String("WPanel"))
-        return {{"BackColor", QColor(0, 0, 0, 30)}};
-    if (className == QLatin1String("WButton"))
-        return {{"Radius", 8}, {"BackColor", QColor(245, 245, 245)}};
-    if (className == QLatin1String("WCheckBox"))
-        return {{"ForeColor", QColor(80, 80, 80)}, {"Text", QStringLiteral("WCheckBox")}};
-    if (className == QLatin1String("WSwitchButton"))
-        return {{"BackColor", QColor(245, 245, 245)}};
-    return {};
+    QList<QPair<QByteArray, QVariant>> defaults;
+    for (const DomProperty* p : ui->elementWidget()->elementWidget().first()->elementProperty()) {
+        QVariant value;
+        if (const DomColor* c = p->elementColor())
+            value = QColor(c->elementRed(), c->elementGreen(), c->elementBlue(),
+                           c->hasAttributeAlpha() ? c->attributeAlpha() : 255);
+        else if (const DomSize* size = p->elementSize())
+            value = QSize(size->elementWidth(), size->elementHeight());
+        else if (p->kind() == DomProperty::Number)
+            value = p->elementNumber();
+        else if (p->elementString())
+            value = p->elementString()->text();
+        if (p->attributeName() != QLatin1String("geometry"))
+            defaults.append({p->attributeName().toLatin1(), value});
+    }
+    return defaults;
 }
 
 // The class and name of every widget a saved form holds, in document order.
@@ -282,8 +278,10 @@ private slots:
         QCOMPARE(w->objectName(), QLatin1String(placement.object));
         QCOMPARE(w->geometry(), QRect(placement.drop, landed));
         QVERIFY(core->metaDataBase()->item(w));
-        for (const Default& d : defaultsOf(className))
-            QVERIFY2(SamplerForm::SameValue(w->property(d.property), d.value), d.property);
+        for (const auto& [property, value] : domDefaults(ui))
+            QVERIFY2(value.isValid() && w->metaObject()->indexOfProperty(property) >= 0 &&
+                         SamplerForm::SameValue(w->property(property), value),
+                     property.constData());
     }
 
     void scrollPanelContent()
