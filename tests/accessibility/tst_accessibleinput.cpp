@@ -922,6 +922,16 @@ private slots:
         QAccessible::installUpdateHandler(nullptr);
         QCOMPARE(Said({&box}), QString());
     }
+
+    // A reader's click is queued: the button may be gone by the time it would run (under
+    // AddressSanitizer a use of the deleted button fails the run).
+    void deletedBeforeItsQueuedClick()
+    {
+        auto* box = new WCheckBox;
+        Face(box)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        delete box;
+        QCoreApplication::processEvents();
+    }
 };
 
 WEXAL_TEST_MAIN(TestAccessibleInput)

@@ -79,7 +79,6 @@ private slots:
         QCOMPARE(watch.Error(), QString());
     }
 
-
     void randomInput();
 };
 

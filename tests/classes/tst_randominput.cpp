@@ -1,7 +1,8 @@
 // Every class row through the random-input harness, by pointer, by keyboard and by a screen
-// reader's own requests, with a reader walking the whole accessible tree after every step: whatever the input, the
-// widget neither crashes nor shows a reader a tree that contradicts itself. Classes with an
-// oracle of their own (what a click, a key or a model change must do) run it in their own tests.
+// reader's own requests, with a reader walking the whole accessible tree after every step: whatever
+// the input, the widget neither crashes nor shows a reader a tree that contradicts itself. Classes
+// with an oracle of their own (what a click, a key or a model change must do) run it in their own
+// tests.
 #include "AccessTestSupport.h"
 #include "WClassRegistry.h"
 #include "WFocusChain_p.h"

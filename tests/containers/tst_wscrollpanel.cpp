@@ -31,53 +31,6 @@ private slots:
         sp.SetScrollAreaSize(QSize(700, 700));
     }
 
-    // A handler of either location signal deletes the panel, or its parent, while the user
-    // drags the bar: the rest of the drag goes nowhere.
-    void deletedWhileDragging_data()
-    {
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<WexalTest::Removal>("removal");
-        for (const bool vertical : {true, false})
-            for (const auto& [removal, name] : WexalTest::Removals())
-                QTest::newRow(qPrintable(
-                    QString(vertical ? "VScrollLocationChanged, " : "HScrollLocationChanged, ") +
-                    name))
-                    << vertical << removal;
-    }
-    void deletedWhileDragging()
-    {
-        QFETCH(bool, vertical);
-        QFETCH(WexalTest::Removal, removal);
-        WexalTest::RemovalHost host;
-        QPointer<WScrollPanel> sp = new WScrollPanel(host.parent);
-        sp->resize(300, 300);
-        new WPanel(sp);
-        sp->SetScrollAreaSize(QSize(600, 600));
-        host.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host.window));
-        QList<int> announced;
-        connect(sp,
-                vertical ? &WScrollPanel::VScrollLocationChanged
-                         : &WScrollPanel::HScrollLocationChanged,
-                [&, w = sp.data()](int location) {
-                    announced << location;
-                    if (announced.size() == 1)
-                        WexalTest::Remove(w, removal);
-                });
-        // On the slider, and steps along the bar, in the window's coordinates.
-        QWindow* window = host.window.windowHandle();
-        const QPoint grab = sp->mapTo(&host.window, vertical ? QPoint(295, 20) : QPoint(20, 295));
-        const QPoint step = vertical ? QPoint(0, 30) : QPoint(30, 0);
-        QTest::mousePress(window, Qt::LeftButton, {}, grab);
-        for (int i = 1; i <= 3; ++i)
-            QTest::mouseMove(window, grab + step * i);
-        QTest::mouseRelease(window, Qt::LeftButton, {}, grab + step * 3);
-        host.Settle();
-        QVERIFY(sp.isNull());
-        QCOMPARE(host.parent.isNull(), removal == WexalTest::Removal::DeleteParent);
-        QCOMPARE(announced.size(), 1);
-    }
-
     // Touchpads and fine wheels send deltas below a notch; enough of them over the content
     // scroll as far as a notch of the same total.
     void smallWheelDeltas_data()

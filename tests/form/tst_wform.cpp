@@ -262,7 +262,6 @@ private slots:
         QCOMPARE(int(form.Alignment()), 0x1FF);
     }
 
-
     void execResults_data()
     {
         QTest::addColumn<QString>("how");

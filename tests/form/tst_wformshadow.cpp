@@ -291,7 +291,6 @@ private slots:
         QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
     }
 
-
     // A move to a screen of another density, or a new density for the screen, paints the
     // window again.
     void repaintsOnDensityChange()

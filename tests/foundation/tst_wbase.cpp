@@ -1,3 +1,8 @@
+// WBase: its properties in order, values out of range, coalesced border and dock changes, how a
+// child tells its parent until it is placed, layout rectangles beyond int, painting walked
+// through a grid list, Designer's passive subtree; and PositionFlag::Flags through QVariant and
+// the meta-object system, the way Designer, generated form code and QUiLoader read and write
+// flags properties.
 #include "WBase_p.h"
 #include "WTestSuite.h"
 
@@ -206,7 +211,38 @@ private slots:
         QCOMPARE(grandChild->objectName(), QStringLiteral("__qt__passive_"));
         MarkPassive(nullptr);
     }
+
+    void variantConversions();
+    void propertiesAsNumbers();
 };
 
+void TestWBase::variantConversions()
+{
+    const PositionFlag::Flags topRight = PositionFlag::Top | PositionFlag::Right;
+    const QVariant flags = QVariant::fromValue(topRight);
+    QVERIFY(flags.canConvert<int>());
+    bool ok = false;
+    QCOMPARE(flags.toInt(&ok), 9);
+    QVERIFY(ok);
+    QCOMPARE(QVariant(6).value<PositionFlag::Flags>(), PositionFlag::Bottom | PositionFlag::Left);
+    // Bits outside the four sides survive the trip; the widgets decide what they mean.
+    QCOMPARE(QVariant::fromValue(PositionFlag::Flags(0x70)).toInt(), 0x70);
+}
+
+void TestWBase::propertiesAsNumbers()
+{
+    WTest w;
+    const QMetaObject* meta = w.metaObject();
+    const QMetaProperty anchor = meta->property(meta->indexOfProperty("Anchor"));
+    QVERIFY(anchor.isFlagType());
+    // A tool that knows only that the property is a flag set reads and writes plain numbers.
+    QVERIFY(w.setProperty("Anchor", 10));
+    QCOMPARE(w.Anchor(), PositionFlag::Bottom | PositionFlag::Right);
+    QCOMPARE(anchor.read(&w).toInt(), 10);
+    QVERIFY(w.setProperty("Border", QVariant::fromValue(PositionFlag::Flags(PositionFlag::All))));
+    QCOMPARE(w.property("Border").toInt(), 15);
+    QCOMPARE(w.property("Border").value<PositionFlag::Flags>(),
+             PositionFlag::Flags(PositionFlag::All));
+}
 WEXAL_TEST_MAIN(TestWBase)
 #include "tst_wbase.moc"

@@ -150,25 +150,6 @@ class tst_WComboBox : public QObject
 private slots:
     void initTestCase() { WexalTest::QuietPopupWarnings(); }
 
-
-    // Out-of-range indices and heights are rows of the property walker; what it cannot write
-    // is an index into no lines at all, and the text of the selected line.
-    void selectionWithoutLinesAndSelectedText()
-    {
-        WComboBox box;
-        QSignalSpy changed(&box, &WComboBox::SelectedIndexChanged);
-        box.SetSelectedIndex(0);
-        QCOMPARE(box.SelectedIndex(), -1);
-        QCOMPARE(changed.size(), 0);
-        box.SetItems(numbered(3));
-        box.SetSelectedIndex(1);
-        QCOMPARE(box.SelectedText(), QStringLiteral("Line 1"));
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.first().first().toInt(), 1);
-        box.SetSelectedIndex(-1);
-        QCOMPARE(box.SelectedText(), QString());
-    }
-
     // Every change of the lines but SetItem and an in-range SetItems clears the selection,
     // with one signal when something was selected.
     void itemOperations_data()

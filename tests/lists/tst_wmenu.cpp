@@ -81,7 +81,6 @@ class tst_WMenu : public QObject
 private slots:
     void initTestCase() { WexalTest::QuietPopupWarnings(); }
 
-
     // The size from the items, the padding and the widest text, four pixels wider and higher
     // for the shadow. The text width follows wider texts at once; SetItemText never narrows it,
     // RemoveItem does, Clear keeps it.

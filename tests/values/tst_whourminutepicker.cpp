@@ -274,7 +274,6 @@ private slots:
         QCOMPARE(count(image, QRect(0, 0, 104, 25), arrowInk), 0);
     }
 
-
     void fixedSizeAndFreeEnds();
     void randomInput();
 };

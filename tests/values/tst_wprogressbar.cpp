@@ -147,21 +147,6 @@ private slots:
         bar.resize(0, 0);
         render(bar);
     }
-
-    void randomInput()
-    {
-        WProgressBar bar;
-        bar.resize(200, 24);
-        WexalTest::RandomInputOptions options;
-        options.action = [](QRandomGenerator& rng, QWidget* w) {
-            static_cast<WProgressBar*>(w)->SetValue(WexalTest::ExtremeInt(rng));
-        };
-        options.invariant = [](QWidget* w) -> QString {
-            const int v = static_cast<WProgressBar*>(w)->Value();
-            return v >= 0 && v <= 100 ? QString() : QStringLiteral("value %1").arg(v);
-        };
-        QCOMPARE(WexalTest::RunRandomInput(&bar, options), QString());
-    }
 };
 
 WEXAL_TEST_MAIN(tst_WProgressBar)

@@ -1,24 +1,92 @@
-// The label's text to a screen reader: its mouse selection, where its characters lie, and its
-// text by characters, words, sentences and lines at every offset (shared with the line edit).
+// The text interfaces of the label and the line edit: the label's mouse selection, the line
+// edit's caret and selection both ways, where characters lie (once scrolled too), and text by
+// characters, words, sentences and lines at every offset.
 #include "AccessTestSupport.h"
 #include "WTestSuite.h"
 
 using namespace AccessTest;
 
-class TestWAccessibleLabel : public QObject
+namespace {
+
+bool shown(WLineEdit& edit, int width = 200)
+{
+    edit.resize(width, 30);
+    edit.show();
+    return QTest::qWaitForWindowExposed(&edit);
+}
+
+} // namespace
+
+class TestAccessibleText : public QObject
 {
     Q_OBJECT
 
 private slots:
     void selection_data();
     void selection();
-    void characterGeometry();
+    void scrolledEditCharacterGeometry();
     void boundaries_data();
     void boundaries();
     void boundariesAtEveryOffset();
+
+    void caretAndSelection();
+    void labelCharacterGeometry();
 };
 
-void TestWAccessibleLabel::selection_data()
+void TestAccessibleText::caretAndSelection()
+{
+    WLineEdit edit;
+    QVERIFY(shown(edit));
+    edit.SetText(QStringLiteral("Hello world"));
+    QAccessibleTextInterface* text = Face(&edit)->textInterface();
+    QCOMPARE(text->cursorPosition(), 0);
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QCOMPARE(text->cursorPosition(), 2);
+    QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(text->selectionCount(), 1);
+    int s = 0, e = 0;
+    text->selection(0, &s, &e);
+    QCOMPARE(QPoint(s, e), QPoint(2, 4));
+    QCOMPARE(text->text(s, e), edit.SelectedText());
+
+    text->setCursorPosition(9);
+    QCOMPARE(edit.CaretIndex(), 9);
+    QCOMPARE(text->selectionCount(), 0);
+    text->setCursorPosition(500);
+    QCOMPARE(edit.CaretIndex(), 11);
+    text->setSelection(0, 6, 11);
+    QCOMPARE(edit.SelectedText(), QStringLiteral("world"));
+    QCOMPARE(text->cursorPosition(), 11);
+    text->addSelection(0, 5); // one selection at most: it replaces the first
+    QCOMPARE(edit.SelectedText(), QStringLiteral("Hello"));
+    text->removeSelection(0);
+    QCOMPARE(edit.SelectedText(), QString());
+    QCOMPARE(text->selectionCount(), 0);
+    // Out-of-range offsets are brought to the text.
+    text->setSelection(0, -10, 3);
+    QCOMPARE(edit.SelectedText(), QStringLiteral("Hel"));
+}
+
+void TestAccessibleText::scrolledEditCharacterGeometry()
+{
+    WLineEdit edit;
+    QVERIFY(shown(edit, 80));
+    edit.SetText(QStringLiteral("a long line that cannot fit in eighty pixels"));
+    QTest::keyClick(&edit, Qt::Key_End);
+    for (int i = 0; i < 44; ++i)
+        QTest::keyClick(&edit, Qt::Key_Right);
+    QVERIFY(edit.ScrollOffset() > 0);
+    QAccessibleTextInterface* text = Face(&edit)->textInterface();
+    // The last characters are in view where the line has scrolled them; the first are left of
+    // the widget.
+    const QRect last = text->characterRect(43);
+    QVERIFY(QRect(edit.mapToGlobal(QPoint(0, 0)), edit.size()).contains(last.center()));
+    QCOMPARE(text->offsetAtPoint(last.center()), 43);
+    QVERIFY(text->characterRect(0).right() < edit.mapToGlobal(QPoint(0, 0)).x());
+}
+void TestAccessibleText::selection_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
@@ -32,7 +100,7 @@ void TestWAccessibleLabel::selection_data()
     QTest::newRow("nothing") << 4 << 4 << -1 << -1;
 }
 
-void TestWAccessibleLabel::selection()
+void TestAccessibleText::selection()
 {
     QFETCH(int, from);
     QFETCH(int, to);
@@ -73,7 +141,7 @@ void TestWAccessibleLabel::selection()
     QCOMPARE(text->selectionCount(), start < 0 ? 0 : 1);
 }
 
-void TestWAccessibleLabel::characterGeometry()
+void TestAccessibleText::labelCharacterGeometry()
 {
     WLabel label;
     label.resize(300, 30);
@@ -101,7 +169,7 @@ void TestWAccessibleLabel::characterGeometry()
 // walks it: "before" and "after" are the items next to the one "at" the offset; offsets outside
 // the text count as its nearest end.
 using Boundary = QAccessible::TextBoundaryType;
-void TestWAccessibleLabel::boundaries_data()
+void TestAccessibleText::boundaries_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("typeValue");
@@ -152,7 +220,7 @@ void TestWAccessibleLabel::boundaries_data()
                                 << "";
 }
 
-void TestWAccessibleLabel::boundaries()
+void TestAccessibleText::boundaries()
 {
     QFETCH(QString, text);
     QFETCH(int, typeValue);
@@ -181,7 +249,7 @@ void TestWAccessibleLabel::boundaries()
 
 // Every boundary type at every offset, on texts with marks that join characters and a surrogate
 // pair, gives a piece of the text that holds no half of a character, and never hangs.
-void TestWAccessibleLabel::boundariesAtEveryOffset()
+void TestAccessibleText::boundariesAtEveryOffset()
 {
     const QString texts[] = {QString(), QStringLiteral(" "), QStringLiteral("a"),
                              QStringLiteral("e\u0301t\u00e9. Nu? \U0001F600 x\n2nd  line ")};
@@ -216,5 +284,5 @@ void TestWAccessibleLabel::boundariesAtEveryOffset()
     }
 }
 
-WEXAL_TEST_MAIN(TestWAccessibleLabel)
-#include "tst_waccessiblelabel.moc"
+WEXAL_TEST_MAIN(TestAccessibleText)
+#include "tst_accessibletext.moc"

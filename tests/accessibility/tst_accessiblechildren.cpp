@@ -1,0 +1,326 @@
+// Where a screen reader finds the children of lists and pickers, and what becomes of those that
+// go: the grid list's rows and cells (selection both ways, a model locked by another thread, the
+// selected row kept in view, a cell editor's Escape), the item list's lines, and the hour-minute
+// picker's numbers, with Tab into and out of the picker.
+#include "AccessGrid.h"
+#include "AccessTestSupport.h"
+#include "WTestSuite.h"
+
+#include <atomic>
+#include <thread>
+
+using namespace AccessTest;
+
+namespace {
+
+struct PickerWindow
+{
+    PickerWindow()
+    {
+        window.resize(300, 60);
+        before = new WButton(&window);
+        before->setGeometry(5, 5, 50, 25);
+        picker = new WHourMinutePicker(&window);
+        picker->move(60, 5);
+        after = new WButton(&window);
+        after->setGeometry(200, 5, 50, 25);
+        picker->SetStartHour(8);
+        picker->SetStartMinute(5);
+        picker->SetEndHour(17);
+        picker->SetEndMinute(30);
+    }
+    bool Show() { return ShowActive(&window); }
+    QAccessibleInterface* Field(int i) { return Face(picker)->child(i); }
+    WPanel window;
+    WButton* before;
+    WHourMinutePicker* picker;
+    WButton* after;
+};
+
+QStringList lines(int n)
+{
+    QStringList list;
+    for (int i = 0; i < n; ++i)
+        list << QStringLiteral("Line %1").arg(i);
+    return list;
+}
+
+// 100 x 100 with 20-pixel lines and no bars: five lines in view.
+bool shown(WItemList& list, int count)
+{
+    list.resize(100, 100);
+    list.SetScrollBarSize(0);
+    list.SetItems(lines(count));
+    if (!ShowActive(&list))
+        return false;
+    QCoreApplication::sendPostedEvents();
+    return true;
+}
+
+} // namespace
+
+using Grid = AccessGrid;
+
+class TestAccessibleChildren : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { WBase::SetKeyboardAccess(false); }
+    void selectionBothWays();
+
+    // Rows that go leave their cells invalid, not dangling; once the table is read again the
+    // cells of rows that went are gone too.
+    void cellsOfRowsThatGo()
+    {
+        Grid g;
+        QAccessibleInterface* cell = g.Tab()->cellAt(2, 1);
+        QCOMPARE(Name(cell), QStringLiteral("3-a"));
+        g.data->RemoveRow(5);
+        g.data->RemoveRow(3);
+        g.grid.UpdateData();
+        QVERIFY(!cell->isValid());
+        QCOMPARE(g.Table()->indexOfChild(cell), -1);
+        const QAccessible::Id gone = QAccessible::uniqueId(cell);
+        QVERIFY(g.Table()->child(0));
+        const QAccessibleInterface* under = QAccessible::accessibleInterface(gone); // reused ids
+        QVERIFY(!under || under->isValid());
+        QCOMPARE(g.Tab()->cellAt(2, 0), nullptr);
+    }
+    void whereCellsAre();
+    void lockedModelReadsEmpty();
+    void keysScrollTheSelectedRowIntoView();
+    void escapeLeavesACellEditor();
+
+    void interfacesOfLinesThatGo();
+    void whereLinesAre();
+
+    void fieldsWhereTheyAre();
+    void tabInAndOut_data();
+    void tabInAndOut();
+};
+
+void TestAccessibleChildren::fieldsWhereTheyAre()
+{
+    PickerWindow f;
+    for (int i = 0; i < 4; ++i) {
+        const QRect box = WHourMinutePicker::ItemRect(i);
+        QCOMPARE(f.Field(i)->rect(), QRect(f.picker->mapToGlobal(box.topLeft()), box.size()));
+        QCOMPARE(Face(f.picker)->childAt(f.Field(i)->rect().center().x(),
+                                         f.Field(i)->rect().center().y()),
+                 f.Field(i));
+    }
+    QCOMPARE(Face(f.picker)->child(4), nullptr);
+}
+
+void TestAccessibleChildren::tabInAndOut_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("switch on") << true;
+    QTest::newRow("switch off") << false;
+}
+
+void TestAccessibleChildren::tabInAndOut()
+{
+    QFETCH(bool, keyboard);
+    WBase::SetKeyboardAccess(keyboard);
+    PickerWindow f;
+    QVERIFY(f.Show());
+    f.before->setFocus(Qt::MouseFocusReason);
+    if (keyboard) {
+        // Reached with Tab, the picker starts at its first number; with Shift+Tab at its last.
+        QTest::keyClick(f.before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.picker);
+        QCOMPARE(f.picker->SelectedItem(), 0);
+        QTest::keyClick(f.picker, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.after);
+        QCOMPARE(f.picker->SelectedItem(), -1);
+        QTest::keyClick(f.after, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), f.picker);
+        QCOMPARE(f.picker->SelectedItem(), 3);
+    } else {
+        // As before the switch: clicked into, the picker keeps Tab to itself.
+        QTest::mouseClick(f.picker, Qt::LeftButton, {}, WHourMinutePicker::ItemRect(0).center());
+        QTest::keyClick(f.picker, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.picker);
+    }
+}
+// A line the list no longer has reads as invalid; once the list is read again its interface is
+// gone, and the line that comes back gets a new one.
+void TestAccessibleChildren::interfacesOfLinesThatGo()
+{
+    WItemList list;
+    list.SetItems(lines(3));
+    QAccessibleInterface* face = Face(&list);
+    QAccessibleInterface* second = face->child(1);
+    QCOMPARE(face->child(1), second); // the same interface every time
+    const QAccessible::Id secondId = QAccessible::uniqueId(second);
+    list.SetItems(lines(1));
+    QVERIFY(!second->isValid());
+    QCOMPARE(face->childCount(), 1);
+    QCOMPARE(face->indexOfChild(second), -1);
+    QVERIFY(face->child(0));
+    // (Qt hands a freed id to the next interface it registers.)
+    const QAccessibleInterface* under = QAccessible::accessibleInterface(secondId);
+    QVERIFY(!under || under->isValid());
+    list.AddItem(QStringLiteral("again"));
+    QCOMPARE(Name(face->child(1)), QStringLiteral("again"));
+    QCOMPARE(WalkTree(face), QString());
+
+    // A reader walking many lines leaves a bounded number of interfaces behind: the first it
+    // read goes, the last stays and is handed out again.
+    list.SetItems(lines(20000));
+    const QAccessible::Id first = QAccessible::uniqueId(face->child(0));
+    for (int i = 0; i < 20000; ++i)
+        QVERIFY(face->child(i));
+    under = QAccessible::accessibleInterface(first);
+    QVERIFY(!under || Name(const_cast<QAccessibleInterface*>(under)) != QStringLiteral("Line 0"));
+    QAccessibleInterface* last = face->child(19999);
+    QCOMPARE(face->child(19999), last);
+    QCOMPARE(Name(last), QStringLiteral("Line 19999"));
+}
+
+void TestAccessibleChildren::whereLinesAre()
+{
+    WItemList list;
+    QVERIFY(shown(list, 30));
+    list.SetPadding(QRect(4, 0, 0, 0)); // 4 pixels above the first line
+    QAccessibleInterface* face = Face(&list);
+    const QPoint origin = list.mapToGlobal(QPoint(0, 0));
+    QCOMPARE(face->child(2)->rect(), QRect(origin + QPoint(0, 44), QSize(100, 20)));
+    QVERIFY(!face->child(2)->state().offscreen);
+    QVERIFY(face->child(10)->state().offscreen);
+    QCOMPARE(face->childAt(origin.x() + 50, origin.y() + 50), face->child(2));
+    list.SetVScrollBarValue(100);
+    QCOMPARE(face->child(7)->rect().top(), origin.y() + 4 + 140 - 100);
+    QVERIFY(face->child(2)->state().offscreen);
+    QCOMPARE(face->childAt(origin.x() + 50, origin.y() + 50), face->child(7));
+    QCOMPARE(face->childAt(origin.x() + 500, origin.y() + 50), nullptr);
+}
+void TestAccessibleChildren::selectionBothWays()
+{
+    Grid g;
+    QAccessibleTableInterface* tab = g.Tab();
+    QCOMPARE(tab->selectedRowCount(), 0);
+    g.grid.SetSelectedRow(g.data->Rows.at(3));
+    QCOMPARE(tab->selectedRows(), QList<int>{2});
+    QVERIFY(tab->isRowSelected(2));
+    QCOMPARE(tab->selectedCellCount(), 3);
+    QCOMPARE(tab->selectedCells().first(), tab->cellAt(2, 0));
+    QVERIFY(tab->cellAt(2, 2)->state().selected);
+    QVERIFY(tab->cellAt(2, 2)->tableCellInterface()->isSelected());
+    QVERIFY(!tab->cellAt(1, 2)->state().selected);
+    // A hidden selected row is not among the shown ones.
+    g.grid.SetSelectedRow(g.data->Rows.at(2));
+    QCOMPARE(tab->selectedRowCount(), 0);
+
+    QVERIFY(tab->selectRow(0));
+    QCOMPARE(g.grid.SelectedRow(), g.data->Rows.at(0));
+    QVERIFY(!tab->selectRow(9));
+    QVERIFY(!tab->unselectRow(1));
+    QVERIFY(tab->unselectRow(0));
+    QCOMPARE(g.grid.SelectedRow(), nullptr);
+    QVERIFY(!tab->selectColumn(0));
+    QCOMPARE(tab->selectedColumnCount(), 0);
+}
+
+void TestAccessibleChildren::whereCellsAre()
+{
+    Grid g(40);
+    g.Show(QSize(200, 130));
+    QAccessibleTableInterface* tab = g.Tab();
+    const QPoint origin = g.grid.mapToGlobal(QPoint(0, 0));
+    const QRect rows = g.grid.RowsRect();
+    const QRect header = g.grid.HeaderRect();
+    QCOMPARE(tab->cellAt(1, 1)->rect(),
+             QRect(origin + QPoint(header.left() + 40, rows.top() + 20), QSize(60, 20)));
+    QCOMPARE(g.Table()->child(2)->rect(),
+             QRect(origin + QPoint(header.left() + 100, header.top()), QSize(80, header.height())));
+    QCOMPARE(g.Table()->childAt(tab->cellAt(1, 1)->rect().center().x(),
+                                tab->cellAt(1, 1)->rect().center().y()),
+             tab->cellAt(1, 1));
+    QCOMPARE(g.Table()->childAt(origin.x() + 50, origin.y() + header.top() + 5),
+             g.Table()->child(1));
+    QVERIFY(!tab->cellAt(1, 1)->state().offscreen);
+    QVERIFY(tab->cellAt(30, 1)->state().offscreen);
+    // Scrolled by three shown rows, shown row 3 is at the top of the rows.
+    g.grid.SetVScrollBarValue(60);
+    QCOMPARE(tab->cellAt(3, 1)->rect().top(), origin.y() + rows.top());
+    QVERIFY(tab->cellAt(1, 1)->state().offscreen);
+}
+
+// Another thread filling the model holds its lock: the table is not waited for, it reads as
+// empty meanwhile, and so do the keys.
+void TestAccessibleChildren::lockedModelReadsEmpty()
+{
+    const KeyboardOn keyboard;
+    Grid g;
+    QAccessibleInterface* cell = g.Tab()->cellAt(0, 1);
+    std::atomic<bool> held{false}, release{false};
+    std::thread filler([&] {
+        g.data->Lock();
+        held = true;
+        while (!release)
+            std::this_thread::yield();
+        g.data->Unlock();
+    });
+    while (!held)
+        std::this_thread::yield();
+    QCOMPARE(g.Tab()->rowCount(), 0);
+    QCOMPARE(g.Table()->childCount(), 0);
+    QCOMPARE(Name(cell), QString());
+    QVERIFY(!g.Tab()->selectRow(0));
+    QTest::keyClick(&g.grid, Qt::Key_Down);
+    QCOMPARE(g.grid.SelectedRow(), nullptr);
+    release = true;
+    filler.join();
+    QCOMPARE(g.Tab()->rowCount(), 4);
+    QCOMPARE(Name(cell), QStringLiteral("0-a"));
+}
+
+void TestAccessibleChildren::keysScrollTheSelectedRowIntoView()
+{
+    const KeyboardOn keyboard;
+    Grid g(60);
+    g.Show(QSize(200, 130));
+    const auto inView = [&] {
+        const QRect row = g.Tab()->selectedCells().first()->rect();
+        const QRect rows(g.grid.mapToGlobal(g.grid.RowsRect().topLeft()), g.grid.RowsRect().size());
+        return rows.contains(row);
+    };
+    QTest::keyClick(&g.grid, Qt::Key_End);
+    QCOMPARE(g.grid.SelectedRowIndex(), 59);
+    QVERIFY(inView());
+    QTest::keyClick(&g.grid, Qt::Key_PageUp);
+    QVERIFY(inView());
+    QTest::keyClick(&g.grid, Qt::Key_Home);
+    QCOMPARE(g.grid.VScrollBarValue(), 0);
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(&g.grid, Qt::Key_Down);
+    QVERIFY(inView());
+    QVERIFY(g.grid.VScrollBarValue() > 0);
+}
+
+void TestAccessibleChildren::escapeLeavesACellEditor()
+{
+    const KeyboardOn keyboard;
+    Grid g;
+    auto* edit = new WLineEdit;
+    edit->SetDock(DockType::Fill);
+    g.data->Rows.at(0)->Cells[2] = edit;
+    g.grid.UpdateData();
+    g.Show(QSize(200, 130));
+    const QRect cell = g.Tab()->cellAt(0, 2)->rect();
+    QTest::mouseClick(&g.grid, Qt::LeftButton, {}, g.grid.mapFromGlobal(cell.center()));
+    QCOMPARE(g.grid.FocusedEditor(), edit);
+    QTest::keyClick(&g.grid, Qt::Key_X); // typed into the cell
+    QCOMPARE(edit->Text(), QStringLiteral("x"));
+    QTest::keyClick(&g.grid, Qt::Key_Escape);
+    QCOMPARE(g.grid.FocusedEditor(), nullptr);
+    QTest::keyClick(&g.grid, Qt::Key_Down); // the grid's own again
+    QCOMPARE(edit->Text(), QStringLiteral("x"));
+    QVERIFY(g.grid.SelectedRow());
+}
+
+WEXAL_TEST_MAIN(TestAccessibleChildren)
+#include "tst_accessiblechildren.moc"
