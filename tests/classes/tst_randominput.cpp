@@ -39,22 +39,42 @@ private slots:
         const Made made(row);
         QVERIFY(ShowRow(row, made.widget));
         QRandomGenerator rng(7);
-        // A click may open a list or menu in a local event loop: a user closes it again, a
-        // reader works in it first.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&] {
+        const RandomCalls calls = ClassCalls(type, made.widget);
+        // A click may open a list or menu in a local event loop: a user works in it a little
+        // (a reader by its own requests) while the application changes what it shows, then
+        // closes it.
+        static const Qt::Key keys[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_PageDown,
+                                       Qt::Key_End, Qt::Key_Return, Qt::Key_Escape};
+        QTimer popups;
+        connect(&popups, &QTimer::timeout, [&] {
             QWidget* popup = QApplication::activePopupWidget();
-            if (popup && mode == "reader" && rng.bounded(3))
-                AccessTest::ReaderAct(rng, AccessTest::Face(popup));
-            else if (popup)
+            const int pick = rng.bounded(6);
+            const QPoint at(rng.bounded(-20, popup ? popup->width() + 20 : 1),
+                            rng.bounded(-20, popup ? popup->height() + 20 : 1));
+            if (!popup)
+                return;
+            if (pick == 0)
                 popup->close();
+            else if (mode == "reader")
+                AccessTest::ReaderAct(rng, AccessTest::Face(popup));
+            else if (pick == 1 && calls.action)
+                calls.action(rng);
+            else if (mode == "keyboard")
+                QTest::keyClick(popup, keys[rng.bounded(int(std::size(keys)))]);
+            else if (pick == 2)
+                MousePress(popup, at);
+            else
+                MouseMove(popup, at);
         });
-        closer.start(0);
+        popups.start(0);
         RandomInputOptions options;
         options.steps = 400;
-        if (mode == "reader")
+        if (mode == "reader" || calls.action)
             options.action = [&](QRandomGenerator& r, QWidget*) {
-                AccessTest::ReaderAct(r, AccessTest::Face(made.owner.get()));
+                if (mode == "reader" && (!calls.action || r.bounded(2)))
+                    AccessTest::ReaderAct(r, AccessTest::Face(made.owner.get()));
+                else
+                    calls.action(r);
             };
         options.invariant = [&](QWidget*) {
             // Tab never stops where a user could not be.
@@ -62,8 +82,10 @@ private slots:
                 if (!stop->isEnabled() || !stop->isVisible())
                     return QStringLiteral("a disabled or hidden Tab stop");
             }
-            const QString wrong = AccessTest::WalkTree(AccessTest::Face(made.owner.get()));
-            return wrong.isEmpty() && row.invariant ? row.invariant(made.widget) : wrong;
+            QString wrong = AccessTest::WalkTree(AccessTest::Face(made.owner.get()));
+            if (wrong.isEmpty() && row.invariant)
+                wrong = row.invariant(made.widget);
+            return wrong.isEmpty() && calls.invariant ? calls.invariant() : wrong;
         };
         const QString failure = RunRandomInput(made.owner.get(), options);
         WBase::SetKeyboardAccess(false);

@@ -64,34 +64,6 @@ private slots:
         QCOMPARE(sp.VScrollBarValue(), 100 - sp.WheelStepPixel() * notches);
     }
 
-    // The content stays adopted, and every offset the bars take is announced.
-    void randomInput()
-    {
-        WScrollPanel sp;
-        sp.resize(260, 200);
-        auto* content = new WPanel(&sp);
-        sp.SetScrollAreaSize(QSize(640, 480));
-        QPoint announced;
-        connect(&sp, &WScrollPanel::HScrollLocationChanged, [&](int x) { announced.rx() = x; });
-        connect(&sp, &WScrollPanel::VScrollLocationChanged, [&](int y) { announced.ry() = y; });
-        WexalTest::RandomInputOptions options;
-        options.action = [](QRandomGenerator& rng, QWidget* w) {
-            auto* p = static_cast<WScrollPanel*>(w);
-            const int v = WexalTest::ExtremeInt(rng);
-            if (rng.bounded(3) == 0)
-                p->SetScrollAreaSize(QSize(v, WexalTest::ExtremeInt(rng)));
-            else
-                rng.bounded(2) ? p->SetHScrollBarValue(v) : p->SetVScrollBarValue(v);
-        };
-        options.invariant = [&](QWidget* w) -> QString {
-            auto* p = static_cast<WScrollPanel*>(w);
-            if (p->ScrollWidget() != content || content->parentWidget() == p)
-                return QStringLiteral("lost its content panel");
-            const QPoint held(p->HScrollBarValue(), p->VScrollBarValue());
-            return held == announced ? QString() : QStringLiteral("an offset went unannounced");
-        };
-        QCOMPARE(WexalTest::RunRandomInput(&sp, options), QString());
-    }
 };
 
 WEXAL_TEST_MAIN(tst_WScrollPanel)

@@ -135,33 +135,6 @@ private slots:
         }
     }
 
-    void randomInput()
-    {
-        WItemList list;
-        list.resize(220, 160);
-        list.SetItems(numbered(60));
-        WexalTest::RandomInputOptions options;
-        options.action = [](QRandomGenerator& rng, QWidget* w) {
-            static void (WItemList::*const setters[])(int) = {
-                &WItemList::SetVScrollBarValue, &WItemList::SetHScrollBarValue,
-                &WItemList::SetItemHeight, &WItemList::SetSelectedIndex};
-            auto* l = static_cast<WItemList*>(w);
-            const int pick = rng.bounded(6), v = WexalTest::ExtremeInt(rng);
-            if (pick == 4)
-                l->SetItems(numbered(rng.bounded(200)));
-            else if (pick == 5)
-                l->InsetItem(v, WexalTest::RandomText(rng));
-            else
-                (l->*setters[pick])(v);
-        };
-        options.invariant = [](QWidget* w) -> QString {
-            auto* l = static_cast<WItemList*>(w);
-            const bool valid = l->SelectedIndex() >= -1 && l->SelectedIndex() < l->Items().size() &&
-                               l->ItemHeight() > 0;
-            return valid ? QString() : QStringLiteral("selection or item height out of range");
-        };
-        QCOMPARE(WexalTest::RunRandomInput(&list, options), QString());
-    }
 };
 
 WEXAL_TEST_MAIN(tst_WItemList)

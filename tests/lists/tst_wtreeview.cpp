@@ -103,60 +103,6 @@ private slots:
         }
     }
 
-    void randomInput()
-    {
-        QStandardItemModel model;
-        fill(model);
-        // Inside a window, so that the invariant's resizes are a child's, delivered at once.
-        QWidget window;
-        window.resize(400, 300);
-        auto& tree = *new WTreeView(&window);
-        tree.TreeView->setModel(&model);
-        tree.resize(300, 200);
-        window.show();
-        WexalTest::RandomInputOptions options;
-        options.steps = 1500; // the view is Qt's own and costly to drive; the wrapper is thin
-        options.action = [&model](QRandomGenerator& rng, QWidget* w) {
-            auto* t = static_cast<WTreeView*>(w);
-            switch (rng.bounded(4)) {
-            case 0:
-                model.appendRow(new QStandardItem(WexalTest::RandomText(rng)));
-                break;
-            case 1:
-                model.removeRow(rng.bounded(-1, model.rowCount() + 1));
-                break;
-            case 2:
-                t->TreeView->expandAll();
-                break;
-            default: {
-                // A context request anywhere, inside the view or not.
-                const QPoint pos(rng.bounded(-20, 400), rng.bounded(-20, 300));
-                QContextMenuEvent e(QContextMenuEvent::Mouse, pos);
-                QApplication::sendEvent(t->TreeView->viewport(), &e);
-            }
-            }
-        };
-        // The harness resizes the inner view directly as well; the wrapper's next resize must
-        // bring it back to cover the wrapper exactly.
-        options.invariant = [](QWidget* w) -> QString {
-            auto* t = static_cast<WTreeView*>(w);
-            t->show();
-            t->resize(t->size() + QSize(1, 1));
-            t->resize(t->size() - QSize(1, 1));
-            if (t->TreeView->geometry() != t->rect())
-                return QStringLiteral("the inner view does not cover the wrapper");
-            return QString();
-        };
-        int emissions = 0, matching = 0;
-        connect(&tree, &WTreeView::ItemRightClicked, this,
-                [&](const QPoint& pos, const QModelIndex& index) {
-                    ++emissions;
-                    matching += index == tree.TreeView->indexAt(pos);
-                });
-        QCOMPARE(WexalTest::RunRandomInput(&tree, options), QString());
-        QVERIFY(emissions > 0);
-        QCOMPARE(matching, emissions);
-    }
 };
 
 WEXAL_TEST_MAIN(TestWTreeView)

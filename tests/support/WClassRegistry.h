@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QSize>
 #include <QVariant>
@@ -66,6 +67,16 @@ struct ClassRow
     // when it does.
     std::function<QString(QWidget*)> invariant;
 };
+
+// A class's own calls for the every-class random run (its API, model changes, what a user
+// types), and what must hold after each step beyond the row's invariant. Made afresh for each
+// run on the widget given, so that what they count starts from nothing.
+struct RandomCalls
+{
+    std::function<void(QRandomGenerator&)> action;
+    std::function<QString()> invariant;
+};
+RandomCalls ClassCalls(const QByteArray& name, QWidget* widget);
 
 const QList<ClassRow>& Classes();
 // Properties of every class whose change draws nothing on a top-level widget.

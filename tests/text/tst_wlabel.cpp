@@ -199,51 +199,7 @@ private slots:
                  QString());
     }
 
-    void randomInput();
 };
-
-void TestWLabel::randomInput()
-{
-    WLabel label;
-    label.resize(260, 40);
-    label.SetText(QStringLiteral("Random input over a selectable label"));
-    WexalTest::RandomInputOptions options;
-    options.steps = 400;
-    // Long and non-ASCII texts, set and appended, in any font, partly selected and copied.
-    options.action = [](QRandomGenerator& rng, QWidget* w) {
-        auto* l = static_cast<WLabel*>(w);
-        const QString text = WexalTest::RandomText(rng);
-        l->Text().size() > 6000 || rng.bounded(2) ? l->SetText(text) : l->AppendText(text);
-        l->setFont(QFont(l->font().family(), rng.bounded(1, 40)));
-        l->UpdateSelectedTextBounding(WexalTest::ExtremeInt(rng));
-        // A drag over part of the text, then the copy shortcut.
-        l->setEnabled(true);
-        l->SetCanSelectText(true);
-        const int right = qMax(0, l->TextBounding().right()) + 20;
-        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseMove}) {
-            QMouseEvent e(type, QPointF(rng.bounded(-20, right), 10), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(l, &e);
-        }
-        pressCopy(l);
-    };
-    options.invariant = [](QWidget* w) -> QString {
-        auto* l = static_cast<WLabel*>(w);
-        const QRect area(0, 0, l->width() - 1, l->height() - 1);
-        if (int(l->Alignment()) & ~0x1FF)
-            return QStringLiteral("alignment keeps bits beyond the nine");
-        if (l->ComputeCaretLocation(INT_MIN) != 0 ||
-            l->ComputeCaretLocation(INT_MAX) != l->Text().size())
-            return QStringLiteral("far offsets do not reach the ends of the text");
-        // Measuring a long text on every step would dominate the run; short ones tell as much.
-        if (l->isVisible() && !area.isEmpty() && l->Text().size() < 400 &&
-            l->TextBounding() !=
-                l->fontMetrics().boundingRect(area, int(l->Alignment()), l->Text()))
-            return QStringLiteral("text bounding is stale");
-        return QString();
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&label, options), QString());
-}
 
 WEXAL_TEST_MAIN(TestWLabel)
 #include "tst_wlabel.moc"

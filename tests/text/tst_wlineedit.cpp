@@ -481,52 +481,7 @@ private slots:
         QTest::keyClick(&host.window, Qt::Key_A); // what is left goes on working
     }
 
-    void randomInput();
 };
-
-void TestWLineEdit::randomInput()
-{
-    WLineEdit edit;
-    edit.resize(220, 32);
-    edit.SetText(QStringLiteral("Random input"));
-    WexalTest::RandomInputOptions options;
-    // The harness itself presses arrows, Backspace, Delete and the clipboard shortcuts.
-    options.action = [](QRandomGenerator& rng, QWidget* w) {
-        auto* e = static_cast<WLineEdit*>(w);
-        const QString text = WexalTest::RandomText(rng);
-        QGuiApplication::clipboard()->setText(text);
-        if (e->Text().size() > 6000)
-            e->SetText(QString());
-        else if (rng.bounded(2)) // typing, often several characters in one compressed event
-            sendKey(e, Qt::Key_unknown, text.left(rng.bounded(1, 6)));
-        else // pasting long and non-ASCII strings
-            sendKey(e, Qt::CTRL | Qt::Key_V);
-        QInputMethodEvent commit; // and an input method's commit
-        commit.setCommitString(text.left(rng.bounded(0, 10)));
-        QApplication::sendEvent(e, &commit);
-        e->ComputeCaretIndex(WexalTest::ExtremeInt(rng));
-        e->UpdateSelectedTextBounding(WexalTest::ExtremeInt(rng));
-    };
-    options.invariant = [](QWidget* w) -> QString {
-        auto* e = static_cast<WLineEdit*>(w);
-        const int caret = e->CaretIndex(), area = e->TextArea().width();
-        const int visible = e->CaretLocation() - e->ScrollOffset();
-        const bool password = e->TextType() == TextType::Password;
-        if (caret < 0 || caret > e->Text().size())
-            return QStringLiteral("caret %1 outside the text").arg(caret);
-        if (e->DisplayText() != (password ? QString(e->Text().size(), '*') : e->Text()) ||
-            e->testAttribute(Qt::WA_InputMethodEnabled) == password)
-            return QStringLiteral("display text or input methods do not match the type");
-        // The remembered widths must agree with a fresh measure.
-        if (e->CaretLocation() != e->fontMetrics().horizontalAdvance(e->DisplayText().left(caret)))
-            return QStringLiteral("caret location %1 is stale").arg(e->CaretLocation());
-        if (e->ScrollOffset() < 0 ||
-            (e->isVisible() && area > 0 && (visible < 0 || visible >= area)))
-            return QStringLiteral("caret out of view: %1 in %2").arg(visible).arg(area);
-        return QString();
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&edit, options), QString());
-}
 
 WEXAL_TEST_MAIN(TestWLineEdit)
 #include "tst_wlineedit.moc"

@@ -275,7 +275,6 @@ private slots:
     }
 
     void fixedSizeAndFreeEnds();
-    void randomInput();
 };
 
 // Out-of-range numbers are rows of the property walker; here the picker keeps its own size,
@@ -292,39 +291,6 @@ void TestWHourMinutePicker::fixedSizeAndFreeEnds()
     p.SetEndMinute(5);
     QCOMPARE(values(p), (Ints{20, 10, 3, 5}));
     QCOMPARE(p.SelectedItem(), -1);
-}
-
-void TestWHourMinutePicker::randomInput()
-{
-    WHourMinutePicker p;
-    p.SetButtonColor(arrowInk);
-    p.SetSelectedItemBackColor(pick);
-    WexalTest::RandomInputOptions options;
-    options.action = [](QRandomGenerator& rng, QWidget* w) {
-        auto* picker = static_cast<WHourMinutePicker*>(w);
-        const QRect targets[] = {WHourMinutePicker::ItemRect(rng.bounded(4)),
-                                 WHourMinutePicker::UpButtonRect(),
-                                 WHourMinutePicker::DownButtonRect()};
-        const QPoint at = targets[rng.bounded(3)].center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, picker->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(picker, &press);
-        const QString digit = QString::number(rng.bounded(10));
-        typed(picker, rng.bounded(4) ? digit : WexalTest::RandomText(rng).left(4));
-    };
-    options.invariant = [](QWidget* w) -> QString {
-        const auto& picker = *static_cast<WHourMinutePicker*>(w);
-        const Ints v = values(picker);
-        for (int i = 0; i < 4; ++i)
-            if (v[i] < 0 || v[i] > (i % 2 ? 59 : 23))
-                return QStringLiteral("number %1 is %2").arg(i).arg(v[i]);
-        if (picker.SelectedItem() < -1 || picker.SelectedItem() > 3)
-            return QStringLiteral("selected %1").arg(picker.SelectedItem());
-        if (picker.size() != QSize(120, 25))
-            return QStringLiteral("resized");
-        return QString();
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&p, options), QString());
 }
 
 WEXAL_TEST_MAIN(TestWHourMinutePicker)

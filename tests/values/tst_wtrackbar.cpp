@@ -413,7 +413,6 @@ private slots:
 
     void rangeAndValues_data();
     void rangeAndValues();
-    void randomInput();
 };
 
 void TestWTrackBar::rangeAndValues_data()
@@ -465,81 +464,6 @@ void TestWTrackBar::rangeAndValues()
     QCOMPARE((Ints{t.Minimum(), t.Maximum(), t.Value1(), t.Value2()}), result);
     QCOMPARE(rec.log, announced);
     QCOMPARE(rec.wrong, QString());
-}
-
-void TestWTrackBar::randomInput()
-{
-    QWidget window;
-    window.resize(500, 300);
-    auto* track = new WTrackBar(&window);
-    track->setGeometry(100, 100, 300, 24);
-    track->SetButtonSize(QSize(12, 18));
-    track->SetMainLineBackColor(back);
-    track->SetMainLineFillColor1(fill1);
-    track->SetMainLineFillColor2(fill2);
-    track->SetButtonColor(knob);
-    Recorder rec(track);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    WexalTest::RandomInputOptions options;
-    options.action = [track](QRandomGenerator& rng, QWidget*) {
-        switch (rng.bounded(3)) {
-        case 0: { // a real drag from the button that wanders outside the track
-            QWidget* window = track->window();
-            if (!track->isVisible() || !window->rect().contains(track->geometry()))
-                break;
-            // Anywhere in the window, which is larger than the track.
-            const bool vertical = track->Orientation() == OrientationType::Vertical;
-            const int offset = vertical ? track->y() : track->x();
-            const int room = vertical ? window->height() : window->width();
-            WexalTest::MousePress(track, along(*track, track->ButtonLocation() + 1));
-            for (int i = rng.bounded(1, 6); i > 0; --i)
-                WexalTest::MouseMove(track, along(*track, rng.bounded(room) - offset));
-            if (rng.bounded(4))
-                WexalTest::MouseRelease(track, along(*track, rng.bounded(room) - offset));
-            break;
-        }
-        case 1: {
-            static void (WTrackBar::*const setters[])(int) = {
-                &WTrackBar::SetValue1,  &WTrackBar::SetValue1WithoutEvent,
-                &WTrackBar::SetValue2,  &WTrackBar::SetMinimum,
-                &WTrackBar::SetMaximum, &WTrackBar::SetMainLineSize};
-            (track->*setters[rng.bounded(6)])(WexalTest::ExtremeInt(rng));
-            break;
-        }
-        default:
-            track->ComputeValue();
-            track->ComputeButtonLocation();
-            break;
-        }
-    };
-    bool dragged = false; // Value1 may stay beyond a range changed during a drag
-    options.invariant = [&](QWidget*) -> QString {
-        WTrackBar& t = *track;
-        const bool vertical = t.Orientation() == OrientationType::Vertical;
-        const int axis = vertical ? t.height() : t.width();
-        const int button = qMax(vertical ? t.ButtonSize().height() : t.ButtonSize().width(), 0);
-        dragged =
-            t.IsDragging() || (dragged && (t.Value1() < t.Minimum() || t.Value1() > t.Maximum()));
-        if (t.Minimum() < 0 || t.Minimum() >= t.Maximum())
-            return QStringLiteral("range %1..%2").arg(t.Minimum()).arg(t.Maximum());
-        if (t.Value2() < t.Minimum() || t.Value2() > t.Maximum() ||
-            (!dragged && (t.Value1() < t.Minimum() || t.Value1() > t.Maximum())))
-            return QStringLiteral("values %1, %2 out of range").arg(t.Value1()).arg(t.Value2());
-        // A hidden widget learns its new size when it is shown.
-        if (t.testAttribute(Qt::WA_PendingResizeEvent))
-            return rec.wrong;
-        if (t.ButtonLocation() < 0 || t.ButtonLocation() > qMax(axis - button, 0) ||
-            t.MainLine2Length() < 0 || t.MainLine2Length() > axis)
-            return QStringLiteral("button at %1, fill %2 on a track of %3")
-                .arg(t.ButtonLocation())
-                .arg(t.MainLine2Length())
-                .arg(axis);
-        return rec.wrong;
-    };
-    QCOMPARE(WexalTest::RunRandomInput(&window, options), QString());
-    QVERIFY(rec.log.size() > 100);
 }
 
 WEXAL_TEST_MAIN(TestWTrackBar)

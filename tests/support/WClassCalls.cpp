@@ -1,0 +1,433 @@
+#include "WClassRegistry.h"
+#include "WTestSuite.h"
+
+#include <QStandardItemModel>
+#include <QTreeView>
+
+namespace WexalTest {
+
+namespace {
+
+QStringList numbered(int n)
+{
+    QStringList lines;
+    for (int i = 0; i < n; ++i)
+        lines << QStringLiteral("Line %1").arg(i);
+    return lines;
+}
+
+void key(QWidget* w, int key, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    QKeyEvent e(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(w, &e);
+}
+
+RandomCalls itemList(QWidget* w)
+{
+    auto* l = static_cast<WItemList*>(w);
+    return {[l](QRandomGenerator& rng) {
+                static void (WItemList::*const setters[])(int) = {
+                    &WItemList::SetVScrollBarValue, &WItemList::SetHScrollBarValue,
+                    &WItemList::SetItemHeight, &WItemList::SetSelectedIndex};
+                const int pick = rng.bounded(6), v = ExtremeInt(rng);
+                if (pick == 4)
+                    l->SetItems(numbered(rng.bounded(200)));
+                else if (pick == 5)
+                    l->InsetItem(v, RandomText(rng));
+                else
+                    (l->*setters[pick])(v);
+            },
+            [l] {
+                return l->SelectedIndex() >= -1 && l->SelectedIndex() < l->Items().size() &&
+                               l->ItemHeight() > 0
+                           ? QString()
+                           : QStringLiteral("selection or item height out of range");
+            }};
+}
+
+// The content stays adopted, and every offset the bars take is announced.
+RandomCalls scrollPanel(QWidget* w)
+{
+    auto* p = static_cast<WScrollPanel*>(w);
+    auto announced = std::make_shared<QPoint>(p->HScrollBarValue(), p->VScrollBarValue());
+    QObject::connect(p, &WScrollPanel::HScrollLocationChanged, [=](int x) { announced->rx() = x; });
+    QObject::connect(p, &WScrollPanel::VScrollLocationChanged, [=](int y) { announced->ry() = y; });
+    QWidget* content = p->ScrollWidget();
+    return {[p](QRandomGenerator& rng) {
+                const int v = ExtremeInt(rng);
+                if (rng.bounded(3) == 0)
+                    p->SetScrollAreaSize(QSize(v, ExtremeInt(rng)));
+                else
+                    rng.bounded(2) ? p->SetHScrollBarValue(v) : p->SetVScrollBarValue(v);
+            },
+            [p, announced, content] {
+                if (p->ScrollWidget() != content || content->parentWidget() == p)
+                    return QStringLiteral("lost its content panel");
+                return QPoint(p->HScrollBarValue(), p->VScrollBarValue()) == *announced
+                           ? QString()
+                           : QStringLiteral("an offset went unannounced");
+            }};
+}
+
+// Non-ASCII texts, set and appended, in any font, partly selected and copied (kept to a few
+// hundred characters: a reader walks the whole text after every step).
+RandomCalls label(QWidget* w)
+{
+    auto* l = static_cast<WLabel*>(w);
+    return {[l](QRandomGenerator& rng) {
+                const QString text = RandomText(rng).left(200);
+                l->Text().size() > 400 || rng.bounded(2) ? l->SetText(text) : l->AppendText(text);
+                static const int points[] = {1, 9, 14, 40}; // few: each font is measured once
+                l->setFont(QFont(l->font().family(), points[rng.bounded(4)]));
+                l->UpdateSelectedTextBounding(ExtremeInt(rng));
+                l->setEnabled(true);
+                l->SetCanSelectText(true);
+                const int right = qMax(0, l->TextBounding().right()) + 20;
+                for (auto type : {QEvent::MouseButtonPress, QEvent::MouseMove}) {
+                    QMouseEvent e(type, QPointF(rng.bounded(-20, right), 10), Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(l, &e);
+                }
+                key(l, Qt::Key_C, Qt::ControlModifier, QString(QChar(0x03)));
+            },
+            [l] {
+                const QRect area(0, 0, l->width() - 1, l->height() - 1);
+                if (int(l->Alignment()) & ~0x1FF)
+                    return QStringLiteral("alignment keeps bits beyond the nine");
+                if (l->ComputeCaretLocation(INT_MIN) != 0 ||
+                    l->ComputeCaretLocation(INT_MAX) != l->Text().size())
+                    return QStringLiteral("far offsets do not reach the ends of the text");
+                // Measuring a long text on every step would dominate the run.
+                if (l->isVisible() && !area.isEmpty() && l->Text().size() < 400 &&
+                    l->TextBounding() !=
+                        l->fontMetrics().boundingRect(area, int(l->Alignment()), l->Text()))
+                    return QStringLiteral("text bounding is stale");
+                return QString();
+            }};
+}
+
+// Typing (often several characters in one event), pasting and input methods' commits.
+RandomCalls lineEdit(QWidget* w)
+{
+    auto* e = static_cast<WLineEdit*>(w);
+    return {[e](QRandomGenerator& rng) {
+                const QString text = RandomText(rng);
+                QGuiApplication::clipboard()->setText(text);
+                if (e->Text().size() > 6000)
+                    e->SetText(QString());
+                else if (rng.bounded(2))
+                    key(e, Qt::Key_unknown, {}, text.left(rng.bounded(1, 6)));
+                else
+                    key(e, Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
+                QInputMethodEvent commit;
+                commit.setCommitString(text.left(rng.bounded(0, 10)));
+                QApplication::sendEvent(e, &commit);
+                e->ComputeCaretIndex(ExtremeInt(rng));
+                e->UpdateSelectedTextBounding(ExtremeInt(rng));
+            },
+            [e] {
+                const int caret = e->CaretIndex(), area = e->TextArea().width();
+                const int visible = e->CaretLocation() - e->ScrollOffset();
+                const bool password = e->TextType() == TextType::Password;
+                if (caret < 0 || caret > e->Text().size())
+                    return QStringLiteral("caret %1 outside the text").arg(caret);
+                if (e->DisplayText() != (password ? QString(e->Text().size(), '*') : e->Text()) ||
+                    e->testAttribute(Qt::WA_InputMethodEnabled) == password)
+                    return QStringLiteral("display text or input methods do not match the type");
+                // The remembered widths must agree with a fresh measure.
+                if (e->CaretLocation() !=
+                    e->fontMetrics().horizontalAdvance(e->DisplayText().left(caret)))
+                    return QStringLiteral("caret location %1 is stale").arg(e->CaretLocation());
+                if (e->ScrollOffset() < 0 ||
+                    (e->isVisible() && area > 0 && (visible < 0 || visible >= area)))
+                    return QStringLiteral("caret out of view: %1 in %2").arg(visible).arg(area);
+                return QString();
+            }};
+}
+
+// Presses on the numbers and arrows, digits and other text typed.
+RandomCalls picker(QWidget* w)
+{
+    auto* p = static_cast<WHourMinutePicker*>(w);
+    return {[p](QRandomGenerator& rng) {
+                const QRect targets[] = {WHourMinutePicker::ItemRect(rng.bounded(4)),
+                                         WHourMinutePicker::UpButtonRect(),
+                                         WHourMinutePicker::DownButtonRect()};
+                const QPoint at = targets[rng.bounded(3)].center();
+                QMouseEvent press(QEvent::MouseButtonPress, at, p->mapToGlobal(at), Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(p, &press);
+                key(p, Qt::Key_unknown, {},
+                    rng.bounded(4) ? QString::number(rng.bounded(10)) : RandomText(rng).left(4));
+            },
+            [p] {
+                const int v[] = {p->StartHour(), p->StartMinute(), p->EndHour(), p->EndMinute()};
+                for (int i = 0; i < 4; ++i) {
+                    if (v[i] < 0 || v[i] > (i % 2 ? 59 : 23))
+                        return QStringLiteral("number %1 is %2").arg(i).arg(v[i]);
+                }
+                if (p->SelectedItem() < -1 || p->SelectedItem() > 3)
+                    return QStringLiteral("selected %1").arg(p->SelectedItem());
+                return p->size() == QSize(120, 25) ? QString() : QStringLiteral("resized");
+            }};
+}
+
+// Qt's view inside, over a model of its own that grows and shrinks; context requests anywhere
+// name the index under them, and the view always covers the wrapper exactly.
+RandomCalls treeView(QWidget* w)
+{
+    auto* t = static_cast<WTreeView*>(w);
+    auto model = std::make_shared<QStandardItemModel>();
+    for (const char* text : {"Fruit", "Vegetables", "Grains"})
+        model->appendRow(new QStandardItem(QString::fromLatin1(text)));
+    t->TreeView->setModel(model.get());
+    auto misnamed = std::make_shared<int>(0);
+    QObject::connect(t, &WTreeView::ItemRightClicked, [=](const QPoint& pos, const QModelIndex& i) {
+        *misnamed += i != t->TreeView->indexAt(pos);
+    });
+    return {[t, model](QRandomGenerator& rng) {
+                if (rng.bounded(4) == 0)
+                    model->appendRow(new QStandardItem(RandomText(rng)));
+                else if (rng.bounded(3) == 0)
+                    model->removeRow(rng.bounded(-1, model->rowCount() + 1));
+                else if (rng.bounded(2))
+                    t->TreeView->expandAll();
+                const QPoint pos(rng.bounded(-20, 400), rng.bounded(-20, 300));
+                QContextMenuEvent e(QContextMenuEvent::Mouse, pos);
+                QApplication::sendEvent(t->TreeView->viewport(), &e);
+            },
+            [t, misnamed, model] {
+                // The harness resizes the inner view directly as well; the wrapper's next resize
+                // must bring it back.
+                t->resize(t->size() + QSize(1, 1));
+                t->resize(t->size() - QSize(1, 1));
+                if (t->TreeView->geometry() != t->rect())
+                    return QStringLiteral("the inner view does not cover the wrapper");
+                return *misnamed ? QStringLiteral("a right click named another index") : QString();
+            }};
+}
+
+// Drags from the button that wander outside the track, values and range from code.
+RandomCalls trackBar(QWidget* w)
+{
+    auto* t = static_cast<WTrackBar*>(w);
+    auto dragged = std::make_shared<bool>(false); // Value1 may stay beyond a range changed then
+    return {[t](QRandomGenerator& rng) {
+                const bool vertical = t->Orientation() == OrientationType::Vertical;
+                const auto along = [&](int a) {
+                    return vertical ? QPoint(t->width() / 2, a) : QPoint(a, t->height() / 2);
+                };
+                const int room = vertical ? t->height() : t->width();
+                if (rng.bounded(2)) {
+                    MousePress(t, along(t->ButtonLocation() + 1));
+                    for (int i = rng.bounded(1, 6); i > 0; --i)
+                        MouseMove(t, along(rng.bounded(-room, 2 * room + 1)));
+                    if (rng.bounded(4))
+                        MouseRelease(t, along(rng.bounded(-room, 2 * room + 1)));
+                    return;
+                }
+                static void (WTrackBar::*const setters[])(int) = {
+                    &WTrackBar::SetValue1,  &WTrackBar::SetValue1WithoutEvent,
+                    &WTrackBar::SetValue2,  &WTrackBar::SetMinimum,
+                    &WTrackBar::SetMaximum, &WTrackBar::SetMainLineSize};
+                (t->*setters[rng.bounded(6)])(ExtremeInt(rng));
+            },
+            [t, dragged] {
+                const bool vertical = t->Orientation() == OrientationType::Vertical;
+                const int axis = vertical ? t->height() : t->width();
+                const int button =
+                    qMax(vertical ? t->ButtonSize().height() : t->ButtonSize().width(), 0);
+                const bool outside = t->Value1() < t->Minimum() || t->Value1() > t->Maximum();
+                *dragged = t->IsDragging() || (*dragged && outside);
+                if (t->Minimum() < 0 || t->Minimum() >= t->Maximum())
+                    return QStringLiteral("range %1..%2").arg(t->Minimum()).arg(t->Maximum());
+                if (t->Value2() < t->Minimum() || t->Value2() > t->Maximum() ||
+                    (!*dragged && outside))
+                    return QStringLiteral("values %1, %2 out of range")
+                        .arg(t->Value1())
+                        .arg(t->Value2());
+                // A hidden widget learns its new size when it is shown.
+                if (t->testAttribute(Qt::WA_PendingResizeEvent))
+                    return QString();
+                if (t->ButtonLocation() < 0 || t->ButtonLocation() > qMax(axis - button, 0) ||
+                    t->MainLine2Length() < 0 || t->MainLine2Length() > axis)
+                    return QStringLiteral("button at %1, fill %2 on a track of %3")
+                        .arg(t->ButtonLocation())
+                        .arg(t->MainLine2Length())
+                        .arg(axis);
+                return QString();
+            }};
+}
+
+// Pages inserted, removed, deleted, moved within and to another control, and clicked; the
+// pages stacked at one place, the tabs following each other along the bar.
+RandomCalls tabControl(QWidget* w)
+{
+    auto* c = static_cast<WTabControl*>(w);
+    auto second = std::make_shared<WTabControl>(); // pages move between the two
+    const auto page = [](const QString& text, bool withTab) {
+        auto* p = new WTabPage(nullptr, withTab);
+        p->SetText(text);
+        return p;
+    };
+    return {
+        [c, second, page](QRandomGenerator& rng) {
+            const int at = rng.bounded(-2, c->Count() + 3);
+            switch (rng.bounded(7)) {
+            case 0:
+                c->InsertPage(at, page(RandomText(rng), rng.bounded(4) != 0));
+                break;
+            case 1:
+                c->RemovePage(at);
+                break;
+            case 2:
+                delete c->Page(at);
+                break;
+            case 3:
+                c->InsertPage(at, c->Page(rng.bounded(-1, c->Count() + 1)));
+                break;
+            case 4:
+                if (WTabPage* p = c->Page(at))
+                    second->AddPage(p);
+                else if (second->Count() > 0)
+                    c->InsertPage(at, second->Page(0));
+                break;
+            case 5:
+                if (WTabPage* p = c->Page(at); p && p->TabButton())
+                    QMetaObject::invokeMethod(p->TabButton(), "Clicked");
+                break;
+            default:
+                c->SetSelectedIndex(at);
+            }
+            // Removed pages pile up as children; clear them out now and then.
+            if (rng.bounded(20) == 0) {
+                for (WTabPage* p :
+                     c->findChildren<WTabPage*>(QString(), Qt::FindDirectChildrenOnly))
+                    if (c->IndexOf(p) < 0)
+                        delete p;
+            }
+        },
+        [c] {
+            if (c->SelectedIndex() < -1 || c->SelectedIndex() >= c->Count())
+                return QStringLiteral("selected %1 of %2").arg(c->SelectedIndex()).arg(c->Count());
+            c->ReLayout(); // undo what the harness did to the children's geometry
+            QRect pageRect, previousTab;
+            const auto far = [](const QPoint& p) {
+                return qAbs(p.x()) >= (1 << 28) || qAbs(p.y()) >= (1 << 28);
+            };
+            for (int i = 0; i < c->Count(); ++i) {
+                WTabPage* p = c->Page(i);
+                if (!p || p->parent() != c)
+                    return QStringLiteral("page %1 is not the control's").arg(i);
+                if (p->IsSelected() != (i == c->SelectedIndex()))
+                    return QStringLiteral("page %1 has the wrong look").arg(i);
+                if (i > 0 && p->geometry() != pageRect)
+                    return QStringLiteral("pages are not stacked");
+                pageRect = p->geometry();
+                WButton* tab = p->TabButton();
+                if (!tab)
+                    continue;
+                if (tab->Tag != i || tab->parent() != c)
+                    return QStringLiteral("tab %1 is not in the bar").arg(i);
+                // Tabs of one size follow each other, up to where placing saturates.
+                const QPoint step = c->TabBarPosition() <= PositionType::Bottom
+                                        ? QPoint(previousTab.width(), 0)
+                                        : QPoint(0, previousTab.height());
+                if (previousTab.isValid() && (tab->size() != previousTab.size() ||
+                                              (tab->pos() != previousTab.topLeft() + step &&
+                                               !far(tab->pos()) && !far(previousTab.topLeft()))))
+                    return QStringLiteral("tab %1 does not follow the one before").arg(i);
+                previousTab = tab->geometry();
+            }
+            return QString();
+        }};
+}
+
+// The lines changed from code, also while the list is open, and the list opened by presses.
+RandomCalls comboBox(QWidget* w)
+{
+    auto* box = static_cast<WComboBox*>(w);
+    return {[box](QRandomGenerator& rng) {
+                switch (rng.bounded(5)) {
+                case 0:
+                    box->SetItems(numbered(rng.bounded(0, 40)));
+                    break;
+                case 1:
+                    box->InsetItem(ExtremeInt(rng), RandomText(rng));
+                    break;
+                case 2:
+                    box->RemoveItem(ExtremeInt(rng));
+                    break;
+                case 3:
+                    box->SetItem(ExtremeInt(rng), RandomText(rng));
+                    break;
+                default:
+                    if (!box->IsPopupOpen())
+                        MousePress(box, QPoint(5, 5));
+                }
+            },
+            [box] {
+                if (box->SelectedIndex() < -1 || box->SelectedIndex() >= box->Items().size())
+                    return QStringLiteral("selection out of range");
+                if (box->ItemHeight() < 1)
+                    return QStringLiteral("item height below 1");
+                return box->IsPopupOpen() || QApplication::activePopupWidget()
+                           ? QStringLiteral("list left open")
+                           : QString();
+            }};
+}
+
+// Items changed from code, also while it runs, and runs anywhere on the screen and beyond.
+RandomCalls menu(QWidget* w)
+{
+    auto* m = static_cast<WMenu*>(w);
+    return {[m](QRandomGenerator& rng) {
+                const int v = ExtremeInt(rng);
+                switch (rng.bounded(8)) {
+                case 0:
+                    m->SetItemHeight(rng.bounded(2) ? v : rng.bounded(1, 40));
+                    break;
+                case 1:
+                    m->SetPadding(WPadding{v / 4, rng.bounded(-5, 20), rng.bounded(-5, 20), v});
+                    break;
+                case 2:
+                    m->AddItem(RandomText(rng));
+                    break;
+                case 3:
+                    m->RemoveItem(v);
+                    break;
+                case 4:
+                    m->SetItemText(v, RandomText(rng));
+                    break;
+                case 5:
+                    m->SetAutoHide(rng.bounded(2));
+                    break;
+                default:
+                    if (!m->isVisible()) {
+                        const QRect s = QGuiApplication::primaryScreen()->geometry();
+                        m->exec(QPoint(rng.bounded(s.left() - 50, s.right() + 50),
+                                       rng.bounded(s.top() - 50, s.bottom() + 50)));
+                    }
+                }
+            },
+            [m] {
+                if (m->HoverItem() && m->IndexOf(m->HoverItem()) < 0)
+                    return QStringLiteral("hover item is not an item");
+                return m->ItemHeight() < 1 ? QStringLiteral("item height below 1") : QString();
+            }};
+}
+
+} // namespace
+
+RandomCalls ClassCalls(const QByteArray& name, QWidget* widget)
+{
+    static const QMap<QByteArray, RandomCalls (*)(QWidget*)> rows{
+        {"WItemList", itemList}, {"WScrollPanel", scrollPanel}, {"WLabel", label},
+        {"WLineEdit", lineEdit}, {"WHourMinutePicker", picker}, {"WTreeView", treeView},
+        {"WTrackBar", trackBar}, {"WTabControl", tabControl},   {"WComboBox", comboBox},
+        {"WMenu", menu}};
+    const auto make = rows.value(name);
+    return make ? make(widget) : RandomCalls{};
+}
+
+} // namespace WexalTest
