@@ -106,11 +106,15 @@ RandomCalls label(QWidget* w)
             }};
 }
 
-// Typing (often several characters in one event), pasting and input methods' commits.
+// Typing (often several characters in one event), pasting and input methods' commits, in
+// every text type, a password's half the time.
 RandomCalls lineEdit(QWidget* w)
 {
     auto* e = static_cast<WLineEdit*>(w);
     return {[e](QRandomGenerator& rng) {
+                if (rng.bounded(4) == 0)
+                    e->SetTextType(rng.bounded(2) ? TextType::Password
+                                                  : TextType::Types(rng.bounded(7)));
                 const QString text = RandomText(rng);
                 QGuiApplication::clipboard()->setText(text);
                 if (e->Text().size() > 6000)
