@@ -1,7 +1,9 @@
 // Every class row through the random-input harness, by pointer, by keyboard and by a screen
-// reader's own requests, with a reader walking the whole accessible tree after every step: whatever
-// the input, the widget neither crashes nor shows a reader a tree that contradicts itself. Classes
-// with an oracle of their own (what a click, a key or a model change must do) run it in their own
+// reader's own requests, with the class's own calls (its API, model changes, typing) among the
+// steps, in open lists and menus too, and a reader walking the whole accessible tree after every
+// step: whatever the input, the widget neither crashes nor shows a reader a tree that contradicts
+// itself, nor breaks what the class says must hold. The buttons' click oracles (mouse releases
+// only) and the tab page's look, which needs its tab apart from a control, stay in their own
 // tests.
 #include "AccessTestSupport.h"
 #include "WClassRegistry.h"

@@ -38,37 +38,6 @@ WTest* child(QWidget* parent, int w, int h, DockType::Types dock = DockType::Non
     return c;
 }
 
-// After a pass, the docked children of every panel in the tree lie inside its area. Whoever
-// resizes a docked child directly moves it out of place until the next pass, so every panel
-// is asked for one first; a panel whose area is empty places nothing and is not checked.
-QString dockedChildrenInsideArea(QWidget* root)
-{
-    const auto text = [](const QRect& r) {
-        return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-    };
-    QList<WPanel*> panels = root->findChildren<WPanel*>();
-    if (auto* p = qobject_cast<WPanel*>(root))
-        panels << p;
-    for (WPanel* panel : panels)
-        panel->PostChildDockChangedEvent();
-    settle();
-    for (WPanel* panel : panels) {
-        const QRect a = panel->ContainerArea();
-        if (a.isEmpty())
-            continue;
-        for (QObject* o : panel->children()) {
-            auto* c = qobject_cast<WBase*>(o);
-            if (!c || c->isHidden() || c->Dock() < DockType::Top || c->Dock() > DockType::Fill)
-                continue;
-            const QRect g = c->geometry(); // right() and bottom() hold for empty sizes too
-            if (g.left() < a.left() || g.top() < a.top() || g.right() > a.right() ||
-                g.bottom() > a.bottom())
-                return QStringLiteral("docked child at %1 outside area %2").arg(text(g), text(a));
-        }
-    }
-    return QString();
-}
-
 } // namespace
 
 class TestWPanel : public QObject
@@ -425,61 +394,6 @@ private slots:
             visible.render(&image);
             QCOMPARE(image.pixelColor(1, 1), look.second ? QColor(Qt::blue) : QColor(Qt::red));
         }
-    }
-
-    void randomInputOnNestedPanels()
-    {
-        WPanel root;
-        root.resize(400, 300);
-        root.SetBackColor(Qt::white);
-        auto* top = new WPanel(&root);
-        top->resize(400, 40);
-        top->SetDock(DockType::Top);
-        auto* side = new WPanel(&root);
-        side->resize(80, 10);
-        side->SetDock(DockType::Left);
-        auto* body = new WPanel(&root);
-        body->resize(300, 260);
-        body->SetDock(DockType::Fill);
-        body->SetBorder(PositionFlag::All);
-        body->SetBorderWidth(2);
-        child(body, 10, 20, DockType::Top);
-        child(body, 10, 20, DockType::Bottom);
-        auto* nested = new WPanel(body);
-        nested->resize(100, 100);
-        nested->SetDock(DockType::Fill);
-        child(nested, 30, 30)->SetAnchor(PositionFlag::Right | PositionFlag::Bottom);
-        child(nested, 30, 30)->SetAnchor(PositionFlag::None);
-        child(side, 10, 10, DockType::Fill);
-        new QWidget(body); // a foreign child among them
-
-        WexalTest::RandomInputOptions options;
-        options.invariant = dockedChildrenInsideArea;
-        options.action = [](QRandomGenerator& rng, QWidget* w) {
-            // Adds, removes and re-docks children while everything else goes on.
-            const QList<WPanel*> panels = w->findChildren<WPanel*>();
-            WPanel* target =
-                panels.isEmpty() ? nullptr : panels.at(rng.bounded(int(panels.size())));
-            if (!target)
-                return;
-            switch (rng.bounded(3)) {
-            case 0:
-                child(target, rng.bounded(0, 80), rng.bounded(0, 80),
-                      DockType::Types(rng.bounded(0, 6)))
-                    ->show();
-                break;
-            case 1: {
-                const QList<WTest*> leaves = target->findChildren<WTest*>();
-                if (!leaves.isEmpty())
-                    delete leaves.at(rng.bounded(int(leaves.size())));
-                break;
-            }
-            default:
-                if (target != w)
-                    target->SetDock(DockType::Types(rng.bounded(0, 6)));
-            }
-        };
-        QCOMPARE(WexalTest::RunRandomInput(&root, options), QString());
     }
 };
 

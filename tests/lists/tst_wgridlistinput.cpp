@@ -1,5 +1,5 @@
-// The grid list's input: column resizing, clicks and the signals, a line edit in a cell, and
-// random input with random model changes.
+// The grid list's input: column resizing, clicks and the signals, a line edit in a cell, a cell
+// widget that deletes the grid, and cell editors that change the model.
 #include "GridListTestSupport.h"
 #include "WTestSuite.h"
 
@@ -318,95 +318,6 @@ private slots:
         QVERIFY(now);
         QCOMPARE(now, g.data.Rows.at(onFocusOut ? 1 : 0)->Cells[0].Widget());
         QCOMPARE(now->Text(), QString("xy"));
-    }
-
-    // Random events with random model changes between them. After UpdateData, with no change
-    // since, the first row for the scroll offset is the walk's, whatever the locator remembers.
-    void randomInput()
-    {
-        QImage image(12, 9, QImage::Format_ARGB32);
-        image.fill(Qt::darkCyan);
-        WGridListData first(6), second(3);
-        WGridList grid;
-        grid.SetColumnWidth({60, 30, 40, 80, 70, 50});
-        grid.SetDataSource(&first);
-        const auto makeRow = [&](QRandomGenerator& rng, const WGridListData& data) {
-            auto* row = new WGridListRow(rng.bounded(8) ? data.ColumnCount : rng.bounded(-1, 9));
-            for (int c = 0; c < row->CellCount(); ++c) {
-                WGridListCell& cell = row->Cells[c];
-                const int kind = rng.bounded(5);
-                if (kind == 0) {
-                    cell = rng.bounded(2) == 0;
-                } else if (kind == 1) {
-                    cell = rng.bounded(4) ? &image : static_cast<const QImage*>(nullptr);
-                } else if (kind == 2) { // a line edit, alone or in a container
-                    auto* panel = rng.bounded(2) ? new WPanel : nullptr;
-                    auto* edit = new WLineEdit(panel);
-                    edit->SetDock(rng.bounded(3) ? DockType::Fill : DockType::None);
-                    cell = panel ? static_cast<WBase*>(panel) : edit;
-                } else {
-                    cell = RandomText(rng).left(30);
-                }
-            }
-            row->Visible = rng.bounded(5) != 0;
-            return row;
-        };
-        QRandomGenerator fill(5);
-        for (int i = 0; i < 40; ++i)
-            first.AddRow(makeRow(fill, first));
-        grid.UpdateData();
-        bool dirty = false; // the model changed since the last UpdateData
-        RandomInputOptions options;
-        options.steps = 2500;
-        options.action = [&](QRandomGenerator& rng, QWidget*) {
-            WGridListData* data = grid.DataSource();
-            const int count = data ? data->Rows.size() : 0;
-            const int what = rng.bounded(10);
-            dirty = dirty || what < 3 || what == 5;
-            if (what == 0 && data && count < 150) {
-                for (int i = rng.bounded(1, 9); i > 0; --i)
-                    data->AddRow(rng.bounded(30) ? makeRow(rng, *data) : nullptr);
-            } else if (what == 1 && count > 0) { // the row count stays as it was at times
-                data->RemoveRow(rng.bounded(-count, count + 2));
-                data->Sort(rng.bounded(-1, data->ColumnCount + 1));
-                if (WGridListRow* row = data->Rows.value(rng.bounded(count)))
-                    row->Visible = !row->Visible;
-                grid.SetSelectedRow(data->Rows.value(rng.bounded(count)));
-                grid.SetLockedRow(data->Rows.value(rng.bounded(count)));
-            } else if (what == 2 && data) {
-                data->ShowRows = rng.bounded(4) != 0;
-                data->ColumnCount = rng.bounded(4) ? data->ColumnCount : rng.bounded(-1, 9);
-                if (rng.bounded(10) == 0)
-                    data->Clear();
-            } else if (what == 3 || what > 7) {
-                grid.UpdateData();
-                grid.SetVScrollBarValue(rng.bounded(qMax(grid.ScrollSize().height(), 1)));
-                dirty = false;
-            } else if (what == 4) {
-                QVector<int> widths;
-                for (int i = rng.bounded(8); i > 0; --i)
-                    widths << (rng.bounded(4) ? rng.bounded(1, 120) : ExtremeInt(rng));
-                grid.SetColumnWidth(widths);
-            } else if (what == 5) {
-                WGridListData* const models[] = {&first, &second, nullptr};
-                grid.SetDataSource(models[rng.bounded(3)]);
-            } else {
-                QHoverEvent hover(rng.bounded(8) ? QEvent::HoverMove : QEvent::HoverLeave,
-                                  QPointF(rng.bounded(-20, 340), rng.bounded(-20, 260)), QPointF());
-                QApplication::sendEvent(&grid, &hover);
-            }
-        };
-        options.invariant = [&](QWidget*) -> QString {
-            const WGridListData* data = grid.DataSource();
-            const int v = grid.VScrollBarValue();
-            if (!data || dirty)
-                return QString();
-            grid.ComputeDrawRowStartIndex(v);
-            const auto walk = Walk(data->Rows, grid.RowHeight(), v);
-            const bool same = qMakePair(grid.FirstRow(), grid.RowOffset()) == walk;
-            return same ? QString() : QString("first row %1, not the walk's").arg(grid.FirstRow());
-        };
-        QCOMPARE(RunRandomInput(&grid, options), QString());
     }
 };
 

@@ -1,3 +1,5 @@
+#include "../form/FormTestSupport.h"
+#include "../lists/GridListTestSupport.h"
 #include "WClassRegistry.h"
 #include "WTestSuite.h"
 
@@ -421,15 +423,231 @@ RandomCalls menu(QWidget* w)
             }};
 }
 
+// Children added, removed and docked anew in a tree of nested panels; after a pass the docked
+// children of every panel lie inside its area (whoever resizes a docked child directly moves it
+// out of place until the next pass, so every panel is asked for one first).
+RandomCalls panel(QWidget* w)
+{
+    const auto child = [](QWidget* parent, int width, int height, DockType::Types dock) {
+        auto* c = new WTest(parent);
+        c->resize(width, height);
+        c->SetDock(dock);
+        return c;
+    };
+    auto* root = static_cast<WPanel*>(w);
+    auto* body = new WPanel(root);
+    body->SetDock(DockType::Fill);
+    body->SetBorder(PositionFlag::All);
+    body->SetBorderWidth(2);
+    child(root, 400, 20, DockType::Top);
+    child(body, 10, 20, DockType::Bottom);
+    auto* nested = new WPanel(body);
+    nested->SetDock(DockType::Fill);
+    child(nested, 30, 30, DockType::None)->SetAnchor(PositionFlag::Right | PositionFlag::Bottom);
+    new QWidget(body); // a foreign child among them
+    return {[root, child](QRandomGenerator& rng) {
+                QList<WPanel*> panels = root->findChildren<WPanel*>();
+                WPanel* target = panels.value(rng.bounded(int(panels.size()) + 1), root);
+                if (rng.bounded(3) == 0)
+                    child(target, rng.bounded(0, 80), rng.bounded(0, 80),
+                          DockType::Types(rng.bounded(0, 6)))
+                        ->show();
+                else if (const QList<WTest*> leaves = target->findChildren<WTest*>();
+                         rng.bounded(2) && !leaves.isEmpty())
+                    delete leaves.at(rng.bounded(int(leaves.size())));
+                else if (target != root)
+                    target->SetDock(DockType::Types(rng.bounded(0, 6)));
+            },
+            [root] {
+                QList<WPanel*> panels = root->findChildren<WPanel*>();
+                panels << root;
+                for (WPanel* panel : panels)
+                    panel->PostChildDockChangedEvent();
+                Settle();
+                for (WPanel* panel : panels) {
+                    const QRect a = panel->ContainerArea();
+                    for (QObject* o : panel->children()) {
+                        auto* c = qobject_cast<WBase*>(o);
+                        if (a.isEmpty() || !c || c->isHidden() || c->Dock() < DockType::Top ||
+                            c->Dock() > DockType::Fill)
+                            continue;
+                        const QRect g = c->geometry(); // right() and bottom() hold when empty too
+                        if (g.left() < a.left() || g.top() < a.top() || g.right() > a.right() ||
+                            g.bottom() > a.bottom())
+                            return QStringLiteral("a docked child outside its panel's area");
+                    }
+                }
+                return QString();
+            }};
+}
+
+// The form moved, sized, maximised, minimised, run modally and ended every way, given icons and
+// pointer input where the window system sends it. It stays its window's only content.
+RandomCalls form(QWidget* w)
+{
+    auto* f = static_cast<WForm*>(w);
+    QWidget* window = f->window();
+    return {[f, window](QRandomGenerator& rng) {
+                switch (rng.bounded(9)) {
+                case 0:
+                    f->move(QPoint(ExtremeInt(rng), ExtremeInt(rng)));
+                    break;
+                case 1: // anywhere a QRect can reach; window-sized, so that painting stays cheap
+                    f->setGeometry(QRect(ExtremeInt(rng) / 4, ExtremeInt(rng) / 4,
+                                         ExtremeInt(rng) % 1200, ExtremeInt(rng) % 1200));
+                    break;
+                case 2:
+                    f->setMinimumSize(ExtremeInt(rng) % 2000, ExtremeInt(rng) % 2000);
+                    break;
+                case 3:
+                    rng.bounded(2) ? f->showMaximized() : f->showNormal();
+                    break;
+                case 4:
+                    rng.bounded(2) ? f->showMinimized() : f->show(rng.bounded(2));
+                    break;
+                case 5: {
+                    const int way = rng.bounded(3);
+                    QTimer::singleShot(0, f, [f, way] {
+                        way == 0 ? f->exit(1) : way == 1 ? f->hide() : void(f->close());
+                    });
+                    f->exec(rng.bounded(2));
+                    f->show();
+                    break;
+                }
+                case 6:
+                    f->exit(ExtremeInt(rng));
+                    break;
+                case 7: {
+                    const QPoint at(rng.bounded(-5, window->width() + 5),
+                                    rng.bounded(-5, window->height() + 5));
+                    const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove,
+                                                  QEvent::MouseButtonRelease,
+                                                  QEvent::MouseButtonDblClick};
+                    const QEvent::Type type = types[rng.bounded(4)];
+                    const bool held = type == QEvent::MouseButtonPress || rng.bounded(2);
+                    FormTest::mouse(*f, type, at, held ? Qt::LeftButton : Qt::NoButton,
+                                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton);
+                    break;
+                }
+                default:
+                    f->SetIcon(rng.bounded(2) ? QIcon(QPixmap(rng.bounded(1, 64), 9)) : QIcon());
+                }
+            },
+            [f, window] {
+                // Where in its window is not checked here: the run places the form itself too,
+                // and the window puts it back only on its own next resize.
+                if (f->window() != window || f->parentWidget() != window)
+                    return QStringLiteral("form and window parted");
+                return window->windowModality() == Qt::NonModal
+                           ? QString()
+                           : QStringLiteral("modality left behind");
+            }};
+}
+
+// Two models of their own, filled, thinned, sorted and swapped under the grid, with widgets,
+// images and texts in their cells; after UpdateData with no change since, the first row for the
+// scroll offset is the walk's, whatever the locator remembers.
+RandomCalls gridList(QWidget* w)
+{
+    auto* grid = static_cast<WGridList*>(w);
+    struct Models
+    {
+        QImage image{12, 9, QImage::Format_ARGB32};
+        WGridListData first{6}, second{3};
+        bool dirty = false; // the model changed since the last UpdateData
+    };
+    auto m = std::make_shared<Models>();
+    m->image.fill(Qt::darkCyan);
+    const auto makeRow = [m](QRandomGenerator& rng, const WGridListData& data) {
+        auto* row = new WGridListRow(rng.bounded(8) ? data.ColumnCount : rng.bounded(-1, 9));
+        for (int c = 0; c < row->CellCount(); ++c) {
+            const int kind = rng.bounded(5);
+            if (kind == 0) {
+                row->Cells[c] = rng.bounded(2) == 0;
+            } else if (kind == 1) {
+                row->Cells[c] = rng.bounded(4) ? &m->image : static_cast<const QImage*>(nullptr);
+            } else if (kind == 2) { // a line edit, alone or in a container
+                auto* holder = rng.bounded(2) ? new WPanel : nullptr;
+                auto* edit = new WLineEdit(holder);
+                edit->SetDock(rng.bounded(3) ? DockType::Fill : DockType::None);
+                row->Cells[c] = holder ? static_cast<WBase*>(holder) : edit;
+            } else {
+                row->Cells[c] = RandomText(rng).left(30);
+            }
+        }
+        row->Visible = rng.bounded(5) != 0;
+        return row;
+    };
+    QRandomGenerator fill(5);
+    for (int i = 0; i < 40; ++i)
+        m->first.AddRow(makeRow(fill, m->first));
+    grid->SetColumnWidth({60, 30, 40, 80, 70, 50});
+    grid->SetDataSource(&m->first);
+    grid->UpdateData();
+    return {[grid, m, makeRow](QRandomGenerator& rng) {
+                WGridListData* data = grid->DataSource();
+                const int count = data ? data->Rows.size() : 0;
+                const int what = rng.bounded(8);
+                m->dirty = m->dirty || what < 3 || what == 5;
+                if (what == 0 && data && count < 150) {
+                    for (int i = rng.bounded(1, 9); i > 0; --i)
+                        data->AddRow(rng.bounded(30) ? makeRow(rng, *data) : nullptr);
+                } else if (what == 1 && count > 0) { // the row count stays as it was at times
+                    data->RemoveRow(rng.bounded(-count, count + 2));
+                    data->Sort(rng.bounded(-1, data->ColumnCount + 1));
+                    if (WGridListRow* row = data->Rows.value(rng.bounded(count)))
+                        row->Visible = !row->Visible;
+                    grid->SetSelectedRow(data->Rows.value(rng.bounded(count)));
+                    grid->SetLockedRow(data->Rows.value(rng.bounded(count)));
+                } else if (what == 2 && data) {
+                    data->ShowRows = rng.bounded(4) != 0;
+                    data->ColumnCount = rng.bounded(4) ? data->ColumnCount : rng.bounded(-1, 9);
+                    if (rng.bounded(10) == 0)
+                        data->Clear();
+                } else if (what == 4) {
+                    QVector<int> widths;
+                    for (int i = rng.bounded(8); i > 0; --i)
+                        widths << (rng.bounded(4) ? rng.bounded(1, 120) : ExtremeInt(rng));
+                    grid->SetColumnWidth(widths);
+                } else if (what == 5) {
+                    WGridListData* const models[] = {&m->first, &m->second, nullptr};
+                    grid->SetDataSource(models[rng.bounded(3)]);
+                } else {
+                    grid->UpdateData();
+                    grid->SetVScrollBarValue(rng.bounded(qMax(grid->ScrollSize().height(), 1)));
+                    m->dirty = false;
+                }
+            },
+            [grid, m] {
+                const WGridListData* data = grid->DataSource();
+                const int v = grid->VScrollBarValue();
+                if (!data || m->dirty)
+                    return QString();
+                grid->ComputeDrawRowStartIndex(v);
+                const auto walk = GridTest::Walk(data->Rows, grid->RowHeight(), v);
+                return qMakePair(grid->FirstRow(), grid->RowOffset()) == walk
+                           ? QString()
+                           : QStringLiteral("first row %1, not the walk's").arg(grid->FirstRow());
+            }};
+}
+
 } // namespace
 
 RandomCalls ClassCalls(const QByteArray& name, QWidget* widget)
 {
-    static const QMap<QByteArray, RandomCalls (*)(QWidget*)> rows{
-        {"WItemList", itemList}, {"WScrollPanel", scrollPanel}, {"WLabel", label},
-        {"WLineEdit", lineEdit}, {"WHourMinutePicker", picker}, {"WTreeView", treeView},
-        {"WTrackBar", trackBar}, {"WTabControl", tabControl},   {"WComboBox", comboBox},
-        {"WMenu", menu}};
+    static const QMap<QByteArray, RandomCalls (*)(QWidget*)> rows{{"WItemList", itemList},
+                                                                  {"WScrollPanel", scrollPanel},
+                                                                  {"WLabel", label},
+                                                                  {"WLineEdit", lineEdit},
+                                                                  {"WHourMinutePicker", picker},
+                                                                  {"WTreeView", treeView},
+                                                                  {"WTrackBar", trackBar},
+                                                                  {"WTabControl", tabControl},
+                                                                  {"WComboBox", comboBox},
+                                                                  {"WMenu", menu},
+                                                                  {"WPanel", panel},
+                                                                  {"WForm", form},
+                                                                  {"WGridList", gridList}};
     const auto make = rows.value(name);
     return make ? make(widget) : RandomCalls{};
 }
