@@ -50,11 +50,11 @@ private slots:
         QTimer popups;
         connect(&popups, &QTimer::timeout, [&] {
             QWidget* popup = QApplication::activePopupWidget();
-            const int pick = rng.bounded(6);
-            const QPoint at(rng.bounded(-20, popup ? popup->width() + 20 : 1),
-                            rng.bounded(-20, popup ? popup->height() + 20 : 1));
             if (!popup)
                 return;
+            const int pick = rng.bounded(6);
+            const QPoint at(rng.bounded(-20, popup->width() + 20),
+                            rng.bounded(-20, popup->height() + 20));
             if (pick == 0)
                 popup->close();
             else if (mode == "reader")

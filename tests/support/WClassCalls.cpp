@@ -202,7 +202,7 @@ RandomCalls treeView(QWidget* w)
                 QContextMenuEvent e(QContextMenuEvent::Mouse, pos);
                 QApplication::sendEvent(t->TreeView->viewport(), &e);
             },
-            [t, misnamed, model] {
+            [t, misnamed] {
                 // The harness resizes the inner view directly as well; the wrapper's next resize
                 // must bring it back.
                 t->resize(t->size() + QSize(1, 1));

@@ -94,20 +94,32 @@ inline QString SameColumnInk(const QImage& before, const QImage& after, int from
     return QString();
 }
 
-// A text widget in a window, away from its corner as an application has it, in a font the
-// reference measures, with its long test line drawn in the same colours selected or not: the
-// selection shows only where it moves text.
-template <class T> T* DenseLineIn(QWidget& window, const QFont& font, const QString& text)
+// The line the dense-screen tests measure, in a font the reference measures exactly.
+inline QFont DenseFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(15);
+    return font;
+}
+
+inline QString DenseText()
+{
+    return QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
+}
+
+// A text widget showing that line in a window, away from its corner as an application has it,
+// drawn in the same colours selected or not: the selection shows only where it moves text.
+template <class T> T* DenseLineIn(QWidget& window)
 {
     window.resize(560, 60);
     auto* w = new T(&window);
     w->setGeometry(13, 11, 520, 30);
-    w->setFont(font);
+    w->setFont(DenseFont());
     w->SetBackColor(Qt::white);
     w->SetForeColor(Qt::black);
     w->SetSelectedTextBackColor(Qt::white);
     w->SetSelectedTextForeColor(Qt::black);
-    w->SetText(text);
+    w->SetText(DenseText());
     return w;
 }
 

@@ -140,10 +140,8 @@ private slots:
         if (!WexalTest::InScaledRun())
             return;
         QWidget window;
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(15);
-        const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
-        auto* label = WexalTest::DenseLineIn<WLabel>(window, font, text);
+        auto* label = WexalTest::DenseLineIn<WLabel>(window);
+        const QString text = WexalTest::DenseText();
         label->SetAlignment(Qt::Alignment(alignment));
         label->SetCanSelectText(true);
         window.show();
@@ -151,7 +149,7 @@ private slots:
         const qreal dpr = label->devicePixelRatioF();
         QCOMPARE(dpr, scale.toDouble());
 
-        const WexalTest::LineGeometry line(text, font);
+        const WexalTest::LineGeometry line(text, WexalTest::DenseFont());
         const qreal origin = label->TextBounding().left();
         const auto drag = [&](qreal from, qreal to) {
             WexalTest::PointerAt(label, QEvent::MouseButtonPress, QPointF(from, 15));
@@ -198,7 +196,6 @@ private slots:
                                           qCeil(box.top() * dpr), qFloor((box.bottom() + 1) * dpr)),
                  QString());
     }
-
 };
 
 WEXAL_TEST_MAIN(TestWLabel)

@@ -384,16 +384,14 @@ private slots:
         if (!WexalTest::InScaledRun())
             return;
         QWidget window;
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(15);
-        const QString text = QStringLiteral("Willkommen in iiilll WWW, the quick brown fox jumps");
-        auto* edit = WexalTest::DenseLineIn<WLineEdit>(window, font, text);
+        auto* edit = WexalTest::DenseLineIn<WLineEdit>(window);
+        const QString text = WexalTest::DenseText();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const qreal dpr = edit->devicePixelRatioF();
         QCOMPARE(dpr, scale.toDouble());
 
-        const WexalTest::LineGeometry line(text, font);
+        const WexalTest::LineGeometry line(text, WexalTest::DenseFont());
         QVERIFY(line.Width() < edit->TextArea().width());
         const auto origin = [&] { return qreal(edit->TextArea().left() - edit->ScrollOffset()); };
         const auto click = [&](qreal x) {
@@ -480,7 +478,6 @@ private slots:
         QVERIFY(edit.isNull());
         QTest::keyClick(&host.window, Qt::Key_A); // what is left goes on working
     }
-
 };
 
 WEXAL_TEST_MAIN(TestWLineEdit)
