@@ -25,7 +25,7 @@ class WEXAL_EXPORT WButton : public WBaseButton
     Q_PROPERTY(QColor ImageColorHover READ ImageColorHover WRITE SetImageColorHover)
 
 public:
-    explicit WButton(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WButton(QWidget* parent = nullptr);
     ~WButton() override;
 
     const QColor& BackColorHover() const;

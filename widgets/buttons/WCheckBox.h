@@ -29,7 +29,7 @@ class WEXAL_EXPORT WCheckBox : public WBaseButton
                    SetCheckRectBackColorDisabled)
 
 public:
-    explicit WCheckBox(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WCheckBox(QWidget* parent = nullptr);
     ~WCheckBox() override;
 
     bool Checked() const;

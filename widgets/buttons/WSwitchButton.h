@@ -20,7 +20,7 @@ class WEXAL_EXPORT WSwitchButton : public WBaseButton
     Q_PROPERTY(QColor CheckedFontColor READ CheckedFontColor WRITE SetCheckedFontColor)
 
 public:
-    explicit WSwitchButton(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WSwitchButton(QWidget* parent = nullptr);
     ~WSwitchButton() override;
 
     // false: the left position, true: the right one.

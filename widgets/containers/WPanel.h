@@ -11,7 +11,7 @@ class WEXAL_EXPORT WPanel : public WContainer
     Q_OBJECT
 
 public:
-    explicit WPanel(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WPanel(QWidget* parent = nullptr);
     ~WPanel() override;
 
 protected:

@@ -14,7 +14,7 @@ class WEXAL_EXPORT WScrollPanel : public WScrollContainer
     Q_PROPERTY(QSize ScrollAreaSize READ ScrollAreaSize WRITE SetScrollAreaSize)
 
 public:
-    explicit WScrollPanel(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WScrollPanel(QWidget* parent = nullptr);
     ~WScrollPanel() override;
 
     // The adopted content panel, or null.

@@ -44,7 +44,7 @@ class WEXAL_EXPORT WForm : public WContainer
 public:
     // A WForm parent makes this form its child window: centred on it by show(true) and
     // exec(true), and destroyed with it.
-    explicit WForm(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WForm(QWidget* parent = nullptr);
     ~WForm() override;
 
     // While set, the window's edges and corners resize it and a double click on the title bar

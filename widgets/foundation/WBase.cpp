@@ -3,6 +3,7 @@
 #include "WEvent.h"
 #include "WFocusChain_p.h"
 #include "WPixels_p.h"
+#include "WTheme_p.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -57,7 +58,11 @@ WBase::WBase(QWidget* parent) : QWidget(parent), d(std::make_unique<WBasePrivate
     setFocusPolicy(Qt::ClickFocus);
 }
 
-WBase::~WBase() = default;
+WBase::~WBase()
+{
+    if (WThemeHooks::InUse())
+        WThemeHooks::Forget(this);
+}
 
 bool WBase::IsPassive() const
 {
@@ -346,6 +351,17 @@ bool WBase::event(QEvent* e)
             WFocusChain::SetEnabled(true);
             ApplyKeyboardFocus();
         }
+        // Made after the theme was applied: it takes the theme's values now, before its first
+        // paint.
+        if (WThemeHooks::InUse())
+            WThemeHooks::Refresh(this, false);
+        return QWidget::event(e);
+    case QEvent::DynamicPropertyChange:
+    case QEvent::ParentChange:
+        // A variant changed, or the widget moved under another scope: the rules that match it
+        // and its children may be others now.
+        if (WThemeHooks::InUse() && testAttribute(Qt::WA_WState_Polished))
+            WThemeHooks::Refresh(this, true);
         return QWidget::event(e);
     case QEvent::Resize:
     case QEvent::Show:

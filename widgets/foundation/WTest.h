@@ -8,7 +8,7 @@ class WEXAL_EXPORT WTest : public WBase
     Q_OBJECT
 
 public:
-    explicit WTest(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WTest(QWidget* parent = nullptr);
     ~WTest() override;
 
 protected:

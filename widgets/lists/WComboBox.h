@@ -30,7 +30,7 @@ class WEXAL_EXPORT WComboBox : public WBase
     Q_PROPERTY(int SelectedIndex READ SelectedIndex WRITE SetSelectedIndex)
 
 public:
-    explicit WComboBox(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WComboBox(QWidget* parent = nullptr);
     ~WComboBox() override;
 
     const QColor& BorderColorHover() const;

@@ -49,7 +49,7 @@ class WEXAL_EXPORT WGridList : public WScrollContainer
     Q_PROPERTY(QColor CheckFlagColor READ CheckFlagColor WRITE SetCheckFlagColor)
 
 public:
-    explicit WGridList(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WGridList(QWidget* parent = nullptr);
     ~WGridList() override;
 
     // Columns: appended as given (any width); ApplyColumn() makes them take effect.

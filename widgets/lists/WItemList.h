@@ -24,7 +24,7 @@ class WEXAL_EXPORT WItemList : public WScrollContainer
     Q_PROPERTY(QRect PaddingTBLR READ Padding WRITE SetPadding)
 
 public:
-    explicit WItemList(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WItemList(QWidget* parent = nullptr);
     ~WItemList() override;
 
     // Whether clicks change the selection; an existing selection stays either way.

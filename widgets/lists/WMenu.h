@@ -16,7 +16,7 @@ class WEXAL_EXPORT WMenu : public WBase
     Q_OBJECT
 
 public:
-    explicit WMenu(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WMenu(QWidget* parent = nullptr);
     ~WMenu() override;
 
     // The item is owned by the menu; the pointer stays valid until it is removed.

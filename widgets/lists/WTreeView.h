@@ -22,7 +22,7 @@ class WEXAL_EXPORT WTreeView : public WBase
     const std::unique_ptr<WTreeViewPrivate> d;
 
 public:
-    explicit WTreeView(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WTreeView(QWidget* parent = nullptr);
     ~WTreeView() override;
 
     // The inner view, owned by the wrapper.

@@ -28,7 +28,7 @@ class WEXAL_EXPORT WTabControl : public WBase
     Q_PROPERTY(QColor TabPaddingColor READ TabPaddingColor WRITE SetTabPaddingColor)
 
 public:
-    explicit WTabControl(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WTabControl(QWidget* parent = nullptr);
     ~WTabControl() override;
 
     // The selected page's index, or -1 when none is. Values past the last page select the last

@@ -46,7 +46,7 @@ class WEXAL_EXPORT WTabPage : public WPanel
                    SetTabBarBorderColorSelected)
 
 public:
-    explicit WTabPage(QWidget* parent = nullptr, bool createTabButton = true);
+    Q_INVOKABLE explicit WTabPage(QWidget* parent = nullptr, bool createTabButton = true);
     ~WTabPage() override;
 
     // The page's tab, or null for a page made without one (or whose tab was deleted).

@@ -21,7 +21,7 @@ class WEXAL_EXPORT WLabel : public WBase
         QColor SelectedTextForeColor READ SelectedTextForeColor WRITE SetSelectedTextForeColor)
 
 public:
-    explicit WLabel(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WLabel(QWidget* parent = nullptr);
     ~WLabel() override;
 
     bool CanSelectText() const;

@@ -28,7 +28,7 @@ class WEXAL_EXPORT WLineEdit : public WBase
         QColor SelectedTextForeColor READ SelectedTextForeColor WRITE SetSelectedTextForeColor)
 
 public:
-    explicit WLineEdit(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WLineEdit(QWidget* parent = nullptr);
     ~WLineEdit() override;
 
     bool ReadOnly() const;

@@ -29,7 +29,7 @@ class WEXAL_EXPORT WHourMinutePicker : public WBase
         QColor SelectedItemForeColor READ SelectedItemForeColor WRITE SetSelectedItemForeColor)
 
 public:
-    explicit WHourMinutePicker(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WHourMinutePicker(QWidget* parent = nullptr);
     ~WHourMinutePicker() override;
 
     // Hours are clamped to 0..23 and minutes to 0..59. Start and end are independent: nothing

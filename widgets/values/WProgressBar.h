@@ -13,7 +13,7 @@ class WEXAL_EXPORT WProgressBar : public WBase
     Q_PROPERTY(int Value READ Value WRITE SetValue)
 
 public:
-    explicit WProgressBar(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WProgressBar(QWidget* parent = nullptr);
     ~WProgressBar() override;
 
     int Value() const;

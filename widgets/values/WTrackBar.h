@@ -54,7 +54,7 @@ public:
     enum TrackType : int { Normal = 0, HslColorH = 1, HslColorS = 2, HslColorL = 3 };
     Q_ENUM(TrackType)
 
-    explicit WTrackBar(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit WTrackBar(QWidget* parent = nullptr);
     ~WTrackBar() override;
 
     TrackType Type() const;
