@@ -250,6 +250,53 @@ private slots:
         QCOMPARE(theme()->Active(&window), QStringLiteral("outer"));
     }
 
+    // The parts a composite makes and colours from its own properties take nothing from the
+    // rules of their classes, however broad.
+    void parts_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        for (const char* type : {"WScrollPanel", "WForm", "WTabControl", "WTabPage", "WGridList"})
+            QTest::newRow(type) << QByteArray(type);
+    }
+    void parts()
+    {
+        QFETCH(QByteArray, type);
+        const ClassRow& row = *FindClass(type);
+        const Made made(row);
+        QVERIFY(ShowRow(row, made.widget));
+        // Scroll bars, a form's title bar and its buttons, a tab control's padding panel, tabs.
+        QList<QWidget*> parts;
+        QWidget* top = made.widget->window();
+        for (WBase* w : top->findChildren<WBase*>()) {
+            if (w->inherits("WScrollBar"))
+                parts << w;
+            if (auto* page = qobject_cast<WTabPage*>(w))
+                parts << page->TabButton();
+            if (qobject_cast<WTabControl*>(w->parentWidget()) && !qobject_cast<WTabPage*>(w))
+                parts << w;
+            const QStringList sysButtons{"Minimize", "Maximize", "Restore", "Close"};
+            if (qobject_cast<WButton*>(w) && sysButtons.contains(w->accessibleName()))
+                parts << w << w->parentWidget();
+        }
+        if (auto* page = qobject_cast<WTabPage*>(made.widget))
+            parts << page->TabButton();
+        parts.removeAll(nullptr);
+        QVERIFY(!parts.isEmpty());
+        QHash<QWidget*, QVariantMap> before;
+        QString sheet;
+        for (QWidget* part : parts) {
+            for (const QByteArray& name : colourProperties(part->metaObject())) {
+                before[part].insert(QString::fromLatin1(name), part->property(name));
+                sheet += QStringLiteral("qproperty-%1: #FF00FF; ").arg(QString::fromLatin1(name));
+            }
+        }
+        theme()->ApplySheet(QStringLiteral("* { %1 }").arg(sheet), QStringLiteral("all"));
+        for (QWidget* part : parts) {
+            for (auto it = before[part].cbegin(); it != before[part].cend(); ++it)
+                QCOMPARE(part->property(it.key().toLatin1()), it.value());
+        }
+    }
+
     // What cannot be read is skipped and told; what can still applies.
     void badSheets_data()
     {

@@ -3,6 +3,7 @@
 #include "WBase_p.h"
 #include "WEvent.h"
 #include "WScrollBar_p.h"
+#include "WTheme_p.h"
 #include "WWheelSteps_p.h"
 
 #include <QPointer>
@@ -29,6 +30,7 @@ WScrollContainer::WScrollContainer(bool hasHScrollBar, bool hasVScrollBar, QWidg
 {
     const auto makeBar = [this](OrientationType::Types orientation) {
         auto* bar = new WScrollBar(orientation, this);
+        WThemeHooks::MarkPart(bar);
         bar->SetCanReLayoutParent(false);
         bar->SetSliderMinimumSize(d->sliderMinimumSize);
         bar->hide();

@@ -10,6 +10,7 @@
 #include "WIconImage_p.h"
 #include "WPanel.h"
 #include "WPixels_p.h"
+#include "WTheme_p.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -99,6 +100,7 @@ WForm::WForm(QWidget* parent)
     d->parentForm = qobject_cast<WForm*>(parent);
 
     auto* bar = new WPanel(this);
+    WThemeHooks::MarkPart(bar);
     bar->resize(0, 30);
     bar->SetDock(DockType::Top);
     bar->SetBackColor(Qt::transparent);
@@ -107,6 +109,7 @@ WForm::WForm(QWidget* parent)
     // The buttons show only glyphs: a screen reader reads these names instead.
     const auto makeButton = [&](const char* image, const char* name, auto slot) {
         WButton* b = new SystemButton(image, bar);
+        WThemeHooks::MarkPart(b);
         b->setAccessibleName(QCoreApplication::translate("WForm", name));
         b->SetBackColor(Qt::transparent);
         b->SetBackColorHover(Qt::transparent);

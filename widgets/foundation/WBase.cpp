@@ -60,8 +60,7 @@ WBase::WBase(QWidget* parent) : QWidget(parent), d(std::make_unique<WBasePrivate
 
 WBase::~WBase()
 {
-    if (WThemeHooks::InUse())
-        WThemeHooks::Forget(this);
+    WThemeHooks::Forget(this);
 }
 
 bool WBase::IsPassive() const

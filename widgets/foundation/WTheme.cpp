@@ -35,6 +35,7 @@ struct Record
 };
 
 bool inUse = false;
+QSet<const QWidget*> parts;
 WThemePrivate* live = nullptr;
 
 // Pictures compare by content key: a pixmap read back is a copy that equals nothing by value.
@@ -109,7 +110,7 @@ const Scope* WThemePrivate::ScopeOf(const QWidget* widget) const
 
 void WThemePrivate::Theme(QWidget* widget)
 {
-    if (makingPristine)
+    if (makingPristine || parts.contains(widget))
         return;
     const Scope* scope = ScopeOf(widget);
     const WThemeSheet* sheet = scope ? scope->sheet.get() : nullptr;
@@ -383,6 +384,13 @@ void WThemeHooks::Refresh(QWidget* widget, bool children)
 
 void WThemeHooks::Forget(const QWidget* widget)
 {
-    if (live)
+    if (!parts.isEmpty())
+        parts.remove(widget);
+    if (live && inUse)
         live->records.remove(widget);
+}
+
+void WThemeHooks::MarkPart(QWidget* part)
+{
+    parts.insert(part);
 }

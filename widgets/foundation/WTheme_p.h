@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wexal_export.h"
+
 class QWidget;
 
 // The hooks by which widgets meet the theme in effect: when first polished, when a property a
@@ -10,4 +12,7 @@ bool InUse();
 // Themes widget, and with children its descendants as well, from the scope it is in now.
 void Refresh(QWidget* widget, bool children);
 void Forget(const QWidget* widget);
+// A part a composite widget makes and colours from its own properties (a scroll bar, a tab's
+// button, a title bar): themed through its owner's properties, never by the rules of its class.
+WEXAL_AUTOTEST_EXPORT void MarkPart(QWidget* part);
 } // namespace WThemeHooks

@@ -9,6 +9,7 @@
 #include "WIconImage_p.h"
 #include "WKeyRules_p.h"
 #include "WRoundedLayerCache_p.h"
+#include "WTheme_p.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -53,6 +54,7 @@ WComboBox::WComboBox(QWidget* parent) : WBase(parent), d(std::make_unique<WCombo
 {
     SetTakesTabFocus(true);
     d->popup = new WComboDropDownBox(this);
+    WThemeHooks::MarkPart(d->popup);
 }
 
 WComboBox::~WComboBox()

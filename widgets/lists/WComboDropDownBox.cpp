@@ -7,6 +7,7 @@
 #include "WPopupWindow_p.h"
 #include "WQtCompat_p.h"
 #include "WScreenClamp_p.h"
+#include "WTheme_p.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -50,6 +51,7 @@ WComboDropDownBox::WComboDropDownBox(WComboBox* owner)
 {
     d->viewport = new QWidget(this);
     d->content = new WComboBoxScrollArea(d->viewport);
+    WThemeHooks::MarkPart(d->content);
     d->content->SetPopup(&d->popup);
     d->popup.MakePopup();
     hide();

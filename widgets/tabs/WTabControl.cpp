@@ -8,6 +8,7 @@
 #include "WPanel.h"
 #include "WRoundedLayerCache_p.h"
 #include "WTabPage.h"
+#include "WTheme_p.h"
 
 #include <QApplication>
 #include <QChildEvent>
@@ -70,6 +71,7 @@ struct WTabControlPrivate
 WTabControl::WTabControl(QWidget* parent) : WBase(parent), d(std::make_unique<WTabControlPrivate>())
 {
     d->tabPaddingPanel = new WPanel(this);
+    WThemeHooks::MarkPart(d->tabPaddingPanel);
     d->tabPaddingPanel->SetCanReLayoutParent(false);
     d->tabPaddingPanel->SetBackColor(Qt::transparent);
 }

@@ -2,6 +2,7 @@
 
 #include "WBase_p.h"
 #include "WButton.h"
+#include "WTheme_p.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -34,6 +35,7 @@ WTabPage::WTabPage(QWidget* parent, bool createTabButton)
 {
     if (createTabButton) {
         d->tabButton = new WButton(nullptr);
+        WThemeHooks::MarkPart(d->tabButton);
         d->tabButton->SetCanReLayoutParent(false);
         if (IsDesignerMode())
             MarkPassive(d->tabButton);
