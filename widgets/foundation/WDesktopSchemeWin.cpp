@@ -37,7 +37,7 @@ private:
             QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\"
                            "Themes\\Personalize"),
             QSettings::NativeFormat);
-        // Windows before 10 has no such value: no preference to follow.
+        // Windows from before the preference has no such value: nothing to follow.
         const QVariant value = personalize.value(QStringLiteral("AppsUseLightTheme"));
         bool number = false;
         const int light = value.toInt(&number);
