@@ -36,13 +36,6 @@ WImageCache<GlyphKey>& glyphs()
 void WIconGlyph::Load(const QColor& c, qreal ratio)
 {
     color = c;
-    // No colour is no glyph, as before the first one was given: a widget whose colour is
-    // taken back (by a theme going away) draws what a fresh one draws.
-    if (!c.isValid()) {
-        scale = 0;
-        image = QImage();
-        return;
-    }
     Build(WIconImage::Scale(ratio));
 }
 
