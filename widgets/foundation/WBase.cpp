@@ -359,7 +359,10 @@ bool WBase::event(QEvent* e)
     case QEvent::ParentChange:
         // A variant changed, or the widget moved under another scope: the rules that match it
         // and its children may be others now.
-        if (WThemeHooks::InUse() && testAttribute(Qt::WA_WState_Polished))
+        // Taken out of every parent, the widget is most often being destroyed (a form leaves its
+        // shadow window so): there is nothing left to show.
+        if (WThemeHooks::InUse() && testAttribute(Qt::WA_WState_Polished) &&
+            (e->type() != QEvent::ParentChange || parentWidget()))
             WThemeHooks::Refresh(this, true);
         return QWidget::event(e);
     case QEvent::Resize:
