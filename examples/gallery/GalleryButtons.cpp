@@ -54,11 +54,13 @@ void gap(QWidget* parent, DockType::Types dock, int size)
     spacer->SetDock(dock);
 }
 
-GalleryText* caption(QWidget* parent, const QString& text, int width, const QColor& ink = muted,
+// Muted by default; a null variant writes in the theme's ink.
+GalleryText* caption(QWidget* parent, const QString& text, int width, const char* variant = "muted",
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false)
 {
     auto* t = new GalleryText(text, parent, 8, bold, alignment);
-    t->SetForeColor(ink);
+    if (variant)
+        SetVariant(t, variant);
     t->resize(width, parent->height());
     t->SetDock(DockType::Left);
     return t;
@@ -121,7 +123,7 @@ void buildSchemes(WPanel* body)
     auto* header = row(body, 18);
     caption(header, QString(), nameWidth);
     for (const char* state : {"Normal", "Hover", "Press", "Disabled"}) {
-        caption(header, QString::fromLatin1(state), buttonWidth, muted, Qt::AlignCenter, true);
+        caption(header, QString::fromLatin1(state), buttonWidth, "muted", Qt::AlignCenter, true);
         gap(header, DockType::Left, spacing);
     }
     gap(body, DockType::Top, 6);
@@ -129,7 +131,7 @@ void buildSchemes(WPanel* body)
     std::vector<WButton*> live;
     for (const Scheme& s : schemes) {
         auto* line = row(body, height);
-        caption(line, QString::fromLatin1(s.name), nameWidth, ink);
+        caption(line, QString::fromLatin1(s.name), nameWidth, nullptr);
         for (const State state : {State::Normal, State::Hover, State::Press, State::Disabled}) {
             WButton* b = state == State::Hover
                              ? new Frozen<WButton>(line, true, false)
@@ -182,7 +184,8 @@ void buildImages(WPanel* body)
     bar->SetBackColor(dark);
     bar->SetRadius(8);
     gap(bar, DockType::Left, 12);
-    auto* title = caption(bar, QStringLiteral("Invoice #2041 — Wexal"), 200, Qt::white);
+    auto* title = caption(bar, QStringLiteral("Invoice #2041 — Wexal"), 200, nullptr);
+    title->SetForeColor(Qt::white); // on the bar's own dark, whatever the theme
     title->setFont([&] {
         QFont f = title->font();
         f.setBold(true);
@@ -253,17 +256,10 @@ void buildImages(WPanel* body)
         {"Right, top", Qt::AlignRight | Qt::AlignTop, QPoint(0, 4)},
     };
     for (const Placed& p : placed) {
-        auto* b = new WButton(texts);
+        auto* b = SetVariant(new WButton(texts), "tile");
         b->resize(108, 30);
-        b->SetBackColor(QColor(0xF8, 0xFA, 0xFC));
-        b->SetBackColorHover(accentSoft);
-        b->SetBackColorPress(QColor(0xBF, 0xDB, 0xFE));
         b->SetBorder(PositionFlag::Left);
         b->SetBorderWidth(3);
-        b->SetBorderColor(accent);
-        b->SetBorderColorHover(accentPress);
-        b->SetForeColor(ink);
-        b->SetForeColorHover(accentPress);
         b->SetText(QString::fromLatin1(p.text));
         b->SetAlignment(p.alignment);
         b->SetTextOffset(p.offset);
@@ -279,14 +275,8 @@ WCheckBox* checkBox(QWidget* parent, const QString& text, bool checked, bool ena
     WCheckBox* box = hover ? new Frozen<WCheckBox>(parent, true, false) : new WCheckBox(parent);
     box->resize(parent->width(), 24);
     box->SetText(text);
-    box->SetForeColor(enabled ? ink : QColor(0xA8, 0xAF, 0xBA));
-    box->SetCheckRectBackColor(Qt::white);
-    box->SetCheckRectBackColorDisabled(QColor(0xF3, 0xF4, 0xF6));
-    box->SetCheckRectColor(QColor(0x9C, 0xA3, 0xAF));
-    box->SetCheckRectColorHover(accent);
-    box->SetCheckRectColorDisabled(QColor(0xD1, 0xD5, 0xDB));
-    box->SetCheckFlagColor(accent);
-    box->SetCheckFlagColorDisabled(QColor(0xA8, 0xAF, 0xBA));
+    if (!enabled)
+        SetVariant(box, "disabled");
     box->SetChecked(checked);
     box->setEnabled(enabled);
     box->SetDock(DockType::Top);
@@ -325,6 +315,7 @@ void buildCheckBoxes(WPanel* body)
 
 // --- Switches -------------------------------------------------------------------------------
 
+// Colours left invalid are the theme's.
 struct SwitchStyle
 {
     const char* name;
@@ -337,9 +328,10 @@ struct SwitchStyle
 
 void buildSwitches(WPanel* body)
 {
+    // The pill is the theme's own switch; the other styles are the application's and keep
+    // their colours in either theme.
     const SwitchStyle styles[] = {
-        {"Pill", "Off", "On", 14, QColor(0xE5, 0xE7, 0xEB), muted, accent, Qt::white,
-         Qt::transparent, true},
+        {"Pill", "Off", "On", 14, QColor(), QColor(), QColor(), QColor(), Qt::transparent, true},
         {"Segmented", "List", "Grid", 4, Qt::white, ink, accentSoft, accentPress, cardBorder, true},
         {"Dark", "Day", "Night", 6, dark, QColor(0x94, 0xA3, 0xB8), QColor(0x33, 0x41, 0x55),
          QColor(0xFD, 0xE6, 0x8A), Qt::transparent, true},
@@ -348,15 +340,17 @@ void buildSwitches(WPanel* body)
     };
     for (const SwitchStyle& s : styles) {
         auto* line = row(body, 28);
-        caption(line, QString::fromLatin1(s.name), 78, ink);
+        caption(line, QString::fromLatin1(s.name), 78, nullptr);
         for (const bool on : {false, true}) {
             auto* sw = new WSwitchButton(line);
             sw->resize(112, 28);
             sw->SetRadius(s.radius);
-            sw->SetBackColor(s.back);
-            sw->SetForeColor(s.fore);
-            sw->SetCheckedBackColor(s.lit);
-            sw->SetCheckedFontColor(s.litFore);
+            if (s.back.isValid()) {
+                sw->SetBackColor(s.back);
+                sw->SetForeColor(s.fore);
+                sw->SetCheckedBackColor(s.lit);
+                sw->SetCheckedFontColor(s.litFore);
+            }
             if (s.border.alpha() > 0) {
                 sw->SetBorder(PositionFlag::All);
                 sw->SetBorderWidth(1);

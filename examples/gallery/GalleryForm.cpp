@@ -16,19 +16,14 @@
 
 namespace {
 
-using namespace GalleryTheme;
-
-WButton* actionButton(QWidget* parent, const QString& text, const QColor& back, const QColor& hover,
-                      const QColor& press, const QColor& ink)
+// A plain button is the theme's primary action; a variant gives another of its looks.
+WButton* actionButton(QWidget* parent, const QString& text, const char* variant = nullptr)
 {
     auto* b = new WButton(parent);
+    if (variant)
+        SetVariant(b, variant);
     b->SetText(text);
     b->SetRadius(8);
-    b->SetBackColor(back);
-    b->SetBackColorHover(hover);
-    b->SetBackColorPress(press);
-    b->SetForeColor(ink);
-    b->SetForeColorHover(ink);
     return b;
 }
 
@@ -45,15 +40,10 @@ WForm* formOf(QWidget* w)
 int askOverGallery(WForm* gallery)
 {
     WForm dialog(gallery);
+    SetVariant(&dialog, "dialog");
     dialog.SetTitle(QStringLiteral("Apply the changes?"));
-    dialog.SetTitleBackColor(dark);
-    dialog.SetForeColor(Qt::white);
-    dialog.SetSysButtonColor(QColor(0xCB, 0xD5, 0xE1));
-    dialog.SetSysButtonColorHover(Qt::white);
-    dialog.SetBackColor(card);
     dialog.SetBorder(PositionFlag::All);
     dialog.SetBorderWidth(1);
-    dialog.SetBorderColor(cardBorder);
     dialog.SetShowMinimizeButton(false);
     dialog.SetShowMaximizeButton(false);
     dialog.SetCanResize(false);
@@ -68,7 +58,6 @@ int askOverGallery(WForm* gallery)
 
     auto* text =
         new GalleryText(QStringLiteral("Run with exec(), centred on the gallery."), content, 9);
-    text->SetForeColor(ink);
     text->resize(326, 60);
     text->SetDock(DockType::Top);
 
@@ -76,15 +65,15 @@ int askOverGallery(WForm* gallery)
     buttons->SetBackColor(Qt::transparent);
     buttons->resize(326, 34);
     buttons->SetDock(DockType::Bottom);
-    auto* ok =
-        actionButton(buttons, QStringLiteral("OK"), accent, accentHover, accentPress, Qt::white);
+    auto* ok = actionButton(buttons, QStringLiteral("OK"));
     ok->resize(96, 34);
     ok->SetDock(DockType::Right);
     auto* spacer = new WTest(buttons);
     spacer->resize(10, 10);
     spacer->SetDock(DockType::Right);
-    auto* cancel = actionButton(buttons, QStringLiteral("Cancel"), QColor(0xF1, 0xF5, 0xF9),
-                                QColor(0xE2, 0xE8, 0xF0), QColor(0xCB, 0xD5, 0xE1), ink);
+    auto* cancel = actionButton(buttons, QStringLiteral("Cancel"), "secondary");
+    cancel->SetBorder(PositionFlag::All);
+    cancel->SetBorderWidth(1);
     cancel->resize(96, 34);
     cancel->SetDock(DockType::Right);
     QObject::connect(ok, &WButton::Clicked, &dialog, [&dialog] { dialog.exit(1); });
@@ -94,15 +83,14 @@ int askOverGallery(WForm* gallery)
 
 void buildModal(WPanel* body)
 {
-    auto* open = actionButton(body, QStringLiteral("Open a modal form"), accent, accentHover,
-                              accentPress, Qt::white);
+    auto* open = actionButton(body, QStringLiteral("Open a modal form"));
     open->setGeometry(0, 8, 180, 36);
-    auto* result = new GalleryText(QStringLiteral("exec() has not run yet"), body, 9);
-    result->SetForeColor(muted);
+    auto* result =
+        SetVariant(new GalleryText(QStringLiteral("exec() has not run yet"), body, 9), "muted");
     result->setGeometry(196, 8, body->width() - 196, 36);
-    auto* note =
-        new GalleryText(QStringLiteral("OK returns 1, Cancel 2, closing the window 0."), body, 8);
-    note->SetForeColor(muted);
+    auto* note = SetVariant(
+        new GalleryText(QStringLiteral("OK returns 1, Cancel 2, closing the window 0."), body, 8),
+        "muted");
     note->setGeometry(0, 56, body->width(), 20);
 
     QObject::connect(open, &WButton::Clicked, body, [open, result] {
@@ -116,15 +104,16 @@ void buildModal(WPanel* body)
     });
 }
 
-// The active shadow image stretched to a size, with the centre left out and a white face drawn
-// where the form would be.
-class ShadowSample : public WBase
+// The active shadow image stretched to a size, with the centre left out and a face drawn where
+// the form would be. The face is a card of the theme's: BackColor under ForeColor.
+class ShadowSample : public WPanel
 {
 public:
     explicit ShadowSample(QWidget* parent)
-        : WBase(parent),
+        : WPanel(parent),
           patch(QPixmap(QStringLiteral("://Icons/WForm/ShadowActive.png")), 16, 16, 16, 16)
     {
+        SetVariant(this, "card");
         patch.skipCenter = true;
     }
 
@@ -134,8 +123,8 @@ protected:
         if (patch.Size() != size())
             patch.Resize(size());
         patch.Paint(painter);
-        painter->fillRect(rect().adjusted(16, 16, -16, -16), Qt::white);
-        painter->setPen(muted);
+        painter->fillRect(rect().adjusted(16, 16, -16, -16), BackColor());
+        painter->setPen(ForeColor());
         painter->drawText(rect(), Qt::AlignCenter,
                           QStringLiteral("%1 × %2").arg(width()).arg(height()));
     }
@@ -146,8 +135,7 @@ private:
 
 void buildNinePatch(WPanel* body)
 {
-    auto* stage = new WPanel(body);
-    stage->SetBackColor(QColor(0xE2, 0xE8, 0xF0));
+    auto* stage = SetVariant(new WPanel(body), "well");
     stage->SetRadius(8);
     stage->resize(body->size());
     stage->SetDock(DockType::Fill);

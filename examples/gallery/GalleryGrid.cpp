@@ -69,13 +69,8 @@ WComboBox* statusBox(int row)
                                          QStringLiteral("Returned")};
     auto* box = new WComboBox;
     box->SetDock(DockType::Fill);
-    box->SetBackColor(Qt::transparent);
-    box->SetForeColor(ink);
-    box->SetBorderColor(cardBorder);
+    box->SetBackColor(Qt::transparent); // the row's colour shows through
     box->SetItemHeight(24);
-    box->SetItemBackColorHover(accentSoft);
-    box->SetItemForeColorHover(accentPress);
-    box->SetDropDownButtonColor(QColor(0x94, 0xA3, 0xB8));
     box->SetItems(statuses);
     box->SetSelectedIndex((row * 7) % 4);
     return box;
@@ -126,14 +121,9 @@ public:
         for (int r = adopted; r < count; ++r) {
             auto* note = new WLineEdit;
             note->SetDock(DockType::Fill);
-            note->SetBackColor(Qt::transparent);
-            note->SetForeColor(ink);
+            note->SetBackColor(Qt::transparent); // the row's colour shows through
             note->SetBorder(PositionFlag::Bottom);
             note->SetBorderWidth(1);
-            note->SetBorderColor(cardBorder);
-            note->SetBorderColorHover(accent);
-            note->SetSelectedTextBackColor(accentSoft);
-            note->SetSelectedTextForeColor(accentPress);
             if (r % 7 == 2)
                 note->SetTextWithoutEvent(QStringLiteral("Call first"));
             else if (r % 11 == 4)
@@ -218,8 +208,7 @@ void buildGrid(WPanel* body)
 {
     auto* loader = new ShipmentLoader(body);
 
-    auto* status = new GalleryText(QString(), body, 8);
-    status->SetForeColor(muted);
+    auto* status = SetVariant(new GalleryText(QString(), body, 8), "muted");
     status->resize(body->width(), 22);
     status->SetDock(DockType::Bottom);
     loader->status = status;
@@ -227,27 +216,12 @@ void buildGrid(WPanel* body)
     auto* grid = new WGridList(body);
     grid->setAccessibleName(QStringLiteral("Shipments"));
     grid->resize(body->width(), body->height() - 22);
-    grid->SetBackColor(Qt::white);
     grid->SetBorder(PositionFlag::All);
     grid->SetBorderWidth(1);
-    grid->SetBorderColor(cardBorder);
     grid->SetColumnHeaderHeight(30);
-    grid->SetColumnHeaderBackColor(QColor(0xF8, 0xFA, 0xFC));
-    grid->SetColumnHeaderBackColorHover(QColor(0xEE, 0xF2, 0xF7));
-    grid->SetColumnHeaderForeColor(muted);
-    grid->SetColumnHeaderForeColorHover(ink);
-    grid->SetColumnHeaderGridLineColor(cardBorder);
     grid->SetRowHeight(rowHeight);
-    grid->SetDoubleRowBackColor(Qt::white);
-    grid->SetSingleRowBackColor(QColor(0xF8, 0xFA, 0xFC));
-    grid->SetSelectedRowBackColor(accentSoft);
-    grid->SetRowForeColor(ink);
-    grid->SetLockedRowForeColor(danger);
-    grid->SetCheckFlagColor(accent);
     grid->SetScrollBarSize(8);
     grid->SetSliderRadius(4);
-    grid->SetSliderColor(QColor(0xC5, 0xCC, 0xD6));
-    grid->SetSliderColorHover(QColor(0x94, 0xA3, 0xB8));
     const char* const titles[ColumnCount] = {"",       "",     "Order", "Customer",
                                              "Status", "Note", "Amount"};
     for (int c = 0; c < ColumnCount; ++c)

@@ -9,6 +9,8 @@ namespace {
 
 using namespace GalleryTheme;
 
+// A coloured tile: its colours are the point of the demonstration, and its caption's ink goes
+// with them, so both stay in either theme.
 WPanel* tile(QWidget* parent, const QColor& back, const QString& caption, const QColor& ink, int w,
              int h)
 {
@@ -21,15 +23,13 @@ WPanel* tile(QWidget* parent, const QColor& back, const QString& caption, const 
     return p;
 }
 
-// The light, outlined surface the demonstrations are staged on.
+// The tinted, outlined surface the demonstrations are staged on.
 WPanel* stagePanel(QWidget* parent, const QSize& size)
 {
-    auto* p = new WPanel(parent);
-    p->SetBackColor(QColor(0xF8, 0xFA, 0xFC));
+    auto* p = SetVariant(new WPanel(parent), "stage");
     p->SetRadius(8);
     p->SetBorder(PositionFlag::All);
     p->SetBorderWidth(1);
-    p->SetBorderColor(cardBorder);
     p->resize(size);
     return p;
 }
@@ -111,7 +111,9 @@ void buildAnchors(WPanel* body)
     centre->SetRadius(6);
     centre->SetAnchor(PositionFlag::None);
 
-    auto* corner = tile(stage, dark, QStringLiteral("Right | Bottom"), Qt::white, 110, 24);
+    // Slate rather than near black: it must stand out from the stage in the dark theme too.
+    auto* corner =
+        tile(stage, QColor(0x33, 0x41, 0x55), QStringLiteral("Right | Bottom"), Qt::white, 110, 24);
     corner->move(118, 76);
     corner->SetRadius(6);
     corner->SetAnchor(PositionFlag::Right | PositionFlag::Bottom);

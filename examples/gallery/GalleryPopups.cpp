@@ -1,15 +1,16 @@
 // Popups and progress: combo boxes (short, long and scrolling, disabled), a right-click menu
 // with a disabled item that reports the choice, and progress bars in both styles moving on a
 // timer. Each popup card also shows a picture of its popup, taken from the real popup while it
-// was open, since a screenshot of the page cannot show a popup window.
+// was open, since a screenshot of the page cannot show a popup window; a theme switch retakes it.
+#include "GalleryMenu.h"
 #include "GallerySection.h"
 #include "GalleryText.h"
 
 #include "WComboBox.h"
-#include "WMenu.h"
 #include "WMenuItem.h"
 #include "WPanel.h"
 #include "WProgressBar.h"
+#include "WScrollContainer.h"
 #include "WTest.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -38,11 +41,10 @@ WPanel* row(QWidget* parent, int height)
     return line;
 }
 
-GalleryText* note(QWidget* parent, const QString& text, DockType::Types dock = DockType::Top)
+GalleryText* note(QWidget* parent, const QString& text, const char* variant = "muted")
 {
-    auto* t = new GalleryText(text, parent, 8);
-    t->SetForeColor(muted);
-    t->SetDock(dock);
+    auto* t = SetVariant(new GalleryText(text, parent, 8), variant);
+    t->SetDock(DockType::Top);
     return t;
 }
 
@@ -54,6 +56,11 @@ public:
     void AddLayer(const QPoint& at, const QPixmap& picture)
     {
         layers.push_back({at, picture});
+        update();
+    }
+    void Clear()
+    {
+        layers.clear();
         update();
     }
 
@@ -70,18 +77,10 @@ private:
 
 void styleCombo(WComboBox* box)
 {
-    box->SetBackColor(Qt::white);
-    box->SetForeColor(ink);
     box->SetRadius(6);
     box->SetBorder(PositionFlag::All);
     box->SetBorderWidth(1);
-    box->SetBorderColor(cardBorder);
-    box->SetBorderColorHover(accent);
     box->SetItemHeight(24);
-    box->SetItemBackColorHover(accentSoft);
-    box->SetItemForeColorHover(accentPress);
-    box->SetDropDownButtonColor(muted);
-    box->SetDropDownButtonColorDisable(QColor(0xC5, 0xCC, 0xD6));
 }
 
 QStringList cities()
@@ -120,8 +119,7 @@ void buildCombos(WPanel* body)
     auto* locked = new WComboBox(line);
     locked->setAccessibleName(QStringLiteral("Currency"));
     styleCombo(locked);
-    locked->SetBackColor(QColor(0xF1, 0xF5, 0xF9));
-    locked->SetForeColor(muted);
+    SetVariant(locked, "disabled");
     locked->resize(90, 30);
     locked->SetItems({QStringLiteral("EUR"), QStringLiteral("USD")});
     locked->SetSelectedIndex(0);
@@ -130,7 +128,6 @@ void buildCombos(WPanel* body)
 
     addGap(body, DockType::Top, 8);
     auto* status = new GalleryText(QString(), body, 9);
-    status->SetForeColor(ink);
     status->resize(body->width(), 20);
     status->SetDock(DockType::Top);
     const auto report = [status, priority, city] {
@@ -158,12 +155,20 @@ void buildCombos(WPanel* body)
         note(notes, QString::fromUtf8(text));
 
     // Open the city list for real, scrolled a little with Bergen hovered, and keep a picture
-    // of the box and the list as they look while it is open.
-    GallerySection::AfterFirstLayout([city, picture] {
-        QTimer::singleShot(0, city, [city, picture] {
+    // of the box and the list as they look while it is open. The list keeps its scroll position
+    // between openings: a retaken picture starts from where the first one did.
+    auto opened = std::make_shared<int>(-1);
+    const auto take = [city, picture, opened] {
+        QTimer::singleShot(0, city, [city, picture, opened] {
             QWidget* list = QApplication::activePopupWidget();
             if (!list)
                 return;
+            if (auto* scroll = qobject_cast<WScrollContainer*>(list)) {
+                if (*opened < 0)
+                    *opened = scroll->VScrollBarValue();
+                else
+                    scroll->SetVScrollBarValue(*opened);
+            }
             QWheelEvent wheel(QPointF(20, 20), QPointF(list->mapToGlobal(QPoint(20, 20))), QPoint(),
                               QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                               false);
@@ -180,6 +185,11 @@ void buildCombos(WPanel* body)
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 15), Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);
         QApplication::sendEvent(city, &press);
+    };
+    GallerySection::AfterFirstLayout(take);
+    GallerySection::AfterThemeSwitch([picture, take] {
+        picture->Clear();
+        take();
     });
 }
 
@@ -189,23 +199,17 @@ class MenuSurface : public WPanel
 public:
     MenuSurface(QWidget* parent, GalleryText* result) : WPanel(parent), result(result)
     {
-        menu = new WMenu(this);
-        menu->SetBackColor(Qt::white);
-        menu->SetForeColor(ink);
+        menu = new GalleryMenu(this);
         menu->SetBorder(PositionFlag::All);
         menu->SetBorderWidth(1);
-        menu->SetBorderColor(cardBorder);
         menu->SetPadding(WPadding{4, 4, 12, 24});
         menu->SetItemHeight(28);
-        menu->SetItemBackColorHover(accentSoft);
-        menu->SetItemForeColorHover(accentPress);
-        menu->SetItemForeColorDisable(QColor(0xB0, 0xB7, 0xC3));
         for (const char* text : {"Open shipment", "Duplicate", "Print label", "Archive"})
             menu->AddItem(QString::fromUtf8(text));
         menu->Item(2)->Enabled = false; // the label printer is offline
     }
 
-    WMenu* Menu() const { return menu; }
+    GalleryMenu* Menu() const { return menu; }
 
     // The menu at a global point; with report, the choice is shown in the result line.
     void OpenAt(const QPoint& global, bool report = true)
@@ -232,39 +236,35 @@ protected:
     }
 
 private:
-    WMenu* menu;
+    GalleryMenu* menu;
     QPointer<GalleryText> result;
 };
 
 void buildMenu(WPanel* body)
 {
     auto* result = new GalleryText(QStringLiteral("Nothing chosen yet"), body, 9);
-    result->SetForeColor(ink);
     result->resize(body->width(), 20);
     result->SetDock(DockType::Bottom);
     addGap(body, DockType::Bottom, 8);
 
     auto* top = row(body, body->height() - 28);
-    auto* surface = new MenuSurface(top, result);
-    surface->SetBackColor(accentSoft);
+    auto* surface = SetVariant(new MenuSurface(top, result), "soft");
     surface->SetRadius(8);
     surface->SetPadding(WPadding{10, 10, 12, 12});
     surface->resize(150, top->height());
     surface->SetDock(DockType::Left);
-    auto* hint = new GalleryText(QStringLiteral("Right-click here"), surface, 9, true);
-    hint->SetForeColor(accentPress);
+    auto* hint = SetVariant(new GalleryText(QStringLiteral("Right-click here"), surface, 9, true),
+                            "on-soft");
     hint->SetDock(DockType::Top);
-    for (const char* text : {"for the shipment menu.", "“Print label” is", "disabled."}) {
-        auto* t = note(surface, QString::fromUtf8(text));
-        t->SetForeColor(accentPress);
-    }
+    for (const char* text : {"for the shipment menu.", "“Print label” is", "disabled."})
+        note(surface, QString::fromUtf8(text), "on-soft");
     addGap(top, DockType::Left, 14);
     auto* picture = new PopupPicture(top);
     picture->resize(top->width() - 150 - 14, top->height());
     picture->SetDock(DockType::Fill);
 
     // Run the menu once for real with "Duplicate" hovered, keep its picture, then dismiss it.
-    GallerySection::AfterFirstLayout([surface, picture] {
+    const auto take = [surface, picture] {
         WMenu* menu = surface->Menu();
         QTimer::singleShot(0, menu, [menu, picture] {
             const QPoint at(30, 4 + 28 + 14);
@@ -274,15 +274,21 @@ void buildMenu(WPanel* body)
             menu->close();
         });
         surface->OpenAt(picture->mapToGlobal(QPoint(0, 0)), false);
+    };
+    GallerySection::AfterFirstLayout(take);
+    GallerySection::AfterThemeSwitch([picture, take] {
+        picture->Clear();
+        take();
     });
 }
 
+// An invalid fill is the theme's.
 WProgressBar* bar(QWidget* parent, int height, int radius, const QColor& fill, int value)
 {
     auto* b = new WProgressBar(parent);
     b->resize(parent->width(), height);
-    b->SetBackColor(QColor(0xE5, 0xE9, 0xF0));
-    b->SetForeColor(fill);
+    if (fill.isValid())
+        b->SetForeColor(fill);
     b->SetRadius(radius);
     b->SetValue(value);
     b->SetDock(DockType::Top);
@@ -298,27 +304,24 @@ void buildProgress(WPanel* body)
         QColor fill;
         int start, step;
     };
-    const Bar bars[] = {{"Upload · square, bordered", 14, 0, accent, 12, 3},
+    // The first bar is the theme's; the others chose their colours.
+    const Bar bars[] = {{"Upload · square, bordered", 14, 0, QColor(), 12, 3},
                         {"Sync · rounded", 14, 7, success, 48, 2},
                         {"Disk · thin rounded", 6, 3, warning, 81, 1}};
     std::vector<std::pair<WProgressBar*, GalleryText*>> shown;
     for (const Bar& b : bars) {
         auto* head = row(body, 20);
-        auto* label = new GalleryText(QString::fromUtf8(b.title), head, 8);
-        label->SetForeColor(muted);
+        auto* label = SetVariant(new GalleryText(QString::fromUtf8(b.title), head, 8), "muted");
         label->resize(head->width() - 50, 20);
         label->SetDock(DockType::Left);
         auto* figure = new GalleryText(QString(), head, 8, true, Qt::AlignRight | Qt::AlignVCenter);
-        figure->SetForeColor(ink);
         figure->SetDock(DockType::Fill);
         auto* p = bar(body, b.height, b.radius, b.fill, b.start);
         p->setAccessibleName(QString::fromUtf8(b.title).section(QStringLiteral(" · "), 0, 0));
         if (b.radius == 0) {
+            SetVariant(p, "outlined");
             p->SetBorder(PositionFlag::All);
             p->SetBorderWidth(1);
-            p->SetBorderColor(QColor(0xB8, 0xC2, 0xD0));
-        } else {
-            p->SetBorderColor(p->BackColor()); // the rounded outline is always stroked
         }
         p->Tag = b.step;
         figure->SetText(QStringLiteral("%1 %").arg(b.start));

@@ -11,15 +11,10 @@ namespace {
 
 using namespace GalleryTheme;
 
-const QColor slider{0xC5, 0xCC, 0xD6};
-const QColor sliderHover{0x94, 0xA3, 0xB8};
-
 void styleBars(WScrollContainer* c)
 {
     c->SetScrollBarSize(8);
     c->SetSliderRadius(4);
-    c->SetSliderColor(slider);
-    c->SetSliderColorHover(sliderHover);
 }
 
 QStringList shipments()
@@ -50,17 +45,12 @@ void buildItemList(WPanel* body)
     auto* list = new WItemList(body);
     list->setAccessibleName(QStringLiteral("Shipments"));
     list->resize(222, body->height());
-    list->SetBackColor(Qt::white);
-    list->SetForeColor(ink);
     list->SetRadius(8);
     list->SetBorder(PositionFlag::All);
     list->SetBorderWidth(1);
-    list->SetBorderColor(cardBorder);
     static_cast<WContainer*>(list)->SetPadding(WPadding{3, 3, 3, 3});
     list->SetPadding(QRect(4, 4, 10, 10)); // top, bottom, left, right of the lines
     list->SetItemHeight(24);
-    list->SetItemBackColorSelected(accentSoft);
-    list->SetItemForeColorSelected(accentPress);
     styleBars(list);
     list->SetItems(shipments());
     list->SetDock(DockType::Left);
@@ -70,11 +60,12 @@ void buildItemList(WPanel* body)
     side->SetBackColor(Qt::transparent);
     side->resize(body->width() - 222 - 12, body->height());
     side->SetDock(DockType::Fill);
-    auto* heading = new GalleryText(QStringLiteral("Compact, read-only"), side, 8, true);
-    heading->SetForeColor(muted);
+    auto* heading =
+        SetVariant(new GalleryText(QStringLiteral("Compact, read-only"), side, 8, true), "muted");
     heading->SetDock(DockType::Top);
     auto* compact = new WItemList(side);
     compact->setAccessibleName(QStringLiteral("Shipments by status"));
+    // A dark list by the application's choice, the same in either theme.
     compact->resize(side->width(), 126);
     compact->SetBackColor(dark);
     compact->SetForeColor(QColor(0xE2, 0xE8, 0xF0));
@@ -84,14 +75,14 @@ void buildItemList(WPanel* body)
     compact->SetCanSelectItem(false);
     styleBars(compact);
     compact->SetSliderColor(QColor(0x47, 0x55, 0x69));
+    compact->SetSliderColorHover(QColor(0x94, 0xA3, 0xB8));
     compact->SetItems({QStringLiteral("Queued · 12"), QStringLiteral("Packed · 48"),
                        QStringLiteral("In transit · 131"), QStringLiteral("Customs · 7"),
                        QStringLiteral("Delivered · 2 904"), QStringLiteral("Returned · 3")});
     compact->SetDock(DockType::Top);
     addGap(side, DockType::Top, 10);
     for (const char* text : {"320 lines of 24 px;", "only the rows in view", "are painted."}) {
-        auto* note = new GalleryText(QString::fromUtf8(text), side, 8);
-        note->SetForeColor(muted);
+        auto* note = SetVariant(new GalleryText(QString::fromUtf8(text), side, 8), "muted");
         note->SetDock(DockType::Top);
     }
 
@@ -101,6 +92,7 @@ void buildItemList(WPanel* body)
     });
 }
 
+// A coloured figure tile: its caption's ink goes with its colour, so both stay in either theme.
 WPanel* tile(QWidget* parent, const QColor& back, const QColor& ink, const QString& title,
              const QString& figure, int w, int h)
 {
@@ -120,13 +112,11 @@ WPanel* tile(QWidget* parent, const QColor& back, const QColor& ink, const QStri
 
 void buildScrollPanel(WPanel* body)
 {
-    auto* sp = new WScrollPanel(body);
+    auto* sp = SetVariant(new WScrollPanel(body), "stage");
     sp->resize(body->size());
-    sp->SetBackColor(QColor(0xF8, 0xFA, 0xFC));
     sp->SetRadius(8);
     sp->SetBorder(PositionFlag::All);
     sp->SetBorderWidth(1);
-    sp->SetBorderColor(cardBorder);
     sp->SetPadding(WPadding{2, 2, 2, 2});
     styleBars(sp);
     sp->SetDock(DockType::Fill);

@@ -2,11 +2,12 @@
 
 #include <QColor>
 #include <QString>
+#include <QVariant>
+#include <QWidget>
 
 #include <functional>
 #include <vector>
 
-class QWidget;
 class WPanel;
 
 // One card of the gallery page. Each widget family lives in its own file and registers its
@@ -26,16 +27,30 @@ struct GallerySection
     static void AfterFirstLayout(std::function<void()> action);
     static std::vector<std::function<void()>>& PendingActions();
 
+    // Runs action after every theme switch once the window is up, one action after another:
+    // for sections that keep pictures of what a page cannot show (an open popup), taken in the
+    // look of their time.
+    static void AfterThemeSwitch(std::function<void()> action);
+    static std::vector<std::function<void()>>& ThemeSwitchActions();
+
     struct Registrar
     {
         explicit Registrar(GallerySection section) { All().push_back(std::move(section)); }
     };
 };
 
-// The gallery's shared palette, so that sections look like one product.
+// Gives a widget one of the theme's looks: the variant its sheets' rules select by name. A colour
+// set in code would be the application's choice and stay through every theme switch.
+template <class Widget> Widget* SetVariant(Widget* widget, const char* variant)
+{
+    widget->setProperty("variant", QString::fromLatin1(variant));
+    return widget;
+}
+
+// The colours of the demonstrations whose point is a colour the application chose (button
+// schemes, coloured tiles, a dark list): they keep them in either theme. Everything else takes
+// the theme's look. They match the light theme, so that both kinds sit together there.
 namespace GalleryTheme {
-inline const QColor page{0xF3, 0xF5, 0xF8};
-inline const QColor card{0xFF, 0xFF, 0xFF};
 inline const QColor cardBorder{0xDD, 0xE2, 0xEA};
 inline const QColor ink{0x1F, 0x29, 0x37};
 inline const QColor muted{0x6B, 0x72, 0x80};

@@ -14,12 +14,6 @@
 
 namespace {
 
-using namespace GalleryTheme;
-
-const QColor bar(0xF1, 0xF5, 0xF9);
-const QColor tabHover(0xE2, 0xE8, 0xF0);
-const QColor tabPress(0xCB, 0xD5, 0xE1);
-
 void gap(QWidget* parent, DockType::Types dock, int size)
 {
     auto* spacer = new WTest(parent);
@@ -45,26 +39,14 @@ PositionFlag::Flags facingPage(PositionType::Types side)
 WTabPage* styledPage(const QString& tab, const QString& title, const QString& line)
 {
     auto* page = new WTabPage;
-    page->SetBackColor(Qt::white);
     page->SetPadding(WPadding{12, 10, 14, 14});
     page->SetText(tab);
-    page->SetTabBarBackColor(bar);
-    page->SetTabBarBackColorHover(tabHover);
-    page->SetTabBarBackColorPress(tabPress);
-    page->SetTabBarBackColorSelected(Qt::white);
-    page->SetTabBarForeColor(muted);
-    page->SetTabBarForeColorHover(ink);
-    page->SetTabBarForeColorSelected(accent);
     page->SetTabBarBorderWidth(2);
-    page->SetTabBarBorderColor(cardBorder);
-    page->SetTabBarBorderColorHover(QColor(0x94, 0xA3, 0xB8));
-    page->SetTabBarBorderColorSelected(accent);
     if (!title.isEmpty()) {
         page->resize(300, 200); // docked children are cut to the room of their first pass
         auto* heading = new GalleryText(title, page, 10, true);
         heading->SetDock(DockType::Top);
-        auto* text = new GalleryText(line, page, 8);
-        text->SetForeColor(muted);
+        auto* text = SetVariant(new GalleryText(line, page, 8), "muted");
         text->SetDock(DockType::Top);
     }
     return page;
@@ -75,11 +57,8 @@ WTabControl* styledControl(QWidget* parent, const QSize& size, const QSize& tab)
     auto* tabs = new WTabControl(parent);
     tabs->resize(size);
     tabs->SetTabBarSize(tab);
-    tabs->SetBackColor(bar);
-    tabs->SetTabPaddingColor(bar);
     tabs->SetBorder(PositionFlag::All);
     tabs->SetBorderWidth(1);
-    tabs->SetBorderColor(cardBorder);
     return tabs;
 }
 
@@ -96,8 +75,7 @@ void buildAnySide(WPanel* body)
     switcher->SetBackColor(Qt::transparent);
     switcher->resize(body->width(), 28);
     switcher->SetDock(DockType::Top);
-    auto* label = new GalleryText(QStringLiteral("Tab bar on"), switcher, 8);
-    label->SetForeColor(muted);
+    auto* label = SetVariant(new GalleryText(QStringLiteral("Tab bar on"), switcher, 8), "muted");
     label->resize(78, 28);
     label->SetDock(DockType::Left);
     gap(body, DockType::Top, 10);
@@ -129,22 +107,15 @@ void buildAnySide(WPanel* body)
         b->SetBorder(PositionFlag::All);
         b->SetBorderWidth(1);
         b->SetRadius(6);
-        b->SetBorderColorHover(accent);
-        b->SetBackColorHover(accentSoft);
-        b->SetBackColorPress(accentSoft);
-        b->SetForeColorHover(accentPress);
         b->SetDock(DockType::Left);
         gap(switcher, DockType::Left, 6);
         buttons->push_back(b);
         const PositionType::Types side = s.side;
         QObject::connect(b, &WButton::Clicked, tabs, [tabs, buttons, b, side] {
             moveBar(tabs, side);
-            for (WButton* other : *buttons) {
-                const bool lit = other == b;
-                other->SetBackColor(lit ? accent : Qt::white);
-                other->SetForeColor(lit ? Qt::white : ink);
-                other->SetBorderColor(lit ? accent : cardBorder);
-            }
+            // The chosen side is the theme's primary button, the others its secondary one.
+            for (WButton* other : *buttons)
+                SetVariant(other, other == b ? "" : "secondary");
         });
     }
     // Start with the bar on the left, as if that button had been clicked.
@@ -171,9 +142,9 @@ void buildFourSides(WPanel* body)
                 QStringLiteral("Tabs on the %1").arg(QString::fromLatin1(names[i]).toLower()));
             for (const char* name : {"One", "Two", "Three"}) {
                 WTabPage* page = styledPage(QString::fromLatin1(name), QString(), QString());
-                auto* note =
-                    new GalleryText(QString::fromLatin1(names[i]), page, 9, true, Qt::AlignCenter);
-                note->SetForeColor(tabPress);
+                auto* note = SetVariant(
+                    new GalleryText(QString::fromLatin1(names[i]), page, 9, true, Qt::AlignCenter),
+                    "faint");
                 note->SetDock(DockType::Fill);
                 tabs->AddPage(page);
             }

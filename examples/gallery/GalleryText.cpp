@@ -1,5 +1,4 @@
 #include "GalleryText.h"
-#include "GallerySection.h"
 
 GalleryText::GalleryText(const QString& text, QWidget* parent, int pointSize, bool bold,
                          Qt::Alignment alignment)
@@ -10,8 +9,6 @@ GalleryText::GalleryText(const QString& text, QWidget* parent, int pointSize, bo
     f.setBold(bold);
     setFont(f);
     SetCanSelectText(false);
-    SetBackColor(Qt::transparent);
-    SetForeColor(GalleryTheme::ink);
     SetAlignment(alignment);
     SetText(text);
     const QFontMetrics metrics(f);

@@ -3,7 +3,7 @@
 #include "WLabel.h"
 
 // A caption for the gallery's own chrome (titles, notes): a read-only WLabel with the gallery's
-// font size, weight and ink, sized to its text.
+// font size and weight, sized to its text. Its ink is the theme's, or a variant's.
 class GalleryText : public WLabel
 {
     Q_OBJECT

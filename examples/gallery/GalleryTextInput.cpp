@@ -12,8 +12,6 @@
 
 namespace {
 
-using namespace GalleryTheme;
-
 void addGap(QWidget* parent, int height)
 {
     auto* gap = new WTest(parent);
@@ -27,10 +25,7 @@ WLabel* label(WPanel* body, const QString& text, int height, Qt::Alignment align
     l->resize(body->width(), height);
     l->SetText(text);
     l->SetAlignment(alignment);
-    l->SetForeColor(ink);
     l->SetCanSelectText(true);
-    l->SetSelectedTextBackColor(accentSoft);
-    l->SetSelectedTextForeColor(accentPress);
     l->SetDock(DockType::Top);
     return l;
 }
@@ -65,20 +60,20 @@ void buildLabels(WPanel* body)
         label(body, QStringLiteral("Tracking: 1Z 999 AA1 01 2345 6784"), 24, Qt::AlignVCenter);
     addGap(body, 8);
 
-    auto* boxed = label(body, QStringLiteral("Centred on a tinted card"), 40, Qt::AlignCenter);
-    boxed->SetBackColor(QColor(0xF8, 0xFA, 0xFC));
+    auto* boxed = SetVariant(
+        label(body, QStringLiteral("Centred on a tinted card"), 40, Qt::AlignCenter), "stage");
     boxed->SetRadius(8);
     boxed->SetBorder(PositionFlag::All);
     boxed->SetBorderWidth(1);
-    boxed->SetBorderColor(cardBorder);
     addGap(body, 8);
 
-    auto* right = label(body, QStringLiteral("Right-aligned total: 1,284.50 EUR"), 24,
-                        Qt::AlignRight | Qt::AlignVCenter);
-    right->SetForeColor(accentPress);
-    auto* note = label(body, QStringLiteral("Not selectable: drags and copy do nothing here"), 24,
-                       Qt::AlignVCenter);
-    note->SetForeColor(muted);
+    SetVariant(label(body, QStringLiteral("Right-aligned total: 1,284.50 EUR"), 24,
+                     Qt::AlignRight | Qt::AlignVCenter),
+               "accent");
+    auto* note =
+        SetVariant(label(body, QStringLiteral("Not selectable: drags and copy do nothing here"), 24,
+                         Qt::AlignVCenter),
+                   "muted");
     note->SetCanSelectText(false);
 
     // Show a selection as a user's drag leaves it.
@@ -118,8 +113,8 @@ void buildLineEdits(WPanel* body)
         auto* name = new GalleryText(QString::fromUtf8(s.name), captions, 9, true);
         name->resize(150, 15);
         name->SetDock(DockType::Top);
-        auto* accepts = new GalleryText(QString::fromUtf8(s.accepts), captions, 7);
-        accepts->SetForeColor(muted);
+        auto* accepts =
+            SetVariant(new GalleryText(QString::fromUtf8(s.accepts), captions, 7), "muted");
         accepts->resize(150, 14);
         accepts->SetDock(DockType::Top);
 
@@ -128,15 +123,9 @@ void buildLineEdits(WPanel* body)
         edit->resize(row->width() - 150, 30);
         edit->SetTextType(s.type);
         edit->SetText(QString::fromUtf8(s.text));
-        edit->SetBackColor(Qt::white);
-        edit->SetForeColor(ink);
         edit->SetRadius(6);
         edit->SetBorder(PositionFlag::All);
         edit->SetBorderWidth(1);
-        edit->SetBorderColor(cardBorder);
-        edit->SetBorderColorHover(accent);
-        edit->SetSelectedTextBackColor(accentSoft);
-        edit->SetSelectedTextForeColor(accentPress);
         edit->SetDock(DockType::Fill);
         if (!first)
             first = edit;

@@ -21,8 +21,6 @@ namespace {
 
 using namespace GalleryTheme;
 
-const QColor trackBack(0xE2, 0xE8, 0xF0);
-
 WPanel* row(QWidget* parent, int height)
 {
     auto* line = new WPanel(parent);
@@ -39,12 +37,14 @@ void gap(QWidget* parent, DockType::Types dock, int size)
     spacer->SetDock(dock);
 }
 
+// Muted by default; a null variant writes in the theme's ink.
 GalleryText* label(QWidget* parent, const QString& text, int width, DockType::Types dock,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
-                   const QColor& colour = muted)
+                   const char* variant = "muted")
 {
     auto* t = new GalleryText(text, parent, 8, false, alignment);
-    t->SetForeColor(colour);
+    if (variant)
+        SetVariant(t, variant);
     t->resize(width, parent->height());
     t->SetDock(dock);
     return t;
@@ -91,7 +91,6 @@ WTrackBar* track(QWidget* parent, WTrackBar::TrackType type, int maximum)
     t->SetMaximum(maximum);
     t->SetMainLineSize(10);
     t->SetRadius(5);
-    t->SetMainLineBackColor(trackBack);
     t->SetButtonImage(knob(16, true));
     t->SetButtonSize(QSize(16, 16));
     t->resize(parent->width(), parent->height());
@@ -110,7 +109,6 @@ void buildColourPicker(WPanel* body)
     swatch->SetRadius(10);
     swatch->SetBorder(PositionFlag::All);
     swatch->SetBorderWidth(1);
-    swatch->SetBorderColor(cardBorder);
     swatch->resize(92, 76);
     swatch->SetDock(DockType::Top);
     auto* hex = new GalleryText(QString(), swatchColumn, 9, true, Qt::AlignCenter);
@@ -138,7 +136,7 @@ void buildColourPicker(WPanel* body)
         auto* line = row(rows, 26);
         label(line, QString::fromLatin1(channels[i].name), 64, DockType::Left);
         figures[i] =
-            label(line, QString(), 30, DockType::Right, Qt::AlignRight | Qt::AlignVCenter, ink);
+            label(line, QString(), 30, DockType::Right, Qt::AlignRight | Qt::AlignVCenter, nullptr);
         tracks[i] = track(line, channels[i].type, channels[i].maximum);
         // The caption beside the track is only painted: a screen reader needs the name.
         tracks[i]->setAccessibleName(QString::fromLatin1(channels[i].name));
@@ -175,20 +173,15 @@ void buildMedia(WPanel* body)
     constexpr int length = 245; // seconds
     auto* line = row(body, 22);
     auto* time =
-        label(line, QString(), 78, DockType::Right, Qt::AlignRight | Qt::AlignVCenter, ink);
+        label(line, QString(), 78, DockType::Right, Qt::AlignRight | Qt::AlignVCenter, nullptr);
     auto* media = new WTrackBar(line);
     media->setAccessibleName(QStringLiteral("Playback position, seconds"));
     media->SetMaximum(length);
     media->SetMainLineSize(6);
     media->SetRadius(3);
-    media->SetMainLineBackColor(trackBack);
-    media->SetMainLineFillColor2(QColor(0xBF, 0xDB, 0xFE)); // buffered
-    media->SetMainLineFillColor1(accent);                   // played
+    // Played in MainLineFillColor1, buffered in 2, the knob in ButtonColor: the theme's.
     media->SetButtonImage(knob(14, false));
     media->SetReplaceImageWhite(true);
-    media->SetButtonColor(accent);
-    media->SetButtonColorHover(accentPress);
-    media->SetButtonColorDisabled(QColor(0xCB, 0xD5, 0xE1));
     media->SetButtonSize(QSize(14, 14));
     media->resize(line->width() - 78, line->height());
     media->SetDock(DockType::Fill);
@@ -238,9 +231,9 @@ void buildVertical(WPanel* body)
         column->SetBackColor(Qt::transparent);
         column->resize(34, body->height());
         column->SetDock(DockType::Left);
-        auto* caption =
-            new GalleryText(QString::fromLatin1(names[i]), column, 7, false, Qt::AlignCenter);
-        caption->SetForeColor(muted);
+        auto* caption = SetVariant(
+            new GalleryText(QString::fromLatin1(names[i]), column, 7, false, Qt::AlignCenter),
+            "muted");
         caption->resize(34, 18);
         caption->SetDock(DockType::Bottom);
         auto* t = new WTrackBar(column);
@@ -248,12 +241,8 @@ void buildVertical(WPanel* body)
         t->SetOrientation(OrientationType::Vertical);
         t->SetMainLineSize(6);
         t->SetRadius(3);
-        t->SetMainLineBackColor(trackBack);
-        t->SetMainLineFillColor1(i == 6 ? QColor(0xCB, 0xD5, 0xE1) : accentSoft);
+        SetVariant(t, i == 6 ? "disabled" : "soft");
         t->SetButtonSize(QSize(18, 8));
-        t->SetButtonColor(accent);
-        t->SetButtonColorHover(accentPress);
-        t->SetButtonColorDisabled(QColor(0xCB, 0xD5, 0xE1));
         t->SetValue1(100 - bands[i]);
         t->setEnabled(i != 6);
         t->resize(34, body->height() - 18);
@@ -272,9 +261,8 @@ void buildVertical(WPanel* body)
         t->SetRadius(4);
         t->SetBorder(PositionFlag::All);
         t->SetBorderWidth(1);
-        t->SetBorderColor(cardBorder);
         t->SetButtonSize(QSize(22, 6));
-        t->SetButtonColor(ink);
+        t->SetButtonColor(ink); // on the gradient, which is the same in either theme
         t->SetValue1(type == WTrackBar::HslColorH ? 120 : 180);
         t->resize(30, body->height() - 18);
         t->SetDock(DockType::Left);
@@ -284,19 +272,23 @@ void buildVertical(WPanel* body)
 
 // --- Time ranges -----------------------------------------------------------------------------
 
+// The plain picker is the theme's; the dark one is the application's choice, dark in either
+// theme.
 WHourMinutePicker* picker(QWidget* parent, bool dark)
 {
     auto* p = new WHourMinutePicker(parent);
     p->SetRadius(5);
     p->SetBorder(PositionFlag::All);
     p->SetBorderWidth(1);
-    p->SetBackColor(dark ? GalleryTheme::dark : Qt::white);
-    p->SetForeColor(dark ? QColor(0xE2, 0xE8, 0xF0) : ink);
-    p->SetBorderColor(dark ? QColor(0x33, 0x41, 0x55) : cardBorder);
-    p->SetButtonColor(dark ? QColor(0x93, 0xC5, 0xFD) : accent);
-    p->SetButtonColorDisable(QColor(0xCB, 0xD5, 0xE1));
-    p->SetSelectedItemBackColor(dark ? QColor(0x93, 0xC5, 0xFD) : accent);
-    p->SetSelectedItemForeColor(dark ? GalleryTheme::dark : Qt::white);
+    if (dark) {
+        p->SetBackColor(GalleryTheme::dark);
+        p->SetForeColor(QColor(0xE2, 0xE8, 0xF0));
+        p->SetBorderColor(QColor(0x33, 0x41, 0x55));
+        p->SetButtonColor(QColor(0x93, 0xC5, 0xFD));
+        p->SetButtonColorDisable(QColor(0xCB, 0xD5, 0xE1));
+        p->SetSelectedItemBackColor(QColor(0x93, 0xC5, 0xFD));
+        p->SetSelectedItemForeColor(GalleryTheme::dark);
+    }
     p->SetDock(DockType::Left);
     return p;
 }
@@ -326,7 +318,7 @@ void buildPickers(WPanel* body)
     for (const Shift& s : shifts) {
         auto* line = row(body, 25);
         label(line, QString::fromLatin1(s.name), 92, DockType::Left,
-              Qt::AlignLeft | Qt::AlignVCenter, ink);
+              Qt::AlignLeft | Qt::AlignVCenter, nullptr);
         auto* p = picker(line, s.dark);
         p->setAccessibleName(QString::fromLatin1(s.name));
         p->SetStartHour(s.from[0]);
@@ -339,13 +331,11 @@ void buildPickers(WPanel* body)
     }
     // The picker announces nothing: the application reads the four numbers when it needs them.
     auto* line = row(body, 28);
-    auto* read = new WButton(line);
+    auto* read = SetVariant(new WButton(line), "secondary");
     read->SetText(QStringLiteral("Read lengths"));
     read->SetRadius(6);
-    read->SetBackColor(accentSoft);
-    read->SetBackColorHover(QColor(0xBF, 0xDB, 0xFE));
-    read->SetBackColorPress(QColor(0x93, 0xC5, 0xFD));
-    read->SetForeColor(accentPress);
+    read->SetBorder(PositionFlag::All);
+    read->SetBorderWidth(1);
     read->resize(110, 28);
     read->SetDock(DockType::Left);
     gap(line, DockType::Left, 12);

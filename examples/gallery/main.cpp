@@ -1,14 +1,17 @@
 // The Wexal gallery: one WForm window, built from the library's own widgets, showing every widget
-// family as a card on a scrolling page. Headless (or with --screenshot FILE) it renders the whole
-// page in its window offscreen to a PNG.
+// family as a card on a scrolling page, in the light or the dark theme. Headless (or with
+// --screenshot FILE) it renders the whole page in its window offscreen to a PNG.
 #include "GalleryAccessibleTree.h"
 #include "GallerySection.h"
 #include "GalleryText.h"
+#include "GalleryThemes.h"
 
 #include "WForm.h"
 #include "WPanel.h"
 #include "WScrollPanel.h"
+#include "WSwitchButton.h"
 #include "WTest.h"
+#include "WTheme.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,8 +19,10 @@
 #include <QFile>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 std::vector<GallerySection>& GallerySection::All()
 {
@@ -36,6 +41,17 @@ std::vector<std::function<void()>>& GallerySection::PendingActions()
     return actions;
 }
 
+void GallerySection::AfterThemeSwitch(std::function<void()> action)
+{
+    ThemeSwitchActions().push_back(std::move(action));
+}
+
+std::vector<std::function<void()>>& GallerySection::ThemeSwitchActions()
+{
+    static std::vector<std::function<void()>> actions;
+    return actions;
+}
+
 namespace {
 
 void settle()
@@ -47,6 +63,39 @@ void settle()
     }
 }
 
+// The actions run after the switch has returned, not inside whatever made it, and in turn: some
+// open a popup and wait for it to close, which a second popup opened meanwhile would prevent.
+// Switches while they run or wait make them run once more, not alongside.
+void runAfterThemeSwitches(QObject* context)
+{
+    struct State
+    {
+        bool scheduled = false;
+        bool running = false;
+        bool again = false;
+    };
+    auto state = std::make_shared<State>();
+    QObject::connect(WTheme::Instance(), &WTheme::ThemeChanged, context, [context, state] {
+        if (state->running) {
+            state->again = true;
+            return;
+        }
+        if (state->scheduled)
+            return;
+        state->scheduled = true;
+        QTimer::singleShot(0, context, [state] {
+            state->scheduled = false;
+            state->running = true;
+            do {
+                state->again = false;
+                for (const auto& action : GallerySection::ThemeSwitchActions())
+                    action();
+            } while (state->again);
+            state->running = false;
+        });
+    });
+}
+
 void showAndSettle(WForm& window)
 {
     window.show();
@@ -55,6 +104,7 @@ void showAndSettle(WForm& window)
         action();
     GallerySection::PendingActions().clear();
     settle();
+    runAfterThemeSwitches(&window);
 }
 
 constexpr int pageWidth = 1320;
@@ -63,10 +113,14 @@ constexpr int gap = 20;
 constexpr int margin = 28;
 constexpr int headerHeight = 92;
 
-WPanel* makePanel(QWidget* parent, const QColor& back)
+// A surface takes its look from the theme, through its variant; a panel that only lays out
+// its children stays transparent.
+WPanel* makePanel(QWidget* parent, const char* variant = nullptr)
 {
     auto* p = new WPanel(parent);
-    p->SetBackColor(back);
+    if (variant)
+        return SetVariant(p, variant);
+    p->SetBackColor(Qt::transparent);
     return p;
 }
 
@@ -78,40 +132,54 @@ void addGap(QWidget* parent, DockType::Types dock, int size)
     spacer->SetDock(dock);
 }
 
+GalleryText* headerText(const QString& text, QWidget* parent, int pointSize, bool bold,
+                        const char* variant,
+                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    return SetVariant(new GalleryText(text, parent, pointSize, bold, alignment), variant);
+}
+
 WPanel* buildHeader(QWidget* parent)
 {
-    using namespace GalleryTheme;
-    auto* header = makePanel(parent, dark);
+    auto* header = makePanel(parent, "header");
     header->resize(pageWidth, headerHeight);
     header->SetPadding(WPadding{20, 18, margin, margin});
     header->SetDock(DockType::Top);
 
-    auto* badge = makePanel(header, accent);
+    auto* badge = makePanel(header, "badge");
     badge->SetRadius(12);
     badge->resize(54, 54);
     badge->SetDock(DockType::Left);
-    auto* mark = new GalleryText(QStringLiteral("W"), badge, 22, true, Qt::AlignCenter);
-    mark->SetForeColor(Qt::white);
-    mark->SetDock(DockType::Fill);
+    headerText(QStringLiteral("W"), badge, 22, true, "header-title", Qt::AlignCenter)
+        ->SetDock(DockType::Fill);
     addGap(header, DockType::Left, 16);
 
-    auto* titles = makePanel(header, Qt::transparent);
+    auto* titles = makePanel(header);
     titles->resize(700, 54);
     titles->SetDock(DockType::Left);
-    auto* title = new GalleryText(QStringLiteral("Wexal widget gallery"), titles, 17, true);
-    title->SetForeColor(Qt::white);
-    title->SetDock(DockType::Top);
-    auto* sub = new GalleryText(
-        QStringLiteral("Self-drawn, property-styled widgets for Qt 5 desktop applications"), titles,
-        10);
-    sub->SetForeColor(QColor(0xCB, 0xD5, 0xE1));
-    sub->SetDock(DockType::Top);
+    headerText(QStringLiteral("Wexal widget gallery"), titles, 17, true, "header-title")
+        ->SetDock(DockType::Top);
+    headerText(QStringLiteral("Self-drawn, property-styled widgets for Qt 5 desktop applications"),
+               titles, 10, false, "header-note")
+        ->SetDock(DockType::Top);
 
-    auto* version = new GalleryText(
+    // The switch sits in a column of its own, centred on the header's height.
+    auto* themeColumn = makePanel(header);
+    themeColumn->resize(124, 54);
+    themeColumn->SetDock(DockType::Right);
+    addGap(themeColumn, DockType::Top, 12);
+    auto* themeSwitch = GalleryThemes::MakeSwitch(themeColumn);
+    themeSwitch->SetRadius(6);
+    themeSwitch->SetBorder(PositionFlag::All);
+    themeSwitch->SetBorderWidth(1);
+    themeSwitch->resize(124, 30);
+    themeSwitch->SetDock(DockType::Top);
+    addGap(header, DockType::Right, 20);
+
+    auto* version = headerText(
         QStringLiteral("v%1  ·  Qt %2")
             .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())),
-        header, 10, false, Qt::AlignRight | Qt::AlignVCenter);
-    version->SetForeColor(QColor(0x94, 0xA3, 0xB8));
+        header, 10, false, "header-faint", Qt::AlignRight | Qt::AlignVCenter);
     version->resize(240, 54);
     version->SetDock(DockType::Right);
     return header;
@@ -119,24 +187,23 @@ WPanel* buildHeader(QWidget* parent)
 
 WPanel* buildCard(QWidget* column, int width, const GallerySection& section)
 {
-    using namespace GalleryTheme;
-    auto* cardPanel = makePanel(column, card);
+    auto* cardPanel = makePanel(column, "card");
     cardPanel->SetRadius(12);
     cardPanel->SetBorder(PositionFlag::All);
     cardPanel->SetBorderWidth(1);
-    cardPanel->SetBorderColor(cardBorder);
     cardPanel->SetPadding(WPadding{16, 18, 18, 18});
 
     auto* title = new GalleryText(section.title, cardPanel, 12, true);
+    SetVariant(title, "title");
     title->SetDock(DockType::Top);
     auto* sub = new GalleryText(section.subtitle, cardPanel, 9);
-    sub->SetForeColor(muted);
+    SetVariant(sub, "muted");
     sub->SetDock(DockType::Top);
     addGap(cardPanel, DockType::Top, 12);
 
     // Containers get their real size before anything docks into them: a docked child is cut
     // to the room it finds at its first pass and keeps that size.
-    auto* body = makePanel(cardPanel, Qt::transparent);
+    auto* body = makePanel(cardPanel);
     body->resize(width - 18 - 18 - 2, section.height);
     body->SetDock(DockType::Top);
     section.build(body);
@@ -167,7 +234,19 @@ int main(int argc, char** argv)
         QStringLiteral("Write what a screen reader finds in the window to a text file and exit."),
         QStringLiteral("file"));
     parser.addOption(tree);
+    const QCommandLineOption theme(
+        QStringLiteral("theme"),
+        QStringLiteral("light, dark, or desktop to follow the desktop's preference (default "
+                       "light)."),
+        QStringLiteral("name"), QStringLiteral("light"));
+    parser.addOption(theme);
     parser.process(app);
+
+    // Before anything is shown: every widget takes the theme's values before its first paint.
+    if (!GalleryThemes::Use(parser.value(theme))) {
+        qWarning("unknown theme '%s': light, dark or desktop", qPrintable(parser.value(theme)));
+        return 1;
+    }
 
     // The gallery is meant to be used from the keyboard as well.
     WBase::SetKeyboardAccess(true);
@@ -184,22 +263,16 @@ int main(int argc, char** argv)
     WForm window;
     window.setWindowTitle(QStringLiteral("Wexal Gallery"));
     window.SetTitle(QStringLiteral("Wexal Gallery"));
-    window.SetTitleBackColor(GalleryTheme::dark);
-    window.SetForeColor(QColor(0xCB, 0xD5, 0xE1));
-    window.SetSysButtonColor(QColor(0xCB, 0xD5, 0xE1));
-    window.SetSysButtonColorHover(Qt::white);
-    window.SetBackColor(GalleryTheme::page);
     window.SetIcon(QIcon(QStringLiteral("://Icons/Wexal.ico")));
     window.setMinimumSize(480, 320);
 
     // The page is taller than most screens: it scrolls inside the window.
     auto* scroller = new WScrollPanel(&window);
-    scroller->SetBackColor(GalleryTheme::page);
     scroller->SetDock(DockType::Fill);
-    auto* page = makePanel(scroller, GalleryTheme::page);
+    auto* page = makePanel(scroller, "page");
     buildHeader(page);
 
-    auto* content = makePanel(page, Qt::transparent);
+    auto* content = makePanel(page);
     content->SetPadding(WPadding{margin, margin, margin, margin});
     content->SetDock(DockType::Fill);
 
@@ -208,7 +281,7 @@ int main(int argc, char** argv)
     std::vector<WPanel*> cols;
     std::vector<int> heights(columns, 0);
     for (int i = 0; i < columns; ++i) {
-        cols.push_back(makePanel(content, Qt::transparent));
+        cols.push_back(makePanel(content));
         cols.back()->resize(columnWidth, 4000);
         cols.back()->SetDock(DockType::Left);
         if (i + 1 < columns)
