@@ -182,6 +182,25 @@ private slots:
         }
     }
 
+    // Colours a class keeps out of its properties but lets themes reach by an invokable pair.
+    void invokableColours()
+    {
+        WMenu chosen;
+        chosen.SetItemForeColorHover(Qt::red);
+        WMenu plain;
+        for (const char* colour : {"#123456", "#654321"}) {
+            theme()->ApplySheet(QStringLiteral("WMenu { qproperty-ItemBackColorHover: %1; "
+                                               "qproperty-ItemForeColorHover: %1; }")
+                                    .arg(QLatin1String(colour)),
+                                QStringLiteral("menu"));
+            QCOMPARE(plain.ItemBackColorHover(), QColor(QLatin1String(colour)));
+            QCOMPARE(plain.ItemForeColorHover(), QColor(QLatin1String(colour)));
+            QCOMPARE(chosen.ItemForeColorHover(), QColor(Qt::red));
+        }
+        theme()->Clear();
+        QCOMPARE(plain.ItemBackColorHover(), WMenu().ItemBackColorHover());
+    }
+
     // A variant set before or after the theme, taken away, or met by moving under a selected
     // parent; the most specific rule wins whatever its place in the sheet.
     void variants()

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMetaEnum>
+#include <QMetaMethod>
 #include <QMetaProperty>
 #include <QTextStream>
 
@@ -31,6 +32,13 @@
 #include <memory>
 
 namespace {
+
+QString shownColour(const QColor& c)
+{
+    if (!c.isValid())
+        return QStringLiteral("none");
+    return c.alpha() == 255 ? c.name().toUpper() : c.name(QColor::HexArgb).toUpper();
+}
 
 QString shown(const QMetaProperty& p, const QObject* o)
 {
@@ -44,12 +52,8 @@ QString shown(const QMetaProperty& p, const QObject* o)
                    ? QString::number(v.toInt())
                    : QString::fromLatin1(keys).replace(QLatin1Char('|'), QStringLiteral(" \\| "));
     }
-    if (v.userType() == QMetaType::QColor) {
-        const QColor c = v.value<QColor>();
-        if (!c.isValid())
-            return QStringLiteral("none");
-        return c.alpha() == 255 ? c.name().toUpper() : c.name(QColor::HexArgb).toUpper();
-    }
+    if (v.userType() == QMetaType::QColor)
+        return shownColour(v.value<QColor>());
     if (v.userType() == QMetaType::QPixmap)
         return QStringLiteral("image");
     if (v.userType() == QMetaType::QSize)
@@ -80,6 +84,26 @@ QString section(const QMetaObject* meta)
         out += QStringLiteral("| `%1` | %2 | %3 | %4 | %5 |\n")
                    .arg(QString::fromLatin1(p.name()), QString::fromLatin1(p.typeName()), def,
                         l == def ? QStringLiteral("") : l, d == def ? QStringLiteral("") : d);
+    }
+    // Colours a class keeps out of its properties but lets a theme reach, by invokable pairs.
+    for (int i = QWidget::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+        const QMetaMethod set = meta->method(i);
+        const QByteArray name = set.name().mid(3);
+        const int get = meta->indexOfMethod(name + "()");
+        if (!set.name().startsWith("Set") || set.parameterCount() != 1 ||
+            set.parameterType(0) != QMetaType::QColor || get < 0)
+            continue;
+        const auto read = [&](QObject* o) {
+            QColor c;
+            meta->method(get).invoke(o, Qt::DirectConnection, Q_RETURN_ARG(QColor, c));
+            return shownColour(c);
+        };
+        const QString def = read(plain.get());
+        const QString l = read(light.get());
+        const QString d = read(dark.get());
+        out += QStringLiteral("| `%1` | QColor (not a property) | %2 | %3 | %4 |\n")
+                   .arg(QString::fromLatin1(name), def, l == def ? QString() : l,
+                        d == def ? QString() : d);
     }
     return out + QLatin1Char('\n');
 }

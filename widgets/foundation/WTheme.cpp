@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QHash>
+#include <QMetaMethod>
 #include <QMetaProperty>
 #include <QPixmap>
 #include <QPointer>
@@ -47,6 +48,55 @@ bool same(const QVariant& a, const QVariant& b)
 }
 
 const QByteArray focusRing = QByteArrayLiteral("FocusRingColor");
+
+// What a declaration names: a writable property, or a colour that a class lets a theme reach
+// through an invokable pair `Name()` / `SetName(QColor)` where it keeps no property for it.
+struct Accessor
+{
+    QMetaProperty property;
+    QMetaMethod get;
+    QMetaMethod set;
+
+    static Accessor Of(const QMetaObject* mo, const QByteArray& name)
+    {
+        Accessor a;
+        const int index = mo->indexOfProperty(name.constData());
+        if (index >= 0) {
+            a.property = mo->property(index);
+            return a;
+        }
+        const int get = mo->indexOfMethod(name + "()");
+        const int set = mo->indexOfMethod("Set" + name + "(QColor)");
+        if (get >= 0 && set >= 0 && mo->method(get).returnType() == QMetaType::QColor) {
+            a.get = mo->method(get);
+            a.set = mo->method(set);
+        }
+        return a;
+    }
+    bool Writable() const { return property.isValid() ? property.isWritable() : set.isValid(); }
+    QVariant Convert(const QString& value) const
+    {
+        if (property.isValid())
+            return WThemeSheet::Convert(value, property);
+        const QColor color = WThemeSheet::ParseColor(value);
+        return color.isValid() ? QVariant(color) : QVariant();
+    }
+    QVariant Read(QObject* o) const
+    {
+        if (property.isValid())
+            return property.read(o);
+        QColor color;
+        get.invoke(o, Qt::DirectConnection, Q_RETURN_ARG(QColor, color));
+        return color;
+    }
+    void Write(QObject* o, const QVariant& value) const
+    {
+        if (property.isValid())
+            property.write(o, value);
+        else
+            set.invoke(o, Qt::DirectConnection, Q_ARG(QColor, value.value<QColor>()));
+    }
+};
 
 } // namespace
 
@@ -90,6 +140,12 @@ const QVariantMap& WThemePrivate::Pristine(const QMetaObject* mo)
             if (p.isWritable())
                 values.insert(QString::fromLatin1(p.name()), p.read(fresh));
         }
+        for (int i = 0; fresh && i < m->methodCount(); ++i) {
+            const QByteArray name = m->method(i).name();
+            const Accessor a = Accessor::Of(m, name.mid(3));
+            if (name.startsWith("Set") && a.set.isValid())
+                values.insert(QString::fromLatin1(name.mid(3)), a.Read(fresh));
+        }
         delete fresh;
         --makingPristine;
     }
@@ -126,12 +182,8 @@ void WThemePrivate::Theme(QWidget* widget)
     QHash<QByteArray, QVariant> wanted;
     if (sheet) {
         for (const WThemeSheet::Declaration& decl : sheet->Matching(widget)) {
-            const int index = mo->indexOfProperty(decl.property.constData());
-            if (index < 0)
-                continue;
-            const QMetaProperty p = mo->property(index);
-            const QVariant value =
-                p.isWritable() ? WThemeSheet::Convert(decl.value, p) : QVariant();
+            const Accessor a = Accessor::Of(mo, decl.property);
+            const QVariant value = a.Writable() ? a.Convert(decl.value) : QVariant();
             if (value.isValid())
                 wanted.insert(decl.property, value);
         }
@@ -140,23 +192,21 @@ void WThemePrivate::Theme(QWidget* widget)
     // What the theme set before and sets no more goes back to the class's value, unless the
     // application has changed it since.
     // Writes wait until the record is no longer walked: a write may end the widget.
-    QVector<QPair<QMetaProperty, QVariant>> writes;
+    QVector<QPair<QByteArray, QVariant>> writes;
     for (auto it = record.written.begin(); it != record.written.end();) {
         if (wanted.contains(it.key())) {
             ++it;
             continue;
         }
-        const QMetaProperty p = mo->property(mo->indexOfProperty(it.key().constData()));
         const auto def = fresh.constFind(QString::fromLatin1(it.key()));
-        if (def != fresh.constEnd() && same(p.read(widget), it.value()))
-            writes.append({p, *def});
+        if (def != fresh.constEnd() && same(Accessor::Of(mo, it.key()).Read(widget), it.value()))
+            writes.append({it.key(), *def});
         it = record.written.erase(it);
     }
     for (auto it = wanted.constBegin(); it != wanted.constEnd(); ++it) {
         if (record.chosen.contains(it.key()))
             continue;
-        const QMetaProperty p = mo->property(mo->indexOfProperty(it.key().constData()));
-        const QVariant current = p.read(widget);
+        const QVariant current = Accessor::Of(mo, it.key()).Read(widget);
         const auto written = record.written.constFind(it.key());
         const auto def = fresh.constFind(QString::fromLatin1(it.key()));
         const bool ours = written != record.written.constEnd() ? same(current, *written)
@@ -168,7 +218,7 @@ void WThemePrivate::Theme(QWidget* widget)
             continue;
         }
         if (!same(current, it.value()))
-            writes.append({p, it.value()});
+            writes.append({it.key(), it.value()});
         // What the setter keeps of it (a clamp) is read back once written, below.
         record.written.insert(it.key(), it.value());
     }
@@ -176,13 +226,13 @@ void WThemePrivate::Theme(QWidget* widget)
     if (!sheet && record.written.isEmpty() && record.chosen.isEmpty())
         records.remove(widget);
     for (const auto& write : writes) {
-        write.first.write(widget, write.second);
+        const Accessor a = Accessor::Of(mo, write.first);
+        a.Write(widget, write.second);
         if (!alive)
             return;
         auto found = records.find(widget);
-        const QByteArray name(write.first.name());
-        if (found != records.end() && found->written.contains(name))
-            found->written.insert(name, write.first.read(widget));
+        if (found != records.end() && found->written.contains(write.first))
+            found->written.insert(write.first, a.Read(widget));
     }
 }
 

@@ -169,7 +169,7 @@ void WMenu::SetItemHeight(int height)
         d->itemHeight = height;
 }
 
-const QColor& WMenu::ItemBackColorHover() const
+QColor WMenu::ItemBackColorHover() const
 {
     return d->itemBackColorHover;
 }
@@ -179,7 +179,7 @@ void WMenu::SetItemBackColorHover(const QColor& color)
     d->itemBackColorHover = color;
 }
 
-const QColor& WMenu::ItemForeColorHover() const
+QColor WMenu::ItemForeColorHover() const
 {
     return d->itemForeColorHover;
 }
@@ -189,7 +189,7 @@ void WMenu::SetItemForeColorHover(const QColor& color)
     d->itemForeColorHover = color;
 }
 
-const QColor& WMenu::ItemForeColorDisable() const
+QColor WMenu::ItemForeColorDisable() const
 {
     return d->itemForeColorDisable;
 }

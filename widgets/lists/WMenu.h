@@ -42,12 +42,14 @@ public:
     // Heights of 0 or less are refused: hovering divides by the height.
     int ItemHeight() const;
     void SetItemHeight(int height);
-    const QColor& ItemBackColorHover() const;
-    void SetItemBackColorHover(const QColor& color);
-    const QColor& ItemForeColorHover() const;
-    void SetItemForeColorHover(const QColor& color);
-    const QColor& ItemForeColorDisable() const;
-    void SetItemForeColorDisable(const QColor& color);
+    // Invokable, so that themes reach them as they reach properties; by value, as an invoked
+    // getter returns.
+    Q_INVOKABLE QColor ItemBackColorHover() const;
+    Q_INVOKABLE void SetItemBackColorHover(const QColor& color);
+    Q_INVOKABLE QColor ItemForeColorHover() const;
+    Q_INVOKABLE void SetItemForeColorHover(const QColor& color);
+    Q_INVOKABLE QColor ItemForeColorDisable() const;
+    Q_INVOKABLE void SetItemForeColorDisable(const QColor& color);
 
     // The widest item text seen, in the menu's font.
     int TextWidth() const;
