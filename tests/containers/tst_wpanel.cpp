@@ -58,13 +58,17 @@ private slots:
     {
         QFETCH(int, border);
         QFETCH(QRect, area);
-        WPanel p;
-        p.resize(200, 100);
-        p.SetPadding(WPadding{5, 6, 7, 8});
-        p.SetBorder(PositionFlag::Flags(border));
-        p.SetBorderWidth(2);
-        settle(); // the border reaches the area through the posted BorderChanged
-        QCOMPARE(p.ContainerArea(), area);
+        for (Qt::LayoutDirection direction : WexalTest::Directions()) {
+            WPanel p;
+            p.setLayoutDirection(direction);
+            p.resize(200, 100);
+            p.SetPadding(WPadding{5, 6, 7, 8});
+            p.SetBorder(PositionFlag::Flags(border));
+            p.SetBorderWidth(2);
+            settle(); // the border reaches the area through the posted BorderChanged
+            QCOMPARE(p.ContainerArea(),
+                     direction == Qt::LeftToRight ? area : WexalTest::Mirrored(area, 200));
+        }
     }
 
     void paddingPostsOneAreaEvent()
@@ -114,7 +118,15 @@ private slots:
         QFETCH(QVector<int>, docks);
         QFETCH(QVector<QSize>, sizes);
         QFETCH(QVector<QRect>, placed);
+        for (Qt::LayoutDirection direction : WexalTest::Directions())
+            placeDocks(direction, panel, padding, docks, sizes, placed);
+    }
+    void placeDocks(Qt::LayoutDirection direction, QSize panel, const QVector<int>& padding,
+                    const QVector<int>& docks, const QVector<QSize>& sizes,
+                    const QVector<QRect>& placed)
+    {
         WPanel p;
+        p.setLayoutDirection(direction);
         p.resize(panel);
         p.SetPadding(WPadding{padding[0], padding[1], padding[2], padding[3]});
         QVector<WTest*> children;
@@ -122,8 +134,14 @@ private slots:
             children << child(&p, sizes[i].width(), sizes[i].height(), DockType::Types(docks[i]));
         p.show();
         settle();
-        for (int i = 0; i < children.size(); ++i)
-            QCOMPARE(children[i]->geometry(), placed[i]);
+        for (int i = 0; i < children.size(); ++i) {
+            if (placed[i].isEmpty()) // no room: where it is has no meaning
+                QVERIFY(children[i]->geometry().isEmpty());
+            else if (direction == Qt::LeftToRight)
+                QCOMPARE(children[i]->geometry(), placed[i]);
+            else
+                QCOMPARE(children[i]->geometry(), WexalTest::Mirrored(placed[i], panel.width()));
+        }
         p.resize(panel + QSize(300, 300));
         settle();
         for (int i = 0; i < children.size(); ++i) {
@@ -132,6 +150,27 @@ private slots:
             if (docks[i] == DockType::Left || docks[i] == DockType::Right)
                 QCOMPARE(children[i]->width(), placed[i].width());
         }
+    }
+
+    // A change of direction while shown moves docked and anchored children to the other side.
+    void directionChangeRelays()
+    {
+        WPanel p;
+        p.resize(200, 100);
+        auto* docked = child(&p, 30, 10, DockType::Left);
+        auto* anchored = child(&p, 20, 20);
+        anchored->move(10, 50);
+        p.show();
+        settle();
+        p.setLayoutDirection(Qt::RightToLeft);
+        settle();
+        QCOMPARE(docked->geometry(), QRect(170, 0, 30, 100));
+        p.resize(210, 100); // anchored Top|Left: in this direction, to the right edge
+        settle();
+        QCOMPARE(anchored->geometry(), QRect(20, 50, 20, 20));
+        p.setLayoutDirection(Qt::LeftToRight);
+        settle();
+        QCOMPARE(docked->geometry(), QRect(0, 0, 30, 100));
     }
 
     void anchorsFollowGrowth_data()
@@ -157,20 +196,26 @@ private slots:
         QFETCH(int, grow);
         QFETCH(int, anchor);
         QFETCH(QRect, after);
-        WPanel p;
-        p.resize(250, 150);
-        auto* c = child(&p, 40, 20);
-        c->move(100, 50);
-        c->SetAnchor(PositionFlag::Flags(anchor));
-        // Resized before anything was laid out: the first pass takes the size it finds as the
-        // reference, not as growth, and moves nothing.
-        p.resize(300, 200);
-        p.show();
-        settle();
-        QCOMPARE(c->geometry(), QRect(100, 50, 40, 20));
-        p.resize(300 + grow, 200 + grow);
-        settle();
-        QCOMPARE(c->geometry(), after);
+        for (Qt::LayoutDirection direction : WexalTest::Directions()) {
+            const auto mirrored = [direction](const QRect& r, int width) {
+                return direction == Qt::LeftToRight ? r : WexalTest::Mirrored(r, width);
+            };
+            WPanel p;
+            p.setLayoutDirection(direction);
+            p.resize(250, 150);
+            auto* c = child(&p, 40, 20);
+            c->setGeometry(mirrored(QRect(100, 50, 40, 20), 300));
+            c->SetAnchor(PositionFlag::Flags(anchor));
+            // Resized before anything was laid out: the first pass takes the size it finds as
+            // the reference, not as growth, and moves nothing.
+            p.resize(300, 200);
+            p.show();
+            settle();
+            QCOMPARE(c->geometry(), mirrored(QRect(100, 50, 40, 20), 300));
+            p.resize(300 + grow, 200 + grow);
+            settle();
+            QCOMPARE(c->geometry(), mirrored(after, 300 + grow));
+        }
     }
 
     void burstOfChangesIsOnePass()
@@ -393,6 +438,21 @@ private slots:
             image.fill(Qt::white);
             visible.render(&image);
             QCOMPARE(image.pixelColor(1, 1), look.second ? QColor(Qt::blue) : QColor(Qt::red));
+        }
+
+        // A left border is drawn on the right in a right-to-left layout, and back.
+        WPanel sided;
+        sided.resize(40, 40);
+        sided.SetBackColor(Qt::red);
+        sided.SetBorder(PositionFlag::Left);
+        sided.SetBorderWidth(3);
+        sided.SetBorderColor(Qt::blue);
+        for (Qt::LayoutDirection direction : WexalTest::Directions()) {
+            sided.setLayoutDirection(direction);
+            sided.render(&image);
+            const bool ltr = direction == Qt::LeftToRight;
+            QCOMPARE(image.pixelColor(1, 20), ltr ? QColor(Qt::blue) : QColor(Qt::red));
+            QCOMPARE(image.pixelColor(38, 20), ltr ? QColor(Qt::red) : QColor(Qt::blue));
         }
     }
 };

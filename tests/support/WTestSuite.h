@@ -17,6 +17,7 @@
 #include "WCheckBox.h"
 #include "WComboBox.h"
 #include "WContainer.h"
+#include "WDenseRendering.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WForm.h"
@@ -35,19 +36,18 @@
 #include "WPadding.h"
 #include "WPanel.h"
 #include "WProgressBar.h"
+#include "WQuietPopups.h"
+#include "WRandomInput.h"
 #include "WScrollContainer.h"
 #include "WScrollPanel.h"
 #include "WSwitchButton.h"
 #include "WTabControl.h"
 #include "WTabPage.h"
 #include "WTest.h"
-#include "WTrackBar.h"
-#include "WTreeView.h"
-#include "WDenseRendering.h"
-#include "WQuietPopups.h"
-#include "WRandomInput.h"
 #include "WTestMouse.h"
 #include "WTestRemoval.h"
+#include "WTrackBar.h"
+#include "WTreeView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -66,6 +66,19 @@
 #include <memory>
 
 namespace WexalTest {
+
+// Where a layout places rect in a space width wide when it runs right to left: the mirror image
+// across the middle, as Qt's own layouts place it.
+inline QRect Mirrored(const QRect& rect, int width)
+{
+    return QRect(width - rect.x() - rect.width(), rect.y(), rect.width(), rect.height());
+}
+
+// Both directions, for a layout table to run as written and mirrored.
+inline QList<Qt::LayoutDirection> Directions()
+{
+    return {Qt::LeftToRight, Qt::RightToLeft};
+}
 
 using SuiteFactory = QObject* (*)();
 int RegisterSuite(const char* file, SuiteFactory make);

@@ -1,5 +1,7 @@
 #include "WContainer.h"
+
 #include "WEvent.h"
+#include "WMirror_p.h"
 #include "WPixels_p.h"
 
 #include <QChildEvent>
@@ -39,9 +41,9 @@ void place(WBase* c, const QRect& r)
 }
 
 // Places a docked child from the free region and takes its part out of the region.
-void placeDocked(WBase* c, FreeRegion& f)
+void placeDocked(WBase* c, FreeRegion& f, bool mirrored)
 {
-    switch (c->Dock()) {
+    switch (WMirror::Dock(c->Dock(), mirrored)) {
     case DockType::Top: {
         const int e = qMin(c->height(), f.freeH);
         place(c, QRect(f.x, f.y, f.freeW, e));
@@ -139,11 +141,13 @@ void WContainer::SetPadding(const WPadding& padding)
 void WContainer::ComputeContainerArea()
 {
     const WPadding& p = d->padding;
-    const PositionFlag::Flags sides = Border();
+    const bool mirrored = isRightToLeft();
+    const PositionFlag::Flags sides = WMirror::Sides(Border(), mirrored);
     const qint64 bw = BorderWidth();
-    const qint64 left = qint64(p.Left) + (sides & PositionFlag::Left ? bw : 0);
+    const qint64 left = qint64(mirrored ? p.Right : p.Left) + (sides & PositionFlag::Left ? bw : 0);
     const qint64 top = qint64(p.Top) + (sides & PositionFlag::Top ? bw : 0);
-    const qint64 w = width() - left - p.Right - (sides & PositionFlag::Right ? bw : 0);
+    const qint64 w =
+        width() - left - (mirrored ? p.Left : p.Right) - (sides & PositionFlag::Right ? bw : 0);
     const qint64 h = height() - top - p.Bottom - (sides & PositionFlag::Bottom ? bw : 0);
     containerArea = QRect(WPixels::Bounded(left), WPixels::Bounded(top), WPixels::Bounded(w),
                           WPixels::Bounded(h));
@@ -169,6 +173,12 @@ bool WContainer::event(QEvent* e)
             d->removalNoted = false;
             d->Forget();
         }
+        return WBase::event(e);
+    case QEvent::LayoutDirectionChange:
+        // Docks and anchors change sides even where the area stays the same.
+        ComputeContainerArea();
+        PostChildDockChangedEvent();
+        update();
         return WBase::event(e);
     case WEvent::BorderChanged:
     case QEvent::Resize:
@@ -206,6 +216,7 @@ void WContainer::DockLayout(QSize& lastAreaSize, bool visibleOnly)
     const int dH = areaH - lastAreaSize.height();
     d->Forget();
     FreeRegion free{a.left(), a.top(), areaW, areaH, a.right() + 1, a.bottom() + 1};
+    const bool mirrored = isRightToLeft();
     SetPlacingChildren(true);
     for (QObject* object : children()) {
         auto* c = qobject_cast<WBase*>(object);
@@ -213,12 +224,12 @@ void WContainer::DockLayout(QSize& lastAreaSize, bool visibleOnly)
             continue;
         if (isDocked(c->Dock())) {
             d->docked.push_back({c, c, free});
-            placeDocked(c, free);
+            placeDocked(c, free, mirrored);
             continue;
         }
         if (c->Dock() != DockType::None)
             continue;
-        const PositionFlag::Flags anchor = c->Anchor();
+        const PositionFlag::Flags anchor = WMirror::Sides(c->Anchor(), mirrored);
         if (anchor == (PositionFlag::Top | PositionFlag::Left) || (dW == 0 && dH == 0))
             continue;
         QRect g = c->geometry();
@@ -228,8 +239,8 @@ void WContainer::DockLayout(QSize& lastAreaSize, bool visibleOnly)
             g.setWidth(g.width() + dW);
         else if (r)
             g.translate(dW, 0);
-        else if (!l)
-            g.translate(dW / 2, 0);
+        else if (!l) // centred: mirrored, the odd pixel goes the other way
+            g.translate(mirrored ? dW - dW / 2 : dW / 2, 0);
         if (t && b)
             g.setHeight(g.height() + dH);
         else if (b)
@@ -282,7 +293,7 @@ bool WContainer::PlaceAfterRemoval()
             break;
         }
         p.before = free;
-        placeDocked(c, free);
+        placeDocked(c, free, isRightToLeft());
     }
     SetPlacingChildren(false);
     if (!complete)

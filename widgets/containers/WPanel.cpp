@@ -1,5 +1,6 @@
 #include "WPanel.h"
 #include "WEvent.h"
+#include "WMirror_p.h"
 #include "WRoundedLayerCache_p.h"
 
 #include <QChildEvent>
@@ -41,7 +42,8 @@ void WPanel::Paint(QPainter* painter)
 {
     const QRect r(0, 0, width(), height());
     d->layers.DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
-    d->layers.DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
+    d->layers.DrawBorder(painter, r, Radius(), BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
 }
 
 void WPanel::ReLayout()

@@ -3,6 +3,7 @@
 #include "WBase_p.h"
 #include "WDrawAPI.h"
 #include "WFocusChain_p.h"
+#include "WMirror_p.h"
 #include "WPanel.h"
 
 #include <QChildEvent>
@@ -82,7 +83,8 @@ void WScrollPanel::Paint(QPainter* painter)
 {
     const QRect r(0, 0, width(), height());
     WDrawAPI::DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
-    WDrawAPI::DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, r, Radius(), BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
 }
 
 void WScrollPanel::ScrollContainerAreaChangedEvent()

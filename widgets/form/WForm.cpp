@@ -8,6 +8,7 @@
 #include "WFormParts_p.h"
 #include "WFormShadow_p.h"
 #include "WIconImage_p.h"
+#include "WMirror_p.h"
 #include "WPanel.h"
 #include "WPixels_p.h"
 #include "WTheme_p.h"
@@ -580,7 +581,8 @@ void WForm::Paint(QPainter* painter)
                             BorderWidth());
     WDrawAPI::DrawBackColor(painter, QRect(a.left(), a.top() + th, a.width(), a.height() - th), 0,
                             BackColor(), BorderWidth());
-    WDrawAPI::DrawBorder(painter, rect(), 0, BorderColor(), Border(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, rect(), 0, BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
     if (d->title.isEmpty() || !d->titleBar)
         return;
     // The system buttons lie over the right end of the text; they are the title bar's

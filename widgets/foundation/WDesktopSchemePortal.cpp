@@ -144,6 +144,7 @@ void PortalScheme::answered(const QDBusPendingCall& call, const QString& method)
 
 void PortalScheme::settingChanged(const QDBusMessage& message)
 {
+    return;
     if (message.signature() != QLatin1String("ssv"))
         return;
     const QList<QVariant> arguments = message.arguments();

@@ -4,6 +4,7 @@
 #include "WComboBox.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WKeyRules_p.h"
+#include "WMirror_p.h"
 #include "WPopupWindow_p.h"
 #include "WQtCompat_p.h"
 #include "WScreenClamp_p.h"
@@ -236,7 +237,8 @@ bool WComboDropDownBox::event(QEvent* e)
 
 void WComboDropDownBox::Paint(QPainter* painter)
 {
-    d->popup.Paint(painter, BackColor(), BorderColor(), Border(), BorderWidth());
+    d->popup.Paint(painter, BackColor(), BorderColor(), WMirror::Sides(Border(), isRightToLeft()),
+                   BorderWidth());
 }
 
 void WComboDropDownBox::ScrollContainerAreaChangedEvent()

@@ -1,5 +1,6 @@
 #include "WGridList.h"
 #include "WGridList_p.h"
+#include "WMirror_p.h"
 
 #include "WAliveGuard_p.h"
 #include "WAnnounce_p.h"
@@ -389,7 +390,8 @@ void WGridList::CellControlLayout(int column)
 void WGridList::Paint(QPainter* painter)
 {
     WDrawAPI::DrawBackColor(painter, rect(), Radius(), BackColor(), BorderWidth());
-    WDrawAPI::DrawBorder(painter, rect(), Radius(), BorderColor(), Border(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, rect(), Radius(), BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
     DrawColumnsHeader(painter);
     WGridListData* data = d->dataSource;
     // Never waits: a model that another thread is changing is simply not drawn this time.

@@ -3,6 +3,7 @@
 #include "WDrawAPI.h"
 #include "WKeyRules_p.h"
 #include "WLineWidths_p.h"
+#include "WMirror_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 
@@ -247,7 +248,8 @@ bool WItemList::event(QEvent* e)
 void WItemList::Paint(QPainter* painter)
 {
     WDrawAPI::DrawBackColor(painter, rect(), Radius(), BackColor(), BorderWidth());
-    WDrawAPI::DrawBorder(painter, rect(), Radius(), BorderColor(), Border(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, rect(), Radius(), BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
 
     const QRect clip = scrollContainerArea;
     const int count = d->items.size();

@@ -3,6 +3,7 @@
 #include "WAliveGuard_p.h"
 #include "WAnnounce_p.h"
 #include "WMenuItem.h"
+#include "WMirror_p.h"
 #include "WPixels_p.h"
 #include "WPopupWindow_p.h"
 #include "WQtCompat_p.h"
@@ -364,7 +365,8 @@ bool WMenu::event(QEvent* e)
 
 void WMenu::Paint(QPainter* painter)
 {
-    d->popup.Paint(painter, BackColor(), BorderColor(), Border(), BorderWidth());
+    d->popup.Paint(painter, BackColor(), BorderColor(), WMirror::Sides(Border(), isRightToLeft()),
+                   BorderWidth());
     const int w = width();
     const int h = height();
 

@@ -5,6 +5,7 @@
 #include "WButton.h"
 #include "WEvent.h"
 #include "WFocusChain_p.h"
+#include "WMirror_p.h"
 #include "WPanel.h"
 #include "WRoundedLayerCache_p.h"
 #include "WTabPage.h"
@@ -500,5 +501,6 @@ bool WTabControl::event(QEvent* e)
 void WTabControl::Paint(QPainter* painter)
 {
     d->layers.DrawBackColor(painter, rect(), Radius(), BackColor(), BorderWidth());
-    d->layers.DrawBorder(painter, rect(), Radius(), BorderColor(), Border(), BorderWidth());
+    d->layers.DrawBorder(painter, rect(), Radius(), BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
 }

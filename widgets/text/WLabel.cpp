@@ -4,6 +4,7 @@
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WIconImage_p.h"
+#include "WMirror_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 
@@ -159,7 +160,8 @@ void WLabel::Paint(QPainter* painter)
 {
     const QRect r = rect();
     WDrawAPI::DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
-    WDrawAPI::DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
+    WDrawAPI::DrawBorder(painter, r, Radius(), BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
     if (d->text.isEmpty())
         return;
     painter->setPen(QPen(ForeColor()));

@@ -6,6 +6,7 @@
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WIconImage_p.h"
+#include "WMirror_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 #include "WRightPress_p.h"
@@ -495,7 +496,7 @@ const QRect& WLineEdit::SelectedTextBounding() const
 void WLineEdit::UpdateTextArea()
 {
     const qint64 bw = BorderWidth();
-    const PositionFlag::Flags sides = Border();
+    const PositionFlag::Flags sides = WMirror::Sides(Border(), isRightToLeft());
     const qint64 left = textMargin + (sides & PositionFlag::Left ? bw : 0);
     const qint64 top = textMargin + (sides & PositionFlag::Top ? bw : 0);
     const qint64 w = width() - left - textMargin - (sides & PositionFlag::Right ? bw : 0);
@@ -535,8 +536,8 @@ void WLineEdit::Paint(QPainter* painter)
     const QRect r = rect();
     WDrawAPI::DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
     const bool lit = hasFocus() || d->hovered;
-    WDrawAPI::DrawBorder(painter, r, Radius(), lit ? d->borderColorHover : BorderColor(), Border(),
-                         BorderWidth());
+    WDrawAPI::DrawBorder(painter, r, Radius(), lit ? d->borderColorHover : BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
     painter->setPen(QPen(testAttribute(Qt::WA_Disabled) ? disabledTextColor : ForeColor()));
     if (!d->text.isEmpty()) {
         const QRect& area = d->textArea;

@@ -4,6 +4,7 @@
 #include "WDrawAPI.h"
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
+#include "WMirror_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 #include "WRoundedLayerCache_p.h"
@@ -327,7 +328,8 @@ void WHourMinutePicker::Paint(QPainter* painter)
 {
     const QRect r = rect();
     d->layers.DrawBackColor(painter, r, Radius(), BackColor(), BorderWidth());
-    d->layers.DrawBorder(painter, r, Radius(), BorderColor(), Border(), BorderWidth());
+    d->layers.DrawBorder(painter, r, Radius(), BorderColor(),
+                         WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
 
     const int selected = d->selectedItem;
     if (selected >= 0) {

@@ -2,6 +2,7 @@
 
 #include "WAnnounce_p.h"
 #include "WDrawAPI.h"
+#include "WMirror_p.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -54,7 +55,8 @@ void WProgressBar::Paint(QPainter* painter)
         const qint64 fillH = qint64(h) - 2 * qint64(bw);
         if (fill > 0 && fillH > 0)
             painter->fillRect(QRect(bw, bw, fill, int(fillH)), ForeColor());
-        WDrawAPI::DrawBorder(painter, all, 0, BorderColor(), Border(), bw);
+        WDrawAPI::DrawBorder(painter, all, 0, BorderColor(),
+                             WMirror::Sides(Border(), isRightToLeft()), bw);
         return;
     }
 

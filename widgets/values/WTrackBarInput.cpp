@@ -1,12 +1,13 @@
 // The interactive half of WTrackBar: pressing, dragging and hovering, and painting the main
 // line and the button from what the computing steps left in the private record.
+#include "WMirror_p.h"
 #include "WTrackBar.h"
 #include "WTrackBar_p.h"
 
-#include "WKeyRules_p.h"
 #include "WAliveGuard_p.h"
 #include "WDrawAPI.h"
 #include "WImageCache_p.h"
+#include "WKeyRules_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 
@@ -345,7 +346,8 @@ void WTrackBar::PaintMainLineDirect(QPainter* painter, int fill2Length, int fill
 
     if (Border() != PositionFlag::None) {
         if (!rounded) {
-            WDrawAPI::DrawBorder(painter, area, 0, BorderColor(), Border(), BorderWidth());
+            WDrawAPI::DrawBorder(painter, area, 0, BorderColor(),
+                                 WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
         } else if (BorderColor().alpha() > 0) {
             // The clip above keeps only the inner half of the stroke.
             painter->strokePath(path, QPen(QBrush(BorderColor(), Qt::SolidPattern),
@@ -396,7 +398,7 @@ void WTrackBar::PaintMainLine(QPainter* painter)
     }
     key.radius = Radius();
     key.borderWidth = BorderWidth();
-    key.border = int(Border());
+    key.border = int(WMirror::Sides(Border(), isRightToLeft()));
     key.borderColor = BorderColor();
     key.dpr = dpr;
     const int axis = AxisLength();
