@@ -66,20 +66,27 @@ private slots:
         QFETCH(bool, showMaximize);
         QFETCH(int, minimizeX);
         QFETCH(int, maximizeX);
-        WForm form;
-        QVERIFY(showForm(form));
-        form.SetShowMinimizeButton(showMinimize);
-        form.SetShowMaximizeButton(showMaximize);
-        settle();
-        QCOMPARE(titleBarOf(form)->geometry(), QRect(0, 0, 400, 30));
-        QCOMPARE(geometryOf(form, Close), QRect(355, 0, 45, 30));
-        QCOMPARE(buttonOf(form, Minimize)->isVisible(), minimizeX >= 0);
-        if (minimizeX >= 0)
-            QCOMPARE(geometryOf(form, Minimize), QRect(minimizeX, 0, 45, 30));
-        QCOMPARE(buttonOf(form, Maximize)->isVisible(), maximizeX >= 0);
-        QVERIFY(!buttonOf(form, Restore)->isVisible());
-        if (maximizeX >= 0)
-            QCOMPARE(geometryOf(form, Maximize), QRect(maximizeX, 0, 45, 30));
+        for (Qt::LayoutDirection direction : WexalTest::Directions()) {
+            const auto at = [direction](int x) {
+                const QRect r(x, 0, 45, 30);
+                return direction == Qt::LeftToRight ? r : WexalTest::Mirrored(r, 400);
+            };
+            WForm form;
+            form.setLayoutDirection(direction);
+            QVERIFY(showForm(form));
+            form.SetShowMinimizeButton(showMinimize);
+            form.SetShowMaximizeButton(showMaximize);
+            settle();
+            QCOMPARE(titleBarOf(form)->geometry(), QRect(0, 0, 400, 30));
+            QCOMPARE(geometryOf(form, Close), at(355));
+            QCOMPARE(buttonOf(form, Minimize)->isVisible(), minimizeX >= 0);
+            if (minimizeX >= 0)
+                QCOMPARE(geometryOf(form, Minimize), at(minimizeX));
+            QCOMPARE(buttonOf(form, Maximize)->isVisible(), maximizeX >= 0);
+            QVERIFY(!buttonOf(form, Restore)->isVisible());
+            if (maximizeX >= 0)
+                QCOMPARE(geometryOf(form, Maximize), at(maximizeX));
+        }
     }
 
     void sysButtonSizeFollowsTheTitle()

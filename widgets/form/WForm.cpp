@@ -592,7 +592,10 @@ void WForm::Paint(QPainter* painter)
     const qint64 textWidth = qint64(bar.width()) - d->titlePadding;
     if (textWidth <= 0 || textWidth > bar.width() + qint64(QWIDGETSIZE_MAX) || th <= 0)
         return;
-    const QRect text(int(bar.x() + qint64(d->titlePadding)), bar.y(), int(textWidth), th);
+    // Right to left, the padding and the buttons are at the left end.
+    const QRect text =
+        WMirror::Rect(QRect(d->titlePadding, 0, int(textWidth), th), bar.width(), isRightToLeft())
+            .translated(bar.topLeft());
     painter->setPen(ForeColor());
     painter->setFont(d->titleFont);
     painter->drawText(text, int(d->alignment), d->title);
@@ -608,18 +611,20 @@ void WForm::ReLayout()
     if (!d->closeButton || !d->maximizeButton || !d->restoreButton || !d->minimizeButton)
         return;
     const int bw = d->sysButtonSize.width(), bh = d->sysButtonSize.height();
+    const bool mirrored = isRightToLeft();
+    const auto at = [&](int x) { return WMirror::Rect(QRect(x, 0, bw, bh), a.width(), mirrored); };
     int x = a.width() - bw;
-    d->closeButton->LayoutSetGeometry(QRect(x, 0, bw, bh));
+    d->closeButton->LayoutSetGeometry(at(x));
     const bool maximized = d->shadow && d->shadow->isMaximized();
     d->maximizeButton->setVisible(d->showMaximizeButton && !maximized);
     d->restoreButton->setVisible(d->showMaximizeButton && maximized);
     x -= bw;
     if (d->showMaximizeButton) {
-        d->maximizeButton->LayoutSetGeometry(QRect(x, 0, bw, bh));
-        d->restoreButton->LayoutSetGeometry(QRect(x, 0, bw, bh));
+        d->maximizeButton->LayoutSetGeometry(at(x));
+        d->restoreButton->LayoutSetGeometry(at(x));
         x -= bw;
     }
     d->minimizeButton->setVisible(d->showMinimizeButton);
     if (d->showMinimizeButton)
-        d->minimizeButton->LayoutSetGeometry(QRect(x, 0, bw, bh));
+        d->minimizeButton->LayoutSetGeometry(at(x));
 }
