@@ -144,7 +144,6 @@ void PortalScheme::answered(const QDBusPendingCall& call, const QString& method)
 
 void PortalScheme::settingChanged(const QDBusMessage& message)
 {
-    return;
     if (message.signature() != QLatin1String("ssv"))
         return;
     const QList<QVariant> arguments = message.arguments();
