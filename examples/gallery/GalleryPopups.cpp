@@ -2,11 +2,11 @@
 // with a disabled item that reports the choice, and progress bars in both styles moving on a
 // timer. Each popup card also shows a picture of its popup, taken from the real popup while it
 // was open, since a screenshot of the page cannot show a popup window; a theme switch retakes it.
-#include "GalleryMenu.h"
 #include "GallerySection.h"
 #include "GalleryText.h"
 
 #include "WComboBox.h"
+#include "WMenu.h"
 #include "WMenuItem.h"
 #include "WPanel.h"
 #include "WProgressBar.h"
@@ -199,7 +199,7 @@ class MenuSurface : public WPanel
 public:
     MenuSurface(QWidget* parent, GalleryText* result) : WPanel(parent), result(result)
     {
-        menu = new GalleryMenu(this);
+        menu = new WMenu(this);
         menu->SetBorder(PositionFlag::All);
         menu->SetBorderWidth(1);
         menu->SetPadding(WPadding{4, 4, 12, 24});
@@ -209,7 +209,7 @@ public:
         menu->Item(2)->Enabled = false; // the label printer is offline
     }
 
-    GalleryMenu* Menu() const { return menu; }
+    WMenu* Menu() const { return menu; }
 
     // The menu at a global point; with report, the choice is shown in the result line.
     void OpenAt(const QPoint& global, bool report = true)
@@ -236,7 +236,7 @@ protected:
     }
 
 private:
-    GalleryMenu* menu;
+    WMenu* menu;
     QPointer<GalleryText> result;
 };
 

@@ -1,8 +1,8 @@
 // Tree view: a Qt tree over a small QStandardItemModel, docked like any other widget and styled
 // through the wrapper's style sheet, with a popup menu on the item under a right click.
-#include "GalleryMenu.h"
 #include "GallerySection.h"
 #include "GalleryText.h"
+#include "WMenu.h"
 
 #include "WMenuItem.h"
 #include "WPanel.h"
@@ -144,7 +144,7 @@ void buildTree(WPanel* body)
 
     // A right click on an item opens the library's popup menu at the pointer; the strip shows
     // what was hit and what was chosen. Folders cannot be deleted here.
-    auto* menu = new GalleryMenu(tree);
+    auto* menu = new WMenu(tree);
     menu->SetBorder(PositionFlag::All);
     menu->SetBorderWidth(1);
     menu->SetPadding(WPadding{4, 4, 12, 24});

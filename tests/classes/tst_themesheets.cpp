@@ -11,6 +11,7 @@
 #include "WTheme.h"
 #include "WThemeSheet_p.h"
 
+#include <QMetaMethod>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -57,6 +58,8 @@ const QMap<QString, const QMetaObject*>& knownClasses()
     return classes;
 }
 
+// The colours a theme can give a class: its writable colour properties, and the colours it keeps
+// out of its properties but lets a theme reach by an invokable getter and setter.
 QList<QByteArray> colourProperties(const QMetaObject* meta)
 {
     QList<QByteArray> out;
@@ -64,7 +67,20 @@ QList<QByteArray> colourProperties(const QMetaObject* meta)
         if (meta->property(meta->indexOfProperty(name)).userType() == QMetaType::QColor)
             out << name;
     }
+    for (int i = QWidget::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+        const QByteArray name = meta->method(i).name().mid(3);
+        if (meta->method(i).methodSignature() == "Set" + name + "(QColor)" &&
+            meta->indexOfMethod(name + "()") >= 0)
+            out << name;
+    }
     return out;
+}
+
+QColor colourFor(const QMetaObject* meta, const WThemeSheet::Declaration& d)
+{
+    const int index = meta->indexOfProperty(d.property.constData());
+    return index >= 0 ? WThemeSheet::Convert(d.value, meta->property(index)).value<QColor>()
+                      : WThemeSheet::ParseColor(d.value);
 }
 
 // WCAG 2.1's relative luminance and contrast ratio.
@@ -115,11 +131,8 @@ QHash<QString, QColor> resolve(const QString& theme, const QByteArray& className
             made.widget->setProperty("variant", variant);
         const QMetaObject* meta = made.widget->metaObject();
         for (const WThemeSheet::Declaration& d : sheet->Matching(made.widget)) {
-            const int index = meta->indexOfProperty(d.property.constData());
-            if (index >= 0)
-                colours.insert(
-                    QString::fromLatin1(d.property),
-                    WThemeSheet::Convert(d.value, meta->property(index)).value<QColor>());
+            if (colourProperties(meta).contains(d.property))
+                colours.insert(QString::fromLatin1(d.property), colourFor(meta, d));
         }
     }
     // The focus ring belongs to no class: the engine reads it from the rule for WBase alone.
@@ -185,6 +198,7 @@ QList<Pair> pairs()
     for (const char* type : {"WLabel", "WLineEdit"})
         add(type, {"SelectedTextForeColor"}, {"SelectedTextBackColor BackColor"}, text);
     add("WComboBox", {"ItemForeColorHover"}, {"ItemBackColorHover BackColor"}, text);
+    add("WMenu", {"ItemForeColorHover"}, {"ItemBackColorHover BackColor"}, text);
     add("WHourMinutePicker", {"SelectedItemForeColor"}, {"SelectedItemBackColor BackColor"}, text);
     add("WItemList", {"ItemForeColorSelected"}, {"ItemBackColorSelected BackColor"}, text);
     add("WGridList", {"ColumnHeaderForeColor"}, {"ColumnHeaderBackColor BackColor"}, text);
@@ -292,10 +306,8 @@ private slots:
                         wrong << theme + ": " + name + ": not a writable colour of the class";
                         continue;
                     }
-                    const int index = meta->indexOfProperty(d.property.constData());
                     const QColor colour =
-                        ring ? WThemeSheet::ParseColor(d.value)
-                             : WThemeSheet::Convert(d.value, meta->property(index)).value<QColor>();
+                        ring ? WThemeSheet::ParseColor(d.value) : colourFor(meta, d);
                     if (!colour.isValid())
                         wrong << theme + ": " + name + ": not a colour: " + d.value;
                 }
