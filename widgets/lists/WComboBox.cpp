@@ -8,6 +8,7 @@
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
 #include "WKeyRules_p.h"
+#include "WMirror_p.h"
 #include "WRoundedLayerCache_p.h"
 #include "WTheme_p.h"
 
@@ -343,6 +344,9 @@ void WComboBox::Paint(QPainter* painter)
     const int h = height();
     const int radius = Radius();
     const int bw = BorderWidth();
+    // Right to left, the text and the arrow change ends.
+    const bool mirrored = isRightToLeft();
+    const PositionFlag::Flags sides = WMirror::Sides(Border(), mirrored);
     if (d->popupOpen && radius >= 1) {
         // Drawn twice as tall and cut at the box's bottom, only the top corners come out
         // rounded: the box joins the list below it.
@@ -350,25 +354,29 @@ void WComboBox::Paint(QPainter* painter)
         painter->save();
         painter->setClipRect(rect(), Qt::IntersectClip);
         d->layers.DrawBackColor(painter, tall, radius, BackColor(), bw);
-        d->layers.DrawBorder(painter, tall, radius, BorderColor(), Border(), bw);
+        d->layers.DrawBorder(painter, tall, radius, BorderColor(), sides, bw);
         painter->restore();
     } else {
         const QColor& border = d->hovered ? d->borderColorHover : BorderColor();
         d->layers.DrawBackColor(painter, rect(), radius, BackColor(), bw);
-        d->layers.DrawBorder(painter, rect(), radius, border, Border(), bw);
+        d->layers.DrawBorder(painter, rect(), radius, border, sides, bw);
     }
 
     const QStringList& items = Items();
     const int selected = d->selectedIndex;
     if (selected >= 0 && selected < items.size()) {
         painter->setPen(ForeColor());
-        painter->drawText(QRect(5, 0, w - 11, h), int(Align()), items.at(selected));
+        painter->drawText(WMirror::Rect(QRect(5, 0, w - 11, h), w, mirrored), int(Align()),
+                          items.at(selected));
     }
 
     if (d->showDropDownButton) {
         WIconGlyph& arrow =
             testAttribute(Qt::WA_Disabled) ? d->dropDownIconDisable : d->dropDownIcon;
-        WDrawAPI::DrawImage(painter, bounded(qint64(w) - bw - 19), (h - 9) / 2,
-                            arrow.At(WIconImage::Ratio(painter)));
+        const QImage& image = arrow.At(WIconImage::Ratio(painter));
+        const int x = bounded(qint64(w) - bw - 19);
+        const int imageWidth = qRound(image.width() / qMax(image.devicePixelRatio(), 1.0));
+        WDrawAPI::DrawImage(painter, mirrored ? bounded(qint64(w) - x - imageWidth) : x,
+                            (h - 9) / 2, image);
     }
 }

@@ -54,7 +54,8 @@ void WProgressBar::Paint(QPainter* painter)
         WDrawAPI::DrawBackColor(painter, all, 0, BackColor(), bw);
         const qint64 fillH = qint64(h) - 2 * qint64(bw);
         if (fill > 0 && fillH > 0)
-            painter->fillRect(QRect(bw, bw, fill, int(fillH)), ForeColor());
+            painter->fillRect(WMirror::Rect(QRect(bw, bw, fill, int(fillH)), w, isRightToLeft()),
+                              ForeColor());
         WDrawAPI::DrawBorder(painter, all, 0, BorderColor(),
                              WMirror::Sides(Border(), isRightToLeft()), bw);
         return;
@@ -67,9 +68,18 @@ void WProgressBar::Paint(QPainter* painter)
     const QPaintDevice* device = painter->device();
     const qreal dpr = device ? device->devicePixelRatioF() : 1.0;
     const qint64 pixels = qint64(w) * h * dpr * dpr;
-    if (painter->worldTransform().type() > QTransform::TxTranslate || pixels <= 0 ||
-        pixels > maxCachedPixels) {
+    const bool blit = painter->worldTransform().type() <= QTransform::TxTranslate && pixels > 0 &&
+                      pixels <= maxCachedPixels;
+    // Right to left the bar fills from the right: the same look, mirrored.
+    const bool mirrored = isRightToLeft();
+    if (mirrored) {
+        painter->save();
+        painter->setTransform(QTransform(-1, 0, 0, 1, w, 0), true);
+    }
+    if (!blit) {
         PaintRounded(painter, fill);
+        if (mirrored)
+            painter->restore();
         return;
     }
     const auto colorKey = [](const QColor& c) {
@@ -97,6 +107,8 @@ void WProgressBar::Paint(QPainter* painter)
         QPixmapCache::insert(key, look);
     }
     painter->drawPixmap(0, 0, look);
+    if (mirrored)
+        painter->restore();
 }
 
 void WProgressBar::PaintRounded(QPainter* painter, int fill)

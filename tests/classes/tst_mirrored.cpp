@@ -1,0 +1,71 @@
+// Right to left, a widget that shows no text is the mirror image of itself left to right: fills
+// from the other end, borders on the other side, glyphs at the other end. (Rounded outlines
+// follow the half-pixel geometry of the drawing helpers, which is not symmetric: square ones.)
+#include "WTestSuite.h"
+
+namespace {
+
+QImage picture(QWidget* w, Qt::LayoutDirection direction)
+{
+    w->setLayoutDirection(direction);
+    QImage image(w->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    w->render(&image);
+    return image;
+}
+
+} // namespace
+
+class TestMirrored : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textless_data()
+    {
+        QTest::addColumn<std::shared_ptr<QWidget>>("widget");
+        const auto bar = [](int radius) {
+            auto* b = new WProgressBar;
+            b->resize(120, 16);
+            b->SetValue(30);
+            b->SetRadius(radius);
+            b->SetBackColor(QColor(0xE2, 0xE8, 0xF0));
+            b->SetForeColor(QColor(0x25, 0x63, 0xEB));
+            b->SetBorder(PositionFlag::Left | PositionFlag::Top);
+            b->SetBorderWidth(2);
+            b->SetBorderColor(Qt::red);
+            return std::shared_ptr<QWidget>(b);
+        };
+        QTest::newRow("square bar") << bar(0);
+        QTest::newRow("rounded bar") << bar(6);
+        auto* combo = new WComboBox;
+        combo->resize(120, 28);
+        combo->SetItems({QStringLiteral("One"), QStringLiteral("Two")});
+        combo->SetSelectedIndex(-1);
+        combo->SetBackColor(Qt::white);
+        combo->SetBorder(PositionFlag::Left);
+        combo->SetBorderWidth(3);
+        combo->SetBorderColor(Qt::blue);
+        QTest::newRow("combo box, nothing chosen") << std::shared_ptr<QWidget>(combo);
+        auto* panel = new WPanel;
+        panel->resize(60, 40);
+        panel->SetBackColor(Qt::yellow);
+        panel->SetRadius(0);
+        panel->SetBorder(PositionFlag::Left | PositionFlag::Bottom);
+        panel->SetBorderWidth(3);
+        panel->SetBorderColor(Qt::blue);
+        QTest::newRow("panel, two sides") << std::shared_ptr<QWidget>(panel);
+    }
+    void textless()
+    {
+        QFETCH(std::shared_ptr<QWidget>, widget);
+        const QImage ltr = picture(widget.get(), Qt::LeftToRight);
+        QVERIFY(ltr != ltr.mirrored(true, false)); // else the row shows nothing
+        QCOMPARE(picture(widget.get(), Qt::RightToLeft), ltr.mirrored(true, false));
+        QCOMPARE(picture(widget.get(), Qt::LeftToRight), ltr);
+    }
+};
+
+Q_DECLARE_METATYPE(std::shared_ptr<QWidget>)
+WEXAL_TEST_MAIN(TestMirrored)
+#include "tst_mirrored.moc"
