@@ -119,29 +119,43 @@ private slots:
         QFETCH(QPoint, step);
         QFETCH(QRect, padding);
         // Side and border come after the pages: a change of either lays the control out anew.
+        // Right to left, every place is the mirror image of the one written.
+        for (Qt::LayoutDirection direction : WexalTest::Directions()) {
+            Shown s;
+            s.c.setLayoutDirection(direction);
+            for (QChar kind : pages)
+                s.c.AddPage(makePage(QString(), kind == QLatin1Char('t')));
+            s.c.SetTabBarPosition(PositionType::Types(position));
+            s.c.SetBorderWidth(border);
+            s.c.SetTabBarPosition(PositionType::Types(9)); // not a side: ignored
+            settle();
+            const auto at = [&](const QRect& r) {
+                return direction == Qt::LeftToRight ? r : WexalTest::Mirrored(r, s.c.width());
+            };
+            QRect tab = firstTab;
+            for (int i = 0; i < s.c.Count(); ++i) {
+                QCOMPARE(s.c.Page(i)->geometry(), at(pageRect));
+                if (WButton* b = s.c.Page(i)->TabButton()) {
+                    QCOMPARE(b->geometry(), at(tab));
+                    QCOMPARE(b->Tag, i);
+                    QVERIFY(b->isVisible());
+                    tab.translate(step);
+                }
+            }
+            WPanel* pad = paddingPanel(s.c);
+            QCOMPARE(pad->isVisible(), !padding.isNull());
+            if (!padding.isNull())
+                QCOMPARE(pad->geometry(), at(padding));
+            QCOMPARE(s.c.SelectedIndex(), s.c.Count() - 1);
+            QCOMPARE(s.SelectionShown(), QString());
+        }
         Shown s;
         for (QChar kind : pages)
             s.c.AddPage(makePage(QString(), kind == QLatin1Char('t')));
         s.c.SetTabBarPosition(PositionType::Types(position));
         s.c.SetBorderWidth(border);
-        s.c.SetTabBarPosition(PositionType::Types(9)); // not a side: ignored
         settle();
-        QRect tab = firstTab;
-        for (int i = 0; i < s.c.Count(); ++i) {
-            QCOMPARE(s.c.Page(i)->geometry(), pageRect);
-            if (WButton* b = s.c.Page(i)->TabButton()) {
-                QCOMPARE(b->geometry(), tab);
-                QCOMPARE(b->Tag, i);
-                QVERIFY(b->isVisible());
-                tab.translate(step);
-            }
-        }
         WPanel* pad = paddingPanel(s.c);
-        QCOMPARE(pad->isVisible(), !padding.isNull());
-        if (!padding.isNull())
-            QCOMPARE(pad->geometry(), padding);
-        QCOMPARE(s.c.SelectedIndex(), s.c.Count() - 1);
-        QCOMPARE(s.SelectionShown(), QString());
         // A resize along the bar moves the far side of the pages and of the padding panel.
         const bool across = s.c.TabBarPosition() <= PositionType::Bottom;
         const QSize grow = across ? QSize(100, 0) : QSize(0, 100);
@@ -176,6 +190,25 @@ private slots:
     // nearest end when beyond either; a page inserted again moves, with one connection. Through the
     // meta-object system, as forms loaded at run time add pages, only pages go in; nothing null
     // goes in, and no page that holds the control.
+    // The arrows go the way the tabs run: right to left, the tab on the left is the next.
+    void arrowsFollowTheDirection()
+    {
+        WBase::SetKeyboardAccess(true);
+        const auto reset = qScopeGuard([] { WBase::SetKeyboardAccess(false); });
+        for (Qt::LayoutDirection direction : WexalTest::Directions()) {
+            Shown s(3);
+            s.c.setLayoutDirection(direction);
+            s.c.SetSelectedIndex(1);
+            QApplication::setActiveWindow(&s.c);
+            QVERIFY(QTest::qWaitForWindowActive(&s.c));
+            s.c.Page(1)->TabButton()->setFocus();
+            QTest::keyClick(&s.c, Qt::Key_Left);
+            QCOMPARE(s.c.SelectedIndex(), direction == Qt::LeftToRight ? 0 : 2);
+            QTest::keyClick(&s.c, Qt::Key_Right);
+            QCOMPARE(s.c.SelectedIndex(), 1);
+        }
+    }
+
     void insertion()
     {
         Shown s;
@@ -412,7 +445,6 @@ private slots:
         QVERIFY(c->SelectedIndex() < c->Count());
         delete c.data();
     }
-
 };
 
 WEXAL_TEST_MAIN(TestWTabControl)

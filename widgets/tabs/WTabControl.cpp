@@ -368,6 +368,10 @@ void WTabControl::PlaceFrom(int first)
     const WAliveGuard alive(this);
     const quint64 generation = d->generation;
     const size_t count = d->pages.size();
+    // Right to left, the whole control is placed as its mirror image: tabs run from the right,
+    // and a bar on the left is on the right.
+    const bool mirrored = isRightToLeft();
+    const auto placed = [&](const QRect& r) { return WMirror::Rect(r, int(w), mirrored); };
     const size_t from = size_t(qBound(0, first, int(count)));
     qint64& along = across ? x : y;
     if (from > 0)
@@ -376,13 +380,13 @@ void WTabControl::PlaceFrom(int first)
         WTabPage* page = d->pages[i].page;
         WButton* tab = page ? page->TabButton() : nullptr;
         if (page) {
-            place(page, pageRect);
+            place(page, placed(pageRect));
             if (!alive || generation != d->generation)
                 return;
         }
         if (tab && tab == page->TabButton()) {
             tab->Tag = int(i);
-            place(tab, bounded(x, y, tw, th));
+            place(tab, placed(bounded(x, y, tw, th)));
             if (!alive || generation != d->generation)
                 return;
             along += across ? tw : th;
@@ -396,7 +400,7 @@ void WTabControl::PlaceFrom(int first)
     const qint64 pw = across ? w - x : tw;
     const qint64 ph = across ? th : h - y;
     if (pw >= 1 && ph >= 1) {
-        place(padding, bounded(x, y, pw, ph));
+        place(padding, placed(bounded(x, y, pw, ph)));
         padding->show();
     } else {
         padding->hide();
@@ -423,13 +427,14 @@ bool WTabControl::HandleKey(QKeyEvent* e)
             return false;
         target = e->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier) ? current + 1 : current - 1;
         break;
+    // Right to left, the tab on the left is the next one.
     case Qt::Key_Left:
     case Qt::Key_Up:
-        target = current - 1;
+        target = e->key() == Qt::Key_Left && isRightToLeft() ? current + 1 : current - 1;
         break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        target = current + 1;
+        target = e->key() == Qt::Key_Right && isRightToLeft() ? current - 1 : current + 1;
         break;
     case Qt::Key_Home:
         target = 0;
