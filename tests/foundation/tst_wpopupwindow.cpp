@@ -235,6 +235,21 @@ private slots:
         QCOMPARE(WScreenClamp::FlippedInto(point, width, height, area), topLeft);
     }
 
+    // Right to left, a window opens left-down and flips right where it would pass the left edge.
+    void flippedLeftward()
+    {
+        const QRect area(1000, -300, 800, 600);
+        const auto at = [&](int x, qint64 width) {
+            return WScreenClamp::FlippedInto(QPoint(x, 0), width, 10, area, true).x();
+        };
+        QCOMPARE(at(1500, 100), 1400);
+        QCOMPARE(at(1100, 100), 1000); // ends on the first column
+        QCOMPARE(at(1099, 100), 1099); // one column past: flipped
+        QCOMPARE(at(1500, qint64(1) << 40), 1500);
+        const QScreen* none = nullptr;
+        QCOMPARE(WScreenClamp::FlippedInto(QPoint(50, 0), 100, 10, none, true), QPoint(-50, 0));
+    }
+
     // Without a screen nothing is flipped, but positions are still kept within 2^30; with one,
     // its whole geometry counts.
     void flippedOnScreen()

@@ -142,38 +142,47 @@ private slots:
 
     // Right-down from the point, flipped left near the right edge and up near the bottom edge
     // of the point's screen; a point outside every screen is taken on the primary screen.
+    // Right to left, a menu opens left of the point unless the screen ends there.
     void flipsAtScreenEdges_data()
     {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<bool>("left");
+        QTest::addColumn<bool>("leftMirrored");
         QTest::addColumn<bool>("up");
         const QRect s = screenArea();
-        QTest::newRow("middle") << s.center() << false << false;
-        QTest::newRow("right edge") << QPoint(s.right() + 1 - 20, s.top() + 50) << true << false;
-        QTest::newRow("bottom edge") << QPoint(s.left() + 50, s.bottom() - 20) << false << true;
-        QTest::newRow("corner") << QPoint(s.right() - 5, s.bottom() - 5) << true << true;
-        QTest::newRow("top left pixel") << s.topLeft() << false << false;
-        QTest::newRow("outside every screen") << QPoint(-5000, -5000) << false << false;
-        QTest::newRow("far beyond") << QPoint(INT_MAX / 2, INT_MAX / 2) << true << true;
+        QTest::newRow("middle") << s.center() << false << true << false;
+        QTest::newRow("right edge")
+            << QPoint(s.right() + 1 - 20, s.top() + 50) << true << true << false;
+        QTest::newRow("bottom edge")
+            << QPoint(s.left() + 50, s.bottom() - 20) << false << false << true;
+        QTest::newRow("corner") << QPoint(s.right() - 5, s.bottom() - 5) << true << true << true;
+        QTest::newRow("top left pixel") << s.topLeft() << false << false << false;
+        QTest::newRow("outside every screen") << QPoint(-5000, -5000) << false << false << false;
+        QTest::newRow("far beyond") << QPoint(INT_MAX / 2, INT_MAX / 2) << true << true << true;
     }
     void flipsAtScreenEdges()
     {
         QFETCH(QPoint, at);
         QFETCH(bool, left);
+        QFETCH(bool, leftMirrored);
         QFETCH(bool, up);
-        Fixture f;
-        QRect shown;
-        QCOMPARE(f.Exec(at,
-                        [&] {
-                            shown = f.menu.geometry();
-                            QTest::keyClick(&f.menu, Qt::Key_Escape);
-                        }),
-                 nullptr);
-        QVERIFY(!f.menu.isVisible());
-        const QSize size(10 + f.menu.TextWidth() + 10 + 4, 3 * 30 + 5 + 5 + 4);
-        QCOMPARE(shown.size(), size);
-        QCOMPARE(shown.topLeft(), QPoint(left ? at.x() - size.width() : at.x(),
-                                         up ? at.y() - size.height() : at.y()));
+        for (Qt::LayoutDirection direction : WexalTest::Directions()) {
+            Fixture f;
+            f.menu.setLayoutDirection(direction);
+            QRect shown;
+            QCOMPARE(f.Exec(at,
+                            [&] {
+                                shown = f.menu.geometry();
+                                QTest::keyClick(&f.menu, Qt::Key_Escape);
+                            }),
+                     nullptr);
+            QVERIFY(!f.menu.isVisible());
+            const QSize size(10 + f.menu.TextWidth() + 10 + 4, 3 * 30 + 5 + 5 + 4);
+            QCOMPARE(shown.size(), size);
+            const bool leftward = direction == Qt::LeftToRight ? left : leftMirrored;
+            QCOMPARE(shown.topLeft(), QPoint(leftward ? at.x() - size.width() : at.x(),
+                                             up ? at.y() - size.height() : at.y()));
+        }
     }
 
     // Padding wider than the screen: the menu is cut to the screen's width, yet flipped left by
@@ -351,7 +360,6 @@ private slots:
         if (how != 6)
             delete parent;
     }
-
 };
 
 WEXAL_TEST_MAIN(tst_WMenu)

@@ -27,10 +27,12 @@ WEXAL_AUTOTEST_EXPORT QSize BoundedTo(const QSize& size, const QScreen* screen);
 // the window keeps its corner at point otherwise, even where it then starts off the area. The
 // result is pulled in to +-2^30: any point a screen could have, while the window's right and
 // bottom edges still fit in int.
+// Leftward, as right to left opens: left-down from point, moved right of it where it would pass
+// the left edge.
 WEXAL_AUTOTEST_EXPORT QPoint FlippedInto(const QPoint& point, qint64 width, qint64 height,
-                                         const QRect& area);
+                                         const QRect& area, bool leftward = false);
 // The same on screen's area; without a screen nothing is flipped.
 WEXAL_AUTOTEST_EXPORT QPoint FlippedInto(const QPoint& point, qint64 width, qint64 height,
-                                         const QScreen* screen);
+                                         const QScreen* screen, bool leftward = false);
 
 } // namespace WScreenClamp

@@ -221,9 +221,10 @@ WMenuItem* WMenu::exec(const QPoint& pos)
     d->hoverItem = nullptr;
     d->chosenItem = nullptr;
 
-    // Right-down from the point; flipped left or up only where the screen ends. The flip looks
-    // at the whole size asked for, also where the window is then cut to the screen.
-    const QPoint at = WScreenClamp::FlippedInto(pos, w, h, screen);
+    // Right-down from the point (left-down right to left); flipped to the other side or up only
+    // where the screen ends. The flip looks at the whole size asked for, also where the window
+    // is then cut to the screen.
+    const QPoint at = WScreenClamp::FlippedInto(pos, w, h, screen, isRightToLeft());
     const QSize size = WScreenClamp::BoundedTo(QSize(widgetExtent(w), widgetExtent(h)), screen);
     setGeometry(QRect(at, size));
     if (!d->popup.Exec([this] { WAnnounce::PopupShown(this, true); }))
