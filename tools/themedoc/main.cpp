@@ -40,6 +40,15 @@ QString shownColour(const QColor& c)
     return c.alpha() == 255 ? c.name().toUpper() : c.name(QColor::HexArgb).toUpper();
 }
 
+// As the headers write it: Qt 6 names a flags type by its template.
+QString typeOf(const QMetaProperty& p)
+{
+    if (!p.isEnumType())
+        return QString::fromLatin1(p.typeName());
+    return QString::fromLatin1(p.enumerator().scope()) + QStringLiteral("::") +
+           QString::fromLatin1(p.enumerator().name());
+}
+
 QString shown(const QMetaProperty& p, const QObject* o)
 {
     const QVariant v = p.read(o);
@@ -54,6 +63,9 @@ QString shown(const QMetaProperty& p, const QObject* o)
     }
     if (v.userType() == QMetaType::QColor)
         return shownColour(v.value<QColor>());
+    // A font's name and size come from the machine's configuration, not from the class.
+    if (v.userType() == QMetaType::QFont)
+        return QStringLiteral("a font");
     if (v.userType() == QMetaType::QPixmap)
         return QStringLiteral("image");
     if (v.userType() == QMetaType::QSize)
@@ -82,7 +94,7 @@ QString section(const QMetaObject* meta)
         const QString l = shown(p, light.get());
         const QString d = shown(p, dark.get());
         out += QStringLiteral("| `%1` | %2 | %3 | %4 | %5 |\n")
-                   .arg(QString::fromLatin1(p.name()), QString::fromLatin1(p.typeName()), def,
+                   .arg(QString::fromLatin1(p.name()), typeOf(p), def,
                         l == def ? QStringLiteral("") : l, d == def ? QStringLiteral("") : d);
     }
     // Colours a class keeps out of its properties but lets a theme reach, by invokable pairs.
