@@ -47,6 +47,16 @@ private slots:
         combo->SetBorderWidth(3);
         combo->SetBorderColor(Qt::blue);
         QTest::newRow("combo box, nothing chosen") << std::shared_ptr<QWidget>(combo);
+        auto* track = new WTrackBar;
+        track->resize(120, 20);
+        track->SetMaximum(100);
+        track->SetValue1(30);
+        track->SetValue2(60);
+        track->SetMainLineBackColor(QColor(0xE2, 0xE8, 0xF0));
+        track->SetMainLineFillColor1(QColor(0x25, 0x63, 0xEB));
+        track->SetMainLineFillColor2(QColor(0x93, 0xC5, 0xFD));
+        track->SetButtonColor(Qt::darkBlue);
+        QTest::newRow("track bar") << std::shared_ptr<QWidget>(track);
         auto* panel = new WPanel;
         panel->resize(60, 40);
         panel->SetBackColor(Qt::yellow);

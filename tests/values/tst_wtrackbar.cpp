@@ -36,10 +36,12 @@ struct Recorder
 };
 
 // A point on the track's axis at offset a, across it in the middle.
+// The point a along the bar's axis; right to left a horizontal bar measures from the right.
 QPoint along(const WTrackBar& t, int a)
 {
-    return t.Orientation() == OrientationType::Vertical ? QPoint(t.width() / 2, a)
-                                                        : QPoint(a, t.height() / 2);
+    if (t.Orientation() == OrientationType::Vertical)
+        return QPoint(t.width() / 2, a);
+    return QPoint(t.isRightToLeft() ? t.width() - 1 - a : a, t.height() / 2);
 }
 
 QImage snapshot(QWidget* w)
@@ -130,15 +132,20 @@ private slots:
     void pressAndDrag_data()
     {
         QTest::addColumn<OrientationType::Types>("orientation");
-        QTest::newRow("horizontal") << OrientationType::Horizontal;
-        QTest::newRow("vertical") << OrientationType::Vertical;
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("horizontal") << OrientationType::Horizontal << Qt::LeftToRight;
+        QTest::newRow("horizontal, right to left")
+            << OrientationType::Horizontal << Qt::RightToLeft;
+        QTest::newRow("vertical") << OrientationType::Vertical << Qt::LeftToRight;
     }
 
     void pressAndDrag()
     {
         QFETCH(OrientationType::Types, orientation);
+        QFETCH(Qt::LayoutDirection, direction);
         Stage s(orientation, 100, 20);
         WTrackBar& t = *s.track;
+        t.setLayoutDirection(direction);
         t.SetButtonSize(QSize(10, 10));
         QVERIFY(s.Exposed());
         Recorder rec(&t);

@@ -110,11 +110,21 @@ WImageCache<LineKey, LinePictures>& lineCache()
     return pictures;
 }
 
-// The pointer's position along the axis; far-off synthetic positions are brought within int.
-int axisPosition(const QMouseEvent* e, OrientationType::Types orientation)
+// A horizontal bar right to left is the mirror image of itself left to right: it is painted
+// mirrored and measures along its axis from the right.
+bool mirrored(const QWidget* w, OrientationType::Types orientation)
 {
-    const qreal p = orientation == OrientationType::Vertical ? WEventPos(e).y() : WEventPos(e).x();
-    return WPixels::Round(p);
+    return orientation != OrientationType::Vertical && w->isRightToLeft();
+}
+
+// The pointer's position along the axis; far-off synthetic positions are brought within int.
+int axisPosition(const QWidget* w, const QMouseEvent* e, OrientationType::Types orientation)
+{
+    if (orientation == OrientationType::Vertical)
+        return WPixels::Round(WEventPos(e).y());
+    const qreal x = WEventPos(e).x();
+    // Pixel x of the widget is pixel width - 1 - x of its mirror image.
+    return WPixels::Round(mirrored(w, orientation) ? qreal(w->width()) - 1 - x : x);
 }
 } // namespace
 
@@ -122,7 +132,7 @@ bool WTrackBar::MousePress(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton)
         return true;
-    const int position = axisPosition(e, d->orientation);
+    const int position = axisPosition(this, e, d->orientation);
     d->lastMousePos = position;
     if (d->buttonLocation <= position &&
         qint64(position) <= qint64(d->buttonLocation) + ButtonLength()) {
@@ -146,7 +156,7 @@ bool WTrackBar::MouseMove(QMouseEvent* e)
 {
     if (!d->dragging)
         return true;
-    const int position = axisPosition(e, d->orientation);
+    const int position = axisPosition(this, e, d->orientation);
     const qint64 moved = qint64(d->buttonLocation) + position - d->lastMousePos;
     const int location = int(qBound(qint64(0), moved, qint64(Travel())));
     d->lastMousePos = position;
@@ -179,7 +189,10 @@ bool WTrackBar::KeyPress(QKeyEvent* e, bool& used)
     const qint64 page = WKeyRules::RangePage(d->minimum, d->maximum);
     qint64 to = d->value1;
     used = true;
-    switch (e->key()) {
+    // Right to left, the arrow to the left moves towards the end the bar grows to.
+    const bool swap =
+        mirrored(this, d->orientation) && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right);
+    switch (swap ? (e->key() == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left) : e->key()) {
     case Qt::Key_Right:
     case Qt::Key_Down:
         to += step;
@@ -510,6 +523,13 @@ void WTrackBar::PaintButton(QPainter* painter)
 
 void WTrackBar::Paint(QPainter* painter)
 {
+    const bool mirror = mirrored(this, d->orientation);
+    if (mirror) {
+        painter->save();
+        painter->setTransform(QTransform(-1, 0, 0, 1, width(), 0), true);
+    }
     PaintMainLine(painter);
     PaintButton(painter);
+    if (mirror)
+        painter->restore();
 }
