@@ -78,13 +78,26 @@ private slots:
     {
         QFETCH(QSize, content);
         QFETCH(QSize, view);
-        Scroller s;
-        s.SetScrollSize(content);
-        QCOMPARE(s.HScrollBar()->isVisible(), view.height() < 300);
-        QCOMPARE(s.VScrollBar()->isVisible(), view.width() < 300);
-        QCOMPARE(s.ScrollContainerArea(), QRect(QPoint(0, 0), view));
-        s.SetScrollSize(QSize(299, 299)); // one smaller: both bars go again
-        QVERIFY(!s.HScrollBar()->isVisible() && !s.VScrollBar()->isVisible());
+        // Right to left, the vertical bar and the view change sides.
+        for (Qt::LayoutDirection direction : WexalTest::Directions()) {
+            const auto at = [direction](const QRect& r) {
+                return direction == Qt::LeftToRight ? r : WexalTest::Mirrored(r, 300);
+            };
+            Scroller s;
+            s.setLayoutDirection(direction);
+            QCoreApplication::sendPostedEvents();
+            s.SetScrollSize(content);
+            QCOMPARE(s.HScrollBar()->isVisible(), view.height() < 300);
+            QCOMPARE(s.VScrollBar()->isVisible(), view.width() < 300);
+            QCOMPARE(s.ScrollContainerArea(), at(QRect(QPoint(0, 0), view)));
+            if (s.VScrollBar()->isVisible())
+                QCOMPARE(s.VScrollBar()->geometry(), at(QRect(view.width(), 0, 10, view.height())));
+            if (s.HScrollBar()->isVisible())
+                QCOMPARE(s.HScrollBar()->geometry(), at(QRect(0, view.height(), view.width(), 10)));
+            s.SetScrollSize(QSize(299, 299)); // one smaller: both bars go again
+            QVERIFY(!s.HScrollBar()->isVisible() && !s.VScrollBar()->isVisible());
+            QCOMPARE(s.ScrollContainerArea(), QRect(0, 0, 300, 300));
+        }
     }
 
     // Offsets are clamped to the range, also when the content shrinks or the view grows, and

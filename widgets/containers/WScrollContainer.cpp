@@ -23,6 +23,7 @@ struct WScrollContainerPrivate
     QPointer<WScrollBar> hBar;
     QPointer<WScrollBar> vBar;
     WWheelSteps wheelSteps;
+    bool areaMirrored = false; // the view area was placed right to left
 };
 
 WScrollContainer::WScrollContainer(bool hasHScrollBar, bool hasVScrollBar, QWidget* parent)
@@ -138,9 +139,16 @@ void WScrollContainer::ReLayout()
     }
 
     const WAliveGuard alive(this);
-    // A pure move of the area keeps the old position: only a new size is reported.
-    if (w != scrollContainerArea.width() || h != scrollContainerArea.height()) {
-        scrollContainerArea = QRect(a.left(), a.top(), w, h);
+    // Right to left, the vertical bar is on the left and the view starts after it.
+    const bool mirrored = isRightToLeft();
+    const int vWidth = showV ? vb->width() : 0;
+    const int viewLeft = mirrored ? a.left() + vWidth : a.left();
+    // A pure move of the area keeps the old position: only a new size is reported, or a change
+    // of side.
+    if (w != scrollContainerArea.width() || h != scrollContainerArea.height() ||
+        ((mirrored || d->areaMirrored) && viewLeft != scrollContainerArea.left())) {
+        d->areaMirrored = mirrored;
+        scrollContainerArea = QRect(viewLeft, a.top(), w, h);
         ScrollContainerAreaChangedEvent();
         if (!alive)
             return;
@@ -170,7 +178,7 @@ void WScrollContainer::ReLayout()
     };
     if (hb) {
         const int bh = hb->height();
-        if (!place(hb, showH, QRect(a.left(), a.bottom() - bh + 1, qMax(w, 0), bh), sw))
+        if (!place(hb, showH, QRect(viewLeft, a.bottom() - bh + 1, qMax(w, 0), bh), sw))
             return;
         HScrollBarValueChangedEvent(hb->Value());
         if (!alive)
@@ -178,7 +186,8 @@ void WScrollContainer::ReLayout()
     }
     if (vb) {
         const int bw = vb->width();
-        if (!place(vb, showV, QRect(a.right() - bw + 1, a.top(), bw, qMax(h, 0)), sh))
+        const int x = mirrored ? a.left() : a.right() - bw + 1;
+        if (!place(vb, showV, QRect(x, a.top(), bw, qMax(h, 0)), sh))
             return;
         VScrollBarValueChangedEvent(vb->Value());
     }
