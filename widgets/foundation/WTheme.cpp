@@ -403,9 +403,9 @@ void WTheme::SetFollowDesktop(bool follow)
         if (scheme == WDesktopScheme::Scheme::Unknown)
             return;
         const bool dark = scheme == WDesktopScheme::Scheme::Dark;
-        QPointer<WTheme> self(this);
+        const WAliveGuard alive(this);
         Apply(dark ? QStringLiteral("dark") : QStringLiteral("light"));
-        if (self)
+        if (alive)
             emit DesktopSchemeChanged(dark);
     };
     connect(d->desktop.get(), &WDesktopScheme::Changed, this, take);
