@@ -8,6 +8,8 @@ namespace {
 QImage picture(QWidget* w, Qt::LayoutDirection direction)
 {
     w->setLayoutDirection(direction);
+    for (int i = 0; i < 4; ++i) // the layout a change of direction posts
+        QCoreApplication::sendPostedEvents();
     QImage image(w->size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     w->render(&image);
@@ -73,6 +75,33 @@ private slots:
         QVERIFY(ltr != ltr.mirrored(true, false)); // else the row shows nothing
         QCOMPARE(picture(widget.get(), Qt::RightToLeft), ltr.mirrored(true, false));
         QCOMPARE(picture(widget.get(), Qt::LeftToRight), ltr);
+    }
+
+    // An item list's text keeps its start padding at the right end right to left.
+    void paddingsChangeSides()
+    {
+        WItemList list;
+        list.resize(200, 60);
+        list.SetBackColor(Qt::white);
+        list.SetForeColor(Qt::black);
+        list.SetItems({QStringLiteral("MMMM")});
+        list.SetPadding(QRect(0, 0, 10, 4)); // left 10 (its width), right 4 (its height)
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const auto ink = [&](Qt::LayoutDirection direction) {
+            const QImage image = picture(&list, direction);
+            int first = image.width(), last = -1;
+            for (int x = 0; x < image.width(); ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (qGray(image.pixel(x, y)) < 128) {
+                        first = qMin(first, x);
+                        last = qMax(last, x);
+                    }
+            return qMakePair(first, last);
+        };
+        QVERIFY(ink(Qt::LeftToRight).first >= 10 && ink(Qt::LeftToRight).first <= 12);
+        const int last = ink(Qt::RightToLeft).second;
+        QVERIFY2(last <= 199 - 10 && last >= 199 - 12, qPrintable(QString::number(last)));
     }
 };
 

@@ -423,6 +423,10 @@ void WBase::paintEvent(QPaintEvent*)
 {
     if (!PaintsNothing()) {
         QPainter painter(this);
+        // A painter takes the application's direction, not the widget's: text that is aligned
+        // to no side follows the widget's own.
+        if (layoutDirection() != QGuiApplication::layoutDirection())
+            painter.setLayoutDirection(layoutDirection());
         Paint(&painter);
         painter.end();
     }

@@ -259,8 +259,12 @@ void WItemList::Paint(QPainter* painter)
     painter->setPen(ForeColor());
 
     const qint64 ih = d->itemHeight;
-    const int left = WPixels::Bounded(qint64(clip.left()) + d->PadLeft() - d->hOffset);
-    const int right = WPixels::Bounded(qint64(clip.right()) - d->PadRight());
+    // Right to left, the paddings change sides with the text.
+    const bool mirrored = isRightToLeft();
+    const int padStart = mirrored ? d->PadRight() : d->PadLeft();
+    const int padEnd = mirrored ? d->PadLeft() : d->PadRight();
+    const int left = WPixels::Bounded(qint64(clip.left()) + padStart - d->hOffset);
+    const int right = WPixels::Bounded(qint64(clip.right()) - padEnd);
     qint64 top = qint64(clip.top()) + d->PadTop() - d->firstOffset;
     qint64 i = d->firstIndex;
     // Lines wholly above the view (a negative top padding) are stepped over at once, so the
