@@ -157,10 +157,16 @@ WPanel* buildHeader(QWidget* parent)
     auto* titles = makePanel(header);
     titles->resize(700, 54);
     titles->SetDock(DockType::Left);
-    headerText(QStringLiteral("Wexal widget gallery"), titles, 17, true, "header-title")
+    // Right to left, the header speaks Arabic and Hebrew, with Latin names and digits in them.
+    const bool rtl = QGuiApplication::isRightToLeft();
+    headerText(rtl ? QStringLiteral("معرض عناصر Wexal 1.0")
+                   : QStringLiteral("Wexal widget gallery"),
+               titles, 17, true, "header-title")
         ->SetDock(DockType::Top);
-    headerText(QStringLiteral("Self-drawn, property-styled widgets for Qt 5 desktop applications"),
-               titles, 10, false, "header-note")
+    headerText(
+        rtl ? QStringLiteral("רכיבים המצוירים בעצמם, בעיצוב מאפיינים, עבור Qt 5 ו-Qt 6")
+            : QStringLiteral("Self-drawn, property-styled widgets for Qt 5 desktop applications"),
+        titles, 10, false, "header-note")
         ->SetDock(DockType::Top);
 
     // The switch sits in a column of its own, centred on the header's height.
@@ -240,7 +246,13 @@ int main(int argc, char** argv)
                        "light)."),
         QStringLiteral("name"), QStringLiteral("light"));
     parser.addOption(theme);
+    const QCommandLineOption rtl(QStringLiteral("right-to-left"),
+                                 QStringLiteral("Lay everything out right to left, as for Arabic "
+                                                "or Hebrew."));
+    parser.addOption(rtl);
     parser.process(app);
+    if (parser.isSet(rtl))
+        QApplication::setLayoutDirection(Qt::RightToLeft);
 
     // Before anything is shown: every widget takes the theme's values before its first paint.
     if (!GalleryThemes::Use(parser.value(theme))) {

@@ -103,6 +103,34 @@ private slots:
         const int last = ink(Qt::RightToLeft).second;
         QVERIFY2(last <= 199 - 10 && last >= 199 - 12, qPrintable(QString::number(last)));
     }
+
+    // A label's side follows the direction unless its alignment is absolute.
+    void labelSides_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<bool>("rightEnd"); // right to left, the text is at the right end
+        QTest::newRow("left") << int(Qt::AlignLeft | Qt::AlignVCenter) << true;
+        QTest::newRow("absolute left")
+            << int(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter) << false;
+        QTest::newRow("right") << int(Qt::AlignRight | Qt::AlignVCenter) << false;
+    }
+    void labelSides()
+    {
+        QFETCH(int, alignment);
+        QFETCH(bool, rightEnd);
+        WLabel label;
+        label.resize(200, 30);
+        label.SetText(QStringLiteral("MMMM"));
+        label.SetForeColor(Qt::black);
+        label.SetAlignment(Qt::Alignment(alignment));
+        const QImage image = picture(&label, Qt::RightToLeft);
+        int first = image.width();
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) < 128)
+                    first = qMin(first, x);
+        QCOMPARE(first > 100, rightEnd);
+    }
 };
 
 Q_DECLARE_METATYPE(std::shared_ptr<QWidget>)

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 // Only the horizontal and vertical alignment bits are kept (Left .. Baseline).
@@ -140,7 +141,9 @@ void WLabel::UpdateTextBounding()
 {
     // The widget without its last column and row.
     const QRect area(QPoint(0, 0), QPoint(width() - 2, height() - 2));
-    d->textBounding = d->locator.Metrics().boundingRect(area, int(d->alignment), d->text);
+    // Right to left, left and right mean the other side unless they are absolute.
+    const Qt::Alignment visual = QStyle::visualAlignment(layoutDirection(), d->alignment);
+    d->textBounding = d->locator.Metrics().boundingRect(area, int(visual), d->text);
 }
 
 void WLabel::UpdateSelectedTextBounding(int start)
@@ -178,9 +181,10 @@ void WLabel::Paint(QPainter* painter)
     if (WIconImage::Ratio(painter) != 1 && d->locator.IsIncremental() &&
         painter->layoutDirection() == Qt::LeftToRight) {
         const qreal spare = d->textBounding.width() - d->locator.PrefixPosition(d->text.size());
-        const qreal start = d->alignment & Qt::AlignRight     ? spare
-                            : d->alignment & Qt::AlignHCenter ? spare / 2
-                                                              : 0;
+        const Qt::Alignment visual = QStyle::visualAlignment(layoutDirection(), d->alignment);
+        const qreal start = visual & Qt::AlignRight     ? spare
+                            : visual & Qt::AlignHCenter ? spare / 2
+                                                        : 0;
         box.setLeft(d->textBounding.left() + start + d->locator.PrefixPosition(d->selectedFrom));
     }
     painter->drawText(box, Qt::AlignVCenter, d->selectedText);
@@ -247,6 +251,10 @@ bool WLabel::event(QEvent* e)
         break;
     case QEvent::Resize:
         UpdateTextBounding();
+        break;
+    case QEvent::LayoutDirectionChange:
+        UpdateTextBounding();
+        update();
         break;
     case QEvent::FontChange:
         d->locator.SetFont(font());
