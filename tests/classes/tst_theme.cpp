@@ -12,22 +12,12 @@ using namespace WexalTest;
 
 namespace {
 
-QList<QByteArray> colourProperties(const QMetaObject* meta)
-{
-    QList<QByteArray> out;
-    for (const QByteArray& name : WritableProperties(meta)) {
-        if (meta->property(meta->indexOfProperty(name)).userType() == QMetaType::QColor)
-            out << name;
-    }
-    return out;
-}
-
 // A sheet giving every colour property of the class a colour of its own, from seed.
 QString sheetFor(const QMetaObject* meta, int seed)
 {
     QString body;
     int i = 0;
-    for (const QByteArray& name : colourProperties(meta)) {
+    for (const QByteArray& name : ColourProperties(meta)) {
         const QColor c = QColor::fromHsv((seed * 97 + ++i * 37) % 360, 200, 120 + seed * 40 % 100);
         body += QStringLiteral(" qproperty-%1: %2;").arg(QString::fromLatin1(name), c.name());
     }
@@ -99,7 +89,7 @@ private slots:
         QWidget* const w = made.widget;
         QVERIFY(ShowRow(row, w));
         const QMetaObject* meta = w->metaObject();
-        const QList<QByteArray> colours = colourProperties(meta);
+        const QList<QByteArray> colours = ColourProperties(meta);
         QVariantMap before;
         for (const QByteArray& name : colours)
             before.insert(QString::fromLatin1(name), w->property(name));
@@ -300,7 +290,7 @@ private slots:
         QHash<QWidget*, QVariantMap> before;
         QString sheet;
         for (QWidget* part : parts) {
-            for (const QByteArray& name : colourProperties(part->metaObject())) {
+            for (const QByteArray& name : ColourProperties(part->metaObject())) {
                 before[part].insert(QString::fromLatin1(name), part->property(name));
                 sheet += QStringLiteral("qproperty-%1: #FF00FF; ").arg(QString::fromLatin1(name));
             }

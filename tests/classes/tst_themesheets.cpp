@@ -58,24 +58,6 @@ const QMap<QString, const QMetaObject*>& knownClasses()
     return classes;
 }
 
-// The colours a theme can give a class: its writable colour properties, and the colours it keeps
-// out of its properties but lets a theme reach by an invokable getter and setter.
-QList<QByteArray> colourProperties(const QMetaObject* meta)
-{
-    QList<QByteArray> out;
-    for (const QByteArray& name : WritableProperties(meta)) {
-        if (meta->property(meta->indexOfProperty(name)).userType() == QMetaType::QColor)
-            out << name;
-    }
-    for (int i = QWidget::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
-        const QByteArray name = meta->method(i).name().mid(3);
-        if (meta->method(i).methodSignature() == "Set" + name + "(QColor)" &&
-            meta->indexOfMethod(name + "()") >= 0)
-            out << name;
-    }
-    return out;
-}
-
 QColor colourFor(const QMetaObject* meta, const WThemeSheet::Declaration& d)
 {
     const int index = meta->indexOfProperty(d.property.constData());
@@ -131,7 +113,7 @@ QHash<QString, QColor> resolve(const QString& theme, const QByteArray& className
             made.widget->setProperty("variant", variant);
         const QMetaObject* meta = made.widget->metaObject();
         for (const WThemeSheet::Declaration& d : sheet->Matching(made.widget)) {
-            if (colourProperties(meta).contains(d.property))
+            if (ColourProperties(meta, true).contains(d.property))
                 colours.insert(QString::fromLatin1(d.property), colourFor(meta, d));
         }
     }
@@ -302,7 +284,7 @@ private slots:
                         wrong << theme + ": " + name + ": set twice";
                     seen.insert(name);
                     const bool ring = name == pairName(QStringLiteral("WBase"), focusRing);
-                    if (!ring && !colourProperties(meta).contains(d.property)) {
+                    if (!ring && !ColourProperties(meta, true).contains(d.property)) {
                         wrong << theme + ": " + name + ": not a writable colour of the class";
                         continue;
                     }
@@ -341,7 +323,7 @@ private slots:
         const QMetaObject* meta = knownClasses().value(QString::fromLatin1(type));
         QVERIFY(meta);
         QStringList missing;
-        for (const QByteArray& property : colourProperties(meta))
+        for (const QByteArray& property : ColourProperties(meta, true))
             missing << QString::fromLatin1(property);
         QVERIFY2(!missing.isEmpty(), "every class has WBase's colours at least");
         const auto sheet = parsed(theme);

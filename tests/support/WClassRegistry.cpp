@@ -3,6 +3,7 @@
 #include "WTestSuite.h"
 
 #include <QDir>
+#include <QMetaMethod>
 #include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -515,6 +516,23 @@ QList<QByteArray> WritableProperties(const QMetaObject* meta)
             names.append(p.name());
     }
     return names;
+}
+
+QList<QByteArray> ColourProperties(const QMetaObject* meta, bool invokable)
+{
+    QList<QByteArray> out;
+    for (const QByteArray& name : WritableProperties(meta)) {
+        if (meta->property(meta->indexOfProperty(name)).userType() == QMetaType::QColor)
+            out << name;
+    }
+    for (int i = QWidget::staticMetaObject.methodCount(); invokable && i < meta->methodCount();
+         ++i) {
+        const QByteArray name = meta->method(i).name().mid(3);
+        if (meta->method(i).methodSignature() == "Set" + name + "(QColor)" &&
+            meta->indexOfMethod(name + "()") >= 0)
+            out << name;
+    }
+    return out;
 }
 
 QVariant TestValue(const ClassRow& row, const QMetaProperty& property, const QVariant& current)

@@ -85,6 +85,9 @@ const ClassRow* FindClass(const QByteArray& name);
 
 // The properties the class declares beyond QWidget's that can be written.
 QList<QByteArray> WritableProperties(const QMetaObject* meta);
+// Its writable colour properties; with invokable, also the colours it keeps out of its
+// properties but lets a theme reach by an invokable `Name()` / `SetName(QColor)` pair.
+QList<QByteArray> ColourProperties(const QMetaObject* meta, bool invokable = false);
 
 // A value of the property's type that differs from current: the row's own, else one chosen by
 // type. Invalid when neither knows one.

@@ -53,6 +53,7 @@ const QByteArray focusRing = QByteArrayLiteral("FocusRingColor");
 // through an invokable pair `Name()` / `SetName(QColor)` where it keeps no property for it.
 struct Accessor
 {
+    QByteArray name;
     QMetaProperty property;
     QMetaMethod get;
     QMetaMethod set;
@@ -60,6 +61,7 @@ struct Accessor
     static Accessor Of(const QMetaObject* mo, const QByteArray& name)
     {
         Accessor a;
+        a.name = name;
         const int index = mo->indexOfProperty(name.constData());
         if (index >= 0) {
             a.property = mo->property(index);
@@ -108,11 +110,11 @@ struct WThemePrivate
     QStringList errors;
     std::unique_ptr<WDesktopScheme> desktop;
     // What a fresh widget of each class holds: a theme's values replace only those.
-    QHash<const QMetaObject*, QVariantMap> pristine;
+    QHash<const QMetaObject*, QHash<QByteArray, QVariant>> pristine;
     int makingPristine = 0;
     QColor focusRingWritten;
 
-    const QVariantMap& Pristine(const QMetaObject* mo);
+    const QHash<QByteArray, QVariant>& Pristine(const QMetaObject* mo);
     const Scope* ScopeOf(const QWidget* widget) const;
     void Theme(QWidget* widget);
     void ThemeTree(QWidget* root);
@@ -121,12 +123,12 @@ struct WThemePrivate
     static std::shared_ptr<const WThemeSheet> Load(const QString& text, QStringList& errors);
 };
 
-const QVariantMap& WThemePrivate::Pristine(const QMetaObject* mo)
+const QHash<QByteArray, QVariant>& WThemePrivate::Pristine(const QMetaObject* mo)
 {
     auto it = pristine.find(mo);
     if (it != pristine.end())
         return *it;
-    QVariantMap values;
+    QHash<QByteArray, QVariant> values;
     // An application's subclass makes no fresh instance of its own: its nearest library class
     // does, and the subclass's own choices then count as chosen.
     for (const QMetaObject* m = mo; m && values.isEmpty(); m = m->superClass()) {
@@ -138,13 +140,13 @@ const QVariantMap& WThemePrivate::Pristine(const QMetaObject* mo)
         for (int i = 0; fresh && i < m->propertyCount(); ++i) {
             const QMetaProperty p = m->property(i);
             if (p.isWritable())
-                values.insert(QString::fromLatin1(p.name()), p.read(fresh));
+                values.insert(p.name(), p.read(fresh));
         }
         for (int i = 0; fresh && i < m->methodCount(); ++i) {
             const QByteArray name = m->method(i).name();
             const Accessor a = Accessor::Of(m, name.mid(3));
             if (name.startsWith("Set") && a.set.isValid())
-                values.insert(QString::fromLatin1(name.mid(3)), a.Read(fresh));
+                values.insert(name.mid(3), a.Read(fresh));
         }
         delete fresh;
         --makingPristine;
@@ -173,42 +175,44 @@ void WThemePrivate::Theme(QWidget* widget)
     if (!sheet && !records.contains(widget))
         return;
     const QMetaObject* mo = widget->metaObject();
-    const QVariantMap& fresh = Pristine(mo);
+    const QHash<QByteArray, QVariant>& fresh = Pristine(mo);
     Record& record = records[widget];
     // A setter may emit, and a slot delete the widget, whose record then goes with it.
     const WAliveGuard alive(widget);
 
     // The values the sheet gives, the last matching declaration of each property winning.
-    QHash<QByteArray, QVariant> wanted;
+    QHash<QByteArray, QPair<Accessor, QVariant>> wanted;
     if (sheet) {
         for (const WThemeSheet::Declaration& decl : sheet->Matching(widget)) {
             const Accessor a = Accessor::Of(mo, decl.property);
             const QVariant value = a.Writable() ? a.Convert(decl.value) : QVariant();
             if (value.isValid())
-                wanted.insert(decl.property, value);
+                wanted.insert(decl.property, {a, value});
         }
     }
 
     // What the theme set before and sets no more goes back to the class's value, unless the
-    // application has changed it since.
-    // Writes wait until the record is no longer walked: a write may end the widget.
-    QVector<QPair<QByteArray, QVariant>> writes;
+    // application has changed it since. Writes wait until the record is no longer walked: a
+    // write may end the widget.
+    QVector<QPair<Accessor, QVariant>> writes;
     for (auto it = record.written.begin(); it != record.written.end();) {
         if (wanted.contains(it.key())) {
             ++it;
             continue;
         }
-        const auto def = fresh.constFind(QString::fromLatin1(it.key()));
-        if (def != fresh.constEnd() && same(Accessor::Of(mo, it.key()).Read(widget), it.value()))
-            writes.append({it.key(), *def});
+        const Accessor a = Accessor::Of(mo, it.key());
+        const auto def = fresh.constFind(it.key());
+        if (def != fresh.constEnd() && same(a.Read(widget), it.value()))
+            writes.append({a, *def});
         it = record.written.erase(it);
     }
     for (auto it = wanted.constBegin(); it != wanted.constEnd(); ++it) {
         if (record.chosen.contains(it.key()))
             continue;
-        const QVariant current = Accessor::Of(mo, it.key()).Read(widget);
+        const Accessor& a = it.value().first;
+        const QVariant current = a.Read(widget);
         const auto written = record.written.constFind(it.key());
-        const auto def = fresh.constFind(QString::fromLatin1(it.key()));
+        const auto def = fresh.constFind(it.key());
         const bool ours = written != record.written.constEnd() ? same(current, *written)
                           : def != fresh.constEnd()            ? same(current, *def)
                                                                : true;
@@ -217,22 +221,22 @@ void WThemePrivate::Theme(QWidget* widget)
             record.written.remove(it.key());
             continue;
         }
-        if (!same(current, it.value()))
-            writes.append({it.key(), it.value()});
+        if (!same(current, it.value().second))
+            writes.append(it.value());
         // What the setter keeps of it (a clamp) is read back once written, below.
-        record.written.insert(it.key(), it.value());
+        record.written.insert(it.key(), it.value().second);
     }
     record.sheet = sheet;
     if (!sheet && record.written.isEmpty() && record.chosen.isEmpty())
         records.remove(widget);
     for (const auto& write : writes) {
-        const Accessor a = Accessor::Of(mo, write.first);
+        const Accessor& a = write.first;
         a.Write(widget, write.second);
         if (!alive)
             return;
         auto found = records.find(widget);
-        if (found != records.end() && found->written.contains(write.first))
-            found->written.insert(write.first, a.Read(widget));
+        if (found != records.end() && found->written.contains(a.name))
+            found->written.insert(a.name, a.Read(widget));
     }
 }
 
