@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 int position(qint64 v)
@@ -19,7 +21,22 @@ QScreen* ScreenAt(const QPoint& point)
 {
     if (QScreen* screen = QGuiApplication::screenAt(point))
         return screen;
-    return QGuiApplication::primaryScreen();
+    QScreen* nearest = QGuiApplication::primaryScreen();
+    double best = -1;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->geometry();
+        // In floating point: a point far outside int's middle must not wrap into looking near.
+        const double dx =
+            std::max({0.0, double(area.left()) - point.x(), double(point.x()) - area.right()});
+        const double dy =
+            std::max({0.0, double(area.top()) - point.y(), double(point.y()) - area.bottom()});
+        const double distance = dx * dx + dy * dy;
+        if (best < 0 || distance < best) {
+            best = distance;
+            nearest = screen;
+        }
+    }
+    return nearest;
 }
 
 QSize BoundedTo(const QSize& size, const QScreen* screen)

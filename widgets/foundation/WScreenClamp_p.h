@@ -14,8 +14,10 @@ class QScreen;
 // platform's own menus do.
 namespace WScreenClamp {
 
-// The screen holding point; a point outside every screen is taken on the primary one. Null only
-// while the application has no screen at all.
+// The screen holding point; a point outside every screen (in a gap between screens, or past
+// their outer edges) is taken on the nearest one, so that a popup opens beside the place it
+// belongs to, never on whichever screen is primary. Null only while the application has no
+// screen at all.
 WEXAL_AUTOTEST_EXPORT QScreen* ScreenAt(const QPoint& point);
 
 // size, no wider and no taller than screen. Absurd paddings or borders would otherwise ask for a
