@@ -1,6 +1,7 @@
 #include "WLabel.h"
 
 #include "WAnnounce_p.h"
+#include "WBidiLine_p.h"
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WIconImage_p.h"
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QtMath>
 
 namespace {
 // Only the horizontal and vertical alignment bits are kept (Left .. Baseline).
@@ -36,6 +38,8 @@ struct WLabelPrivate
     int selectionEnd = 0;
     int selectedFrom = 0; // the first selected character
     WCaretLocator locator;
+    // Places a line instead where its characters are reordered or it runs right to left.
+    WBidiLine bidi;
 };
 
 WLabel::WLabel(QWidget* parent) : WBase(parent), d(std::make_unique<WLabelPrivate>(font()))
@@ -146,8 +150,35 @@ void WLabel::UpdateTextBounding()
     d->textBounding = d->locator.Metrics().boundingRect(area, int(visual), d->text);
 }
 
+// Right to left, the whole-line layout that places a one-line text, else null.
+static const WBidiLine* bidiLine(WLabelPrivate* d, const QWidget* label)
+{
+    const Qt::LayoutDirection direction = label->layoutDirection();
+    if (direction == Qt::LeftToRight || d->text.contains(QLatin1Char('\n')))
+        return nullptr;
+    d->bidi.Set(d->text, label->font(), direction);
+    return &d->bidi;
+}
+
+// The caret position for a pointer x pixels right of the text's left edge.
+static int indexAt(WLabelPrivate* d, const QWidget* label, qreal x)
+{
+    const WBidiLine* line = bidiLine(d, label);
+    return line ? line->IndexAt(x) : d->locator.IndexAt(x);
+}
+
 void WLabel::UpdateSelectedTextBounding(int start)
 {
+    if (const WBidiLine* line = bidiLine(d.get(), this)) {
+        // Reordered, the selection may cover several pieces: the box spans them all.
+        const auto pieces = line->Pieces(start, start + int(d->selectedText.size()));
+        const qreal from = pieces.isEmpty() ? 0 : pieces.first().first;
+        const qreal to = pieces.isEmpty() ? 0 : pieces.last().first + pieces.last().second;
+        d->selectedTextBounding =
+            QRect(d->textBounding.left() + qFloor(from), d->textBounding.top(), qCeil(to - from),
+                  d->locator.Metrics().height());
+        return;
+    }
     const QFontMetrics& fm = d->locator.Metrics();
     d->selectedTextBounding =
         QRect(d->textBounding.left() + d->locator.PrefixWidth(start), d->textBounding.top(),
@@ -156,7 +187,7 @@ void WLabel::UpdateSelectedTextBounding(int start)
 
 int WLabel::ComputeCaretLocation(int x)
 {
-    return d->locator.IndexAt(x);
+    return indexAt(d.get(), this, x);
 }
 
 void WLabel::Paint(QPainter* painter)
@@ -168,6 +199,16 @@ void WLabel::Paint(QPainter* painter)
     if (d->text.isEmpty())
         return;
     painter->setPen(QPen(ForeColor()));
+    if (const WBidiLine* line = bidiLine(d.get(), this)) {
+        // The highlight paints as the pieces the selected characters form on the line.
+        const bool selected = d->canSelectText && !d->selectedText.isEmpty();
+        const int from = selected ? d->selectedFrom : 0;
+        const int to = selected ? from + int(d->selectedText.size()) : 0;
+        const QRect& box = d->textBounding;
+        line->Draw(painter, box.left(), (box.top() + box.bottom() + 1) / 2.0, from, to,
+                   d->selectedTextBackColor, d->selectedTextForeColor);
+        return;
+    }
     painter->drawText(d->textBounding, int(d->alignment), d->text);
     if (!d->canSelectText || d->selectedText.isEmpty())
         return;
@@ -214,7 +255,7 @@ bool WLabel::event(QEvent* e)
         if (!enabled)
             break;
         if (d->canSelectText && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            d->selectionAnchor = d->locator.IndexAt(textX(e, this, d->textBounding));
+            d->selectionAnchor = indexAt(d.get(), this, textX(e, this, d->textBounding));
             d->selectionEnd = -1;
             d->selectedText.clear();
             d->selectedTextBounding = QRect();
@@ -226,7 +267,7 @@ bool WLabel::event(QEvent* e)
             return false;
         if (!d->canSelectText)
             return true;
-        const int i = d->locator.IndexAt(textX(e, this, d->textBounding));
+        const int i = indexAt(d.get(), this, textX(e, this, d->textBounding));
         if (i == d->selectionEnd)
             return true;
         d->selectionEnd = i;

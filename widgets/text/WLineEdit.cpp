@@ -2,6 +2,7 @@
 
 #include "WAliveGuard_p.h"
 #include "WAnnounce_p.h"
+#include "WBidiLine_p.h"
 #include "WCaretLocator_p.h"
 #include "WDrawAPI.h"
 #include "WEvent.h"
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -80,6 +82,11 @@ struct WLineEditPrivate
     QPointer<WBase> updateHook;
     // Holds and measures the display text; caretLocation and mouse positions come from it.
     WCaretLocator locator;
+    // Places the line instead where its characters are reordered or it runs right to left.
+    WBidiLine bidi;
+    // Where the caret at afterIndex has two places, it stands at the second (see WBidiLine):
+    // the place a click or an arrow key put it.
+    int afterIndex = -1;
     // The caret and selection a screen reader last heard of.
     int announcedCaret = 0;
     int announcedSelectionStart = -1;
@@ -345,9 +352,27 @@ bool WLineEdit::CaretMoveRight()
     return true;
 }
 
+// Right to left, the whole-line layout that places the line (else null); the line sits against
+// the text area's right edge while it is shorter than the area.
+static const WBidiLine* bidiLine(WLineEditPrivate* d, const QWidget* edit, int* lead)
+{
+    const Qt::LayoutDirection direction = edit->layoutDirection();
+    if (direction == Qt::LeftToRight)
+        return nullptr;
+    d->bidi.Set(d->locator.Text(), edit->font(), direction);
+    const qint64 spare = qint64(d->textArea.width()) - 1 - qCeil(d->bidi.Width());
+    *lead = int(qBound<qint64>(0, spare, 1 << 28));
+    return &d->bidi;
+}
+
 void WLineEdit::ComputeCaretLocation()
 {
-    d->caretLocation = d->locator.PrefixWidth(d->caretIndex);
+    int lead = 0;
+    if (const WBidiLine* line = bidiLine(d.get(), this, &lead))
+        d->caretLocation =
+            lead + qRound(line->CaretX(d->caretIndex, d->caretIndex == d->afterIndex));
+    else
+        d->caretLocation = d->locator.PrefixWidth(d->caretIndex);
     const int w = d->textArea.width();
     // Without a text area yet there is nothing to keep the caret visible in; scrolling by a
     // zero-width area would hide a short text once the widget gets its size.
@@ -376,10 +401,14 @@ void WLineEdit::ComputeCaretIndexAt(qreal x)
         d->caretLocation = 0;
         return;
     }
-    const int index = d->locator.IndexAt(x);
-    if (index == d->caretIndex)
+    int lead = 0;
+    const WBidiLine* line = bidiLine(d.get(), this, &lead);
+    const int index = line ? line->IndexAt(x - lead) : d->locator.IndexAt(x);
+    const int after = line && line->AfterNearer(index, x - lead) ? index : -1;
+    if (index == d->caretIndex && after == d->afterIndex)
         return;
     d->caretIndex = index;
+    d->afterIndex = after;
     ComputeCaretLocation();
 }
 
@@ -391,6 +420,18 @@ void WLineEdit::UpdateTextBounding()
 
 void WLineEdit::UpdateSelectedTextBounding(int start)
 {
+    int lead = 0;
+    if (const WBidiLine* line = bidiLine(d.get(), this, &lead)) {
+        // Reordered, the selection may cover several pieces: the box spans them all.
+        const auto pieces = line->Pieces(start, start + int(d->selectedText.size()));
+        const qreal origin = qreal(d->textArea.left()) - d->scrollOffset + lead;
+        const qreal from = pieces.isEmpty() ? 0 : pieces.first().first;
+        const qreal to = pieces.isEmpty() ? 0 : pieces.last().first + pieces.last().second;
+        d->selectedTextBounding =
+            QRect(clampedCoordinate(qFloor(origin + from)), d->textBounding.top(),
+                  clampedCoordinate(qCeil(to - from)), d->textBounding.height());
+        return;
+    }
     const qint64 left =
         qint64(d->textArea.left()) - d->scrollOffset + d->locator.PrefixWidth(start);
     // The selection's own characters are measured from the sums; a selection the text has
@@ -539,7 +580,20 @@ void WLineEdit::Paint(QPainter* painter)
     WDrawAPI::DrawBorder(painter, r, Radius(), lit ? d->borderColorHover : BorderColor(),
                          WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
     painter->setPen(QPen(testAttribute(Qt::WA_Disabled) ? disabledTextColor : ForeColor()));
-    if (!d->text.isEmpty()) {
+    int lead = 0;
+    const WBidiLine* line = d->text.isEmpty() ? nullptr : bidiLine(d.get(), this, &lead);
+    if (line) {
+        const QRect& area = d->textArea;
+        painter->setClipRect(area, Qt::IntersectClip);
+        // The highlight paints as the pieces the selected characters form on the line.
+        const bool selected =
+            !d->selectedText.isEmpty() && d->textType != TextType::Password && d->selectionCurrent;
+        const int from = selected ? d->selectedFrom : 0;
+        const int to = selected ? from + int(d->selectedText.size()) : 0;
+        line->Draw(painter, qreal(area.left()) - d->scrollOffset + lead,
+                   (area.top() + area.bottom() + 1) / 2.0, from, to, d->selectedTextBackColor,
+                   d->selectedTextForeColor);
+    } else if (!d->text.isEmpty()) {
         const QRect& area = d->textArea;
         painter->setClipRect(area, Qt::IntersectClip);
         // Only the characters that reach into the area are laid out, where the whole line
@@ -580,6 +634,32 @@ void WLineEdit::Paint(QPainter* painter)
         const int x = d->textArea.left() + d->caretLocation - d->scrollOffset;
         painter->drawLine(x, d->textBounding.top(), x, d->textBounding.bottom());
     }
+}
+
+// Right to left the arrow keys move the caret the way the eye reads it,
+// one place left or right on screen, which may be several characters away in the text. False
+// left to right, where the keys move character by character.
+bool WLineEdit::MoveCaretOnScreen(bool right, bool extend)
+{
+    int lead = 0;
+    const WBidiLine* line = bidiLine(d.get(), this, &lead);
+    if (!line)
+        return false;
+    const int to = right ? line->Right(d->caretIndex) : line->Left(d->caretIndex);
+    const qreal from = d->caretLocation - lead;
+    d->afterIndex = line->AfterToward(to, from, right) ? to : -1;
+    if (extend) {
+        if (d->selectedText.isEmpty())
+            d->selectionStart = d->caretIndex;
+        if (to != d->caretIndex)
+            SelectBetween(d->selectionStart, to);
+    } else {
+        ClearSelectedText();
+    }
+    d->caretIndex = to;
+    ComputeCaretLocation();
+    Update();
+    return true;
 }
 
 // Returns whether the key is consumed here; otherwise it goes on to the base class. Setting the
@@ -637,6 +717,8 @@ bool WLineEdit::HandleKey(QKeyEvent* e)
             Update();
         return true;
     case Qt::Key_Left:
+        if (MoveCaretOnScreen(false, shiftOnly))
+            return true;
         if (shiftOnly) {
             if (d->caretIndex >= 1) {
                 if (d->selectedText.isEmpty())
@@ -651,6 +733,8 @@ bool WLineEdit::HandleKey(QKeyEvent* e)
         Update();
         return true;
     case Qt::Key_Right:
+        if (MoveCaretOnScreen(true, shiftOnly))
+            return true;
         if (!shiftOnly)
             ClearSelectedText();
         else if (d->caretIndex < d->Length()) {
@@ -710,6 +794,11 @@ bool WLineEdit::event(QEvent* e)
     case QEvent::Resize:
     case WEvent::BorderChanged:
         UpdateTextArea();
+        break;
+    case QEvent::LayoutDirectionChange:
+        // The border's sides change places, and the line starts from the other edge.
+        UpdateTextArea();
+        Update();
         break;
     case QEvent::FontChange:
         d->locator.SetFont(font());

@@ -113,6 +113,7 @@ private:
     void ComputeCaretIndexAt(qreal x);
     void SelectBetween(int start, int end);
     bool HandleKey(QKeyEvent* e);
+    bool MoveCaretOnScreen(bool right, bool extend);
     void InsertFiltered(QString text);
 
     const std::unique_ptr<WLineEditPrivate> d;

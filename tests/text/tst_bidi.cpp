@@ -1,0 +1,175 @@
+// Lines that mix right-to-left and left-to-right text in a right-to-left widget: the caret moves
+// with the arrow keys the way the eye reads, a click puts it at the boundary under the pointer, and
+// a selection of consecutive characters paints as the pieces they form on the line. Every
+// expectation is a property of the picture, not a copy of the layout code.
+#include "WTestSuite.h"
+
+namespace {
+
+// Where the line edit's caret is, in widget coordinates.
+int caretX(const WLineEdit& edit)
+{
+    return edit.TextArea().left() + edit.CaretLocation() - edit.ScrollOffset();
+}
+
+void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent e(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(w, &e);
+}
+
+// The runs of colour along row y of the widget's picture, as (first x, length).
+QList<QPair<int, int>> runsOf(QWidget* widget, const QColor& colour, int y)
+{
+    const QImage image = widget->grab().toImage();
+    QList<QPair<int, int>> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) != colour)
+            continue;
+        if (!runs.isEmpty() && runs.last().first + runs.last().second == x)
+            ++runs.last().second;
+        else
+            runs.append({x, 1});
+    }
+    return runs;
+}
+
+const QColor highlight(255, 0, 255);
+
+template <class W> void styled(W& w, Qt::LayoutDirection direction, const QString& text)
+{
+    w.setLayoutDirection(direction);
+    w.resize(320, 34);
+    w.SetBackColor(Qt::white);
+    w.SetForeColor(Qt::black);
+    w.SetSelectedTextBackColor(highlight);
+    // Selected glyphs in the highlight's own colour: a row of the picture then shows the
+    // highlight's pieces unbroken by the letters in them.
+    w.SetSelectedTextForeColor(highlight);
+    w.SetText(text);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+}
+
+} // namespace
+
+class tst_Bidi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Hebrew with a Latin word") << QStringLiteral("שלום world עולם");
+        QTest::newRow("Arabic with digits") << QStringLiteral("مرحبا 2026 عالم");
+        QTest::newRow("Latin with a Hebrew word") << QStringLiteral("abc אבג def");
+        QTest::newRow("Latin only") << QStringLiteral("hello");
+    }
+
+    // From the left end, Right walks the caret across the line to the right end and never
+    // back, one character's width at most at a time, and visits every boundary; Left walks it
+    // back the same way.
+    void arrowsMoveInReadingOrderOnScreen_data() { lines_data(); }
+    void arrowsMoveInReadingOrderOnScreen()
+    {
+        QFETCH(QString, text);
+        WLineEdit edit;
+        styled(edit, Qt::RightToLeft, text);
+        edit.setFocus();
+        const int widest = edit.fontMetrics().maxWidth() + 1;
+        WexalTest::MousePress(&edit, QPoint(1, 17));
+        WexalTest::MouseRelease(&edit, QPoint(1, 17));
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left}) {
+            const int sign = key == Qt::Key_Right ? 1 : -1;
+            QSet<int> visited{edit.CaretIndex()};
+            int x = caretX(edit);
+            for (int step = 0; step < text.size(); ++step) {
+                press(&edit, key);
+                const int next = caretX(edit);
+                QVERIFY2(
+                    sign * (next - x) >= 0 && sign * (next - x) <= widest,
+                    qPrintable(QStringLiteral("step %1: x %2 to %3").arg(step).arg(x).arg(next)));
+                x = next;
+                visited.insert(edit.CaretIndex());
+            }
+            QCOMPARE(visited.size(), text.size() + 1);
+        }
+    }
+
+    // A click anywhere on the text puts the caret at the boundary nearest to the pointer; one
+    // left of the text, at the text's left end.
+    void clickLandsAtTheNearestBoundary_data() { lines_data(); }
+    void clickLandsAtTheNearestBoundary()
+    {
+        QFETCH(QString, text);
+        WLineEdit edit;
+        styled(edit, Qt::RightToLeft, text);
+        const int half = edit.fontMetrics().maxWidth() / 2 + 1;
+        const QRect area = edit.TextArea();
+        // Right to left a short line stands against the right edge.
+        const int textLeft = area.right() - edit.fontMetrics().horizontalAdvance(text);
+        for (int x = area.left(); x <= area.right(); x += 3) {
+            WexalTest::MousePress(&edit, QPoint(x, 17));
+            WexalTest::MouseRelease(&edit, QPoint(x, 17));
+            QVERIFY2(
+                qAbs(caretX(edit) - qMax(x, textLeft)) <= half,
+                qPrintable(QStringLiteral("click at %1, caret at %2").arg(x).arg(caretX(edit))));
+        }
+    }
+
+    // "ם wo" of "שלום world עולם" is one stretch of the text, but on the line the Latin word
+    // reads left to right between the Hebrew ones: "wo" is at its left end and "ם" beyond its
+    // right end. The highlight is two pieces, in the line edit and in the label, selected with
+    // the pointer from before "ם" to after "wo".
+    void selectionPaintsAsPieces()
+    {
+        const QString text = QStringLiteral("שלום world עולם");
+        WLineEdit edit;
+        styled(edit, Qt::RightToLeft, text);
+        WLabel label;
+        label.SetCanSelectText(true);
+        styled(label, Qt::RightToLeft, text);
+        for (QWidget* w : {static_cast<QWidget*>(&edit), static_cast<QWidget*>(&label)}) {
+            const QFontMetrics fm = w->fontMetrics();
+            const auto width = [&fm](const char* s) {
+                return fm.horizontalAdvance(QString::fromUtf8(s));
+            };
+            // Right to left the line ends (its first character) at the text's right edge.
+            const int right = w == &edit ? edit.TextArea().right()
+                                         : label.TextBounding().left() + width(text.toUtf8());
+            const int from = right - width("שלו");
+            const int wordLeft = right - width("שלום ") - width("world");
+            const int to = wordLeft + width("wo");
+            WexalTest::MousePress(w, QPoint(from, 17));
+            WexalTest::MouseMove(w, QPoint(to, 17));
+            const QString selected = w == &edit ? edit.SelectedText() : label.SelectedText();
+            QCOMPARE(selected, QStringLiteral("ם wo"));
+            const auto pieces = runsOf(w, highlight, 17);
+            QCOMPARE(pieces.size(), 2);
+            QVERIFY2(qAbs(pieces.first().first - wordLeft) <= 2,
+                     qPrintable(QString::number(pieces.first().first)));
+            QVERIFY2(qAbs(pieces.last().first + pieces.last().second - from) <= 2,
+                     qPrintable(QString::number(pieces.last().first)));
+            WexalTest::MouseRelease(w, QPoint(to, 17));
+        }
+    }
+
+    // Right to left, a short line stands against the right edge of the field, and its first
+    // character is the rightmost.
+    void rightToLeftStartsAtTheRight()
+    {
+        WLineEdit edit;
+        styled(edit, Qt::RightToLeft, QStringLiteral("שלום"));
+        edit.setFocus();
+        press(&edit, Qt::Key_Right);
+        for (int i = 0; i < 4; ++i)
+            press(&edit, Qt::Key_Right); // on screen: toward the start of the word
+        QCOMPARE(edit.CaretIndex(), 0);
+        QVERIFY2(qAbs(caretX(edit) - edit.TextArea().right()) <= 1,
+                 qPrintable(QString::number(caretX(edit))));
+    }
+};
+
+WEXAL_TEST_MAIN(tst_Bidi)
+#include "tst_bidi.moc"

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "wexal_export.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QTextLayout>
+
+#include <memory>
+
+class QPainter;
+
+// One line of text laid out whole by Qt's text engine, for a right-to-left widget, where the
+// per-character sums cannot place it: its characters are reordered into runs (Arabic or Hebrew
+// with Latin words and digits), so a caret position has an x that no prefix width gives, the
+// arrow keys move in the order the eye reads, and a selection of consecutive characters can
+// cover several separate pieces of the line. Left to right, lines keep the sums' placement.
+//
+// x is in pixels from the line's left edge; an index is a caret position, 0 .. length.
+class WEXAL_AUTOTEST_EXPORT WBidiLine
+{
+public:
+    WBidiLine();
+    ~WBidiLine();
+
+    // Lays the line out again only when one of the three differs from the last call.
+    void Set(const QString& text, const QFont& font, Qt::LayoutDirection direction);
+
+    qreal Width() const;
+    // Where the caret stands for index (clamped to the text). Where the direction changes, one
+    // index has two places on the line: before the character at index (its leading edge), and
+    // after the one before it (that one's trailing edge). after picks the second.
+    qreal CaretX(int index, bool after = false) const;
+    // Whether, for index, the place after the character before it is nearer to x than the
+    // place before the character at index.
+    bool AfterNearer(int index, qreal x) const;
+    // For a caret moving to index from x, rightward or not: whether the place after the
+    // character before index is the one the move reaches, the nearest on the side it goes to.
+    bool AfterToward(int index, qreal x, bool rightward) const;
+    // The caret position nearest to x; x anywhere, outside the line included.
+    int IndexAt(qreal x) const;
+    // The caret position one step to the left or right on screen (same index at the line's
+    // end).
+    int Left(int index) const;
+    int Right(int index) const;
+    // The pieces of the line that characters from .. to - 1 cover, left to right, each as
+    // (left x, width); adjacent pieces are merged.
+    QList<QPair<qreal, qreal>> Pieces(int from, int to) const;
+    // Draws the line with its left edge at x and its middle at middleY, characters from .. to - 1
+    // highlighted (none when from >= to).
+    void Draw(QPainter* painter, qreal x, qreal middleY, int from, int to, const QColor& back,
+              const QColor& fore) const;
+
+private:
+    QString text;
+    QFont font;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    std::unique_ptr<QTextLayout> layout;
+};
