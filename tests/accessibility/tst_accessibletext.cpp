@@ -1,6 +1,6 @@
-// The text interfaces of the label and the line edit: the label's mouse selection, the line
-// edit's caret and selection both ways, where characters lie (once scrolled too), and text by
-// characters, words, sentences and lines at every offset.
+// The text interfaces of the label and the line edit: the label's mouse selection, where
+// characters lie (once scrolled too), and text by characters, words, sentences and lines at every
+// offset. The line edit's caret and selection both ways are rows of the input table.
 #include "AccessTestSupport.h"
 #include "WTestSuite.h"
 
@@ -29,45 +29,8 @@ private slots:
     void boundaries();
     void boundariesAtEveryOffset();
 
-    void caretAndSelection();
     void labelCharacterGeometry();
 };
-
-void TestAccessibleText::caretAndSelection()
-{
-    WLineEdit edit;
-    QVERIFY(shown(edit));
-    edit.SetText(QStringLiteral("Hello world"));
-    QAccessibleTextInterface* text = Face(&edit)->textInterface();
-    QCOMPARE(text->cursorPosition(), 0);
-    QTest::keyClick(&edit, Qt::Key_Right);
-    QTest::keyClick(&edit, Qt::Key_Right);
-    QCOMPARE(text->cursorPosition(), 2);
-    QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(text->selectionCount(), 1);
-    int s = 0, e = 0;
-    text->selection(0, &s, &e);
-    QCOMPARE(QPoint(s, e), QPoint(2, 4));
-    QCOMPARE(text->text(s, e), edit.SelectedText());
-
-    text->setCursorPosition(9);
-    QCOMPARE(edit.CaretIndex(), 9);
-    QCOMPARE(text->selectionCount(), 0);
-    text->setCursorPosition(500);
-    QCOMPARE(edit.CaretIndex(), 11);
-    text->setSelection(0, 6, 11);
-    QCOMPARE(edit.SelectedText(), QStringLiteral("world"));
-    QCOMPARE(text->cursorPosition(), 11);
-    text->addSelection(0, 5); // one selection at most: it replaces the first
-    QCOMPARE(edit.SelectedText(), QStringLiteral("Hello"));
-    text->removeSelection(0);
-    QCOMPARE(edit.SelectedText(), QString());
-    QCOMPARE(text->selectionCount(), 0);
-    // Out-of-range offsets are brought to the text.
-    text->setSelection(0, -10, 3);
-    QCOMPARE(edit.SelectedText(), QStringLiteral("Hel"));
-}
 
 void TestAccessibleText::scrolledEditCharacterGeometry()
 {
