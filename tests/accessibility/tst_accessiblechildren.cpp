@@ -1,5 +1,5 @@
 // Where a screen reader finds the children of lists and pickers, and what becomes of those that
-// go: the grid list's rows and cells (selection both ways, a model locked by another thread, the
+// go: the grid list's rows and cells (a model locked by another thread, the
 // selected row kept in view, a cell editor's Escape), the item list's lines, and the hour-minute
 // picker's numbers, with Tab into and out of the picker.
 #include "AccessGrid.h"
@@ -67,7 +67,6 @@ class TestAccessibleChildren : public QObject
 
 private slots:
     void init() { WBase::SetKeyboardAccess(false); }
-    void selectionBothWays();
 
     // Rows that go leave their cells invalid, not dangling; once the table is read again the
     // cells of rows that went are gone too.
@@ -197,33 +196,6 @@ void TestAccessibleChildren::whereLinesAre()
     QCOMPARE(face->childAt(origin.x() + 50, origin.y() + 50), face->child(7));
     QCOMPARE(face->childAt(origin.x() + 500, origin.y() + 50), nullptr);
 }
-void TestAccessibleChildren::selectionBothWays()
-{
-    Grid g;
-    QAccessibleTableInterface* tab = g.Tab();
-    QCOMPARE(tab->selectedRowCount(), 0);
-    g.grid.SetSelectedRow(g.data->Rows.at(3));
-    QCOMPARE(tab->selectedRows(), QList<int>{2});
-    QVERIFY(tab->isRowSelected(2));
-    QCOMPARE(tab->selectedCellCount(), 3);
-    QCOMPARE(tab->selectedCells().first(), tab->cellAt(2, 0));
-    QVERIFY(tab->cellAt(2, 2)->state().selected);
-    QVERIFY(tab->cellAt(2, 2)->tableCellInterface()->isSelected());
-    QVERIFY(!tab->cellAt(1, 2)->state().selected);
-    // A hidden selected row is not among the shown ones.
-    g.grid.SetSelectedRow(g.data->Rows.at(2));
-    QCOMPARE(tab->selectedRowCount(), 0);
-
-    QVERIFY(tab->selectRow(0));
-    QCOMPARE(g.grid.SelectedRow(), g.data->Rows.at(0));
-    QVERIFY(!tab->selectRow(9));
-    QVERIFY(!tab->unselectRow(1));
-    QVERIFY(tab->unselectRow(0));
-    QCOMPARE(g.grid.SelectedRow(), nullptr);
-    QVERIFY(!tab->selectColumn(0));
-    QCOMPARE(tab->selectedColumnCount(), 0);
-}
-
 void TestAccessibleChildren::whereCellsAre()
 {
     Grid g(40);

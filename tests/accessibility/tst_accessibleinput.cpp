@@ -418,7 +418,7 @@ void press(QWidget* to, QString key)
 // the first child's eighth child): an action by name, "=V" sets the value, "text=T" the text,
 // "ins2=ab" inserts at 2, "del1-3" deletes from 1 to 3, "rep1-3=ab" replaces that range, "car4"
 // puts the caret at 4, "sel1-3" selects from 1 to 3, "add1-3" adds a selection, "uns0" removes
-// the first.
+// the first; in a table "row2" selects shown row 2, "unr2" unselects it, "col0" a column.
 QString act(QAccessibleInterface* node, const QString& step)
 {
     const int colon = step.indexOf(QLatin1Char(':'));
@@ -451,6 +451,12 @@ QString act(QAccessibleInterface* node, const QString& step)
         t->addSelection(a, b);
     } else if (m.hasMatch() && t && m.captured(1) == "uns") {
         t->removeSelection(a);
+    } else if (QAccessibleTableInterface* table = node->tableInterface(); table && m.hasMatch()) {
+        const bool done = m.captured(1) == "row"   ? table->selectRow(a)
+                          : m.captured(1) == "unr" ? table->unselectRow(a)
+                                                   : table->selectColumn(a);
+        if (!done)
+            return QStringLiteral(" [refused %1]").arg(what);
     } else {
         QAccessibleActionInterface* actions = node->actionInterface();
         const QString name = what == "Press"      ? QAccessibleActionInterface::pressAction()
@@ -650,6 +656,10 @@ private slots:
              "Selection#6 Focus#6"},
             {"grid", -1, "reader: 2:Press", "row -1 checked 0,3 header 2", ""},
             {"grid", off, "reader: 6:Press", "row -1 checked 0,3 [no Press]", ""},
+            {"grid", 3, "reader: row0 row9 unr1",
+             "row 0 checked 0,3 [refused row9] [refused unr1] [at once]", "Selection#3 Focus#3"},
+            {"grid", 3, "reader: unr0 col0", "row 3 checked 0,3 [refused unr0] [refused col0]", ""},
+            {"grid", 0, "reader: unr0 col0", "row -1 checked 0,3 [refused col0] [at once]", ""},
             {"item list", 0, "reader: 2:Press 2:Press", "2 at 0 [at once]", "Selection#2 Focus#2"},
             {"item list", off, "reader: 2:Press", "-1 at 0 [no Press]", ""},
             {"item list lines only", -1, "reader: 2:Press", "-1 at 0 [no Press]", ""},

@@ -235,9 +235,12 @@ private slots:
             [] {
                 AccessGrid g(4);
                 g.grid.SetSelectedRow(g.data->Rows.at(3));
-                return AccessibleDump(&g.grid, {3, 12});
+                const QString dump = AccessibleDump(&g.grid, {3, 12}) + QLatin1Char('\n');
+                // A hidden selected row is not among the shown ones.
+                g.grid.SetSelectedRow(g.data->Rows.at(2));
+                return dump + AccessibleDump(&g.grid, {1, 12});
             },
-            "Table [invisible focusable movable sizeable]\n"
+            "Table [invisible focusable movable sizeable] <3x3 rows 2 selected, 3 cells>\n"
             "  ColumnHeader (Press)\n"
             "  ColumnHeader \"Order\" (Press)\n"
             "  ColumnHeader (Press)\n"
@@ -249,7 +252,9 @@ private slots:
             "  Cell \"1-b\" = 1-b [focusable selectable] (Press)\n"
             "  Cell [focusable checkable checked selectable selected] (Press)\n"
             "  Cell \"3-a\" = 3-a [focusable selectable selected] (Press)\n"
-            "  Cell \"3-b\" = 3-b [focusable selectable selected] (Press)\n");
+            "  Cell \"3-b\" = 3-b [focusable selectable selected] (Press)\n"
+            "Table [invisible focusable movable sizeable] <3x3 rows none selected, 0 cells>\n"
+            "  ... 12 children\n");
         row(
             "grid: two columns of three",
             [] {
@@ -257,7 +262,7 @@ private slots:
                 g.grid.SetColumnWidth({40, 60});
                 return AccessibleDump(&g.grid, {3, 12});
             },
-            "Table [invisible focusable movable sizeable]\n"
+            "Table [invisible focusable movable sizeable] <2x2 rows none selected, 0 cells>\n"
             "  ColumnHeader (Press)\n"
             "  ColumnHeader (Press)\n"
             "  Cell [focusable checkable checked selectable] (Press)\n"
@@ -273,11 +278,11 @@ private slots:
                 g.grid.SetDataSource(nullptr);
                 return dump + AccessibleDump(&g.grid);
             },
-            "Table [invisible focusable movable sizeable]\n"
+            "Table [invisible focusable movable sizeable] <0x3 rows none selected, 0 cells>\n"
             "  ColumnHeader (Press)\n"
             "  ColumnHeader \"Order\" (Press)\n"
             "  ColumnHeader (Press)\n"
-            "Table [invisible focusable movable sizeable]\n");
+            "Table [invisible focusable movable sizeable] <0x0 rows none selected, 0 cells>\n");
         row(
             "item list with a selected line",
             [] {

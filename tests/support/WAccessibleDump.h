@@ -70,6 +70,22 @@ inline QString AccessibleLine(QAccessibleInterface* node, QAccessibleInterface* 
     const QString states = AccessibleStates(node, parent);
     if (!states.isEmpty())
         line += QStringLiteral(" [%1]").arg(states);
+    // Our tables only: the rows a reader is told are selected, with their cells.
+    QAccessibleTableInterface* table = node->tableInterface();
+    if (table && node->object() && node->object()->inherits("WBase")) {
+        QStringList rows;
+        for (const int r : table->selectedRows())
+            rows << QString::number(r) + (table->isRowSelected(r) ? QString() : "?");
+        line += QStringLiteral(" <%1x%2 rows %3 selected, %4 cells>")
+                    .arg(table->rowCount())
+                    .arg(table->columnCount())
+                    .arg(rows.isEmpty() ? QStringLiteral("none") : rows.join(QLatin1Char(',')))
+                    .arg(table->selectedCellCount());
+    }
+    if (QAccessibleTableCellInterface* cell = node->tableCellInterface()) {
+        if (cell->isSelected() != node->state().selected)
+            line += QStringLiteral(" !! selected as a cell: %1").arg(cell->isSelected());
+    }
     if (QAccessibleActionInterface* a = node->actionInterface()) {
         QStringList actions = a->actionNames();
         // Every focusable widget offers to take the focus: only the other actions say something.
