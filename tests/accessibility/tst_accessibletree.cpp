@@ -103,42 +103,28 @@ private slots:
         QTest::addColumn<Scenario>("scenario");
         QTest::addColumn<QString>("expected");
         row(
-            "buttons in a panel",
+            "buttons in a panel, as they are and checked or disabled",
             [] {
                 WPanel panel;
-                add<WButton>(&panel, QStringLiteral("Save"));
+                for (const bool changed : {false, true}) {
+                    add<WButton>(&panel, QStringLiteral("Save"))->setEnabled(!changed);
+                    add<WCheckBox>(&panel, QStringLiteral("Remember me"))->SetChecked(changed);
+                    auto* toggle = add<WSwitchButton>(&panel, changed ? QString() : "Wi-Fi");
+                    toggle->SetLeftText(QStringLiteral("Off"));
+                    toggle->SetRightText(QStringLiteral("On"));
+                    toggle->SetChecked(changed);
+                }
                 add<WButton>(&panel)->setAccessibleName(QStringLiteral("Close window"));
-                add<WCheckBox>(&panel, QStringLiteral("Remember me"));
-                auto* toggle = add<WSwitchButton>(&panel);
-                toggle->SetLeftText(QStringLiteral("Off"));
-                toggle->SetRightText(QStringLiteral("On"));
-                auto* named = add<WSwitchButton>(&panel, QStringLiteral("Wi-Fi"));
-                named->SetLeftText(QStringLiteral("Off"));
-                named->SetRightText(QStringLiteral("On"));
-                return AccessibleDump(&panel);
+                return AccessibleDump(&panel, {2, 12});
             },
             "Pane [invisible movable sizeable]\n"
             "  Button \"Save\" [focusable] (Press)\n"
-            "  Button \"Close window\" [focusable] (Press)\n"
             "  CheckBox \"Remember me\" [focusable checkable] (Toggle)\n"
-            "  Button \"Off/On\" = Off [focusable checkable] (Toggle)\n"
-            "  Button \"Wi-Fi\" = Off [focusable checkable] (Toggle)\n");
-        row(
-            "buttons checked and disabled",
-            [] {
-                WPanel panel;
-                add<WButton>(&panel, QStringLiteral("Save"))->setEnabled(false);
-                add<WCheckBox>(&panel, QStringLiteral("Remember me"))->SetChecked(true);
-                auto* toggle = add<WSwitchButton>(&panel);
-                toggle->SetLeftText(QStringLiteral("Off"));
-                toggle->SetRightText(QStringLiteral("On"));
-                toggle->SetChecked(true);
-                return AccessibleDump(&panel);
-            },
-            "Pane [invisible movable sizeable]\n"
+            "  Button \"Wi-Fi\" = Off [focusable checkable] (Toggle)\n"
             "  Button \"Save\" [disabled focusable] (Press)\n"
             "  CheckBox \"Remember me\" [focusable checkable checked] (Toggle)\n"
-            "  Button \"Off/On\" = On [focusable checkable checked] (Toggle)\n");
+            "  Button \"Off/On\" = On [focusable checkable checked] (Toggle)\n"
+            "  Button \"Close window\" [focusable] (Press)\n");
         row(
             "panel leaves out hidden widgets",
             [] {
@@ -158,19 +144,23 @@ private slots:
             "  Button \"b\" [focusable] (Press)\n"
             "  Client\n");
         row(
-            "combo box closed",
+            "combo boxes closed, one without lines",
             [] {
-                WComboBox box;
-                box.SetItems(numbered(QStringLiteral("Item %1"), 3));
-                box.SetSelectedIndex(1);
-                return AccessibleDump(&box);
+                WPanel panel;
+                auto* box = new WComboBox(&panel);
+                box->SetItems(numbered(QStringLiteral("Item %1"), 3));
+                box->SetSelectedIndex(1);
+                (new WComboBox(&panel))->setAccessibleName(QStringLiteral("Priority"));
+                return AccessibleDump(&panel);
             },
-            "ComboBox \"Item 1\" = Item 1 [invisible focusable expandable collapsed movable "
-            "sizeable] (ShowMenu)\n"
-            "  List [sizeable]\n"
-            "    ListItem \"Item 0\" = Item 0 [focusable selectable]\n"
-            "    ListItem \"Item 1\" = Item 1 [focusable selectable selected]\n"
-            "    ListItem \"Item 2\" = Item 2 [focusable selectable]\n");
+            "Pane [invisible movable sizeable]\n"
+            "  ComboBox \"Item 1\" = Item 1 [focusable expandable collapsed] (ShowMenu)\n"
+            "    List [sizeable]\n"
+            "      ListItem \"Item 0\" = Item 0 [focusable selectable]\n"
+            "      ListItem \"Item 1\" = Item 1 [focusable selectable selected]\n"
+            "      ListItem \"Item 2\" = Item 2 [focusable selectable]\n"
+            "  ComboBox \"Priority\" [focusable expandable collapsed]\n"
+            "    List [sizeable]\n");
         row(
             "combo box open",
             [] {
@@ -189,15 +179,6 @@ private slots:
             "    ListItem \"Item 0\" = Item 0 [focusable selectable] (Press)\n"
             "    ListItem \"Item 1\" = Item 1 [focusable selectable selected] (Press)\n"
             "    ListItem \"Item 2\" = Item 2 [focusable selectable] (Press)\n");
-        row(
-            "combo box named, without lines",
-            [] {
-                WComboBox box;
-                box.setAccessibleName(QStringLiteral("Priority"));
-                return AccessibleDump(&box);
-            },
-            "ComboBox \"Priority\" [invisible focusable expandable collapsed movable sizeable]\n"
-            "  List [sizeable]\n");
         row(
             "form",
             [] {
@@ -327,48 +308,24 @@ private slots:
         row(
             "labels",
             [] {
-                WLabel label;
-                label.SetText(QStringLiteral("Tracking: 1Z 999"));
-                WLabel selectable;
-                selectable.SetText(QStringLiteral("Tracking: 1Z 999"));
-                selectable.setAccessibleName(QStringLiteral("Tracking number"));
-                selectable.SetCanSelectText(true);
-                LabelOfTheApplication own;
-                own.SetText(QStringLiteral("mine"));
-                QString dump = AccessibleDump(&label) + QLatin1Char('\n') +
-                               AccessibleDump(&selectable) + QLatin1Char('\n') +
-                               AccessibleDump(&own) + QLatin1Char('\n');
+                WPanel panel;
+                add<WLabel>(&panel, QStringLiteral("Tracking: 1Z 999"));
+                auto* selectable = add<WLabel>(&panel, QStringLiteral("Tracking: 1Z 999"));
+                selectable->setAccessibleName(QStringLiteral("Tracking number"));
+                selectable->SetCanSelectText(true);
+                add<LabelOfTheApplication>(&panel, QStringLiteral("mine"));
+                const QString dump = AccessibleDump(&panel) + QLatin1Char('\n');
                 // An application that describes its own class itself is asked first.
                 QAccessible::installFactory(ownFactory);
-                LabelOfTheApplication described;
-                dump += AccessibleDump(&described);
+                const QString own = AccessibleDump(new LabelOfTheApplication(&panel));
                 QAccessible::removeFactory(ownFactory);
-                return dump;
+                return dump + own;
             },
-            "StaticText \"Tracking: 1Z 999\" [invisible readOnly movable sizeable]\n"
-            "StaticText \"Tracking number\" [invisible readOnly selectableText movable sizeable]\n"
-            "StaticText \"mine\" [invisible readOnly movable sizeable]\n"
-            "Link [invisible focusable movable sizeable]\n");
-        row(
-            "line edits",
-            [] {
-                WLineEdit edit;
-                edit.SetText(QStringLiteral("Köln"));
-                edit.setAccessibleName(QStringLiteral("City"));
-                QString dump = AccessibleDump(&edit) + QLatin1Char('\n');
-                edit.SetReadOnly(true);
-                dump += AccessibleDump(&edit) + QLatin1Char('\n');
-                WLineEdit password;
-                password.SetTextType(TextType::Password);
-                password.SetText(QStringLiteral("hunter2"));
-                return dump + AccessibleDump(&password);
-            },
-            "EditableText \"City\" = Köln [invisible focusable editable selectableText movable "
-            "sizeable]\n"
-            "EditableText \"City\" = Köln [invisible focusable readOnly selectableText movable "
-            "sizeable]\n"
-            "EditableText = ******* [invisible focusable editable passwordEdit selectableText "
-            "movable sizeable]\n");
+            "Pane [invisible movable sizeable]\n"
+            "  StaticText \"Tracking: 1Z 999\" [readOnly]\n"
+            "  StaticText \"Tracking number\" [readOnly selectableText]\n"
+            "  StaticText \"mine\" [readOnly]\n"
+            "Link [invisible focusable]\n");
         row(
             "menu, closed",
             [] {
@@ -434,24 +391,35 @@ private slots:
             "      Button \"In 1\" [focusable] (Press)\n"
             "Button \"Page 0\" [invisible focusable] (Press)\n");
         row(
-            "track bar and progress bar",
+            "line edits, track bars and a progress bar in a panel",
             [] {
-                WTrackBar track;
-                track.SetMinimum(10);
-                track.SetMaximum(1010);
-                track.SetValue1(300);
-                track.setAccessibleName(QStringLiteral("Volume"));
-                QString dump = AccessibleDump(&track) + QLatin1Char('\n');
-                track.setEnabled(false);
-                dump += AccessibleDump(&track) + QLatin1Char('\n');
-                WProgressBar bar;
-                bar.SetValue(42);
-                return dump + AccessibleDump(&bar);
+                WPanel panel;
+                for (const bool readOnly : {false, true}) {
+                    auto* edit = add<WLineEdit>(&panel, QStringLiteral("Köln"));
+                    edit->setAccessibleName(QStringLiteral("City"));
+                    edit->SetReadOnly(readOnly);
+                }
+                auto* password = new WLineEdit(&panel);
+                password->SetTextType(TextType::Password);
+                password->SetText(QStringLiteral("hunter2"));
+                for (const bool enabled : {true, false}) {
+                    auto* track = new WTrackBar(&panel);
+                    track->SetMinimum(10);
+                    track->SetMaximum(1010);
+                    track->SetValue1(300);
+                    track->setAccessibleName(QStringLiteral("Volume"));
+                    track->setEnabled(enabled);
+                }
+                (new WProgressBar(&panel))->SetValue(42);
+                return AccessibleDump(&panel);
             },
-            "Slider \"Volume\" = 300 {10..1010} [invisible focusable movable sizeable] (Increase "
-            "Decrease)\n"
-            "Slider \"Volume\" = 300 {10..1010} [disabled invisible focusable movable sizeable]\n"
-            "ProgressBar = 42% {0..100} [invisible readOnly movable sizeable]\n");
+            "Pane [invisible movable sizeable]\n"
+            "  EditableText \"City\" = Köln [focusable editable selectableText]\n"
+            "  EditableText \"City\" = Köln [focusable readOnly selectableText]\n"
+            "  EditableText = ******* [focusable editable passwordEdit selectableText]\n"
+            "  Slider \"Volume\" = 300 {10..1010} [focusable] (Increase Decrease)\n"
+            "  Slider \"Volume\" = 300 {10..1010} [disabled focusable]\n"
+            "  ProgressBar = 42% {0..100} [readOnly]\n");
         row(
             "tree view holds Qt's tree",
             [] {
