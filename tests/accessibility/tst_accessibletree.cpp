@@ -47,34 +47,6 @@ QStringList numbered(const QString& stem, int n)
     return list;
 }
 
-struct Picker
-{
-    Picker()
-    {
-        picker.SetStartHour(8);
-        picker.SetStartMinute(5);
-        picker.SetEndHour(17);
-        picker.SetEndMinute(30);
-    }
-    WHourMinutePicker picker;
-};
-
-struct Tabs
-{
-    Tabs()
-    {
-        for (int i = 0; i < 2; ++i) {
-            pages << new WTabPage;
-            pages.last()->SetText(QStringLiteral("Page %1").arg(i));
-            tabs.AddPage(pages.last());
-            add<WButton>(pages.last(), QStringLiteral("In %1").arg(i));
-        }
-        tabs.SetSelectedIndex(1);
-    }
-    WTabControl tabs;
-    QList<WTabPage*> pages;
-};
-
 // The combo box's dump taken while its list is open, from inside the list's own loop.
 QString openComboDump(WComboBox* box)
 {
@@ -237,11 +209,15 @@ private slots:
             "Table [invisible focusable movable sizeable] <3x3 rows none selected, 0 cells>\n"
             "  ... 12 children\n");
         row(
-            "grid: two columns of three",
+            "grid: two columns of three, then rows off, then no model",
             [] {
                 AccessGrid g(2);
                 g.grid.SetColumnWidth({40, 60});
-                return AccessibleDump(&g.grid, {3, 12});
+                QString dump = AccessibleDump(&g.grid, {3, 12}) + QLatin1Char('\n');
+                g.data->ShowRows = false;
+                dump += AccessibleDump(&g.grid) + QLatin1Char('\n');
+                g.grid.SetDataSource(nullptr);
+                return dump + AccessibleDump(&g.grid);
             },
             "Table [invisible focusable movable sizeable] <2x2 rows none selected, 0 cells>\n"
             "  ColumnHeader (Press)\n"
@@ -249,19 +225,9 @@ private slots:
             "  Cell [focusable checkable checked selectable] (Press)\n"
             "  Cell \"0-a\" = 0-a [focusable selectable] (Press)\n"
             "  Cell [focusable checkable selectable] (Press)\n"
-            "  Cell \"1-a\" = 1-a [focusable selectable] (Press)\n");
-        row(
-            "grid: rows off, then no model",
-            [] {
-                AccessGrid g(2);
-                g.data->ShowRows = false;
-                const QString dump = AccessibleDump(&g.grid) + QLatin1Char('\n');
-                g.grid.SetDataSource(nullptr);
-                return dump + AccessibleDump(&g.grid);
-            },
-            "Table [invisible focusable movable sizeable] <0x3 rows none selected, 0 cells>\n"
+            "  Cell \"1-a\" = 1-a [focusable selectable] (Press)\n"
+            "Table [invisible focusable movable sizeable] <0x2 rows none selected, 0 cells>\n"
             "  ColumnHeader (Press)\n"
-            "  ColumnHeader \"Order\" (Press)\n"
             "  ColumnHeader (Press)\n"
             "Table [invisible focusable movable sizeable] <0x0 rows none selected, 0 cells>\n");
         row(
@@ -351,8 +317,12 @@ private slots:
         row(
             "hour-minute picker",
             [] {
-                Picker p;
-                return AccessibleDump(&p.picker);
+                WHourMinutePicker picker;
+                picker.SetStartHour(8);
+                picker.SetStartMinute(5);
+                picker.SetEndHour(17);
+                picker.SetEndMinute(30);
+                return AccessibleDump(&picker);
             },
             "Grouping = 08:05-17:30 [invisible focusable movable]\n"
             "  SpinBox \"Start hour\" = 08 {0..23} [focusable editable] (Increase Decrease)\n"
@@ -360,14 +330,24 @@ private slots:
             "  SpinBox \"End hour\" = 17 {0..23} [focusable editable] (Increase Decrease)\n"
             "  SpinBox \"End minute\" = 30 {0..59} [focusable editable] (Increase Decrease)\n");
         row(
-            "tab control with a page without a tab",
+            "tab control with a page without a tab, then a page taken out",
             [] {
-                Tabs t;
+                WTabControl tabs;
+                QList<WTabPage*> pages;
+                for (int i = 0; i < 2; ++i) {
+                    pages << new WTabPage;
+                    pages.last()->SetText(QStringLiteral("Page %1").arg(i));
+                    tabs.AddPage(pages.last());
+                    add<WButton>(pages.last(), QStringLiteral("In %1").arg(i));
+                }
                 auto* bare = new WTabPage(nullptr, false);
                 bare->SetText(QStringLiteral("ignored"));
-                t.tabs.AddPage(bare);
-                t.tabs.SetSelectedIndex(1);
-                return AccessibleDump(&t.tabs);
+                tabs.AddPage(bare);
+                tabs.SetSelectedIndex(1);
+                const QString dump = AccessibleDump(&tabs) + QLatin1Char('\n');
+                tabs.RemovePage(0);
+                return dump + AccessibleDump(&tabs) + QLatin1Char('\n') +
+                       AccessibleDump(pages.at(0)->TabButton());
             },
             "PageTabList [invisible movable sizeable]\n"
             "  PageTab \"Page 0\" [focusable selectable] (Press)\n"
@@ -376,19 +356,12 @@ private slots:
             "  PageTab \"Page 1\" [focusable selectable selected] (Press)\n"
             "    Pane \"Page 1\"\n"
             "      Button \"In 1\" [focusable] (Press)\n"
-            "  Pane\n");
-        row(
-            "tab control, a page taken out",
-            [] {
-                Tabs t;
-                t.tabs.RemovePage(0);
-                return AccessibleDump(&t.tabs) + QLatin1Char('\n') +
-                       AccessibleDump(t.pages.at(0)->TabButton());
-            },
+            "  Pane\n"
             "PageTabList [invisible movable sizeable]\n"
             "  PageTab \"Page 1\" [focusable selectable selected] (Press)\n"
             "    Pane \"Page 1\"\n"
             "      Button \"In 1\" [focusable] (Press)\n"
+            "  Pane\n"
             "Button \"Page 0\" [invisible focusable] (Press)\n");
         row(
             "line edits, track bars and a progress bar in a panel",
