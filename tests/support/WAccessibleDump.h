@@ -13,12 +13,16 @@
 #include <QMetaEnum>
 #include <QStringList>
 
+#include <functional>
+
 namespace WexalTest {
 
 struct DumpLimits
 {
     int depth = 6;
     int children = 8; // more than this: the first and last few, with the count between
+    // Asked of every node: what is wrong with it, written below its line as "!! ...".
+    std::function<QString(QAccessibleInterface*)> check;
 };
 
 inline QString AccessibleStates(QAccessibleInterface* node, QAccessibleInterface* parent)
@@ -105,6 +109,9 @@ inline void DumpInto(QStringList& out, QAccessibleInterface* node, QAccessibleIn
         return;
     }
     out << indent + AccessibleLine(node, parent);
+    const QString wrong = limits.check ? limits.check(node) : QString();
+    if (!wrong.isEmpty())
+        out << indent + QStringLiteral("  !! ") + wrong;
     const int count = node->childCount();
     if (count > 0 && depth + 1 >= limits.depth) {
         out << indent + QStringLiteral("  ... %1 children").arg(count);
@@ -117,6 +124,8 @@ inline void DumpInto(QStringList& out, QAccessibleInterface* node, QAccessibleIn
             i = count - 2;
         }
         QAccessibleInterface* child = node->child(i);
+        if (!child)
+            out << indent + QStringLiteral("  !! child %1 is null").arg(i);
         if (child && child->parent() != node)
             out << indent + QStringLiteral("  !! child %1 names another parent").arg(i);
         if (child && node->indexOfChild(child) != i)
