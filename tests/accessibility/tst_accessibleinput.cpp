@@ -1,6 +1,6 @@
-// The keys and the screen reader's actions on every widget class, as one table each over small
+// The keys and the screen reader's requests on every widget class, as one table over small
 // per-class adaptors, and the announcements that go with them: a row names the class, where it
-// starts, what is pressed or done, and what the widget and the reader end up with.
+// starts, what is pressed or asked, and what the widget and the reader end up with.
 #include "../form/FormTestSupport.h"
 #include "AccessGrid.h"
 #include "WAccessibleDump.h"
