@@ -629,8 +629,8 @@ private slots:
              "TextInserted@0+* TextCaretMoved@1 TextInserted@1+* TextCaretMoved@2"},
             {"password edit", 2, "reader: text=hunter2", "hunter2 reads ******* caret 0 [at once]",
              "TextUpdated@0-*****+*******"},
-            {"line edit", 2, "reader: text=new", "new caret 0 [at once]",
-             "TextUpdated@0-12345+new"},
+            {"line edit", 2, "reader: car3 text=new", "new caret 0 [at once]",
+             "TextCaretMoved@3 TextUpdated@0-12345+new TextCaretMoved@0"},
             {"line edit", 2, "reader: sel1-2 car3 car500", "12345 caret 5 [at once]",
              "TextCaretMoved@2 TextSelectionChanged@1..2 TextSelectionChanged@0..0 "
              "TextCaretMoved@3 TextCaretMoved@5"},
