@@ -1,6 +1,6 @@
-// The text interfaces of the label and the line edit: the label's mouse selection, the line
-// edit's caret and selection both ways, where characters lie (once scrolled too), and text by
-// characters, words, sentences and lines at every offset.
+// The text interfaces of the label and the line edit: the label's mouse selection, where
+// characters lie (once scrolled too), and text by characters, words, sentences and lines at every
+// offset. The line edit's caret and selection both ways are rows of the input table.
 #include "AccessTestSupport.h"
 #include "WTestSuite.h"
 
@@ -29,45 +29,8 @@ private slots:
     void boundaries();
     void boundariesAtEveryOffset();
 
-    void caretAndSelection();
     void labelCharacterGeometry();
 };
-
-void TestAccessibleText::caretAndSelection()
-{
-    WLineEdit edit;
-    QVERIFY(shown(edit));
-    edit.SetText(QStringLiteral("Hello world"));
-    QAccessibleTextInterface* text = Face(&edit)->textInterface();
-    QCOMPARE(text->cursorPosition(), 0);
-    QTest::keyClick(&edit, Qt::Key_Right);
-    QTest::keyClick(&edit, Qt::Key_Right);
-    QCOMPARE(text->cursorPosition(), 2);
-    QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(text->selectionCount(), 1);
-    int s = 0, e = 0;
-    text->selection(0, &s, &e);
-    QCOMPARE(QPoint(s, e), QPoint(2, 4));
-    QCOMPARE(text->text(s, e), edit.SelectedText());
-
-    text->setCursorPosition(9);
-    QCOMPARE(edit.CaretIndex(), 9);
-    QCOMPARE(text->selectionCount(), 0);
-    text->setCursorPosition(500);
-    QCOMPARE(edit.CaretIndex(), 11);
-    text->setSelection(0, 6, 11);
-    QCOMPARE(edit.SelectedText(), QStringLiteral("world"));
-    QCOMPARE(text->cursorPosition(), 11);
-    text->addSelection(0, 5); // one selection at most: it replaces the first
-    QCOMPARE(edit.SelectedText(), QStringLiteral("Hello"));
-    text->removeSelection(0);
-    QCOMPARE(edit.SelectedText(), QString());
-    QCOMPARE(text->selectionCount(), 0);
-    // Out-of-range offsets are brought to the text.
-    text->setSelection(0, -10, 3);
-    QCOMPARE(edit.SelectedText(), QStringLiteral("Hel"));
-}
 
 void TestAccessibleText::scrolledEditCharacterGeometry()
 {
@@ -178,46 +141,32 @@ void TestAccessibleText::boundaries_data()
     QTest::addColumn<QString>("at"); // "text start end"
     QTest::addColumn<QString>("after");
     const QString hello = QStringLiteral("Hello big world");
+    const QString whole = hello + " 0 15";
     const int word = QAccessible::WordBoundary;
     const int chr = QAccessible::CharBoundary;
-    QTest::newRow("word at the start") << hello << word << 0 << ""
-                                       << "Hello 0 5"
-                                       << "  5 6";
-    QTest::newRow("word in a space") << hello << word << 5 << "Hello 0 5"
-                                     << "  5 6"
-                                     << "big 6 9";
-    QTest::newRow("word at the end") << hello << word << 15 << "  9 10"
-                                     << "world 10 15"
-                                     << "";
-    QTest::newRow("word past the end") << hello << word << 99 << "  9 10"
-                                       << "world 10 15"
-                                       << "";
-    QTest::newRow("word before the start") << hello << word << -4 << ""
-                                           << "Hello 0 5"
-                                           << "  5 6";
-    QTest::newRow("char at the start") << hello << chr << 0 << ""
-                                       << "H 0 1"
-                                       << "e 1 2";
-    QTest::newRow("char at the end") << hello << chr << 15 << "d 14 15"
-                                     << ""
-                                     << "";
-    QTest::newRow("char, last") << hello << chr << 14 << "l 13 14"
-                                << "d 14 15"
-                                << "";
-    QTest::newRow("sentence") << QStringLiteral("One. Two.") << int(QAccessible::SentenceBoundary)
-                              << 7 << "One.  0 5"
-                              << "Two. 5 9"
-                              << "";
-    QTest::newRow("line") << hello << int(QAccessible::LineBoundary) << 15 << "" << hello + " 0 15"
-                          << "";
-    QTest::newRow("paragraph") << hello << int(QAccessible::ParagraphBoundary) << 3 << ""
-                               << hello + " 0 15"
-                               << "";
-    QTest::newRow("whole") << hello << int(QAccessible::NoBoundary) << 8 << "" << hello + " 0 15"
-                           << "";
-    QTest::newRow("empty text") << QString() << word << 0 << ""
-                                << ""
-                                << "";
+    const struct
+    {
+        const char* name;
+        QString text;
+        int type, offset;
+        QString before, at, after;
+    } rows[] = {
+        {"word at the start", hello, word, 0, "", "Hello 0 5", "  5 6"},
+        {"word in a space", hello, word, 5, "Hello 0 5", "  5 6", "big 6 9"},
+        {"word at the end", hello, word, 15, "  9 10", "world 10 15", ""},
+        {"word past the end", hello, word, 99, "  9 10", "world 10 15", ""},
+        {"word before the start", hello, word, -4, "", "Hello 0 5", "  5 6"},
+        {"char at the start", hello, chr, 0, "", "H 0 1", "e 1 2"},
+        {"char at the end", hello, chr, 15, "d 14 15", "", ""},
+        {"char, last", hello, chr, 14, "l 13 14", "d 14 15", ""},
+        {"sentence", "One. Two.", QAccessible::SentenceBoundary, 7, "One.  0 5", "Two. 5 9", ""},
+        {"line", hello, QAccessible::LineBoundary, 15, "", whole, ""},
+        {"paragraph", hello, QAccessible::ParagraphBoundary, 3, "", whole, ""},
+        {"whole", hello, QAccessible::NoBoundary, 8, "", whole, ""},
+        {"empty text", QString(), word, 0, "", "", ""},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.name) << r.text << r.type << r.offset << r.before << r.at << r.after;
 }
 
 void TestAccessibleText::boundaries()

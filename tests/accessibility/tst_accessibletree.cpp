@@ -47,34 +47,6 @@ QStringList numbered(const QString& stem, int n)
     return list;
 }
 
-struct Picker
-{
-    Picker()
-    {
-        picker.SetStartHour(8);
-        picker.SetStartMinute(5);
-        picker.SetEndHour(17);
-        picker.SetEndMinute(30);
-    }
-    WHourMinutePicker picker;
-};
-
-struct Tabs
-{
-    Tabs()
-    {
-        for (int i = 0; i < 2; ++i) {
-            pages << new WTabPage;
-            pages.last()->SetText(QStringLiteral("Page %1").arg(i));
-            tabs.AddPage(pages.last());
-            add<WButton>(pages.last(), QStringLiteral("In %1").arg(i));
-        }
-        tabs.SetSelectedIndex(1);
-    }
-    WTabControl tabs;
-    QList<WTabPage*> pages;
-};
-
 // The combo box's dump taken while its list is open, from inside the list's own loop.
 QString openComboDump(WComboBox* box)
 {
@@ -103,42 +75,28 @@ private slots:
         QTest::addColumn<Scenario>("scenario");
         QTest::addColumn<QString>("expected");
         row(
-            "buttons in a panel",
+            "buttons in a panel, as they are and checked or disabled",
             [] {
                 WPanel panel;
-                add<WButton>(&panel, QStringLiteral("Save"));
+                for (const bool changed : {false, true}) {
+                    add<WButton>(&panel, QStringLiteral("Save"))->setEnabled(!changed);
+                    add<WCheckBox>(&panel, QStringLiteral("Remember me"))->SetChecked(changed);
+                    auto* toggle = add<WSwitchButton>(&panel, changed ? QString() : "Wi-Fi");
+                    toggle->SetLeftText(QStringLiteral("Off"));
+                    toggle->SetRightText(QStringLiteral("On"));
+                    toggle->SetChecked(changed);
+                }
                 add<WButton>(&panel)->setAccessibleName(QStringLiteral("Close window"));
-                add<WCheckBox>(&panel, QStringLiteral("Remember me"));
-                auto* toggle = add<WSwitchButton>(&panel);
-                toggle->SetLeftText(QStringLiteral("Off"));
-                toggle->SetRightText(QStringLiteral("On"));
-                auto* named = add<WSwitchButton>(&panel, QStringLiteral("Wi-Fi"));
-                named->SetLeftText(QStringLiteral("Off"));
-                named->SetRightText(QStringLiteral("On"));
-                return AccessibleDump(&panel);
+                return AccessibleDump(&panel, {2, 12});
             },
             "Pane [invisible movable sizeable]\n"
             "  Button \"Save\" [focusable] (Press)\n"
-            "  Button \"Close window\" [focusable] (Press)\n"
             "  CheckBox \"Remember me\" [focusable checkable] (Toggle)\n"
-            "  Button \"Off/On\" = Off [focusable checkable] (Toggle)\n"
-            "  Button \"Wi-Fi\" = Off [focusable checkable] (Toggle)\n");
-        row(
-            "buttons checked and disabled",
-            [] {
-                WPanel panel;
-                add<WButton>(&panel, QStringLiteral("Save"))->setEnabled(false);
-                add<WCheckBox>(&panel, QStringLiteral("Remember me"))->SetChecked(true);
-                auto* toggle = add<WSwitchButton>(&panel);
-                toggle->SetLeftText(QStringLiteral("Off"));
-                toggle->SetRightText(QStringLiteral("On"));
-                toggle->SetChecked(true);
-                return AccessibleDump(&panel);
-            },
-            "Pane [invisible movable sizeable]\n"
+            "  Button \"Wi-Fi\" = Off [focusable checkable] (Toggle)\n"
             "  Button \"Save\" [disabled focusable] (Press)\n"
             "  CheckBox \"Remember me\" [focusable checkable checked] (Toggle)\n"
-            "  Button \"Off/On\" = On [focusable checkable checked] (Toggle)\n");
+            "  Button \"Off/On\" = On [focusable checkable checked] (Toggle)\n"
+            "  Button \"Close window\" [focusable] (Press)\n");
         row(
             "panel leaves out hidden widgets",
             [] {
@@ -158,19 +116,23 @@ private slots:
             "  Button \"b\" [focusable] (Press)\n"
             "  Client\n");
         row(
-            "combo box closed",
+            "combo boxes closed, one without lines",
             [] {
-                WComboBox box;
-                box.SetItems(numbered(QStringLiteral("Item %1"), 3));
-                box.SetSelectedIndex(1);
-                return AccessibleDump(&box);
+                WPanel panel;
+                auto* box = new WComboBox(&panel);
+                box->SetItems(numbered(QStringLiteral("Item %1"), 3));
+                box->SetSelectedIndex(1);
+                (new WComboBox(&panel))->setAccessibleName(QStringLiteral("Priority"));
+                return AccessibleDump(&panel);
             },
-            "ComboBox \"Item 1\" = Item 1 [invisible focusable expandable collapsed movable "
-            "sizeable] (ShowMenu)\n"
-            "  List [sizeable]\n"
-            "    ListItem \"Item 0\" = Item 0 [focusable selectable]\n"
-            "    ListItem \"Item 1\" = Item 1 [focusable selectable selected]\n"
-            "    ListItem \"Item 2\" = Item 2 [focusable selectable]\n");
+            "Pane [invisible movable sizeable]\n"
+            "  ComboBox \"Item 1\" = Item 1 [focusable expandable collapsed] (ShowMenu)\n"
+            "    List [sizeable]\n"
+            "      ListItem \"Item 0\" = Item 0 [focusable selectable]\n"
+            "      ListItem \"Item 1\" = Item 1 [focusable selectable selected]\n"
+            "      ListItem \"Item 2\" = Item 2 [focusable selectable]\n"
+            "  ComboBox \"Priority\" [focusable expandable collapsed]\n"
+            "    List [sizeable]\n");
         row(
             "combo box open",
             [] {
@@ -189,15 +151,6 @@ private slots:
             "    ListItem \"Item 0\" = Item 0 [focusable selectable] (Press)\n"
             "    ListItem \"Item 1\" = Item 1 [focusable selectable selected] (Press)\n"
             "    ListItem \"Item 2\" = Item 2 [focusable selectable] (Press)\n");
-        row(
-            "combo box named, without lines",
-            [] {
-                WComboBox box;
-                box.setAccessibleName(QStringLiteral("Priority"));
-                return AccessibleDump(&box);
-            },
-            "ComboBox \"Priority\" [invisible focusable expandable collapsed movable sizeable]\n"
-            "  List [sizeable]\n");
         row(
             "form",
             [] {
@@ -235,9 +188,12 @@ private slots:
             [] {
                 AccessGrid g(4);
                 g.grid.SetSelectedRow(g.data->Rows.at(3));
-                return AccessibleDump(&g.grid, {3, 12});
+                const QString dump = AccessibleDump(&g.grid, {3, 12}) + QLatin1Char('\n');
+                // A hidden selected row is not among the shown ones.
+                g.grid.SetSelectedRow(g.data->Rows.at(2));
+                return dump + AccessibleDump(&g.grid, {1, 12});
             },
-            "Table [invisible focusable movable sizeable]\n"
+            "Table [invisible focusable movable sizeable] <3x3 rows 2 selected, 3 cells>\n"
             "  ColumnHeader (Press)\n"
             "  ColumnHeader \"Order\" (Press)\n"
             "  ColumnHeader (Press)\n"
@@ -249,35 +205,31 @@ private slots:
             "  Cell \"1-b\" = 1-b [focusable selectable] (Press)\n"
             "  Cell [focusable checkable checked selectable selected] (Press)\n"
             "  Cell \"3-a\" = 3-a [focusable selectable selected] (Press)\n"
-            "  Cell \"3-b\" = 3-b [focusable selectable selected] (Press)\n");
+            "  Cell \"3-b\" = 3-b [focusable selectable selected] (Press)\n"
+            "Table [invisible focusable movable sizeable] <3x3 rows none selected, 0 cells>\n"
+            "  ... 12 children\n");
         row(
-            "grid: two columns of three",
+            "grid: two columns of three, then rows off, then no model",
             [] {
                 AccessGrid g(2);
                 g.grid.SetColumnWidth({40, 60});
-                return AccessibleDump(&g.grid, {3, 12});
+                QString dump = AccessibleDump(&g.grid, {3, 12}) + QLatin1Char('\n');
+                g.data->ShowRows = false;
+                dump += AccessibleDump(&g.grid) + QLatin1Char('\n');
+                g.grid.SetDataSource(nullptr);
+                return dump + AccessibleDump(&g.grid);
             },
-            "Table [invisible focusable movable sizeable]\n"
+            "Table [invisible focusable movable sizeable] <2x2 rows none selected, 0 cells>\n"
             "  ColumnHeader (Press)\n"
             "  ColumnHeader (Press)\n"
             "  Cell [focusable checkable checked selectable] (Press)\n"
             "  Cell \"0-a\" = 0-a [focusable selectable] (Press)\n"
             "  Cell [focusable checkable selectable] (Press)\n"
-            "  Cell \"1-a\" = 1-a [focusable selectable] (Press)\n");
-        row(
-            "grid: rows off, then no model",
-            [] {
-                AccessGrid g(2);
-                g.data->ShowRows = false;
-                const QString dump = AccessibleDump(&g.grid) + QLatin1Char('\n');
-                g.grid.SetDataSource(nullptr);
-                return dump + AccessibleDump(&g.grid);
-            },
-            "Table [invisible focusable movable sizeable]\n"
+            "  Cell \"1-a\" = 1-a [focusable selectable] (Press)\n"
+            "Table [invisible focusable movable sizeable] <0x2 rows none selected, 0 cells>\n"
             "  ColumnHeader (Press)\n"
-            "  ColumnHeader \"Order\" (Press)\n"
             "  ColumnHeader (Press)\n"
-            "Table [invisible focusable movable sizeable]\n");
+            "Table [invisible focusable movable sizeable] <0x0 rows none selected, 0 cells>\n");
         row(
             "item list with a selected line",
             [] {
@@ -322,48 +274,24 @@ private slots:
         row(
             "labels",
             [] {
-                WLabel label;
-                label.SetText(QStringLiteral("Tracking: 1Z 999"));
-                WLabel selectable;
-                selectable.SetText(QStringLiteral("Tracking: 1Z 999"));
-                selectable.setAccessibleName(QStringLiteral("Tracking number"));
-                selectable.SetCanSelectText(true);
-                LabelOfTheApplication own;
-                own.SetText(QStringLiteral("mine"));
-                QString dump = AccessibleDump(&label) + QLatin1Char('\n') +
-                               AccessibleDump(&selectable) + QLatin1Char('\n') +
-                               AccessibleDump(&own) + QLatin1Char('\n');
+                WPanel panel;
+                add<WLabel>(&panel, QStringLiteral("Tracking: 1Z 999"));
+                auto* selectable = add<WLabel>(&panel, QStringLiteral("Tracking: 1Z 999"));
+                selectable->setAccessibleName(QStringLiteral("Tracking number"));
+                selectable->SetCanSelectText(true);
+                add<LabelOfTheApplication>(&panel, QStringLiteral("mine"));
+                const QString dump = AccessibleDump(&panel) + QLatin1Char('\n');
                 // An application that describes its own class itself is asked first.
                 QAccessible::installFactory(ownFactory);
-                LabelOfTheApplication described;
-                dump += AccessibleDump(&described);
+                const QString own = AccessibleDump(new LabelOfTheApplication(&panel));
                 QAccessible::removeFactory(ownFactory);
-                return dump;
+                return dump + own;
             },
-            "StaticText \"Tracking: 1Z 999\" [invisible readOnly movable sizeable]\n"
-            "StaticText \"Tracking number\" [invisible readOnly selectableText movable sizeable]\n"
-            "StaticText \"mine\" [invisible readOnly movable sizeable]\n"
-            "Link [invisible focusable movable sizeable]\n");
-        row(
-            "line edits",
-            [] {
-                WLineEdit edit;
-                edit.SetText(QStringLiteral("Köln"));
-                edit.setAccessibleName(QStringLiteral("City"));
-                QString dump = AccessibleDump(&edit) + QLatin1Char('\n');
-                edit.SetReadOnly(true);
-                dump += AccessibleDump(&edit) + QLatin1Char('\n');
-                WLineEdit password;
-                password.SetTextType(TextType::Password);
-                password.SetText(QStringLiteral("hunter2"));
-                return dump + AccessibleDump(&password);
-            },
-            "EditableText \"City\" = Köln [invisible focusable editable selectableText movable "
-            "sizeable]\n"
-            "EditableText \"City\" = Köln [invisible focusable readOnly selectableText movable "
-            "sizeable]\n"
-            "EditableText = ******* [invisible focusable editable passwordEdit selectableText "
-            "movable sizeable]\n");
+            "Pane [invisible movable sizeable]\n"
+            "  StaticText \"Tracking: 1Z 999\" [readOnly]\n"
+            "  StaticText \"Tracking number\" [readOnly selectableText]\n"
+            "  StaticText \"mine\" [readOnly]\n"
+            "Link [invisible focusable]\n");
         row(
             "menu, closed",
             [] {
@@ -389,8 +317,12 @@ private slots:
         row(
             "hour-minute picker",
             [] {
-                Picker p;
-                return AccessibleDump(&p.picker);
+                WHourMinutePicker picker;
+                picker.SetStartHour(8);
+                picker.SetStartMinute(5);
+                picker.SetEndHour(17);
+                picker.SetEndMinute(30);
+                return AccessibleDump(&picker);
             },
             "Grouping = 08:05-17:30 [invisible focusable movable]\n"
             "  SpinBox \"Start hour\" = 08 {0..23} [focusable editable] (Increase Decrease)\n"
@@ -398,14 +330,24 @@ private slots:
             "  SpinBox \"End hour\" = 17 {0..23} [focusable editable] (Increase Decrease)\n"
             "  SpinBox \"End minute\" = 30 {0..59} [focusable editable] (Increase Decrease)\n");
         row(
-            "tab control with a page without a tab",
+            "tab control with a page without a tab, then a page taken out",
             [] {
-                Tabs t;
+                WTabControl tabs;
+                QList<WTabPage*> pages;
+                for (int i = 0; i < 2; ++i) {
+                    pages << new WTabPage;
+                    pages.last()->SetText(QStringLiteral("Page %1").arg(i));
+                    tabs.AddPage(pages.last());
+                    add<WButton>(pages.last(), QStringLiteral("In %1").arg(i));
+                }
                 auto* bare = new WTabPage(nullptr, false);
                 bare->SetText(QStringLiteral("ignored"));
-                t.tabs.AddPage(bare);
-                t.tabs.SetSelectedIndex(1);
-                return AccessibleDump(&t.tabs);
+                tabs.AddPage(bare);
+                tabs.SetSelectedIndex(1);
+                const QString dump = AccessibleDump(&tabs) + QLatin1Char('\n');
+                tabs.RemovePage(0);
+                return dump + AccessibleDump(&tabs) + QLatin1Char('\n') +
+                       AccessibleDump(pages.at(0)->TabButton());
             },
             "PageTabList [invisible movable sizeable]\n"
             "  PageTab \"Page 0\" [focusable selectable] (Press)\n"
@@ -414,39 +356,43 @@ private slots:
             "  PageTab \"Page 1\" [focusable selectable selected] (Press)\n"
             "    Pane \"Page 1\"\n"
             "      Button \"In 1\" [focusable] (Press)\n"
-            "  Pane\n");
-        row(
-            "tab control, a page taken out",
-            [] {
-                Tabs t;
-                t.tabs.RemovePage(0);
-                return AccessibleDump(&t.tabs) + QLatin1Char('\n') +
-                       AccessibleDump(t.pages.at(0)->TabButton());
-            },
+            "  Pane\n"
             "PageTabList [invisible movable sizeable]\n"
             "  PageTab \"Page 1\" [focusable selectable selected] (Press)\n"
             "    Pane \"Page 1\"\n"
             "      Button \"In 1\" [focusable] (Press)\n"
+            "  Pane\n"
             "Button \"Page 0\" [invisible focusable] (Press)\n");
         row(
-            "track bar and progress bar",
+            "line edits, track bars and a progress bar in a panel",
             [] {
-                WTrackBar track;
-                track.SetMinimum(10);
-                track.SetMaximum(1010);
-                track.SetValue1(300);
-                track.setAccessibleName(QStringLiteral("Volume"));
-                QString dump = AccessibleDump(&track) + QLatin1Char('\n');
-                track.setEnabled(false);
-                dump += AccessibleDump(&track) + QLatin1Char('\n');
-                WProgressBar bar;
-                bar.SetValue(42);
-                return dump + AccessibleDump(&bar);
+                WPanel panel;
+                for (const bool readOnly : {false, true}) {
+                    auto* edit = add<WLineEdit>(&panel, QStringLiteral("Köln"));
+                    edit->setAccessibleName(QStringLiteral("City"));
+                    edit->SetReadOnly(readOnly);
+                }
+                auto* password = new WLineEdit(&panel);
+                password->SetTextType(TextType::Password);
+                password->SetText(QStringLiteral("hunter2"));
+                for (const bool enabled : {true, false}) {
+                    auto* track = new WTrackBar(&panel);
+                    track->SetMinimum(10);
+                    track->SetMaximum(1010);
+                    track->SetValue1(300);
+                    track->setAccessibleName(QStringLiteral("Volume"));
+                    track->setEnabled(enabled);
+                }
+                (new WProgressBar(&panel))->SetValue(42);
+                return AccessibleDump(&panel);
             },
-            "Slider \"Volume\" = 300 {10..1010} [invisible focusable movable sizeable] (Increase "
-            "Decrease)\n"
-            "Slider \"Volume\" = 300 {10..1010} [disabled invisible focusable movable sizeable]\n"
-            "ProgressBar = 42% {0..100} [invisible readOnly movable sizeable]\n");
+            "Pane [invisible movable sizeable]\n"
+            "  EditableText \"City\" = Köln [focusable editable selectableText]\n"
+            "  EditableText \"City\" = Köln [focusable readOnly selectableText]\n"
+            "  EditableText = ******* [focusable editable passwordEdit selectableText]\n"
+            "  Slider \"Volume\" = 300 {10..1010} [focusable] (Increase Decrease)\n"
+            "  Slider \"Volume\" = 300 {10..1010} [disabled focusable]\n"
+            "  ProgressBar = 42% {0..100} [readOnly]\n");
         row(
             "tree view holds Qt's tree",
             [] {

@@ -13,12 +13,16 @@
 #include <QMetaEnum>
 #include <QStringList>
 
+#include <functional>
+
 namespace WexalTest {
 
 struct DumpLimits
 {
     int depth = 6;
     int children = 8; // more than this: the first and last few, with the count between
+    // Asked of every node: what is wrong with it, written below its line as "!! ...".
+    std::function<QString(QAccessibleInterface*)> check;
 };
 
 inline QString AccessibleStates(QAccessibleInterface* node, QAccessibleInterface* parent)
@@ -70,6 +74,22 @@ inline QString AccessibleLine(QAccessibleInterface* node, QAccessibleInterface* 
     const QString states = AccessibleStates(node, parent);
     if (!states.isEmpty())
         line += QStringLiteral(" [%1]").arg(states);
+    // Our tables only: the rows a reader is told are selected, with their cells.
+    QAccessibleTableInterface* table = node->tableInterface();
+    if (table && node->object() && node->object()->inherits("WBase")) {
+        QStringList rows;
+        for (const int r : table->selectedRows())
+            rows << QString::number(r) + (table->isRowSelected(r) ? QString() : "?");
+        line += QStringLiteral(" <%1x%2 rows %3 selected, %4 cells>")
+                    .arg(table->rowCount())
+                    .arg(table->columnCount())
+                    .arg(rows.isEmpty() ? QStringLiteral("none") : rows.join(QLatin1Char(',')))
+                    .arg(table->selectedCellCount());
+    }
+    if (QAccessibleTableCellInterface* cell = node->tableCellInterface()) {
+        if (cell->isSelected() != node->state().selected)
+            line += QStringLiteral(" !! selected as a cell: %1").arg(cell->isSelected());
+    }
     if (QAccessibleActionInterface* a = node->actionInterface()) {
         QStringList actions = a->actionNames();
         // Every focusable widget offers to take the focus: only the other actions say something.
@@ -89,6 +109,9 @@ inline void DumpInto(QStringList& out, QAccessibleInterface* node, QAccessibleIn
         return;
     }
     out << indent + AccessibleLine(node, parent);
+    const QString wrong = limits.check ? limits.check(node) : QString();
+    if (!wrong.isEmpty())
+        out << indent + QStringLiteral("  !! ") + wrong;
     const int count = node->childCount();
     if (count > 0 && depth + 1 >= limits.depth) {
         out << indent + QStringLiteral("  ... %1 children").arg(count);
@@ -101,6 +124,8 @@ inline void DumpInto(QStringList& out, QAccessibleInterface* node, QAccessibleIn
             i = count - 2;
         }
         QAccessibleInterface* child = node->child(i);
+        if (!child)
+            out << indent + QStringLiteral("  !! child %1 is null").arg(i);
         if (child && child->parent() != node)
             out << indent + QStringLiteral("  !! child %1 names another parent").arg(i);
         if (child && node->indexOfChild(child) != i)
