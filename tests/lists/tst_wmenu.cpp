@@ -1,3 +1,4 @@
+#include "ListTestSupport.h"
 #include "WTestSuite.h"
 
 namespace {
@@ -24,18 +25,8 @@ struct Fixture
     // open fails the test and the menu is closed after a while instead of hanging.
     WMenuItem* Exec(const QPoint& at, const std::function<void()>& step)
     {
-        QTimer::singleShot(0, &menu, step);
-        bool timedOut = false;
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [&] {
-            timedOut = true;
-            if (QWidget* open = QApplication::activePopupWidget())
-                open->close();
-        });
-        watchdog.start(2000);
-        WMenuItem* result = menu.exec(at);
-        if (timedOut)
+        WMenuItem* result = nullptr;
+        if (!ListTest::RunPopup([&] { result = menu.exec(at); }, step))
             QTest::qFail("the menu stayed open", __FILE__, __LINE__);
         return result;
     }
@@ -329,21 +320,17 @@ private slots:
             },
             [&] { delete parent; },
         };
-        QTimer::singleShot(0, parent, [&] {
-            // From elsewhere: Qt drops a move to where the pointer already is.
-            WexalTest::MouseMove(menu, QPoint(-50, -50));
-            WexalTest::MouseMove(menu, QPoint(20, 45));
-            changes[how]();
-        });
-        bool timedOut = false;
-        QObject watchdog;
-        QTimer::singleShot(3000, &watchdog, [menu, &timedOut] {
-            timedOut = true;
-            if (menu)
-                menu->hide();
-        });
-        QCOMPARE(menu->exec(QPoint(100, 100)), nullptr);
-        QVERIFY(!timedOut);
+        WMenuItem* result = nullptr;
+        QVERIFY(ListTest::RunPopup([&] { result = menu->exec(QPoint(100, 100)); },
+                                   [&] {
+                                       // From elsewhere: Qt drops a move to where the pointer
+                                       // already is.
+                                       WexalTest::MouseMove(menu, QPoint(-50, -50));
+                                       WexalTest::MouseMove(menu, QPoint(20, 45));
+                                       changes[how]();
+                                   },
+                                   3000));
+        QCOMPARE(result, nullptr);
         QCOMPARE(bool(menu), how >= 3 && how <= 5);
         if (how == 5)
             QCOMPARE(nested, nullptr);
