@@ -57,7 +57,7 @@ private slots:
     }
 
     // A right click below the last row is reported too, with an invalid index: an application
-    // offers its menu for the whole view there.
+    // offers its menu for the whole view there. A left click is no context request.
     void rightClickBelowTheRows()
     {
         QStandardItemModel model;
@@ -69,8 +69,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&tree));
         QSignalSpy spy(&tree, &WTreeView::ItemRightClicked);
         const QPoint below(20, tree.TreeView->viewport()->height() - 5);
-        WexalTest::MousePress(tree.TreeView->viewport(), below, Qt::RightButton);
-        WexalTest::MouseRelease(tree.TreeView->viewport(), below, Qt::RightButton);
+        for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            WexalTest::MousePress(tree.TreeView->viewport(), below, button);
+            WexalTest::MouseRelease(tree.TreeView->viewport(), below, button);
+        }
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toPoint(), below);
         QCOMPARE(spy.at(0).at(1).toModelIndex(), QModelIndex());
