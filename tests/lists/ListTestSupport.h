@@ -22,11 +22,13 @@ inline QStringList Numbered(int n, const QString& pattern = QStringLiteral("Line
 }
 
 // Calls open, which returns once the popup it opens has closed, with step queued to run inside
-// the popup's loop. A popup still open after ms is hidden, and the result is false.
+// the popup's loop; a step that has not run by the time open returns (no popup opened) is
+// dropped. A popup still open after ms is hidden, and the result is false.
 inline bool RunPopup(const std::function<void()>& open, const std::function<void()>& step,
                      int ms = 2000)
 {
-    QTimer::singleShot(0, qApp, step);
+    QObject queue;
+    QTimer::singleShot(0, &queue, step);
     bool timedOut = false;
     QTimer watchdog;
     watchdog.setSingleShot(true);
