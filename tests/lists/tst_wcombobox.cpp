@@ -1,3 +1,4 @@
+#include "ListTestSupport.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
 #include "WScrollBar_p.h"
@@ -6,16 +7,9 @@
 using BoxEdit = std::function<void(WComboBox&)>;
 Q_DECLARE_METATYPE(BoxEdit)
 
-namespace {
+using ListTest::Numbered;
 
-QStringList numbered(int n, const QString& pattern = QStringLiteral("Line %1"))
-{
-    QStringList lines;
-    lines.reserve(n);
-    for (int i = 0; i < n; ++i)
-        lines << pattern.arg(i);
-    return lines;
-}
+namespace {
 
 WComboDropDownBox* openList()
 {
@@ -59,38 +53,6 @@ WComboBox* styledBox(QWidget* parent, const QRect& geometry)
     return box;
 }
 
-// Whether a real press on box opens its list (closed again at once).
-bool pressOpens(WComboBox* box)
-{
-    bool opened = false;
-    QTimer::singleShot(0, box, [&] {
-        if (QWidget* list = openList())
-            opened = true, list->hide();
-    });
-    WexalTest::MousePress(box, QPoint(10, 10));
-    QCoreApplication::processEvents();
-    return opened || box->IsPopupOpen();
-}
-
-// Shows grid (columns 80 and 100) over rows 0 .. row of data, box filling cell (row, 1).
-bool showInGridCell(WGridList* grid, WGridListData& data, WComboBox* box, int row)
-{
-    for (int i = 0; i <= row; ++i)
-        data.AddRow(data.CreateRow());
-    box->SetDock(DockType::Fill);
-    box->SetItems(numbered(4));
-    data.Rows.at(row)->Cells[1] = box;
-    grid->SetColumnWidth({80, 100});
-    grid->SetDataSource(&data);
-    grid->UpdateData();
-    grid->CellControlLayout(row);
-    grid->resize(300, 200);
-    grid->show();
-    const bool exposed = QTest::qWaitForWindowExposed(grid);
-    grid->repaint();
-    return exposed;
-}
-
 // A window with one styled combo box at (20, 30), 120 x 24.
 struct Fixture
 {
@@ -115,7 +77,11 @@ struct Fixture
     static bool WithOpenList(WComboBox* box, const std::function<void(WComboDropDownBox*)>& step,
                              bool stepCloses = false)
     {
-        QTimer::singleShot(0, box, [step, stepCloses] {
+        const auto click = [box] {
+            WexalTest::MousePress(box, QPoint(10, 10));
+            WexalTest::MouseRelease(box, QPoint(10, 10));
+        };
+        return ListTest::RunPopup(click, [step, stepCloses] {
             WComboDropDownBox* list = openList();
             if (!list)
                 return;
@@ -123,18 +89,13 @@ struct Fixture
             if (!stepCloses && list == openList())
                 list->hide();
         });
-        bool timedOut = false;
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [&] {
-            timedOut = true;
-            if (QWidget* open = QApplication::activePopupWidget())
-                open->hide();
-        });
-        watchdog.start(2000);
-        WexalTest::MousePress(box, QPoint(10, 10));
-        WexalTest::MouseRelease(box, QPoint(10, 10));
-        return !timedOut;
+    }
+    // Whether a real click on box opens its list (closed again at once).
+    static bool ClickOpens(WComboBox* box)
+    {
+        bool opened = false;
+        WithOpenList(box, [&](WComboDropDownBox*) { opened = true; });
+        return opened || box->IsPopupOpen();
     }
 
     WPanel window;
@@ -216,7 +177,7 @@ private slots:
         QFETCH(int, borderWidth);
         QFETCH(int, height);
         Fixture f;
-        QStringList lines = numbered(count);
+        QStringList lines = Numbered(count);
         if (wide)
             lines[1] = QString(60, QLatin1Char('W'));
         f.box->SetItems(lines);
@@ -251,7 +212,7 @@ private slots:
     void chooseAndClose()
     {
         Fixture f;
-        f.box->SetItems(numbered(5));
+        f.box->SetItems(Numbered(5));
         f.Show();
         QSignalSpy changed(f.box, &WComboBox::SelectedIndexChanged);
         const std::function<void(WComboDropDownBox*)> closers[] = {
@@ -297,7 +258,7 @@ private slots:
     void openFaceAndHover()
     {
         Fixture f;
-        f.box->SetItems(numbered(3));
+        f.box->SetItems(Numbered(3));
         f.box->SetRadius(4);
         f.Show();
         const auto corner = [&] { return f.box->grab().toImage().pixelColor(0, 23); };
@@ -341,7 +302,7 @@ private slots:
         f.box->SetShowDropDownButton(true);
         f.box->setEnabled(false);
         QCOMPARE(at(), QColor(Qt::gray));
-        QVERIFY(!pressOpens(f.box));
+        QVERIFY(!Fixture::ClickOpens(f.box));
     }
 
     // A box that a grid list paints into a cell opens its list below the cell on screen, and a
@@ -360,9 +321,21 @@ private slots:
         WGridListData data(2);
         auto* box = new WComboBox;
         box->SetBorderWidth(2);
+        box->SetDock(DockType::Fill);
+        box->SetItems(Numbered(4));
         QPointer<WGridList> grid = new WGridList;
         grid->move(50, 60);
-        QVERIFY(showInGridCell(grid, data, box, 1));
+        for (int i = 0; i < 2; ++i)
+            data.AddRow(data.CreateRow());
+        data.Rows.at(1)->Cells[1] = box;
+        grid->SetColumnWidth({80, 100});
+        grid->SetDataSource(&data);
+        grid->UpdateData();
+        grid->CellControlLayout(1);
+        grid->resize(300, 200);
+        grid->show();
+        QVERIFY(QTest::qWaitForWindowExposed(grid));
+        grid->repaint();
         // The second row's cell in the second column: below the 30-pixel header and one row.
         const QPoint cell = grid->mapToGlobal(QPoint(80, 30 + 20));
         const QPoint below = cell + QPoint(0, box->height() - 2);
@@ -401,20 +374,16 @@ private slots:
         WexalTest::RemovalHost host;
         QPointer<WComboBox> box = new WComboBox(host.parent);
         box->setGeometry(10, 10, 120, 24);
-        box->SetItems(numbered(20));
+        box->SetItems(Numbered(20));
         host.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host.window));
         QPointer<WComboDropDownBox> list = listOf(*box);
-        QTimer::singleShot(0, &host.window, [&] {
-            if (openList())
-                WexalTest::Remove(box, how);
-        });
         // Should the list outlive its box, the test fails instead of hanging.
-        QTimer::singleShot(3000, &host.window, [] {
-            if (QWidget* open = QApplication::activePopupWidget())
-                open->hide();
-        });
-        WexalTest::MousePress(box, QPoint(10, 10));
+        QVERIFY(ListTest::RunPopup([&] { WexalTest::MousePress(box, QPoint(10, 10)); },
+                                   [&] {
+                                       if (openList())
+                                           WexalTest::Remove(box, how);
+                                   }));
         QVERIFY(!box);
         QVERIFY(!list);
         QVERIFY(!openList());
@@ -437,7 +406,7 @@ private slots:
         QFETCH(bool, closeWindow);
         QFETCH(bool, menu);
         Fixture f;
-        f.box->SetItems(numbered(5));
+        f.box->SetItems(Numbered(5));
         f.box->SetSelectedIndex(1);
         f.Show();
         WMenu popup;
@@ -473,7 +442,7 @@ private slots:
     void menuOpenedFromChoice()
     {
         Fixture f;
-        f.box->SetItems(numbered(5));
+        f.box->SetItems(Numbered(5));
         f.Show();
         WMenu menu(&f.window);
         menu.AddItem("Cut");
@@ -497,7 +466,7 @@ private slots:
     void hundredThousandAndNoLines()
     {
         Fixture f;
-        QStringList lines = numbered(100000, QStringLiteral("Entry %1 of the long list"));
+        QStringList lines = Numbered(100000, QStringLiteral("Entry %1 of the long list"));
         lines[77777] = QStringLiteral("The widest line of them all, by some margin");
         f.box->SetItems(lines);
         f.Show();
@@ -531,10 +500,9 @@ private slots:
         QCOMPARE(longView, viewAt(shortBox));
 
         f.box->SetItems({});
-        QVERIFY(!pressOpens(f.box));
+        QVERIFY(!Fixture::ClickOpens(f.box));
         QCOMPARE(f.box->SelectedIndex(), -1);
     }
-
 };
 
 WEXAL_TEST_MAIN(tst_WComboBox)

@@ -1,3 +1,4 @@
+#include "ListTestSupport.h"
 #include "WFarPointer.h"
 #include "WLineWidths_p.h"
 #include "WScrollBar_p.h"
@@ -5,13 +6,7 @@
 
 using Pairs = QList<std::pair<int, int>>;
 
-static QStringList numbered(int n)
-{
-    QStringList lines;
-    for (int i = 0; i < n; ++i)
-        lines << QStringLiteral("Line %1").arg(i);
-    return lines;
-}
+using ListTest::Numbered;
 
 class tst_WItemList : public QObject
 {
@@ -23,7 +18,7 @@ private slots:
         WItemList list;
         list.SetSelectedIndex(0);
         QCOMPARE(list.SelectedIndex(), -1); // nothing to select
-        list.SetItems(numbered(3));
+        list.SetItems(Numbered(3));
         for (auto [v, held] : Pairs{{1, 1}, {-5, -1}, {INT_MIN, -1}, {9, 2}, {INT_MAX, 2}}) {
             list.SetSelectedIndex(v);
             QCOMPARE(list.SelectedIndex(), held);
@@ -50,7 +45,7 @@ private slots:
         WItemList list;
         list.resize(200, 100);
         list.SetItemBackColorSelected(Qt::red);
-        list.SetItems(numbered(50));
+        list.SetItems(Numbered(50));
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QVERIFY(WexalTest::Wheel(&list, QPoint(50, 50), QPoint(0, -240))); // two notches: 20 px
@@ -97,7 +92,7 @@ private slots:
         const int selected = far.y() > 100 ? -1 : 0; // below the 100-pixel list or not
         WItemList list;
         list.resize(200, 100);
-        list.SetItems(numbered(5));
+        list.SetItems(Numbered(5));
         list.SetPadding(QRect(40, 0, 0, 0)); // 40 pixels above the first line
         list.SetSelectedIndex(2);
         list.show();
@@ -134,7 +129,6 @@ private slots:
             QCOMPARE(list.ScrollSize().width(), widest);
         }
     }
-
 };
 
 WEXAL_TEST_MAIN(tst_WItemList)

@@ -1,3 +1,4 @@
+#include "ListTestSupport.h"
 #include "WTestSuite.h"
 
 namespace {
@@ -24,18 +25,8 @@ struct Fixture
     // open fails the test and the menu is closed after a while instead of hanging.
     WMenuItem* Exec(const QPoint& at, const std::function<void()>& step)
     {
-        QTimer::singleShot(0, &menu, step);
-        bool timedOut = false;
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [&] {
-            timedOut = true;
-            if (QWidget* open = QApplication::activePopupWidget())
-                open->close();
-        });
-        watchdog.start(2000);
-        WMenuItem* result = menu.exec(at);
-        if (timedOut)
+        WMenuItem* result = nullptr;
+        if (!ListTest::RunPopup([&] { result = menu.exec(at); }, step))
             QTest::qFail("the menu stayed open", __FILE__, __LINE__);
         return result;
     }
@@ -56,11 +47,6 @@ struct Fixture
     WMenuItem* save;
     WMenuItem* remove;
 };
-
-QRect screenArea()
-{
-    return QGuiApplication::primaryScreen()->geometry();
-}
 
 // A menu that an application subclassed to refuse every close.
 class StubbornMenu : public WMenu
@@ -142,33 +128,45 @@ private slots:
 
     // Right-down from the point, flipped left near the right edge and up near the bottom edge
     // of the point's screen; a point outside every screen is taken on the primary screen.
-    // Right to left, a menu opens left of the point unless the screen ends there.
+    // Right to left, a menu opens left of the point unless the screen ends there. A right
+    // padding wider than the screen: the menu is cut to the screen's width, yet flipped left by
+    // all the width it asked for, as far as a window position may go (right to left it fits on
+    // neither side, and opens right of the point).
     void flipsAtScreenEdges_data()
     {
         QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("right");
         QTest::addColumn<bool>("left");
         QTest::addColumn<bool>("leftMirrored");
         QTest::addColumn<bool>("up");
-        const QRect s = screenArea();
-        QTest::newRow("middle") << s.center() << false << true << false;
+        const QRect s = QGuiApplication::primaryScreen()->geometry();
+        QTest::newRow("middle") << s.center() << 10 << false << true << false;
         QTest::newRow("right edge")
-            << QPoint(s.right() + 1 - 20, s.top() + 50) << true << true << false;
+            << QPoint(s.right() + 1 - 20, s.top() + 50) << 10 << true << true << false;
         QTest::newRow("bottom edge")
-            << QPoint(s.left() + 50, s.bottom() - 20) << false << false << true;
-        QTest::newRow("corner") << QPoint(s.right() - 5, s.bottom() - 5) << true << true << true;
-        QTest::newRow("top left pixel") << s.topLeft() << false << false << false;
-        QTest::newRow("outside every screen") << QPoint(-5000, -5000) << false << false << false;
-        QTest::newRow("far beyond") << QPoint(INT_MAX / 2, INT_MAX / 2) << true << true << true;
+            << QPoint(s.left() + 50, s.bottom() - 20) << 10 << false << false << true;
+        QTest::newRow("corner") << QPoint(s.right() - 5, s.bottom() - 5) << 10 << true << true
+                                << true;
+        QTest::newRow("top left pixel") << s.topLeft() << 10 << false << false << false;
+        QTest::newRow("outside every screen")
+            << QPoint(-5000, -5000) << 10 << false << false << false;
+        QTest::newRow("far beyond")
+            << QPoint(INT_MAX / 2, INT_MAX / 2) << 10 << true << true << true;
+        QTest::newRow("wider than the screen") << s.center() << s.width() << true << false << false;
+        QTest::newRow("padding INT_MAX") << s.center() << INT_MAX << true << false << false;
     }
     void flipsAtScreenEdges()
     {
         QFETCH(QPoint, at);
+        QFETCH(int, right);
         QFETCH(bool, left);
         QFETCH(bool, leftMirrored);
         QFETCH(bool, up);
+        const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
         for (Qt::LayoutDirection direction : WexalTest::Directions()) {
             Fixture f;
             f.menu.setLayoutDirection(direction);
+            f.menu.SetPadding(WPadding{5, 5, 10, right});
             QRect shown;
             QCOMPARE(f.Exec(at,
                             [&] {
@@ -177,32 +175,13 @@ private slots:
                             }),
                      nullptr);
             QVERIFY(!f.menu.isVisible());
-            const QSize size(10 + f.menu.TextWidth() + 10 + 4, 3 * 30 + 5 + 5 + 4);
+            const qint64 asked = qint64(10) + f.menu.TextWidth() + right + 4;
+            const QSize size(int(qMin<qint64>(asked, screenWidth)), 3 * 30 + 5 + 5 + 4);
             QCOMPARE(shown.size(), size);
             const bool leftward = direction == Qt::LeftToRight ? left : leftMirrored;
-            QCOMPARE(shown.topLeft(), QPoint(leftward ? at.x() - size.width() : at.x(),
-                                             up ? at.y() - size.height() : at.y()));
-        }
-    }
-
-    // Padding wider than the screen: the menu is cut to the screen's width, yet flipped left by
-    // all the width it asked for, as far as a window position may go.
-    void widerThanTheScreen()
-    {
-        Fixture f;
-        const QRect s = screenArea();
-        const QPoint at = s.center();
-        for (const int right : {s.width(), INT_MAX}) {
-            f.menu.SetPadding(WPadding{5, 5, 10, right});
-            const qint64 asked = qint64(10) + f.menu.TextWidth() + right + 4;
-            QRect shown;
-            f.Exec(at, [&] {
-                shown = f.menu.geometry();
-                f.menu.close();
-            });
-            QCOMPARE(shown.size(), QSize(s.width(), 3 * 30 + 5 + 5 + 4));
-            QCOMPARE(shown.left(), int(qMax(at.x() - asked, -(qint64(1) << 30))));
-            QCOMPARE(shown.top(), at.y());
+            const qint64 leftOf = qMax(at.x() - asked, -(qint64(1) << 30));
+            QCOMPARE(shown.topLeft(),
+                     QPoint(leftward ? int(leftOf) : at.x(), up ? at.y() - size.height() : at.y()));
         }
     }
 
@@ -329,21 +308,17 @@ private slots:
             },
             [&] { delete parent; },
         };
-        QTimer::singleShot(0, parent, [&] {
-            // From elsewhere: Qt drops a move to where the pointer already is.
-            WexalTest::MouseMove(menu, QPoint(-50, -50));
-            WexalTest::MouseMove(menu, QPoint(20, 45));
-            changes[how]();
-        });
-        bool timedOut = false;
-        QObject watchdog;
-        QTimer::singleShot(3000, &watchdog, [menu, &timedOut] {
-            timedOut = true;
-            if (menu)
-                menu->hide();
-        });
-        QCOMPARE(menu->exec(QPoint(100, 100)), nullptr);
-        QVERIFY(!timedOut);
+        WMenuItem* result = nullptr;
+        QVERIFY(ListTest::RunPopup([&] { result = menu->exec(QPoint(100, 100)); },
+                                   [&] {
+                                       // From elsewhere: Qt drops a move to where the pointer
+                                       // already is.
+                                       WexalTest::MouseMove(menu, QPoint(-50, -50));
+                                       WexalTest::MouseMove(menu, QPoint(20, 45));
+                                       changes[how]();
+                                   },
+                                   3000));
+        QCOMPARE(result, nullptr);
         QCOMPARE(bool(menu), how >= 3 && how <= 5);
         if (how == 5)
             QCOMPARE(nested, nullptr);

@@ -1,0 +1,45 @@
+#pragma once
+
+// Shared by the tests of the lists: numbered lines, and a popup's own event loop run under a
+// watchdog, so that a list or menu left open fails its test instead of hanging the run.
+
+#include <QApplication>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace ListTest {
+
+inline QStringList Numbered(int n, const QString& pattern = QStringLiteral("Line %1"))
+{
+    QStringList lines;
+    lines.reserve(n);
+    for (int i = 0; i < n; ++i)
+        lines << pattern.arg(i);
+    return lines;
+}
+
+// Calls open, which returns once the popup it opens has closed, with step queued to run inside
+// the popup's loop; a step that has not run by the time open returns (no popup opened) is
+// dropped. A popup still open after ms is hidden, and the result is false.
+inline bool RunPopup(const std::function<void()>& open, const std::function<void()>& step,
+                     int ms = 2000)
+{
+    QObject queue;
+    QTimer::singleShot(0, &queue, step);
+    bool timedOut = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        timedOut = true;
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->hide();
+    });
+    watchdog.start(ms);
+    open();
+    return !timedOut;
+}
+
+} // namespace ListTest
