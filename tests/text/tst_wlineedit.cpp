@@ -288,6 +288,7 @@ private slots:
             QMouseEvent m(type, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(&e, &m);
         };
+        send(QEvent::MouseButtonPress, QPointF(shown.BoundaryX(5), 15)); // away from both ends
         send(QEvent::MouseButtonPress, far);
         if (caret >= 0)
             QCOMPARE(e.CaretIndex(), caret);
