@@ -4,9 +4,14 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QTextLayout>
 #include <QVector>
 #include <QtMath>
+
+#include <functional>
+
+#include "WTestMouse.h"
 
 // Where the characters of one line lie, as Qt measures them, to check the text widgets against
 // something they do not compute themselves: the boundary before a character is the width of the
@@ -36,6 +41,12 @@ struct LineGeometry
     }
 
     qreal Width() const { return boundaries.last(); }
+
+    // The x, from the line's start, a fraction side of the way across character k.
+    qreal Inside(int k, qreal side) const
+    {
+        return boundaries[k] + (boundaries[k + 1] - boundaries[k]) * side;
+    }
 
     // The caret index a click x from the line's start should give: the nearer boundary of the
     // character under it. -1 where the answer is not clear cut: within margin of the middle of
@@ -92,6 +103,37 @@ inline QString SameColumnInk(const QImage& before, const QImage& after, int from
                 .arg(is);
     }
     return QString();
+}
+
+// The pointer on the middle of every device pixel across a line that starts at origin, wherever
+// Nearest is clear cut and at least least: check gets its x and that index and says what is
+// wrong there. Empty when nothing was, and most of the pixels were checked.
+inline QString SweepDevicePixels(const LineGeometry& line, qreal origin, qreal dpr, int least,
+                                 const std::function<QString(qreal x, int expected)>& check)
+{
+    QStringList wrong;
+    int checked = 0;
+    for (int c = qFloor(origin * dpr); c < qCeil((origin + line.Width()) * dpr); ++c) {
+        const qreal x = (c + 0.5) / dpr;
+        const int expected = line.Nearest(x - origin, 1 / dpr);
+        if (expected < least)
+            continue;
+        ++checked;
+        const QString failure = check(x, expected);
+        if (!failure.isEmpty())
+            wrong << QStringLiteral("device x %1: %2").arg(c).arg(failure);
+    }
+    if (checked <= line.Width() * dpr * 0.6)
+        wrong << QStringLiteral("only %1 device pixels checked").arg(checked);
+    return wrong.join(QLatin1Char('\n'));
+}
+
+// A press at from and a release at to, with a move there between, as a dense screen's pointer.
+inline void DragAt(QWidget* w, qreal from, qreal to, qreal y = 15)
+{
+    PointerAt(w, QEvent::MouseButtonPress, QPointF(from, y));
+    PointerAt(w, QEvent::MouseMove, QPointF(to, y));
+    PointerAt(w, QEvent::MouseButtonRelease, QPointF(to, y));
 }
 
 // The line the dense-screen tests measure, in a font the reference measures exactly.

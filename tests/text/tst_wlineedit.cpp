@@ -182,11 +182,9 @@ private slots:
         QCOMPARE(state(e), QStringLiteral("01|[234]56789"));
         shown.Drag(3, 6);
         QCOMPARE(state(e), QStringLiteral("012[345]|6789"));
-        // A click ends the selection; far outside on either side the caret goes to the ends.
-        QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(-500, 15));
-        QCOMPARE(state(e), QStringLiteral("|0123456789"));
-        QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(5000, 15));
-        QCOMPARE(state(e), QStringLiteral("0123456789|"));
+        // A click ends the selection; outside the line, see mouseFarOutsideTheIntRange.
+        QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(shown.BoundaryX(4), 15));
+        QCOMPARE(state(e), QStringLiteral("0123|456789"));
         QSignalSpy right(&e, &WLineEdit::RightClicked);
         QTest::mouseClick(&e, Qt::RightButton, {}, QPoint(10, 15));
         QCOMPARE(right.count(), 1);
@@ -290,6 +288,7 @@ private slots:
             QMouseEvent m(type, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(&e, &m);
         };
+        send(QEvent::MouseButtonPress, QPointF(shown.BoundaryX(5), 15)); // away from both ends
         send(QEvent::MouseButtonPress, far);
         if (caret >= 0)
             QCOMPARE(e.CaretIndex(), caret);
@@ -393,51 +392,32 @@ private slots:
 
         const WexalTest::LineGeometry line(text, WexalTest::DenseFont());
         QVERIFY(line.Width() < edit->TextArea().width());
-        const auto origin = [&] { return qreal(edit->TextArea().left() - edit->ScrollOffset()); };
-        const auto click = [&](qreal x) {
-            WexalTest::PointerAt(edit, QEvent::MouseButtonPress, QPointF(x, 15));
-            WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(x, 15));
-        };
-        QStringList wrong;
-        int checked = 0;
-        for (int c = qFloor(origin() * dpr); c < qCeil((origin() + line.Width()) * dpr); ++c) {
-            const qreal x = (c + 0.5) / dpr;
-            const int expected = line.Nearest(x - origin(), 1 / dpr);
-            if (expected < 0)
-                continue;
+        const qreal origin = edit->TextArea().left() - edit->ScrollOffset();
+        const auto click = [&](qreal x) { WexalTest::DragAt(edit, x, x); };
+        const auto caretAt = [&](qreal x, int expected) {
             click(x);
-            ++checked;
             const qreal caret = edit->CaretLocation() - edit->ScrollOffset();
             if (edit->CaretIndex() != expected)
-                wrong << QStringLiteral("device x %1: caret %2, not %3")
-                             .arg(c)
-                             .arg(edit->CaretIndex())
-                             .arg(expected);
-            else if (qAbs(caret - (line.boundaries[expected] - edit->ScrollOffset())) > 0.5 + 1e-9)
-                wrong << QStringLiteral("caret %1 drawn at %2, the line has it at %3")
-                             .arg(expected)
-                             .arg(caret)
-                             .arg(line.boundaries[expected]);
-        }
-        QVERIFY(checked > line.Width() * dpr * 0.6);
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
-
-        const int from = line.QuietBoundary(origin()), to = from + 7;
-        QVERIFY(from > 0);
-        click(origin() + line.Width() + 5); // the caret after the last character
-        const QImage before = edit->grab().toImage();
-        const auto inside = [&](int k, qreal side) {
-            return origin() + line.boundaries[k] +
-                   (line.boundaries[k + 1] - line.boundaries[k]) * side;
+                return QStringLiteral("caret %1, not %2").arg(edit->CaretIndex()).arg(expected);
+            if (qAbs(caret - (line.boundaries[expected] - edit->ScrollOffset())) > 0.5 + 1e-9)
+                return QStringLiteral("caret %1 drawn at %2, the line has it at %3")
+                    .arg(expected)
+                    .arg(caret)
+                    .arg(line.boundaries[expected]);
+            return QString();
         };
-        WexalTest::PointerAt(edit, QEvent::MouseButtonPress, QPointF(inside(from, 0.2), 15));
-        WexalTest::PointerAt(edit, QEvent::MouseMove, QPointF(inside(to - 1, 0.8), 15));
-        WexalTest::PointerAt(edit, QEvent::MouseButtonRelease, QPointF(inside(to - 1, 0.8), 15));
+        QCOMPARE(WexalTest::SweepDevicePixels(line, origin, dpr, 0, caretAt), QString());
+
+        const int from = line.QuietBoundary(origin), to = from + 7;
+        QVERIFY(from > 0);
+        click(origin + line.Width() + 5); // the caret after the last character
+        const QImage before = edit->grab().toImage();
+        WexalTest::DragAt(edit, origin + line.Inside(from, 0.2), origin + line.Inside(to - 1, 0.8));
         QCOMPARE(edit->SelectedText(), text.mid(from, to - from));
         // Inside the highlight, away from its edges and the caret at its end, in the text's rows.
         QCOMPARE(WexalTest::SameColumnInk(before, edit->grab().toImage(),
-                                          qCeil((origin() + line.boundaries[from]) * dpr) + 2,
-                                          qFloor((origin() + line.boundaries[to]) * dpr) - 3,
+                                          qCeil((origin + line.boundaries[from]) * dpr) + 2,
+                                          qFloor((origin + line.boundaries[to]) * dpr) - 3,
                                           qCeil(edit->TextArea().top() * dpr),
                                           qFloor((edit->TextArea().bottom() + 1) * dpr)),
                  QString());

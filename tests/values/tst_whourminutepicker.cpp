@@ -7,7 +7,7 @@ using Ints = QList<int>;
 namespace {
 
 const QColor paper(Qt::white), ink(0x1F, 0x29, 0x37), pick(0x25, 0x63, 0xEB), pickInk(Qt::yellow);
-const QColor arrowInk(0xDC, 0x26, 0x26), arrowOff(0x9C, 0xA3, 0xAF);
+const QColor arrowInk(0xDC, 0x26, 0x26);
 
 Ints values(const WHourMinutePicker& p)
 {
@@ -67,134 +67,104 @@ class TestWHourMinutePicker : public QObject
     Q_OBJECT
 
 private slots:
-    // A click on a number selects it and takes the focus; a click elsewhere, or the focus leaving,
-    // clears the selection; any mouse button selects.
+    // Any mouse button on a number, up to its edges, selects it and takes the focus; a click
+    // elsewhere clears the selection, and an arrow with nothing selected changes nothing.
     void selection()
     {
         Shown s;
         QVERIFY(s.Ready());
         WHourMinutePicker& p = *s.picker;
-        for (int i = 0; i < 4; ++i) {
-            s.Click(WHourMinutePicker::ItemRect(i).center());
-            QCOMPARE(p.SelectedItem(), i);
-            QVERIFY(p.hasFocus());
-        }
-        // The edges of the first number, then the colon beside it.
+        s.other->setFocus();
         s.Click(QPoint(5, 3), Qt::RightButton);
         QCOMPARE(p.SelectedItem(), 0);
+        QVERIFY(p.hasFocus());
         s.Click(QPoint(21, 21));
         QCOMPARE(p.SelectedItem(), 0);
         s.Click(QPoint(22, 12));
         QCOMPARE(p.SelectedItem(), -1);
-
-        s.Click(WHourMinutePicker::ItemRect(3).center());
-        s.other->setFocus(Qt::TabFocusReason);
-        QCOMPARE(p.SelectedItem(), -1);
-        // An arrow with nothing selected neither selects nor changes anything.
         s.Click(WHourMinutePicker::UpButtonRect().center());
         QCOMPARE(p.SelectedItem(), -1);
         QCOMPARE(values(p), (Ints{0, 0, 0, 0}));
     }
 
-    void arrowsAndWheel_data()
+    void editSelected_data()
     {
-        // The item selected, its value, the action, and the value afterwards.
+        // The item selected, its value, the steps, and the value after each: "up" and "down"
+        // click the arrows, "wheel N" turns the wheel by N (0: sideways), anything else is typed
+        // as one key event.
         QTest::addColumn<int>("item");
         QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("result");
-        QTest::newRow("up") << 0 << 7 << "up" << 8;
-        QTest::newRow("up past 59") << 1 << 59 << "up" << 0;
-        QTest::newRow("down below 0, an hour") << 2 << 0 << "down" << 23;
-        QTest::newRow("down below 0, a minute") << 3 << 0 << "down" << 59;
-        QTest::newRow("up past 23") << 2 << 23 << "up" << 0;
-        QTest::newRow("wheel forward past 23") << 0 << 23 << "wheel 120" << 0;
-        QTest::newRow("wheel back") << 1 << 30 << "wheel -120" << 29;
-        QTest::newRow("wheel sideways steps down") << 1 << 0 << "wheel 0" << 59;
-        QTest::newRow("a small wheel step is a whole one") << 3 << 10 << "wheel 15" << 11;
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<Ints>("after");
+        const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(',')); };
+        QTest::newRow("up") << 0 << 7 << l("up") << Ints{8};
+        QTest::newRow("up past 59") << 1 << 59 << l("up") << Ints{0};
+        QTest::newRow("down below 0, an hour") << 2 << 0 << l("down") << Ints{23};
+        QTest::newRow("down below 0, a minute") << 3 << 0 << l("down") << Ints{59};
+        QTest::newRow("up past 23") << 2 << 23 << l("up") << Ints{0};
+        QTest::newRow("wheel forward past 23") << 0 << 23 << l("wheel 120") << Ints{0};
+        QTest::newRow("wheel back") << 1 << 30 << l("wheel -120") << Ints{29};
+        QTest::newRow("wheel sideways steps down") << 1 << 0 << l("wheel 0") << Ints{59};
+        QTest::newRow("a small wheel step is a whole one") << 3 << 10 << l("wheel 15") << Ints{11};
+        QTest::newRow("1, 5, then 9") << 0 << 0 << l("1,5,9") << Ints{1, 15, 9};
+        QTest::newRow("9 on 3 is 39, at most 23") << 2 << 3 << l("9") << Ints{23};
+        QTest::newRow("minutes: 5 then 9, then 7 afresh") << 1 << 0 << l("5,9,7") << Ints{5, 59, 7};
+        QTest::newRow("8 on a minute of 8 is 88, at most 59") << 3 << 8 << l("8") << Ints{59};
+        QTest::newRow("a two-digit value starts afresh") << 1 << 10 << l("0,4") << Ints{0, 4};
+        QTest::newRow("letters and signs change nothing")
+            << 0 << 7 << l("a,-,+,:") << Ints{7, 7, 7, 7};
+        // What a keyboard layout or an input method may deliver in one event.
+        QTest::newRow("several digits at once") << 1 << 2 << l("35,2147483647") << Ints{55, 59};
     }
 
-    void arrowsAndWheel()
+    void editSelected()
     {
         QFETCH(int, item);
         QFETCH(int, value);
-        QFETCH(QString, action);
-        QFETCH(int, result);
+        QFETCH(QStringList, steps);
+        QFETCH(Ints, after);
         Shown s;
         QVERIFY(s.Ready());
         WHourMinutePicker& p = *s.picker;
         for (int i = 0; i < 4; ++i)
             p.setProperty(props[i], 11 + i);
         p.setProperty(props[item], value);
-        Ints expected = values(p);
-        expected[item] = result;
-        s.Click(WHourMinutePicker::ItemRect(item).center());
-        if (action.startsWith(QLatin1String("wheel"))) {
-            const int delta = action.section(QLatin1Char(' '), 1).toInt();
-            // Sideways scrolling arrives as a horizontal delta with no vertical one.
-            const QPoint angle = delta ? QPoint(0, delta) : QPoint(120, 0);
-            QVERIFY(WexalTest::Wheel(&p, QPoint(50, 10), angle));
-        } else {
-            s.Click((action == QLatin1String("up") ? WHourMinutePicker::UpButtonRect()
-                                                   : WHourMinutePicker::DownButtonRect())
-                        .center());
-        }
-        QCOMPARE(values(p), expected);
-        QCOMPARE(p.SelectedItem(), item);
-        QVERIFY(p.hasFocus());
-        // With the selection gone the wheel is left to the parent.
-        s.other->setFocus();
-        QVERIFY(!WexalTest::Wheel(&p, QPoint(50, 10), QPoint(0, 120)));
-        QCOMPARE(values(p), expected);
-    }
-
-    void digits_data()
-    {
-        // The item, its value, the texts typed one key each, and the value after each.
-        QTest::addColumn<int>("item");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<Ints>("after");
-        const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(' ')); };
-        QTest::newRow("1, 5, then 9") << 0 << 0 << l("1 5 9") << Ints{1, 15, 9};
-        QTest::newRow("9 on 3 is 39, at most 23") << 2 << 3 << l("9") << Ints{23};
-        QTest::newRow("minutes: 5 then 9, then 7 afresh") << 1 << 0 << l("5 9 7") << Ints{5, 59, 7};
-        QTest::newRow("8 on a minute of 8 is 88, at most 59") << 3 << 8 << l("8") << Ints{59};
-        QTest::newRow("a two-digit value starts afresh") << 1 << 10 << l("0 4") << Ints{0, 4};
-        QTest::newRow("letters and signs change nothing")
-            << 0 << 7 << l("a - + :") << Ints{7, 7, 7, 7};
-        // What a keyboard layout or an input method may deliver in one event.
-        QTest::newRow("several digits at once") << 1 << 2 << l("35 2147483647") << Ints{55, 59};
-    }
-
-    void digits()
-    {
-        QFETCH(int, item);
-        QFETCH(int, value);
-        QFETCH(QStringList, texts);
-        QFETCH(Ints, after);
-        Shown s;
-        QVERIFY(s.Ready());
-        WHourMinutePicker& p = *s.picker;
-        p.setProperty(props[item], value);
         // Without a selection every key is taken and nothing changes.
         QVERIFY(typed(&p, QStringLiteral("4"), Qt::Key_4));
         QCOMPARE(p.property(props[item]).toInt(), value);
         s.Click(WHourMinutePicker::ItemRect(item).center());
         Ints seen;
-        for (const QString& text : texts) {
-            QVERIFY(typed(&p, text));
+        for (const QString& step : steps) {
+            const int delta = step.section(QLatin1Char(' '), 1).toInt();
+            // Sideways scrolling arrives as a horizontal delta with no vertical one.
+            if (step.startsWith(QLatin1String("wheel ")))
+                QVERIFY(WexalTest::Wheel(&p, QPoint(50, 10),
+                                         delta ? QPoint(0, delta) : QPoint(120, 0)));
+            else if (step == QLatin1String("up"))
+                s.Click(WHourMinutePicker::UpButtonRect().center());
+            else if (step == QLatin1String("down"))
+                s.Click(WHourMinutePicker::DownButtonRect().center());
+            else
+                QVERIFY(typed(&p, step));
             seen << p.property(props[item]).toInt();
         }
         QCOMPARE(seen, after);
+        Ints expected{11, 12, 13, 14};
+        expected[item] = after.last();
+        QCOMPARE(values(p), expected);
         // The picker keeps every key while a number is selected, Tab included.
         QTest::keyClick(&p, Qt::Key_Tab);
         QVERIFY(p.hasFocus());
         QCOMPARE(p.SelectedItem(), item);
+        // The focus leaving ends the selection, and the wheel is left to the parent.
+        s.other->setFocus();
+        QCOMPARE(p.SelectedItem(), -1);
+        QVERIFY(!WexalTest::Wheel(&p, QPoint(50, 10), QPoint(0, 120)));
+        QCOMPARE(values(p), expected);
     }
 
-    // A disabled picker does not handle a press, nor pass it on; the arrows show in the disabled
-    // colour only once it has been set.
+    // A disabled picker does not handle a press, nor pass it on; its arrows are not drawn in the
+    // enabled colour.
     void disabled()
     {
         Shown s;
@@ -213,19 +183,16 @@ private slots:
         }
         QCOMPARE(p.StartHour(), 5);
 
+        // With no disabled colour set the arrows do not fall back to the enabled one.
         p.SetButtonColor(arrowInk);
         const QRect arrows =
             WHourMinutePicker::UpButtonRect().united(WHourMinutePicker::DownButtonRect());
         QCOMPARE(count(snapshot(&p), arrows, arrowInk), 0);
-        QCOMPARE(count(snapshot(&p), arrows, arrowOff), 0);
-        p.SetButtonColorDisable(arrowOff);
-        QVERIFY(count(snapshot(&p), arrows, arrowOff) > 10);
-        p.setEnabled(true);
-        QVERIFY(count(snapshot(&p), arrows, arrowInk) > 10);
     }
 
     // Two-digit numbers in their places, the selected one on its own background in its own ink, the
-    // separators, and the arrows once coloured: compared with the same texts drawn by hand.
+    // separators, and the arrows once coloured: compared with the same texts drawn by hand. The end
+    // may lie before the start, and the picker keeps its own size.
     void face()
     {
         WHourMinutePicker p;
@@ -233,10 +200,12 @@ private slots:
         p.SetForeColor(ink);
         p.SetSelectedItemBackColor(pick);
         p.SetSelectedItemForeColor(pickInk);
-        p.SetStartHour(7);
-        p.SetStartMinute(5);
-        p.SetEndHour(18);
-        p.SetEndMinute(45);
+        p.SetStartHour(18);
+        p.SetStartMinute(45);
+        p.SetEndHour(7);
+        p.SetEndMinute(5);
+        p.resize(300, 300);
+        QCOMPARE(p.size(), QSize(120, 25));
         QFont font = p.font(); // in pixels, so that the picture does not depend on the screen
         font.setPixelSize(13);
         p.setFont(font);
@@ -255,8 +224,8 @@ private slots:
         {
             QPainter painter(&expected);
             painter.setFont(p.font());
-            const QString texts[] = {QStringLiteral("07"), QStringLiteral("05"),
-                                     QStringLiteral("18")};
+            const QString texts[] = {QStringLiteral("18"), QStringLiteral("45"),
+                                     QStringLiteral("07")};
             painter.setPen(ink);
             for (int i = 0; i < 3; ++i)
                 painter.drawText(WHourMinutePicker::ItemRect(i), Qt::AlignCenter, texts[i]);
@@ -265,7 +234,7 @@ private slots:
             painter.drawText(QRect(77, 3, 7, 19), Qt::AlignCenter, QStringLiteral(":"));
             painter.fillRect(WHourMinutePicker::ItemRect(3), pick);
             painter.setPen(pickInk);
-            painter.drawText(WHourMinutePicker::ItemRect(3), Qt::AlignCenter, QStringLiteral("45"));
+            painter.drawText(WHourMinutePicker::ItemRect(3), Qt::AlignCenter, QStringLiteral("05"));
         }
         const QRect text(0, 0, 104, 25);
         QCOMPARE(image.copy(text), expected.convertToFormat(QImage::Format_RGB32).copy(text));
@@ -273,25 +242,7 @@ private slots:
         QVERIFY(count(image, WHourMinutePicker::DownButtonRect(), arrowInk) > 0);
         QCOMPARE(count(image, QRect(0, 0, 104, 25), arrowInk), 0);
     }
-
-    void fixedSizeAndFreeEnds();
 };
-
-// Out-of-range numbers are rows of the property walker; here the picker keeps its own size,
-// lets the end lie before the start, and selects nothing when set from code.
-void TestWHourMinutePicker::fixedSizeAndFreeEnds()
-{
-    WHourMinutePicker p;
-    QCOMPARE(p.size(), QSize(120, 25));
-    p.resize(300, 300);
-    QCOMPARE(p.size(), QSize(120, 25));
-    p.SetStartHour(20);
-    p.SetStartMinute(10);
-    p.SetEndHour(3);
-    p.SetEndMinute(5);
-    QCOMPARE(values(p), (Ints{20, 10, 3, 5}));
-    QCOMPARE(p.SelectedItem(), -1);
-}
 
 WEXAL_TEST_MAIN(TestWHourMinutePicker)
 #include "tst_whourminutepicker.moc"

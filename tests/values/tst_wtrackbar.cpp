@@ -1,7 +1,6 @@
 // WTrackBar: the range and value setters with their signals, the button's place on the track,
-// pressing and dragging with real pointer events in both orientations, the fills, gradients
-// and images as painted, the main line's pictures shared by all tracks and bounded, and a slot
-// that deletes the track in the middle of a gesture.
+// pressing and dragging with real pointer events in both orientations, and the fills, gradients,
+// images and button states as painted.
 #include "WTestSuite.h"
 #include "WTrackBar_p.h"
 
@@ -454,20 +453,15 @@ void TestWTrackBar::rangeAndValues()
     QFETCH(QStringList, announced);
     WTrackBar t;
     Recorder rec(&t);
-    for (const QString& step : steps) {
-        const QString name = step.section(QLatin1Char(':'), 0, 0);
-        const int v = step.section(QLatin1Char(':'), 1).toInt();
-        if (name == QLatin1String("Min"))
-            t.SetMinimum(v);
-        else if (name == QLatin1String("Max"))
-            t.SetMaximum(v);
-        else if (name == QLatin1String("V1"))
-            t.SetValue1(v);
-        else if (name == QLatin1String("V2"))
-            t.SetValue2(v);
-        else
-            t.SetValue1WithoutEvent(v);
-    }
+    const QHash<QString, void (WTrackBar::*)(int)> setters{
+        {QStringLiteral("Min"), &WTrackBar::SetMinimum},
+        {QStringLiteral("Max"), &WTrackBar::SetMaximum},
+        {QStringLiteral("V1"), &WTrackBar::SetValue1},
+        {QStringLiteral("V2"), &WTrackBar::SetValue2},
+        {QStringLiteral("Quiet"), &WTrackBar::SetValue1WithoutEvent}};
+    for (const QString& step : steps)
+        (t.*setters.value(step.section(QLatin1Char(':'), 0, 0)))(
+            step.section(QLatin1Char(':'), 1).toInt());
     QCOMPARE((Ints{t.Minimum(), t.Maximum(), t.Value1(), t.Value2()}), result);
     QCOMPARE(rec.log, announced);
     QCOMPARE(rec.wrong, QString());
