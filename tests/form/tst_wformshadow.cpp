@@ -36,24 +36,9 @@ private slots:
         WForm form;
         WFormShadow* shadow = shadowOf(form);
         QVERIFY(shadow && shadow->isWindow() && !shadow->isVisible());
-        QCOMPARE(int(shadow->windowFlags()), int(Qt::Dialog | Qt::FramelessWindowHint));
         QVERIFY(showForm(form));
         QCOMPARE(shadow->size(), QSize(432, 332));
         QCOMPARE(form.geometry(), QRect(16, 16, 400, 300));
-
-        shadow->showMaximized();
-        QTRY_VERIFY(shadow->WasMaximized());
-        QTRY_VERIFY(shadow->width() > 432);
-        QTRY_COMPARE(form.geometry(), QRect(QPoint(0, 0), shadow->size()));
-        // Maximised there is no resize zone and no margin: the title bar reaches the edges.
-        settle();
-        QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
-        QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
-        shadow->showNormal();
-        QTRY_VERIFY(!shadow->WasMaximized());
-        QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
 
         // Sized while hidden: placed at the first showing.
         WForm hidden;
@@ -267,7 +252,7 @@ private slots:
     }
 
     // The shadow in the margin: stronger while active, fainter while not, nothing in the centre,
-    // nothing at all without ShowShadow or while maximised.
+    // nothing at all without ShowShadow.
     void shadowLooks()
     {
         WForm form;
@@ -284,10 +269,6 @@ private slots:
         QCOMPARE(shadowAlpha(shadow, centre), 0);
 
         form.SetShowShadow(false);
-        QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
-        form.SetShowShadow(true);
-        shadow->showMaximized();
-        QTRY_VERIFY(shadow->WasMaximized());
         QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
     }
 
@@ -319,6 +300,47 @@ private slots:
         QTRY_VERIFY(counter.paints > 0);
     }
 
+    // Maximised by its button, the window has no margin, no shadow and no resize zone: the form
+    // and its title bar reach the edges, the restore button takes the maximise button's place.
+    // Restored, all comes back; minimised from maximised, showNormal brings it back maximised.
+    void maximised()
+    {
+        WFormShadow::OverrideTranslucency(0); // the margin is cut: the mask shows it
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        click(form, buttonOf(form, Maximize));
+        QTRY_VERIFY(shadow->WasMaximized());
+        QTRY_VERIFY(shadow->width() > 432);
+        QTRY_COMPARE(form.geometry(), shadow->rect());
+        settle();
+        QTRY_VERIFY(buttonOf(form, Restore)->isVisible());
+        QVERIFY(!buttonOf(form, Maximize)->isVisible());
+        QCOMPARE(buttonOf(form, Close)->geometry().right(), form.width() - 1);
+        QVERIFY(shadow->mask().isEmpty());
+        QCOMPARE(shadowAlpha(shadow, QPoint(15, 166)), 0);
+        QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
+        QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
+        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
+        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
+        click(form, buttonOf(form, Restore));
+        QTRY_VERIFY(!shadow->isMaximized());
+        settle();
+        QTRY_VERIFY(buttonOf(form, Maximize)->isVisible());
+        QVERIFY(!buttonOf(form, Restore)->isVisible());
+        QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
+        QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 400, 300));
+
+        form.showMaximized();
+        QTRY_VERIFY(shadow->isMaximized());
+        QTRY_COMPARE(buttonOf(form, Close)->geometry().right(), shadow->width() - 1);
+        click(form, buttonOf(form, Minimize));
+        QTRY_VERIFY(shadow->isMinimized());
+        form.showNormal();
+        QTRY_VERIFY(!shadow->isMinimized());
+        QVERIFY(shadow->isMaximized());
+    }
+
     void activation()
     {
         WForm form;
@@ -335,7 +357,7 @@ private slots:
         QTRY_VERIFY(shadow->IsActive());
     }
 
-    // Without a compositor the margin is cut away, except while maximised, when there is none.
+    // Without a compositor the margin is cut away.
     void marginCut()
     {
         WFormShadow::OverrideTranslucency(0);
@@ -345,11 +367,6 @@ private slots:
         QVERIFY(shadow->MarginCut());
         QCOMPARE(shadow->mask(), QRegion(16, 16, 400, 300));
         form.resize(300, 200);
-        QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 300, 200));
-        shadow->showMaximized();
-        QTRY_VERIFY(shadow->WasMaximized());
-        QVERIFY(shadow->mask().isEmpty());
-        shadow->showNormal();
         QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 300, 200));
 
         WFormShadow::OverrideTranslucency(1);
@@ -369,13 +386,12 @@ private slots:
 
         // From an icon, the pixmap nearest 32 x 32.
         QIcon several;
-        QPixmap small(16, 16), big(32, 32), huge(64, 64);
-        small.fill(Qt::blue);
-        big.fill(Qt::green);
-        huge.fill(Qt::yellow);
-        several.addPixmap(small);
-        several.addPixmap(big);
-        several.addPixmap(huge);
+        for (const auto& [side, colour] :
+             {std::make_pair(16, Qt::blue), {32, Qt::green}, {64, Qt::yellow}}) {
+            QPixmap pixmap(side, side);
+            pixmap.fill(colour);
+            several.addPixmap(pixmap);
+        }
         form.SetIcon(several);
         const QImage chosen = shadowOf(form)->windowIcon().pixmap(32, 32).toImage();
         QCOMPARE(chosen.size(), QSize(32, 32));
