@@ -380,28 +380,19 @@ private slots:
         QCOMPARE(tab.isNull(), !away);
     }
 
+    // A real click on a tab selects its page, once: the selected tab clicked again says nothing.
+    // (Renumbered tabs are the leaving table's, the right button the base button's.)
     void tabClicks()
     {
         Shown s(3);
         QVERIFY(QTest::qWaitForWindowExposed(&s.c));
         QSignalSpy spy(&s.c, &WTabControl::SelectedPageChanged);
-        const auto click = [&](int page) {
-            WButton* tab = s.c.Page(page)->TabButton();
-            WexalTest::MousePress(tab, QPoint(5, 5));
-            WexalTest::MouseRelease(tab, QPoint(5, 5));
-        };
-        click(0);
-        click(0);
+        for (int i = 0; i < 2; ++i) {
+            WexalTest::MousePress(s.c.Page(0)->TabButton(), QPoint(5, 5));
+            WexalTest::MouseRelease(s.c.Page(0)->TabButton(), QPoint(5, 5));
+        }
         QCOMPARE(emitted(spy), QList<int>{0});
-        s.c.RemovePage(0); // the tabs move up and are renumbered
-        click(1);
-        QCOMPARE(emitted(spy), (QList<int>{0, 1}));
         QCOMPARE(s.SelectionShown(), QString());
-        // A right click is no click.
-        WButton* first = s.c.Page(0)->TabButton();
-        WexalTest::MousePress(first, QPoint(5, 5), Qt::RightButton);
-        WexalTest::MouseRelease(first, QPoint(5, 5), Qt::RightButton);
-        QCOMPARE(s.c.SelectedIndex(), 1);
     }
 
     // A slot may delete the control, or the page it was just told about, from any emission.
@@ -416,15 +407,10 @@ private slots:
     void slotsDeletingWhatEmitted()
     {
         QFETCH(QString, trigger);
-        QPointer<WTabControl> c = new WTabControl;
-        c->resize(200, 200);
-        c->SetTabBarSize(QSize(50, 20));
-        c->show();
-        for (int i = 0; i < 3; ++i)
-            c->AddPage(makePage());
-        c->SetSelectedIndex(2);
+        const auto s = std::make_unique<Shown>(3); // the last page selected
+        WTabControl* c = &s->c;
         int calls = 0;
-        connect(c.data(), &WTabControl::SelectedPageChanged, this, [&](int index) {
+        connect(c, &WTabControl::SelectedPageChanged, this, [&](int index) {
             ++calls;
             delete c->Page(index);
         });
@@ -443,7 +429,6 @@ private slots:
         for (int i = 0; i < c->Count(); ++i)
             QVERIFY(c->Page(i));
         QVERIFY(c->SelectedIndex() < c->Count());
-        delete c.data();
     }
 };
 
