@@ -229,42 +229,6 @@ private slots:
         QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
     }
 
-    // A hook that deletes the form (and so its window) from the press: nothing may run on.
-    void titleMousePressDeletesTheForm()
-    {
-        struct Form : WForm
-        {
-            void TitleMousePressEvent() override { delete this; }
-        };
-        auto* form = new Form;
-        QVERIFY(showForm(*form));
-        const QPointer<WFormShadow> shadow = shadowOf(*form);
-        QPointer<QWindow> handle = handleOf(*form);
-        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(100, 30));
-        QVERIFY(shadow.isNull());
-    }
-
-    // The shadow in the margin: stronger while active, fainter while not, nothing in the centre,
-    // nothing at all without ShowShadow.
-    void shadowLooks()
-    {
-        WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
-        const QPoint innerEdge(15, 166), outerEdge(0, 166), centre(216, 166);
-        shadow->SetActive(true);
-        const int active = shadowAlpha(shadow, innerEdge);
-        shadow->SetActive(false);
-        const int inactive = shadowAlpha(shadow, innerEdge);
-        QVERIFY2(active > inactive && inactive > 0,
-                 qPrintable(QStringLiteral("%1 %2").arg(active).arg(inactive)));
-        QVERIFY(shadowAlpha(shadow, outerEdge) < inactive);
-        QCOMPARE(shadowAlpha(shadow, centre), 0);
-
-        form.SetShowShadow(false);
-        QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
-    }
-
     // A move to a screen of another density, or a new density for the screen, paints the
     // window again.
     void repaintsOnDensityChange()
@@ -334,20 +298,31 @@ private slots:
         QVERIFY(shadow->isMaximized());
     }
 
-    void activation()
+    // Activation follows the window system, and the shadow in the margin with it: stronger
+    // while active, fainter while not, nothing in the centre, nothing at all without ShowShadow.
+    void activeAndInactiveShadow()
     {
         WForm form;
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
+        const QPoint innerEdge(15, 166), outerEdge(0, 166), centre(216, 166);
         shadow->activateWindow();
         QTRY_VERIFY(shadow->IsActive());
+        const int active = shadowAlpha(shadow, innerEdge);
         QWidget other;
         other.setGeometry(600, 400, 50, 50);
         other.show();
         other.activateWindow();
         QTRY_VERIFY(!shadow->IsActive());
+        const int inactive = shadowAlpha(shadow, innerEdge);
+        QVERIFY2(active > inactive && inactive > 0,
+                 qPrintable(QStringLiteral("%1 %2").arg(active).arg(inactive)));
+        QVERIFY(shadowAlpha(shadow, outerEdge) < inactive);
+        QCOMPARE(shadowAlpha(shadow, centre), 0);
         shadow->activateWindow();
         QTRY_VERIFY(shadow->IsActive());
+        form.SetShowShadow(false);
+        QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
     }
 
     // Without a compositor the margin is cut away.
@@ -427,6 +402,17 @@ private slots:
         QCOMPARE(shadowOf(*child)->parentWidget(), shadowOf(*parent));
         delete parent;
         QVERIFY(childForm.isNull());
+
+        // A title hook deletes the form, and so its window, from the press: nothing may run on.
+        struct Deleting : WForm
+        {
+            void TitleMousePressEvent() override { delete this; }
+        };
+        auto* pressed = new Deleting;
+        QVERIFY(showForm(*pressed));
+        shadow = shadowOf(*pressed);
+        QTest::mousePress(handleOf(*pressed), Qt::LeftButton, {}, QPoint(100, 30));
+        QVERIFY(shadow.isNull());
     }
 };
 
