@@ -199,13 +199,14 @@ private slots:
     void init() { pointerTo(QPoint(5, 5)); }
 
     // Without a compositor the margin is cut away and shows the desktop, not a dark band; with
-    // one the shadow shows in it, darker near the form, and never black.
-    void margin()
+    // one the shadow shows in it, darker near the form, and never black; fainter while another
+    // window is active.
+    void marginAndActivation()
     {
         WForm form;
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
-        shadow->activateWindow();
+        QVERIFY(activate(shadow));
         QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
         QTRY_VERIFY_WITH_TIMEOUT((shadow->UpdateWindowShape(), shadow->MarginCut() != compositor),
                                  timeout);
@@ -234,36 +235,21 @@ private slots:
             QVERIFY(screenPixel(QPoint(400, 451)).blue() < desktop.blue());
             QVERIFY(screenPixel(QPoint(601, 451)).blue() < desktop.blue());
         }
-    }
-
-    void activation()
-    {
-        WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
+        // Another window activated, the fainter shadow is painted; this one again, the stronger.
         QWidget other;
         other.setGeometry(900, 700, 120, 80);
         other.show();
         QVERIFY(QTest::qWaitForWindowExposed(&other, timeout));
-        QVERIFY(activate(shadow));
-        QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
-        // Two pixels left of the form: window column 14 of the shadow band.
-        const QPoint beside(200 - 2, 300);
-        if (compositor)
-            QVERIFY(waitFor(
-                [&] { return near(screenPixel(beside), throughShadow(activeShadow, 14)); }));
-
-        QVERIFY(activate(&other));
-        QTRY_VERIFY_WITH_TIMEOUT(!shadow->IsActive(), timeout);
-        // The fainter shadow is painted.
-        if (compositor) {
-            QVERIFY(waitFor(
-                [&] { return near(screenPixel(beside), throughShadow(inactiveShadow, 14)); }));
-            QVERIFY(throughShadow(inactiveShadow, 14).blue() >
-                    throughShadow(activeShadow, 14).blue());
+        for (QWidget* active : {&other, static_cast<QWidget*>(shadow)}) {
+            QVERIFY(activate(active));
+            QTRY_COMPARE_WITH_TIMEOUT(shadow->IsActive(), active == shadow, timeout);
+            const char* image = active == shadow ? activeShadow : inactiveShadow;
+            if (compositor) // two pixels left of the form: window column 14 of the shadow band
+                QVERIFY(waitFor([&] {
+                    return near(screenPixel(formLeft - QPoint(2, 0)), throughShadow(image, 14));
+                }));
         }
-        QVERIFY(activate(shadow));
-        QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
+        QVERIFY(throughShadow(inactiveShadow, 14).blue() > throughShadow(activeShadow, 14).blue());
     }
 
     // A drag on the bare title bar moves the window, one from the bottom-right corner zone
