@@ -167,13 +167,18 @@ private:
     }
 
     // Presses, moves and releases where nothing may move: returns once the application has seen
-    // the release, so that what did not happen can be asserted.
+    // the release, so that what did not happen can be asserted. The pointer rests before the
+    // release, as long as a window manager needs to take it over: a quick release would end a
+    // move or resize wrongly started before it could show.
     bool pressMoveRelease(const QPoint& from, const QPoint& by)
     {
-        const int releases = input.releases;
+        const int releases = input.releases, moves = input.moves;
         if (!pointerTo(from) || !xdotool(QStringLiteral("mousedown 1")) ||
-            !pointerTo(from + by / 2) || !pointerTo(from + by) ||
-            !xdotool(QStringLiteral("mouseup 1")))
+            !pointerTo(from + QPoint(1, 1)) || !waitFor([&] { return input.moves > moves; }) ||
+            !pointerTo(from + by / 2) || !pointerTo(from + by))
+            return false;
+        QTest::qWait(300);
+        if (!xdotool(QStringLiteral("mouseup 1")))
             return false;
         return waitFor([&] { return input.releases > releases; });
     }
