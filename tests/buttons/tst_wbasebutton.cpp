@@ -13,17 +13,10 @@ public:
     bool Hovered() const { return hovered; }
     bool Pressed() const { return pressed; }
     int clicks = 0;
-    // What a slot connected to the click does, if anything.
-    std::function<void()> onClick;
 
 protected:
     void Paint(QPainter*) override {}
-    void ClickedEvent() override
-    {
-        ++clicks;
-        if (onClick)
-            onClick(); // this button may be gone now
-    }
+    void ClickedEvent() override { ++clicks; }
 };
 
 class TestWBaseButton : public QObject
@@ -120,15 +113,12 @@ private slots:
         for (const bool designer : {false, true}) {
             QWidget parent;
             const Watcher sink(&parent);
-            QPointer<ProbeButton> b = new ProbeButton(&parent);
+            auto* b = new ProbeButton(&parent);
             QVERIFY(shown(&parent, 100, 40));
             WBase::SetDesignerMode(designer);
             QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
             QCOMPARE(sink.clicks, int(designer));
-            b->onClick = [&] { delete b.data(); }; // a click handler may delete the button outright
-            mouse(b, Release);
             WBase::SetDesignerMode(false);
-            QVERIFY(b.isNull());
         }
     }
 

@@ -88,4 +88,12 @@ inline void dragTo(const WForm& form, const QPoint& global)
     mouse(form, QEvent::MouseMove, global - shadowOf(form)->pos(), Qt::LeftButton);
 }
 
+// Clicks a widget of the form where the window system would deliver the click.
+inline void click(const WForm& form, QWidget* w)
+{
+    const QPoint at = shadowOf(form)->mapFromGlobal(w->mapToGlobal(w->rect().center()));
+    press(form, at);
+    release(form, at);
+}
+
 } // namespace FormTest

@@ -12,15 +12,6 @@ QRect geometryOf(const WForm& form, Button which)
     return buttonOf(form, which)->geometry();
 }
 
-void clickButton(const WForm& form, Button which)
-{
-    // In window coordinates: the title bar lies at the form's top-left, the form at (16, 16).
-    const QPoint at = shadowOf(form)->mapFromGlobal(
-        buttonOf(form, which)->mapToGlobal(buttonOf(form, which)->rect().center()));
-    press(form, at);
-    release(form, at);
-}
-
 } // namespace
 
 class TestWForm : public QObject
@@ -30,17 +21,11 @@ class TestWForm : public QObject
 private slots:
     void cleanup() { WBase::SetDesignerMode(false); }
 
-    void defaults()
+    // The system button colours reach all four buttons, the hidden restore button too.
+    void sysButtonColours()
     {
         WForm form;
-        // Dock, Anchor and Radius are shown read-only and hidden from Designer.
-        const QMetaObject* mo = form.metaObject();
-        for (const char* name : {"Dock", "Anchor", "Radius"}) {
-            const QMetaProperty p = mo->property(mo->indexOfProperty(name));
-            QVERIFY2(!p.isWritable() && !p.isDesignable(), name);
-        }
         QVERIFY(!buttonOf(form, Restore)->isVisibleTo(titleBarOf(form)));
-        // The system button colours reach all four buttons, the hidden restore button too.
         form.SetSysButtonColor(Qt::red);
         form.SetSysButtonColorHover(Qt::blue);
         for (Button b : {Minimize, Maximize, Restore, Close})
@@ -108,35 +93,6 @@ private slots:
         QCOMPARE(form.SysButtonSize(), QSize(45, 20));
         form.SetTitleHeight(-10);
         QCOMPARE(form.TitleHeight(), 0);
-    }
-
-    void maximiseShowsRestore()
-    {
-        WForm form;
-        QVERIFY(showForm(form));
-        clickButton(form, Maximize);
-        QTRY_VERIFY(shadowOf(form)->isMaximized());
-        settle();
-        QTRY_VERIFY(buttonOf(form, Restore)->isVisible());
-        QVERIFY(!buttonOf(form, Maximize)->isVisible());
-        // The close button stays at the right end of the wider title bar.
-        QCOMPARE(geometryOf(form, Close).right(), form.width() - 1);
-        clickButton(form, Restore);
-        QTRY_VERIFY(!shadowOf(form)->isMaximized());
-        settle();
-        QTRY_VERIFY(buttonOf(form, Maximize)->isVisible());
-        QVERIFY(!buttonOf(form, Restore)->isVisible());
-        QCOMPARE(form.geometry(), QRect(16, 16, 400, 300));
-
-        // Minimised from maximised, showNormal brings it back maximised.
-        form.showMaximized();
-        QTRY_VERIFY(shadowOf(form)->isMaximized());
-        QTRY_COMPARE(geometryOf(form, Close).right(), shadowOf(form)->width() - 1);
-        clickButton(form, Minimize);
-        QTRY_VERIFY(shadowOf(form)->isMinimized());
-        form.showNormal();
-        QTRY_VERIFY(!shadowOf(form)->isMinimized());
-        QVERIFY(shadowOf(form)->isMaximized());
     }
 
     // Children take part in the layout once the window shows them.
@@ -269,49 +225,64 @@ private slots:
         QCOMPARE(int(form.Alignment()), 0x1FF);
     }
 
-    void execResults_data()
+    // However the run ends, exec returns its code, leaves the window hidden and not modal, and
+    // can run again; the form may also go away during the run: from a timer, from a button's
+    // slot, with its window's owner, or after exit asked for a code.
+    void execEnds_data()
     {
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("how"); // steps, one after another
         QTest::addColumn<int>("result");
         QTest::newRow("exit") << "exit 7" << 7;
-        QTest::newRow("close button") << "close button" << 0;
+        QTest::newRow("close button") << "click close" << 0;
         QTest::newRow("hidden from code") << "hide" << 0;
         QTest::newRow("exit, then hidden") << "exit 5, hide" << 0;
         QTest::newRow("closed twice") << "close, close" << 0;
-        QTest::newRow("form hidden, window closed") << "form hidden, close" << 0;
+        QTest::newRow("form hidden, window closed") << "hide form, close" << 0;
+        QTest::newRow("deleted from a timer") << "delete" << 0;
+        QTest::newRow("deleted from a button's slot") << "click deleting button" << 0;
+        QTest::newRow("owner deleted") << "delete owner" << 0;
+        QTest::newRow("exit, then deleted") << "exit 6, delete" << 6;
     }
-
-    void execResults()
+    void execEnds()
     {
         QFETCH(QString, how);
         QFETCH(int, result);
-        WForm form;
-        form.resize(300, 200);
-        QTimer::singleShot(0, &form, [&] {
-            if (how == QLatin1String("exit 7"))
-                form.exit(7);
-            else if (how == QLatin1String("close button"))
-                clickButton(form, Close);
-            else if (how == QLatin1String("hide"))
-                form.hide();
-            else if (how == QLatin1String("exit 5, hide")) {
-                form.exit(5);
-                form.hide();
-            } else if (how == QLatin1String("close, close")) {
-                form.close();
-                form.close();
-            } else {
-                static_cast<QWidget&>(form).hide();
-                form.close();
+        auto owner = std::make_unique<QWidget>();
+        const QPointer<WForm> form = new WForm(owner.get());
+        form->resize(300, 200);
+        auto* button = new WButton(form);
+        button->setGeometry(10, 40, 50, 20);
+        connect(button, &WButton::Clicked, form, [&form] { delete form.data(); });
+        QTimer::singleShot(0, owner.get(), [&] {
+            for (const QString& step : how.split(QStringLiteral(", "))) {
+                if (step.startsWith(QLatin1String("exit ")))
+                    form->exit(step.mid(5).toInt());
+                else if (step == QLatin1String("click close"))
+                    click(*form, buttonOf(*form, Close));
+                else if (step == QLatin1String("click deleting button"))
+                    click(*form, button);
+                else if (step == QLatin1String("hide"))
+                    form->hide();
+                else if (step == QLatin1String("hide form"))
+                    static_cast<QWidget*>(form.data())->hide();
+                else if (step == QLatin1String("close"))
+                    form->close();
+                else if (step == QLatin1String("delete"))
+                    delete form.data();
+                else
+                    owner.reset();
             }
         });
-        QCOMPARE(form.exec(), result);
-        QVERIFY(!shadowOf(form)->isVisible());
-        QCOMPARE(shadowOf(form)->windowModality(), Qt::NonModal);
-        form.exit(3); // no loop: nothing happens
-        QTimer::singleShot(0, &form, [&] { form.exit(9); });
-        QCOMPARE(form.exec(), 9); // and a second run works
-        static_cast<QWidget&>(form).show();
+        QCOMPARE(form->exec(), result);
+        QCOMPARE(form.isNull(), how.contains(QLatin1String("delet")));
+        if (form.isNull())
+            return;
+        QVERIFY(!shadowOf(*form)->isVisible());
+        QCOMPARE(shadowOf(*form)->windowModality(), Qt::NonModal);
+        form->exit(3); // no loop: nothing happens
+        QTimer::singleShot(0, form, [&] { form->exit(9); });
+        QCOMPARE(form->exec(), 9); // and a second run works
+        static_cast<QWidget*>(form.data())->show();
     }
 
     void execNesting()
@@ -327,50 +298,6 @@ private slots:
         QCOMPARE(outer.exec(), 2);
         QCOMPARE(nested, -1);
         QCOMPARE(innerResult, 4);
-    }
-
-    // The form goes away while its exec runs: from a timer, from a button's slot, with its
-    // window's owner, or after exit asked for a code.
-    void deletedDuringExec_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("result");
-        QTest::newRow("timer") << "timer" << 0;
-        QTest::newRow("button slot") << "slot" << 0;
-        QTest::newRow("owner deleted") << "owner" << 0;
-        QTest::newRow("exit, then deleted") << "exit" << 6;
-    }
-
-    void deletedDuringExec()
-    {
-        QFETCH(QString, how);
-        QFETCH(int, result);
-        auto* owner = new QWidget;
-        auto* form = new WForm(owner);
-        const QPointer<WForm> alive = form;
-        form->resize(300, 200);
-        auto* button = new WButton(form);
-        button->setGeometry(10, 40, 50, 20);
-        connect(button, &WButton::Clicked, form, [form] { delete form; });
-        QTimer::singleShot(0, owner, [&] {
-            if (how == QLatin1String("timer")) {
-                delete form;
-            } else if (how == QLatin1String("slot")) {
-                const QPoint at =
-                    shadowOf(*form)->mapFromGlobal(button->mapToGlobal(button->rect().center()));
-                press(*form, at);
-                release(*form, at);
-            } else if (how == QLatin1String("owner")) {
-                delete owner;
-                owner = nullptr;
-            } else {
-                form->exit(6);
-                delete form;
-            }
-        });
-        QCOMPARE(form->exec(), result);
-        QVERIFY(alive.isNull());
-        delete owner;
     }
 
     void designerMode()

@@ -31,36 +31,14 @@ class TestWFormShadow : public QObject
 private slots:
     void cleanup() { WFormShadow::OverrideTranslucency(-1); }
 
-    void placesTheForm()
+    // Sized while hidden: placed at the first showing.
+    void placesTheFormWhenShown()
     {
         WForm form;
-        WFormShadow* shadow = shadowOf(form);
-        QVERIFY(shadow && shadow->isWindow() && !shadow->isVisible());
-        QCOMPARE(int(shadow->windowFlags()), int(Qt::Dialog | Qt::FramelessWindowHint));
-        QVERIFY(showForm(form));
-        QCOMPARE(shadow->size(), QSize(432, 332));
-        QCOMPARE(form.geometry(), QRect(16, 16, 400, 300));
-
-        shadow->showMaximized();
-        QTRY_VERIFY(shadow->WasMaximized());
-        QTRY_VERIFY(shadow->width() > 432);
-        QTRY_COMPARE(form.geometry(), QRect(QPoint(0, 0), shadow->size()));
-        // Maximised there is no resize zone and no margin: the title bar reaches the edges.
-        settle();
-        QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
-        QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
-        shadow->showNormal();
-        QTRY_VERIFY(!shadow->WasMaximized());
-        QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
-
-        // Sized while hidden: placed at the first showing.
-        WForm hidden;
-        hidden.resize(120, 80);
-        shadowOf(hidden)->ResizeForm(200, 100);
-        QVERIFY(showForm(hidden, QSize(200, 100)));
-        QCOMPARE(hidden.geometry(), QRect(16, 16, 200, 100));
+        form.resize(120, 80);
+        shadowOf(form)->ResizeForm(200, 100);
+        QVERIFY(showForm(form, QSize(200, 100)));
+        QCOMPARE(form.geometry(), QRect(16, 16, 200, 100));
     }
 
     // A 400 x 300 form: window 432 x 332, title bar at window y 16 to 45, close button at window
@@ -147,27 +125,33 @@ private slots:
 
     // Where the platform cannot move the window itself (as offscreen), the window follows the
     // pointer: by the drag on the bare title bar, not at all from a button, and resized from a
-    // corner within its minimum size.
+    // corner within its minimum size. The press that starts a move or resize never reaches the
+    // widgets, nor does its release: a button whose left 5 pixels lie in the left zone must not
+    // take it for a click there, only beside the zone.
     void dragging_data()
     {
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("by");
         QTest::addColumn<bool>("canResize");
         QTest::addColumn<QRect>("geometry"); // relative to the start: moved by x, y; grown by w, h
+        QTest::addColumn<int>("clicks");     // of the button by the left edge
+        const QPoint none(0, 0);
         QTest::newRow("title bar")
-            << QPoint(100, 30) << QPoint(57, -23) << true << QRect(57, -23, 0, 0);
-        QTest::newRow("close button") << QPoint(390, 30) << QPoint(50, 50) << true << QRect();
-        QTest::newRow("client area") << QPoint(200, 200) << QPoint(50, 50) << true << QRect();
+            << QPoint(100, 30) << QPoint(57, -23) << true << QRect(57, -23, 0, 0) << 0;
+        QTest::newRow("close button") << QPoint(390, 30) << QPoint(50, 50) << true << QRect() << 0;
+        QTest::newRow("client area") << QPoint(200, 200) << QPoint(50, 50) << true << QRect() << 0;
         QTest::newRow("bottom-right corner")
-            << QPoint(425, 325) << QPoint(30, 20) << true << QRect(0, 0, 30, 20);
+            << QPoint(425, 325) << QPoint(30, 20) << true << QRect(0, 0, 30, 20) << 0;
         QTest::newRow("left edge")
-            << QPoint(10, 200) << QPoint(-40, 9) << true << QRect(-40, 0, 40, 0);
+            << QPoint(10, 200) << QPoint(-40, 9) << true << QRect(-40, 0, 40, 0) << 0;
         QTest::newRow("top-left, past the minimum")
-            << QPoint(5, 5) << QPoint(500, 500) << true << QRect(132, 232, -132, -232);
+            << QPoint(5, 5) << QPoint(500, 500) << true << QRect(132, 232, -132, -232) << 0;
         QTest::newRow("edge without resizing")
-            << QPoint(425, 325) << QPoint(30, 20) << false << QRect();
+            << QPoint(425, 325) << QPoint(30, 20) << false << QRect() << 0;
         QTest::newRow("title bar without resizing")
-            << QPoint(100, 30) << QPoint(-5, 8) << false << QRect(-5, 8, 0, 0);
+            << QPoint(100, 30) << QPoint(-5, 8) << false << QRect(-5, 8, 0, 0) << 0;
+        QTest::newRow("button in the zone") << QPoint(18, 130) << none << true << QRect() << 0;
+        QTest::newRow("button beside the zone") << QPoint(30, 130) << none << true << QRect() << 1;
     }
 
     void dragging()
@@ -179,11 +163,14 @@ private slots:
         WForm form;
         form.SetCanResize(canResize);
         form.setMinimumSize(268, 68);
+        auto* edgeButton = new WButton(&form);
+        edgeButton->setGeometry(0, 100, 40, 40);
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
         const QRect start = shadow->geometry();
         const QPoint global = start.topLeft() + from;
         const QSignalSpy closed(buttonOf(form, Close), &WButton::Clicked);
+        const QSignalSpy clicked(edgeButton, &WButton::Clicked);
         press(form, from);
         for (int step = 1; step <= 4; ++step)
             dragTo(form, global + by * step / 4);
@@ -194,25 +181,7 @@ private slots:
         QCOMPARE(shadow->geometry(), expected);
         QCOMPARE(form.geometry(), QRect(16, 16, expected.width() - 32, expected.height() - 32));
         QCOMPARE(closed.count(), 0);
-    }
-
-    // The press that starts a move or resize never reaches the widgets, nor does its release: a
-    // button that lies in a zone must not take it for a click.
-    void nonClientPressStaysFromWidgets()
-    {
-        WForm form;
-        QVERIFY(showForm(form));
-        auto* edgeButton = new WButton(&form); // its left 5 pixels lie in the left zone
-        edgeButton->setGeometry(0, 100, 40, 40);
-        edgeButton->show();
-        const QSignalSpy clicked(edgeButton, &WButton::Clicked);
-        press(form, QPoint(18, 130));
-        release(form, QPoint(18, 130));
-        QCOMPARE(clicked.count(), 0);
-        // A click beside the zone is the button's.
-        press(form, QPoint(30, 130));
-        release(form, QPoint(30, 130));
-        QCOMPARE(clicked.count(), 1);
+        QTEST(int(clicked.count()), "clicks");
     }
 
     void doubleClick_data()
@@ -251,46 +220,6 @@ private slots:
         QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
     }
 
-    // A hook that deletes the form (and so its window) from the press: nothing may run on.
-    void titleMousePressDeletesTheForm()
-    {
-        struct Form : WForm
-        {
-            void TitleMousePressEvent() override { delete this; }
-        };
-        auto* form = new Form;
-        QVERIFY(showForm(*form));
-        const QPointer<WFormShadow> shadow = shadowOf(*form);
-        QPointer<QWindow> handle = handleOf(*form);
-        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(100, 30));
-        QVERIFY(shadow.isNull());
-    }
-
-    // The shadow in the margin: stronger while active, fainter while not, nothing in the centre,
-    // nothing at all without ShowShadow or while maximised.
-    void shadowLooks()
-    {
-        WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
-        const QPoint innerEdge(15, 166), outerEdge(0, 166), centre(216, 166);
-        shadow->SetActive(true);
-        const int active = shadowAlpha(shadow, innerEdge);
-        shadow->SetActive(false);
-        const int inactive = shadowAlpha(shadow, innerEdge);
-        QVERIFY2(active > inactive && inactive > 0,
-                 qPrintable(QStringLiteral("%1 %2").arg(active).arg(inactive)));
-        QVERIFY(shadowAlpha(shadow, outerEdge) < inactive);
-        QCOMPARE(shadowAlpha(shadow, centre), 0);
-
-        form.SetShowShadow(false);
-        QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
-        form.SetShowShadow(true);
-        shadow->showMaximized();
-        QTRY_VERIFY(shadow->WasMaximized());
-        QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
-    }
-
     // A move to a screen of another density, or a new density for the screen, paints the
     // window again.
     void repaintsOnDensityChange()
@@ -319,23 +248,75 @@ private slots:
         QTRY_VERIFY(counter.paints > 0);
     }
 
-    void activation()
+    // Maximised by its button, the window has no margin, no shadow and no resize zone: the form
+    // and its title bar reach the edges, the restore button takes the maximise button's place.
+    // Restored, all comes back; minimised from maximised, showNormal brings it back maximised.
+    void maximised()
+    {
+        WFormShadow::OverrideTranslucency(0); // the margin is cut: the mask shows it
+        WForm form;
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        click(form, buttonOf(form, Maximize));
+        QTRY_VERIFY(shadow->WasMaximized());
+        QTRY_VERIFY(shadow->width() > 432);
+        QTRY_COMPARE(form.geometry(), shadow->rect());
+        settle();
+        QTRY_VERIFY(buttonOf(form, Restore)->isVisible());
+        QVERIFY(!buttonOf(form, Maximize)->isVisible());
+        QCOMPARE(buttonOf(form, Close)->geometry().right(), form.width() - 1);
+        QVERIFY(shadow->mask().isEmpty());
+        QCOMPARE(shadowAlpha(shadow, QPoint(15, 166)), 0);
+        QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
+        QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
+        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
+        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
+        click(form, buttonOf(form, Restore));
+        QTRY_VERIFY(!shadow->isMaximized());
+        settle();
+        QTRY_VERIFY(buttonOf(form, Maximize)->isVisible());
+        QVERIFY(!buttonOf(form, Restore)->isVisible());
+        QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
+        QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 400, 300));
+
+        form.showMaximized();
+        QTRY_VERIFY(shadow->isMaximized());
+        QTRY_COMPARE(buttonOf(form, Close)->geometry().right(), shadow->width() - 1);
+        click(form, buttonOf(form, Minimize));
+        QTRY_VERIFY(shadow->isMinimized());
+        form.showNormal();
+        QTRY_VERIFY(!shadow->isMinimized());
+        QVERIFY(shadow->isMaximized());
+    }
+
+    // Activation follows the window system, and the shadow in the margin with it: stronger
+    // while active, fainter while not, nothing in the centre, nothing at all without ShowShadow.
+    void activeAndInactiveShadow()
     {
         WForm form;
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
+        const QPoint innerEdge(15, 166), outerEdge(0, 166), centre(216, 166);
         shadow->activateWindow();
         QTRY_VERIFY(shadow->IsActive());
+        const int active = shadowAlpha(shadow, innerEdge);
         QWidget other;
         other.setGeometry(600, 400, 50, 50);
         other.show();
         other.activateWindow();
         QTRY_VERIFY(!shadow->IsActive());
+        const int inactive = shadowAlpha(shadow, innerEdge);
+        QVERIFY2(active > inactive && inactive > 0,
+                 qPrintable(QStringLiteral("%1 %2").arg(active).arg(inactive)));
+        QVERIFY(shadowAlpha(shadow, outerEdge) < inactive);
+        QCOMPARE(shadowAlpha(shadow, centre), 0);
         shadow->activateWindow();
         QTRY_VERIFY(shadow->IsActive());
+        form.SetShowShadow(false);
+        QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
     }
 
-    // Without a compositor the margin is cut away, except while maximised, when there is none.
+    // Without a compositor the margin is cut away.
     void marginCut()
     {
         WFormShadow::OverrideTranslucency(0);
@@ -345,11 +326,6 @@ private slots:
         QVERIFY(shadow->MarginCut());
         QCOMPARE(shadow->mask(), QRegion(16, 16, 400, 300));
         form.resize(300, 200);
-        QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 300, 200));
-        shadow->showMaximized();
-        QTRY_VERIFY(shadow->WasMaximized());
-        QVERIFY(shadow->mask().isEmpty());
-        shadow->showNormal();
         QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 300, 200));
 
         WFormShadow::OverrideTranslucency(1);
@@ -369,13 +345,12 @@ private slots:
 
         // From an icon, the pixmap nearest 32 x 32.
         QIcon several;
-        QPixmap small(16, 16), big(32, 32), huge(64, 64);
-        small.fill(Qt::blue);
-        big.fill(Qt::green);
-        huge.fill(Qt::yellow);
-        several.addPixmap(small);
-        several.addPixmap(big);
-        several.addPixmap(huge);
+        for (const auto& [side, colour] :
+             {std::make_pair(16, Qt::blue), {32, Qt::green}, {64, Qt::yellow}}) {
+            QPixmap pixmap(side, side);
+            pixmap.fill(colour);
+            several.addPixmap(pixmap);
+        }
         form.SetIcon(several);
         const QImage chosen = shadowOf(form)->windowIcon().pixmap(32, 32).toImage();
         QCOMPARE(chosen.size(), QSize(32, 32));
@@ -418,6 +393,17 @@ private slots:
         QCOMPARE(shadowOf(*child)->parentWidget(), shadowOf(*parent));
         delete parent;
         QVERIFY(childForm.isNull());
+
+        // A title hook deletes the form, and so its window, from the press: nothing may run on.
+        struct Deleting : WForm
+        {
+            void TitleMousePressEvent() override { delete this; }
+        };
+        auto* pressed = new Deleting;
+        QVERIFY(showForm(*pressed));
+        shadow = shadowOf(*pressed);
+        QTest::mousePress(handleOf(*pressed), Qt::LeftButton, {}, QPoint(100, 30));
+        QVERIFY(shadow.isNull());
     }
 };
 

@@ -3,40 +3,19 @@
 // not when resizing is off, maximising and restoring by double clicks, the inactive shadow when
 // another window is activated, and what the margin beside the form shows with and without a
 // compositing manager. scripts/test-wm runs it; WEXAL_WM_COMPOSITOR=1 says that xcompmgr runs.
-#include "WButton.h"
-#include "WForm.h"
-#include "WFormShadow_p.h"
-#include "WPanel.h"
+#include "../form/FormTestSupport.h"
 
 #include <QProcess>
 #include <QScreen>
-#include <QtTest>
+
+using FormTest::buttonOf;
+using FormTest::shadowOf;
 
 namespace {
 
 const QColor desktop(0x33, 0x66, 0xCC);
 const QColor face(0xF0, 0xF0, 0xF0);
 constexpr int timeout = 10000;
-
-WFormShadow* shadowOf(const WForm& form)
-{
-    return qobject_cast<WFormShadow*>(form.parentWidget());
-}
-
-WPanel* titleBarOf(const WForm& form)
-{
-    return form.findChild<WPanel*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-WButton* closeButtonOf(const WForm& form)
-{
-    return titleBarOf(form)->findChildren<WButton*>(QString(), Qt::FindDirectChildrenOnly).last();
-}
-
-WButton* restoreButtonOf(const WForm& form)
-{
-    return titleBarOf(form)->findChildren<WButton*>(QString(), Qt::FindDirectChildrenOnly).at(2);
-}
 
 // Polls until the condition holds, processing events, for at most ms milliseconds.
 bool waitFor(const std::function<bool()>& condition, int ms = timeout)
@@ -51,18 +30,23 @@ bool waitFor(const std::function<bool()>& condition, int ms = timeout)
     return true;
 }
 
-bool xdotool(const QStringList& args)
+// The arguments as one line, split at spaces.
+bool xdotool(const QString& args)
 {
     QProcess p;
-    p.start(QStringLiteral("xdotool"), args);
+    p.start(QStringLiteral("xdotool"), args.split(QLatin1Char(' ')));
     return p.waitForFinished(timeout) && p.exitStatus() == QProcess::NormalExit &&
            p.exitCode() == 0;
 }
 
 bool pointerTo(const QPoint& global)
 {
-    return xdotool(
-        {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())});
+    return xdotool(QStringLiteral("mousemove %1 %2").arg(global.x()).arg(global.y()));
+}
+
+bool activate(QWidget* window)
+{
+    return xdotool(QStringLiteral("windowactivate --sync %1").arg(window->winId()));
 }
 
 // Where the X server has the window now. While the window manager moves a window it may tell
@@ -160,7 +144,7 @@ private:
     // taking over are made up by any later one.
     bool drag(const QPoint& from, const QPoint& by, const std::function<bool()>& arrived)
     {
-        if (!pointerTo(from) || !xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}))
+        if (!pointerTo(from) || !xdotool(QStringLiteral("mousedown 1")))
             return false;
         const int before = input.moves;
         if (!pointerTo(from + QPoint(1, 1)))
@@ -178,18 +162,23 @@ private:
             pointerTo(to);
         }
         const bool done = waitFor(arrived);
-        xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+        xdotool(QStringLiteral("mouseup 1"));
         return done;
     }
 
     // Presses, moves and releases where nothing may move: returns once the application has seen
-    // the release, so that what did not happen can be asserted.
+    // the release, so that what did not happen can be asserted. The pointer rests before the
+    // release, as long as a window manager needs to take it over: a quick release would end a
+    // move or resize wrongly started before it could show.
     bool pressMoveRelease(const QPoint& from, const QPoint& by)
     {
-        const int releases = input.releases;
-        if (!pointerTo(from) || !xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}) ||
-            !pointerTo(from + by / 2) || !pointerTo(from + by) ||
-            !xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}))
+        const int releases = input.releases, moves = input.moves;
+        if (!pointerTo(from) || !xdotool(QStringLiteral("mousedown 1")) ||
+            !pointerTo(from + QPoint(1, 1)) || !waitFor([&] { return input.moves > moves; }) ||
+            !pointerTo(from + by / 2) || !pointerTo(from + by))
+            return false;
+        QTest::qWait(300);
+        if (!xdotool(QStringLiteral("mouseup 1")))
             return false;
         return waitFor([&] { return input.releases > releases; });
     }
@@ -215,13 +204,14 @@ private slots:
     void init() { pointerTo(QPoint(5, 5)); }
 
     // Without a compositor the margin is cut away and shows the desktop, not a dark band; with
-    // one the shadow shows in it, darker near the form, and never black.
-    void margin()
+    // one the shadow shows in it, darker near the form, and never black; fainter while another
+    // window is active.
+    void marginAndActivation()
     {
         WForm form;
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
-        shadow->activateWindow();
+        QVERIFY(activate(shadow));
         QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
         QTRY_VERIFY_WITH_TIMEOUT((shadow->UpdateWindowShape(), shadow->MarginCut() != compositor),
                                  timeout);
@@ -250,95 +240,80 @@ private slots:
             QVERIFY(screenPixel(QPoint(400, 451)).blue() < desktop.blue());
             QVERIFY(screenPixel(QPoint(601, 451)).blue() < desktop.blue());
         }
-    }
-
-    void activation()
-    {
-        WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
+        // Another window activated, the fainter shadow is painted; this one again, the stronger.
         QWidget other;
         other.setGeometry(900, 700, 120, 80);
         other.show();
         QVERIFY(QTest::qWaitForWindowExposed(&other, timeout));
-        QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                         QString::number(shadow->winId())}));
-        QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
-        // Two pixels left of the form: window column 14 of the shadow band.
-        const QPoint beside(200 - 2, 300);
-        if (compositor)
-            QVERIFY(waitFor(
-                [&] { return near(screenPixel(beside), throughShadow(activeShadow, 14)); }));
-
-        QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                         QString::number(other.winId())}));
-        QTRY_VERIFY_WITH_TIMEOUT(!shadow->IsActive(), timeout);
-        // The fainter shadow is painted.
-        if (compositor) {
-            QVERIFY(waitFor(
-                [&] { return near(screenPixel(beside), throughShadow(inactiveShadow, 14)); }));
-            QVERIFY(throughShadow(inactiveShadow, 14).blue() >
-                    throughShadow(activeShadow, 14).blue());
+        for (QWidget* active : {&other, static_cast<QWidget*>(shadow)}) {
+            QVERIFY(activate(active));
+            QTRY_COMPARE_WITH_TIMEOUT(shadow->IsActive(), active == shadow, timeout);
+            const char* image = active == shadow ? activeShadow : inactiveShadow;
+            if (compositor) // two pixels left of the form: window column 14 of the shadow band
+                QVERIFY(waitFor([&] {
+                    return near(screenPixel(formLeft - QPoint(2, 0)), throughShadow(image, 14));
+                }));
         }
-        QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                         QString::number(shadow->winId())}));
-        QTRY_VERIFY_WITH_TIMEOUT(shadow->IsActive(), timeout);
+        QVERIFY(throughShadow(inactiveShadow, 14).blue() > throughShadow(activeShadow, 14).blue());
     }
 
-    void dragTitleBarMoves()
+    // A drag on the bare title bar moves the window, one from the bottom-right corner zone
+    // (reachable with and without a compositor) resizes it; the form keeps its place inside.
+    void dragsMoveOrResize_data()
     {
-        WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
-        const QPoint start = shadow->pos();
-        const QPoint by(90, 70);
-        QVERIFY(drag(QPoint(300, 165), by, [&] { return xPosition(shadow) == start + by; }));
-        QTRY_COMPARE_WITH_TIMEOUT(shadow->pos(), start + by, timeout);
-        QCOMPARE(form.geometry(), QRect(16, 16, 400, 300));
-        QCOMPARE(form.mapToGlobal(QPoint(0, 0)), QPoint(200, 150) + by);
+        QTest::addColumn<bool>("corner");
+        QTest::addColumn<QPoint>("by");
+        QTest::newRow("title bar moves") << false << QPoint(90, 70);
+        QTest::newRow("corner resizes") << true << QPoint(60, 40);
     }
-
-    void dragButtonDoesNotMove()
+    void dragsMoveOrResize()
     {
+        QFETCH(bool, corner);
+        QFETCH(QPoint, by);
         WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
-        const QSignalSpy closed(closeButtonOf(form), &WButton::Clicked);
-        const QPoint closeCentre =
-            closeButtonOf(form)->mapToGlobal(closeButtonOf(form)->rect().center());
-        QVERIFY(pressMoveRelease(closeCentre, QPoint(-120, 90)));
-        QCOMPARE(shadow->pos(), QPoint(184, 134));
-        QCOMPARE(closed.count(), 0);
-        QVERIFY(shadow->isVisible());
-    }
-
-    void dragCornerResizes()
-    {
-        WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
-        const QSize start = shadow->size();
-        // The form's bottom-right corner zone, reachable with and without a compositor.
-        const QPoint corner = shadow->mapToGlobal(QPoint(start.width() - 18, start.height() - 18));
-        const QPoint by(60, 40);
-        QVERIFY(drag(corner, by, [&] { return shadow->size() == start + QSize(by.x(), by.y()); }));
-        QTRY_COMPARE_WITH_TIMEOUT(form.size(), QSize(460, 340), timeout);
-        QCOMPARE(shadow->pos(), QPoint(184, 134));
-        QCOMPARE(form.pos(), QPoint(16, 16));
-    }
-
-    void noResizeWithCanResizeOff()
-    {
-        WForm form;
-        form.SetCanResize(false);
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
         const QRect start = shadow->geometry();
-        const QPoint corner = shadow->mapToGlobal(QPoint(start.width() - 18, start.height() - 18));
-        QVERIFY(pressMoveRelease(corner, QPoint(60, 40)));
-        const QPoint left = shadow->mapToGlobal(QPoint(18, start.height() / 2));
-        QVERIFY(pressMoveRelease(left, QPoint(-50, 0)));
+        const QRect expected = corner ? start.adjusted(0, 0, by.x(), by.y()) : start.translated(by);
+        const QPoint from = corner ? start.bottomRight() - QPoint(17, 17) : QPoint(300, 165);
+        QVERIFY(drag(from, by, [&] {
+            return xPosition(shadow) == expected.topLeft() && shadow->size() == expected.size();
+        }));
+        QTRY_COMPARE_WITH_TIMEOUT(shadow->geometry(), expected, timeout);
+        QCOMPARE(form.geometry(), QRect(16, 16, expected.width() - 32, expected.height() - 32));
+        QCOMPARE(form.mapToGlobal(QPoint(0, 0)), expected.topLeft() + QPoint(16, 16));
+    }
+
+    // Nothing moves from a drag that starts on a button (nor is it a click), nor from the resize
+    // zones while resizing is off.
+    void dragsThatMoveNothing_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QPoint>("by");
+        QTest::newRow("close button") << "close" << QPoint(-120, 90);
+        QTest::newRow("corner, no resizing") << "corner" << QPoint(60, 40);
+        QTest::newRow("left edge, no resizing") << "left" << QPoint(-50, 0);
+    }
+    void dragsThatMoveNothing()
+    {
+        QFETCH(QString, from);
+        QFETCH(QPoint, by);
+        WForm form;
+        form.SetCanResize(from == QLatin1String("close"));
+        QVERIFY(showForm(form));
+        WFormShadow* shadow = shadowOf(form);
+        const QRect start = shadow->geometry();
+        WButton* close = buttonOf(form, FormTest::Close);
+        const QSignalSpy closed(close, &WButton::Clicked);
+        QPoint at = close->mapToGlobal(close->rect().center());
+        if (from == QLatin1String("corner"))
+            at = start.bottomRight() - QPoint(17, 17);
+        else if (from == QLatin1String("left"))
+            at = shadow->mapToGlobal(QPoint(18, start.height() / 2));
+        QVERIFY(pressMoveRelease(at, by));
         QCOMPARE(shadow->geometry(), start);
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(shadow->isVisible());
     }
 
     void doubleClickMaximisesAndRestores()
@@ -347,15 +322,13 @@ private slots:
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
         const QRect normal = shadow->geometry();
-        const QStringList doubleClick{QStringLiteral("click"), QStringLiteral("--repeat"),
-                                      QStringLiteral("2"),     QStringLiteral("--delay"),
-                                      QStringLiteral("60"),    QStringLiteral("1")};
+        const QString doubleClick = QStringLiteral("click --repeat 2 --delay 60 1");
         QVERIFY(pointerTo(QPoint(300, 165)));
         QVERIFY(xdotool(doubleClick));
         QTRY_VERIFY_WITH_TIMEOUT(shadow->isMaximized(), timeout);
         QTRY_COMPARE_WITH_TIMEOUT(shadow->geometry(),
                                   QGuiApplication::primaryScreen()->availableGeometry(), timeout);
-        QTRY_VERIFY_WITH_TIMEOUT(restoreButtonOf(form)->isVisible(), timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(buttonOf(form, FormTest::Restore)->isVisible(), timeout);
         QCOMPARE(form.geometry(), QRect(QPoint(0, 0), shadow->size()));
         // No shadow and no margin while maximised: the title bar starts at the screen's corner.
         QTRY_COMPARE_WITH_TIMEOUT(screenPixel(QPoint(2, 2)), QColor(0x1F, 0x29, 0x37), timeout);
@@ -364,7 +337,7 @@ private slots:
         QVERIFY(xdotool(doubleClick));
         QTRY_VERIFY_WITH_TIMEOUT(!shadow->isMaximized(), timeout);
         QTRY_COMPARE_WITH_TIMEOUT(shadow->geometry(), normal, timeout);
-        QTRY_VERIFY_WITH_TIMEOUT(!restoreButtonOf(form)->isVisible(), timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!buttonOf(form, FormTest::Restore)->isVisible(), timeout);
         QCOMPARE(form.geometry(), QRect(16, 16, 400, 300));
     }
 };
