@@ -169,7 +169,9 @@ private slots:
 
     // Found where it was installed, through QT_PLUGIN_PATH as Designer's users set it; each
     // widget of its collection initialised with the form editor (which registers the
-    // extensions) and known to Designer's widget database as the plugin describes it.
+    // extensions) and known to Designer's widget database as the plugin describes it. The box
+    // offers every widget that has a default XML, in the collection's order under its group; the
+    // page and the form have none (a form comes from the New Form dialog's list instead).
     void pluginFound()
     {
         const QString file = QDir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR))
@@ -187,6 +189,7 @@ private slots:
         ours = collection->customWidgets();
         QVERIFY(!ours.isEmpty());
         QDesignerWidgetDataBaseInterface* db = core->widgetDataBase();
+        QMap<QString, QStringList> expected, groups;
         for (QDesignerCustomWidgetInterface* plugin : ours) {
             QVERIFY(plugin->isInitialized());
             QVERIFY(plugins->registeredCustomWidgets().contains(plugin));
@@ -195,23 +198,14 @@ private slots:
             QDesignerWidgetDataBaseItemInterface* item = db->item(index);
             QVERIFY(item->isCustom());
             QCOMPARE(item->isContainer(), plugin->isContainer());
-            QCOMPARE(item->includeFile(), plugin->name() + QStringLiteral(".h"));
+            QCOMPARE(item->includeFile(), plugin->includeFile());
             auto* internal = static_cast<qdesigner_internal::WidgetDataBaseItem*>(item);
             QCOMPARE(internal->addPageMethod(), plugin->name() == QLatin1String("WTabControl")
                                                     ? QStringLiteral("AddPage")
                                                     : QString());
-        }
-    }
-
-    // The box offers every widget of the collection that has a default XML, in the
-    // collection's order under its group; the page and the form have none (a form comes from
-    // the New Form dialog's list instead).
-    void widgetBox()
-    {
-        QMap<QString, QStringList> expected, groups;
-        for (QDesignerCustomWidgetInterface* plugin : ours)
             if (!plugin->domXml().isEmpty())
                 expected[plugin->group()] << plugin->name();
+        }
         QVERIFY(expected.size() > 1);
         QDesignerWidgetBoxInterface* box = core->widgetBox();
         for (int i = 0; i < box->categoryCount(); ++i) {
