@@ -63,35 +63,32 @@ private slots:
         QCOMPARE(w.Border(), PositionFlag::Flags(PositionFlag::All));
     }
 
-    void borderChangesCoalesce()
-    {
-        Probe w;
-        w.SetBorderWidth(2);
-        w.SetBorderWidth(3);
-        w.SetBorder(PositionFlag::Left);
-        settle();
-        QCOMPARE(w.borderEvents, 1);
-        w.SetBorderWidth(3); // unchanged: nothing posted
-        settle();
-        QCOMPARE(w.borderEvents, 1);
-        w.SetBorderWidth(4); // delivered flag cleared: a new change posts again
-        settle();
-        QCOMPARE(w.borderEvents, 2);
-    }
-
-    void dockChangeAsksParentOnce()
+    // Changes made in one go post one event: border ones to the widget, dock ones to its parent.
+    // An unchanged value posts nothing; once delivered, a new change posts again.
+    void changesCoalesce()
     {
         Probe parent;
-        auto* child = new WTest(&parent);
+        auto* child = new Probe(&parent);
         settle();
         parent.dockEvents = 0;
+        child->SetBorderWidth(2);
+        child->SetBorderWidth(3);
+        child->SetBorder(PositionFlag::Left);
         child->SetDock(DockType::Top);
         child->SetDock(DockType::Left);
         settle();
+        QCOMPARE(child->borderEvents, 1);
         QCOMPARE(parent.dockEvents, 1);
+        child->SetBorderWidth(3);
         child->SetDock(DockType::Left);
         settle();
+        QCOMPARE(child->borderEvents, 1);
         QCOMPARE(parent.dockEvents, 1);
+        child->SetBorderWidth(4);
+        child->SetDock(DockType::Right);
+        settle();
+        QCOMPARE(child->borderEvents, 2);
+        QCOMPARE(parent.dockEvents, 2);
     }
 
     void childNotifiesParentUntilPlaced()
