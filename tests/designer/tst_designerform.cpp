@@ -57,25 +57,13 @@ public:
     }
 };
 
-// The geometry Designer read from a default XML, or an invalid size without one.
-QSize domSize(DomUI* ui)
+// What a default XML sets, as Designer read it: the size of its geometry (invalid without
+// one), and every other property into defaults. Each of those must be a declared property of
+// the dropped widget holding that value: Designer keeps a misspelt name as a dynamic property
+// and drops a value of the wrong type, both without a word.
+QSize domDefaults(DomUI* ui, QList<QPair<QByteArray, QVariant>>* defaults)
 {
-    const DomWidget* fakeTopLevel = ui->elementWidget();
-    if (!fakeTopLevel || fakeTopLevel->elementWidget().isEmpty())
-        return QSize();
-    for (const DomProperty* p : fakeTopLevel->elementWidget().first()->elementProperty()) {
-        if (p->attributeName() == QLatin1String("geometry") && p->elementRect())
-            return QSize(p->elementRect()->elementWidth(), p->elementRect()->elementHeight());
-    }
-    return QSize();
-}
-
-// What a default XML sets beyond the geometry, as Designer read it. Each must be a declared
-// property of the dropped widget holding that value: Designer keeps a misspelt name as a
-// dynamic property and drops a value of the wrong type, both without a word.
-QList<QPair<QByteArray, QVariant>> domDefaults(DomUI* ui)
-{
-    QList<QPair<QByteArray, QVariant>> defaults;
+    QSize geometry;
     for (const DomProperty* p : ui->elementWidget()->elementWidget().first()->elementProperty()) {
         QVariant value;
         if (const DomColor* c = p->elementColor())
@@ -88,9 +76,11 @@ QList<QPair<QByteArray, QVariant>> domDefaults(DomUI* ui)
         else if (p->elementString())
             value = p->elementString()->text();
         if (p->attributeName() != QLatin1String("geometry"))
-            defaults.append({p->attributeName().toLatin1(), value});
+            defaults->append({p->attributeName().toLatin1(), value});
+        else if (p->elementRect())
+            geometry = QSize(p->elementRect()->elementWidth(), p->elementRect()->elementHeight());
     }
-    return defaults;
+    return geometry;
 }
 
 // The class and name of every widget a saved form holds, in document order.
@@ -106,11 +96,6 @@ QStringList widgetsIn(const QString& ui)
                            xml.attributes().value(QLatin1String("name")).toString();
     }
     return widgets;
-}
-
-QString lowerFirst(const QString& name)
-{
-    return name.left(1).toLower() + name.mid(1);
 }
 
 } // namespace
@@ -169,7 +154,9 @@ private slots:
 
     // Found where it was installed, through QT_PLUGIN_PATH as Designer's users set it; each
     // widget of its collection initialised with the form editor (which registers the
-    // extensions) and known to Designer's widget database as the plugin describes it.
+    // extensions) and known to Designer's widget database as the plugin describes it. The box
+    // offers every widget that has a default XML, in the collection's order under its group; the
+    // page and the form have none (a form comes from the New Form dialog's list instead).
     void pluginFound()
     {
         const QString file = QDir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR))
@@ -187,6 +174,7 @@ private slots:
         ours = collection->customWidgets();
         QVERIFY(!ours.isEmpty());
         QDesignerWidgetDataBaseInterface* db = core->widgetDataBase();
+        QMap<QString, QStringList> expected, groups;
         for (QDesignerCustomWidgetInterface* plugin : ours) {
             QVERIFY(plugin->isInitialized());
             QVERIFY(plugins->registeredCustomWidgets().contains(plugin));
@@ -195,31 +183,24 @@ private slots:
             QDesignerWidgetDataBaseItemInterface* item = db->item(index);
             QVERIFY(item->isCustom());
             QCOMPARE(item->isContainer(), plugin->isContainer());
-            QCOMPARE(item->includeFile(), plugin->name() + QStringLiteral(".h"));
+            QCOMPARE(item->includeFile(), plugin->includeFile());
             auto* internal = static_cast<qdesigner_internal::WidgetDataBaseItem*>(item);
             QCOMPARE(internal->addPageMethod(), plugin->name() == QLatin1String("WTabControl")
                                                     ? QStringLiteral("AddPage")
                                                     : QString());
-        }
-    }
-
-    // The box offers every widget of the collection that has a default XML, in the
-    // collection's order under its group; the page and the form have none (a form comes from
-    // the New Form dialog's list instead).
-    void widgetBox()
-    {
-        QMap<QString, QStringList> expected, groups;
-        for (QDesignerCustomWidgetInterface* plugin : ours)
             if (!plugin->domXml().isEmpty())
                 expected[plugin->group()] << plugin->name();
+        }
         QVERIFY(expected.size() > 1);
         QDesignerWidgetBoxInterface* box = core->widgetBox();
         for (int i = 0; i < box->categoryCount(); ++i) {
             const QDesignerWidgetBoxInterface::Category category = box->category(i);
             for (int j = 0; j < category.widgetCount(); ++j) {
                 const QDesignerWidgetBoxInterface::Widget w = category.widget(j);
-                if (w.type() == QDesignerWidgetBoxInterface::Widget::Custom)
-                    groups[category.name()] << w.name();
+                if (w.type() != QDesignerWidgetBoxInterface::Widget::Custom)
+                    continue;
+                groups[category.name()] << w.name();
+                boxEntries.insert(w.name(), w);
             }
         }
         QCOMPARE(groups, expected);
@@ -240,17 +221,18 @@ private slots:
         QFETCH(int, index);
         const SamplerForm::Placement placement = SamplerForm::Placements().at(index);
         const QString className = placement.ClassName();
-        const QDesignerWidgetBoxInterface::Widget entry = boxEntry(className);
+        const QDesignerWidgetBoxInterface::Widget entry = boxEntries.value(className);
         QVERIFY(!entry.isNull());
         DomUI* ui =
             qdesigner_internal::QDesignerWidgetBox::xmlToUi(className, entry.domXml(), true);
-        QVERIFY(ui);
+        QVERIFY(ui && ui->elementWidget() && !ui->elementWidget()->elementWidget().isEmpty());
+        QList<QPair<QByteArray, QVariant>> defaults;
+        QSize size = domDefaults(ui, &defaults);
 
         // The picture dragged from the box has the widget's default size, as the box sizes it:
         // the geometry of its XML, or else its size hint, never below 16 x 16. The widget takes
         // that size within its own limits.
         std::unique_ptr<QWidget> sample(core->widgetFactory()->createWidget(className, nullptr));
-        QSize size = domSize(ui);
         if (!size.isValid())
             size =
                 sample->sizeHint().expandedTo(sample->minimumSizeHint()).expandedTo(QSize(16, 16));
@@ -278,7 +260,7 @@ private slots:
         QCOMPARE(w->objectName(), QLatin1String(placement.object));
         QCOMPARE(w->geometry(), QRect(placement.drop, landed));
         QVERIFY(core->metaDataBase()->item(w));
-        for (const auto& [property, value] : domDefaults(ui))
+        for (const auto& [property, value] : defaults)
             QVERIFY2(value.isValid() && w->metaObject()->indexOfProperty(property) >= 0 &&
                          SamplerForm::SameValue(w->property(property), value),
                      property.constData());
@@ -491,19 +473,6 @@ private slots:
     }
 
 private:
-    QDesignerWidgetBoxInterface::Widget boxEntry(const QString& className) const
-    {
-        QDesignerWidgetBoxInterface* box = core->widgetBox();
-        for (int i = 0; i < box->categoryCount(); ++i) {
-            const QDesignerWidgetBoxInterface::Category category = box->category(i);
-            for (int j = 0; j < category.widgetCount(); ++j) {
-                if (category.widget(j).name() == className)
-                    return category.widget(j);
-            }
-        }
-        return QDesignerWidgetBoxInterface::Widget();
-    }
-
     QDesignerContainerExtension* container(QWidget* w) const
     {
         return qt_extension<QDesignerContainerExtension*>(core->extensionManager(), w);
@@ -529,7 +498,8 @@ private:
     }
 
     QDesignerFormEditorInterface* core = nullptr;
-    QList<QDesignerCustomWidgetInterface*> ours; // the plugin's collection
+    QList<QDesignerCustomWidgetInterface*> ours;                   // the plugin's collection
+    QMap<QString, QDesignerWidgetBoxInterface::Widget> boxEntries; // ours, by class
     QList<QWidget*> hosts;
     QDesignerFormWindowInterface* form = nullptr;
 };

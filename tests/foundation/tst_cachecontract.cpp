@@ -1,5 +1,7 @@
 // The library's picture caches held to one contract (WCacheContract.h): the rounded layers of
-// faces and borders, the grid's cell texts and the track bar's line pictures.
+// faces and borders, the grid's cell texts and the track bar's line pictures. Then the rounded
+// layers where the contract does not reach: blitted through a moved or scaled painter, and shared
+// by the panels that paint through them.
 #include "WCacheContract.h"
 #include "WGridListTextCache_p.h"
 #include "WRoundedLayerCache_p.h"
@@ -202,6 +204,66 @@ private slots:
         QFETCH(int, cache);
         WexalTest::SharedBetweenWidgetsOfOneLook(caches[cache].second());
         WexalTest::BoundedWhateverIsPainted(caches[cache].second(), fill[cache]);
+    }
+
+    // A painter moved by whole pixels (a child painted through its parent) and one moved by a
+    // fraction or scaled: the layer lands where the whole layer would, with its pixels.
+    void roundedLayerUnderTransforms_data()
+    {
+        QTest::addColumn<QTransform>("transform");
+        QTest::newRow("whole-pixel translation") << QTransform::fromTranslate(13, 7);
+        QTest::newRow("fractional translation") << QTransform::fromTranslate(13.5, 7.25);
+        QTest::newRow("scaled") << QTransform::fromScale(1.5, 1.5);
+    }
+    void roundedLayerUnderTransforms()
+    {
+        QFETCH(QTransform, transform);
+        WRoundedLayerCache::Clear();
+        const QRect at(0, 0, 240, 140);
+        const QColor back(0xF8, 0xFA, 0xFC);
+        // The layer drawn once at the origin, as it is cached.
+        QImage layer(at.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        {
+            QPainter p(&layer);
+            WDrawAPI::DrawBackColor(&p, at, 8, back, 2);
+        }
+        QImage expected(420, 260, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::gray);
+        QImage cached = expected;
+        {
+            QPainter p(&expected);
+            p.setTransform(transform);
+            p.drawImage(at.topLeft(), layer);
+        }
+        WRoundedLayerCache cache;
+        for (int round = 0; round < 2; ++round) {
+            QImage image = cached;
+            QPainter p(&image);
+            p.setTransform(transform);
+            cache.DrawBackColor(&p, at, 8, back, 2);
+            p.end();
+            QCOMPARE(image, expected);
+        }
+    }
+
+    // Panels of one look, however many, hold one face and one border layer between them.
+    void panelsOfOneLookShareTheirLayers()
+    {
+        WRoundedLayerCache::Clear();
+        QImage target(300, 200, QImage::Format_ARGB32_Premultiplied);
+        target.fill(Qt::gray);
+        for (int i = 0; i < 20; ++i) {
+            WPanel panel;
+            panel.resize(300, 200);
+            panel.SetRadius(12);
+            panel.SetBackColor(QColor(0xF8, 0xFA, 0xFC));
+            panel.SetBorder(PositionFlag::All);
+            panel.SetBorderWidth(2);
+            panel.SetBorderColor(QColor(0x25, 0x63, 0xEB));
+            panel.render(&target);
+            QCOMPARE(WRoundedLayerCache::CachedBytes(), qint64(2 * 300 * 200 * 4));
+        }
     }
 };
 

@@ -23,11 +23,6 @@ const QMap<QString, int>& layers()
     return order;
 }
 
-QString sourceDir()
-{
-    return QString::fromUtf8(WEXAL_SOURCE_DIR);
-}
-
 } // namespace
 
 class TestLayers : public QObject
@@ -37,7 +32,7 @@ class TestLayers : public QObject
 private slots:
     void includesRunOneWay()
     {
-        const QDir widgets(sourceDir() + QStringLiteral("/widgets"));
+        const QDir widgets(QString::fromUtf8(WEXAL_SOURCE_DIR) + QStringLiteral("/widgets"));
         QVERIFY(widgets.exists());
         QMap<QString, QString> folderOf; // file name -> folder
         const QStringList folders = widgets.entryList(QDir::Dirs | QDir::NoDotAndDotDot);

@@ -47,22 +47,6 @@ class TestWBase : public QObject
     Q_OBJECT
 
 private slots:
-    void propertiesInOrder()
-    {
-        const QMetaObject& mo = WBase::staticMetaObject;
-        QStringList names;
-        for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i)
-            names << QString::fromLatin1(mo.property(i).name());
-        QCOMPARE(names,
-                 (QStringList{"IsPassive", "Dock", "Anchor", "Radius", "BackColor", "ForeColor",
-                              "Border", "BorderWidth", "BorderColor", "UserFlag"}));
-        QVERIFY(!mo.property(mo.indexOfProperty("IsPassive")).isWritable());
-        // Designer shows enum and flag properties by name only when they are registered.
-        QVERIFY(mo.property(mo.indexOfProperty("Dock")).isEnumType());
-        QVERIFY(mo.property(mo.indexOfProperty("Anchor")).isFlagType());
-        QVERIFY(mo.property(mo.indexOfProperty("Border")).isFlagType());
-    }
-
     void outOfRangeValuesAreIgnoredOrMasked()
     {
         Probe w;
@@ -79,35 +63,32 @@ private slots:
         QCOMPARE(w.Border(), PositionFlag::Flags(PositionFlag::All));
     }
 
-    void borderChangesCoalesce()
-    {
-        Probe w;
-        w.SetBorderWidth(2);
-        w.SetBorderWidth(3);
-        w.SetBorder(PositionFlag::Left);
-        settle();
-        QCOMPARE(w.borderEvents, 1);
-        w.SetBorderWidth(3); // unchanged: nothing posted
-        settle();
-        QCOMPARE(w.borderEvents, 1);
-        w.SetBorderWidth(4); // delivered flag cleared: a new change posts again
-        settle();
-        QCOMPARE(w.borderEvents, 2);
-    }
-
-    void dockChangeAsksParentOnce()
+    // Changes made in one go post one event: border ones to the widget, dock ones to its parent.
+    // An unchanged value posts nothing; once delivered, a new change posts again.
+    void changesCoalesce()
     {
         Probe parent;
-        auto* child = new WTest(&parent);
+        auto* child = new Probe(&parent);
         settle();
         parent.dockEvents = 0;
+        child->SetBorderWidth(2);
+        child->SetBorderWidth(3);
+        child->SetBorder(PositionFlag::Left);
         child->SetDock(DockType::Top);
         child->SetDock(DockType::Left);
         settle();
+        QCOMPARE(child->borderEvents, 1);
         QCOMPARE(parent.dockEvents, 1);
+        child->SetBorderWidth(3);
         child->SetDock(DockType::Left);
         settle();
+        QCOMPARE(child->borderEvents, 1);
         QCOMPARE(parent.dockEvents, 1);
+        child->SetBorderWidth(4);
+        child->SetDock(DockType::Right);
+        settle();
+        QCOMPARE(child->borderEvents, 2);
+        QCOMPARE(parent.dockEvents, 2);
     }
 
     void childNotifiesParentUntilPlaced()
@@ -212,37 +193,45 @@ private slots:
         MarkPassive(nullptr);
     }
 
-    void variantConversions();
-    void propertiesAsNumbers();
+    // In the order Designer lists them, the enumeration and flag ones registered so that it
+    // shows them by name; flags read and written as plain numbers, as a tool that knows only
+    // that a property is a flag set does, and through QVariant.
+    void propertiesAsDesignerSeesThem()
+    {
+        const QMetaObject& mo = WBase::staticMetaObject;
+        QStringList names;
+        for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i)
+            names << QString::fromLatin1(mo.property(i).name());
+        QCOMPARE(names,
+                 (QStringList{"IsPassive", "Dock", "Anchor", "Radius", "BackColor", "ForeColor",
+                              "Border", "BorderWidth", "BorderColor", "UserFlag"}));
+        QVERIFY(!mo.property(mo.indexOfProperty("IsPassive")).isWritable());
+        QVERIFY(mo.property(mo.indexOfProperty("Dock")).isEnumType());
+        QVERIFY(mo.property(mo.indexOfProperty("Anchor")).isFlagType());
+        QVERIFY(mo.property(mo.indexOfProperty("Border")).isFlagType());
+
+        const PositionFlag::Flags topRight = PositionFlag::Top | PositionFlag::Right;
+        const QVariant flags = QVariant::fromValue(topRight);
+        QVERIFY(flags.canConvert<int>());
+        bool ok = false;
+        QCOMPARE(flags.toInt(&ok), 9);
+        QVERIFY(ok);
+        QCOMPARE(QVariant(6).value<PositionFlag::Flags>(),
+                 PositionFlag::Bottom | PositionFlag::Left);
+        // Bits outside the four sides survive the trip; the widgets decide what they mean.
+        QCOMPARE(QVariant::fromValue(PositionFlag::Flags(0x70)).toInt(), 0x70);
+
+        WTest w;
+        QVERIFY(w.setProperty("Anchor", 10));
+        QCOMPARE(w.Anchor(), PositionFlag::Bottom | PositionFlag::Right);
+        QCOMPARE(mo.property(mo.indexOfProperty("Anchor")).read(&w).toInt(), 10);
+        QVERIFY(
+            w.setProperty("Border", QVariant::fromValue(PositionFlag::Flags(PositionFlag::All))));
+        QCOMPARE(w.property("Border").toInt(), 15);
+        QCOMPARE(w.property("Border").value<PositionFlag::Flags>(),
+                 PositionFlag::Flags(PositionFlag::All));
+    }
 };
 
-void TestWBase::variantConversions()
-{
-    const PositionFlag::Flags topRight = PositionFlag::Top | PositionFlag::Right;
-    const QVariant flags = QVariant::fromValue(topRight);
-    QVERIFY(flags.canConvert<int>());
-    bool ok = false;
-    QCOMPARE(flags.toInt(&ok), 9);
-    QVERIFY(ok);
-    QCOMPARE(QVariant(6).value<PositionFlag::Flags>(), PositionFlag::Bottom | PositionFlag::Left);
-    // Bits outside the four sides survive the trip; the widgets decide what they mean.
-    QCOMPARE(QVariant::fromValue(PositionFlag::Flags(0x70)).toInt(), 0x70);
-}
-
-void TestWBase::propertiesAsNumbers()
-{
-    WTest w;
-    const QMetaObject* meta = w.metaObject();
-    const QMetaProperty anchor = meta->property(meta->indexOfProperty("Anchor"));
-    QVERIFY(anchor.isFlagType());
-    // A tool that knows only that the property is a flag set reads and writes plain numbers.
-    QVERIFY(w.setProperty("Anchor", 10));
-    QCOMPARE(w.Anchor(), PositionFlag::Bottom | PositionFlag::Right);
-    QCOMPARE(anchor.read(&w).toInt(), 10);
-    QVERIFY(w.setProperty("Border", QVariant::fromValue(PositionFlag::Flags(PositionFlag::All))));
-    QCOMPARE(w.property("Border").toInt(), 15);
-    QCOMPARE(w.property("Border").value<PositionFlag::Flags>(),
-             PositionFlag::Flags(PositionFlag::All));
-}
 WEXAL_TEST_MAIN(TestWBase)
 #include "tst_wbase.moc"

@@ -1,8 +1,8 @@
 // The library's icon drawings at each density: which drawing suits which ratio and what it is
 // named (WIconImage), a glyph recoloured (WIconGlyph) and a shadow's nine-patch cut
 // (WIconPatch) from the drawing that suits the painter, each again when the density changes;
-// drawings that cannot be read or used; and, on a screen of two device pixels per pixel, a window
-// whose glyphs and shadow are those drawings, pixel for pixel. Also:
+// drawings that cannot be read or used. How the widgets show those drawings at each density is
+// tst_densityglyphs' business. Also:
 // The compiled-in icon bundle, as the widgets see it through the resource system: exactly these
 // files, stored uncompressed, each in the size and PNG pixel format the widgets rely on, and
 // white (glyphs) or black (shadows) in every pixel; the same for their drawings at two and three
@@ -12,14 +12,12 @@
 #include "WIconGlyph_p.h"
 #include "WIconImage_p.h"
 #include "WIconPatch_p.h"
-#include "WScaledRun.h"
 #include "WTestSuite.h"
 
 #include <QDirIterator>
 #include <QResource>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <cmath>
 #include <limits>
 #include <tuple>
 
@@ -67,30 +65,21 @@ private slots:
     {
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<int>("drawing");
-        const qreal nan = std::numeric_limits<qreal>::quiet_NaN();
-        const qreal inf = std::numeric_limits<qreal>::infinity();
-        const struct
-        {
-            const char* name;
-            qreal ratio;
-            int drawing;
-        } rows[] = {{"1", 1, 1},
-                    {"rounding above 1", 1.0000001, 1},
-                    {"1.25", 1.25, 2},
-                    {"1.5", 1.5, 2},
-                    {"1.75", 1.75, 2},
-                    {"2", 2, 2},
-                    {"rounding above 2", 2.0000001, 2},
-                    {"2.5", 2.5, 3},
-                    {"3", 3, 3},
-                    {"4: the densest there is", 4, 3},
-                    {"0.5", 0.5, 1},
-                    {"0", 0, 1},
-                    {"negative", -2, 1},
-                    {"infinite", inf, 3},
-                    {"not a number", nan, 1}};
-        for (const auto& r : rows)
-            QTest::newRow(r.name) << r.ratio << r.drawing;
+        QTest::newRow("1") << 1.0 << 1;
+        QTest::newRow("rounding above 1") << 1.0000001 << 1;
+        QTest::newRow("1.25") << 1.25 << 2;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("1.75") << 1.75 << 2;
+        QTest::newRow("2") << 2.0 << 2;
+        QTest::newRow("rounding above 2") << 2.0000001 << 2;
+        QTest::newRow("2.5") << 2.5 << 3;
+        QTest::newRow("3") << 3.0 << 3;
+        QTest::newRow("4: the densest there is") << 4.0 << 3;
+        QTest::newRow("0.5") << 0.5 << 1;
+        QTest::newRow("0") << 0.0 << 1;
+        QTest::newRow("negative") << -2.0 << 1;
+        QTest::newRow("infinite") << std::numeric_limits<qreal>::infinity() << 3;
+        QTest::newRow("not a number") << std::numeric_limits<qreal>::quiet_NaN() << 1;
     }
 
     void scale()
@@ -117,8 +106,8 @@ private slots:
 
     // At each density, coming from a sparser and from a denser one: the loader, a glyph and a
     // shadow's patch each take the drawing that suits, at its own size and with its density; the
-    // glyph in its colour, premultiplied as the painter blends it; the patch's corners (and at
-    // whole ratios its stretched edges) that drawing's pixels, its centre left out.
+    // glyph in its colour, premultiplied as the painter blends it; the patch at the size asked,
+    // its centre left out.
     void atEachDensity_data()
     {
         WexalTest::AddDensityRows();
@@ -158,32 +147,23 @@ private slots:
             const QImage shadow = paint(patch, size, ratio);
             QCOMPARE(patch.Scale(), drawing);
             QCOMPARE(patch.Patch().Size(), size);
-            const QImage file = WexalTest::IconFile(shadowPath, drawing);
-            const auto shows = [&](const QRect& area, const QImage& image, const QPoint& at) {
-                return WexalTest::Shows(shadow, area, Qt::transparent, image, at);
-            };
-            QCOMPARE(shows(QRect(0, 0, 16, 16), file, {0, 0}), QString());
-            QCOMPARE(shows(QRect(224, 164, 16, 16), file, {140, 80}), QString());
-            // Stretched and then filtered to 1.5 differs from the file filtered alone by rounding.
-            if (ratio == std::floor(ratio))
-                QCOMPARE(shows(QRect(100, 0, 30, 16), file, {70, 0}), QString());
-            QCOMPARE(shows(QRect(16, 16, 208, 148), QImage(), {0, 0}), QString());
+            // Its corners and edges are the drawing's: tst_densityglyphs, through the widgets.
+            QCOMPARE(WexalTest::Shows(shadow, QRect(16, 16, 208, 148), Qt::transparent, QImage(),
+                                      {0, 0}),
+                     QString());
         }
     }
 
-    // A scale beyond the densest drawing gives the densest; nothing for a file that is not there.
-    void densestAndMissing()
-    {
-        const QString path = QStringLiteral("://Icons/ComboBox/DropDownIcon.png");
-        QCOMPARE(WIconImage::Load(path, 4), WIconImage::Load(path, 3));
-        QCOMPARE(WIconImage::LoadPixmap(path, 4).devicePixelRatio(), 3.0);
-        QVERIFY(WIconImage::Load(QStringLiteral("://Icons/None.png"), 2).isNull());
-        QVERIFY(WIconImage::LoadPixmap(QString(), 3).isNull());
-    }
-
-    // An image with a 1x and a 2x drawing only: scale 3 takes the 2x one, which says it is 2x.
+    // A scale beyond the densest drawing gives the densest: the bundle's 3x for 4, and for an
+    // image with a 1x and a 2x drawing only, the 2x one for 3, which says it is 2x. Nothing for a
+    // file that is not there.
     void fallsBackToTheDrawingsThereAre()
     {
+        const QString bundled = QStringLiteral("://Icons/ComboBox/DropDownIcon.png");
+        QCOMPARE(WIconImage::Load(bundled, 4), WIconImage::Load(bundled, 3));
+        QCOMPARE(WIconImage::LoadPixmap(bundled, 4).devicePixelRatio(), 3.0);
+        QVERIFY(WIconImage::Load(QStringLiteral("://Icons/None.png"), 2).isNull());
+        QVERIFY(WIconImage::LoadPixmap(QString(), 3).isNull());
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         QImage one(4, 4, QImage::Format_ARGB32);
@@ -243,104 +223,6 @@ private slots:
         QCOMPARE(WIconImage::Ratio(nullptr), 1.0);
     }
 
-    // A form with a check box, shown on a screen of two device pixels per pixel: the window's own
-    // pixels (not a rendering) show the check box's tick, the close button's glyph and the shadow's
-    // corner exactly as their 2x drawings.
-    void windowOnADenseScreen()
-    {
-        if (!WexalTest::InScaledRun()) {
-            const QString failure =
-                WexalTest::RunScaled(QStringLiteral("windowOnADenseScreen"), QStringLiteral("2"));
-            QVERIFY2(failure.isEmpty(), qPrintable(failure));
-            return;
-        }
-        const QColor page(0xF3, 0xF4, 0xF6), bar(0x11, 0x18, 0x27), glyph(0xCB, 0xD5, 0xE1);
-        const QColor tick(0x25, 0x63, 0xEB);
-        WForm form;
-        form.SetTitleBackColor(bar);
-        form.SetSysButtonColor(glyph);
-        form.SetBackColor(page);
-        auto* box = new WCheckBox(&form);
-        box->setGeometry(20, 60, 120, 20);
-        box->SetCheckRectBackColor(page);
-        box->SetCheckRectColor(Qt::transparent);
-        box->SetCheckFlagColor(tick);
-        box->SetChecked(true);
-        form.resize(300, 200);
-        form.show();
-        QWidget* window = form.window();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QCOMPARE(window->devicePixelRatioF(), 2.0);
-        QTRY_VERIFY(box->isVisible());
-        const QImage shot = window->grab().toImage();
-        QCOMPARE(shot.devicePixelRatio(), 2.0);
-
-        const QPoint boxAt = box->mapTo(window, QPoint(0, 2));
-        QCOMPARE(WexalTest::Shows(shot, QRect(boxAt, QSize(16, 16)), page,
-                                  WexalTest::IconFile("://Icons/CheckBox/CheckFlag.png", 2, tick),
-                                  boxAt),
-                 QString());
-        QWidget* close = nullptr;
-        for (QWidget* w : form.findChildren<QWidget*>())
-            if (w->inherits("WButton") && w->isVisible() && (!close || w->x() > close->x()))
-                close = w;
-        QVERIFY(close);
-        const QPoint closeAt =
-            close->mapTo(window, QPoint((close->width() - 12) / 2, (close->height() - 12) / 2));
-        QCOMPARE(WexalTest::Shows(shot, QRect(closeAt, QSize(12, 12)), bar,
-                                  WexalTest::IconFile("://Icons/WForm/CloseButton.png", 2, glyph),
-                                  closeAt),
-                 QString());
-        // The window's corner: its shadow only, over nothing.
-        QImage corner = shot.copy(0, 0, 32, 32);
-        corner.setDevicePixelRatio(2);
-        const QImage shadow =
-            WexalTest::IconFile(window->isActiveWindow() ? "://Icons/WForm/ShadowActive.png"
-                                                         : "://Icons/WForm/ShadowInactive.png",
-                                2);
-        QCOMPARE(WexalTest::Shows(corner.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                                  QRect(0, 0, 16, 16), Qt::transparent, shadow, QPoint(0, 0)),
-                 QString());
-    }
-
-    // A second colour starts from the white drawing, not from the first colour: every visible
-    // pixel ends in the second colour, at every density.
-    void recolouringNeverCompounds()
-    {
-        WIconGlyph glyph{QString::fromLatin1(glyphPath)};
-        glyph.Load(Qt::red, 2);
-        glyph.Load(Qt::blue, 2);
-        for (const qreal ratio : {2.0, 1.0, 3.0}) {
-            const QImage image = glyph.At(ratio).convertToFormat(QImage::Format_ARGB32);
-            int visible = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x) {
-                    const QRgb p = image.pixel(x, y);
-                    if (qAlpha(p) < 255)
-                        continue; // premultiplied edges round their colour
-                    ++visible;
-                    QCOMPARE(p & 0xFFFFFFu, QColor(Qt::blue).rgb() & 0xFFFFFFu);
-                }
-            QVERIFY(visible > 0);
-        }
-    }
-
-    // Before Load, for a path with no image, and with no valid colour (the glyph stays white).
-    void nothingToShow()
-    {
-        WIconGlyph unset{QString::fromLatin1(glyphPath)};
-        QVERIFY(unset.At(2).isNull());
-        QVERIFY(unset.Image().isNull());
-        WIconGlyph missing{QStringLiteral("://Icons/Nothing.png")};
-        missing.Load(Qt::red, 2);
-        QVERIFY(missing.At(3).isNull());
-        WIconGlyph white{QString::fromLatin1(glyphPath)};
-        white.Load(QColor(), 2);
-        QCOMPARE(
-            white.Image(),
-            WexalTest::IconFile(glyphPath, 2).convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    }
-
     // Prepare composes for a size and a density; asking again for the same is free, and a new
     // density cuts anew.
     void composedOnlyWhenNeeded()
@@ -363,10 +245,22 @@ private slots:
         QCOMPARE(patch.Patch().Size(), QSize(0, 0));
     }
 
-    // Margins larger than the image, negative ones, an image that is not there, and sizes no
-    // screen has: nothing painted, nothing broken.
-    void unusable()
+    // A glyph before Load, for a path with no image, and with no valid colour (it stays white);
+    // a patch with margins larger than the image, negative ones, an image that is not there, and
+    // sizes no screen has: nothing painted, nothing broken.
+    void nothingToShow()
     {
+        WIconGlyph unset{QString::fromLatin1(glyphPath)};
+        QVERIFY(unset.At(2).isNull());
+        QVERIFY(unset.Image().isNull());
+        WIconGlyph absent{QStringLiteral("://Icons/Nothing.png")};
+        absent.Load(Qt::red, 2);
+        QVERIFY(absent.At(3).isNull());
+        WIconGlyph white{QString::fromLatin1(glyphPath)};
+        white.Load(QColor(), 2);
+        QCOMPARE(
+            white.Image(),
+            WexalTest::IconFile(glyphPath, 2).convertToFormat(QImage::Format_ARGB32_Premultiplied));
         WIconPatch wide(QStringLiteral(":/Icons/Shadow.png"), 9);
         WIconPatch negative(QStringLiteral(":/Icons/Shadow.png"), -3);
         WIconPatch missing(QStringLiteral(":/Icons/Nothing.png"), 4);
@@ -389,77 +283,66 @@ private slots:
         shadow.Paint(nullptr, QSize(40, 30));
     }
 
-    void everyIcon_data();
-    void everyIcon();
+    void everyIcon_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1x") << 1;
+        QTest::newRow("2x") << 2;
+        QTest::newRow("3x") << 3;
+    }
+
+    void everyIcon()
+    {
+        QFETCH(int, scale);
+        // The table's icons and the designer's 32 x 32 icon at each of the three scales, nothing
+        // else.
+        QStringList found;
+        for (QDirIterator it(QStringLiteral(":/Icons"), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
+            found << it.next();
+        QCOMPARE(found.size(), 3 * (int(std::size(icons)) + 1));
+        const QImage designerIcon(WIconImage::PathAt(QStringLiteral("://Icons/Wexal.ico"), scale));
+        QCOMPARE(designerIcon.size(), QSize(32, 32) * scale);
+        QVERIFY(designerIcon.hasAlphaChannel());
+        QCOMPARE(designerIcon.devicePixelRatio(), qreal(scale));
+        for (const auto& [name, width, height, depth, type, white] : icons) {
+            const QString file = WIconImage::PathAt(QString::fromLatin1(name), scale);
+            const QByteArray pathBytes = file.toLatin1();
+            const char* const path = pathBytes.constData();
+            const QResource resource(file);
+            // Uncompressed: no inflate on a widget's first load.
+            QVERIFY2(found.contains(resource.fileName()) &&
+                         resource.compressionAlgorithm() == QResource::NoCompression,
+                     path);
+            const QByteArray bytes = resource.uncompressedData();
+            const auto* ihdr = reinterpret_cast<const uchar*>(bytes.constData()) + 16;
+            // Signature and header, not interlaced; no palette or transparency chunk may change
+            // what the colour type says.
+            QVERIFY2(bytes.size() > 33 &&
+                         bytes.startsWith(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16)) &&
+                         ihdr[12] == 0 && !bytes.contains("PLTE") && !bytes.contains("tRNS"),
+                     path);
+            QCOMPARE(QString::asprintf("%s %u x %u, %d %d", path, qFromBigEndian<quint32>(ihdr),
+                                       qFromBigEndian<quint32>(ihdr + 4), ihdr[8], ihdr[9]),
+                     QString::asprintf("%s %d x %d, %d %d", path, width * scale, height * scale,
+                                       depth, type));
+            // The ratio comes with the name; a widget draws such an image at the 1x size.
+            QCOMPARE(QImage(file).devicePixelRatio(), qreal(scale));
+            // Every pixel in the icon's colour, transparent ones too; a glyph recoloured as the
+            // widgets do keeps no white pixel.
+            QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32);
+            if (white)
+                WDrawAPI::ImageReplaceWhite(image, QColor(0xC8, 0x1E, 0x28));
+            int visible = 0, wrong = 0;
+            for (int i = 0; i < image.width() * image.height(); ++i) {
+                const QRgb pixel = image.pixel(i % image.width(), i / image.width());
+                visible += qAlpha(pixel) > 0;
+                wrong += (pixel & 0xFFFFFFu) != (white ? 0xC81E28u : 0u);
+            }
+            QVERIFY2(visible > 0 && wrong == 0, path);
+        }
+    }
 };
 
-// "Name.png" drawn for scale: "Name@2x.png" and so on.
-static QString atScale(const char* path, int scale)
-{
-    QString name = QString::fromLatin1(path);
-    if (scale != 1)
-        name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
-    return name;
-}
-
-void TestWIconImage::everyIcon_data()
-{
-    QTest::addColumn<int>("scale");
-    QTest::newRow("1x") << 1;
-    QTest::newRow("2x") << 2;
-    QTest::newRow("3x") << 3;
-}
-
-void TestWIconImage::everyIcon()
-{
-    QFETCH(int, scale);
-    // The table's icons and the designer's 32 x 32 icon at each of the three scales, nothing
-    // else.
-    QStringList found;
-    for (QDirIterator it(QStringLiteral(":/Icons"), QDir::Files, QDirIterator::Subdirectories);
-         it.hasNext();)
-        found << it.next();
-    QCOMPARE(found.size(), 3 * (int(std::size(icons)) + 1));
-    const QImage designerIcon(atScale("://Icons/Wexal.ico", scale));
-    QCOMPARE(designerIcon.size(), QSize(32, 32) * scale);
-    QVERIFY(designerIcon.hasAlphaChannel());
-    QCOMPARE(designerIcon.devicePixelRatio(), qreal(scale));
-    for (const auto& [name, width, height, depth, type, white] : icons) {
-        const QString file = atScale(name, scale);
-        const QByteArray pathBytes = file.toLatin1();
-        const char* const path = pathBytes.constData();
-        const QResource resource(file);
-        // Uncompressed: no inflate on a widget's first load.
-        QVERIFY2(found.contains(resource.fileName()) &&
-                     resource.compressionAlgorithm() == QResource::NoCompression,
-                 path);
-        const QByteArray bytes = resource.uncompressedData();
-        const auto* ihdr = reinterpret_cast<const uchar*>(bytes.constData()) + 16;
-        // Signature and header, not interlaced; no palette or transparency chunk may change what
-        // the colour type says.
-        QVERIFY2(bytes.size() > 33 &&
-                     bytes.startsWith(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16)) &&
-                     ihdr[12] == 0 && !bytes.contains("PLTE") && !bytes.contains("tRNS"),
-                 path);
-        QCOMPARE(QString::asprintf("%s %u x %u, %d %d", path, qFromBigEndian<quint32>(ihdr),
-                                   qFromBigEndian<quint32>(ihdr + 4), ihdr[8], ihdr[9]),
-                 QString::asprintf("%s %d x %d, %d %d", path, width * scale, height * scale, depth,
-                                   type));
-        // The ratio comes with the name; a widget draws such an image at the 1x size.
-        QCOMPARE(QImage(file).devicePixelRatio(), qreal(scale));
-        // Every pixel in the icon's colour, transparent ones too; a glyph recoloured as the
-        // widgets do keeps no white pixel.
-        QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32);
-        if (white)
-            WDrawAPI::ImageReplaceWhite(image, QColor(0xC8, 0x1E, 0x28));
-        int visible = 0, wrong = 0;
-        for (int i = 0; i < image.width() * image.height(); ++i) {
-            const QRgb pixel = image.pixel(i % image.width(), i / image.width());
-            visible += qAlpha(pixel) > 0;
-            wrong += (pixel & 0xFFFFFFu) != (white ? 0xC81E28u : 0u);
-        }
-        QVERIFY2(visible > 0 && wrong == 0, path);
-    }
-}
 WEXAL_TEST_MAIN(TestWIconImage)
 #include "tst_wiconimage.moc"

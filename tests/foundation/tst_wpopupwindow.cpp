@@ -196,65 +196,53 @@ private slots:
     }
 
     // On an area away from the origin: the window flips at the first pixel it would pass the
-    // right or bottom edge by, not one earlier or later; sizes and points far beyond int flip
-    // without wrapping around and come back as positions no further than 2^30 out.
+    // right or bottom edge by (right to left: the left edge), not one earlier or later; sizes and
+    // points far beyond int flip without wrapping around and come back as positions no further
+    // than 2^30 out.
     void flippedInto_data()
     {
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<qint64>("width");
         QTest::addColumn<qint64>("height");
+        QTest::addColumn<bool>("rightToLeft");
         QTest::addColumn<QPoint>("topLeft");
         // Pixels 1000 ... 1799 across, -300 ... 299 down.
         const qint64 big = qint64(1) << 40;
-        QTest::newRow("fits") << QPoint(1100, -200) << qint64(100) << qint64(50)
-                              << QPoint(1100, -200);
-        QTest::newRow("ends on the last column and row")
-            << QPoint(1700, 250) << qint64(100) << qint64(50) << QPoint(1700, 250);
-        QTest::newRow("one column past")
-            << QPoint(1701, 250) << qint64(100) << qint64(50) << QPoint(1601, 250);
-        QTest::newRow("one row past")
-            << QPoint(1700, 251) << qint64(100) << qint64(50) << QPoint(1700, 201);
-        QTest::newRow("left of the area, no flip")
-            << QPoint(-5000, -9000) << qint64(100) << qint64(50) << QPoint(-5000, -9000);
-        QTest::newRow("wider than the area, from its left edge")
-            << QPoint(1000, -300) << qint64(801) << qint64(601) << QPoint(199, -901);
-        QTest::newRow("size far beyond int")
-            << QPoint(1100, -200) << big << big << QPoint(-farthest, -farthest);
-        QTest::newRow("point at the end of int")
-            << QPoint(INT_MAX, INT_MAX) << qint64(10) << qint64(10) << QPoint(farthest, farthest);
-        QTest::newRow("point at the start of int")
-            << QPoint(INT_MIN, INT_MIN) << qint64(10) << qint64(10) << QPoint(-farthest, -farthest);
+        const auto row = [](const char* name, QPoint point, qint64 width, qint64 height,
+                            QPoint topLeft, bool rightToLeft = false) {
+            QTest::newRow(name) << point << width << height << rightToLeft << topLeft;
+        };
+        row("fits", {1100, -200}, 100, 50, {1100, -200});
+        row("ends on the last column and row", {1700, 250}, 100, 50, {1700, 250});
+        row("one column past", {1701, 250}, 100, 50, {1601, 250});
+        row("one row past", {1700, 251}, 100, 50, {1700, 201});
+        row("left of the area, no flip", {-5000, -9000}, 100, 50, {-5000, -9000});
+        row("wider than the area, from its left edge", {1000, -300}, 801, 601, {199, -901});
+        row("size far beyond int", {1100, -200}, big, big, {-farthest, -farthest});
+        row("point at the end of int", {INT_MAX, INT_MAX}, 10, 10, {farthest, farthest});
+        row("point at the start of int", {INT_MIN, INT_MIN}, 10, 10, {-farthest, -farthest});
+        row("right to left: fits", {1500, 0}, 100, 10, {1400, 0}, true);
+        row("right to left: ends on the first column", {1100, 0}, 100, 10, {1000, 0}, true);
+        row("right to left: one column past", {1099, 0}, 100, 10, {1099, 0}, true);
+        row("right to left: wider than the area", {1500, 0}, big, 10, {1500, 0}, true);
     }
     void flippedInto()
     {
         QFETCH(QPoint, point);
         QFETCH(qint64, width);
         QFETCH(qint64, height);
+        QFETCH(bool, rightToLeft);
         QFETCH(QPoint, topLeft);
         const QRect area(1000, -300, 800, 600);
-        QCOMPARE(WScreenClamp::FlippedInto(point, width, height, area), topLeft);
+        QCOMPARE(WScreenClamp::FlippedInto(point, width, height, area, rightToLeft), topLeft);
     }
 
-    // Right to left, a window opens left-down and flips right where it would pass the left edge.
-    void flippedLeftward()
+    // On a screen its whole geometry counts; without one nothing is flipped, but positions are
+    // still kept within 2^30. A point outside every screen is on the primary screen; each side of
+    // a size is cut to the screen's on its own, and nothing is cut without a screen.
+    void onTheScreen()
     {
-        const QRect area(1000, -300, 800, 600);
-        const auto at = [&](int x, qint64 width) {
-            return WScreenClamp::FlippedInto(QPoint(x, 0), width, 10, area, true).x();
-        };
-        QCOMPARE(at(1500, 100), 1400);
-        QCOMPARE(at(1100, 100), 1000); // ends on the first column
-        QCOMPARE(at(1099, 100), 1099); // one column past: flipped
-        QCOMPARE(at(1500, qint64(1) << 40), 1500);
-        const QScreen* none = nullptr;
-        QCOMPARE(WScreenClamp::FlippedInto(QPoint(50, 0), 100, 10, none, true), QPoint(-50, 0));
-    }
-
-    // Without a screen nothing is flipped, but positions are still kept within 2^30; with one,
-    // its whole geometry counts.
-    void flippedOnScreen()
-    {
-        const QScreen* screen = QGuiApplication::primaryScreen();
+        QScreen* screen = QGuiApplication::primaryScreen();
         QVERIFY(screen);
         const QRect area = screen->geometry();
         const QPoint corner = area.bottomRight();
@@ -263,26 +251,18 @@ private slots:
                  corner - QPoint(9, 9));
         const QScreen* none = nullptr;
         QCOMPARE(WScreenClamp::FlippedInto(corner, 10, 10, none), corner);
+        QCOMPARE(WScreenClamp::FlippedInto(QPoint(50, 0), 100, 10, none, true), QPoint(-50, 0));
         QCOMPARE(WScreenClamp::FlippedInto(QPoint(INT_MIN, INT_MAX), 10, 10, none),
                  QPoint(-farthest, farthest));
-    }
 
-    // A point outside every screen is on the primary screen; each side of a size is cut to the
-    // screen's on its own, and nothing is cut without a screen.
-    void screenAndSize()
-    {
-        QScreen* primary = QGuiApplication::primaryScreen();
-        QVERIFY(primary);
-        const QRect area = primary->geometry();
-        QCOMPARE(WScreenClamp::ScreenAt(area.center()), primary);
-        QCOMPARE(WScreenClamp::ScreenAt(QPoint(INT_MIN, INT_MIN)), primary);
-        QCOMPARE(WScreenClamp::ScreenAt(area.bottomRight() + QPoint(1, 1)), primary);
-
+        QCOMPARE(WScreenClamp::ScreenAt(area.center()), screen);
+        QCOMPARE(WScreenClamp::ScreenAt(QPoint(INT_MIN, INT_MIN)), screen);
+        QCOMPARE(WScreenClamp::ScreenAt(corner + QPoint(1, 1)), screen);
         const int wide = area.width() + 1;
         const int tall = area.height() + 1;
-        QCOMPARE(WScreenClamp::BoundedTo(QSize(wide, 20), primary), QSize(area.width(), 20));
-        QCOMPARE(WScreenClamp::BoundedTo(QSize(20, tall), primary), QSize(20, area.height()));
-        QCOMPARE(WScreenClamp::BoundedTo(area.size(), primary), area.size());
+        QCOMPARE(WScreenClamp::BoundedTo(QSize(wide, 20), screen), QSize(area.width(), 20));
+        QCOMPARE(WScreenClamp::BoundedTo(QSize(20, tall), screen), QSize(20, area.height()));
+        QCOMPARE(WScreenClamp::BoundedTo(area.size(), screen), area.size());
         QCOMPARE(WScreenClamp::BoundedTo(QSize(wide, tall), nullptr), QSize(wide, tall));
     }
 };
