@@ -556,19 +556,19 @@ void Settle()
     }
 }
 
-Made::Made(const ClassRow& row) : widget(row.make())
+// The outermost ancestor: what owns a widget made in a control or a window.
+static QWidget* topOf(QWidget* widget)
 {
-    QWidget* top = widget;
-    while (top->parentWidget())
-        top = top->parentWidget();
-    owner.reset(top);
+    while (widget->parentWidget())
+        widget = widget->parentWidget();
+    return widget;
 }
+
+Made::Made(const ClassRow& row) : widget(row.make()), owner(topOf(widget)) {}
 
 bool ShowRow(const ClassRow& row, QWidget* widget)
 {
-    QWidget* top = widget;
-    while (top->parentWidget())
-        top = top->parentWidget();
+    QWidget* top = topOf(widget);
     top->resize(row.size);
     top->show();
     if (!QTest::qWaitForWindowExposed(widget->window()))
