@@ -2,6 +2,7 @@
 // this file on a bus of its own (dbus-run-session); a fake portal answers there on a second
 // connection, so that every call and every signal goes through the bus daemon as a real portal's
 // would. Last, the application's theme following the preference from end to end.
+#include "WClassRegistry.h"
 #include "WDesktopScheme_p.h"
 #include "WTestSuite.h"
 #include "WTheme.h"
@@ -324,16 +325,7 @@ private slots:
         WButton button;
         button.resize(120, 40);
         QList<bool> told; // DesktopSchemeChanged
-        struct Paints : QObject
-        {
-            int count = 0;
-            bool eventFilter(QObject*, QEvent* event) override
-            {
-                count += event->type() == QEvent::Paint;
-                return false;
-            }
-        } paints;
-        button.installEventFilter(&paints);
+        WexalTest::PaintCount paints(&button);
         QObject::connect(theme, &WTheme::DesktopSchemeChanged, &paints,
                          [&told](bool dark) { told << dark; });
         button.show();
@@ -356,21 +348,21 @@ private slots:
         QVERIFY(!unlike("dark").isEmpty());
 
         QCoreApplication::processEvents();
-        paints.count = 0;
+        paints.count.clear();
         theme->SetFollowDesktop(true);
         QTRY_COMPARE(theme->Active(), QStringLiteral("dark"));
         QTRY_COMPARE(told, QList<bool>{true});
         QTRY_COMPARE(unlike("dark"), QString());
         QVERIFY(!unlike("light").isEmpty());
-        QTRY_VERIFY(paints.count > 0);
+        QTRY_VERIFY(paints.Most() > 0);
 
         QCoreApplication::processEvents();
-        paints.count = 0;
+        paints.count.clear();
         send(setting(2u));
         QTRY_COMPARE(theme->Active(), QStringLiteral("light"));
         QCOMPARE(told, QList<bool>({true, false}));
         QTRY_COMPARE(unlike("light"), QString());
-        QTRY_VERIFY(paints.count > 0);
+        QTRY_VERIFY(paints.Most() > 0);
 
         theme->SetFollowDesktop(false);
         send(setting(1u));

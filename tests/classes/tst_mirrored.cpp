@@ -16,6 +16,19 @@ QImage picture(QWidget* w, Qt::LayoutDirection direction)
     return image;
 }
 
+// The first and last columns with dark ink in them.
+QPair<int, int> inkColumns(const QImage& image)
+{
+    int first = image.width(), last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = qMin(first, x);
+                last = qMax(last, x);
+            }
+    return qMakePair(first, last);
+}
+
 } // namespace
 
 class TestMirrored : public QObject
@@ -26,28 +39,29 @@ private slots:
     void textless_data()
     {
         QTest::addColumn<std::shared_ptr<QWidget>>("widget");
-        const auto bar = [](int radius) {
-            auto* b = new WProgressBar;
-            b->resize(120, 16);
+        // Of the size, on a back colour, edged on some sides only: a mirror must move the edges.
+        const auto edged = [](auto* w, QSize size, QColor back, PositionFlag::Flags sides,
+                              int width, QColor edge) {
+            w->resize(size);
+            w->SetBackColor(back);
+            w->SetBorder(sides);
+            w->SetBorderWidth(width);
+            w->SetBorderColor(edge);
+            return w;
+        };
+        const auto bar = [&](int radius) {
+            auto* b = edged(new WProgressBar, {120, 16}, QColor(0xE2, 0xE8, 0xF0),
+                            PositionFlag::Left | PositionFlag::Top, 2, Qt::red);
             b->SetValue(30);
             b->SetRadius(radius);
-            b->SetBackColor(QColor(0xE2, 0xE8, 0xF0));
             b->SetForeColor(QColor(0x25, 0x63, 0xEB));
-            b->SetBorder(PositionFlag::Left | PositionFlag::Top);
-            b->SetBorderWidth(2);
-            b->SetBorderColor(Qt::red);
             return std::shared_ptr<QWidget>(b);
         };
         QTest::newRow("square bar") << bar(0);
         QTest::newRow("rounded bar") << bar(6);
-        auto* combo = new WComboBox;
-        combo->resize(120, 28);
+        auto* combo = edged(new WComboBox, {120, 28}, Qt::white, PositionFlag::Left, 3, Qt::blue);
         combo->SetItems({QStringLiteral("One"), QStringLiteral("Two")});
         combo->SetSelectedIndex(-1);
-        combo->SetBackColor(Qt::white);
-        combo->SetBorder(PositionFlag::Left);
-        combo->SetBorderWidth(3);
-        combo->SetBorderColor(Qt::blue);
         QTest::newRow("combo box, nothing chosen") << std::shared_ptr<QWidget>(combo);
         auto* track = new WTrackBar;
         track->resize(120, 20);
@@ -59,13 +73,9 @@ private slots:
         track->SetMainLineFillColor2(QColor(0x93, 0xC5, 0xFD));
         track->SetButtonColor(Qt::darkBlue);
         QTest::newRow("track bar") << std::shared_ptr<QWidget>(track);
-        auto* panel = new WPanel;
-        panel->resize(60, 40);
-        panel->SetBackColor(Qt::yellow);
+        auto* panel = edged(new WPanel, {60, 40}, Qt::yellow,
+                            PositionFlag::Left | PositionFlag::Bottom, 3, Qt::blue);
         panel->SetRadius(0);
-        panel->SetBorder(PositionFlag::Left | PositionFlag::Bottom);
-        panel->SetBorderWidth(3);
-        panel->SetBorderColor(Qt::blue);
         QTest::newRow("panel, two sides") << std::shared_ptr<QWidget>(panel);
     }
     void textless()
@@ -88,19 +98,9 @@ private slots:
         list.SetPadding(QRect(0, 0, 10, 4)); // left 10 (its width), right 4 (its height)
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
-        const auto ink = [&](Qt::LayoutDirection direction) {
-            const QImage image = picture(&list, direction);
-            int first = image.width(), last = -1;
-            for (int x = 0; x < image.width(); ++x)
-                for (int y = 0; y < image.height(); ++y)
-                    if (qGray(image.pixel(x, y)) < 128) {
-                        first = qMin(first, x);
-                        last = qMax(last, x);
-                    }
-            return qMakePair(first, last);
-        };
-        QVERIFY(ink(Qt::LeftToRight).first >= 10 && ink(Qt::LeftToRight).first <= 12);
-        const int last = ink(Qt::RightToLeft).second;
+        const int first = inkColumns(picture(&list, Qt::LeftToRight)).first;
+        QVERIFY2(first >= 10 && first <= 12, qPrintable(QString::number(first)));
+        const int last = inkColumns(picture(&list, Qt::RightToLeft)).second;
         QVERIFY2(last <= 199 - 10 && last >= 199 - 12, qPrintable(QString::number(last)));
     }
 
@@ -123,13 +123,7 @@ private slots:
         label.SetText(QStringLiteral("MMMM"));
         label.SetForeColor(Qt::black);
         label.SetAlignment(Qt::Alignment(alignment));
-        const QImage image = picture(&label, Qt::RightToLeft);
-        int first = image.width();
-        for (int x = 0; x < image.width(); ++x)
-            for (int y = 0; y < image.height(); ++y)
-                if (qGray(image.pixel(x, y)) < 128)
-                    first = qMin(first, x);
-        QCOMPARE(first > 100, rightEnd);
+        QCOMPARE(inkColumns(picture(&label, Qt::RightToLeft)).first > 100, rightEnd);
     }
 };
 

@@ -12,30 +12,18 @@ using namespace WexalTest;
 namespace {
 
 // The paints a widget and its parts get, and what a screen reader hears of the widget.
-struct Witness : QObject
+struct Witness : PaintCount
 {
     QWidget* widget;
-    QHash<QObject*, int> painted;
     const AccessTest::Recorder heard;
 
-    explicit Witness(QWidget* w) : widget(w)
-    {
-        w->installEventFilter(this);
-        for (QWidget* part : w->window()->findChildren<QWidget*>())
-            part->installEventFilter(this);
-    }
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++painted[o];
-        return false;
-    }
+    explicit Witness(QWidget* w) : PaintCount(w), widget(w) {}
     // Paints in all, or 100 when a part was painted more often than allowed.
     int paints(int allowed = 1) const
     {
         int all = 0;
-        for (auto i = painted.cbegin(); i != painted.cend(); ++i)
-            all += i.value() > allowed ? 100 : i.value();
+        for (const int c : count)
+            all += c > allowed ? 100 : c;
         return all;
     }
     // Announcements of the widget of that type, or of any type for InvalidEvent.
@@ -52,7 +40,7 @@ struct Witness : QObject
     }
     void clear()
     {
-        painted.clear();
+        count.clear();
         AccessTest::Heard().clear();
     }
 };
@@ -177,10 +165,8 @@ private slots:
         for (const ClassRow& row : Classes()) {
             for (int i = 0; i < row.clamps.size(); ++i) {
                 const ClampRule& c = row.clamps.at(i);
-                QTest::newRow(
-                    qPrintable(QStringLiteral("%1.%2 = %3")
-                                   .arg(QString::fromLatin1(row.name),
-                                        QString::fromLatin1(c.property), text(c.written))))
+                QTest::addRow("%s.%s = %s", row.name.constData(), c.property.constData(),
+                              qPrintable(text(c.written)))
                     << row.name << i;
             }
         }

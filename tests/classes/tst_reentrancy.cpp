@@ -50,13 +50,10 @@ private slots:
             for (int s = 0; s < row.ownSignals.size(); ++s) {
                 for (const auto& removal : Removals()) {
                     for (const bool designer : {false, true}) {
-                        QTest::newRow(
-                            qPrintable(QStringLiteral("%1 %2 by %3, %4%5")
-                                           .arg(QString::fromLatin1(row.name))
-                                           .arg(QString::fromLatin1(row.ownSignals.at(s).signal))
-                                           .arg(QString::fromLatin1(row.ownSignals.at(s).how))
-                                           .arg(removal.second)
-                                           .arg(designer ? ", in Designer" : "")))
+                        const OwnSignal& own = row.ownSignals.at(s);
+                        QTest::addRow("%s %s by %s, %s%s", row.name.constData(),
+                                      own.signal.constData(), own.how.constData(),
+                                      qPrintable(removal.second), designer ? ", in Designer" : "")
                             << row.name << s << removal.first << designer;
                     }
                 }

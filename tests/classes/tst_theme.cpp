@@ -24,35 +24,6 @@ QString sheetFor(const QMetaObject* meta, int seed)
     return QStringLiteral("%1 {%2 }").arg(QString::fromLatin1(meta->className()), body);
 }
 
-QColor colourOf(const QObject* o, const char* property)
-{
-    return o->property(property).value<QColor>();
-}
-
-struct Paints : QObject
-{
-    QHash<QObject*, int> count;
-    explicit Paints(QWidget* window)
-    {
-        window->installEventFilter(this);
-        for (QWidget* part : window->findChildren<QWidget*>())
-            part->installEventFilter(this);
-    }
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        count[o] += e->type() == QEvent::Paint;
-        return false;
-    }
-    int most() const
-    {
-        int n = 0;
-        for (auto it = count.cbegin(); it != count.cend(); ++it) {
-            n = qMax(n, it.value());
-        }
-        return n;
-    }
-};
-
 WTheme* theme()
 {
     return WTheme::Instance();
@@ -108,15 +79,15 @@ private slots:
         QApplication::setActiveWindow(w->window());
         QTest::qWait(50);
         Settle();
-        Paints paints(w->window());
+        PaintCount paints(w->window());
         QVERIFY(theme()->ApplySheet(sheetFor(meta, 2), QStringLiteral("two")));
         QVERIFY(theme()->LastErrors().isEmpty());
         Settle();
         // Known to paint twice now and then in a switch, when their parts take the change in
         // two layout passes: held here so that it gets no worse.
         const bool twoPasses = type == "WScrollPanel" || type == "WTabControl";
-        QVERIFY2(paints.most() <= (row.twice.isEmpty() && !twoPasses ? 1 : 2),
-                 qPrintable(QStringLiteral("painted %1 times").arg(paints.most())));
+        QVERIFY2(paints.Most() <= (row.twice.isEmpty() && !twoPasses ? 1 : 2),
+                 qPrintable(QStringLiteral("painted %1 times").arg(paints.Most())));
         const auto sheet = WThemeSheet::Parse(sheetFor(meta, 2));
         QVariantMap themedValues;
         for (const WThemeSheet::Declaration& decl : sheet->Rules().first().declarations) {
@@ -126,7 +97,8 @@ private slots:
                 QCOMPARE(w->property(decl.property), was);
                 continue;
             }
-            QCOMPARE(colourOf(w, decl.property), WThemeSheet::ParseColor(decl.value));
+            QCOMPARE(w->property(decl.property).value<QColor>(),
+                     WThemeSheet::ParseColor(decl.value));
             themedValues.insert(name, w->property(decl.property));
         }
         const QImage themed = Picture(w);
@@ -366,28 +338,20 @@ private slots:
     {
         QTest::addColumn<QString>("selector");
         QTest::addColumn<QString>("matches"); // object names, in tree order
-        QTest::newRow("type, subclasses too") << "WPanel"
-                                              << "root card page";
-        QTest::newRow("exact class") << ".WPanel"
-                                     << "root card";
-        QTest::newRow("any") << "*"
-                             << "root card page label button";
-        QTest::newRow("name") << "#label"
-                              << "label";
-        QTest::newRow("attribute") << "[variant=\"card\"]"
-                                   << "card";
-        QTest::newRow("word of a list") << "WButton[tags~=\"b\"]"
-                                        << "button";
-        QTest::newRow("descendant") << "#root WLabel"
-                                    << "label";
-        QTest::newRow("child") << "#card > WLabel"
-                               << "label";
-        QTest::newRow("not a child") << "#root > WLabel"
-                                     << "";
-        QTest::newRow("child of a descendant") << "#root WPanel > WButton"
-                                               << "button";
-        QTest::newRow("no such ancestor") << "WLabel WButton"
-                                          << "";
+        const QList<std::array<const char*, 3>> rows{
+            {"type, subclasses too", "WPanel", "root card page"},
+            {"exact class", ".WPanel", "root card"},
+            {"any", "*", "root card page label button"},
+            {"name", "#label", "label"},
+            {"attribute", "[variant=\"card\"]", "card"},
+            {"word of a list", "WButton[tags~=\"b\"]", "button"},
+            {"descendant", "#root WLabel", "label"},
+            {"child", "#card > WLabel", "label"},
+            {"not a child", "#root > WLabel", ""},
+            {"child of a descendant", "#root WPanel > WButton", "button"},
+            {"no such ancestor", "WLabel WButton", ""}};
+        for (const auto& [name, selector, matches] : rows)
+            QTest::newRow(name) << QString(selector) << QString(matches);
     }
     void selectors()
     {

@@ -279,32 +279,23 @@ RandomCalls tabControl(QWidget* w)
     return {
         [c, second, page](QRandomGenerator& rng) {
             const int at = rng.bounded(-2, c->Count() + 3);
-            switch (rng.bounded(7)) {
-            case 0:
-                c->InsertPage(at, page(RandomText(rng), rng.bounded(4) != 0));
-                break;
-            case 1:
-                c->RemovePage(at);
-                break;
-            case 2:
-                delete c->Page(at);
-                break;
-            case 3:
-                c->InsertPage(at, c->Page(rng.bounded(-1, c->Count() + 1)));
-                break;
-            case 4:
-                if (WTabPage* p = c->Page(at))
-                    second->AddPage(p);
-                else if (second->Count() > 0)
-                    c->InsertPage(at, second->Page(0));
-                break;
-            case 5:
-                if (WTabPage* p = c->Page(at); p && p->TabButton())
-                    QMetaObject::invokeMethod(p->TabButton(), "Clicked");
-                break;
-            default:
-                c->SetSelectedIndex(at);
-            }
+            const std::function<void()> steps[] = {
+                [&] { c->InsertPage(at, page(RandomText(rng), rng.bounded(4) != 0)); },
+                [&] { c->RemovePage(at); },
+                [&] { delete c->Page(at); },
+                [&] { c->InsertPage(at, c->Page(rng.bounded(-1, c->Count() + 1))); },
+                [&] {
+                    if (WTabPage* p = c->Page(at))
+                        second->AddPage(p);
+                    else if (second->Count() > 0)
+                        c->InsertPage(at, second->Page(0));
+                },
+                [&] {
+                    if (WTabPage* p = c->Page(at); p && p->TabButton())
+                        QMetaObject::invokeMethod(p->TabButton(), "Clicked");
+                },
+                [&] { c->SetSelectedIndex(at); }};
+            steps[rng.bounded(int(std::size(steps)))]();
             // Removed pages pile up as children; clear them out now and then.
             if (rng.bounded(20) == 0) {
                 for (WTabPage* p :
@@ -354,23 +345,16 @@ RandomCalls comboBox(QWidget* w)
 {
     auto* box = static_cast<WComboBox*>(w);
     return {[box](QRandomGenerator& rng) {
-                switch (rng.bounded(5)) {
-                case 0:
-                    box->SetItems(numbered(rng.bounded(0, 40)));
-                    break;
-                case 1:
-                    box->InsetItem(ExtremeInt(rng), RandomText(rng));
-                    break;
-                case 2:
-                    box->RemoveItem(ExtremeInt(rng));
-                    break;
-                case 3:
-                    box->SetItem(ExtremeInt(rng), RandomText(rng));
-                    break;
-                default:
-                    if (!box->IsPopupOpen())
-                        MousePress(box, QPoint(5, 5));
-                }
+                const std::function<void()> steps[] = {
+                    [&] { box->SetItems(numbered(rng.bounded(0, 40))); },
+                    [&] { box->InsetItem(ExtremeInt(rng), RandomText(rng)); },
+                    [&] { box->RemoveItem(ExtremeInt(rng)); },
+                    [&] { box->SetItem(ExtremeInt(rng), RandomText(rng)); },
+                    [&] {
+                        if (!box->IsPopupOpen())
+                            MousePress(box, QPoint(5, 5));
+                    }};
+                steps[rng.bounded(int(std::size(steps)))]();
             },
             [box] {
                 if (box->SelectedIndex() < -1 || box->SelectedIndex() >= box->Items().size())
@@ -389,32 +373,25 @@ RandomCalls menu(QWidget* w)
     auto* m = static_cast<WMenu*>(w);
     return {[m](QRandomGenerator& rng) {
                 const int v = ExtremeInt(rng);
-                switch (rng.bounded(8)) {
-                case 0:
-                    m->SetItemHeight(rng.bounded(2) ? v : rng.bounded(1, 40));
-                    break;
-                case 1:
-                    m->SetPadding(WPadding{v / 4, rng.bounded(-5, 20), rng.bounded(-5, 20), v});
-                    break;
-                case 2:
-                    m->AddItem(RandomText(rng));
-                    break;
-                case 3:
-                    m->RemoveItem(v);
-                    break;
-                case 4:
-                    m->SetItemText(v, RandomText(rng));
-                    break;
-                case 5:
-                    m->SetAutoHide(rng.bounded(2));
-                    break;
-                default:
+                const auto run = [&] { // anywhere on the screen and beyond
                     if (!m->isVisible()) {
                         const QRect s = QGuiApplication::primaryScreen()->geometry();
                         m->exec(QPoint(rng.bounded(s.left() - 50, s.right() + 50),
                                        rng.bounded(s.top() - 50, s.bottom() + 50)));
                     }
-                }
+                };
+                const std::function<void()> steps[] = {
+                    [&] { m->SetItemHeight(rng.bounded(2) ? v : rng.bounded(1, 40)); },
+                    [&] {
+                        m->SetPadding(WPadding{v / 4, rng.bounded(-5, 20), rng.bounded(-5, 20), v});
+                    },
+                    [&] { m->AddItem(RandomText(rng)); },
+                    [&] { m->RemoveItem(v); },
+                    [&] { m->SetItemText(v, RandomText(rng)); },
+                    [&] { m->SetAutoHide(rng.bounded(2)); },
+                    run,
+                    run}; // runs twice as often as each change
+                steps[rng.bounded(int(std::size(steps)))]();
             },
             [m] {
                 if (m->HoverItem() && m->IndexOf(m->HoverItem()) < 0)
@@ -488,50 +465,41 @@ RandomCalls form(QWidget* w)
     auto* f = static_cast<WForm*>(w);
     QWidget* window = f->window();
     return {[f, window](QRandomGenerator& rng) {
-                switch (rng.bounded(9)) {
-                case 0:
-                    f->move(QPoint(ExtremeInt(rng), ExtremeInt(rng)));
-                    break;
-                case 1: // anywhere a QRect can reach; window-sized, so that painting stays cheap
-                    f->setGeometry(QRect(ExtremeInt(rng) / 4, ExtremeInt(rng) / 4,
-                                         ExtremeInt(rng) % 1200, ExtremeInt(rng) % 1200));
-                    break;
-                case 2:
-                    f->setMinimumSize(ExtremeInt(rng) % 2000, ExtremeInt(rng) % 2000);
-                    break;
-                case 3:
-                    rng.bounded(2) ? f->showMaximized() : f->showNormal();
-                    break;
-                case 4:
-                    rng.bounded(2) ? f->showMinimized() : f->show(rng.bounded(2));
-                    break;
-                case 5: {
-                    const int way = rng.bounded(3);
-                    QTimer::singleShot(0, f, [f, way] {
-                        way == 0 ? f->exit(1) : way == 1 ? f->hide() : void(f->close());
-                    });
-                    f->exec(rng.bounded(2));
-                    f->show();
-                    break;
-                }
-                case 6:
-                    f->exit(ExtremeInt(rng));
-                    break;
-                case 7: {
-                    const QPoint at(rng.bounded(-5, window->width() + 5),
-                                    rng.bounded(-5, window->height() + 5));
-                    const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove,
-                                                  QEvent::MouseButtonRelease,
-                                                  QEvent::MouseButtonDblClick};
-                    const QEvent::Type type = types[rng.bounded(4)];
-                    const bool held = type == QEvent::MouseButtonPress || rng.bounded(2);
-                    FormTest::mouse(*f, type, at, held ? Qt::LeftButton : Qt::NoButton,
-                                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton);
-                    break;
-                }
-                default:
-                    f->SetIcon(rng.bounded(2) ? QIcon(QPixmap(rng.bounded(1, 64), 9)) : QIcon());
-                }
+                const std::function<void()> steps[] = {
+                    [&] { f->move(QPoint(ExtremeInt(rng), ExtremeInt(rng))); },
+                    // Anywhere a QRect can reach; window-sized, so that painting stays cheap.
+                    [&] {
+                        f->setGeometry(QRect(ExtremeInt(rng) / 4, ExtremeInt(rng) / 4,
+                                             ExtremeInt(rng) % 1200, ExtremeInt(rng) % 1200));
+                    },
+                    [&] { f->setMinimumSize(ExtremeInt(rng) % 2000, ExtremeInt(rng) % 2000); },
+                    [&] { rng.bounded(2) ? f->showMaximized() : f->showNormal(); },
+                    [&] { rng.bounded(2) ? f->showMinimized() : f->show(rng.bounded(2)); },
+                    [&] {
+                        const int way = rng.bounded(3);
+                        QTimer::singleShot(0, f, [f, way] {
+                            way == 0 ? f->exit(1) : way == 1 ? f->hide() : void(f->close());
+                        });
+                        f->exec(rng.bounded(2));
+                        f->show();
+                    },
+                    [&] { f->exit(ExtremeInt(rng)); },
+                    [&] {
+                        const QPoint at(rng.bounded(-5, window->width() + 5),
+                                        rng.bounded(-5, window->height() + 5));
+                        const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove,
+                                                      QEvent::MouseButtonRelease,
+                                                      QEvent::MouseButtonDblClick};
+                        const QEvent::Type type = types[rng.bounded(4)];
+                        const bool held = type == QEvent::MouseButtonPress || rng.bounded(2);
+                        FormTest::mouse(*f, type, at, held ? Qt::LeftButton : Qt::NoButton,
+                                        type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton);
+                    },
+                    [&] {
+                        f->SetIcon(rng.bounded(2) ? QIcon(QPixmap(rng.bounded(1, 64), 9))
+                                                  : QIcon());
+                    }};
+                steps[rng.bounded(int(std::size(steps)))]();
             },
             [f, window] {
                 // Where in its window is not checked here: the run places the form itself too,

@@ -12,9 +12,15 @@ namespace WexalTest {
 
 namespace {
 
-template <class W> std::function<QWidget*()> plain()
+// A widget of class W, with setup applied to it when given.
+template <class W> std::function<QWidget*()> made(void (*setup)(W*) = nullptr)
 {
-    return [] { return static_cast<QWidget*>(new W); };
+    return [setup] {
+        auto* w = new W;
+        if (setup)
+            setup(w);
+        return static_cast<QWidget*>(w);
+    };
 }
 
 QPixmap testPixmap()
@@ -215,76 +221,108 @@ QList<OwnSignal> flips()
             {"CheckedChanged(bool)", "Space", keyboard(Qt::Key_Space)}};
 }
 
+// What a reader is told must be what the widget is.
+QAccessibleInterface* face(QWidget* w)
+{
+    return QAccessible::queryAccessibleInterface(w);
+}
+
+QString checkedInvariant(QWidget* w)
+{
+    return face(w)->state().checked == w->property("Checked").toBool()
+               ? QString()
+               : QStringLiteral("the checked state is not Checked");
+}
+
+// An item list's lines or a tab control's pages: one child each, the selected one selected.
+QString selectionInvariant(QWidget* w)
+{
+    QAccessibleInterface* list = face(w);
+    const int count = list->childCount();
+    auto* items = qobject_cast<WItemList*>(w);
+    if (items && count != items->Items().size())
+        return QStringLiteral("%1 children for other lines").arg(count);
+    const int selected =
+        items ? items->SelectedIndex() : static_cast<WTabControl*>(w)->SelectedIndex();
+    for (int i = 0; i < count; ++i) {
+        // A page without a tab of its own is there as itself: no tab to select.
+        QAccessibleInterface* child = list->child(i);
+        if (child->role() != QAccessible::Pane && child->state().selected != (i == selected))
+            return QStringLiteral("child %1 reads the wrong selection").arg(i);
+    }
+    return QString();
+}
+
+std::function<QString(QWidget*)> valueInvariant(const char* property)
+{
+    return [property](QWidget* w) {
+        return face(w)->valueInterface()->currentValue() == w->property(property)
+                   ? QString()
+                   : QStringLiteral("the reader's value is not the widget's");
+    };
+}
+
 QList<ClassRow> makeRows()
 {
     QList<ClassRow> rows;
-    const auto add = [&rows](const char* name, std::function<QWidget*()> make, QSize size,
-                             QAccessible::Role role) -> ClassRow& {
+    const auto add = [&rows](const char* name, QSize size, QAccessible::Role role,
+                             std::function<QWidget*()> make) -> ClassRow& {
         rows.append(ClassRow{name, std::move(make), size, role, {}, {}, {}, {}, {}, {}, {}, {}});
         return rows.last();
     };
-    add("WPanel", plain<WPanel>(), {80, 50}, QAccessible::Pane);
-    ClassRow* r = &add(
-        "WScrollPanel",
-        [] {
-            // Larger inside than out, so that both bars show
-            auto* p = new WScrollPanel;
-            new WPanel(p); // the content it scrolls
-            p->SetScrollAreaSize(QSize(300, 200));
-            return static_cast<QWidget*>(p);
-        },
-        {120, 90}, QAccessible::Pane);
+    add("WPanel", {80, 50}, QAccessible::Pane, made<WPanel>());
+    // Larger inside than out, so that both bars show
+    ClassRow* r =
+        &add("WScrollPanel", {120, 90}, QAccessible::Pane, made<WScrollPanel>([](WScrollPanel* p) {
+                 new WPanel(p); // the content it scrolls
+                 p->SetScrollAreaSize(QSize(300, 200));
+             }));
     r->values = {{"ScrollAreaSize", QSize(400, 300)}};
     r->unseen = {"WheelStepPixel"};
     r->ownSignals = {{"VScrollLocationChanged(int)", "dragging its bar", dragBar(true)},
                      {"HScrollLocationChanged(int)", "dragging its bar", dragBar(false)}};
-    r = &add("WButton", plain<WButton>(), {80, 30}, QAccessible::PushButton);
+    r = &add("WButton", {80, 30}, QAccessible::PushButton, made<WButton>());
     r->values = {{"Image", testPixmap()}};
     r->ownSignals = {{"Clicked()", "click", [](QWidget* w) { click(w); }},
                      {"Clicked()", "Space", keyboard(Qt::Key_Space)}};
     r->refresh = {"Image"}; // every image set rebuilds the recoloured ones, even the same again
-    r = &add(
-        "WCheckBox",
-        [] {
-            auto* b = new WCheckBox;
-            b->SetText(QStringLiteral("Check"));
-            b->SetChecked(true); // the flag shows
-            return static_cast<QWidget*>(b);
-        },
-        {100, 24}, QAccessible::CheckBox);
+    r = &add("WCheckBox", {100, 24}, QAccessible::CheckBox, made<WCheckBox>([](WCheckBox* b) {
+                 b->SetText(QStringLiteral("Check"));
+                 b->SetChecked(true); // the flag shows
+             }));
     r->notices = {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}};
     r->unseen = {"UncheckWhenClicked"};
     r->ownSignals = flips();
-    r = &add("WSwitchButton", plain<WSwitchButton>(), {80, 30}, QAccessible::PushButton);
+    r->invariant = checkedInvariant;
+    r = &add("WSwitchButton", {80, 30}, QAccessible::PushButton, made<WSwitchButton>());
     r->notices = {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}};
     r->ownSignals = flips();
-    r = &add(
-        "WLabel",
-        [] {
-            auto* l = new WLabel;
-            l->SetText(QStringLiteral("Total: 1,284.50 EUR"));
-            l->SetCanSelectText(true);
-            return static_cast<QWidget*>(l);
-        },
-        {100, 30}, QAccessible::StaticText);
+    r->invariant = checkedInvariant;
+    r = &add("WLabel", {100, 30}, QAccessible::StaticText, made<WLabel>([](WLabel* l) {
+                 l->SetText(QStringLiteral("Total: 1,284.50 EUR"));
+                 l->SetCanSelectText(true);
+             }));
     r->notices = {{"Text", {{}, QAccessible::NameChanged}}};
     r->unseen = {"CanSelectText"};
-    r = &add(
-        "WLineEdit",
-        [] {
-            auto* e = new WLineEdit;
-            e->SetText(QStringLiteral("abcdef"));
-            return static_cast<QWidget*>(e);
-        },
-        {120, 30}, QAccessible::EditableText);
+    r->invariant = [](QWidget* w) {
+        QAccessibleTextInterface* text = face(w)->textInterface();
+        int start = 0, end = 0;
+        text->selection(0, &start, &end);
+        const bool same = !text->selectionCount() ||
+                          text->text(start, end) == static_cast<WLabel*>(w)->SelectedText();
+        return same ? QString() : QStringLiteral("the reader's selection is not the label's");
+    };
+    r = &add("WLineEdit", {120, 30}, QAccessible::EditableText,
+             made<WLineEdit>([](WLineEdit* e) { e->SetText(QStringLiteral("abcdef")); }));
     r->values = {{"TextMaxLength", 3}};
     r->notices = {{"Text", {"TextChanged()", QAccessible::TextUpdated}}};
     r->unseen = {"ReadOnly", "TextMaxLength"};
     r->ownSignals = lineEditSignals();
-    r = &add("WProgressBar", plain<WProgressBar>(), {120, 20}, QAccessible::ProgressBar);
+    r = &add("WProgressBar", {120, 20}, QAccessible::ProgressBar, made<WProgressBar>());
     r->clamps = {{"Value", -5, 0}, {"Value", 250, 100}};
     r->notices = {{"Value", {{}, QAccessible::ValueChanged}}};
-    r = &add("WTrackBar", plain<WTrackBar>(), {160, 30}, QAccessible::Slider);
+    r->invariant = valueInvariant("Value");
+    r = &add("WTrackBar", {160, 30}, QAccessible::Slider, made<WTrackBar>());
     r->values = {{"MainLineImage", testPixmap()}, {"ButtonImage", testPixmap()}};
     r->clamps = {{"Value1", -5, 0}, {"Value1", 1000, 100}, {"Type", 9, 0}};
     r->notices = {{"Value1", {"Value1Changed(int)", QAccessible::ValueChanged}},
@@ -292,19 +330,14 @@ QList<ClassRow> makeRows()
     r->ownSignals = trackBarSignals();
     // Setting the type again rebuilds its gradient, an image its nine pieces.
     r->refresh = {"Type", "MainLineImage", "ButtonImage"};
-    r = &add("WHourMinutePicker", plain<WHourMinutePicker>(), {140, 30}, QAccessible::Grouping);
+    r->invariant = valueInvariant("Value1");
+    r = &add("WHourMinutePicker", {140, 30}, QAccessible::Grouping, made<WHourMinutePicker>());
     r->values = {{"EndHour", 20}, {"EndMinute", 30}};
     r->clamps = {{"StartHour", -3, 0},        {"StartHour", INT_MAX, 23}, {"StartMinute", 99, 59},
                  {"StartMinute", INT_MIN, 0}, {"EndHour", 24, 23},        {"EndHour", -3, 0},
                  {"EndMinute", 60, 59},       {"EndMinute", INT_MIN, 0}};
-    r = &add(
-        "WComboBox",
-        [] {
-            auto* c = new WComboBox;
-            c->SetItems(threeLines);
-            return static_cast<QWidget*>(c);
-        },
-        {120, 30}, QAccessible::ComboBox);
+    r = &add("WComboBox", {120, 30}, QAccessible::ComboBox,
+             made<WComboBox>([](WComboBox* c) { c->SetItems(threeLines); }));
     r->values = {{"SelectedIndex", 1}};
     r->clamps = {{"SelectedIndex", 7, 2},   {"SelectedIndex", INT_MAX, 2},
                  {"SelectedIndex", -5, -1}, {"SelectedIndex", INT_MIN, -1},
@@ -314,29 +347,23 @@ QList<ClassRow> makeRows()
     r->ownSignals = {{"SelectedIndexChanged(int)", "set",
                       [](QWidget* w) { static_cast<WComboBox*>(w)->SetSelectedIndex(2); }}};
     r->refresh = {"Items"}; // new lines are measured afresh, even when they read the same
-    r = &add(
-        "WItemList",
-        [] {
-            auto* l = new WItemList;
-            l->SetItems(manyLines());
-            return static_cast<QWidget*>(l);
-        },
-        {120, 90}, QAccessible::List);
+    r->invariant = [](QWidget* w) {
+        return face(w)->state().expanded == static_cast<WComboBox*>(w)->IsPopupOpen()
+                   ? QString()
+                   : QStringLiteral("expanded is not whether the list is open");
+    };
+    r = &add("WItemList", {120, 90}, QAccessible::List,
+             made<WItemList>([](WItemList* l) { l->SetItems(manyLines()); }));
     r->unseen = {"WheelStepPixel", "CanSelectItem"};
     r->refresh = {"Items"}; // setting the lines starts the list afresh: unselected, at the top
     r->twice = {"Border", "BorderWidth", "ItemHeight", "PaddingTBLR"};
-    r = &add(
-        "WGridList",
-        [] {
-            auto* g = new WGridList;
-            g->AddColumn(50, QStringLiteral("One"));
-            g->AddColumn(50, QStringLiteral("Two"));
-            g->AddColumn(50, QStringLiteral("Three"));
-            g->SetDataSource(&gridRows());
-            g->UpdateData();
-            return static_cast<QWidget*>(g);
-        },
-        {180, 120}, QAccessible::Table);
+    r->invariant = selectionInvariant;
+    r = &add("WGridList", {180, 120}, QAccessible::Table, made<WGridList>([](WGridList* g) {
+                 for (const char* title : {"One", "Two", "Three"})
+                     g->AddColumn(50, QString::fromLatin1(title));
+                 g->SetDataSource(&gridRows());
+                 g->UpdateData();
+             }));
     r->unseen = {"WheelStepPixel", "CanChangeColumnWidth"};
     r->ownSignals = {
         {"RowClicked(int,int)", "click a row", [](QWidget* w) { click(w, QPoint(20, 40)); }},
@@ -352,132 +379,55 @@ QList<ClassRow> makeRows()
         {"RightClicked()", "right click",
          [](QWidget* w) { click(w, QPoint(20, 40), Qt::RightButton); }}};
     r->twice = {"Border", "BorderWidth"};
-    add(
-        "WMenu",
-        [] {
-            auto* m = new WMenu;
-            for (const QString& text : threeLines)
-                m->AddItem(text);
-            return static_cast<QWidget*>(m);
-        },
-        {120, 90}, QAccessible::PopupMenu);
-    r = &add(
-        "WTreeView",
-        [] {
-            auto* t = new WTreeView;
-            t->TreeView->setModel(&treeModel());
-            return static_cast<QWidget*>(t);
-        },
-        {160, 120}, QAccessible::Pane);
+    r = &add("WMenu", {120, 90}, QAccessible::PopupMenu, made<WMenu>([](WMenu* m) {
+                 for (const QString& text : threeLines)
+                     m->AddItem(text);
+             }));
+    r->invariant = [](QWidget* w) {
+        auto* menu = static_cast<WMenu*>(w);
+        QAccessibleInterface* hover = face(w)->child(menu->IndexOf(menu->HoverItem()));
+        if (face(w)->childCount() != menu->ItemCount())
+            return QStringLiteral("the items and the children differ");
+        return !menu->isVisible() || !hover || face(w)->focusChild() == hover
+                   ? QString()
+                   : QStringLiteral("the hovered item is not the focused child");
+    };
+    r = &add("WTreeView", {160, 120}, QAccessible::Pane,
+             made<WTreeView>([](WTreeView* t) { t->TreeView->setModel(&treeModel()); }));
     r->ownSignals = {{"ItemRightClicked(QPoint,QModelIndex)", "right click", [](QWidget* w) {
                           QWidget* view = static_cast<WTreeView*>(w)->TreeView->viewport();
                           click(view, QPoint(30, 8), Qt::RightButton);
                       }}};
-    r = &add(
-        "WTabPage",
-        [] {
-            // Its tab shows only in a control.
-            auto* c = new WTabControl;
-            c->SetTabBarSize(QSize(50, 22));
-            WTabPage* p = page(QStringLiteral("Page"));
-            c->AddPage(p);
-            return static_cast<QWidget*>(p);
-        },
-        {160, 90}, QAccessible::Pane);
+    r = &add("WTabPage", {160, 90}, QAccessible::Pane, [] {
+        // Its tab shows only in a control.
+        auto* c = new WTabControl;
+        c->SetTabBarSize(QSize(50, 22));
+        WTabPage* p = page(QStringLiteral("Page"));
+        c->AddPage(p);
+        return static_cast<QWidget*>(p);
+    });
     r->values = {{"TabBarImage", testPixmap()}, {"TabBarImageSelected", testPixmap()}};
     // The page is selected: its tab shows the selected look.
     r->unseen = {"TabBarImage", "TabBarBackColor", "TabBarForeColor", "TabBarBorderColor"};
     r->refresh = {"TabBarImageSelected"}; // the tab rebuilds every image it is handed
-    r = &add(
-        "WTabControl",
-        [] {
-            auto* c = new WTabControl;
-            c->SetTabBarSize(QSize(50, 22));
-            c->AddPage(page(QStringLiteral("One")));
-            c->AddPage(page(QStringLiteral("Two"))); // and selects it
-            return static_cast<QWidget*>(c);
-        },
-        {200, 120}, QAccessible::PageTabList);
+    r = &add("WTabControl", {200, 120}, QAccessible::PageTabList,
+             made<WTabControl>([](WTabControl* c) {
+                 c->SetTabBarSize(QSize(50, 22));
+                 c->AddPage(page(QStringLiteral("One")));
+                 c->AddPage(page(QStringLiteral("Two"))); // and selects it
+             }));
     r->values = {{"SelectedIndex", 0}};
     r->clamps = {{"SelectedIndex", 9, 1}, {"SelectedIndex", -7, -1}, {"TabBarPosition", 17, 0}};
     r->notices = {{"SelectedIndex", {"SelectedPageChanged(int)", QAccessible::InvalidEvent}}};
     r->ownSignals = tabControlSignals();
-    r = &add(
-        "WForm",
-        [] {
-            auto* f = new WForm;
-            f->SetTitle(QStringLiteral("Form"));
-            return static_cast<QWidget*>(f);
-        },
-        {240, 160}, QAccessible::Window);
+    r->invariant = selectionInvariant;
+    r = &add("WForm", {240, 160}, QAccessible::Window,
+             made<WForm>([](WForm* f) { f->SetTitle(QStringLiteral("Form")); }));
     r->values = {{"SysButtonSize", QSize(44, 20)}};
     r->clamps = {{"SysButtonSize", QSize(-5, -5), QSize(0, 0)}};
     r->notices = {{"Title", {{}, QAccessible::NameChanged}}};
     r->unseen = {"CanResize"};
-    add("WTest", plain<WTest>(), {60, 30}, QAccessible::Client);
-    // What a reader is told must be what the widget is.
-    const auto face = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
-    const auto checked = [face](QWidget* w) {
-        return face(w)->state().checked == w->property("Checked").toBool()
-                   ? QString()
-                   : QStringLiteral("the checked state is not Checked");
-    };
-    for (ClassRow& row : rows) {
-        if (row.name == "WCheckBox" || row.name == "WSwitchButton")
-            row.invariant = checked;
-        else if (row.name == "WComboBox")
-            row.invariant = [face](QWidget* w) {
-                return face(w)->state().expanded == static_cast<WComboBox*>(w)->IsPopupOpen()
-                           ? QString()
-                           : QStringLiteral("expanded is not whether the list is open");
-            };
-        else if (row.name == "WLabel")
-            row.invariant = [face](QWidget* w) {
-                QAccessibleTextInterface* text = face(w)->textInterface();
-                int start = 0, end = 0;
-                text->selection(0, &start, &end);
-                const bool same = !text->selectionCount() ||
-                                  text->text(start, end) == static_cast<WLabel*>(w)->SelectedText();
-                return same ? QString()
-                            : QStringLiteral("the reader's selection is not the label's");
-            };
-        else if (row.name == "WMenu")
-            row.invariant = [face](QWidget* w) {
-                auto* menu = static_cast<WMenu*>(w);
-                QAccessibleInterface* hover = face(w)->child(menu->IndexOf(menu->HoverItem()));
-                if (face(w)->childCount() != menu->ItemCount())
-                    return QStringLiteral("the items and the children differ");
-                return !menu->isVisible() || !hover || face(w)->focusChild() == hover
-                           ? QString()
-                           : QStringLiteral("the hovered item is not the focused child");
-            };
-        else if (row.name == "WItemList" || row.name == "WTabControl")
-            row.invariant = [face](QWidget* w) {
-                QAccessibleInterface* list = face(w);
-                const int count = list->childCount();
-                auto* items = qobject_cast<WItemList*>(w);
-                if (items && count != items->Items().size())
-                    return QStringLiteral("%1 children for other lines").arg(count);
-                const int selected =
-                    items ? items->SelectedIndex() : static_cast<WTabControl*>(w)->SelectedIndex();
-                for (int i = 0; i < count; ++i) {
-                    // A page without a tab of its own is there as itself: no tab to select.
-                    QAccessibleInterface* child = list->child(i);
-                    if (child->role() != QAccessible::Pane &&
-                        child->state().selected != (i == selected))
-                        return QStringLiteral("child %1 reads the wrong selection").arg(i);
-                }
-                return QString();
-            };
-        else if (row.name == "WTrackBar" || row.name == "WProgressBar")
-            row.invariant = [face,
-                             name = row.name == "WTrackBar" ? "Value1" : "Value"](QWidget* w) {
-                const QVariant shown = face(w)->valueInterface()->currentValue();
-                const QVariant value = w->property(name);
-                return shown == value ? QString()
-                                      : QStringLiteral("the reader's value is not the widget's");
-            };
-    }
+    add("WTest", {60, 30}, QAccessible::Client, made<WTest>());
     return rows;
 }
 
@@ -606,19 +556,19 @@ void Settle()
     }
 }
 
-Made::Made(const ClassRow& row) : widget(row.make())
+// The outermost ancestor: what owns a widget made in a control or a window.
+static QWidget* topOf(QWidget* widget)
 {
-    QWidget* top = widget;
-    while (top->parentWidget())
-        top = top->parentWidget();
-    owner.reset(top);
+    while (widget->parentWidget())
+        widget = widget->parentWidget();
+    return widget;
 }
+
+Made::Made(const ClassRow& row) : widget(row.make()), owner(topOf(widget)) {}
 
 bool ShowRow(const ClassRow& row, QWidget* widget)
 {
-    QWidget* top = widget;
-    while (top->parentWidget())
-        top = top->parentWidget();
+    QWidget* top = topOf(widget);
     top->resize(row.size);
     top->show();
     if (!QTest::qWaitForWindowExposed(widget->window()))
@@ -645,19 +595,13 @@ bool SamePicture(const QImage& actual, const QImage& expected, const QString& na
     const QString base = QDir::temp().filePath(QStringLiteral("wexal-") + file);
     actual.save(base + QStringLiteral("-actual.png"));
     expected.save(base + QStringLiteral("-expected.png"));
-    QString where = QStringLiteral("sizes %1x%2, %3x%4")
-                        .arg(actual.width())
-                        .arg(actual.height())
-                        .arg(expected.width())
-                        .arg(expected.height());
+    QString where = QString::asprintf("sizes %dx%d, %dx%d", actual.width(), actual.height(),
+                                      expected.width(), expected.height());
     for (int y = 0; y < qMin(actual.height(), expected.height()) && where.size() < 40; ++y) {
         for (int x = 0; x < qMin(actual.width(), expected.width()); ++x) {
             if (actual.pixel(x, y) != expected.pixel(x, y)) {
-                where += QStringLiteral(", first at %1,%2: %3 not %4")
-                             .arg(x)
-                             .arg(y)
-                             .arg(actual.pixel(x, y), 8, 16)
-                             .arg(expected.pixel(x, y), 8, 16);
+                where += QString::asprintf(", first at %d,%d: %08x not %08x", x, y,
+                                           actual.pixel(x, y), expected.pixel(x, y));
                 break;
             }
         }

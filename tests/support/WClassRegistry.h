@@ -8,6 +8,8 @@
 
 #include <QAccessible>
 #include <QByteArray>
+#include <QEvent>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QRandomGenerator>
@@ -103,6 +105,31 @@ struct Made
     explicit Made(const ClassRow& row);
     QWidget* widget;
     std::unique_ptr<QWidget> owner;
+};
+
+// The paints a widget and every part of its window get while it lives.
+struct PaintCount : QObject
+{
+    explicit PaintCount(QWidget* widget)
+    {
+        widget->installEventFilter(this);
+        for (QWidget* part : widget->window()->findChildren<QWidget*>())
+            part->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        count[o] += e->type() == QEvent::Paint;
+        return false;
+    }
+    // The paints of the part painted most often.
+    int Most() const
+    {
+        int n = 0;
+        for (const int c : count)
+            n = qMax(n, c);
+        return n;
+    }
+    QHash<QObject*, int> count;
 };
 
 // Shows the widget's top level at the row's size and lets it paint.

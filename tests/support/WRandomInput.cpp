@@ -62,16 +62,9 @@ namespace {
 
 QColor randomColor(QRandomGenerator& rng)
 {
-    switch (rng.bounded(5)) {
-    case 0:
-        return QColor(); // unset
-    case 1:
-        return QColor(Qt::transparent);
-    case 2:
-        return QColor(255, 255, 255);
-    default:
-        return QColor::fromRgba(rng.generate());
-    }
+    const QColor pool[] = {QColor(), QColor(Qt::transparent), QColor(255, 255, 255)};
+    const int pick = rng.bounded(5); // unset, transparent, white, or any colour at all
+    return pick < int(std::size(pool)) ? pool[pick] : QColor::fromRgba(rng.generate());
 }
 
 QImage randomImage(QRandomGenerator& rng)
@@ -309,14 +302,10 @@ private:
 
     void SetPadding(QWidget* target)
     {
-        if (auto* c = qobject_cast<WContainer*>(target)) {
-            WPadding p;
-            p.Top = rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng);
-            p.Bottom = rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng);
-            p.Left = rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng);
-            p.Right = rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng);
-            c->SetPadding(p);
-        }
+        const auto side = [this] { return rng.bounded(3) ? rng.bounded(0, 30) : ExtremeInt(rng); };
+        // Braces evaluate in order: top, bottom, left, right.
+        if (auto* c = qobject_cast<WContainer*>(target))
+            c->SetPadding(WPadding{side(), side(), side(), side()});
     }
 
     QString Step()
