@@ -87,21 +87,37 @@ private slots:
         QCOMPARE(picture(widget.get(), Qt::LeftToRight), ltr);
     }
 
-    // An item list's text keeps its start padding at the right end right to left.
+    // Lines keep their start padding at the right end right to left: an item list's, and a
+    // menu's within its face (its shadow band stays at the right).
+    void paddingsChangeSides_data()
+    {
+        QTest::addColumn<std::shared_ptr<QWidget>>("widget");
+        QTest::addColumn<int>("face"); // the width the lines mirror across
+        auto* list = new WItemList;
+        list->SetBackColor(Qt::white);
+        list->SetItems({QStringLiteral("MMMM")});
+        list->SetPadding(QRect(0, 0, 10, 4)); // left 10 (its width), right 4 (its height)
+        QTest::newRow("item list") << std::shared_ptr<QWidget>(list) << 200;
+        auto* menu = new WMenu;
+        menu->SetBackColor(Qt::white);
+        menu->AddItem(QStringLiteral("MMMM"));
+        menu->AddItem(QStringLiteral("M"));
+        menu->SetPadding({4, 4, 10, 30});
+        menu->SetBorderWidth(0);
+        QTest::newRow("menu") << std::shared_ptr<QWidget>(menu) << 200 - 4;
+    }
     void paddingsChangeSides()
     {
-        WItemList list;
-        list.resize(200, 60);
-        list.SetBackColor(Qt::white);
-        list.SetForeColor(Qt::black);
-        list.SetItems({QStringLiteral("MMMM")});
-        list.SetPadding(QRect(0, 0, 10, 4)); // left 10 (its width), right 4 (its height)
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
-        const int first = inkColumns(picture(&list, Qt::LeftToRight)).first;
+        QFETCH(std::shared_ptr<QWidget>, widget);
+        QFETCH(int, face);
+        widget->resize(200, 60);
+        widget->setProperty("ForeColor", QColor(Qt::black));
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        const int first = inkColumns(picture(widget.get(), Qt::LeftToRight)).first;
         QVERIFY2(first >= 10 && first <= 12, qPrintable(QString::number(first)));
-        const int last = inkColumns(picture(&list, Qt::RightToLeft)).second;
-        QVERIFY2(last <= 199 - 10 && last >= 199 - 12, qPrintable(QString::number(last)));
+        const int last = inkColumns(picture(widget.get(), Qt::RightToLeft)).second;
+        QVERIFY2(last <= face - 1 - 10 && last >= face - 1 - 12, qPrintable(QString::number(last)));
     }
 
     // A label's side follows the direction unless its alignment is absolute.

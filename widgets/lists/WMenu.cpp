@@ -372,6 +372,10 @@ void WMenu::Paint(QPainter* painter)
     const int h = height();
 
     const qint64 ih = d->itemHeight;
+    // Right to left the lines mirror across the menu's face, the shadow band left out of it:
+    // the left padding is then on the right, where the text starts.
+    const bool mirrored = isRightToLeft();
+    const int face = w - shadowBand;
     const int left = bounded(d->padding.Left);
     const int textWidth = bounded(d->textWidth);
     qint64 y = d->padding.Top;
@@ -379,11 +383,14 @@ void WMenu::Paint(QPainter* painter)
         if (y >= h)
             break;
         if (y + ih > 0) {
-            const QRect line(left, bounded(y), textWidth, bounded(ih));
+            const QRect line =
+                WMirror::Rect(QRect(left, bounded(y), textWidth, bounded(ih)), face, mirrored);
             if (!item->Enabled) {
                 painter->setPen(d->itemForeColorDisable);
             } else if (item == d->hoverItem) {
-                painter->fillRect(QRect(4, bounded(y), w - 12, bounded(ih)), d->itemBackColorHover);
+                painter->fillRect(
+                    WMirror::Rect(QRect(4, bounded(y), w - 12, bounded(ih)), face, mirrored),
+                    d->itemBackColorHover);
                 painter->setPen(d->itemForeColorHover);
             } else {
                 painter->setPen(ForeColor());
