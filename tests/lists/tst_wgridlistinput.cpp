@@ -6,6 +6,15 @@
 using namespace GridTest;
 using namespace WexalTest;
 
+// Where a pointer goes on grid laid out in direction, given where it goes left to right: the
+// mirror image across the header's width.
+static QPoint At(WGridList& grid, Qt::LayoutDirection direction, const QPoint& pos)
+{
+    const QRect header = grid.HeaderRect();
+    return direction == Qt::LeftToRight ? pos
+                                        : QPoint(header.left() + header.right() - pos.x(), pos.y());
+}
+
 static void Click(QWidget& w, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton)
 {
     MouseMove(&w, pos);
@@ -83,31 +92,51 @@ class TestWGridListInput : public QObject
 {
     Q_OBJECT
 
+    static void directions()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        for (Qt::LayoutDirection direction : Directions())
+            QTest::newRow(direction == Qt::LeftToRight ? "left to right" : "right to left")
+                << direction;
+    }
+
 private slots:
+    void columnResize_data() { directions(); }
+    void clicksAndSignals_data() { directions(); }
+
     // The grip is the last four pixels of a header cell. The grabbed column follows the
     // pointer wherever it goes but never gets narrower than 10, and the travel below that is
-    // lost. Without CanChangeColumnWidth a press on the grip is a header click.
+    // lost. Without CanChangeColumnWidth a press on the grip is a header click. Right to left
+    // the columns run from the right, and all of it happens in the mirror image.
     void columnResize()
     {
+        QFETCH(Qt::LayoutDirection, direction);
         Fixture f({100, 100}, 3);
+        f.grid.setLayoutDirection(direction);
         f.Show(QSize(500, 200));
+        const auto at = [&](int x, int y) { return At(f.grid, direction, QPoint(x, y)); };
+        // The line between the columns is where the first one ends, on either side.
+        f.grid.SetColumnHeaderGridLineColor(Qt::red);
+        const QImage face = Grab(f.grid);
+        QCOMPARE(face.pixelColor(at(100, 5)), QColor(Qt::red));
+        QCOMPARE(face.pixelColor(at(99, 5)), headerBack);
         QStringList log;
         Record(f.grid, log);
-        MouseMove(&f.grid, QPoint(95, 10));
+        MouseMove(&f.grid, at(95, 10));
         QCOMPARE(f.grid.cursor().shape(), Qt::ArrowCursor);
-        MouseMove(&f.grid, QPoint(96, 10));
+        MouseMove(&f.grid, at(96, 10));
         QCOMPARE(f.grid.cursor().shape(), Qt::SizeHorCursor);
-        MousePress(&f.grid, QPoint(96, 10));
+        MousePress(&f.grid, at(96, 10));
         // Where the pointer goes, over the rows, and the width of the first column then.
         for (const QPoint step : {QPoint(146, 150), {478, 482}, {-54, 10}, {-44, 20}}) {
-            MouseMove(&f.grid, QPoint(step.x(), 60));
+            MouseMove(&f.grid, at(step.x(), 60));
             QCOMPARE(f.grid.Columns().at(0).Width, step.y());
         }
-        MouseRelease(&f.grid, QPoint(-44, 60));
+        MouseRelease(&f.grid, at(-44, 60));
         f.grid.SetCanChangeColumnWidth(false);
-        MousePress(&f.grid, QPoint(18, 10));
-        MouseMove(&f.grid, QPoint(80, 10));
-        MouseRelease(&f.grid, QPoint(80, 10));
+        MousePress(&f.grid, at(18, 10));
+        MouseMove(&f.grid, at(80, 10));
+        MouseRelease(&f.grid, at(80, 10));
         QCOMPARE(f.grid.Columns().at(0).Width, 20);
         QCOMPARE(log, QStringList{"header 0"});
     }
@@ -117,7 +146,9 @@ private slots:
     // selection, and a click right of the last column selects the row but reports nothing.
     void clicksAndSignals()
     {
+        QFETCH(Qt::LayoutDirection, direction);
         Fixture f({100, 100}, 4);
+        f.grid.setLayoutDirection(direction);
         for (WGridListRow* row : qAsConst(f.data->Rows))
             for (int c : {0, 1})
                 row->Cells[c] = false;
@@ -133,15 +164,16 @@ private slots:
             {{150, 10}, Qt::LeftButton, 0}, {{50, 10}, Qt::MiddleButton, 0},
             {{250, 60}, Qt::LeftButton, 2}, {{50, 150}, Qt::LeftButton, -1}};
         for (const auto& [pos, button, selected] : steps) {
-            Click(f.grid, pos, button);
+            Click(f.grid, At(f.grid, direction, pos), button);
             QCOMPARE(f.grid.SelectedRowIndex(), selected);
         }
         // Qt delivers a double click as press, release, double click, release: a check cell
         // toggles once. Right of the last column it names no column.
         for (const QPoint pos : {QPoint(250, 40), QPoint(50, 40)})
-            QTest::mouseDClick(f.grid.windowHandle(), Qt::LeftButton, {}, pos);
+            QTest::mouseDClick(f.grid.windowHandle(), Qt::LeftButton, {},
+                               At(f.grid, direction, pos));
         f.data->ColumnCount = 1; // check cells of columns the model does not have stay as they are
-        Click(f.grid, QPoint(150, 40));
+        Click(f.grid, At(f.grid, direction, QPoint(150, 40)));
         QCOMPARE(log,
                  QStringList({"row 2 0 checked", "row 2 0", "row 3 1 checked", "right", "header 1",
                               "right", "double 0 -1", "row 0 0 checked", "double 0 0", "row 0 1"}));

@@ -402,11 +402,27 @@ void WGridList::Paint(QPainter* painter)
     data->Unlock();
 }
 
+// Right to left the columns run from the right: every cell and line is placed as left to right
+// and then mirrored, pixel for pixel, across the header's and rows' common width.
+namespace {
+struct Mirror
+{
+    bool on;
+    qint64 sum; // left + right of the area mirrored across
+    QRect operator()(const QRect& r) const
+    {
+        return on ? QRect(WPixels::Bounded(sum - r.right()), r.top(), r.width(), r.height()) : r;
+    }
+    int X(qint64 x) const { return WPixels::Bounded(on ? sum - x : x); }
+};
+} // namespace
+
 void WGridList::DrawColumnsHeader(QPainter* painter)
 {
     if (d->columns.isEmpty())
         return;
     const QRect& header = d->headerRect;
+    const Mirror mirror{isRightToLeft(), qint64(header.left()) + header.right()};
     painter->fillRect(header, d->columnHeaderBackColor);
     painter->setPen(d->columnHeaderForeColor);
     const qint64 limit = qint64(header.right()) - header.left() + 1;
@@ -416,7 +432,8 @@ void WGridList::DrawColumnsHeader(QPainter* painter)
     qint64 x = qint64(header.left()) - d->columnOffset;
     for (int c = d->firstColumn; c < count; ++c) {
         const WGridListColumn& column = d->columns.at(c);
-        const QRect cell(WPixels::Bounded(x), top, WPixels::Bounded(column.Width), height);
+        const QRect cell =
+            mirror(QRect(WPixels::Bounded(x), top, WPixels::Bounded(column.Width), height));
         if (c == d->hoverColumn && d->overHeader) {
             painter->fillRect(cell, d->columnHeaderBackColorHover);
             if (!column.Text.isEmpty()) {
@@ -437,11 +454,10 @@ void WGridList::DrawColumnsHeader(QPainter* painter)
     painter->setPen(d->columnHeaderGridLineColor);
     qint64 lineX = qint64(header.left()) - d->columnOffset + d->columns.at(d->firstColumn).Width;
     for (int c = d->firstColumn + 1; c < count && lineX <= limit; ++c) {
-        painter->drawLine(WPixels::Bounded(lineX), header.top(), WPixels::Bounded(lineX),
-                          header.bottom());
+        painter->drawLine(mirror.X(lineX), header.top(), mirror.X(lineX), header.bottom());
         lineX += d->columns.at(c).Width;
     }
-    painter->drawLine(header.left(), header.bottom(), int(limit), header.bottom());
+    painter->drawLine(mirror.X(header.left()), header.bottom(), mirror.X(limit), header.bottom());
 }
 
 void WGridList::DrawRow(QPainter* painter)
@@ -453,6 +469,7 @@ void WGridList::DrawRow(QPainter* painter)
     if (!data || !data->ShowRows || columnCount == 0 || rowHeight <= 0)
         return;
     const QRect& area = d->rowsRect;
+    const Mirror mirror{isRightToLeft(), qint64(area.left()) + area.right()};
     painter->setPen(d->rowForeColor);
     painter->setClipRect(area, Qt::ReplaceClip);
 
@@ -492,7 +509,8 @@ void WGridList::DrawRow(QPainter* painter)
                 const WGridListCell& cell = row->Cells[c];
                 switch (cell.Type) {
                 case WGridListCell::TextCell:
-                    d->textCache.Draw(painter, QRect(left, top, WPixels::Bounded(width), boxHeight),
+                    d->textCache.Draw(painter,
+                                      mirror(QRect(left, top, WPixels::Bounded(width), boxHeight)),
                                       cell.Text, locked ? d->lockedRowForeColor : d->rowForeColor);
                     break;
                 case WGridListCell::ImageCell:
@@ -505,8 +523,10 @@ void WGridList::DrawRow(QPainter* painter)
                         const qreal dpr = image->devicePixelRatio();
                         const qint64 w = dpr == 1 ? image->width() : qRound(image->width() / dpr);
                         const qint64 h = dpr == 1 ? image->height() : qRound(image->height() / dpr);
-                        WDrawAPI::DrawImage(painter, WPixels::Bounded(x + (width - w) / 2),
-                                            WPixels::Bounded(y + (rowHeight - h) / 2), *image);
+                        const QRect at(WPixels::Bounded(x + (width - w) / 2),
+                                       WPixels::Bounded(y + (rowHeight - h) / 2),
+                                       WPixels::Bounded(w), WPixels::Bounded(h));
+                        WDrawAPI::DrawImage(painter, mirror(at).x(), at.y(), *image);
                     }
                     break;
                 }
@@ -514,8 +534,13 @@ void WGridList::DrawRow(QPainter* painter)
                     if (WBase* widget = cell.Widget()) {
                         widget->move(WPixels::Bounded((qint64(width) - widget->width()) / 2),
                                      WPixels::Bounded((qint64(rowHeight) - widget->height()) / 2));
-                        widget->GridListPaint(painter, QPoint(WPixels::Bounded(x + widget->x()),
-                                                              WPixels::Bounded(y + widget->y())));
+                        // Placed in the cell as left to right: pointer input reaches it from the
+                        // cell's own left edge, wherever the cell is.
+                        const int cellLeft =
+                            mirror(QRect(left, top, WPixels::Bounded(width), boxHeight)).x();
+                        widget->GridListPaint(
+                            painter, QPoint(WPixels::Bounded(qint64(cellLeft) + widget->x()),
+                                            WPixels::Bounded(y + widget->y())));
                     }
                     break;
                 default:

@@ -39,8 +39,19 @@ bool isMouseEvent(QEvent::Type type)
 
 } // namespace
 
-void WGridList::MouseMoveDispose(const QPoint& pos)
+// Right to left the columns run from the right: a pointer is hit-tested as the mirror image of
+// where it is, across the header's width, so that hovering, the resize grip (then at a cell's
+// left edge) and dragging a column wider all work as left to right.
+static QPoint logical(const QPoint& pos, const QRect& header, bool mirrored)
 {
+    if (!mirrored)
+        return pos;
+    return QPoint(WPixels::Bounded(qint64(header.left()) + header.right() - pos.x()), pos.y());
+}
+
+void WGridList::MouseMoveDispose(const QPoint& widgetPos)
+{
+    const QPoint pos = logical(widgetPos, d->headerRect, isRightToLeft());
     d->hoverColumn = -1;
     d->hoverRow = -1;
     d->overHeader = false;
@@ -81,6 +92,9 @@ void WGridList::MouseMoveDispose(const QPoint& pos)
         }
     }
 
+    // The point in the cell, from the cell's own left edge on screen: what a cell widget hears.
+    if (d->hoverRow >= 0 && d->hoverColumn >= 0 && isRightToLeft())
+        x = qint64(d->columns.at(d->hoverColumn).Width) - 1 - x;
     if (d->hoverRow >= 0 && d->hoverColumn >= 0)
         d->cellPoint = QPoint(WPixels::Bounded(x), WPixels::Bounded(y));
     if (d->canChangeColumnWidth)
@@ -194,7 +208,7 @@ void WGridList::HandlePress(QMouseEvent* e)
     WGridListData* data = d->dataSource;
     if (d->overResizeZone) {
         d->resizing = true;
-        d->dragLast = WPixels::Round(WEventPos(e));
+        d->dragLast = logical(WPixels::Round(WEventPos(e)), d->headerRect, isRightToLeft());
     } else if (!data) {
         if (!left)
             WRightPress::Emit(this, [this] { emit RightClicked(); });
@@ -379,9 +393,10 @@ bool WGridList::event(QEvent* e)
         if (d->resizing && c >= 0 && c < d->columns.size()) {
             // The dragged column stays the one grabbed, wherever the pointer goes.
             WGridListColumn& column = d->columns[c];
-            const qint64 width = qint64(column.Width) + pos.x() - d->dragLast.x();
+            const QPoint at = logical(pos, d->headerRect, isRightToLeft());
+            const qint64 width = qint64(column.Width) + at.x() - d->dragLast.x();
             column.Width = int(qBound(qint64(10), width, qint64(INT_MAX)));
-            d->dragLast = pos;
+            d->dragLast = at;
             ComputeColumnTotalWidth();
             CellControlLayout(c);
         } else {
