@@ -1,4 +1,5 @@
 #include "WAliveGuard_p.h"
+#include "WMirror_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 #include "WScrollBar_p.h"
@@ -205,7 +206,11 @@ bool WScrollBar::event(QEvent* e)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         auto* me = static_cast<QMouseEvent*>(e);
-        const int c = WPixels::Round(vertical ? WEventPos(me).y() : WEventPos(me).x());
+        int c = WPixels::Round(vertical ? WEventPos(me).y() : WEventPos(me).x());
+        // Right to left a horizontal bar starts at the right: the slider is placed as left to
+        // right and shown, and pressed, in the mirror image.
+        if (!vertical && isRightToLeft())
+            c = WPixels::Bounded(qint64(width()) - 1 - c);
         const int start = vertical ? d->sliderRect.top() : d->sliderRect.left();
         const int end = vertical ? d->sliderRect.bottom() : d->sliderRect.right();
         if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {
@@ -240,6 +245,9 @@ bool WScrollBar::event(QEvent* e)
         e->accept();
         return true;
     }
+    case QEvent::LayoutDirectionChange:
+        update(); // a horizontal slider changes sides
+        break;
     case QEvent::Enter:
         d->hover = true;
         update();
@@ -266,7 +274,8 @@ bool WScrollBar::event(QEvent* e)
 
 void WScrollBar::Paint(QPainter* painter)
 {
-    const QRect& r = d->sliderRect;
+    const QRect r = WMirror::Rect(d->sliderRect, width(),
+                                  d->orientation == OrientationType::Horizontal && isRightToLeft());
     if (r.isEmpty())
         return;
     const QColor& color = d->hover ? d->sliderColorHover : d->sliderColor;

@@ -5,6 +5,7 @@
 #include "WFocusChain_p.h"
 #include "WMirror_p.h"
 #include "WPanel.h"
+#include "WPixels_p.h"
 
 #include <QChildEvent>
 #include <QPointer>
@@ -104,7 +105,11 @@ void WScrollPanel::HScrollBarValueChangedEvent(int value)
     if (!d->scrollWidget)
         return;
     const WAliveGuard alive(this);
-    d->scrollWidget->move(-value, d->scrollWidget->y());
+    // Right to left the content starts at its right edge, against the view's right edge.
+    const qint64 x = isRightToLeft() && d->viewport
+                         ? qint64(d->viewport->width()) - d->scrollWidget->width() + value
+                         : -qint64(value);
+    d->scrollWidget->move(WPixels::Bounded(x), d->scrollWidget->y());
     if (alive)
         emit HScrollLocationChanged(value);
 }
