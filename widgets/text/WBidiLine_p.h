@@ -5,11 +5,11 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
-#include <QPointF>
 #include <QString>
 #include <QTextLayout>
 
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -18,6 +18,9 @@ class QPainter;
 // with Latin words and digits), so a caret position has an x that no prefix width gives, the
 // arrow keys move in the order the eye reads, and a selection of consecutive characters can
 // cover several separate pieces of the line. Left to right, lines keep the sums' placement.
+//
+// Where each character stands comes from the shaped glyphs themselves, not from the engine's
+// caret positions, which misplace the first character of a run in some Qt versions.
 //
 // x is in pixels from the line's left edge; an index is a caret position, 0 .. length.
 class WEXAL_AUTOTEST_EXPORT WBidiLine
@@ -34,18 +37,15 @@ public:
     // index has two places on the line: before the character at index (its leading edge), and
     // after the one before it (that one's trailing edge). after picks the second.
     qreal CaretX(int index, bool after = false) const;
+    // The caret position nearest to x; x anywhere, outside the line included.
+    int IndexAt(qreal x) const;
     // Whether, for index, the place after the character before it is nearer to x than the
     // place before the character at index.
     bool AfterNearer(int index, qreal x) const;
-    // For a caret moving to index from x, rightward or not: whether the place after the
-    // character before index is the one the move reaches, the nearest on the side it goes to.
-    bool AfterToward(int index, qreal x, bool rightward) const;
-    // The caret position nearest to x; x anywhere, outside the line included.
-    int IndexAt(qreal x) const;
-    // The caret position one step to the left or right on screen (same index at the line's
-    // end).
-    int Left(int index) const;
-    int Right(int index) const;
+    // One step right or left on screen from the caret at index (at its second place when
+    // after): the next place across, which may be several characters away in the text. Sets
+    // *newAfter to whether the new index stands at its second place.
+    int Move(int index, bool after, bool right, bool* newAfter) const;
     // The pieces of the line that characters from .. to - 1 cover, left to right, each as
     // (left x, width); adjacent pieces are merged.
     QList<QPair<qreal, qreal>> Pieces(int from, int to) const;
@@ -55,8 +55,25 @@ public:
               const QColor& fore) const;
 
 private:
+    struct Extent
+    {
+        qreal left = 0;
+        qreal right = 0;
+        bool rightToLeft = false;
+    };
+    struct Place
+    {
+        qreal x;
+        int index;
+        bool after;
+    };
+    qreal Before(int index) const;
+    qreal After(int index) const;
+    std::vector<Place> Places() const;
+
     QString text;
     QFont font;
     Qt::LayoutDirection direction = Qt::LeftToRight;
     std::unique_ptr<QTextLayout> layout;
+    std::vector<Extent> extents; // one per code unit
 };

@@ -361,7 +361,7 @@ static const WBidiLine* bidiLine(WLineEditPrivate* d, const QWidget* edit, int* 
         return nullptr;
     d->bidi.Set(d->locator.Text(), edit->font(), direction);
     const qint64 spare = qint64(d->textArea.width()) - 1 - qCeil(d->bidi.Width());
-    *lead = int(qBound<qint64>(0, spare, 1 << 28));
+    *lead = int(qBound(qint64(0), spare, qint64(1) << 28));
     return &d->bidi;
 }
 
@@ -645,9 +645,9 @@ bool WLineEdit::MoveCaretOnScreen(bool right, bool extend)
     const WBidiLine* line = bidiLine(d.get(), this, &lead);
     if (!line)
         return false;
-    const int to = right ? line->Right(d->caretIndex) : line->Left(d->caretIndex);
-    const qreal from = d->caretLocation - lead;
-    d->afterIndex = line->AfterToward(to, from, right) ? to : -1;
+    bool after = false;
+    const int to = line->Move(d->caretIndex, d->caretIndex == d->afterIndex, right, &after);
+    d->afterIndex = after ? to : -1;
     if (extend) {
         if (d->selectedText.isEmpty())
             d->selectionStart = d->caretIndex;
