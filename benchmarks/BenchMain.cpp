@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
+
+#include <malloc.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -15,6 +19,18 @@ void Settle()
 {
     for (int i = 0; i < 4; ++i)
         QCoreApplication::sendPostedEvents();
+}
+
+double ResidentMiB()
+{
+    malloc_trim(0);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    if (fields.size() < 2)
+        return 0;
+    return fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
 int RegisterPair(const char* name, BenchFunction wexal, BenchFunction qt,

@@ -9,7 +9,6 @@
 #include "WPanel.h"
 
 #include <QAbstractTableModel>
-#include <QFile>
 #include <QFrame>
 #include <QHeaderView>
 #include <QImage>
@@ -18,23 +17,10 @@
 #include <QStyleFactory>
 #include <QTableView>
 
-#include <unistd.h>
-
 #include <memory>
 #include <vector>
 
 namespace {
-
-double residentMiB()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    if (fields.size() < 2)
-        return 0;
-    return fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 constexpr int panelCount = 200;
 constexpr int panelSide = 500;
@@ -46,7 +32,7 @@ void WexalPanels(benchmark::State& state, bool distinctLooks)
     double grown = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const double before = residentMiB();
+        const double before = WexalBench::ResidentMiB();
         std::vector<std::unique_ptr<WPanel>> panels;
         for (int i = 0; i < panelCount; ++i) {
             auto panel = std::make_unique<WPanel>();
@@ -63,7 +49,7 @@ void WexalPanels(benchmark::State& state, bool distinctLooks)
         for (auto& panel : panels)
             panel->render(&target);
         state.PauseTiming();
-        grown = residentMiB() - before;
+        grown = WexalBench::ResidentMiB() - before;
         panels.clear();
         state.ResumeTiming();
     }
@@ -77,7 +63,7 @@ void QtFrames(benchmark::State& state)
     double grown = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const double before = residentMiB();
+        const double before = WexalBench::ResidentMiB();
         std::vector<std::unique_ptr<QFrame>> frames;
         for (int i = 0; i < panelCount; ++i) {
             auto frame = std::make_unique<QFrame>();
@@ -92,7 +78,7 @@ void QtFrames(benchmark::State& state)
         for (auto& frame : frames)
             frame->render(&target);
         state.PauseTiming();
-        grown = residentMiB() - before;
+        grown = WexalBench::ResidentMiB() - before;
         frames.clear();
         state.ResumeTiming();
     }
@@ -167,14 +153,14 @@ void WexalGridScroll(benchmark::State& state)
         grid->SetDataSource(&data);
         grid->UpdateData();
         QImage image(grid->size(), QImage::Format_ARGB32_Premultiplied);
-        const double before = residentMiB();
+        const double before = WexalBench::ResidentMiB();
         state.ResumeTiming();
         for (int offset = 0; offset < gridRows * gridRowHeight; offset += gridHeight / 2) {
             grid->SetVScrollBarValue(offset);
             grid->render(&image);
         }
         state.PauseTiming();
-        grown = residentMiB() - before;
+        grown = WexalBench::ResidentMiB() - before;
         grid->SetDataSource(nullptr);
         grid.reset();
         state.ResumeTiming();
@@ -200,14 +186,14 @@ void QtGridScroll(benchmark::State& state)
         view->show();
         WexalBench::Settle();
         QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
-        const double before = residentMiB();
+        const double before = WexalBench::ResidentMiB();
         state.ResumeTiming();
         for (int offset = 0; offset < gridRows * gridRowHeight; offset += gridHeight / 2) {
             view->verticalScrollBar()->setValue(offset);
             view->render(&image);
         }
         state.PauseTiming();
-        grown = residentMiB() - before;
+        grown = WexalBench::ResidentMiB() - before;
         view.reset();
         state.ResumeTiming();
     }

@@ -27,7 +27,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEnterEvent>
-#include <QFile>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
@@ -43,9 +42,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include <malloc.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -55,20 +51,6 @@ namespace {
 constexpr int gridRows = 100000;
 constexpr int gridColumns = 8;
 const QSize screenSize(1200, 800);
-
-// What the process holds in memory. Freed memory is handed back first, so that one side's
-// screen does not look free because it took over what the other side's left behind.
-double residentMiB()
-{
-    malloc_trim(0);
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() < 2
-               ? 0
-               : fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 // The same places on both screens: page-relative rectangles of the first tab's widgets.
 QRect buttonAt(int i)
@@ -470,12 +452,12 @@ template <class Screen> void FirstFrame(benchmark::State& state)
     const Light light(std::is_same<Screen, WexalScreen>::value);
     double grown = 0;
     for (auto _ : state) {
-        const double before = residentMiB();
+        const double before = WexalBench::ResidentMiB();
         auto screen = std::make_unique<Screen>();
         screen->Show();
         state.PauseTiming();
         // Freed memory stays with the process: the first screen shows what one costs.
-        grown = std::max(grown, residentMiB() - before);
+        grown = std::max(grown, WexalBench::ResidentMiB() - before);
         screen.reset();
         WexalBench::Settle();
         state.ResumeTiming();

@@ -18,4 +18,8 @@ int RegisterPair(const char* name, BenchFunction wexal, BenchFunction qt,
 // Delivers every posted event, including the cascades of nested layouts.
 void Settle();
 
+// The process's resident memory in MiB. Freed memory is handed back to the system first, so
+// that a case does not look free because it took over what an earlier case left behind.
+double ResidentMiB();
+
 } // namespace WexalBench
