@@ -486,15 +486,17 @@ template <class Screen> void HoverSweep(benchmark::State& state)
     Screen screen;
     screen.Show();
     const QPointF inside(10, 10);
+    const auto leave = [](QWidget* b) {
+        b->setAttribute(Qt::WA_UnderMouse, false);
+        QEvent left(QEvent::Leave);
+        QApplication::sendEvent(b, &left);
+        b->repaint();
+    };
     for (auto _ : state) {
         QWidget* previous = nullptr;
         for (QWidget* b : screen.buttons) {
-            if (previous) {
-                previous->setAttribute(Qt::WA_UnderMouse, false);
-                QEvent leave(QEvent::Leave);
-                QApplication::sendEvent(previous, &leave);
-                previous->repaint();
-            }
+            if (previous)
+                leave(previous);
             // What QApplication does on a real enter: the hover state, then the event.
             b->setAttribute(Qt::WA_UnderMouse, true);
             QEnterEvent enter(inside, inside, b->mapToGlobal(inside.toPoint()));
@@ -502,10 +504,7 @@ template <class Screen> void HoverSweep(benchmark::State& state)
             b->repaint();
             previous = b;
         }
-        previous->setAttribute(Qt::WA_UnderMouse, false);
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(previous, &leave);
-        previous->repaint();
+        leave(previous);
     }
 }
 

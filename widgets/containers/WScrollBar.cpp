@@ -206,11 +206,12 @@ bool WScrollBar::event(QEvent* e)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         auto* me = static_cast<QMouseEvent*>(e);
-        int c = WPixels::Round(vertical ? WEventPos(me).y() : WEventPos(me).x());
         // Right to left a horizontal bar starts at the right: the slider is placed as left to
         // right and shown, and pressed, in the mirror image.
-        if (!vertical && isRightToLeft())
-            c = WPixels::Bounded(qint64(width()) - 1 - c);
+        const int c =
+            vertical ? WPixels::Round(WEventPos(me).y())
+                     : WPixels::Bounded(WMirror::X<qint64>(WPixels::Round(WEventPos(me).x()), 0,
+                                                           qint64(width()) - 1, isRightToLeft()));
         const int start = vertical ? d->sliderRect.top() : d->sliderRect.left();
         const int end = vertical ? d->sliderRect.bottom() : d->sliderRect.right();
         if (e->type() == QEvent::MouseButtonPress && me->button() == Qt::LeftButton) {

@@ -404,25 +404,18 @@ void WGridList::Paint(QPainter* painter)
 
 // Right to left the columns run from the right: every cell and line is placed as left to right
 // and then mirrored, pixel for pixel, across the header's and rows' common width.
-namespace {
-struct Mirror
-{
-    bool on;
-    qint64 sum; // left + right of the area mirrored across
-    QRect operator()(const QRect& r) const
-    {
-        return on ? QRect(WPixels::Bounded(sum - r.right()), r.top(), r.width(), r.height()) : r;
-    }
-    int X(qint64 x) const { return WPixels::Bounded(on ? sum - x : x); }
-};
-} // namespace
-
 void WGridList::DrawColumnsHeader(QPainter* painter)
 {
     if (d->columns.isEmpty())
         return;
     const QRect& header = d->headerRect;
-    const Mirror mirror{isRightToLeft(), qint64(header.left()) + header.right()};
+    const bool mirrored = isRightToLeft();
+    const auto mirror = [&](const QRect& r) {
+        return WMirror::Rect(r, header.left(), header.right(), mirrored);
+    };
+    const auto mirrorX = [&](qint64 x) {
+        return WPixels::Bounded(WMirror::X<qint64>(x, header.left(), header.right(), mirrored));
+    };
     painter->fillRect(header, d->columnHeaderBackColor);
     painter->setPen(d->columnHeaderForeColor);
     const qint64 limit = qint64(header.right()) - header.left() + 1;
@@ -454,10 +447,10 @@ void WGridList::DrawColumnsHeader(QPainter* painter)
     painter->setPen(d->columnHeaderGridLineColor);
     qint64 lineX = qint64(header.left()) - d->columnOffset + d->columns.at(d->firstColumn).Width;
     for (int c = d->firstColumn + 1; c < count && lineX <= limit; ++c) {
-        painter->drawLine(mirror.X(lineX), header.top(), mirror.X(lineX), header.bottom());
+        painter->drawLine(mirrorX(lineX), header.top(), mirrorX(lineX), header.bottom());
         lineX += d->columns.at(c).Width;
     }
-    painter->drawLine(mirror.X(header.left()), header.bottom(), mirror.X(limit), header.bottom());
+    painter->drawLine(mirrorX(header.left()), header.bottom(), mirrorX(limit), header.bottom());
 }
 
 void WGridList::DrawRow(QPainter* painter)
@@ -469,7 +462,10 @@ void WGridList::DrawRow(QPainter* painter)
     if (!data || !data->ShowRows || columnCount == 0 || rowHeight <= 0)
         return;
     const QRect& area = d->rowsRect;
-    const Mirror mirror{isRightToLeft(), qint64(area.left()) + area.right()};
+    const bool mirrored = isRightToLeft();
+    const auto mirror = [&](const QRect& r) {
+        return WMirror::Rect(r, area.left(), area.right(), mirrored);
+    };
     painter->setPen(d->rowForeColor);
     painter->setClipRect(area, Qt::ReplaceClip);
 

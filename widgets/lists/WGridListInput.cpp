@@ -9,6 +9,7 @@
 #include "WDrawAPI.h"
 #include "WEvent.h"
 #include "WGridListData.h"
+#include "WMirror_p.h"
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 #include "WRightPress_p.h"
@@ -44,9 +45,8 @@ bool isMouseEvent(QEvent::Type type)
 // left edge) and dragging a column wider all work as left to right.
 static QPoint logical(const QPoint& pos, const QRect& header, bool mirrored)
 {
-    if (!mirrored)
-        return pos;
-    return QPoint(WPixels::Bounded(qint64(header.left()) + header.right() - pos.x()), pos.y());
+    const qint64 x = WMirror::X<qint64>(pos.x(), header.left(), header.right(), mirrored);
+    return QPoint(WPixels::Bounded(x), pos.y());
 }
 
 void WGridList::MouseMoveDispose(const QPoint& widgetPos)

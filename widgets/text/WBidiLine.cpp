@@ -32,8 +32,10 @@ void WBidiLine::Set(const QString& t, const QFont& f, Qt::LayoutDirection dir)
     // Each code unit's extent from its own glyphs, measured from where the text starts (right
     // to left, a line is laid out against the far right of its huge width).
     extents.assign(size_t(text.size()), Extent());
-    if (!line.isValid())
+    if (!line.isValid()) {
+        MeasurePlaces();
         return;
+    }
     const qreal start = line.naturalTextRect().left();
     for (int i = 0; i < text.size(); ++i) {
         Extent& e = extents[size_t(i)];
@@ -60,6 +62,7 @@ void WBidiLine::Set(const QString& t, const QFont& f, Qt::LayoutDirection dir)
             e.left = e.right = before.rightToLeft ? before.left : before.right;
         }
     }
+    MeasurePlaces();
 }
 
 qreal WBidiLine::Width() const
@@ -92,14 +95,14 @@ qreal WBidiLine::CaretX(int index, bool after) const
     return (after && i > 0) || i == n ? After(i) : Before(i);
 }
 
-// Every place a caret can stand, left to right; an index whose two places coincide has one.
-std::vector<WBidiLine::Place> WBidiLine::Places() const
+// An index whose two places coincide has one.
+void WBidiLine::MeasurePlaces()
 {
-    std::vector<Place> places;
+    places.clear();
     const int n = int(extents.size());
     if (n == 0 || !layout) {
         places.push_back({0, 0, false});
-        return places;
+        return;
     }
     places.reserve(size_t(n) * 2 + 1);
     for (int i = 0; i <= n; ++i) {
@@ -112,12 +115,12 @@ std::vector<WBidiLine::Place> WBidiLine::Places() const
     }
     std::stable_sort(places.begin(), places.end(),
                      [](const Place& a, const Place& b) { return a.x < b.x; });
-    return places;
 }
 
 int WBidiLine::IndexAt(qreal x) const
 {
-    const std::vector<Place> places = Places();
+    if (places.empty())
+        return 0;
     const Place* nearest = &places.front();
     for (const Place& p : places)
         if (qAbs(p.x - x) < qAbs(nearest->x - x))
@@ -132,7 +135,9 @@ bool WBidiLine::AfterNearer(int index, qreal x) const
 
 int WBidiLine::Move(int index, bool after, bool right, bool* newAfter) const
 {
-    const std::vector<Place> places = Places();
+    *newAfter = false;
+    if (places.empty())
+        return index;
     const qreal x = CaretX(index, after);
     // Where the caret stands in the walk across: its own entry, else the nearest one.
     size_t at = 0;

@@ -69,11 +69,14 @@ private:
     };
     qreal Before(int index) const;
     qreal After(int index) const;
-    std::vector<Place> Places() const;
+    void MeasurePlaces();
 
     QString text;
     QFont font;
     Qt::LayoutDirection direction = Qt::LeftToRight;
     std::unique_ptr<QTextLayout> layout;
     std::vector<Extent> extents; // one per code unit
+    // Every place a caret can stand, left to right, measured with the layout: a drag asks for
+    // the nearest one at each move.
+    std::vector<Place> places;
 };

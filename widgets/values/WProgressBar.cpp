@@ -71,15 +71,9 @@ void WProgressBar::Paint(QPainter* painter)
     const bool blit = painter->worldTransform().type() <= QTransform::TxTranslate && pixels > 0 &&
                       pixels <= maxCachedPixels;
     // Right to left the bar fills from the right: the same look, mirrored.
-    const bool mirrored = isRightToLeft();
-    if (mirrored) {
-        painter->save();
-        painter->setTransform(QTransform(-1, 0, 0, 1, w, 0), true);
-    }
+    const WMirror::Flip flip(painter, w, isRightToLeft());
     if (!blit) {
         PaintRounded(painter, fill);
-        if (mirrored)
-            painter->restore();
         return;
     }
     const auto colorKey = [](const QColor& c) {
@@ -107,8 +101,6 @@ void WProgressBar::Paint(QPainter* painter)
         QPixmapCache::insert(key, look);
     }
     painter->drawPixmap(0, 0, look);
-    if (mirrored)
-        painter->restore();
 }
 
 void WProgressBar::PaintRounded(QPainter* painter, int fill)

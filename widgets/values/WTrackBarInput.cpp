@@ -122,9 +122,8 @@ int axisPosition(const QWidget* w, const QMouseEvent* e, OrientationType::Types 
 {
     if (orientation == OrientationType::Vertical)
         return WPixels::Round(WEventPos(e).y());
-    const qreal x = WEventPos(e).x();
-    // Pixel x of the widget is pixel width - 1 - x of its mirror image.
-    return WPixels::Round(mirrored(w, orientation) ? qreal(w->width()) - 1 - x : x);
+    return WPixels::Round(
+        WMirror::X<qreal>(WEventPos(e).x(), 0, w->width() - 1, mirrored(w, orientation)));
 }
 } // namespace
 
@@ -523,13 +522,7 @@ void WTrackBar::PaintButton(QPainter* painter)
 
 void WTrackBar::Paint(QPainter* painter)
 {
-    const bool mirror = mirrored(this, d->orientation);
-    if (mirror) {
-        painter->save();
-        painter->setTransform(QTransform(-1, 0, 0, 1, width(), 0), true);
-    }
+    const WMirror::Flip flip(painter, width(), mirrored(this, d->orientation));
     PaintMainLine(painter);
     PaintButton(painter);
-    if (mirror)
-        painter->restore();
 }
