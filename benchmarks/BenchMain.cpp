@@ -9,6 +9,7 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -88,9 +89,12 @@ public:
             pair.erase(at, 6);
             std::printf("%-52s %14.1f %14.1f %9.2fx\n", pair.c_str(), ours, qt->second,
                         qt->second / ours);
+            ratios.push_back({pair, qt->second / ours});
         }
         std::printf("(times per iteration in the unit above; ratio > 1 means Wexal is faster)\n");
     }
+
+    std::vector<WexalBench::PairRatio> ratios;
 
 private:
     std::map<std::string, double> times;
@@ -106,11 +110,29 @@ int main(int argc, char** argv)
     // The offscreen platform warns about every window it cannot size-hint; not our business.
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
     QApplication app(argc, argv);
+    // Ours, not Google Benchmark's: taken out before it sees the arguments.
+    QString chart;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (!arg.startsWith("--chart="))
+            continue;
+        chart = QString::fromLocal8Bit(arg.mid(8));
+        std::copy(argv + i + 1, argv + argc, argv + i);
+        argv[--argc] = nullptr;
+        --i;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     PairReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    if (!chart.isEmpty()) {
+        if (!WexalBench::WriteRatioChart(reporter.ratios, chart)) {
+            std::fprintf(stderr, "no chart written to %s\n", qPrintable(chart));
+            return 1;
+        }
+        std::printf("chart: %s\n", qPrintable(chart));
+    }
     return 0;
 }
