@@ -1,4 +1,5 @@
 #include "ListTestSupport.h"
+#include "WClassRegistry.h"
 #include "WComboBoxScrollArea_p.h"
 #include "WComboDropDownBox_p.h"
 #include "WScrollBar_p.h"
@@ -112,7 +113,8 @@ private slots:
     void initTestCase() { WexalTest::QuietPopupWarnings(); }
 
     // Every change of the lines but SetItem and an in-range SetItems clears the selection,
-    // with one signal when something was selected.
+    // with one signal when something was selected; whenever the shown line changes, the box
+    // repaints.
     void itemOperations_data()
     {
         QTest::addColumn<QStringList>("lines");
@@ -143,8 +145,15 @@ private slots:
         WComboBox box;
         box.SetItems({"a", "b", "c"});
         box.SetSelectedIndex(2);
+        box.resize(120, 24);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const WexalTest::PaintCount paints(&box);
         QSignalSpy changed(&box, &WComboBox::SelectedIndexChanged);
         edit(box);
+        QCoreApplication::sendPostedEvents();
+        if (box.SelectedText() != QLatin1String("c"))
+            QVERIFY(paints.count.value(&box) > 0); // what the box shows has changed
         QCOMPARE(box.Items(), lines);
         QCOMPARE(box.SelectedIndex(), selected);
         QCOMPARE(changed.size(), selected == -1 ? 1 : 0);

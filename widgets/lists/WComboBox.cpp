@@ -82,9 +82,13 @@ Qt::Alignment WComboBox::Align() const
     return d->popup->Content()->Align();
 }
 
+// The list and the box's own face share the alignment: both show it.
 void WComboBox::SetAlign(Qt::Alignment align)
 {
+    if (Align() == align)
+        return;
     d->popup->Content()->SetAlign(align);
+    update();
 }
 
 int WComboBox::ItemHeight() const
@@ -131,7 +135,13 @@ void WComboBox::RemoveItem(int index)
 
 void WComboBox::SetItem(int index, const QString& text)
 {
+    const QString shown = SelectedText();
     d->popup->SetItem(index, text);
+    // Replacing the chosen line changes what the box shows and what a reader hears as its value.
+    if (SelectedText() != shown) {
+        update();
+        WAnnounce::ValueChanged(this, SelectedText());
+    }
 }
 
 const QColor& WComboBox::ItemBackColorHover() const

@@ -84,7 +84,10 @@ Qt::Alignment WComboBoxScrollArea::Align() const
 
 void WComboBoxScrollArea::SetAlign(Qt::Alignment align)
 {
+    if (d->align == align)
+        return;
     d->align = align;
+    update();
 }
 
 const QStringList& WComboBoxScrollArea::Items() const
