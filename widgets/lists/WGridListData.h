@@ -64,8 +64,8 @@ public:
     /// Reorders Rows by the Text of each row's cell in \a column, in the order of QString's
     /// operator< (a row without that cell sorts as an empty text). Sorting the column of the
     /// previous sort again flips the direction; another column sorts ascending. SortColumn and
-    /// SortDescending record the outcome. A column outside 0 ... ColumnCount - 1 does nothing. The
-    /// order of equal keys is unspecified.
+    /// SortDescending record the outcome. A column outside 0 ... ColumnCount - 1 does nothing.
+    /// Rows with equal keys may end up in any order.
     void Sort(int column);
 
     // The lock knows which thread holds it when it was taken through these (not through Mutex
