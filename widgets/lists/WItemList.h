@@ -19,10 +19,10 @@ struct WItemListPrivate;
 /// that show while the lines exceed the view. Only the lines in view are drawn, so painting costs
 /// the same for ten lines as for a million.
 ///
-/// A click selects the line under the pointer; a click on the selected line, or below the last
-/// line, clears the selection. With the keyboard switch on (WBase::SetKeyboardAccess()), Up, Down,
-/// Page Up, Page Down, Home and End move the selection and scroll it into view. The list has no
-/// signals: read SelectedIndex() when it is needed.
+/// With CanSelectItem(), a click selects the line under the pointer; a click on the selected
+/// line, or below the last line, clears the selection. With the keyboard switch on
+/// (WBase::SetKeyboardAccess()), Up, Down, Page Up, Page Down, Home and End move the selection and
+/// scroll it into view. The list has no signals: read SelectedIndex() when it is needed.
 ///
 /// \image html WItemList.png
 /// \sa WComboBox

@@ -83,8 +83,8 @@ public:
     /// 32767 by default. Input beyond it is cut off.
     int TextMaxLength() const;
     /// Sets the length limit; see TextMaxLength(). Stored as given, without shortening the
-    /// current text. 0 refuses all input; while the text is longer than the limit (a negative
-    /// limit included), insertions are no longer cut.
+    /// current text. While the text is longer than the limit (always, for a negative limit),
+    /// insertions are not cut at all.
     void SetTextMaxLength(int length);
 
     /// The border colour while the pointer is over the line edit or it has the focus, in place of

@@ -86,7 +86,7 @@ public:
     Q_ENUM(TrackType)
 
     /// Constructs a horizontal track bar with the range 0 to 100 and both values at 0, as a child
-    /// of \a parent. No button is drawn until ButtonSize() is set.
+    /// of \a parent.
     Q_INVOKABLE explicit WTrackBar(QWidget* parent = nullptr);
     /// Destroys the track bar.
     ~WTrackBar() override;
@@ -164,7 +164,8 @@ public:
 
     // No button is drawn until this is set.
     /// The button's size in pixels; its extent along the axis is what it takes from the button's
-    /// travel. Invalid (QSize()) by default: no button is drawn until it is set.
+    /// travel. Invalid (QSize()) by default: the filled button is drawn only with a positive
+    /// width and height, while ButtonImage() is drawn at its own size regardless.
     const QSize& ButtonSize() const;
     /// Sets the button's size; see ButtonSize(). An equal size does nothing; otherwise the button
     /// moves to where Value1() lies on its new travel.
