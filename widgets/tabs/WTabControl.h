@@ -109,10 +109,10 @@ public:
     // Takes the page in at index (clamped to [0, Count()]) and selects it. A page already in
     // this control moves to index; a page in another control leaves that one first. Null, and
     // a page that contains this control, are ignored.
-    /// Takes \a page into the control before \a index (clamped to 0 ... Count()), makes it and its
-    /// tab children of the control, selects it and emits SelectedPageChanged(). A page already in
-    /// this control moves to \a index; a page in another control leaves that one first. Null, and a
-    /// page that contains this control, are ignored.
+    /// Takes \a page into the control before \a index (clamped between 0 and Count()), makes it and
+    /// its tab children of the control, selects it and emits SelectedPageChanged(). A page already
+    /// in this control moves to \a index; a page in another control leaves that one first. Null,
+    /// and a page that contains this control, are ignored.
     void InsertPage(int index, WTabPage* page);
     // Takes the page out of the list and hides its tab; the page itself stays a shown child of
     // the control until the caller takes it away. Removing the selected page selects the one
