@@ -244,8 +244,8 @@ public:
     /// IsOverHeader(), IsOverResizeZone() and CellPoint(), and the resize cursor over a column's
     /// grip.
     void MouseMoveDispose(const QPoint& pos);
-    /// Delivers the mouse or hover event \a e to the widget in the cell under the pointer, at \a
-    /// cellPoint in the cell's coordinates, with the enter and leave events the move implies.
+    /// Delivers the mouse or hover event \a e to the widget in the cell under the pointer, at
+    /// \a cellPoint in the cell's coordinates, with the enter and leave events the move implies.
     /// Returns true when the grid treats the event as taken by a cell widget.
     bool ForwardMouseEvent(QEvent* e, const QPoint& cellPoint);
 

@@ -118,8 +118,8 @@ public:
     WMenuItem* exec(const QPoint& pos);
 
 signals:
-    /// Emitted when another item comes under the pointer (or is reached with the keys), with its \a
-    /// index and the \a Item itself. Not emitted when the pointer leaves the items.
+    /// Emitted when another item comes under the pointer (or is reached with the keys), with its
+    /// \a index and the \a Item itself. Not emitted when the pointer leaves the items.
     void HoverItemChanged(int index, WMenuItem* Item);
 
 protected:

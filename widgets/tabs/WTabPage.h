@@ -59,8 +59,8 @@ class WEXAL_EXPORT WTabPage : public WPanel
                    SetTabBarBorderColorSelected)
 
 public:
-    /// Constructs an empty page as a child of \a parent, with a tab button unless \a
-    /// createTabButton is false.
+    /// Constructs an empty page as a child of \a parent, with a tab button unless
+    /// \a createTabButton is false.
     Q_INVOKABLE explicit WTabPage(QWidget* parent = nullptr, bool createTabButton = true);
     /// Destroys the page and its tab button.
     ~WTabPage() override;
