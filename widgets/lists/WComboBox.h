@@ -60,12 +60,11 @@ public:
     /// nothing.
     void SetBorderColorHover(const QColor& color);
 
-    // The alignment of the lines and of the box's own text; taken at the next paint.
     /// The alignment of the selected line in the box and of the lines in the list; Qt::AlignVCenter
     /// (left and vertically centred) by default.
     Qt::Alignment Align() const;
-    /// Sets the alignment of the lines; see Align(). Stored without a repaint: it shows at the next
-    /// paint.
+    /// Sets the alignment of the lines and of the box's own text; see Align(). Setting the same
+    /// alignment does nothing.
     void SetAlign(Qt::Alignment align);
 
     // Heights of 0 or less are refused: hovering divides by the height.
@@ -94,9 +93,9 @@ public:
     /// Removes the line at \a index; an index outside the lines removes nothing. Either way clears
     /// the selection, emitting SelectedIndexChanged() with -1 if there was one.
     void RemoveItem(int index);
-    // Replaces one line in place: no signal, no new measuring, no repaint.
     /// Replaces the line at \a index in place; an index outside the lines does nothing. Emits no
-    /// signal and does not repaint the box: a changed selected line shows at its next paint.
+    /// signal and keeps the selection; when the replaced line is the selected one, the box
+    /// repaints to show it.
     void SetItem(int index, const QString& text);
 
     /// The background of the list's line under the pointer (or chosen by the arrow keys), also the
