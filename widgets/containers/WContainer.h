@@ -40,8 +40,8 @@ public:
     const QRect& ContainerArea() const { return containerArea; }
 
 protected:
-    /// Recomputes the area on resizes, border and layout direction changes, and notes removed
-    /// children for the next layout pass.
+    /// Recomputes the area on resizes and on border and layout direction changes, and keeps the
+    /// record of the last layout pass up to date as children are removed.
     bool event(QEvent* e) override;
 
     /// Places the WBase children into the container area by their Dock and Anchor. lastAreaSize
