@@ -29,24 +29,26 @@ public:
     /// The caption, drawn in the widget's font and ForeColor(); also the name a screen reader
     /// reads. Default empty.
     const QString& Text() const;
-    /// Sets Text().
+    /// Sets the caption; see Text().
     void SetText(const QString& text);
 
     /// The top-left corner of the caption's rectangle, in pixels from the widget's top-left;
     /// the rectangle reaches to one pixel inside the bottom-right corner, and the caption is
     /// aligned in it by Alignment(). Default (0, 0).
     const QPoint& TextOffset() const;
-    /// Sets TextOffset().
+    /// Sets the caption's offset; see TextOffset().
     void SetTextOffset(const QPoint& offset);
 
     /// How the caption is aligned in its rectangle. Default Qt::AlignCenter.
     Qt::Alignment Alignment() const;
-    /// Sets Alignment(); only the horizontal and vertical flags (the low nine bits) are kept.
+    /// Sets the caption's alignment; see Alignment(). Only the horizontal and vertical flags (the
+    /// low nine bits) are kept.
     void SetAlignment(Qt::Alignment alignment);
 
     /// Whether the button follows the pointer to show its hover look. Default true.
     bool CanHover() const;
-    /// Sets CanHover(). Turning hover off drops the hover state at once; it does not repaint.
+    /// Sets whether the button tracks hover; see CanHover(). Turning hover off drops the hover
+    /// state at once; it does not repaint.
     void SetCanHover(bool canHover);
 
 protected:

@@ -41,49 +41,49 @@ public:
     /// The background colour while the pointer is over the button (and it is not pressed).
     /// Default an invalid QColor.
     const QColor& BackColorHover() const;
-    /// Sets BackColorHover().
+    /// Sets the hover background colour; see BackColorHover().
     void SetBackColorHover(const QColor& color);
 
     /// The background colour while the left button is held down on the button, hovered or
     /// not. Default an invalid QColor.
     const QColor& BackColorPress() const;
-    /// Sets BackColorPress().
+    /// Sets the pressed background colour; see BackColorPress().
     void SetBackColorPress(const QColor& color);
 
     /// The caption colour while the pointer is over the button. Default an invalid QColor.
     const QColor& ForeColorHover() const;
-    /// Sets ForeColorHover().
+    /// Sets the hover caption colour; see ForeColorHover().
     void SetForeColorHover(const QColor& color);
 
     /// The border colour while the pointer is over the button. Default an invalid QColor.
     const QColor& BorderColorHover() const;
-    /// Sets BorderColorHover().
+    /// Sets the hover border colour; see BorderColorHover().
     void SetBorderColorHover(const QColor& color);
 
     /// The image drawn centred in the button, under the border and the caption, at its size
     /// over its device pixel ratio. Default a null pixmap (no image).
     const QPixmap& Image() const;
-    /// Sets Image(). Every call rebuilds the drawn images, even with the same pixmap: pixmaps
-    /// are not compared.
+    /// Sets the image; see Image(). Every call rebuilds the drawn images, even with the same
+    /// pixmap: pixmaps are not compared.
     void SetImage(const QPixmap& image);
 
     /// When on, the white pixels of Image() are drawn in ImageColor(), and in ImageColorHover()
     /// while hovered; when off, Image() is drawn in its own colours. Default false. Meant for
     /// white glyphs on a transparent ground.
     bool ReplaceImageColor() const;
-    /// Sets ReplaceImageColor().
+    /// Sets whether the image is recoloured; see ReplaceImageColor().
     void SetReplaceImageColor(bool replace);
 
     /// The colour the white pixels of Image() take while ReplaceImageColor() is on. Default an
     /// invalid QColor, which leaves them white.
     const QColor& ImageColor() const;
-    /// Sets ImageColor().
+    /// Sets the image's colour; see ImageColor().
     void SetImageColor(const QColor& color);
 
     /// The colour the white pixels of Image() take while hovered and ReplaceImageColor() is on.
     /// Default an invalid QColor, which leaves them white.
     const QColor& ImageColorHover() const;
-    /// Sets ImageColorHover().
+    /// Sets the image's hover colour; see ImageColorHover().
     void SetImageColorHover(const QColor& color);
 
 signals:

@@ -45,7 +45,8 @@ public:
 
     /// Whether the box is checked. Default false.
     bool Checked() const;
-    /// Sets Checked(); repaints, then emits CheckedChanged(), whenever the state really changes.
+    /// Sets the state; see Checked(). Repaints, then emits CheckedChanged(), whenever the state
+    /// really changes.
     void SetChecked(bool checked);
     /// The same change without the signal, for code that mirrors a state it already knows.
     void SetCheckedWithoutEvent(bool checked);
@@ -53,47 +54,47 @@ public:
     /// Whether a click on a checked box unchecks it. Default true; when false, the box can only
     /// be unchecked from code (as one of a group of which one stays checked).
     bool UncheckWhenClicked() const;
-    /// Sets UncheckWhenClicked().
+    /// Sets whether a click unchecks a checked box; see UncheckWhenClicked().
     void SetUncheckWhenClicked(bool uncheck);
 
     /// The colour of the tick while enabled. Default an invalid QColor: no tick is drawn until
     /// it is first set.
     const QColor& CheckFlagColor() const;
-    /// Sets CheckFlagColor().
+    /// Sets the tick colour; see CheckFlagColor().
     void SetCheckFlagColor(const QColor& color);
 
     /// The colour of the tick while disabled. Default an invalid QColor: no tick is drawn on a
     /// disabled box until it is first set.
     const QColor& CheckFlagColorDisabled() const;
-    /// Sets CheckFlagColorDisabled().
+    /// Sets the disabled tick colour; see CheckFlagColorDisabled().
     void SetCheckFlagColorDisabled(const QColor& color);
 
     /// The colour of the box's one-pixel outline while enabled and not hovered. Default an
     /// invalid QColor; zero alpha draws no outline.
     const QColor& CheckRectColor() const;
-    /// Sets CheckRectColor().
+    /// Sets the outline colour; see CheckRectColor().
     void SetCheckRectColor(const QColor& color);
 
     /// The colour of the box's outline while the pointer is over the widget. Default an invalid
     /// QColor.
     const QColor& CheckRectColorHover() const;
-    /// Sets CheckRectColorHover().
+    /// Sets the hover outline colour; see CheckRectColorHover().
     void SetCheckRectColorHover(const QColor& color);
 
     /// The colour of the box's outline while disabled. Default an invalid QColor.
     const QColor& CheckRectColorDisabled() const;
-    /// Sets CheckRectColorDisabled().
+    /// Sets the disabled outline colour; see CheckRectColorDisabled().
     void SetCheckRectColorDisabled(const QColor& color);
 
     /// The fill colour of the box while enabled. Default an invalid QColor; zero alpha leaves
     /// the box unfilled.
     const QColor& CheckRectBackColor() const;
-    /// Sets CheckRectBackColor().
+    /// Sets the box fill colour; see CheckRectBackColor().
     void SetCheckRectBackColor(const QColor& color);
 
     /// The fill colour of the box while disabled. Default an invalid QColor.
     const QColor& CheckRectBackColorDisabled() const;
-    /// Sets CheckRectBackColorDisabled().
+    /// Sets the disabled box fill colour; see CheckRectBackColorDisabled().
     void SetCheckRectBackColorDisabled(const QColor& color);
 
 signals:

@@ -31,32 +31,32 @@ public:
 
     /// The position: false for the left one (the default), true for the right one.
     bool Checked() const;
-    /// Sets Checked(); repaints, then emits CheckedChanged(), whenever the position really
-    /// changes.
+    /// Sets the position; see Checked(). Repaints, then emits CheckedChanged(), whenever the
+    /// position really changes.
     void SetChecked(bool checked);
     /// The same change without the signal, for code that mirrors a state it already knows.
     void SetCheckedWithoutEvent(bool checked);
 
     /// The label of the left half, centred in it. Default empty.
     const QString& LeftText() const;
-    /// Sets LeftText().
+    /// Sets the left label; see LeftText().
     void SetLeftText(const QString& text);
 
     /// The label of the right half, centred in it. Default empty.
     const QString& RightText() const;
-    /// Sets RightText().
+    /// Sets the right label; see RightText().
     void SetRightText(const QString& text);
 
     /// The fill of the half standing for the current position, rounded by Radius(). Default an
     /// invalid QColor.
     const QColor& CheckedBackColor() const;
-    /// Sets CheckedBackColor().
+    /// Sets the lit half's fill; see CheckedBackColor().
     void SetCheckedBackColor(const QColor& color);
 
     /// The label colour of the half standing for the current position. Default an invalid
     /// QColor.
     const QColor& CheckedFontColor() const;
-    /// Sets CheckedFontColor().
+    /// Sets the lit half's label colour; see CheckedFontColor().
     void SetCheckedFontColor(const QColor& color);
 
 signals:

@@ -27,7 +27,7 @@ public:
     /// the sides that have a border. Default 0 on every side. Values are not clamped: a
     /// padding larger than the container leaves an empty area.
     const WPadding& Padding() const;
-    /// Sets Padding() and recomputes the container area.
+    /// Sets the padding and recomputes the container area; see Padding().
     void SetPadding(const WPadding& padding);
 
     /// Recomputes ContainerArea() and posts WEvent::ContainerAreaChanged to this container (once

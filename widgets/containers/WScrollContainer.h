@@ -31,7 +31,7 @@ public:
     /// The size of the scrolled content, in pixels; (-1, -1) until set. The bars' ranges
     /// follow it.
     const QSize& ScrollSize() const;
-    /// Sets ScrollSize() and lays the bars out again (see ReLayout()).
+    /// Sets the content size and lays the bars out again; see ScrollSize() and ReLayout().
     void SetScrollSize(const QSize& size);
 
     /// Scrolls horizontally to value, in pixels from the content's start. The bar clamps it to
@@ -57,27 +57,28 @@ public:
     /// How far one notch of the mouse wheel scrolls, in pixels. Default 10; stored as given
     /// (a negative step scrolls the other way). Finer wheels and touchpads add up to notches.
     int WheelStepPixel() const;
-    /// Sets WheelStepPixel().
+    /// Sets the wheel step; see WheelStepPixel().
     void SetWheelStepPixel(int step);
     /// The thickness of the scroll bars, in pixels. Default 10.
     int ScrollBarSize() const;
-    /// Sets ScrollBarSize(), clamped to 0..QWIDGETSIZE_MAX, and lays the bars out again.
+    /// Sets the bars' thickness and lays them out again; see ScrollBarSize(). Clamped to
+    /// 0..QWIDGETSIZE_MAX.
     void SetScrollBarSize(int size);
     /// The shortest the slider of a bar gets, in pixels, however long the content. Default 20.
     int SliderMinimumSize() const;
-    /// Sets SliderMinimumSize(); values below 1 are ignored.
+    /// Sets the sliders' minimum length; see SliderMinimumSize(). Values below 1 are ignored.
     void SetSliderMinimumSize(int size);
     /// The corner radius of the sliders, in pixels. Default 0 (square).
     int SliderRadius() const;
-    /// Sets SliderRadius(); negative values are taken as 0.
+    /// Sets the sliders' corner radius; see SliderRadius(). Negative values are taken as 0.
     void SetSliderRadius(int radius);
     /// The colour of the sliders. Default an invalid QColor.
     const QColor& SliderColor() const;
-    /// Sets SliderColor().
+    /// Sets the slider colour; see SliderColor().
     void SetSliderColor(const QColor& color);
     /// The colour of a slider while the pointer is over it. Default an invalid QColor.
     const QColor& SliderColorHover() const;
-    /// Sets SliderColorHover().
+    /// Sets the slider colour under the pointer; see SliderColorHover().
     void SetSliderColorHover(const QColor& color);
 
 protected:

@@ -35,7 +35,7 @@ public:
     /// set. The content panel is kept at least this large (negative extents count as 0) and at
     /// least as large as the view.
     const QSize& ScrollAreaSize() const;
-    /// Sets ScrollAreaSize(); the bars and the content panel follow.
+    /// Sets the content size; see ScrollAreaSize(). The bars and the content panel follow.
     void SetScrollAreaSize(const QSize& size);
 
 signals:

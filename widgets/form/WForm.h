@@ -65,75 +65,76 @@ public:
     /// Whether the user may resize the window: while set, the window's edges and corners resize
     /// it and a double click on the title bar maximises or restores it. Default true.
     bool CanResize() const;
-    /// Sets CanResize().
+    /// Sets whether the user may resize the window; see CanResize().
     void SetCanResize(bool canResize);
 
     /// Whether the window paints its shadow. While set, the resize zones reach 21 pixels in from
     /// the window's edge (the 16-pixel shadow band and 5 pixels of the form); while clear, 5
     /// pixels. Default true.
     bool ShowShadow() const;
-    /// Sets ShowShadow().
+    /// Sets whether the window paints its shadow; see ShowShadow().
     void SetShowShadow(bool showShadow);
 
     /// The text drawn in the title bar, also the name a screen reader gives the window. Default
     /// empty. The window title the task bar shows is QWidget::setWindowTitle()'s, as usual.
     const QString& Title() const;
-    /// Sets Title().
+    /// Sets the title text; see Title().
     void SetTitle(const QString& title);
 
     /// The font of the title text. Default the application's font when the form was made.
     const QFont& TitleFont() const;
-    /// Sets TitleFont().
+    /// Sets the title font; see TitleFont().
     void SetTitleFont(const QFont& font);
 
     /// The room kept free before the title text at the start of the title bar, in pixels
     /// (the right end, right to left). Default 0. A padding that leaves no room leaves no text.
     int TitlePadding() const;
-    /// Sets TitlePadding(); stored as given.
+    /// Sets the room before the title; see TitlePadding(). Stored as given.
     void SetTitlePadding(int padding);
 
     /// How the title text is aligned in the title bar. Default Qt::AlignCenter.
     Qt::Alignment Alignment() const;
-    /// Sets Alignment(); only the horizontal and vertical flags (the low nine bits) are kept.
+    /// Sets the title's alignment; see Alignment(). Only the horizontal and vertical flags (the low
+    /// nine bits) are kept.
     void SetAlignment(Qt::Alignment alignment);
 
     /// The height of the title bar, in pixels. Default 30.
     int TitleHeight() const;
-    /// Sets TitleHeight(), clamped to 0..QWIDGETSIZE_MAX, and lays the form out again. The
-    /// system buttons keep their height (see SetSysButtonSize()).
+    /// Sets the title bar's height and lays the form out again; see TitleHeight(). Clamped to
+    /// 0..QWIDGETSIZE_MAX. The system buttons keep their height (see SetSysButtonSize()).
     void SetTitleHeight(int height);
 
     /// The background colour of the title bar. Default an invalid QColor.
     const QColor& TitleBackColor() const;
-    /// Sets TitleBackColor().
+    /// Sets the title bar's background colour; see TitleBackColor().
     void SetTitleBackColor(const QColor& color);
 
     /// The size of each system button (minimise, maximise or restore, close), in pixels; they
     /// sit side by side at the end of the title bar. Default 45 x 30.
     QSize SysButtonSize() const;
-    /// Sets SysButtonSize(). Negative extents are taken as 0; the height is cut to the title
-    /// bar's height at the time of the call.
+    /// Sets the system buttons' size; see SysButtonSize(). Negative extents are taken as 0; the
+    /// height is cut to the title bar's height at the time of the call.
     void SetSysButtonSize(const QSize& size);
 
     /// The colour of the system buttons' glyphs. Default an invalid QColor, which leaves them
     /// white.
     const QColor& SysButtonColor() const;
-    /// Sets SysButtonColor().
+    /// Sets the system buttons' glyph colour; see SysButtonColor().
     void SetSysButtonColor(const QColor& color);
     /// The colour of a system button's glyph while the pointer is over it. Default an invalid
     /// QColor, which leaves it white.
     const QColor& SysButtonColorHover() const;
-    /// Sets SysButtonColorHover().
+    /// Sets the system buttons' hover glyph colour; see SysButtonColorHover().
     void SetSysButtonColorHover(const QColor& color);
 
     /// Whether the title bar shows the minimise button. Default true.
     bool ShowMinimizeButton() const;
-    /// Sets ShowMinimizeButton().
+    /// Sets whether the minimise button shows; see ShowMinimizeButton().
     void SetShowMinimizeButton(bool show);
     /// Whether the title bar shows the maximise (or, while maximised, restore) button. Default
     /// true.
     bool ShowMaximizeButton() const;
-    /// Sets ShowMaximizeButton().
+    /// Sets whether the maximise button shows; see ShowMaximizeButton().
     void SetShowMaximizeButton(bool show);
 
     /// Sets the window's icon, for the task bar and the window list; the form draws no icon

@@ -57,8 +57,8 @@ public:
     /// direction by every pass; its own height (for Top and Bottom) or width (for Left and Right)
     /// is kept, cut to the room left.
     DockType::Types Dock() const;
-    /// Sets Dock() and asks the parent to lay out again. A value outside DockType::Types is
-    /// ignored.
+    /// Sets the docking position and asks the parent to lay out again; see Dock(). A value outside
+    /// DockType::Types is ignored.
     void SetDock(DockType::Types dock);
 
     /// The edges of the parent's area an undocked widget keeps its distance to when the area
@@ -66,50 +66,50 @@ public:
     /// moves with the right edge; to Left and Right, it stretches; to neither, it stays centred
     /// between them (the same for Top and Bottom). Right to left, Left and Right swap.
     PositionFlag::Flags Anchor() const;
-    /// Sets Anchor(); bits other than the four sides are dropped. Takes effect at the parent's
-    /// next change of size.
+    /// Sets the anchored edges; see Anchor(). Bits other than the four sides are dropped. Takes
+    /// effect at the parent's next change of size.
     void SetAnchor(PositionFlag::Flags anchor);
 
     /// The corner radius of the background and border, in pixels. Default 0; any value below 1
     /// draws square corners.
     int Radius() const;
-    /// Sets Radius(); stored as given.
+    /// Sets the corner radius; see Radius(). Stored as given.
     void SetRadius(int radius);
 
     /// The background colour. Default an invalid QColor; a colour with zero alpha
     /// (Qt::transparent) draws no background.
     const QColor& BackColor() const;
-    /// Sets BackColor().
+    /// Sets the background colour; see BackColor().
     void SetBackColor(const QColor& color);
 
     /// The text colour (caption, title or content, as the subclass draws it). Default an invalid
     /// QColor.
     const QColor& ForeColor() const;
-    /// Sets ForeColor().
+    /// Sets the text colour; see ForeColor().
     void SetForeColor(const QColor& color);
 
     /// The sides the border is drawn on. Default PositionFlag::None. With a Radius() of 1 or more
     /// any side draws the whole rounded outline. Right to left, Left and Right swap. In a
     /// container, the sides named here also narrow the area its children are placed in.
     PositionFlag::Flags Border() const;
-    /// Sets Border(); bits other than the four sides are dropped.
+    /// Sets the border sides; see Border(). Bits other than the four sides are dropped.
     void SetBorder(PositionFlag::Flags border);
 
     /// The border's width, in pixels, drawn inside the widget. Default 0; a width below 1 draws
     /// no border.
     int BorderWidth() const;
-    /// Sets BorderWidth(); stored as given.
+    /// Sets the border width; see BorderWidth(). Stored as given.
     void SetBorderWidth(int width);
 
     /// The border colour. Default an invalid QColor; a colour with zero alpha draws no border.
     const QColor& BorderColor() const;
-    /// Sets BorderColor().
+    /// Sets the border colour; see BorderColor().
     void SetBorderColor(const QColor& color);
 
     /// A free flag for whoever owns the widget, settable from Designer and themes; the library
     /// never reads it. Default false.
     bool UserFlag() const;
-    /// Sets UserFlag().
+    /// Sets the owner's flag; see UserFlag().
     void SetUserFlag(bool flag);
 
     /// Sets whether changes of this widget's dock, size or visibility ask its parent to lay out
