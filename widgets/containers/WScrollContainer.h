@@ -34,11 +34,11 @@ public:
     /// Sets the content size and lays the bars out again; see ScrollSize() and ReLayout().
     void SetScrollSize(const QSize& size);
 
-    /// Scrolls horizontally to value, in pixels from the content's start. The bar clamps it to
-    /// its range (0 while the bar is hidden); nothing happens without a horizontal bar.
+    /// Scrolls horizontally to value, in pixels from the content's start, clamped to 0 up to
+    /// the content's width less the bar's length. Nothing happens without a horizontal bar.
     void SetHScrollBarValue(int value);
-    /// Scrolls vertically to value, in pixels from the content's top. The bar clamps it to its
-    /// range (0 while the bar is hidden); nothing happens without a vertical bar.
+    /// Scrolls vertically to value, in pixels from the content's top, clamped to 0 up to the
+    /// content's height less the bar's length. Nothing happens without a vertical bar.
     void SetVScrollBarValue(int value);
     /// The horizontal scroll offset, in pixels; 0 without a horizontal bar.
     int HScrollBarValue() const;
