@@ -40,13 +40,14 @@ public:
 
     /// Applies a built-in theme by name, or a style sheet file by path, to the application
     /// (root null) or to root and its children. Returns false, with the reason in LastErrors(),
-    /// when the file cannot be read, leaving the current theme in place. Declarations it cannot
-    /// use (an unknown property, a value of the wrong type) are skipped and listed in
-    /// LastErrors().
+    /// when the file cannot be read, leaving the current theme in place. Parts of the sheet it
+    /// cannot parse are skipped and listed in LastErrors(), as for ApplySheet().
     bool Apply(const QString& nameOrFile, QWidget* root = nullptr);
     /// Applies a sheet given as text, under the name Active() then reports, to the application
-    /// (root null) or to root and its children. Always returns true; declarations it cannot
-    /// use are skipped and listed in LastErrors().
+    /// (root null) or to root and its children. Always returns true. Parts it cannot parse (a
+    /// malformed selector, an unclosed rule, a declaration without a value) are skipped and
+    /// listed in LastErrors(); a declaration for a property the widget does not have, or with a
+    /// value the property cannot take, is skipped without a message.
     bool ApplySheet(const QString& sheet, const QString& name, QWidget* root = nullptr);
     /// Takes the application's (root null) or root's theme away: what it set goes back to the
     /// class defaults, or to the theme of the scope around. Does nothing where no theme was
@@ -56,8 +57,8 @@ public:
     /// The name of the theme in effect for widget (the nearest themed ancestor's, else the
     /// application's), or the application's for null; empty when none is.
     QString Active(const QWidget* widget = nullptr) const;
-    /// What the last Apply() or ApplySheet() could not read or use, one message per problem;
-    /// empty when everything was used.
+    /// What the last Apply() or ApplySheet() could not read or parse, one message per problem;
+    /// empty when the whole sheet was read.
     QStringList LastErrors() const;
 
     /// Sets whether the application's theme follows the desktop's light or dark preference;
