@@ -10,6 +10,8 @@
 /// of the room the earlier ones left, as long as its own height (or width) but cut to that room,
 /// and spanning the room across. Children that are not docked keep their geometry and follow
 /// their WBase::Anchor() instead.
+///
+/// \image html DockType.png
 class WEXAL_EXPORT DockType
 {
     Q_GADGET

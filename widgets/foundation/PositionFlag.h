@@ -6,6 +6,8 @@
 
 /// Sides of a rectangle, for properties that name several sides at once (WBase::Border(),
 /// WBase::Anchor()); the bits combine freely.
+///
+/// \image html PositionFlag.png
 class WEXAL_EXPORT PositionFlag
 {
     Q_GADGET

@@ -6,6 +6,8 @@
 
 /// One side of a rectangle, for things that sit on exactly one side (the bar of a
 /// WTabControl, say).
+///
+/// \image html PositionType.png
 class WEXAL_EXPORT PositionType
 {
     Q_GADGET

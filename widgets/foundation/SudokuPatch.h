@@ -20,6 +20,8 @@ struct SudokuPatchPrivate;
 /// A source with a device pixel ratio (drawn for a dense screen) is cut and composed in its own
 /// device pixels: margins and sizes are counted in the pixels the painter works in, as for any
 /// other image, and the corners keep their full resolution.
+///
+/// \image html SudokuPatch.png
 class WEXAL_EXPORT SudokuPatch
 {
 public:

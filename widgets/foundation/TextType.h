@@ -9,6 +9,8 @@
 /// Typed, pasted and committed text is filtered character by character: characters the type
 /// does not accept are dropped, the rest kept in order. The filter checks characters only, not
 /// the shape of the whole text (an IP address may still have five dots).
+///
+/// \image html TextType.png
 class WEXAL_EXPORT TextType
 {
     Q_GADGET
@@ -24,7 +26,8 @@ public:
         /// The digits 0 to 9, '-' and '.', and any numeric character beyond ASCII (other
         /// scripts' digits, fractions).
         Number = 2,
-        /// Any character, shown as one '*' per character.
+        /// Any character, shown as one '*' per character; no selection is shown, the clipboard
+        /// keys (copy, cut, paste) do nothing and input methods are off.
         Password = 3,
         /// The digits 0 to 9 and '.'.
         IPaddress = 4,

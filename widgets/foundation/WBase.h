@@ -25,6 +25,10 @@ struct WBasePrivate;
 ///
 /// Inside a WContainer (WPanel, WForm, ...) a child is placed by its Dock(), or, when not
 /// docked, keeps its geometry and follows the edges named by its Anchor().
+///
+/// \image html WBase.png
+///
+/// \sa WPanel, WTheme, WDrawAPI
 class WEXAL_EXPORT WBase : public QWidget
 {
     Q_OBJECT
