@@ -76,7 +76,8 @@ public:
     const QColor& SliderColor() const;
     /// Sets the slider colour; see SliderColor().
     void SetSliderColor(const QColor& color);
-    /// The colour of a slider while the pointer is over it. Default an invalid QColor.
+    /// The colour of a bar's slider while the pointer is over that bar. Default an invalid
+    /// QColor.
     const QColor& SliderColorHover() const;
     /// Sets the slider colour under the pointer; see SliderColorHover().
     void SetSliderColorHover(const QColor& color);
