@@ -176,7 +176,8 @@ protected:
     /// the widget in its theme. Subclasses that handle events here pass the rest on to it.
     bool event(QEvent* e) override;
     /// Opens a painter and calls Paint(), unless the widget declared it would draw nothing
-    /// (see SetPaintExtent()); then draws the focus ring if the widget has the keyboard focus.
+    /// (see SetPaintExtent()); then, while the keyboard switch is on and the widget has the
+    /// focus, draws the focus ring.
     void paintEvent(QPaintEvent* e) override;
     /// Draws the widget, in widget coordinates, with a painter whose layout direction is the
     /// widget's. Every subclass implements it; it is also how GridListPaint() draws onto a
