@@ -367,18 +367,33 @@ void buildSwitches(WPanel* body)
     }
 }
 
-const GallerySection::Registrar schemes({QStringLiteral("Buttons · colour schemes"),
-                                         QStringLiteral("Each scheme in its four states"), 20, 200,
-                                         buildSchemes});
+const GallerySection::Registrar
+    schemes({QStringLiteral("Buttons · colour schemes"),
+             QStringLiteral("Each scheme in its four states"),
+             20,
+             200,
+             buildSchemes,
+             {QStringLiteral("WButton"), QStringLiteral("WBaseButton")}});
 const GallerySection::Registrar
     images({QStringLiteral("Buttons · images and captions"),
-            QStringLiteral("White glyphs from the icon bundle, recoloured per state"), 21, 144,
-            buildImages});
-const GallerySection::Registrar checkBoxes(
-    {QStringLiteral("Check boxes"), QStringLiteral("Unchecked, checked, hovered and disabled"), 22,
-     118, buildCheckBoxes});
-const GallerySection::Registrar switches(
-    {QStringLiteral("Switch buttons"),
-     QStringLiteral("Two labelled halves: the lit one is the position"), 23, 146, buildSwitches});
+            QStringLiteral("White glyphs from the icon bundle, recoloured per state"),
+            21,
+            144,
+            buildImages,
+            {QStringLiteral("WButton")}});
+const GallerySection::Registrar
+    checkBoxes({QStringLiteral("Check boxes"),
+                QStringLiteral("Unchecked, checked, hovered and disabled"),
+                22,
+                118,
+                buildCheckBoxes,
+                {QStringLiteral("WCheckBox")}});
+const GallerySection::Registrar
+    switches({QStringLiteral("Switch buttons"),
+              QStringLiteral("Two labelled halves: the lit one is the position"),
+              23,
+              146,
+              buildSwitches,
+              {QStringLiteral("WSwitchButton")}});
 
 } // namespace

@@ -144,11 +144,19 @@ void buildNinePatch(WPanel* body)
         (new ShadowSample(stage))->setGeometry(r);
 }
 
-const GallerySection::Registrar modal(
-    {QStringLiteral("Window · modal form"),
-     QStringLiteral("A child WForm run with exec(), centred on this window"), 5, 80, buildModal});
-const GallerySection::Registrar ninePatch(
-    {QStringLiteral("Window · nine-patch shadow"),
-     QStringLiteral("One 100 × 100 image, corners kept, edges stretched"), 6, 160, buildNinePatch});
+const GallerySection::Registrar
+    modal({QStringLiteral("Window · modal form"),
+           QStringLiteral("A child WForm run with exec(), centred on this window"),
+           5,
+           80,
+           buildModal,
+           {QStringLiteral("WForm")}});
+const GallerySection::Registrar
+    ninePatch({QStringLiteral("Window · nine-patch shadow"),
+               QStringLiteral("One 100 × 100 image, corners kept, edges stretched"),
+               6,
+               160,
+               buildNinePatch,
+               {QStringLiteral("SudokuPatch")}});
 
 } // namespace

@@ -255,9 +255,15 @@ void buildGrid(WPanel* body)
     });
 }
 
-const GallerySection::Registrar grid({QStringLiteral("Grid list"),
-                                      QStringLiteral("Check, image, text, combo-box and "
-                                                     "line-edit cells"),
-                                      50, 330, buildGrid});
+const GallerySection::Registrar
+    grid({QStringLiteral("Grid list"),
+          QStringLiteral("Check, image, text, combo-box and "
+                         "line-edit cells"),
+          50,
+          330,
+          buildGrid,
+          {QStringLiteral("WGridList"), QStringLiteral("WGridListColumn"),
+           QStringLiteral("WGridListRow"), QStringLiteral("WGridListCell"),
+           QStringLiteral("WGridListData")}});
 
 } // namespace

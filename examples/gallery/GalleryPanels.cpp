@@ -123,14 +123,26 @@ void buildAnchors(WPanel* body)
     GallerySection::AfterFirstLayout([stage] { stage->resize(360, 150); });
 }
 
-const GallerySection::Registrar docking(
-    {QStringLiteral("Panels · dock layout"),
-     QStringLiteral("Top, Bottom, Left, Right and Fill, in child order"), 10, 190, buildDocking});
+const GallerySection::Registrar
+    docking({QStringLiteral("Panels · dock layout"),
+             QStringLiteral("Top, Bottom, Left, Right and Fill, in child order"),
+             10,
+             190,
+             buildDocking,
+             {QStringLiteral("WPanel"), QStringLiteral("WContainer"), QStringLiteral("DockType")}});
 const GallerySection::Registrar
     borders({QStringLiteral("Panels · borders and radii"),
-             QStringLiteral("Per-side borders, widths and corner radii"), 11, 144, buildBorders});
-const GallerySection::Registrar anchors(
-    {QStringLiteral("Panels · anchors"),
-     QStringLiteral("The stage grew by 120 × 40 after its first layout"), 12, 150, buildAnchors});
+             QStringLiteral("Per-side borders, widths and corner radii"),
+             11,
+             144,
+             buildBorders,
+             {QStringLiteral("WBase"), QStringLiteral("PositionFlag")}});
+const GallerySection::Registrar
+    anchors({QStringLiteral("Panels · anchors"),
+             QStringLiteral("The stage grew by 120 × 40 after its first layout"),
+             12,
+             150,
+             buildAnchors,
+             {QStringLiteral("PositionFlag")}});
 
 } // namespace

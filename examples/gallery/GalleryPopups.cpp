@@ -341,12 +341,21 @@ void buildProgress(WPanel* body)
 const GallerySection::Registrar combos({QStringLiteral("Combo box"),
                                         QStringLiteral("A short list, a long one that scrolls, "
                                                        "a disabled box"),
-                                        60, 250, buildCombos});
+                                        60,
+                                        250,
+                                        buildCombos,
+                                        {QStringLiteral("WComboBox")}});
 const GallerySection::Registrar menus({QStringLiteral("Menu"),
                                        QStringLiteral("A right-click menu with a disabled item"),
-                                       61, 190, buildMenu});
+                                       61,
+                                       190,
+                                       buildMenu,
+                                       {QStringLiteral("WMenu"), QStringLiteral("WMenuItem")}});
 const GallerySection::Registrar progress({QStringLiteral("Progress bar"),
                                           QStringLiteral("Square and rounded, moving on a timer"),
-                                          62, 126, buildProgress});
+                                          62,
+                                          126,
+                                          buildProgress,
+                                          {QStringLiteral("WProgressBar")}});
 
 } // namespace

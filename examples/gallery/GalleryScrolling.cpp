@@ -178,10 +178,17 @@ void buildScrollPanel(WPanel* body)
 
 const GallerySection::Registrar
     itemList({QStringLiteral("Item list"),
-              QStringLiteral("Selectable lines, wheel and slider scrolling, padding"), 40, 240,
-              buildItemList});
-const GallerySection::Registrar scrollPanel(
-    {QStringLiteral("Scroll panel"),
-     QStringLiteral("A larger panel seen through a clipping viewport"), 41, 230, buildScrollPanel});
+              QStringLiteral("Selectable lines, wheel and slider scrolling, padding"),
+              40,
+              240,
+              buildItemList,
+              {QStringLiteral("WItemList")}});
+const GallerySection::Registrar
+    scrollPanel({QStringLiteral("Scroll panel"),
+                 QStringLiteral("A larger panel seen through a clipping viewport"),
+                 41,
+                 230,
+                 buildScrollPanel,
+                 {QStringLiteral("WScrollPanel"), QStringLiteral("WScrollContainer")}});
 
 } // namespace

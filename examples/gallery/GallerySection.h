@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QWidget>
 
@@ -19,6 +20,9 @@ struct GallerySection
     int order = 0;    // cards are laid out in ascending order
     int height = 200; // the card body's height in pixels (its width follows the column)
     std::function<void(WPanel* body)> build; // fills the card body
+    // The library classes the card shows, main one first: --cards saves the card's picture
+    // under each name that no card earlier in order took.
+    QStringList classes;
 
     static std::vector<GallerySection>& All();
 

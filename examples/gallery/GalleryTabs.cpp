@@ -159,11 +159,18 @@ void buildFourSides(WPanel* body)
     }
 }
 
-const GallerySection::Registrar
-    anySide({QStringLiteral("Tabs · the bar on any side"),
-             QStringLiteral("Styled tab states; the buttons move the bar"), 80, 230, buildAnySide});
+const GallerySection::Registrar anySide(
+    {QStringLiteral("Tabs · the bar on any side"),
+     QStringLiteral("Styled tab states; the buttons move the bar"),
+     80,
+     230,
+     buildAnySide,
+     {QStringLiteral("WTabControl"), QStringLiteral("WTabPage"), QStringLiteral("PositionType")}});
 const GallerySection::Registrar fourSides({QStringLiteral("Tabs · four sides"),
-                                           QStringLiteral("Top, right, left and bottom bars"), 81,
-                                           200, buildFourSides});
+                                           QStringLiteral("Top, right, left and bottom bars"),
+                                           81,
+                                           200,
+                                           buildFourSides,
+                                           {QStringLiteral("WTabControl")}});
 
 } // namespace

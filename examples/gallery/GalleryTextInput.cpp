@@ -141,9 +141,16 @@ void buildLineEdits(WPanel* body)
 
 const GallerySection::Registrar labels({QStringLiteral("Text · labels"),
                                         QStringLiteral("Drag or double-click to select, then copy"),
-                                        30, 160, buildLabels});
-const GallerySection::Registrar lineEdits(
-    {QStringLiteral("Text · line edits by type"),
-     QStringLiteral("Typed, pasted and committed input is filtered"), 31, 7 * 37, buildLineEdits});
+                                        30,
+                                        160,
+                                        buildLabels,
+                                        {QStringLiteral("WLabel")}});
+const GallerySection::Registrar
+    lineEdits({QStringLiteral("Text · line edits by type"),
+               QStringLiteral("Typed, pasted and committed input is filtered"),
+               31,
+               7 * 37,
+               buildLineEdits,
+               {QStringLiteral("WLineEdit"), QStringLiteral("TextType")}});
 
 } // namespace

@@ -180,7 +180,10 @@ void buildTree(WPanel* body)
 
 const GallerySection::Registrar tree({QStringLiteral("Tree view"),
                                       QStringLiteral("A Qt tree that docks; right-click an item"),
-                                      82, 216, buildTree});
+                                      82,
+                                      216,
+                                      buildTree,
+                                      {QStringLiteral("WTreeView")}});
 
 } // namespace
 

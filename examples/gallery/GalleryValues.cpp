@@ -355,18 +355,32 @@ void buildPickers(WPanel* body)
     });
 }
 
-const GallerySection::Registrar colourPicker(
-    {QStringLiteral("Track bars · HSL colour picker"),
-     QStringLiteral("Three HSL tracks drive a swatch and each other"), 70, 110, buildColourPicker});
+const GallerySection::Registrar
+    colourPicker({QStringLiteral("Track bars · HSL colour picker"),
+                  QStringLiteral("Three HSL tracks drive a swatch and each other"),
+                  70,
+                  110,
+                  buildColourPicker,
+                  {QStringLiteral("WTrackBar")}});
 const GallerySection::Registrar media({QStringLiteral("Track bars · media and images"),
                                        QStringLiteral("A buffered second value; image main lines"),
-                                       71, 118, buildMedia});
-const GallerySection::Registrar vertical({QStringLiteral("Track bars · vertical"),
-                                          QStringLiteral("An equaliser and two vertical gradients"),
-                                          72, 150, buildVertical});
+                                       71,
+                                       118,
+                                       buildMedia,
+                                       {QStringLiteral("WTrackBar")}});
+const GallerySection::Registrar
+    vertical({QStringLiteral("Track bars · vertical"),
+              QStringLiteral("An equaliser and two vertical gradients"),
+              72,
+              150,
+              buildVertical,
+              {QStringLiteral("WTrackBar"), QStringLiteral("OrientationType")}});
 const GallerySection::Registrar
     pickers({QStringLiteral("Hour-minute pickers"),
-             QStringLiteral("Time ranges edited by click, arrows, wheel and digits"), 73, 94,
-             buildPickers});
+             QStringLiteral("Time ranges edited by click, arrows, wheel and digits"),
+             73,
+             94,
+             buildPickers,
+             {QStringLiteral("WHourMinutePicker")}});
 
 } // namespace

@@ -1,6 +1,8 @@
 // The Wexal gallery: one WForm window, built from the library's own widgets, showing every widget
 // family as a card on a scrolling page, in the light or the dark theme. Headless (or with
-// --screenshot FILE) it renders the whole page in its window offscreen to a PNG.
+// --screenshot FILE) it renders the whole page in its window offscreen to a PNG; with --cards DIR
+// it writes one PNG per card into DIR instead, named after the classes the card shows (the API
+// reference puts them on the class pages).
 #include "GalleryAccessibleTree.h"
 #include "GallerySection.h"
 #include "GalleryText.h"
@@ -16,6 +18,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QScreen>
@@ -235,6 +238,12 @@ int main(int argc, char** argv)
                                   QStringLiteral("Render offscreen to a PNG file and exit."),
                                   QStringLiteral("file"));
     parser.addOption(shot);
+    const QCommandLineOption cards(
+        QStringLiteral("cards"),
+        QStringLiteral("Render offscreen, write one PNG per card into a folder, named after the "
+                       "widget class it shows (WButton.png, ...), and exit."),
+        QStringLiteral("folder"));
+    parser.addOption(cards);
     const QCommandLineOption tree(
         QStringLiteral("accessible-tree"),
         QStringLiteral("Write what a screen reader finds in the window to a text file and exit."),
@@ -292,6 +301,7 @@ int main(int argc, char** argv)
     const int columnWidth = (pageWidth - 2 * margin - (columns - 1) * gap) / columns;
     std::vector<WPanel*> cols;
     std::vector<int> heights(columns, 0);
+    std::vector<std::pair<const GallerySection*, WPanel*>> built;
     for (int i = 0; i < columns; ++i) {
         cols.push_back(makePanel(content));
         cols.back()->resize(columnWidth, 4000);
@@ -301,7 +311,9 @@ int main(int argc, char** argv)
     }
     for (const GallerySection& s : sections) {
         const int c = int(std::min_element(heights.begin(), heights.end()) - heights.begin());
-        heights[c] += buildCard(cols[c], columnWidth, s)->height() + gap;
+        WPanel* card = buildCard(cols[c], columnWidth, s);
+        built.emplace_back(&s, card);
+        heights[c] += card->height() + gap;
     }
     const int tallest = std::max(300, *std::max_element(heights.begin(), heights.end()));
     const QSize pageSize(pageWidth, headerHeight + 2 * margin + tallest - gap);
@@ -321,6 +333,43 @@ int main(int argc, char** argv)
         WriteAccessibleTree(QAccessible::queryAccessibleInterface(window.window()), out);
         QApplication::setActiveWindow(window.window());
         WriteTabOrder(window.window(), out);
+        return 0;
+    }
+    if (parser.isSet(cards)) {
+        // The page as for --screenshot, then each card on its own, after the actions that
+        // show a later state (a popup's picture, a resized stage) have run.
+        window.resize(pageSize + QSize(0, window.TitleHeight()));
+        window.window()->setAttribute(Qt::WA_DontShowOnScreen);
+        showAndSettle(window);
+        const QDir dir(parser.value(cards));
+        if (!dir.mkpath(QStringLiteral("."))) {
+            qWarning("could not make %s", qPrintable(dir.path()));
+            return 1;
+        }
+        // The form is the window itself: its top strip (shadow, title bar and system buttons,
+        // the page's header), at half size so that the whole width fits a class page.
+        const int strip = 2 * 16 + window.TitleHeight() + headerHeight + margin + 120;
+        const QPixmap top = window.window()->grab(QRect(0, 0, window.window()->width(), strip));
+        const QString formFile = dir.filePath(QStringLiteral("WForm.png"));
+        if (!top.scaledToWidth(top.width() / 2, Qt::SmoothTransformation).save(formFile)) {
+            qWarning("could not write %s", qPrintable(formFile));
+            return 1;
+        }
+        // Cards come in page order, so a class shown on several cards is pictured by the first.
+        QStringList written{QStringLiteral("WForm")};
+        for (const auto& [section, card] : built) {
+            const QPixmap picture = card->grab();
+            for (const QString& name : section->classes) {
+                if (written.contains(name))
+                    continue;
+                const QString file = dir.filePath(name + QStringLiteral(".png"));
+                if (!picture.save(file)) {
+                    qWarning("could not write %s", qPrintable(file));
+                    return 1;
+                }
+                written << name;
+            }
+        }
         return 0;
     }
     if (parser.isSet(shot)) {

@@ -4,13 +4,26 @@
 
 #include <QObject>
 
-// One side of a rectangle, for things that sit on exactly one side.
+/// One side of a rectangle, for things that sit on exactly one side (the bar of a
+/// WTabControl, say).
+///
+/// \image html PositionType.png
 class WEXAL_EXPORT PositionType
 {
     Q_GADGET
 public:
     // A fixed underlying type: values written through the meta-object system may lie outside
     // the list and must still be representable.
-    enum Types : int { Top = 0, Bottom = 1, Left = 2, Right = 3 };
+    /// The four sides.
+    enum Types : int {
+        /// The top side.
+        Top = 0,
+        /// The bottom side.
+        Bottom = 1,
+        /// The left side.
+        Left = 2,
+        /// The right side.
+        Right = 3
+    };
     Q_ENUM(Types)
 };
