@@ -7,6 +7,7 @@
 #include <WGridListData.h>
 #include <WGridListRow.h>
 #include <WLabel.h>
+#include <WPanel.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -103,13 +104,18 @@ int main(int argc, char** argv)
     window.SetSysButtonColor(QColor("#6B7280"));
     window.resize(640, 460);
 
-    auto* status = new WLabel(&window);
-    status->resize(640, 32);
+    // A status line under the grid; docked first, so the grid fills what is left above it.
+    auto* statusBar = new WPanel(&window);
+    statusBar->resize(640, 32);
+    statusBar->SetBackColor(Qt::white);
+    statusBar->SetBorder(PositionFlag::Top);
+    statusBar->SetBorderWidth(1);
+    statusBar->SetBorderColor(QColor("#E5E7EB"));
+    statusBar->SetPadding(WPadding{0, 0, 12, 12});
+    statusBar->SetDock(DockType::Bottom);
+    auto* status = new WLabel(statusBar);
     status->SetForeColor(QColor("#6B7280"));
-    status->SetBorder(PositionFlag::Top);
-    status->SetBorderWidth(1);
-    status->SetBorderColor(QColor("#E5E7EB"));
-    status->SetDock(DockType::Bottom);
+    status->SetDock(DockType::Fill);
 
     // The model belongs to the application, not to the grid; it outlives both the grid and the
     // loader (declared after it, so destroyed first).
@@ -117,7 +123,7 @@ int main(int argc, char** argv)
     RowLoader loader(data);
 
     auto* grid = new WGridList(&window);
-    grid->resize(640, 460 - window.TitleHeight() - status->height());
+    grid->resize(640, 460 - window.TitleHeight() - statusBar->height());
     grid->SetDock(DockType::Fill);
     grid->SetColumnHeaderHeight(30);
     grid->SetRowHeight(26);
@@ -148,6 +154,8 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     int shown = 0;
     const auto takeNewRows = [&] {
+        // Asked first: once the thread has finished, its last count is in.
+        const bool finished = loader.isFinished();
         const int loaded = loader.Loaded();
         if (loaded != shown) {
             shown = loaded;
@@ -156,12 +164,11 @@ int main(int argc, char** argv)
             data.Unlock();
             grid->update();
         }
-        status->SetText(loader.isFinished()
-                            ? QStringLiteral("  %1 rows, made on a worker thread in %2 s")
-                                  .arg(thousands(shown))
-                                  .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
-                            : QStringLiteral("  Loading on a worker thread… %1 of %2 rows")
-                                  .arg(thousands(shown), thousands(totalRows)));
+        status->SetText(finished ? QStringLiteral("%1 rows, made on a worker thread in %2 s")
+                                       .arg(thousands(shown))
+                                       .arg(clock.elapsed() / 1000.0, 0, 'f', 1)
+                                 : QStringLiteral("Loading on a worker thread… %1 of %2 rows")
+                                       .arg(thousands(shown), thousands(totalRows)));
     };
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &window, takeNewRows);
