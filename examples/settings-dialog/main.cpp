@@ -86,7 +86,8 @@ int main(int argc, char** argv)
     show();
 
     // One dialog for the window's life: made once, filled from the current values each time it
-    // opens. exec() blocks, with the main window disabled, until OK or Cancel.
+    // opens. exec(true) shows it centred over the main window, which it blocks, and returns when
+    // OK or Cancel is pressed (or the dialog is closed).
     SettingsDialog dialog(&window);
     QObject::connect(open, &WButton::Clicked, &window, [&] {
         dialog.SetSettings(current);
