@@ -3,6 +3,8 @@
 // state). Measured side by side: construction to the first painted frame (with the resident
 // memory the screen adds, the "MiB" counter), a full repaint, a hover sweep across the 40
 // buttons, ten resize steps, and switching the whole screen from light to dark and back.
+#include "BenchScreenQt.h"
+#include "BenchScreenShared.h"
 #include "BenchSupport.h"
 
 #include "WButton.h"
@@ -22,65 +24,19 @@
 #include "WTheme.h"
 #include "WTrackBar.h"
 
-#include <QAbstractTableModel>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QEnterEvent>
-#include <QHeaderView>
-#include <QIntValidator>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QSlider>
-#include <QStringListModel>
-#include <QTabWidget>
-#include <QTableView>
-#include <QVBoxLayout>
 #include <QWindow>
 
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace {
 
-constexpr int gridRows = 100000;
-constexpr int gridColumns = 8;
-const QSize screenSize(1200, 800);
+using namespace BenchScreen;
 
-// The same places on both screens: page-relative rectangles of the first tab's widgets.
-QRect buttonAt(int i)
-{
-    return QRect(16 + (i % 10) * 110, 16 + (i / 10) * 40, 100, 32);
-}
-QRect editAt(int i)
-{
-    return QRect(16 + (i % 4) * 200, 200 + (i / 4) * 36, 190, 28);
-}
-QRect comboAt(int i)
-{
-    return QRect(16 + i * 180, 320, 170, 28);
-}
-QRect checkAt(int i)
-{
-    return QRect(16 + (i % 6) * 150, 370 + (i / 6) * 30, 140, 24);
-}
-QRect switchAt(int i)
-{
-    return QRect(16 + i * 120, 440, 110, 28);
-}
-QRect trackAt(int i)
-{
-    return QRect(16 + i * 220, 490, 200, 24);
-}
-QRect progressAt(int i)
-{
-    return QRect(16 + i * 300, 540, 280, 16);
-}
+const QSize screenSize(screenWidth, screenHeight);
 
 // Shown, exposed by the platform and painted once: before exposure a repaint paints nothing.
 void showAndPaint(QWidget* window)
@@ -93,39 +49,24 @@ void showAndPaint(QWidget* window)
     window->repaint();
 }
 
-QString cellText(int row, int column)
+TextType::Types textType(EditKind kind)
 {
-    return QStringLiteral("R%1 C%2").arg(row).arg(column);
+    switch (kind) {
+    case EditKind::Ascii:
+        return TextType::ASCII;
+    case EditKind::Number:
+        return TextType::Number;
+    case EditKind::Password:
+        return TextType::Password;
+    case EditKind::IpAddress:
+        return TextType::IPaddress;
+    case EditKind::PhoneNumber:
+        return TextType::PhoneNumber;
+    case EditKind::Normal:
+        break;
+    }
+    return TextType::Normal;
 }
-
-QStringList listLines()
-{
-    QStringList lines;
-    for (int i = 0; i < 1000; ++i)
-        lines << QStringLiteral("Shipment #%1").arg(10000 + i);
-    return lines;
-}
-
-// Four schemes, each (normal, hover, press, text).
-struct Scheme
-{
-    const char* name;
-    QColor normal, hover, press, text;
-};
-const Scheme schemes[4] = {
-    {"primary", QColor(0x25, 0x63, 0xEB), QColor(0x1D, 0x4E, 0xD8), QColor(0x1E, 0x40, 0xAF),
-     Qt::white},
-    {"secondary", QColor(0xF1, 0xF5, 0xF9), QColor(0xE2, 0xE8, 0xF0), QColor(0xCB, 0xD5, 0xE1),
-     QColor(0x1F, 0x29, 0x37)},
-    {"danger", QColor(0xDC, 0x26, 0x26), QColor(0xB9, 0x1C, 0x1C), QColor(0x99, 0x1B, 0x1B),
-     Qt::white},
-    {"dark", QColor(0x1F, 0x29, 0x37), QColor(0x37, 0x41, 0x51), QColor(0x11, 0x18, 0x27),
-     Qt::white},
-};
-
-const TextType::Types editTypes[6] = {TextType::Normal,    TextType::ASCII,
-                                      TextType::Number,    TextType::Password,
-                                      TextType::IPaddress, TextType::PhoneNumber};
 
 // ---- ours ----------------------------------------------------------------------------------
 
@@ -141,7 +82,7 @@ struct WexalScreen
         for (int r = 0; r < gridRows; ++r) {
             WGridListRow* row = data->CreateRow();
             for (int c = 0; c < gridColumns; ++c)
-                row->Cells[c] = cellText(r, c);
+                row->Cells[c] = CellText(r, c);
             data->AddRow(row);
         }
         form = std::make_unique<WForm>();
@@ -166,7 +107,7 @@ struct WexalScreen
         listPage->SetText(QStringLiteral("List"));
         auto* list = new WItemList(listPage);
         list->SetDock(DockType::Fill);
-        list->SetItems(listLines());
+        list->SetItems(ListLines());
         tabs->AddPage(listPage);
         auto* gridPage = new WTabPage;
         gridPage->SetText(QStringLiteral("Grid"));
@@ -186,9 +127,9 @@ struct WexalScreen
         page->SetText(QStringLiteral("Controls"));
         page->SetBackColor(QColor(0xF3, 0xF5, 0xF8));
         for (int i = 0; i < 40; ++i) {
-            const Scheme& s = schemes[i % 4];
+            const Scheme& s = SchemeAt(i);
             auto* b = new WButton(page);
-            b->setGeometry(buttonAt(i));
+            b->setGeometry(ButtonAt(i));
             b->SetText(QStringLiteral("Action %1").arg(i));
             b->SetRadius(6);
             b->SetBackColor(s.normal);
@@ -204,8 +145,8 @@ struct WexalScreen
         }
         for (int i = 0; i < 12; ++i) {
             auto* e = new WLineEdit(page);
-            e->setGeometry(editAt(i));
-            e->SetTextType(editTypes[i % 6]);
+            e->setGeometry(EditAt(i));
+            e->SetTextType(textType(EditKindAt(i)));
             e->SetText(QStringLiteral("1024"));
             e->SetRadius(4);
             e->SetBorder(PositionFlag::All);
@@ -216,7 +157,7 @@ struct WexalScreen
         }
         for (int i = 0; i < 6; ++i) {
             auto* c = new WComboBox(page);
-            c->setGeometry(comboAt(i));
+            c->setGeometry(ComboAt(i));
             c->SetItems({"Normal", "Express", "Freight", "Pickup"});
             c->SetSelectedIndex(i % 4);
             c->SetBorder(PositionFlag::All);
@@ -226,13 +167,13 @@ struct WexalScreen
         }
         for (int i = 0; i < 12; ++i) {
             auto* c = new WCheckBox(page);
-            c->setGeometry(checkAt(i));
+            c->setGeometry(CheckAt(i));
             c->SetText(QStringLiteral("Option %1").arg(i));
             c->SetChecked(i % 3 == 0);
         }
         for (int i = 0; i < 6; ++i) {
             auto* s = new WSwitchButton(page);
-            s->setGeometry(switchAt(i));
+            s->setGeometry(SwitchAt(i));
             s->SetLeftText(QStringLiteral("Off"));
             s->SetRightText(QStringLiteral("On"));
             s->SetChecked(i % 2 == 0);
@@ -241,12 +182,17 @@ struct WexalScreen
         }
         for (int i = 0; i < 4; ++i) {
             auto* t = new WTrackBar(page);
-            t->setGeometry(trackAt(i));
+            t->setGeometry(TrackAt(i));
             t->SetValue1(20 * (i + 1));
+            t->SetMainLineSize(4);
+            t->SetMainLineBackColor(QColor(0xDD, 0xE2, 0xEA));
+            t->SetMainLineFillColor1(QColor(0x25, 0x63, 0xEB));
+            t->SetButtonSize(QSize(12, 12));
+            t->SetButtonColor(QColor(0x25, 0x63, 0xEB));
         }
         for (int i = 0; i < 3; ++i) {
             auto* p = new WProgressBar(page);
-            p->setGeometry(progressAt(i));
+            p->setGeometry(ProgressAt(i));
             p->SetValue(30 * (i + 1));
             p->SetRadius(8);
             p->SetForeColor(QColor(0x25, 0x63, 0xEB));
@@ -264,166 +210,11 @@ struct WexalScreen
     void Resize(const QSize& size) { form->resize(size); }
 };
 
-// ---- Qt's ----------------------------------------------------------------------------------
+// ---- Qt's (built in BenchScreenQt.cpp, shared with the qss_window program) -----------------
 
-class TableModel : public QAbstractTableModel
+struct QtSide : QtScreen
 {
-public:
-    TableModel()
-    {
-        cells.reserve(size_t(gridRows) * gridColumns);
-        for (int r = 0; r < gridRows; ++r)
-            for (int c = 0; c < gridColumns; ++c)
-                cells.push_back(cellText(r, c));
-    }
-    int rowCount(const QModelIndex& parent) const override
-    {
-        return parent.isValid() ? 0 : gridRows;
-    }
-    int columnCount(const QModelIndex& parent) const override
-    {
-        return parent.isValid() ? 0 : gridColumns;
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (role != Qt::DisplayRole || !index.isValid())
-            return QVariant();
-        return cells[size_t(index.row()) * gridColumns + size_t(index.column())];
-    }
-
-private:
-    std::vector<QString> cells;
-};
-
-QString qtSheet(bool dark)
-{
-    const char* page = dark ? "#0F172A" : "#F3F5F8";
-    const char* field = dark ? "#1E293B" : "#FFFFFF";
-    const char* ink = dark ? "#E2E8F0" : "#1F2937";
-    const char* line = dark ? "#475569" : "#DDE2EA";
-    QString sheet =
-        QStringLiteral("QWidget#page { background: %1; }"
-                       "QLabel#title { background: #0F172A; color: white; }"
-                       "QLineEdit { background: %2; color: %3; border: 1px solid %4;"
-                       " border-radius: 4px; } QLineEdit:hover { border-color: #2563EB; }"
-                       "QComboBox { background: %2; color: %3; border: 1px solid %4; }"
-                       "QCheckBox { color: %3; }"
-                       "QCheckBox#switch::indicator { width: 40px; height: 20px;"
-                       " border-radius: 10px; background: %4; }"
-                       "QCheckBox#switch::indicator:checked { background: #2563EB; }"
-                       "QSlider::groove:horizontal { background: %4; height: 4px; }"
-                       "QSlider::handle:horizontal { background: #2563EB; width: 12px;"
-                       " margin: -4px 0; border-radius: 6px; }"
-                       "QProgressBar { background: #E2E8F0; border-radius: 8px; }"
-                       "QProgressBar::chunk { background: #2563EB; border-radius: 8px; }"
-                       "QTabWidget::pane { border: 1px solid %4; }"
-                       "QListView, QTableView { background: %2; color: %3; }")
-            .arg(QLatin1String(page), QLatin1String(field), QLatin1String(ink),
-                 QLatin1String(line));
-    for (const Scheme& s : schemes)
-        sheet += QStringLiteral("QPushButton[scheme=\"%1\"] { background: %2; color: %5;"
-                                " border: 1px solid %4; border-radius: 6px; }"
-                                "QPushButton[scheme=\"%1\"]:hover { background: %3; }"
-                                "QPushButton[scheme=\"%1\"]:pressed { background: %4; }")
-                     .arg(QLatin1String(s.name), s.normal.name(), s.hover.name(), s.press.name(),
-                          s.text.name());
-    return sheet;
-}
-
-struct QtScreen
-{
-    std::unique_ptr<TableModel> model;
-    std::unique_ptr<QWidget> window;
-    QList<QPushButton*> buttons;
-
-    QtScreen() : model(std::make_unique<TableModel>()), window(std::make_unique<QWidget>())
-    {
-        window->resize(screenSize);
-        auto* layout = new QVBoxLayout(window.get());
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        auto* title = new QLabel(QStringLiteral("Dispatch board"));
-        title->setObjectName(QStringLiteral("title"));
-        title->setFixedHeight(48);
-        layout->addWidget(title);
-        auto* tabs = new QTabWidget;
-        layout->addWidget(tabs);
-        tabs->addTab(controlsPage(), QStringLiteral("Controls"));
-        auto* list = new QListView;
-        auto* lines = new QStringListModel(listLines(), list);
-        list->setModel(lines);
-        tabs->addTab(list, QStringLiteral("List"));
-        auto* table = new QTableView;
-        table->setModel(model.get());
-        for (int c = 0; c < gridColumns; ++c)
-            table->setColumnWidth(c, 120);
-        table->verticalHeader()->setDefaultSectionSize(20);
-        tabs->addTab(table, QStringLiteral("Grid"));
-    }
-
-    QWidget* controlsPage()
-    {
-        auto* page = new QWidget;
-        page->setObjectName(QStringLiteral("page"));
-        for (int i = 0; i < 40; ++i) {
-            auto* b = new QPushButton(QStringLiteral("Action %1").arg(i), page);
-            b->setProperty("scheme", QLatin1String(schemes[i % 4].name));
-            b->setGeometry(buttonAt(i));
-            buttons << b;
-        }
-        for (int i = 0; i < 12; ++i) {
-            auto* e = new QLineEdit(QStringLiteral("1024"), page);
-            e->setGeometry(editAt(i));
-            switch (editTypes[i % 6]) {
-            case TextType::Number:
-            case TextType::PhoneNumber:
-                e->setValidator(new QIntValidator(e));
-                break;
-            case TextType::Password:
-                e->setEchoMode(QLineEdit::Password);
-                break;
-            case TextType::IPaddress:
-            case TextType::ASCII:
-                e->setValidator(new QRegularExpressionValidator(
-                    QRegularExpression(QStringLiteral("[\\x20-\\x7E]*")), e));
-                break;
-            default:
-                break;
-            }
-        }
-        for (int i = 0; i < 6; ++i) {
-            auto* c = new QComboBox(page);
-            c->setGeometry(comboAt(i));
-            c->addItems({"Normal", "Express", "Freight", "Pickup"});
-            c->setCurrentIndex(i % 4);
-        }
-        for (int i = 0; i < 12; ++i) {
-            auto* c = new QCheckBox(QStringLiteral("Option %1").arg(i), page);
-            c->setGeometry(checkAt(i));
-            c->setChecked(i % 3 == 0);
-        }
-        for (int i = 0; i < 6; ++i) {
-            auto* s = new QCheckBox(QStringLiteral("On"), page);
-            s->setObjectName(QStringLiteral("switch"));
-            s->setGeometry(switchAt(i));
-            s->setChecked(i % 2 == 0);
-        }
-        for (int i = 0; i < 4; ++i) {
-            auto* t = new QSlider(Qt::Horizontal, page);
-            t->setGeometry(trackAt(i));
-            t->setValue(20 * (i + 1));
-        }
-        for (int i = 0; i < 3; ++i) {
-            auto* p = new QProgressBar(page);
-            p->setGeometry(progressAt(i));
-            p->setValue(30 * (i + 1));
-            p->setTextVisible(false);
-        }
-        return page;
-    }
-
-    QWidget* Window() const { return window.get(); }
-    void Show() { showAndPaint(window.get()); }
+    void Show() { showAndPaint(Window()); }
     void Resize(const QSize& size) { window->resize(size); }
 };
 
@@ -435,7 +226,7 @@ struct Light
         if (wexal)
             WTheme::Instance()->Apply(QStringLiteral("light"));
         else
-            qApp->setStyleSheet(qtSheet(false));
+            qApp->setStyleSheet(QtSheet(false));
     }
     ~Light()
     {
@@ -534,7 +325,7 @@ template <class Screen> void ThemeSwitch(benchmark::State& state)
             if (wexal)
                 WTheme::Instance()->Apply(QLatin1String(dark ? "dark" : "light"));
             else
-                qApp->setStyleSheet(qtSheet(dark));
+                qApp->setStyleSheet(QtSheet(dark));
             WexalBench::Settle();
             screen.Window()->repaint();
         }
@@ -550,15 +341,15 @@ const auto few = [](benchmark::internal::Benchmark* b) {
 
 const int registered[] = {
     WexalBench::RegisterPair("Screen/ConstructToFirstFrame", FirstFrame<WexalScreen>,
-                             FirstFrame<QtScreen>, few),
-    WexalBench::RegisterPair("Screen/FullRepaint", FullRepaint<WexalScreen>, FullRepaint<QtScreen>,
+                             FirstFrame<QtSide>, few),
+    WexalBench::RegisterPair("Screen/FullRepaint", FullRepaint<WexalScreen>, FullRepaint<QtSide>,
                              configure),
     WexalBench::RegisterPair("Screen/HoverSweep40Buttons", HoverSweep<WexalScreen>,
-                             HoverSweep<QtScreen>, configure),
-    WexalBench::RegisterPair("Screen/TenResizeSteps", ResizeSteps<WexalScreen>,
-                             ResizeSteps<QtScreen>, configure),
+                             HoverSweep<QtSide>, configure),
+    WexalBench::RegisterPair("Screen/TenResizeSteps", ResizeSteps<WexalScreen>, ResizeSteps<QtSide>,
+                             configure),
     WexalBench::RegisterPair("Screen/LightToDarkAndBack", ThemeSwitch<WexalScreen>,
-                             ThemeSwitch<QtScreen>, configure),
+                             ThemeSwitch<QtSide>, configure),
 };
 
 } // namespace

@@ -297,6 +297,77 @@ private slots:
         }
     }
 
+    // A row deletes the widgets of its cells once each, from the last cell to the first,
+    // whether the model made it (its cells in the row's own block) or the application did.
+    void rowDeletesItsWidgetsLastToFirst_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<bool>("fromModel");
+        for (const int columns : {-1, 0, 1, 5}) {
+            QTest::addRow("%d columns, CreateRow", columns) << columns << true;
+            QTest::addRow("%d columns, new", columns) << columns << false;
+        }
+    }
+    void rowDeletesItsWidgetsLastToFirst()
+    {
+        QFETCH(int, columns);
+        QFETCH(bool, fromModel);
+        WGridListData data(columns);
+        WGridListRow* row = fromModel ? data.CreateRow() : new WGridListRow(columns);
+        QCOMPARE(row->CellCount(), qMax(columns, 0));
+        QCOMPARE(row->Cells != nullptr, columns > 0);
+        QList<int> deleted;
+        for (int c = 0; c < row->CellCount(); ++c) {
+            auto* widget = new WTest;
+            connect(widget, &QObject::destroyed, this, [&deleted, c] { deleted << c; });
+            row->Cells[c] = widget;
+            row->Cells[c].Text = QString::number(c);
+        }
+        data.AddRow(row);
+        data.RemoveRow(0);
+        QList<int> expected;
+        for (int c = qMax(columns, 0); c-- > 0;)
+            expected << c;
+        QCOMPARE(deleted, expected);
+    }
+
+    // UpdateData fits every filling cell widget to its column's width and the row height, in
+    // rows of any length; CellControlLayout refits one column and leaves the others.
+    void cellWidgetsFitTheirColumns()
+    {
+        Fixture f({40, 60, 80}, 2);
+        f.data->AddRow(new WGridListRow(1)); // shorter than the model
+        f.data->AddRow(nullptr);
+        f.data->AddRow(f.data->CreateRow());
+        QList<QPointer<WTest>> widgets; // row by row, cell by cell
+        for (WGridListRow* row : qAsConst(f.data->Rows)) {
+            for (int c = 0; row && c < row->CellCount(); ++c) {
+                auto* widget = new WTest;
+                widget->resize(5, 5);
+                widget->SetDock(c == 2 && row == f.data->Rows.first() ? DockType::None
+                                                                      : DockType::Fill);
+                row->Cells[c] = widget;
+                widgets << widget;
+            }
+        }
+        f.grid.UpdateData();
+        const auto sizes = [&] {
+            QList<QSize> all;
+            for (const QPointer<WTest>& w : qAsConst(widgets))
+                all << (w ? w->size() : QSize());
+            return all;
+        };
+        const QSize a(40, rowHeight), b(60, rowHeight), c(80, rowHeight), kept(5, 5);
+        QCOMPARE(sizes(), (QList<QSize>{a, b, kept, a, b, c, a, a, b, c}));
+        f.grid.SetColumnWidth({40, 30, 20});
+        f.grid.CellControlLayout(1);
+        const QSize b2(30, rowHeight);
+        QCOMPARE(sizes(), (QList<QSize>{a, b2, kept, a, b2, c, a, a, b2, c}));
+        f.grid.CellControlLayout(-1); // outside the columns: nothing
+        f.grid.CellControlLayout(3);
+        QCOMPARE(sizes(), (QList<QSize>{a, b2, kept, a, b2, c, a, a, b2, c}));
+    }
+
     // The application deletes a widget that a cell still names, or hands one widget to two
     // cells: the cell reads empty instead of naming freed memory, and the row deletes every
     // widget it still owns exactly once (the sanitizer would see a second delete). The steps

@@ -141,8 +141,11 @@ void WGridList::UpdateData()
     SetVScrollBarValue(0);
     ComputeDrawRowStartIndex(0);
     ComputeDrawColumnStartIndex(0);
-    for (int c = 0; c < d->columns.size(); ++c) {
-        CellControlLayout(c);
+    // Should the widgets' code have switched the model meanwhile, the new one is fitted column
+    // by column, each column stopping at the next switch.
+    if (!LayoutCellWidgets(0, d->columns.size())) {
+        for (int c = 0; alive && c < d->columns.size(); ++c)
+            CellControlLayout(c);
         if (!alive)
             return;
     }
@@ -358,33 +361,45 @@ void WGridList::ResolvePendingFirstRow()
 // model is gone.
 void WGridList::CellControlLayout(int column)
 {
+    if (column >= 0)
+        LayoutCellWidgets(column, column + 1);
+}
+
+// A big model is walked once for all columns rather than once per column: the rows, not the
+// few cell widgets, are what the walk costs. The widgets run the application's code, which may
+// delete the grid, the row or the model, or change the columns: all is looked up again after it.
+bool WGridList::LayoutCellWidgets(int first, int end)
+{
     WGridListData* data = d->dataSource;
-    if (!data || column < 0 || column >= d->UsableColumns())
-        return;
-    const int width = d->columns.at(column).Width;
+    if (!data || first < 0)
+        return true;
     const WAliveGuard alive(this);
     for (int r = 0; r < data->Rows.size(); ++r) {
-        WGridListRow* row = data->Rows.at(r);
-        if (!row || column >= row->CellCount())
-            continue;
-        WBase* widget = row->Cells[column].Widget();
-        if (!widget)
-            continue;
-        // Qt takes sizes beyond its limits as they are, and QRect would overflow on them.
-        if (widget->Dock() == DockType::Fill) {
-            const WAliveGuard widgetAlive(widget);
-            widget->setGeometry(0, 0, qBound(0, width, QWIDGETSIZE_MAX),
-                                qBound(0, d->rowHeight, QWIDGETSIZE_MAX));
-            if (!alive || d->dataSource != data)
-                return;
-            if (!widgetAlive)
+        WGridListRow* const row = data->Rows.at(r);
+        for (int column = first; row && column < qMin(end, d->UsableColumns()); ++column) {
+            if (column >= row->CellCount())
+                break;
+            WBase* widget = row->Cells[column].Widget();
+            if (!widget)
                 continue;
+            const WAliveGuard widgetAlive(widget);
+            // Qt takes sizes beyond its limits as they are, and QRect would overflow on them.
+            if (widget->Dock() == DockType::Fill)
+                widget->setGeometry(0, 0, qBound(0, d->columns.at(column).Width, QWIDGETSIZE_MAX),
+                                    qBound(0, d->rowHeight, QWIDGETSIZE_MAX));
+            if (widgetAlive) {
+                if (auto* panel = qobject_cast<WPanel*>(widget))
+                    panel->ComputeContainerArea();
+                if (auto* label = qobject_cast<WLabel*>(widget))
+                    label->UpdateTextBounding();
+            }
+            if (!alive || d->dataSource != data)
+                return false;
+            if (r >= data->Rows.size() || data->Rows.at(r) != row)
+                break;
         }
-        if (auto* panel = qobject_cast<WPanel*>(widget))
-            panel->ComputeContainerArea();
-        if (auto* label = qobject_cast<WLabel*>(widget))
-            label->UpdateTextBounding();
     }
+    return true;
 }
 
 void WGridList::Paint(QPainter* painter)

@@ -319,6 +319,9 @@ private:
     friend class WAccessibleGridCell;
     // The shown model is being destroyed: let go of it without touching it again.
     void ForgetDataSource(WGridListData* data);
+    // Fits the cell widgets of columns first .. end - 1, in one walk over the rows. False when
+    // the grid was deleted or let go of its model on the way.
+    bool LayoutCellWidgets(int first, int end);
     void LocateFirstRow(int vValue);
     void ResolvePendingFirstRow();
     void HandlePress(QMouseEvent* e);

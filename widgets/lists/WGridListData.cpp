@@ -183,7 +183,7 @@ bool WGridListData::HeldByCurrentThread() const
 
 WGridListRow* WGridListData::CreateRow() const
 {
-    return new WGridListRow(ColumnCount);
+    return WGridListRow::CreateWithCells(ColumnCount);
 }
 
 void WGridListData::AddRow(WGridListRow* row)

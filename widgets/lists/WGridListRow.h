@@ -4,14 +4,16 @@
 
 #include "WGridListCell.h"
 
-// One grid row: a fixed array of cells, made with the row, and a visibility flag. An
-// invisible row takes no height and cannot be hit but keeps its index. Rows are owned by
-// pointer (by the data model once added) and never copied.
+#include <cstddef>
+
+class WGridListData;
+
 /// One grid row: a fixed array of cells, made with the row, and a visibility flag.
 ///
 /// An invisible row takes no height and cannot be hit, but keeps its index in WGridListData::Rows.
 /// Rows are owned by pointer (by the data model once added) and never copied; make them with
-/// WGridListData::CreateRow() so that they have the model's number of cells.
+/// WGridListData::CreateRow() so that they have the model's number of cells. Every row, however it
+/// was made, is deleted with delete.
 ///
 /// \sa WGridListData, WGridListCell
 class WEXAL_EXPORT WGridListRow
@@ -28,6 +30,12 @@ public:
     /// Rows are not copied.
     WGridListRow& operator=(const WGridListRow&) = delete;
 
+    /// Allocates a row. Rows from WGridListData::CreateRow() share one block of memory with their
+    /// cells; new and delete of every row go through one allocator, whichever kind of row it is.
+    static void* operator new(std::size_t size);
+    /// Frees a row allocated by operator new(), with its cells when they share its block.
+    static void operator delete(void* block);
+
     // How many cells Cells holds; code that may meet rows made for another column count
     // checks an index against it before reading.
     /// How many cells Cells holds. Code that may meet rows made for another column count checks an
@@ -41,5 +49,12 @@ public:
     bool Visible = true;
 
 private:
+    friend class WGridListData;
+    // A row with its cells in the same block, right behind it.
+    static WGridListRow* CreateWithCells(int columnCount);
+    WGridListRow(int columnCount, WGridListCell* cells);
+
+    // Fills what was padding behind Visible: the row is no larger for it.
+    const bool cellsInBlock = false;
     const int cellCount;
 };
