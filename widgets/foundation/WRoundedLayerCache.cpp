@@ -5,8 +5,12 @@
 #include "WRoundedLayerCachePatch_p.h"
 
 #include <QImage>
+#include <QMutex>
 #include <QPaintDevice>
 #include <QPainter>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -70,6 +74,37 @@ WImageCache<LayerKey, Layer>& shared()
     return layers;
 }
 
+// Whether a patch of this look was made lately and not kept. A patch is kept from the second
+// time its look is painted: one painted once (a face in a colour of its own, say) is cheaper
+// made again than kept, as keeping it means fresh memory, whose first touch costs more than
+// making the patch. The looks seen are remembered by their hashes in a ring that never
+// allocates; two looks sharing a hash only have one kept a paint early.
+struct Seen
+{
+    uint hashes[256] = {};
+    int next = 0;
+    QMutex mutex;
+};
+
+Seen& seen()
+{
+    static Seen looks;
+    return looks;
+}
+
+bool seenBefore(const LayerKey& key)
+{
+    Seen& looks = seen();
+    const uint h = qHash(key, 0) | 1u; // 0 marks a free slot
+    QMutexLocker lock(&looks.mutex);
+    for (const uint s : looks.hashes)
+        if (s == h)
+            return true;
+    looks.hashes[looks.next] = h;
+    looks.next = (looks.next + 1) % int(std::size(looks.hashes));
+    return false;
+}
+
 // The drawing a layer stands for: its background's or its border's shape.
 WRoundedLayerPatch::Draw drawing(const LayerKey& k, bool back)
 {
@@ -126,6 +161,9 @@ qint64 WRoundedLayerCache::LimitBytes()
 void WRoundedLayerCache::Clear()
 {
     shared().Clear();
+    Seen& looks = seen();
+    QMutexLocker lock(&looks.mutex);
+    std::fill(std::begin(looks.hashes), std::end(looks.hashes), 0u);
 }
 
 bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, int kind, int radius,
@@ -147,6 +185,11 @@ bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, int ki
     // Where the face has straight stretches and lands on whole device pixels, its patch.
     const int scale = qRound(key.dpr);
     const int band = WRoundedLayerPatch::Band(radius, width);
+    // A border one device pixel wide is stroked as lines whose ends overlap, blending twice
+    // where they meet, over whatever is there: drawn anywhere else first, it would round
+    // otherwise. It is cheap to draw directly anyway.
+    if (key.kind != Kind::Back && key.dpr * width <= 1)
+        return false;
     if (scale >= 1 && qFuzzyCompare(key.dpr, qreal(scale)) && rect.width() > 2 * band &&
         rect.height() > 2 * band && WRoundedLayerPatch::PaintsOneToOne(painter, scale)) {
         Layer layer = shared().Find(key);
@@ -156,7 +199,24 @@ bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, int ki
                 layers << patchLayer(key, true, band, scale);
             if (key.kind != Kind::Back)
                 layers << patchLayer(key, false, band, scale);
-            layer.patch = WRoundedLayerPatch::Build(layers, scale);
+            if (!seenBefore(key)) {
+                // Painted once for now: its strip is borrowed, for this paint only.
+                static QRgb scratch[64 * 1024];
+                static QMutex scratchMutex;
+                QMutexLocker lock(&scratchMutex);
+                WRoundedLayerPatch::Strips strips;
+                strips.rows = qMin(rect.height() * scale - 2 * band * scale, 1024);
+                strips.scratch = scratch;
+                strips.scratchPixels = qint64(std::size(scratch));
+                const WRoundedLayerPatch once = WRoundedLayerPatch::Build(layers, scale, strips);
+                if (!once.IsNull()) {
+                    once.Paint(painter, rect, ground);
+                    return true;
+                }
+            }
+            WRoundedLayerPatch::Strips strips;
+            strips.rows = 512;
+            layer.patch = WRoundedLayerPatch::Build(layers, scale, strips);
             layer.noPatch = layer.patch.IsNull();
             shared().Insert(key, layer);
         }

@@ -5,6 +5,7 @@
 #include <QVarLengthArray>
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -20,10 +21,11 @@ QRgb pixelAt(const QImage& image, int x, int y)
 // rounded its way).
 QRgb byteMul(QRgb x, uint a)
 {
-    quint64 t = ((quint64(x) | (quint64(x) << 24)) & 0x00ff00ff00ff00ffull) * a;
-    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffull) + 0x0080008000800080ull) >> 8;
-    t &= 0x00ff00ff00ff00ffull;
-    return QRgb(uint(t) | uint(t >> 24));
+    uint t = (x & 0xff00ffu) * a;
+    t = ((t + ((t >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    uint u = ((x >> 8) & 0xff00ffu) * a;
+    u = (u + ((u >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return t | u;
 }
 
 // A painter fills an anti-aliased shape by blending its colour, scaled by each pixel's
@@ -62,16 +64,18 @@ QColor fillFor(QRgb p)
     return WRoundedLayerPatch::Premultiplied(color) == p ? color : QColor();
 }
 
-// The corners of a shape's coverage in a colour.
-QImage colouredCorners(const QImage& coverage, QRgb color)
+// The corners of a shape in a colour: the colour where covered, clear where not, and scaled
+// only where partly covered, which is along the curves alone.
+QImage colouredCorners(const WRoundedLayerPatch::Shape& shape, QRgb color)
 {
-    QImage image(coverage.size(), QImage::Format_ARGB32_Premultiplied);
-    const QRgb* from = reinterpret_cast<const QRgb*>(coverage.constBits());
-    QRgb* to = reinterpret_cast<QRgb*>(image.bits());
-    // Both are packed: their lines are whole numbers of pixels.
-    const qsizetype count = image.sizeInBytes() / qsizetype(sizeof(QRgb));
-    for (qsizetype i = 0; i < count; ++i)
-        to[i] = covered(color, qAlpha(from[i]));
+    const int side = 2 * shape.band;
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    QRgb* to = reinterpret_cast<QRgb*>(image.bits()); // packed: lines of whole pixels
+    const uchar* cover = reinterpret_cast<const uchar*>(shape.corners.constData());
+    for (int i = 0; i < side * side; ++i)
+        to[i] = cover[i] == 255 ? color : 0;
+    for (const int i : shape.partly)
+        to[i] = byteMul(color, cover[i]);
     return image;
 }
 
@@ -99,13 +103,16 @@ WRoundedLayerPatch::Shape WRoundedLayerPatch::MakeShape(const Draw& draw, int ba
     // The straight stretch is the patch's middle rows and columns (from b on); the corners are
     // the rest, closed up.
     shape.band = b;
-    shape.corners = QImage(2 * b, 2 * b, QImage::Format_ARGB32_Premultiplied);
+    shape.corners.resize(4 * b * b);
     for (int y = 0; y < 2 * b; ++y) {
         const QRgb* from =
             reinterpret_cast<const QRgb*>(image.constScanLine(y < b ? y : y + s - 2 * b));
-        QRgb* to = reinterpret_cast<QRgb*>(shape.corners.scanLine(y));
-        for (int x = 0; x < 2 * b; ++x)
-            to[x] = from[x < b ? x : x + s - 2 * b];
+        for (int x = 0; x < 2 * b; ++x) {
+            const int a = qAlpha(from[x < b ? x : x + s - 2 * b]);
+            shape.corners[2 * b * y + x] = char(a);
+            if (a != 0 && a != 255)
+                shape.partly << 2 * b * y + x;
+        }
     }
     for (QByteArray& edge : shape.edges)
         edge.resize(b);
@@ -140,9 +147,11 @@ qint64 WRoundedLayerPatch::sizeInBytes() const
     return bytes;
 }
 
-WRoundedLayerPatch WRoundedLayerPatch::Build(const QVector<Layer>& layers, int scale)
+WRoundedLayerPatch WRoundedLayerPatch::Build(const QVector<Layer>& layers, int scale,
+                                             const Strips& strips)
 {
     WRoundedLayerPatch patch;
+    patch.strips = strips;
     if (layers.isEmpty() || layers.size() > 2)
         return patch;
     const int b = layers[0].shape.band, n = layers.size();
@@ -179,7 +188,7 @@ WRoundedLayerPatch WRoundedLayerPatch::Build(const QVector<Layer>& layers, int s
     // The corners, likewise.
     QImage corners[2];
     for (int k = 0; k < n; ++k)
-        corners[k] = colouredCorners(layers[k].shape.corners, layers[k].color);
+        corners[k] = colouredCorners(layers[k].shape, layers[k].color);
     QImage whole = corners[0];
     bool cornersMerge = true;
     if (n == 2) {
@@ -188,9 +197,20 @@ WRoundedLayerPatch WRoundedLayerPatch::Build(const QVector<Layer>& layers, int s
         const QRgb* over = reinterpret_cast<const QRgb*>(corners[1].constBits());
         QRgb* to = reinterpret_cast<QRgb*>(whole.bits());
         const qsizetype count = whole.sizeInBytes() / qsizetype(sizeof(QRgb));
-        for (qsizetype i = 0; i < count; ++i) {
-            to[i] = blended(over[i], under[i]);
-            cornersMerge = cornersMerge && mergeable(under[i], over[i]);
+        if (qAlpha(layers[1].color) == 255) {
+            // The top layer is clear or opaque but where its shape is partly covered: blended,
+            // and perhaps not to be merged, only there.
+            for (qsizetype i = 0; i < count; ++i)
+                to[i] = qAlpha(over[i]) == 255 ? over[i] : under[i];
+            for (const int i : layers[1].shape.partly) {
+                to[i] = blended(over[i], under[i]);
+                cornersMerge = cornersMerge && mergeable(under[i], over[i]);
+            }
+        } else {
+            for (qsizetype i = 0; i < count; ++i) {
+                to[i] = blended(over[i], under[i]);
+                cornersMerge = cornersMerge && mergeable(under[i], over[i]);
+            }
         }
     }
 
@@ -218,6 +238,7 @@ WRoundedLayerPatch WRoundedLayerPatch::Build(const QVector<Layer>& layers, int s
         patch.images << whole;
         patch.AddCorners(0);
     } else {
+        whole = QImage(); // only told where the ground shows
         patch.images << corners[0] << corners[1];
         patch.AddCorners(0);
         patch.AddCorners(1);
@@ -231,9 +252,11 @@ WRoundedLayerPatch WRoundedLayerPatch::Build(const QVector<Layer>& layers, int s
     if (straightMerge || n == 1) {
         ok = patch.AddStraight(edges(2).data(), middle[2]);
     } else {
+        patch.strips.rows = 0; // two layers' rims blend in turn
         ok = patch.AddStraight(edges(0).data(), middle[0]) &&
              patch.AddStraight(edges(1).data(), middle[1]);
     }
+    patch.pieces.squeeze();
     return ok ? patch : WRoundedLayerPatch();
 }
 
@@ -243,12 +266,13 @@ void WRoundedLayerPatch::AddCorners(int image)
     for (const bool right : {false, true})
         for (const bool bottom : {false, true}) {
             Piece corner;
-            corner.image = image;
-            corner.source = QPoint(right ? b : 0, bottom ? b : 0);
-            corner.x0 = right ? Edge{b, true} : Edge{0, false};
-            corner.x1 = right ? Edge{0, true} : Edge{b, false};
-            corner.y0 = bottom ? Edge{b, true} : Edge{0, false};
-            corner.y1 = bottom ? Edge{0, true} : Edge{b, false};
+            corner.image = qint16(image);
+            corner.sourceX = qint16(right ? b : 0);
+            corner.sourceY = qint16(bottom ? b : 0);
+            corner.x0 = Edge{qint16(right ? b : 0), right};
+            corner.x1 = Edge{qint16(right ? 0 : b), right};
+            corner.y0 = Edge{qint16(bottom ? b : 0), bottom};
+            corner.y1 = Edge{qint16(bottom ? 0 : b), bottom};
             pieces << corner;
         }
 }
@@ -256,8 +280,8 @@ void WRoundedLayerPatch::AddCorners(int image)
 bool WRoundedLayerPatch::AddStraight(const QRgb* const edges[4], QRgb middle)
 {
     const int b = band;
-    const auto near = [](int offset) { return Edge{offset, false}; };
-    const auto far = [](int offset) { return Edge{offset, true}; };
+    const auto near = [](int offset) { return Edge{qint16(offset), false}; };
+    const auto far = [](int offset) { return Edge{qint16(offset), true}; };
     bool fillable = true;
     const auto fill = [&](QRgb p, Edge x0, Edge x1, Edge y0, Edge y1) {
         if (p == 0)
@@ -278,8 +302,44 @@ bool WRoundedLayerPatch::AddStraight(const QRgb* const edges[4], QRgb middle)
         while (depth[e] > 0 && edges[e][depth[e] - 1] == middle)
             --depth[e];
     }
+    // The sides' rims are columns as tall as the face: filled one by one, each row of each
+    // column costs a call, so a patch that is kept has them blitted together from a tall
+    // strip instead (where there is one layer to paint).
+    const int count = depth[2] + depth[3];
+    const bool strip = strips.rows > 0 && count > 0 &&
+                       (!strips.scratch || qint64(count) * strips.rows <= strips.scratchPixels);
+    if (strip) {
+        QVarLengthArray<QRgb, 64> row(count);
+        bool opaque = true;
+        for (int i = 0; i < count; ++i) {
+            row[i] = i < depth[2] ? edges[2][i] : edges[3][count - 1 - i];
+            opaque = opaque && qAlpha(row[i]) == 255;
+        }
+        // An opaque strip is copied rather than blended, with the same pixels.
+        const QImage::Format format =
+            opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+        QImage image = strips.scratch ? QImage(reinterpret_cast<uchar*>(strips.scratch), count,
+                                               strips.rows, count * int(sizeof(QRgb)), format)
+                                      : QImage(count, strips.rows, format);
+        uchar* bits = image.bits();
+        for (int y = 0; y < strips.rows; ++y)
+            memcpy(bits + y * image.bytesPerLine(), row.constData(), size_t(count) * sizeof(QRgb));
+        images << image;
+        for (const bool right : {false, true}) {
+            if (depth[right ? 3 : 2] == 0)
+                continue;
+            Piece piece;
+            piece.image = qint16(images.size() - 1);
+            piece.sourceX = qint16(right ? depth[2] : 0);
+            piece.x0 = right ? far(depth[3]) : near(0);
+            piece.x1 = right ? far(0) : near(depth[2]);
+            piece.y0 = near(b);
+            piece.y1 = far(b);
+            pieces << piece;
+        }
+    }
     // The rest of each edge as runs of one colour, from its outside in.
-    for (int e = 0; e < 4; ++e) {
+    for (int e = 0; e < (strip ? 2 : 4); ++e) {
         for (int i = 0; i < depth[e];) {
             int j = i + 1;
             while (j < depth[e] && edges[e][j] == edges[e][i])
@@ -342,11 +402,17 @@ void WRoundedLayerPatch::Paint(QPainter* painter, const QRect& rect, const QColo
     for (const Piece& piece : pieces) {
         const int left = x + piece.x0.At(w), top = y + piece.y0.At(h);
         const QRect area(left, top, x + piece.x1.At(w) - left, y + piece.y1.At(h) - top);
-        if (piece.image < 0)
+        if (piece.image < 0) {
             painter->fillRect(area, piece.color);
-        else
-            painter->drawImage(area.topLeft(), images.at(piece.image),
-                               QRect(piece.source, area.size()));
+            continue;
+        }
+        // A side's strip is shorter than a tall face's side: laid down as often as needed.
+        const QImage& image = images.at(piece.image);
+        for (int done = 0; done < area.height(); done += image.height()) {
+            const int rows = qMin(image.height(), area.height() - done);
+            painter->drawImage(QPoint(area.left(), area.top() + done), image,
+                               QRect(piece.sourceX, piece.sourceY, area.width(), rows));
+        }
     }
     if (scale != 1)
         painter->setWorldTransform(world);

@@ -34,14 +34,19 @@ public:
     // rasterising, by far the dearest part of drawing it, done once for all colours.
     struct Shape
     {
-        QImage corners;      // the four corners, each band pixels square, side by side
+        QByteArray corners;  // the four corners, each band pixels square, side by side
+        QVector<int> partly; // where corners are partly covered: the only pixels where a
+                             // colour is scaled, the rest being clear or the colour itself
         QByteArray edges[4]; // top, bottom, left, right: the straight rows or columns,
                              // band of them each, from the outside in
         uchar middle = 0;    // inside the straight edges
         int band = 0;        // in device pixels
 
-        bool isNull() const { return corners.isNull(); }
-        qint64 sizeInBytes() const { return corners.sizeInBytes() + 4 * band; }
+        bool isNull() const { return corners.isEmpty(); }
+        qint64 sizeInBytes() const
+        {
+            return corners.size() + partly.size() * qint64(sizeof(int)) + 4 * band;
+        }
     };
     // The shape drawn at the smallest size with a straight stretch between its corners, at a
     // whole device pixel ratio; null when that would be absurdly large.
@@ -59,7 +64,18 @@ public:
     // layer or the other is clear or opaque at every pixel, the layers are kept as one;
     // elsewhere they stay apart and are painted in turn, as blending them together first would
     // round differently. Null when some straight colour cannot be filled exactly.
-    static WRoundedLayerPatch Build(const QVector<Layer>& layers, int scale);
+    //
+    // The sides' rims are columns as tall as the face: filled one by one, each row of each column
+    // costs a call, so they are blitted together from a strip of rows instead (where there is
+    // one layer to paint), which a patch to be kept owns, and one painted once borrows from
+    // scratch memory, the same for every such patch, for as long as it paints.
+    struct Strips
+    {
+        int rows = 0; // 0: no strip, the rims are filled
+        QRgb* scratch = nullptr;
+        qint64 scratchPixels = 0;
+    };
+    static WRoundedLayerPatch Build(const QVector<Layer>& layers, int scale, const Strips& strips);
 
     bool IsNull() const { return pieces.isEmpty(); }
     qint64 sizeInBytes() const;
@@ -73,18 +89,19 @@ public:
     void Paint(QPainter* painter, const QRect& rect, const QColor& ground) const;
 
 private:
-    // A distance from a face's near edge, or from its far one (right or bottom).
+    // A distance from a face's near edge, or from its far one (right or bottom). Small, as a
+    // look's pieces are what a face painted once costs in fresh memory.
     struct Edge
     {
-        int offset = 0;
+        qint16 offset = 0;
         bool fromFar = false;
         int At(int extent) const { return fromFar ? extent - offset : offset; }
     };
     struct Piece
     {
         Edge x0, x1, y0, y1;
-        int image = -1; // the image a blit comes from; -1: a fill with color
-        QPoint source;
+        qint16 image = -1; // the image a blit comes from; -1: a fill with color
+        qint16 sourceX = 0, sourceY = 0;
         QColor color;
     };
 
@@ -96,4 +113,5 @@ private:
     int scale = 1;
     int band = 0;    // in device pixels
     uint ground = 0; // the parts the face shows through: bit 3 * row + column of the nine
+    Strips strips;
 };

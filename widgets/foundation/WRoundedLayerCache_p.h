@@ -18,8 +18,9 @@ class QRect;
 // otherwise the whole layer at its size, blitted through the painter. Both live in one cache
 // for the whole process, keyed by everything that decides their pixels: widgets of one look
 // share them, and the cache forgets the least recently used ones beyond a fixed number of
-// bytes. A widget keeps an object of this class as the way to its layers; the object itself
-// holds nothing.
+// bytes. A patch is kept from the second paint of its look on: a look painted once costs less
+// made again than kept. A widget keeps an object of this class as the way to its layers; the object
+// itself holds nothing.
 //
 // Square layers (radius < 1) are plain fills and lines, cheaper to draw than to blit, and very
 // large whole layers would cost more memory than they save; both go straight to WDrawAPI.
@@ -40,7 +41,7 @@ public:
     // What the shared cache holds now and the most it holds, in bytes of image data.
     static qint64 CachedBytes();
     static qint64 LimitBytes();
-    // Forgets every layer (for tests that measure from an empty cache).
+    // Forgets every layer, and every look painted (for tests that measure from an empty cache).
     static void Clear();
 
 private:
