@@ -189,44 +189,41 @@ WRoundedLayerPatch WRoundedLayerPatch::Build(const QVector<Layer>& layers, int s
     QImage corners[2];
     for (int k = 0; k < n; ++k)
         corners[k] = colouredCorners(layers[k].shape, layers[k].color);
-    QImage whole = corners[0];
     bool cornersMerge = true;
     if (n == 2) {
+        const QRgb* under = reinterpret_cast<const QRgb*>(corners[0].constBits());
+        const QRgb* over = reinterpret_cast<const QRgb*>(corners[1].constBits());
+        const auto check = [&](int i) {
+            cornersMerge = cornersMerge && mergeable(under[i], over[i]);
+        };
+        // An opaque top layer is clear or opaque but where its shape is partly covered.
+        if (qAlpha(layers[1].color) == 255) {
+            for (const int i : layers[1].shape.partly)
+                check(i);
+        } else {
+            for (int i = 0; i < 4 * b * b; ++i)
+                check(i);
+        }
+    }
+    QImage whole = corners[0];
+    if (n == 2 && cornersMerge) {
         whole = QImage(corners[0].size(), QImage::Format_ARGB32_Premultiplied);
         const QRgb* under = reinterpret_cast<const QRgb*>(corners[0].constBits());
         const QRgb* over = reinterpret_cast<const QRgb*>(corners[1].constBits());
         QRgb* to = reinterpret_cast<QRgb*>(whole.bits());
-        const qsizetype count = whole.sizeInBytes() / qsizetype(sizeof(QRgb));
-        if (qAlpha(layers[1].color) == 255) {
-            // The top layer is clear or opaque but where its shape is partly covered: blended,
-            // and perhaps not to be merged, only there.
-            for (qsizetype i = 0; i < count; ++i)
-                to[i] = qAlpha(over[i]) == 255 ? over[i] : under[i];
-            for (const int i : layers[1].shape.partly) {
-                to[i] = blended(over[i], under[i]);
-                cornersMerge = cornersMerge && mergeable(under[i], over[i]);
-            }
-        } else {
-            for (qsizetype i = 0; i < count; ++i) {
-                to[i] = blended(over[i], under[i]);
-                cornersMerge = cornersMerge && mergeable(under[i], over[i]);
-            }
-        }
+        for (int i = 0; i < 4 * b * b; ++i)
+            to[i] = blended(over[i], under[i]);
     }
 
-    // Where what lies beneath shows through: corners, edges and middle, by their union.
+    // Where what lies beneath shows through: the corners (a rounded face leaves at least its
+    // very corners uncovered), and the edges and middle by the union of the layers.
     const auto opaque = [](const QRgb* p, int count) {
         for (int i = 0; i < count; ++i)
             if (qAlpha(p[i]) != 255)
                 return false;
         return true;
     };
-    for (const int row : {0, 2})
-        for (const int column : {0, 2})
-            for (int y = row * b / 2; y < (row + 2) * b / 2; ++y)
-                if (!opaque(reinterpret_cast<const QRgb*>(whole.constScanLine(y)) + column * b / 2,
-                            b))
-                    patch.ground |= 1u << (3 * row + column);
+    patch.ground = 1u << 0 | 1u << 2 | 1u << 6 | 1u << 8;
     const int edgeParts[4] = {1, 7, 3, 5}; // top, bottom, left, right among the nine
     for (int e = 0; e < 4; ++e)
         if (!opaque(straight[2][e].constData(), b))
@@ -238,7 +235,6 @@ WRoundedLayerPatch WRoundedLayerPatch::Build(const QVector<Layer>& layers, int s
         patch.images << whole;
         patch.AddCorners(0);
     } else {
-        whole = QImage(); // only told where the ground shows
         patch.images << corners[0] << corners[1];
         patch.AddCorners(0);
         patch.AddCorners(1);
