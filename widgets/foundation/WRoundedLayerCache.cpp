@@ -52,8 +52,9 @@ struct LayerKey
     }
 };
 
-// A whole layer drawn at one size, or a patch for every size. A look whose patch cannot be
-// made is remembered as such, so that it is not tried again on every paint.
+// A whole layer drawn at one size, a patch for every size, or a shape's coverage for every
+// colour. A look whose patch cannot be made is remembered as such, so that it is not tried
+// again on every paint.
 struct Layer
 {
     QImage image;
@@ -215,7 +216,7 @@ bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, int ki
                 }
             }
             WRoundedLayerPatch::Strips strips;
-            strips.rows = 512;
+            strips.rows = 256; // a kilobyte a column; taller sides take a few blits
             layer.patch = WRoundedLayerPatch::Build(layers, scale, strips);
             layer.noPatch = layer.patch.IsNull();
             shared().Insert(key, layer);
