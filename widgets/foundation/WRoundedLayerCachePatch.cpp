@@ -318,8 +318,14 @@ bool WRoundedLayerPatch::AddStraight(const QRgb* const edges[4], QRgb middle)
                                                strips.rows, count * int(sizeof(QRgb)), format)
                                       : QImage(count, strips.rows, format);
         uchar* bits = image.bits();
-        for (int y = 0; y < strips.rows; ++y)
-            memcpy(bits + y * image.bytesPerLine(), row.constData(), size_t(count) * sizeof(QRgb));
+        // Every row alike, and the lines packed: the first row, then twice as many at a time.
+        const size_t line = size_t(image.bytesPerLine());
+        memcpy(bits, row.constData(), size_t(count) * sizeof(QRgb));
+        for (size_t done = 1; done < size_t(strips.rows);) {
+            const size_t more = qMin(done, size_t(strips.rows) - done);
+            memcpy(bits + done * line, bits, more * line);
+            done += more;
+        }
         images << image;
         for (const bool right : {false, true}) {
             if (depth[right ? 3 : 2] == 0)
