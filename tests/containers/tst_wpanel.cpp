@@ -424,6 +424,69 @@ private slots:
             QCOMPARE(image.pixelColor(1, 1), look.second ? QColor(Qt::blue) : QColor(Qt::red));
         }
     }
+
+    // A panel that is its own window leaves Qt no background to fill while its face is opaque,
+    // and copies the background in itself where the face lets it show: what it shows is still
+    // the face drawn over the window's background, before and after changes Qt is not told of
+    // (a translucent colour, a background filled automatically), and as a child it shows its
+    // parent in its corners.
+    void windowShowsItsBackgroundInItsCorners()
+    {
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(0x40, 0x80, 0x20));
+        palette.setColor(QPalette::Base, QColor(0x90, 0x10, 0x60));
+        const QSize size(160, 90);
+        const auto expected = [&](const WPanel& panel, const QColor& under) {
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(under);
+            QPainter painter(&image);
+            const QRect r(QPoint(0, 0), size);
+            WDrawAPI::DrawBackColor(&painter, r, panel.Radius(), panel.BackColor(),
+                                    panel.BorderWidth());
+            WDrawAPI::DrawBorder(&painter, r, panel.Radius(), panel.BorderColor(),
+                                 PositionFlag::All, panel.BorderWidth());
+            return image;
+        };
+        const auto rendered = [&](QWidget& widget) {
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::magenta); // what a skipped pixel would show
+            widget.render(&image);
+            return image;
+        };
+        QWidget parent; // the panel's parent at the end, so made first and destroyed last
+        WPanel panel;
+        panel.setPalette(palette);
+        panel.resize(size);
+        panel.SetRadius(14);
+        panel.SetBackColor(QColor(0xF8, 0xFA, 0xFC));
+        panel.SetBorder(PositionFlag::All);
+        panel.SetBorderWidth(2);
+        panel.SetBorderColor(QColor(0x25, 0x63, 0xEB));
+        for (int paint = 0; paint < 3; ++paint)
+            QCOMPARE(rendered(panel), expected(panel, palette.color(QPalette::Window)));
+        QVERIFY(panel.testAttribute(Qt::WA_OpaquePaintEvent));
+
+        panel.SetBackColor(QColor(0x10, 0x20, 0xC0, 90));
+        for (int paint = 0; paint < 2; ++paint)
+            QCOMPARE(rendered(panel), expected(panel, palette.color(QPalette::Window)));
+
+        panel.SetBackColor(Qt::white);
+        rendered(panel);
+        panel.setBackgroundRole(QPalette::Base);
+        panel.setAutoFillBackground(true);
+        QCOMPARE(rendered(panel), expected(panel, palette.color(QPalette::Base)));
+        panel.setAutoFillBackground(false);
+
+        QPalette parentPalette = palette;
+        parentPalette.setColor(QPalette::Window, Qt::darkCyan);
+        parent.setPalette(parentPalette);
+        parent.resize(size);
+        panel.setParent(&parent);
+        panel.move(0, 0);
+        panel.show();
+        QVERIFY(!panel.testAttribute(Qt::WA_OpaquePaintEvent));
+        QCOMPARE(rendered(parent), expected(panel, Qt::darkCyan));
+    }
 };
 
 WEXAL_TEST_MAIN(TestWPanel)

@@ -12,36 +12,46 @@ using WexalTest::CacheRow;
 
 namespace {
 
+enum Kind { Back, Border, Face };
+
 struct Layer
 {
-    bool border;
+    Kind kind;
     int radius, width;
     QColor colour;
     QSize size;
+    QColor border = QColor(); // a face's, over its background
 };
 
-// Small faces and large ones (drawn as a rim around a filled or skipped middle), odd and thick
-// borders, translucent colours, a square one the cache leaves alone and a radius past half the
-// height; from look 100 on, large faces of a colour each.
+// Faces too small for straight edges and large ones (corners around straight edges and a
+// middle, filled or skipped), odd and thick borders, translucent colours, a square one the cache
+// leaves alone and radii past half the height; backgrounds and borders painted as one, opaque,
+// translucent over opaque and translucent over translucent. From look 100 on, faces of a colour
+// each, with corners too large for straight edges: whole layers of half a megabyte or more.
 Layer layer(int look)
 {
     static const Layer looks[] = {
-        {false, 6, 2, QColor(0xF8, 0xFA, 0xFC), QSize(90, 40)},
-        {false, 9, 3, QColor(10, 20, 30, 128), QSize(90, 40)},
-        {true, 6, 2, QColor(0x25, 0x63, 0xEB), QSize(90, 40)},
-        {true, 12, 7, QColor(Qt::red), QSize(90, 40)},
-        {true, 0, 2, QColor(Qt::black), QSize(90, 40)},
-        {false, 8, 2, QColor(0xF8, 0xFA, 0xFC), QSize(260, 150)},
-        {true, 8, 2, QColor(0x25, 0x63, 0xEB), QSize(260, 150)},
-        {false, 8, 2, QColor(200, 0, 0, 100), QSize(260, 150)},
-        {true, 10, 3, QColor(Qt::darkBlue), QSize(260, 150)},
-        {false, 80, 2, QColor(Qt::darkBlue), QSize(260, 150)},
-        {false, 8, 2, QColor(0xF8, 0xFA, 0xFC), QSize(260, 151)},
+        {Back, 6, 2, QColor(0xF8, 0xFA, 0xFC), QSize(90, 40)},
+        {Back, 9, 3, QColor(10, 20, 30, 128), QSize(90, 40)},
+        {Border, 6, 2, QColor(0x25, 0x63, 0xEB), QSize(90, 40)},
+        {Border, 12, 7, QColor(Qt::red), QSize(90, 40)},
+        {Border, 0, 2, QColor(Qt::black), QSize(90, 40)},
+        {Back, 8, 2, QColor(0xF8, 0xFA, 0xFC), QSize(260, 150)},
+        {Border, 8, 2, QColor(0x25, 0x63, 0xEB), QSize(260, 150)},
+        {Back, 8, 2, QColor(200, 0, 0, 100), QSize(260, 150)},
+        {Border, 10, 3, QColor(Qt::darkBlue), QSize(260, 150)},
+        {Back, 80, 2, QColor(Qt::darkBlue), QSize(260, 150)},
+        {Back, 8, 2, QColor(0xF8, 0xFA, 0xFC), QSize(260, 151)},
+        {Face, 8, 2, QColor(0xF8, 0xFA, 0xFC), QSize(260, 150), QColor(0x25, 0x63, 0xEB)},
+        {Face, 12, 1, QColor(0xF8, 0xFA, 0xFC), QSize(300, 151), QColor(0, 0, 0, 90)},
+        {Face, 5, 3, QColor(30, 140, 60, 160), QSize(121, 300), QColor(200, 0, 0, 200)},
+        {Face, 1, 1, QColor(Qt::white), QSize(40, 30), QColor(Qt::darkGray)},
+        {Face, 70, 4, QColor(Qt::yellow), QSize(260, 150), QColor(Qt::darkGreen)},
     };
     if (look < 100)
         return looks[look];
     const int i = look - 100;
-    return {false, 12, 2, QColor(i % 256, i / 256, 99), QSize(500, 500)};
+    return {Back, 260, 2, QColor(i % 256, i / 256, 99), QSize(500, 500)};
 }
 
 CacheRow roundedLayers()
@@ -53,14 +63,20 @@ CacheRow roundedLayers()
             const QRect at(QPoint(0, 0), l.size);
             WRoundedLayerCache cache;
             p->setClipRect(at);
-            if (l.border && cached)
-                cache.DrawBorder(p, at, l.radius, l.colour, PositionFlag::All, l.width);
-            else if (l.border)
-                WDrawAPI::DrawBorder(p, at, l.radius, l.colour, PositionFlag::All, l.width);
-            else if (cached)
-                cache.DrawBackColor(p, at, l.radius, l.colour, l.width);
-            else
+            if (l.kind == Face && cached) {
+                cache.DrawFace(p, at, l.radius, l.colour, l.border, PositionFlag::All, l.width);
+            } else if (l.kind == Face) {
                 WDrawAPI::DrawBackColor(p, at, l.radius, l.colour, l.width);
+                WDrawAPI::DrawBorder(p, at, l.radius, l.border, PositionFlag::All, l.width);
+            } else if (l.kind == Border && cached) {
+                cache.DrawBorder(p, at, l.radius, l.colour, PositionFlag::All, l.width);
+            } else if (l.kind == Border) {
+                WDrawAPI::DrawBorder(p, at, l.radius, l.colour, PositionFlag::All, l.width);
+            } else if (cached) {
+                cache.DrawBackColor(p, at, l.radius, l.colour, l.width);
+            } else {
+                WDrawAPI::DrawBackColor(p, at, l.radius, l.colour, l.width);
+            }
         };
     };
     return {paint(true),
@@ -69,7 +85,7 @@ CacheRow roundedLayers()
             &WRoundedLayerCache::LimitBytes,
             &WRoundedLayerCache::Clear,
             QSize(500, 500),
-            11,
+            16,
             100};
 }
 
@@ -247,22 +263,36 @@ private slots:
         }
     }
 
-    // Panels of one look, however many, hold one face and one border layer between them.
-    void panelsOfOneLookShareTheirLayers()
+    // Panels of one look, however many and whatever their sizes, share what the cache keeps of
+    // it, which is kept from the look's second paint on and is far smaller than the face of the
+    // smallest of them. A look painted once is not kept at all.
+    void panelsOfOneLookShareTheirFace()
     {
         WRoundedLayerCache::Clear();
-        QImage target(300, 200, QImage::Format_ARGB32_Premultiplied);
-        target.fill(Qt::gray);
-        for (int i = 0; i < 20; ++i) {
+        QImage target(1000, 400, QImage::Format_ARGB32_Premultiplied);
+        const auto paint = [&](QSize size, QColor back) {
             WPanel panel;
-            panel.resize(300, 200);
+            panel.resize(size);
             panel.SetRadius(12);
-            panel.SetBackColor(QColor(0xF8, 0xFA, 0xFC));
+            panel.SetBackColor(back);
             panel.SetBorder(PositionFlag::All);
             panel.SetBorderWidth(2);
             panel.SetBorderColor(QColor(0x25, 0x63, 0xEB));
             panel.render(&target);
-            QCOMPARE(WRoundedLayerCache::CachedBytes(), qint64(2 * 300 * 200 * 4));
+        };
+        const QColor back(0xF8, 0xFA, 0xFC);
+        paint(QSize(300, 200), back);
+        const qint64 once = WRoundedLayerCache::CachedBytes();
+        paint(QSize(300, 200), Qt::white); // another look of the same shapes
+        QCOMPARE(WRoundedLayerCache::CachedBytes(), once);
+        paint(QSize(300, 200), back);
+        const qint64 kept = WRoundedLayerCache::CachedBytes();
+        QVERIFY(kept > once);
+        QVERIFY2(kept < 300 * 200 * 4 / 4, qPrintable(QString::number(kept)));
+        for (const QSize size :
+             {QSize(300, 200), QSize(600, 400), QSize(1000, 60), QSize(41, 300)}) {
+            paint(size, back);
+            QCOMPARE(WRoundedLayerCache::CachedBytes(), kept);
         }
     }
 };
