@@ -3,6 +3,7 @@
 // this file built with ThreadSanitizer, which fails on any access the lock does not order;
 // synchronisation outside the model uses std::thread and std::atomic only, which it sees.
 #include "GridListTestSupport.h"
+#include "WTestMouse.h"
 #include "WTestSuite.h"
 
 #include <atomic>
@@ -89,7 +90,8 @@ private slots:
     }
 
     // A worker fills, sorts and thins out the rows under the lock while the GUI thread checks
-    // the model whenever TryLock lets it, and repaints and scrolls the shown grid; now and then
+    // the model whenever TryLock lets it, repaints and scrolls the shown grid, and moves and
+    // clicks the pointer over it; now and then
     // it takes the lock to have the grid read the model again, as an application does.
     void workerChangesWhileGuiReadsAndPaints()
     {
@@ -171,6 +173,12 @@ private slots:
             f.grid.SetVScrollBarValue(frame * 997 % qMax(f.grid.ScrollSize().height(), 1));
             f.grid.SetHScrollBarValue(frame * 7 % 120);
             f.grid.repaint();
+            // The pointer over the rows (the text column: a click toggles no check cell), as a
+            // user moves and clicks while rows arrive.
+            const QPoint at(50, headerHeight + 1 + frame * 13 % 200);
+            WexalTest::MouseMove(&f.grid, at);
+            WexalTest::MousePress(&f.grid, at);
+            WexalTest::MouseRelease(&f.grid, at);
             // Rows, or the background alone when the worker had the lock.
             withRows += Grab(f.grid).pixelColor(50, headerHeight + 1) == doubleRow;
             if (frame % 25 == 24) {

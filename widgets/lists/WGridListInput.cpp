@@ -49,6 +49,23 @@ static QPoint logical(const QPoint& pos, const QRect& header, bool mirrored)
     return QPoint(WPixels::Bounded(x), pos.y());
 }
 
+WGridListRowsLock::WGridListRowsLock(WGridListData* data)
+    : data(data), taken(data && data->TryLock())
+{
+}
+
+WGridListRowsLock::~WGridListRowsLock()
+{
+    Release();
+}
+
+void WGridListRowsLock::Release()
+{
+    if (taken)
+        data->Unlock();
+    taken = false;
+}
+
 void WGridList::MouseMoveDispose(const QPoint& widgetPos)
 {
     const QPoint pos = logical(widgetPos, d->headerRect, isRightToLeft());
@@ -75,8 +92,9 @@ void WGridList::MouseMoveDispose(const QPoint& widgetPos)
 
     qint64 y = qint64(pos.y()) + d->rowOffset - d->rowsRect.top();
     const int rowHeight = d->rowHeight;
-    if (pos.y() > d->headerRect.bottom() && d->dataSource) {
-        const QList<WGridListRow*>& rows = d->dataSource->Rows;
+    const WGridListRowsLock locked(d->dataSource);
+    if (pos.y() > d->headerRect.bottom() && locked.Rows()) {
+        const QList<WGridListRow*>& rows = locked.Rows()->Rows;
         for (int r = d->firstRow; r < rows.size(); ++r) {
             const WGridListRow* row = rows.at(r);
             if (!row || !row->Visible)
@@ -105,15 +123,19 @@ bool WGridList::ForwardMouseEvent(QEvent* e, const QPoint& cellPoint)
 {
     QWidget* target = nullptr;
     QPoint local = cellPoint;
-    const WGridListData* data = d->dataSource;
     const int column = d->hoverColumn;
     const int row = d->hoverRow;
-    if (data && column >= 0 && row >= 0 && column < d->UsableColumns() && row < data->Rows.size()) {
-        const WGridListRow* r = data->Rows.at(row);
-        WBase* widget = r && column < r->CellCount() ? r->Cells[column].Widget() : nullptr;
-        if (widget && widget->geometry().contains(cellPoint)) {
-            local = cellPoint - widget->pos();
-            target = WDrawAPI::GetChildAt(widget, local, true, true);
+    {
+        const WGridListRowsLock locked(d->dataSource);
+        const WGridListData* data = locked.Rows();
+        if (data && column >= 0 && row >= 0 && column < d->UsableColumns() &&
+            row < data->Rows.size()) {
+            const WGridListRow* r = data->Rows.at(row);
+            WBase* widget = r && column < r->CellCount() ? r->Cells[column].Widget() : nullptr;
+            if (widget && widget->geometry().contains(cellPoint)) {
+                local = cellPoint - widget->pos();
+                target = WDrawAPI::GetChildAt(widget, local, true, true);
+            }
         }
     }
 
@@ -218,19 +240,23 @@ void WGridList::HandlePress(QMouseEvent* e)
         else
             WRightPress::Emit(this, [this] { emit RightClicked(); });
     } else {
+        WGridListRowsLock locked(data);
+        if (!locked.Rows())
+            return;
         const int r = d->hoverRow;
         const int c = d->hoverColumn;
         WGridListRow* row = r >= 0 && r < data->Rows.size() ? data->Rows.at(r) : nullptr;
         d->selectedRow = row;
+        if (left && row && c >= 0 && c < d->UsableColumns() && c < row->CellCount()) {
+            WGridListCell& cell = row->Cells[c];
+            if (cell.Type == WGridListCell::CheckCell)
+                cell.Value.Check = cell.Value.Check ? 0 : 1;
+        }
+        locked.Release();
         AnnounceSelectedRow();
         if (!left) {
             WRightPress::Emit(this, [this] { emit RightClicked(); });
         } else if (c >= 0 && r >= 0) {
-            if (row && c < d->UsableColumns() && c < row->CellCount()) {
-                WGridListCell& cell = row->Cells[c];
-                if (cell.Type == WGridListCell::CheckCell)
-                    cell.Value.Check = cell.Value.Check ? 0 : 1;
-            }
             emit RowClicked(r, c);
         }
     }
@@ -238,7 +264,8 @@ void WGridList::HandlePress(QMouseEvent* e)
 
 bool WGridList::ClickCell(int row, int column)
 {
-    WGridListData* data = d->dataSource;
+    WGridListRowsLock locked(d->dataSource);
+    WGridListData* data = locked.Rows();
     WGridListRow* target =
         data && row >= 0 && row < data->Rows.size() ? data->Rows.at(row) : nullptr;
     if (!target)
@@ -249,6 +276,7 @@ bool WGridList::ClickCell(int row, int column)
         if (cell.Type == WGridListCell::CheckCell)
             cell.Value.Check = cell.Value.Check ? 0 : 1;
     }
+    locked.Release();
     update();
     AnnounceSelectedRow();
     const WAliveGuard alive(this);

@@ -14,6 +14,26 @@
 class WGridListData;
 class WGridListRow;
 
+// The model's rows read from the grid's thread while a worker may be adding to them: taken only
+// when the lock is free, as painting does, so the grid never waits for the worker; a read that
+// finds it taken is skipped (no hover, no row under a click) until the next event.
+class WGridListRowsLock
+{
+public:
+    explicit WGridListRowsLock(WGridListData* data);
+    ~WGridListRowsLock();
+    WGridListRowsLock(const WGridListRowsLock&) = delete;
+    WGridListRowsLock& operator=(const WGridListRowsLock&) = delete;
+    // The model, while its lock is held; null when there is none or it was taken elsewhere.
+    WGridListData* Rows() const { return taken ? data : nullptr; }
+    // Lets go early, before a signal runs application code that may take the lock itself.
+    void Release();
+
+private:
+    WGridListData* const data;
+    bool taken;
+};
+
 // The state of a WGridList, shared by its view half (WGridList.cpp) and its input half
 // (WGridListInput.cpp).
 struct WGridListPrivate
