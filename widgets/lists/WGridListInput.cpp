@@ -73,7 +73,9 @@ void WGridList::MouseMoveDispose(const QPoint& widgetPos)
     d->hoverRow = -1;
     d->overHeader = false;
     d->overResizeZone = false;
-    ResolvePendingFirstRow();
+    const WGridListRowsLock locked(d->dataSource);
+    if (locked.Rows())
+        ResolvePendingFirstRow();
 
     qint64 x = qint64(pos.x()) + d->columnOffset - d->headerRect.left();
     for (int c = d->firstColumn; c < d->columns.size(); ++c) {
@@ -92,7 +94,6 @@ void WGridList::MouseMoveDispose(const QPoint& widgetPos)
 
     qint64 y = qint64(pos.y()) + d->rowOffset - d->rowsRect.top();
     const int rowHeight = d->rowHeight;
-    const WGridListRowsLock locked(d->dataSource);
     if (pos.y() > d->headerRect.bottom() && locked.Rows()) {
         const QList<WGridListRow*>& rows = locked.Rows()->Rows;
         for (int r = d->firstRow; r < rows.size(); ++r) {
