@@ -26,8 +26,16 @@ void WPopupWindow::MakePopup()
 
 void WPopupWindow::Exit()
 {
-    if (loop)
-        loop->exit();
+    if (!loop)
+        return;
+    // Told before it runs, a loop forgets it (exec starts afresh): only a running one is told
+    // once.
+    if (loop->isRunning()) {
+        if (exitAsked)
+            return;
+        exitAsked = true;
+    }
+    loop->exit();
 }
 
 bool WPopupWindow::Exec(const std::function<void()>& shown)
@@ -37,14 +45,16 @@ bool WPopupWindow::Exec(const std::function<void()>& shown)
     // with it, and a running loop must outlive its exec().
     QEventLoop wait;
     loop = &wait;
+    exitAsked = false;
     const WAliveGuard alive(window);
     window->show();
-    // Hidden again at once (by an event filter, say), the window would leave the wait running
-    // with nothing to end it.
+    // Hidden again at once (by an event filter, or by what `shown` sets off), the window would
+    // leave the wait running with nothing to end it.
     if (alive && window->isVisible()) {
         if (shown)
             shown();
-        wait.exec();
+        if (alive && window->isVisible())
+            wait.exec();
     }
     if (!alive)
         return false;
