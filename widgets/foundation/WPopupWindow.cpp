@@ -26,16 +26,11 @@ void WPopupWindow::MakePopup()
 
 void WPopupWindow::Exit()
 {
-    if (!loop)
-        return;
-    // Told before it runs, a loop forgets it (exec starts afresh): only a running one is told
-    // once.
-    if (loop->isRunning()) {
-        if (exitAsked)
-            return;
-        exitAsked = true;
-    }
-    loop->exit();
+    // A loop told once is no longer running; telling it again (the hide that follows a close)
+    // would only wake the event dispatcher once more, a system call each time. One not yet
+    // running would forget it anyway: exec starts afresh.
+    if (loop && loop->isRunning())
+        loop->exit();
 }
 
 bool WPopupWindow::Exec(const std::function<void()>& shown)
@@ -45,7 +40,6 @@ bool WPopupWindow::Exec(const std::function<void()>& shown)
     // with it, and a running loop must outlive its exec().
     QEventLoop wait;
     loop = &wait;
-    exitAsked = false;
     const WAliveGuard alive(window);
     window->show();
     // Hidden again at once (by an event filter, or by what `shown` sets off), the window would

@@ -71,8 +71,5 @@ private:
     QWidget* window;
     EndsOn endsOn;
     QEventLoop* loop = nullptr;
-    // Set once the running wait was told to end: a close and the hide it brings both end it,
-    // and every telling wakes the event dispatcher with a system call.
-    bool exitAsked = false;
     WIconPatch shadow;
 };
