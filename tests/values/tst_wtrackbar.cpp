@@ -247,6 +247,109 @@ private slots:
         QVERIFY(!radius || (at(0, 5) != fill1 && at(99, 14) != back));
     }
 
+    void translucentFills_data()
+    {
+        QTest::addColumn<int>("alpha1");
+        QTest::addColumn<int>("alpha2");
+        QTest::addColumn<int>("value2");
+        for (const int value2 : {50, 10}) {
+            const char* order = value2 > 20 ? "second fill longer" : "second fill shorter";
+            QTest::addRow("opaque over opaque, %s", order) << 255 << 255 << value2;
+            QTest::addRow("translucent over opaque, %s", order) << 128 << 255 << value2;
+            QTest::addRow("opaque over translucent, %s", order) << 255 << 100 << value2;
+            QTest::addRow("translucent over translucent, %s", order) << 128 << 100 << value2;
+        }
+    }
+
+    // Between its rounded ends a line is filled colour by colour: the second fill over the back,
+    // the first over both, each showing what lies beneath when it is translucent.
+    void translucentFills()
+    {
+        QFETCH(int, alpha1);
+        QFETCH(int, alpha2);
+        QFETCH(int, value2);
+        Stage s(OrientationType::Horizontal, 100, 20);
+        WTrackBar& t = *s.track;
+        QColor first = fill1, second = fill2;
+        first.setAlpha(alpha1);
+        second.setAlpha(alpha2);
+        t.SetMainLineBackColor(back);
+        t.SetMainLineFillColor1(first);
+        t.SetMainLineFillColor2(second);
+        t.SetButtonColor(knob);
+        t.SetButtonSize(QSize(10, 4));
+        t.SetRadius(4);
+        t.SetValue2(value2);
+        t.SetValue1(20); // the first fill covers 0-17
+        QVERIFY(s.Exposed());
+        const QImage image = snapshot(&t);
+        // The colours laid over each other as a painter lays them.
+        const auto layered = [&](bool underSecond, bool underFirst) {
+            QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+            pixel.fill(Qt::transparent);
+            QPainter p(&pixel);
+            p.fillRect(pixel.rect(), back);
+            if (underSecond)
+                p.fillRect(pixel.rect(), second);
+            if (underFirst)
+                p.fillRect(pixel.rect(), first);
+            p.end();
+            return pixel.pixelColor(0, 0);
+        };
+        // Away from the fills' ends and the button's rows (8 to 11 across).
+        for (const int a : {7, 12, 30, 70, 90}) {
+            const QColor expected = layered(a < value2 - 2, a < 16);
+            for (const int across : {6, 13})
+                QVERIFY2(near(image.pixelColor(a, across), expected, 2),
+                         qPrintable(QStringLiteral("at %1, %2: %3 for %4")
+                                        .arg(a)
+                                        .arg(across)
+                                        .arg(image.pixelColor(a, across).name(), expected.name())));
+        }
+    }
+
+    // A look that follows the value (the fill turns red past the middle) is painted at the very
+    // step that changes it, in the middle of a drag as well.
+    void lookFollowsValueWhileDragging()
+    {
+        Stage s(OrientationType::Horizontal, 100, 20);
+        WTrackBar& t = *s.track;
+        t.SetMainLineBackColor(back);
+        t.SetMainLineFillColor1(fill1);
+        t.SetButtonColor(knob);
+        t.SetButtonSize(QSize(10, 4));
+        t.SetRadius(4);
+        QObject::connect(&t, &WTrackBar::Value1Changed, &t, [&t](int v) {
+            t.SetMainLineFillColor1(v > 50 ? QColor(Qt::red) : fill1);
+        });
+        QVERIFY(s.Exposed());
+        WexalTest::MousePress(&t, along(t, 2));
+        QVERIFY(t.IsDragging());
+        bool sawRed = false;
+        for (int a = 20; a <= 90; a += 7) {
+            WexalTest::MouseMove(&t, along(t, a));
+            const QImage image = snapshot(&t);
+            const QColor expected = t.Value1() > 50 ? QColor(Qt::red) : fill1;
+            sawRed = sawRed || expected == Qt::red;
+            // At the rounded start and just behind the button, where the first fill ends.
+            for (const QPoint& at : {QPoint(1, 10), QPoint(t.ButtonLocation() - 3, 6)})
+                QVERIFY2(near(image.pixelColor(at), expected, 2),
+                         qPrintable(QStringLiteral("value %1, x %2: %3")
+                                        .arg(t.Value1())
+                                        .arg(at.x())
+                                        .arg(image.pixelColor(at).name())));
+        }
+        for (int a = 90; a >= 20; a -= 7) {
+            WexalTest::MouseMove(&t, along(t, a));
+            const QColor expected = t.Value1() > 50 ? QColor(Qt::red) : fill1;
+            const QImage image = snapshot(&t);
+            QVERIFY(near(image.pixelColor(1, 10), expected, 2));
+            QVERIFY(near(image.pixelColor(t.ButtonLocation() - 3, 6), expected, 2));
+        }
+        WexalTest::MouseRelease(&t, along(t, 20));
+        QVERIFY(sawRed);
+    }
+
     void gradients_data()
     {
         // The type, the colour given to MainLineBackColor, and the stops the line must show.

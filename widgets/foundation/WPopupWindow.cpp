@@ -26,7 +26,10 @@ void WPopupWindow::MakePopup()
 
 void WPopupWindow::Exit()
 {
-    if (loop)
+    // A loop told once is no longer running; telling it again (the hide that follows a close)
+    // would only wake the event dispatcher once more, a system call each time. One not yet
+    // running would forget it anyway: exec starts afresh.
+    if (loop && loop->isRunning())
         loop->exit();
 }
 
@@ -39,12 +42,13 @@ bool WPopupWindow::Exec(const std::function<void()>& shown)
     loop = &wait;
     const WAliveGuard alive(window);
     window->show();
-    // Hidden again at once (by an event filter, say), the window would leave the wait running
-    // with nothing to end it.
+    // Hidden again at once (by an event filter, or by what `shown` sets off), the window would
+    // leave the wait running with nothing to end it.
     if (alive && window->isVisible()) {
         if (shown)
             shown();
-        wait.exec();
+        if (alive && window->isVisible())
+            wait.exec();
     }
     if (!alive)
         return false;

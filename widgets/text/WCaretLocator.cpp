@@ -64,7 +64,10 @@ int roundedPixels(qint64 v)
 
 } // namespace
 
-int WCaretLocator::Search(int length, qreal x, const Measure& prefixWidth, const Measure& charWidth)
+// The search behind Search and IndexAt; a template, so that a click's dozen probes call the
+// measures directly rather than through std::function.
+template <typename Prefix, typename Char>
+static int searchCaret(int length, qreal x, const Prefix& prefixWidth, const Char& charWidth)
 {
     if (length <= 0)
         return 0;
@@ -82,6 +85,11 @@ int WCaretLocator::Search(int length, qreal x, const Measure& prefixWidth, const
     const qreal d1 = x - prefixWidth(lo);
     const qreal d2 = charWidth(lo) - d1;
     return d1 >= d2 ? hi : lo;
+}
+
+int WCaretLocator::Search(int length, qreal x, const Measure& prefixWidth, const Measure& charWidth)
+{
+    return searchCaret(length, x, prefixWidth, charWidth);
 }
 
 WCaretLocator::WCaretLocator(const QFont& font) : font(font), metrics(font), metricsF(font)
@@ -408,7 +416,7 @@ int WCaretLocator::SliceWidth(int from, int to)
 // other implementation of the search would give it.
 int WCaretLocator::IndexAt(qreal x)
 {
-    return Search(
+    return searchCaret(
         int(text.size()), x, [this](int n) { return PrefixWidth(n); },
         [this](int i) { return CharWidth(i); });
 }

@@ -11,10 +11,14 @@
 #include "WPixels_p.h"
 #include "WQtCompat_p.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QThread>
+
+#include <optional>
 
 namespace {
 
@@ -108,6 +112,38 @@ WImageCache<LineKey, LinePictures>& lineCache()
 {
     static WImageCache<LineKey, LinePictures> pictures(lineCacheKiB);
     return pictures;
+}
+
+// The look painted last, in front of the cache: a dragged button repaints one look over and
+// over, and comparing the key costs a fraction of hashing it and looking it up. One look at most
+// is held beyond the cache's bound, however many track bars paint.
+struct LastLook
+{
+    bool valid = false;
+    LineKey key;
+    LinePictures pictures;
+};
+
+LastLook& lastLook()
+{
+    static LastLook last;
+    return last;
+}
+
+// The pictures of key, as far as they are drawn: from the last look when it is the same one,
+// else from the cache. Only on the GUI thread; a painter elsewhere gets a copy of its own.
+LinePictures& picturesOf(const LineKey& key, std::optional<LinePictures>& elsewhere)
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return elsewhere.emplace(lineCache().Find(key));
+    LastLook& last = lastLook();
+    if (!last.valid || !(last.key == key)) {
+        last.pictures = lineCache().Find(key);
+        last.key = key;
+        last.valid = true;
+    }
+    return last.pictures;
 }
 
 // A horizontal bar right to left is the mirror image of itself left to right: it is painted
@@ -296,6 +332,7 @@ int WTrackBarLineCache::Count()
 void WTrackBarLineCache::Clear()
 {
     lineCache().Clear();
+    lastLook() = LastLook();
 }
 
 QPainterPath WTrackBar::MainLinePath() const
@@ -414,7 +451,8 @@ void WTrackBar::PaintMainLine(QPainter* painter)
     key.borderColor = BorderColor();
     key.dpr = dpr;
     const int axis = AxisLength();
-    LinePictures pictures = lineCache().Find(key);
+    std::optional<LinePictures> elsewhere;
+    LinePictures& pictures = picturesOf(key, elsewhere);
     const auto layer = [&](int fills) -> const QImage& {
         QImage& image = pictures.layers[fills];
         if (image.isNull()) {
@@ -470,17 +508,22 @@ void WTrackBar::PaintMainLine(QPainter* painter)
     }
     blitFills(start, middleFrom);
     const QRect& area = d->mainLineDrawArea;
-    const auto fill = [&](int to, const QColor& color) {
+    const auto fill = [&](int from, int to, const QColor& color) {
+        from = qMax(from, middleFrom);
         to = qMin(to, middleTo);
-        if (to > middleFrom && color.alpha() > 0)
-            painter->fillRect(vertical
-                                  ? QRect(area.left(), middleFrom, area.width(), to - middleFrom)
-                                  : QRect(middleFrom, area.top(), to - middleFrom, area.height()),
+        if (to > from && color.alpha() > 0)
+            painter->fillRect(vertical ? QRect(area.left(), from, area.width(), to - from)
+                                       : QRect(from, area.top(), to - from, area.height()),
                               color);
     };
-    fill(middleTo, d->mainLineBackColor);
-    fill(fill2, d->mainLineFillColor2);
-    fill(fill1, d->mainLineFillColor1);
+    // The fills lie over the back from the start, Value1's over Value2's; what an opaque fill
+    // hides is not drawn beneath it.
+    const bool opaque1 = d->mainLineFillColor1.alpha() == 255;
+    const bool opaque2 = d->mainLineFillColor2.alpha() == 255;
+    const int under1 = opaque1 ? fill1 : middleFrom;
+    fill(qMax(under1, opaque2 ? fill2 : middleFrom), middleTo, d->mainLineBackColor);
+    fill(under1, fill2, d->mainLineFillColor2);
+    fill(middleFrom, fill1, d->mainLineFillColor1);
     blitFills(middleTo, end);
 }
 
