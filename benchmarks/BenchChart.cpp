@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSysInfo>
 #include <QThread>
 
@@ -100,8 +101,11 @@ bool WriteRatioChart(const std::vector<PairRatio>& ratios, const QString& file)
         const PairRatio& r = ratios[i];
         const int y = top + int(i) * rowHeight;
         p.setPen(Qt::black);
-        const QString name = QFontMetrics(font).elidedText(QString::fromStdString(r.name),
-                                                           Qt::ElideMiddle, labelWidth - 16);
+        // How a case was run (iterations:3, real_time) says nothing about what it compares.
+        static const QRegularExpression runFlags(
+            QStringLiteral("/(iterations:\\d+|real_time|manual_time)"));
+        const QString name = QFontMetrics(font).elidedText(
+            QString::fromStdString(r.name).remove(runFlags), Qt::ElideMiddle, labelWidth - 16);
         p.drawText(QRect(10, y, labelWidth - 16, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
                    name);
         const double x = xOf(r.ratio);
