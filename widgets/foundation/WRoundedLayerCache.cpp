@@ -136,6 +136,45 @@ WRoundedLayerPatch::Layer patchLayer(const LayerKey& k, bool back, int band, int
     return {coverage.shape, WRoundedLayerPatch::Premultiplied(color)};
 }
 
+// Paints the face from its patch, made now if the look has none yet; false when the look cannot
+// have one.
+bool drawPatched(QPainter* painter, const QRect& rect, const LayerKey& key, const QColor& ground,
+                 int band, int scale)
+{
+    Layer layer = shared().Find(key);
+    if (layer.isNull()) {
+        QVector<WRoundedLayerPatch::Layer> layers;
+        if (key.kind != Kind::Border)
+            layers << patchLayer(key, true, band, scale);
+        if (key.kind != Kind::Back)
+            layers << patchLayer(key, false, band, scale);
+        if (!seenBefore(key)) {
+            // Painted once for now: its strip is borrowed, for this paint only.
+            static QRgb scratch[64 * 1024];
+            static QMutex scratchMutex;
+            QMutexLocker lock(&scratchMutex);
+            WRoundedLayerPatch::Strips strips;
+            strips.rows = qMin(rect.height() * scale - 2 * band * scale, 1024);
+            strips.scratch = scratch;
+            strips.scratchPixels = qint64(std::size(scratch));
+            const WRoundedLayerPatch once = WRoundedLayerPatch::Build(layers, scale, strips);
+            if (!once.IsNull()) {
+                once.Paint(painter, rect, ground);
+                return true;
+            }
+        }
+        WRoundedLayerPatch::Strips strips;
+        strips.rows = 256; // a kilobyte a column; taller sides take a few blits
+        layer.patch = WRoundedLayerPatch::Build(layers, scale, strips);
+        layer.noPatch = layer.patch.IsNull();
+        shared().Insert(key, layer);
+    }
+    if (layer.noPatch)
+        return false;
+    layer.patch.Paint(painter, rect, ground);
+    return true;
+}
+
 // Copies the ground in under a whole face, as a window's background is.
 void fillGround(QPainter* painter, const QRect& rect, const QColor& ground)
 {
@@ -192,40 +231,9 @@ bool WRoundedLayerCache::DrawCached(QPainter* painter, const QRect& rect, int ki
     if (key.kind != Kind::Back && key.dpr * width <= 1)
         return false;
     if (scale >= 1 && qFuzzyCompare(key.dpr, qreal(scale)) && rect.width() > 2 * band &&
-        rect.height() > 2 * band && WRoundedLayerPatch::PaintsOneToOne(painter, scale)) {
-        Layer layer = shared().Find(key);
-        if (layer.isNull()) {
-            QVector<WRoundedLayerPatch::Layer> layers;
-            if (key.kind != Kind::Border)
-                layers << patchLayer(key, true, band, scale);
-            if (key.kind != Kind::Back)
-                layers << patchLayer(key, false, band, scale);
-            if (!seenBefore(key)) {
-                // Painted once for now: its strip is borrowed, for this paint only.
-                static QRgb scratch[64 * 1024];
-                static QMutex scratchMutex;
-                QMutexLocker lock(&scratchMutex);
-                WRoundedLayerPatch::Strips strips;
-                strips.rows = qMin(rect.height() * scale - 2 * band * scale, 1024);
-                strips.scratch = scratch;
-                strips.scratchPixels = qint64(std::size(scratch));
-                const WRoundedLayerPatch once = WRoundedLayerPatch::Build(layers, scale, strips);
-                if (!once.IsNull()) {
-                    once.Paint(painter, rect, ground);
-                    return true;
-                }
-            }
-            WRoundedLayerPatch::Strips strips;
-            strips.rows = 256; // a kilobyte a column; taller sides take a few blits
-            layer.patch = WRoundedLayerPatch::Build(layers, scale, strips);
-            layer.noPatch = layer.patch.IsNull();
-            shared().Insert(key, layer);
-        }
-        if (!layer.noPatch) {
-            layer.patch.Paint(painter, rect, ground);
-            return true;
-        }
-    }
+        rect.height() > 2 * band && WRoundedLayerPatch::PaintsOneToOne(painter, scale) &&
+        drawPatched(painter, rect, key, ground, band, scale))
+        return true;
 
     // Otherwise the whole layer, drawn once at its size and blitted through whatever the
     // painter does. A face is two such layers, left to its callers.
