@@ -11,8 +11,8 @@ class TestWTreeView : public QObject
     Q_OBJECT
 
 private slots:
-    // The inner view covers the wrapper whatever its border, padding and radius, so no back
-    // colour or border of the wrapper ever shows; the wrapper's style sheet is handed on (a
+    // No back colour or border of the wrapper ever shows (the random-input run checks that the
+    // inner view covers the wrapper after every resize); the wrapper's style sheet is handed on (a
     // parent's reaches the view through Qt's cascade, not by copying); in Designer the view and
     // its viewport are passive to the form editor. The view is public: an application that
     // deletes it leaves a wrapper that still resizes, restyles and goes away cleanly.
@@ -27,15 +27,12 @@ private slots:
         QWidget parent;
         auto& tree = *new WTreeView(&parent);
         QVERIFY(!tree.TreeView->objectName().startsWith(passive));
-        tree.resize(240, 160);
         parent.show();
-        QCOMPARE(tree.TreeView->geometry(), QRect(0, 0, 240, 160));
         tree.SetBorder(PositionFlag::All);
         tree.SetBorderWidth(5);
         tree.SetRadius(9);
         tree.resize(100, 300);
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(tree.TreeView->geometry(), QRect(0, 0, 100, 300));
         tree.SetBackColor(QColor(255, 0, 255));
         tree.SetBorderColor(QColor(255, 0, 255));
         const QImage shot = tree.grab().toImage().convertToFormat(QImage::Format_RGB32);
