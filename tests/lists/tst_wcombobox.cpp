@@ -40,20 +40,6 @@ void pressLine(WComboDropDownBox* list, int i)
     WexalTest::MousePress(list, linePoint(list, i));
 }
 
-WComboBox* styledBox(QWidget* parent, const QRect& geometry)
-{
-    auto* box = new WComboBox(parent);
-    box->setGeometry(geometry);
-    box->SetBackColor(Qt::white);
-    box->SetForeColor(Qt::black);
-    box->SetBorder(PositionFlag::All);
-    box->SetBorderWidth(1);
-    box->SetBorderColor(Qt::blue);
-    box->SetItemBackColorHover(Qt::red);
-    box->SetItemForeColorHover(Qt::white);
-    return box;
-}
-
 // A window with one styled combo box at (20, 30), 120 x 24.
 struct Fixture
 {
@@ -61,7 +47,15 @@ struct Fixture
     {
         window.resize(400, 300);
         window.move(100, 100);
-        box = styledBox(&window, QRect(20, 30, 120, 24));
+        box = new WComboBox(&window);
+        box->setGeometry(20, 30, 120, 24);
+        box->SetBackColor(Qt::white);
+        box->SetForeColor(Qt::black);
+        box->SetBorder(PositionFlag::All);
+        box->SetBorderWidth(1);
+        box->SetBorderColor(Qt::blue);
+        box->SetItemBackColorHover(Qt::red);
+        box->SetItemForeColorHover(Qt::white);
     }
     void Show()
     {
@@ -73,12 +67,7 @@ struct Fixture
     // a step that was to close the list did not (it is then closed after a while).
     bool WithOpenList(const std::function<void(WComboDropDownBox*)>& step, bool stepCloses = false)
     {
-        return WithOpenList(box, step, stepCloses);
-    }
-    static bool WithOpenList(WComboBox* box, const std::function<void(WComboDropDownBox*)>& step,
-                             bool stepCloses = false)
-    {
-        const auto click = [box] {
+        const auto click = [this] {
             WexalTest::MousePress(box, QPoint(10, 10));
             WexalTest::MouseRelease(box, QPoint(10, 10));
         };
@@ -91,11 +80,11 @@ struct Fixture
                 list->hide();
         });
     }
-    // Whether a real click on box opens its list (closed again at once).
-    static bool ClickOpens(WComboBox* box)
+    // Whether a real click on the box opens its list (closed again at once).
+    bool ClickOpens()
     {
         bool opened = false;
-        WithOpenList(box, [&](WComboDropDownBox*) { opened = true; });
+        WithOpenList([&](WComboDropDownBox*) { opened = true; });
         return opened || box->IsPopupOpen();
     }
 
@@ -259,23 +248,19 @@ private slots:
         QCOMPARE(f.box->SelectedText(), QStringLiteral("Line 2"));
     }
 
-    // While the list is open the box's bottom corners are square, joining it to the list.
     // Hover from pointer moves: the topmost row and leftmost column of the lines belong to no
     // line, a point below the last line keeps the one before, leaving clears. The hovered line
     // is filled and written in the hover colours. The arrow shows only once its colour is set,
-    // recoloured, and in the disabled colour on a disabled box, which opens nothing.
+    // recoloured, and in the disabled colour on a disabled box, which opens nothing; nor does
+    // a box without lines.
     void openFaceAndHover()
     {
         Fixture f;
         f.box->SetItems(Numbered(3));
-        f.box->SetRadius(4);
         f.Show();
-        const auto corner = [&] { return f.box->grab().toImage().pixelColor(0, 23); };
-        QVERIFY(corner() != QColor(Qt::blue));
         QList<int> seen;
-        QImage image, boxWhileOpen;
+        QImage image;
         f.WithOpenList([&](WComboDropDownBox* list) {
-            boxWhileOpen = f.box->grab().toImage();
             WComboBoxScrollArea* c = list->Content();
             for (const QPoint& p :
                  {QPoint(10, 0), QPoint(0, 10), QPoint(10, 1), QPoint(10, 25), QPoint(10, 59)}) {
@@ -291,9 +276,6 @@ private slots:
             WexalTest::MouseMove(list, QPoint(-30, -30));
             seen << c->HoverIndex();
         });
-        QCOMPARE(boxWhileOpen.pixelColor(0, 23), QColor(Qt::blue));
-        QVERIFY(boxWhileOpen.pixelColor(0, 0) != QColor(Qt::blue));
-        QVERIFY(corner() != QColor(Qt::blue));
         QCOMPARE(seen, QList<int>({-1, -1, 0, 1, 2, 2, -1}));
         // Line 1 lies 20 ... 39 pixels below the top border.
         QCOMPARE(image.pixelColor(60, 1 + 21), QColor(Qt::red));
@@ -311,7 +293,11 @@ private slots:
         f.box->SetShowDropDownButton(true);
         f.box->setEnabled(false);
         QCOMPARE(at(), QColor(Qt::gray));
-        QVERIFY(!Fixture::ClickOpens(f.box));
+        QVERIFY(!f.ClickOpens());
+        f.box->setEnabled(true);
+        f.box->SetItems({}); // no lines: nothing to open
+        QVERIFY(!f.ClickOpens());
+        QCOMPARE(f.box->SelectedIndex(), -1);
     }
 
     // A box that a grid list paints into a cell opens its list below the cell on screen, and a
@@ -468,49 +454,6 @@ private slots:
         QCOMPARE(f.box->SelectedIndex(), 4);
         QCOMPARE(result, copy);
         QVERIFY(!f.box->IsPopupOpen());
-    }
-
-    // 100,000 lines: measured as wide as shaping measures them, scrolled to the end, the last
-    // line chosen; the lines in view look as they do in a short list. No lines: nothing opens.
-    void hundredThousandAndNoLines()
-    {
-        Fixture f;
-        QStringList lines = Numbered(100000, QStringLiteral("Entry %1 of the long list"));
-        lines[77777] = QStringLiteral("The widest line of them all, by some margin");
-        f.box->SetItems(lines);
-        f.Show();
-        WComboDropDownBox* list = listOf(*f.box);
-        const QFontMetrics fm(list->font());
-        int widest = 0;
-        for (const QString& line : qAsConst(lines))
-            widest = qMax(widest, fm.horizontalAdvance(line));
-        QCOMPARE(list->Content()->minimumWidth(), widest);
-
-        f.WithOpenList([&](WComboDropDownBox* open) {
-            open->SetVScrollBarValue(INT_MAX);
-            QCoreApplication::processEvents();
-            pressLine(open, 99999);
-        });
-        QCOMPARE(f.box->SelectedIndex(), 99999);
-        // Only the lines in view are drawn, and just as a short list draws them.
-        WComboBox* shortBox = styledBox(&f.window, QRect(200, 30, 120, 24));
-        shortBox->SetItems(lines.mid(0, 100));
-        shortBox->show();
-        const auto viewAt = [](WComboBox* box) {
-            QImage view;
-            Fixture::WithOpenList(box, [&](WComboDropDownBox* open) {
-                open->SetVScrollBarValue(40 * 20 + 7);
-                view = open->Viewport()->grab().toImage();
-            });
-            return view;
-        };
-        const QImage longView = viewAt(f.box);
-        QVERIFY(!longView.isNull());
-        QCOMPARE(longView, viewAt(shortBox));
-
-        f.box->SetItems({});
-        QVERIFY(!Fixture::ClickOpens(f.box));
-        QCOMPARE(f.box->SelectedIndex(), -1);
     }
 };
 
