@@ -1,6 +1,5 @@
 #include "ListTestSupport.h"
 #include "WFarPointer.h"
-#include "WLineWidths_p.h"
 #include "WScrollBar_p.h"
 #include "WTestSuite.h"
 
@@ -100,34 +99,6 @@ private slots:
         QMouseEvent press(QEvent::MouseButtonPress, far, far, Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(&list, &press);
         QCOMPARE(list.SelectedIndex(), selected);
-    }
-
-    // Lists of 2048 lines and more are measured from a table, which must give exactly the shaped
-    // widths: random lines of kerning pairs, ligature letters, Latin-1 and beyond, controls and
-    // other scripts, in a kerned and a fixed font.
-    void lineWidthTableMatchesShaping()
-    {
-        const QString pool =
-            QString::fromUtf8("AVWTYLPJo.,y-rafilt 09ÄßéçøŁźŧ«»½·\u00AD\u0085ΩЖ漢\t");
-        for (const QFont& font : {QFont("DejaVu Serif", 13), QFont("DejaVu Sans Mono", 10)}) {
-            WLineWidths& widths = WLineWidths::ForFont(font);
-            QVERIFY(widths.HasTable()); // else the fast path is never taken
-            const QFontMetrics fm(font);
-            QRandomGenerator rng(11);
-            QStringList lines;
-            int widest = 0;
-            for (int i = 0; i < 3000; ++i) {
-                lines << QString();
-                for (int n = rng.bounded(28); n > 0; --n)
-                    lines.last() += pool.at(rng.bounded(pool.size()));
-                QCOMPARE(widths.Width(lines.last()), fm.horizontalAdvance(lines.last()));
-                widest = qMax(widest, fm.horizontalAdvance(lines.last()));
-            }
-            WItemList list;
-            list.setFont(font);
-            list.SetItems(lines);
-            QCOMPARE(list.ScrollSize().width(), widest);
-        }
     }
 };
 
