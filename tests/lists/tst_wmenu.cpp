@@ -138,10 +138,6 @@ private slots:
         QTest::addColumn<bool>("up");
         const QRect s = QGuiApplication::primaryScreen()->geometry();
         QTest::newRow("middle") << s.center() << 10 << false << true << false;
-        QTest::newRow("right edge")
-            << QPoint(s.right() + 1 - 20, s.top() + 50) << 10 << true << true << false;
-        QTest::newRow("bottom edge")
-            << QPoint(s.left() + 50, s.bottom() - 20) << 10 << false << false << true;
         QTest::newRow("outside every screen")
             << QPoint(-5000, -5000) << 10 << false << false << false;
         QTest::newRow("far beyond")
