@@ -34,14 +34,6 @@ QString focusLine(QObject* object)
     return focus ? WexalTest::AccessibleLine(focus, nullptr) : QStringLiteral("<none>");
 }
 
-QStringList numbered(int n)
-{
-    QStringList list;
-    for (int i = 0; i < n; ++i)
-        list << QStringLiteral("Item %1").arg(i);
-    return list;
-}
-
 template <class T> T* inPanel(Subject& s, QSize size = QSize(200, 100))
 {
     auto* panel = new WPanel;
@@ -82,7 +74,7 @@ Subject combo(bool list)
     Subject s;
     auto* box = inPanel<WComboBox>(s, QSize(300, 200));
     box->setGeometry(20, 20, 120, 24);
-    box->SetItems(numbered(20));
+    box->SetItems(Numbered(20));
     s.start = [box](Subject&, int i) { box->SetSelectedIndex(i); };
     auto opened = std::make_shared<int>(0);
     auto lit = std::make_shared<int>(-2);
@@ -178,7 +170,7 @@ Subject itemList(bool selectable)
     s.heardOf = {list};
     list->resize(100, 100); // 20-pixel lines, no bars: five lines in view
     list->SetScrollBarSize(0);
-    list->SetItems(numbered(20));
+    list->SetItems(Numbered(20));
     list->SetCanSelectItem(selectable);
     s.start = [list](Subject&, int i) {
         list->setFocus();
@@ -382,7 +374,7 @@ Subject make(const QString& name)
         } else {
             auto* list = inPanel<WItemList>(s);
             list->resize(100, 100);
-            list->SetItems(numbered(30));
+            list->SetItems(Numbered(30));
             s.start = [list](Subject& s, int) {
                 QCoreApplication::sendPostedEvents();
                 for (WScrollBar* b : list->findChildren<WScrollBar*>()) {

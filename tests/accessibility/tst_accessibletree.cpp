@@ -39,14 +39,6 @@ template <class T> T* add(QWidget* parent, const QString& text = QString())
     return w;
 }
 
-QStringList numbered(const QString& stem, int n)
-{
-    QStringList list;
-    for (int i = 0; i < n; ++i)
-        list << stem.arg(i);
-    return list;
-}
-
 // The combo box's dump taken while its list is open, from inside the list's own loop.
 QString openComboDump(WComboBox* box)
 {
@@ -108,7 +100,7 @@ private slots:
         row("combo boxes closed, one without lines", [] {
             WPanel panel;
             auto* box = new WComboBox(&panel);
-            box->SetItems(numbered(QStringLiteral("Item %1"), 3));
+            box->SetItems(Numbered(3));
             box->SetSelectedIndex(1);
             (new WComboBox(&panel))->setAccessibleName(QStringLiteral("Priority"));
             return AccessibleDump(&panel);
@@ -120,7 +112,7 @@ private slots:
                 window.resize(300, 200);
                 auto* box = new WComboBox(&window);
                 box->setGeometry(20, 20, 120, 24);
-                box->SetItems(numbered(QStringLiteral("Item %1"), 3));
+                box->SetItems(Numbered(3));
                 box->SetSelectedIndex(1);
                 if (!ShowActive(&window))
                     return QStringLiteral("<not shown>");
@@ -182,7 +174,7 @@ private slots:
         });
         row("item list with a selected line", [] {
             WItemList list;
-            list.SetItems(numbered(QStringLiteral("Line %1"), 3));
+            list.SetItems(Numbered(3, QStringLiteral("Line %1")));
             list.SetSelectedIndex(1);
             const QString dump = AccessibleDump(&list) + QLatin1Char('\n');
             list.SetCanSelectItem(false);
@@ -191,7 +183,7 @@ private slots:
         row("item list shown and scrolled", [] {
             WItemList list;
             list.resize(100, 100);
-            list.SetItems(numbered(QStringLiteral("%1"), 30));
+            list.SetItems(Numbered(30, QStringLiteral("%1")));
             if (!ShowActive(&list))
                 return QStringLiteral("<not shown>");
             QCoreApplication::sendPostedEvents();
