@@ -1,7 +1,6 @@
 // Where a screen reader finds the children of lists and pickers, and what becomes of those that
-// go: the grid list's rows and cells (a model locked by another thread, the
-// selected row kept in view, a cell editor's Escape), the item list's lines, and the hour-minute
-// picker's numbers, with Tab into and out of the picker.
+// go: the grid list's rows and cells (a model locked by another thread, the selected row kept in
+// view, a cell editor's Escape), the item list's lines, and the hour-minute picker's numbers.
 #include "AccessGrid.h"
 #include "AccessTestSupport.h"
 #include "WTestSuite.h"
@@ -12,30 +11,6 @@
 using namespace AccessTest;
 
 namespace {
-
-struct PickerWindow
-{
-    PickerWindow()
-    {
-        window.resize(300, 60);
-        before = new WButton(&window);
-        before->setGeometry(5, 5, 50, 25);
-        picker = new WHourMinutePicker(&window);
-        picker->move(60, 5);
-        after = new WButton(&window);
-        after->setGeometry(200, 5, 50, 25);
-        picker->SetStartHour(8);
-        picker->SetStartMinute(5);
-        picker->SetEndHour(17);
-        picker->SetEndMinute(30);
-    }
-    bool Show() { return ShowActive(&window); }
-    QAccessibleInterface* Field(int i) { return Face(picker)->child(i); }
-    WPanel window;
-    WButton* before;
-    WHourMinutePicker* picker;
-    WButton* after;
-};
 
 // 100 x 100 with 20-pixel lines and no bars: five lines in view.
 bool shown(WItemList& list, int count)
@@ -97,50 +72,17 @@ private slots:
     void whereLinesAre();
 
     void fieldsWhereTheyAre();
-    void tabInAndOut_data();
-    void tabInAndOut();
 };
 
 void TestAccessibleChildren::fieldsWhereTheyAre()
 {
-    PickerWindow f;
+    WHourMinutePicker picker;
+    QAccessibleInterface* face = Face(&picker);
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(local(Face(f.picker), f.Field(i), f.picker), WHourMinutePicker::ItemRect(i));
-    QCOMPARE(Face(f.picker)->child(4), nullptr);
+        QCOMPARE(local(face, face->child(i), &picker), WHourMinutePicker::ItemRect(i));
+    QCOMPARE(face->child(4), nullptr);
 }
 
-void TestAccessibleChildren::tabInAndOut_data()
-{
-    QTest::addColumn<bool>("keyboard");
-    QTest::newRow("switch on") << true;
-    QTest::newRow("switch off") << false;
-}
-
-void TestAccessibleChildren::tabInAndOut()
-{
-    QFETCH(bool, keyboard);
-    WBase::SetKeyboardAccess(keyboard);
-    PickerWindow f;
-    QVERIFY(f.Show());
-    f.before->setFocus(Qt::MouseFocusReason);
-    if (keyboard) {
-        // Reached with Tab, the picker starts at its first number; with Shift+Tab at its last.
-        QTest::keyClick(f.before, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), f.picker);
-        QCOMPARE(f.picker->SelectedItem(), 0);
-        QTest::keyClick(f.picker, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), f.after);
-        QCOMPARE(f.picker->SelectedItem(), -1);
-        QTest::keyClick(f.after, Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), f.picker);
-        QCOMPARE(f.picker->SelectedItem(), 3);
-    } else {
-        // As before the switch: clicked into, the picker keeps Tab to itself.
-        QTest::mouseClick(f.picker, Qt::LeftButton, {}, WHourMinutePicker::ItemRect(0).center());
-        QTest::keyClick(f.picker, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), f.picker);
-    }
-}
 // A line the list no longer has reads as invalid; once the list is read again its interface is
 // gone, and the line that comes back gets a new one.
 void TestAccessibleChildren::interfacesOfLinesThatGo()

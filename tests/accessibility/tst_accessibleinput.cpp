@@ -276,6 +276,43 @@ Subject picker()
     return s;
 }
 
+// In one row: a button, a read-only edit, a selectable label, the picker and a button; the row's
+// start is the one clicked into, the state where the focus is and the picker's number.
+Subject tabRow()
+{
+    Subject s;
+    auto* panel = new WPanel;
+    s.window.reset(panel);
+    s.target = panel;
+    panel->resize(500, 40);
+    auto* edit = new WLineEdit(panel);
+    edit->SetReadOnly(true);
+    edit->SetText(QStringLiteral("read me"));
+    auto* label = new WLabel(panel);
+    label->SetText(QStringLiteral("Tracking"));
+    label->SetCanSelectText(true);
+    auto* picker = new WHourMinutePicker(panel);
+    s.heardOf = {picker};
+    const QList<QWidget*> row{new WButton(panel), edit, label, picker, new WButton(panel)};
+    for (int i = 0; i < row.size(); ++i)
+        row.at(i)->setGeometry(5 + 85 * i, 5, i == 3 ? 150 : 80, 25);
+    row.last()->move(400, 5);
+    s.start = [row, picker](Subject&, int i) {
+        if (row.at(i) == picker)
+            QTest::mouseClick(picker, Qt::LeftButton, {}, picker->ItemRect(0).center());
+        else
+            row.at(i)->setFocus(Qt::MouseFocusReason);
+    };
+    s.state = [row, picker] {
+        const QStringList names{"first button", "edit", "label", "picker", "last button"};
+        const int at = int(row.indexOf(QApplication::focusWidget()));
+        return QStringLiteral("%1, picker at %2")
+            .arg(at < 0 ? QStringLiteral("<elsewhere>") : names.at(at))
+            .arg(picker->SelectedItem());
+    };
+    return s;
+}
+
 // "Open", "Save as", a disabled "Delete", "Close".
 Subject menu(bool empty)
 {
@@ -325,6 +362,8 @@ Subject make(const QString& name)
                      name.contains("dragged"));
     if (name == "picker")
         return picker();
+    if (name == "tab row")
+        return tabRow();
     if (name.startsWith("menu"))
         return menu(name == "menu empty");
     if (name == "form") {
@@ -599,6 +638,16 @@ private slots:
              "ValueChanged#3=5"},
             {"picker", 59, "Right Right Right Right Up", "08:05-17:00 at 3",
              "Focus#0 Focus#1 Focus#2 Focus#3 ValueChanged#3=0"},
+            // Tab passes a read-only edit and a clicked label, as any other stop; it enters the
+            // picker at its first number, Shift+Tab at its last. With the switch off they keep it.
+            {"tab row", 0, "Tab Tab Tab", "last button, picker at -1", "Focus#0"},
+            {"tab row", 1, "Shift+Tab", "first button, picker at -1", ""},
+            {"tab row", 2, "Tab", "picker, picker at 0", "Focus#0"},
+            {"tab row", 2, "Shift+Tab", "edit, picker at -1", ""},
+            {"tab row", 4, "Shift+Tab", "picker, picker at 3", "Focus#3"},
+            {"tab row", 1, "off:Tab", "edit, picker at -1", ""},
+            {"tab row", 2, "off:Tab", "label, picker at -1", ""},
+            {"tab row", 3, "off:Tab", "picker, picker at 0", ""},
             {"menu", 0, "Down Down Down Return", "chose 3",
              "PopupMenuStart Focus#0 Focus#1 Focus#3 PopupMenuEnd"},
             {"menu", 0, "Down Down Down Down Return", "chose 0",

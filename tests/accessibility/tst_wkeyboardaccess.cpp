@@ -1,7 +1,7 @@
 // The keyboard switch (WBase::SetKeyboardAccess) and what its application filter does: which
-// widgets take Tab focus, the Tab order in reading order, no trap in read-only line edits and
-// clicked labels, one stop for a tab bar, the focus ring, scrolling the focused widget into view,
-// and Escape in a modal form. With the switch off nothing of this happens.
+// widgets take Tab focus, the Tab order in reading order, one stop for a tab bar, the focus ring,
+// scrolling the focused widget into view, and Escape in a modal form. With the switch off nothing
+// of this happens. That Tab leaves read-only edits and clicked labels is in the input table.
 #include "../form/FormTestSupport.h"
 #include "AccessTestSupport.h"
 #include "WFocusChain_p.h"
@@ -48,8 +48,6 @@ private slots:
     void init() { WBase::SetKeyboardAccess(false); }
     void focusPolicies();
     void readingOrder();
-    void noTrap_data();
-    void noTrap();
     void tabBarIsOneStop();
     void focusRing();
     void scrollIntoView();
@@ -136,42 +134,6 @@ void TestWKeyboardAccess::readingOrder()
     // Shown again, the hidden button takes its place in its row.
     hidden->show();
     QCOMPARE(WFocusChain::NextInFocusOrder(b11, true), hidden);
-}
-
-void TestWKeyboardAccess::noTrap_data()
-{
-    QTest::addColumn<bool>("keyboard");
-    QTest::addColumn<bool>("label");
-    QTest::newRow("read-only line edit") << true << false;
-    QTest::newRow("clicked label") << true << true;
-    QTest::newRow("switch off: read-only line edit keeps Tab") << false << false;
-    QTest::newRow("switch off: label keeps Tab") << false << true;
-}
-
-void TestWKeyboardAccess::noTrap()
-{
-    QFETCH(bool, keyboard);
-    QFETCH(bool, label);
-    WBase::SetKeyboardAccess(keyboard);
-    WPanel panel;
-    panel.resize(300, 100);
-    auto* before = at<WButton>(&panel, 10, 10);
-    auto* edit = at<WLineEdit>(&panel, 80, 10, 100);
-    edit->SetReadOnly(true);
-    edit->SetText(QStringLiteral("read me"));
-    auto* text = at<WLabel>(&panel, 190, 10, 100);
-    text->SetCanSelectText(true);
-    auto* after = at<WButton>(&panel, 10, 50);
-    QVERIFY(ShowActive(&panel));
-    QWidget* trap = label ? static_cast<QWidget*>(text) : edit;
-    trap->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(QApplication::focusWidget(), trap);
-    QTest::keyClick(trap, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), keyboard ? static_cast<QWidget*>(after) : trap);
-    trap->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(trap, Qt::Key_Backtab, Qt::ShiftModifier);
-    QWidget* back = label ? static_cast<QWidget*>(edit) : before;
-    QCOMPARE(QApplication::focusWidget(), keyboard ? back : trap);
 }
 
 // The tab bar is one stop, at its selected tab: the arrows move within it.
