@@ -612,6 +612,9 @@ private slots:
             {"tabs", 0, "End Home Left Right Right Down", "page 2 focus on tab 2",
              "Selection#2 Selection#0 Selection#2 Selection#0 Selection#1 Selection#2"},
             {"tabs", 0, "off:Right", "page 0 focus on tab 0", ""},
+            // The tab bar is one Tab stop, at the selected tab; the page's button is the next.
+            {"tabs", 1, "Tab", "page 1 focus on tab -1", ""},
+            {"tabs", 1, "Tab Tab", "page 1 focus on tab 1", ""},
             {"tabs page", 0, "Ctrl+Tab", "page 1 focus on tab 1", "Selection#1"},
             {"tabs page", 0, "Ctrl+Shift+Tab", "page 2 focus on tab 2", "Selection#2"},
             {"tabs page", 0, "Right", "page 0 focus on tab -1", ""},

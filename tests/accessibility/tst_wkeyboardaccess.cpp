@@ -1,7 +1,8 @@
 // The keyboard switch (WBase::SetKeyboardAccess) and what its application filter does: which
-// widgets take Tab focus, the Tab order in reading order, one stop for a tab bar, the focus ring,
-// scrolling the focused widget into view, and Escape in a modal form. With the switch off nothing
-// of this happens. That Tab leaves read-only edits and clicked labels is in the input table.
+// widgets take Tab focus, the Tab order in reading order, the focus ring, scrolling the focused
+// widget into view, and Escape in a modal form. With the switch off nothing of this happens. That
+// Tab leaves read-only edits and clicked labels, and stops once in a tab bar, is in the input
+// table.
 #include "../form/FormTestSupport.h"
 #include "AccessTestSupport.h"
 #include "WFocusChain_p.h"
@@ -48,7 +49,6 @@ private slots:
     void init() { WBase::SetKeyboardAccess(false); }
     void focusPolicies();
     void readingOrder();
-    void tabBarIsOneStop();
     void focusRing();
     void scrollIntoView();
     void escapeClosesAModalForm();
@@ -134,31 +134,6 @@ void TestWKeyboardAccess::readingOrder()
     // Shown again, the hidden button takes its place in its row.
     hidden->show();
     QCOMPARE(WFocusChain::NextInFocusOrder(b11, true), hidden);
-}
-
-// The tab bar is one stop, at its selected tab: the arrows move within it.
-void TestWKeyboardAccess::tabBarIsOneStop()
-{
-    const KeyboardOn keyboard;
-    WPanel panel;
-    panel.resize(400, 300);
-    auto* first = at<WButton>(&panel, 10, 10);
-    auto* tabs = at<WTabControl>(&panel, 10, 50, 380, 200);
-    tabs->SetTabBarSize(QSize(80, 24));
-    QList<WTabPage*> pages;
-    for (int i = 0; i < 3; ++i) {
-        auto* page = new WTabPage;
-        page->SetText(QStringLiteral("Page %1").arg(i));
-        tabs->AddPage(page);
-        pages << page;
-    }
-    auto* inside = at<WButton>(pages.at(1), 10, 10);
-    tabs->SetSelectedIndex(0);
-    QVERIFY(ShowActive(&panel));
-    QCOMPARE(WFocusChain::FocusOrder(&panel), (QList<QWidget*>{first, pages.at(0)->TabButton()}));
-    tabs->SetSelectedIndex(1);
-    QCOMPARE(WFocusChain::FocusOrder(&panel),
-             (QList<QWidget*>{first, pages.at(1)->TabButton(), inside}));
 }
 
 void TestWKeyboardAccess::focusRing()
