@@ -276,39 +276,64 @@ Subject picker()
     return s;
 }
 
-// In one row: a button, a read-only edit, a selectable label, the picker and a button; the row's
-// start is the one clicked into, the state where the focus is and the picker's number.
-Subject tabRow()
+// Made in an order unlike their places, where Tab goes by rows from the top, left to right in a
+// row: two buttons, a disabled and a hidden one, a selectable label; two buttons, one taller; a
+// nested panel with a check box and an edit; a read-only edit, the picker and a button. The row
+// starts with a click into the one at that index (-1: the hidden one shown, the first clicked);
+// the state is where the focus went, in order, and the picker's number.
+Subject tabOrder()
 {
     Subject s;
     auto* panel = new WPanel;
     s.window.reset(panel);
     s.target = panel;
-    panel->resize(500, 40);
+    panel->resize(520, 310);
+    auto* nested = new WPanel(panel);
+    auto* picker = new WHourMinutePicker(panel);
+    auto* label = new WLabel(panel);
+    label->SetCanSelectText(true);
     auto* edit = new WLineEdit(panel);
     edit->SetReadOnly(true);
-    edit->SetText(QStringLiteral("read me"));
-    auto* label = new WLabel(panel);
-    label->SetText(QStringLiteral("Tracking"));
-    label->SetCanSelectText(true);
-    auto* picker = new WHourMinutePicker(panel);
+    const QList<QWidget*> all{new WButton(panel),
+                              new WSwitchButton(panel),
+                              new WButton(panel),
+                              new WButton(panel),
+                              new WCheckBox(nested),
+                              new WLineEdit(nested),
+                              label,
+                              edit,
+                              picker,
+                              new WButton(panel),
+                              new WButton(panel),
+                              new WButton(panel)};
+    const QList<QRect> places{{10, 10, 60, 24},   {200, 14, 60, 24}, {10, 100, 60, 40},
+                              {200, 100, 60, 24}, {0, 8, 60, 24},    {100, 5, 80, 24},
+                              {300, 10, 80, 24},  {10, 270, 80, 24}, {100, 270, 150, 25},
+                              {270, 270, 60, 24}, {100, 10, 60, 24}, {120, 10, 60, 24}};
+    nested->setGeometry(10, 200, 300, 60);
+    for (int i = 0; i < all.size(); ++i)
+        all.at(i)->setGeometry(places.at(i));
+    all.at(10)->setEnabled(false);
+    all.at(11)->hide();
     s.heardOf = {picker};
-    const QList<QWidget*> row{new WButton(panel), edit, label, picker, new WButton(panel)};
-    for (int i = 0; i < row.size(); ++i)
-        row.at(i)->setGeometry(5 + 85 * i, 5, i == 3 ? 150 : 80, 25);
-    row.last()->move(400, 5);
-    s.start = [row, picker](Subject&, int i) {
-        if (row.at(i) == picker)
+    auto went = std::make_shared<QStringList>();
+    QObject::connect(qApp, &QApplication::focusChanged, panel, [all, went](QWidget*, QWidget* now) {
+        static const QStringList names{"b11",   "b12",  "b21",    "b22",  "c1",       "c2",
+                                       "label", "edit", "picker", "last", "disabled", "hidden"};
+        if (all.contains(now))
+            *went << names.at(all.indexOf(now));
+    });
+    s.start = [all, picker, went](Subject&, int i) {
+        if (i < 0)
+            all.at(11)->show();
+        if (all.at(qMax(i, 0)) == picker)
             QTest::mouseClick(picker, Qt::LeftButton, {}, picker->ItemRect(0).center());
         else
-            row.at(i)->setFocus(Qt::MouseFocusReason);
+            all.at(qMax(i, 0))->setFocus(Qt::MouseFocusReason);
+        went->clear();
     };
-    s.state = [row, picker] {
-        const QStringList names{"first button", "edit", "label", "picker", "last button"};
-        const int at = int(row.indexOf(QApplication::focusWidget()));
-        return QStringLiteral("%1, picker at %2")
-            .arg(at < 0 ? QStringLiteral("<elsewhere>") : names.at(at))
-            .arg(picker->SelectedItem());
+    s.state = [picker, went] {
+        return QStringLiteral("[%1] picker at %2").arg(went->join(' ')).arg(picker->SelectedItem());
     };
     return s;
 }
@@ -362,8 +387,8 @@ Subject make(const QString& name)
                      name.contains("dragged"));
     if (name == "picker")
         return picker();
-    if (name == "tab row")
-        return tabRow();
+    if (name == "tab order")
+        return tabOrder();
     if (name.startsWith("menu"))
         return menu(name == "menu empty");
     if (name == "form") {
@@ -635,16 +660,24 @@ private slots:
              "ValueChanged#3=5"},
             {"picker", 59, "Right Right Right Right Up", "08:05-17:00 at 3",
              "Focus#0 Focus#1 Focus#2 Focus#3 ValueChanged#3=0"},
-            // Tab passes a read-only edit and a clicked label, as any other stop; it enters the
-            // picker at its first number, Shift+Tab at its last. With the switch off they keep it.
-            {"tab row", 0, "Tab Tab Tab", "last button, picker at -1", "Focus#0"},
-            {"tab row", 1, "Shift+Tab", "first button, picker at -1", ""},
-            {"tab row", 2, "Tab", "picker, picker at 0", "Focus#0"},
-            {"tab row", 2, "Shift+Tab", "edit, picker at -1", ""},
-            {"tab row", 4, "Shift+Tab", "picker, picker at 3", "Focus#3"},
-            {"tab row", 1, "off:Tab", "edit, picker at -1", ""},
-            {"tab row", 2, "off:Tab", "label, picker at -1", ""},
-            {"tab row", 3, "off:Tab", "picker, picker at 0", ""},
+            // Tab goes around in reading order, into a nested panel where it comes, past what
+            // takes no Tab; it leaves a read-only edit and a clicked label as any other stop, and
+            // enters the picker at its first number (Shift+Tab at its last). With the switch off
+            // they keep it.
+            {"tab order", 0, "Tab Tab Tab Tab Tab Tab Tab Tab Tab",
+             "[b12 b21 b22 c1 c2 edit picker last b11] picker at -1", "Focus#0"},
+            {"tab order", 0,
+             "Shift+Tab Shift+Tab Shift+Tab Shift+Tab Shift+Tab Shift+Tab Shift+Tab "
+             "Shift+Tab Shift+Tab",
+             "[last picker edit c2 c1 b22 b21 b12 b11] picker at -1", "Focus#3"},
+            {"tab order", -1, "Tab", "[hidden] picker at -1", ""},
+            {"tab order", 6, "Tab", "[b21] picker at -1", ""},
+            {"tab order", 6, "Shift+Tab", "[b12] picker at -1", ""},
+            {"tab order", 7, "Tab", "[picker] picker at 0", "Focus#0"},
+            {"tab order", 9, "Shift+Tab", "[picker] picker at 3", "Focus#3"},
+            {"tab order", 7, "off:Tab", "[] picker at -1", ""},
+            {"tab order", 6, "off:Tab", "[] picker at -1", ""},
+            {"tab order", 8, "off:Tab", "[] picker at 0", ""},
             {"menu", 0, "Down Down Down Return", "chose 3",
              "PopupMenuStart Focus#0 Focus#1 Focus#3 PopupMenuEnd"},
             {"menu", 0, "Down Down Down Down Return", "chose 0",

@@ -1,11 +1,9 @@
 // The keyboard switch (WBase::SetKeyboardAccess) and what its application filter does: which
-// widgets take Tab focus, the Tab order in reading order, the focus ring, scrolling the focused
-// widget into view, and Escape in a modal form. With the switch off nothing of this happens. That
-// Tab leaves read-only edits and clicked labels, and stops once in a tab bar, is in the input
-// table.
+// widgets take Tab focus, the focus ring, scrolling the focused widget into view, and Escape in a
+// modal form. With the switch off nothing of this happens. Where Tab goes (reading order, past
+// read-only edits and clicked labels, once into a tab bar) is in the input table.
 #include "../form/FormTestSupport.h"
 #include "AccessTestSupport.h"
-#include "WFocusChain_p.h"
 #include "WFormParts_p.h"
 #include "WTestSuite.h"
 
@@ -48,7 +46,6 @@ class TestWKeyboardAccess : public QObject
 private slots:
     void init() { WBase::SetKeyboardAccess(false); }
     void focusPolicies();
-    void readingOrder();
     void focusRing();
     void scrollIntoView();
     void escapeClosesAModalForm();
@@ -101,39 +98,6 @@ void TestWKeyboardAccess::focusPolicies()
         QCOMPARE(w->focusPolicy(), Qt::ClickFocus);
     QCOMPARE(refused->focusPolicy(), Qt::NoFocus);
     QCOMPARE(edit->focusPolicy(), Qt::StrongFocus);
-}
-
-// Made in an order unlike their places: Tab goes by rows from the top, left to right in a row,
-// into a nested panel where it comes, and around at the end.
-void TestWKeyboardAccess::readingOrder()
-{
-    const KeyboardOn keyboard;
-    WPanel panel;
-    panel.resize(400, 300);
-    auto* b22 = at<WButton>(&panel, 200, 100);
-    auto* b11 = at<WButton>(&panel, 10, 10);
-    auto* nested = at<WPanel>(&panel, 10, 200, 300, 60);
-    auto* c2 = at<WLineEdit>(nested, 100, 5, 80, 24);
-    auto* c1 = at<WCheckBox>(nested, 0, 8);
-    auto* b21 = at<WButton>(&panel, 10, 100, 60, 40);
-    auto* b12 = at<WSwitchButton>(&panel, 200, 14); // a few pixels lower: the same row
-    auto* disabled = at<WButton>(&panel, 100, 10);
-    disabled->setEnabled(false);
-    auto* hidden = at<WButton>(&panel, 120, 10);
-    hidden->hide();
-    at<WLabel>(&panel, 300, 10); // takes no Tab
-    QVERIFY(ShowActive(&panel));
-
-    const QList<QWidget*> expected{b11, b12, b21, b22, c1, c2};
-    QCOMPARE(WFocusChain::FocusOrder(&panel), expected);
-    b11->setFocus();
-    for (int i = 1; i <= expected.size(); ++i)
-        QCOMPARE(tab(), expected.at(i % expected.size()));
-    for (int i = expected.size() - 1; i >= 0; --i)
-        QCOMPARE(tab(false), expected.at(i));
-    // Shown again, the hidden button takes its place in its row.
-    hidden->show();
-    QCOMPARE(WFocusChain::NextInFocusOrder(b11, true), hidden);
 }
 
 void TestWKeyboardAccess::focusRing()
