@@ -1,6 +1,7 @@
 // Where a screen reader finds the children of lists and pickers, and what becomes of those that
-// go: the grid list's rows and cells (a model locked by another thread, the selected row kept in
-// view, a cell editor's Escape), the item list's lines, and the hour-minute picker's numbers.
+// go: the grid list's rows and cells (also while another thread holds the model), the item list's
+// lines, and the hour-minute picker's numbers. The grid's keys (the selected row kept in view, a
+// cell editor's Escape) are rows of the input table.
 #include "AccessGrid.h"
 #include "AccessTestSupport.h"
 #include "WTestSuite.h"
@@ -53,8 +54,6 @@ private slots:
     }
     void whereCellsAre();
     void lockedModelReadsEmpty();
-    void keysScrollTheSelectedRowIntoView();
-    void escapeLeavesACellEditor();
 
     void interfacesOfLinesThatGo();
     void whereLinesAre();
@@ -159,50 +158,6 @@ void TestAccessibleChildren::lockedModelReadsEmpty()
     filler.join();
     QCOMPARE(g.Tab()->rowCount(), 4);
     QCOMPARE(Name(cell), QStringLiteral("0-a"));
-}
-
-void TestAccessibleChildren::keysScrollTheSelectedRowIntoView()
-{
-    const KeyboardOn keyboard;
-    Grid g(60);
-    g.Show(QSize(200, 130));
-    const auto inView = [&] {
-        const QRect row = g.Tab()->selectedCells().first()->rect();
-        const QRect rows(g.grid.mapToGlobal(g.grid.RowsRect().topLeft()), g.grid.RowsRect().size());
-        return rows.contains(row);
-    };
-    QTest::keyClick(&g.grid, Qt::Key_End);
-    QCOMPARE(g.grid.SelectedRowIndex(), 59);
-    QVERIFY(inView());
-    QTest::keyClick(&g.grid, Qt::Key_PageUp);
-    QVERIFY(inView());
-    QTest::keyClick(&g.grid, Qt::Key_Home);
-    QCOMPARE(g.grid.VScrollBarValue(), 0);
-    for (int i = 0; i < 8; ++i)
-        QTest::keyClick(&g.grid, Qt::Key_Down);
-    QVERIFY(inView());
-    QVERIFY(g.grid.VScrollBarValue() > 0);
-}
-
-void TestAccessibleChildren::escapeLeavesACellEditor()
-{
-    const KeyboardOn keyboard;
-    Grid g;
-    auto* edit = new WLineEdit;
-    edit->SetDock(DockType::Fill);
-    g.data->Rows.at(0)->Cells[2] = edit;
-    g.grid.UpdateData();
-    g.Show(QSize(200, 130));
-    const QRect cell = g.Tab()->cellAt(0, 2)->rect();
-    QTest::mouseClick(&g.grid, Qt::LeftButton, {}, g.grid.mapFromGlobal(cell.center()));
-    QCOMPARE(g.grid.FocusedEditor(), edit);
-    QTest::keyClick(&g.grid, Qt::Key_X); // typed into the cell
-    QCOMPARE(edit->Text(), QStringLiteral("x"));
-    QTest::keyClick(&g.grid, Qt::Key_Escape);
-    QCOMPARE(g.grid.FocusedEditor(), nullptr);
-    QTest::keyClick(&g.grid, Qt::Key_Down); // the grid's own again
-    QCOMPARE(edit->Text(), QStringLiteral("x"));
-    QVERIFY(g.grid.SelectedRow());
 }
 
 WEXAL_TEST_MAIN(TestAccessibleChildren)

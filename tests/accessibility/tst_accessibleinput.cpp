@@ -120,10 +120,12 @@ Subject combo(bool list)
     return s;
 }
 
-Subject grid()
+// "grid", "long grid" (60 rows: whether the selected row is in view, and where the rows are
+// scrolled) or "grid editor" (an edit in the first row's last cell, clicked into at the start).
+Subject grid(const QString& name)
 {
     Subject s;
-    auto model = std::make_shared<AccessGrid>(6);
+    auto model = std::make_shared<AccessGrid>(name == "long grid" ? 60 : 6);
     WGridList* g = &model->grid;
     g->resize(200, 130);
     s.window = std::shared_ptr<QWidget>(model, g);
@@ -132,12 +134,23 @@ Subject grid()
     auto clicks = std::make_shared<QSignalSpy>(g, &WGridList::RowClicked);
     auto doubles = std::make_shared<QSignalSpy>(g, &WGridList::RowDoubleClicked);
     auto headers = std::make_shared<QSignalSpy>(g, &WGridList::ColumnHeaderClicked);
-    s.start = [g, model](Subject&, int r) {
+    QPointer<WLineEdit> edit;
+    if (name == "grid editor") {
+        edit = new WLineEdit;
+        edit->SetDock(DockType::Fill);
+        model->data->Rows.at(0)->Cells[2] = edit.data();
+        g->UpdateData();
+    }
+    s.start = [g, model, edit](Subject&, int r) {
         g->SetSelectedRow(r < 0 ? nullptr : model->data->Rows.at(r));
+        if (edit) {
+            const QRect cell = model->Tab()->cellAt(0, 2)->rect();
+            QTest::mouseClick(g, Qt::LeftButton, {}, g->mapFromGlobal(cell.center()));
+        }
     };
-    s.state = [g, model, clicks, doubles, headers] {
+    s.state = [g, model, clicks, doubles, headers, edit, name] {
         QStringList checked;
-        for (int r = 0; r < model->data->Rows.size(); ++r) {
+        for (int r = 0; r < 6; ++r) {
             if (model->data->Rows.at(r)->Cells[0].IsChecked())
                 checked << QString::number(r);
         }
@@ -156,6 +169,16 @@ Subject grid()
         }
         if (!headers->isEmpty())
             state += QStringLiteral(" header %1").arg(headers->last().value(0).toInt());
+        if (edit)
+            state += QStringLiteral(" edit %1%2")
+                         .arg(edit->Text(), g->FocusedEditor() ? " (typing)" : "");
+        const QList<QAccessibleInterface*> selected = model->Tab()->selectedCells();
+        if (name == "long grid" && !selected.isEmpty()) {
+            const QRect rows(g->mapToGlobal(g->RowsRect().topLeft()), g->RowsRect().size());
+            state += QStringLiteral(" %1 at %2")
+                         .arg(rows.contains(selected.first()->rect()) ? "in view" : "out of view")
+                         .arg(g->VScrollBarValue());
+        }
         return state;
     };
     return s;
@@ -375,8 +398,8 @@ Subject make(const QString& name)
         return clicker(name == "button" ? 0 : name == "checkbox" ? 1 : 2);
     if (name.startsWith("combo"))
         return combo(name == "combo list");
-    if (name == "grid")
-        return grid();
+    if (name.contains("grid"))
+        return grid(name);
     if (name.startsWith("item list"))
         return itemList(name == "item list");
     if (name.startsWith("tabs"))
@@ -621,6 +644,21 @@ private slots:
              "Selection#9 Focus#9 Selection#6 Focus#6 Selection#3 Focus#3 Selection#12 Focus#12 "
              "Selection#3 Focus#3 Selection#12 Focus#12"},
             {"grid", 1, "off:Down", "row 1 checked 0,3", ""},
+            // The selected row is kept in view, no further than it must scroll.
+            {"long grid", -1, "End", "row 59 checked 0,3 in view at 1060",
+             "Selection#174 Focus#174"},
+            {"long grid", -1, "End PgUp", "row 54 checked 0,3 in view at 1040",
+             "Selection#174 Focus#174 Selection#159 Focus#159"},
+            {"long grid", -1, "End PgUp Home", "row 0 checked 0,3 in view at 0",
+             "Selection#174 Focus#174 Selection#159 Focus#159 Selection#3 Focus#3"},
+            {"long grid", -1, "Down Down Down Down Down Down Down Down",
+             "row 9 checked 0,3 in view at 60",
+             "Selection#3 Focus#3 Selection#6 Focus#6 Selection#9 Focus#9 Selection#12 Focus#12 "
+             "Selection#15 Focus#15 Selection#18 Focus#18 Selection#21 Focus#21 Selection#24 "
+             "Focus#24"},
+            // Keys go to a cell's editor until Escape hands them back to the grid.
+            {"grid editor", -1, "X", "row -1 checked 0,3 edit x (typing)", ""},
+            {"grid editor", -1, "X Esc Down", "row 0 checked 0,3 edit x", "Selection#3 Focus#3"},
             {"grid", 1, "Space Return", "row 1 checked 0,1,3 clicks 1(1,0) doubles 1(1,0)",
              "Selection#6 Focus#6"},
             {"grid", -1, "Space Return", "row -1 checked 0,3", ""},
