@@ -4,6 +4,7 @@
 // read-only edits and clicked labels, once into a tab bar) is in the input table.
 #include "../form/FormTestSupport.h"
 #include "AccessTestSupport.h"
+#include "WClassRegistry.h"
 #include "WFormParts_p.h"
 #include "WTestSuite.h"
 
@@ -45,46 +46,54 @@ class TestWKeyboardAccess : public QObject
 
 private slots:
     void init() { WBase::SetKeyboardAccess(false); }
+    void focusPolicies_data();
     void focusPolicies();
+    void policiesOfTheirOwn();
     void focusRing();
     void scrollIntoView();
     void escapeClosesAModalForm();
 };
 
+void TestWKeyboardAccess::focusPolicies_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    for (const WexalTest::ClassRow& row : WexalTest::Classes())
+        QTest::newRow(row.name.constData()) << row.name;
+}
+
+// While the switch is on, what a keyboard user operates takes Tab focus, made before it went on
+// or after (once polished); the rest keep the click focus all had before, the line edit the Tab
+// it always took.
 void TestWKeyboardAccess::focusPolicies()
 {
-    QVERIFY(!WBase::IsKeyboardAccess());
-    WPanel panel;
-    QList<WBase*> operable{new WButton(&panel),       new WCheckBox(&panel),
-                           new WSwitchButton(&panel), new WItemList(&panel),
-                           new WGridList(&panel),     new WComboBox(&panel),
-                           new WTrackBar(&panel),     new WHourMinutePicker(&panel)};
-    QList<WBase*> plain{&panel,
-                        new WLabel(&panel),
-                        new WProgressBar(&panel),
-                        new WTabControl(&panel),
-                        new WTest(&panel),
-                        new WScrollPanel(&panel)};
-    auto* edit = new WLineEdit(&panel);
-    auto* refused = new WButton(&panel);
-    refused->setFocusPolicy(Qt::NoFocus);
-    panel.ensurePolished();
-    for (WBase* w : operable + plain)
-        QCOMPARE(w->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(edit->focusPolicy(), Qt::StrongFocus); // the line edit always took Tab
-
+    QFETCH(QByteArray, type);
+    static const QList<QByteArray> operable{"WButton",   "WCheckBox",        "WSwitchButton",
+                                            "WItemList", "WGridList",        "WComboBox",
+                                            "WTrackBar", "WHourMinutePicker"};
+    const Qt::FocusPolicy off = type == "WLineEdit" ? Qt::StrongFocus : Qt::ClickFocus;
+    const Qt::FocusPolicy on = operable.contains(type) ? Qt::StrongFocus : off;
+    const WexalTest::ClassRow& row = *WexalTest::FindClass(type);
+    const WexalTest::Made before(row);
+    before.widget->ensurePolished();
+    QCOMPARE(before.widget->focusPolicy(), off);
     WBase::SetKeyboardAccess(true);
-    for (WBase* w : operable)
-        QVERIFY2(w->focusPolicy() == Qt::StrongFocus, w->metaObject()->className());
-    for (WBase* w : plain)
-        QVERIFY2(w->focusPolicy() == Qt::ClickFocus, w->metaObject()->className());
-    QCOMPARE(refused->focusPolicy(), Qt::NoFocus); // the application's own choice stands
-    // Widgets made while the switch is on take Tab focus once they are polished.
-    auto* later = new WCheckBox(&panel);
-    QCOMPARE(later->focusPolicy(), Qt::ClickFocus);
-    later->ensurePolished();
-    QCOMPARE(later->focusPolicy(), Qt::StrongFocus);
-    // A form's system buttons are no Tab stops.
+    QCOMPARE(before.widget->focusPolicy(), on);
+    const WexalTest::Made later(row);
+    later.widget->ensurePolished();
+    QCOMPARE(later.widget->focusPolicy(), on);
+    WBase::SetKeyboardAccess(false);
+    QCOMPARE(before.widget->focusPolicy(), off);
+    QCOMPARE(later.widget->focusPolicy(), off);
+}
+
+// A policy the application chose stands, and a form's system buttons are no Tab stops.
+void TestWKeyboardAccess::policiesOfTheirOwn()
+{
+    WButton refused;
+    refused.setFocusPolicy(Qt::NoFocus);
+    refused.ensurePolished();
+    const KeyboardOn keyboard;
+    QCOMPARE(refused.focusPolicy(), Qt::NoFocus);
     WForm form;
     form.ensurePolished();
     for (WButton* b : FormTest::titleBarOf(form)->findChildren<WButton*>()) {
@@ -92,12 +101,6 @@ void TestWKeyboardAccess::focusPolicies()
         QCOMPARE(b->focusPolicy(), Qt::ClickFocus);
         QVERIFY(WFormParts::IsSystemButton(b));
     }
-
-    WBase::SetKeyboardAccess(false);
-    for (WBase* w : operable + plain + QList<WBase*>{later})
-        QCOMPARE(w->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(refused->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(edit->focusPolicy(), Qt::StrongFocus);
 }
 
 void TestWKeyboardAccess::focusRing()
