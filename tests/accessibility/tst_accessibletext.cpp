@@ -160,7 +160,6 @@ void TestAccessibleText::boundaries_data()
         {"char, last", hello, chr, 14, "l 13 14", "d 14 15", ""},
         {"sentence", "One. Two.", QAccessible::SentenceBoundary, 7, "One.  0 5", "Two. 5 9", ""},
         {"line", hello, QAccessible::LineBoundary, 15, "", whole, ""},
-        {"paragraph", hello, QAccessible::ParagraphBoundary, 3, "", whole, ""},
         {"whole", hello, QAccessible::NoBoundary, 8, "", whole, ""},
         {"empty text", QString(), word, 0, "", "", ""},
         // A character is what the reader speaks as one: never half of a pair or of a mark.
