@@ -172,11 +172,11 @@ Subject grid(const QString& name)
         if (edit)
             state += QStringLiteral(" edit %1%2")
                          .arg(edit->Text(), g->FocusedEditor() ? " (typing)" : "");
-        const QList<QAccessibleInterface*> selected = model->Tab()->selectedCells();
-        if (name == "long grid" && !selected.isEmpty()) {
+        if (name == "long grid" && !model->Tab()->selectedCells().isEmpty()) {
+            const QRect row = model->Tab()->selectedCells().first()->rect();
             const QRect rows(g->mapToGlobal(g->RowsRect().topLeft()), g->RowsRect().size());
             state += QStringLiteral(" %1 at %2")
-                         .arg(rows.contains(selected.first()->rect()) ? "in view" : "out of view")
+                         .arg(rows.contains(row) ? "in view" : "out of view")
                          .arg(g->VScrollBarValue());
         }
         return state;
