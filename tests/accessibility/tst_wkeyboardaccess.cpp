@@ -1,10 +1,10 @@
 // The keyboard switch (WBase::SetKeyboardAccess) and what its application filter does: which
-// widgets take Tab focus, the Tab order in reading order, no trap in read-only line edits and
-// clicked labels, one stop for a tab bar, the focus ring, scrolling the focused widget into view,
-// and Escape in a modal form. With the switch off nothing of this happens.
+// widgets take Tab focus, the focus ring, scrolling the focused widget into view, and Escape in a
+// modal form. With the switch off nothing of this happens. Where Tab goes (reading order, past
+// read-only edits and clicked labels, once into a tab bar) is in the input table.
 #include "../form/FormTestSupport.h"
 #include "AccessTestSupport.h"
-#include "WFocusChain_p.h"
+#include "WClassRegistry.h"
 #include "WFormParts_p.h"
 #include "WTestSuite.h"
 
@@ -46,50 +46,54 @@ class TestWKeyboardAccess : public QObject
 
 private slots:
     void init() { WBase::SetKeyboardAccess(false); }
+    void focusPolicies_data();
     void focusPolicies();
-    void readingOrder();
-    void noTrap_data();
-    void noTrap();
-    void tabBarIsOneStop();
+    void policiesOfTheirOwn();
     void focusRing();
     void scrollIntoView();
     void escapeClosesAModalForm();
 };
 
+void TestWKeyboardAccess::focusPolicies_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    for (const WexalTest::ClassRow& row : WexalTest::Classes())
+        QTest::newRow(row.name.constData()) << row.name;
+}
+
+// While the switch is on, what a keyboard user operates takes Tab focus, made before it went on
+// or after (once polished); the rest keep the click focus all had before, the line edit the Tab
+// it always took.
 void TestWKeyboardAccess::focusPolicies()
 {
-    QVERIFY(!WBase::IsKeyboardAccess());
-    WPanel panel;
-    QList<WBase*> operable{new WButton(&panel),       new WCheckBox(&panel),
-                           new WSwitchButton(&panel), new WItemList(&panel),
-                           new WGridList(&panel),     new WComboBox(&panel),
-                           new WTrackBar(&panel),     new WHourMinutePicker(&panel)};
-    QList<WBase*> plain{&panel,
-                        new WLabel(&panel),
-                        new WProgressBar(&panel),
-                        new WTabControl(&panel),
-                        new WTest(&panel),
-                        new WScrollPanel(&panel)};
-    auto* edit = new WLineEdit(&panel);
-    auto* refused = new WButton(&panel);
-    refused->setFocusPolicy(Qt::NoFocus);
-    panel.ensurePolished();
-    for (WBase* w : operable + plain)
-        QCOMPARE(w->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(edit->focusPolicy(), Qt::StrongFocus); // the line edit always took Tab
-
+    QFETCH(QByteArray, type);
+    static const QList<QByteArray> operable{"WButton",   "WCheckBox",        "WSwitchButton",
+                                            "WItemList", "WGridList",        "WComboBox",
+                                            "WTrackBar", "WHourMinutePicker"};
+    const Qt::FocusPolicy off = type == "WLineEdit" ? Qt::StrongFocus : Qt::ClickFocus;
+    const Qt::FocusPolicy on = operable.contains(type) ? Qt::StrongFocus : off;
+    const WexalTest::ClassRow& row = *WexalTest::FindClass(type);
+    const WexalTest::Made before(row);
+    before.widget->ensurePolished();
+    QCOMPARE(before.widget->focusPolicy(), off);
     WBase::SetKeyboardAccess(true);
-    for (WBase* w : operable)
-        QVERIFY2(w->focusPolicy() == Qt::StrongFocus, w->metaObject()->className());
-    for (WBase* w : plain)
-        QVERIFY2(w->focusPolicy() == Qt::ClickFocus, w->metaObject()->className());
-    QCOMPARE(refused->focusPolicy(), Qt::NoFocus); // the application's own choice stands
-    // Widgets made while the switch is on take Tab focus once they are polished.
-    auto* later = new WCheckBox(&panel);
-    QCOMPARE(later->focusPolicy(), Qt::ClickFocus);
-    later->ensurePolished();
-    QCOMPARE(later->focusPolicy(), Qt::StrongFocus);
-    // A form's system buttons are no Tab stops.
+    QCOMPARE(before.widget->focusPolicy(), on);
+    const WexalTest::Made later(row);
+    later.widget->ensurePolished();
+    QCOMPARE(later.widget->focusPolicy(), on);
+    WBase::SetKeyboardAccess(false);
+    QCOMPARE(before.widget->focusPolicy(), off);
+    QCOMPARE(later.widget->focusPolicy(), off);
+}
+
+// A policy the application chose stands, and a form's system buttons are no Tab stops.
+void TestWKeyboardAccess::policiesOfTheirOwn()
+{
+    WButton refused;
+    refused.setFocusPolicy(Qt::NoFocus);
+    refused.ensurePolished();
+    const KeyboardOn keyboard;
+    QCOMPARE(refused.focusPolicy(), Qt::NoFocus);
     WForm form;
     form.ensurePolished();
     for (WButton* b : FormTest::titleBarOf(form)->findChildren<WButton*>()) {
@@ -97,106 +101,6 @@ void TestWKeyboardAccess::focusPolicies()
         QCOMPARE(b->focusPolicy(), Qt::ClickFocus);
         QVERIFY(WFormParts::IsSystemButton(b));
     }
-
-    WBase::SetKeyboardAccess(false);
-    for (WBase* w : operable + plain + QList<WBase*>{later})
-        QCOMPARE(w->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(refused->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(edit->focusPolicy(), Qt::StrongFocus);
-}
-
-// Made in an order unlike their places: Tab goes by rows from the top, left to right in a row,
-// into a nested panel where it comes, and around at the end.
-void TestWKeyboardAccess::readingOrder()
-{
-    const KeyboardOn keyboard;
-    WPanel panel;
-    panel.resize(400, 300);
-    auto* b22 = at<WButton>(&panel, 200, 100);
-    auto* b11 = at<WButton>(&panel, 10, 10);
-    auto* nested = at<WPanel>(&panel, 10, 200, 300, 60);
-    auto* c2 = at<WLineEdit>(nested, 100, 5, 80, 24);
-    auto* c1 = at<WCheckBox>(nested, 0, 8);
-    auto* b21 = at<WButton>(&panel, 10, 100, 60, 40);
-    auto* b12 = at<WSwitchButton>(&panel, 200, 14); // a few pixels lower: the same row
-    auto* disabled = at<WButton>(&panel, 100, 10);
-    disabled->setEnabled(false);
-    auto* hidden = at<WButton>(&panel, 120, 10);
-    hidden->hide();
-    at<WLabel>(&panel, 300, 10); // takes no Tab
-    QVERIFY(ShowActive(&panel));
-
-    const QList<QWidget*> expected{b11, b12, b21, b22, c1, c2};
-    QCOMPARE(WFocusChain::FocusOrder(&panel), expected);
-    b11->setFocus();
-    for (int i = 1; i <= expected.size(); ++i)
-        QCOMPARE(tab(), expected.at(i % expected.size()));
-    for (int i = expected.size() - 1; i >= 0; --i)
-        QCOMPARE(tab(false), expected.at(i));
-    // Shown again, the hidden button takes its place in its row.
-    hidden->show();
-    QCOMPARE(WFocusChain::NextInFocusOrder(b11, true), hidden);
-}
-
-void TestWKeyboardAccess::noTrap_data()
-{
-    QTest::addColumn<bool>("keyboard");
-    QTest::addColumn<bool>("label");
-    QTest::newRow("read-only line edit") << true << false;
-    QTest::newRow("clicked label") << true << true;
-    QTest::newRow("switch off: read-only line edit keeps Tab") << false << false;
-    QTest::newRow("switch off: label keeps Tab") << false << true;
-}
-
-void TestWKeyboardAccess::noTrap()
-{
-    QFETCH(bool, keyboard);
-    QFETCH(bool, label);
-    WBase::SetKeyboardAccess(keyboard);
-    WPanel panel;
-    panel.resize(300, 100);
-    auto* before = at<WButton>(&panel, 10, 10);
-    auto* edit = at<WLineEdit>(&panel, 80, 10, 100);
-    edit->SetReadOnly(true);
-    edit->SetText(QStringLiteral("read me"));
-    auto* text = at<WLabel>(&panel, 190, 10, 100);
-    text->SetCanSelectText(true);
-    auto* after = at<WButton>(&panel, 10, 50);
-    QVERIFY(ShowActive(&panel));
-    QWidget* trap = label ? static_cast<QWidget*>(text) : edit;
-    trap->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(QApplication::focusWidget(), trap);
-    QTest::keyClick(trap, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), keyboard ? static_cast<QWidget*>(after) : trap);
-    trap->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(trap, Qt::Key_Backtab, Qt::ShiftModifier);
-    QWidget* back = label ? static_cast<QWidget*>(edit) : before;
-    QCOMPARE(QApplication::focusWidget(), keyboard ? back : trap);
-}
-
-// The tab bar is one stop, at its selected tab: the arrows move within it.
-void TestWKeyboardAccess::tabBarIsOneStop()
-{
-    const KeyboardOn keyboard;
-    WPanel panel;
-    panel.resize(400, 300);
-    auto* first = at<WButton>(&panel, 10, 10);
-    auto* tabs = at<WTabControl>(&panel, 10, 50, 380, 200);
-    tabs->SetTabBarSize(QSize(80, 24));
-    QList<WTabPage*> pages;
-    for (int i = 0; i < 3; ++i) {
-        auto* page = new WTabPage;
-        page->SetText(QStringLiteral("Page %1").arg(i));
-        tabs->AddPage(page);
-        pages << page;
-    }
-    auto* inside = at<WButton>(pages.at(1), 10, 10);
-    tabs->SetSelectedIndex(0);
-    QVERIFY(ShowActive(&panel));
-    QCOMPARE(WFocusChain::FocusOrder(&panel), (QList<QWidget*>{first, pages.at(0)->TabButton()}));
-    tabs->SetSelectedIndex(1);
-    QCOMPARE(WFocusChain::FocusOrder(&panel),
-             (QList<QWidget*>{first, pages.at(1)->TabButton(), inside}));
 }
 
 void TestWKeyboardAccess::focusRing()
@@ -253,10 +157,6 @@ void TestWKeyboardAccess::scrollIntoView()
     // Back up as far as needed and no further: the first button at the top of the view.
     QCOMPARE(tab(), top);
     QCOMPARE(scroller.VScrollBarValue(), 10);
-    // A click is where the pointer is already: nothing scrolls for it.
-    const int before = scroller.VScrollBarValue();
-    deep->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(scroller.VScrollBarValue(), before);
 }
 
 void TestWKeyboardAccess::escapeClosesAModalForm()

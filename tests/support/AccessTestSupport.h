@@ -134,6 +134,15 @@ inline bool ShowActive(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
+// The lines of a list: "Item 0", "Item 1", ... or another stem's.
+inline QStringList Numbered(int n, const QString& stem = QStringLiteral("Item %1"))
+{
+    QStringList list;
+    for (int i = 0; i < n; ++i)
+        list << stem.arg(i);
+    return list;
+}
+
 inline QAccessibleInterface* Face(QObject* object)
 {
     return QAccessible::queryAccessibleInterface(object);
