@@ -10,14 +10,6 @@ namespace WexalTest {
 
 namespace {
 
-QStringList numbered(int n)
-{
-    QStringList lines;
-    for (int i = 0; i < n; ++i)
-        lines << QStringLiteral("Line %1").arg(i);
-    return lines;
-}
-
 void key(QWidget* w, int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
     QKeyEvent e(QEvent::KeyPress, key, modifiers, text);
@@ -33,7 +25,7 @@ RandomCalls itemList(QWidget* w)
                     &WItemList::SetItemHeight, &WItemList::SetSelectedIndex};
                 const int pick = rng.bounded(6), v = ExtremeInt(rng);
                 if (pick == 4)
-                    l->SetItems(numbered(rng.bounded(200)));
+                    l->SetItems(NumberedLines(rng.bounded(200)));
                 else if (pick == 5)
                     l->InsetItem(v, RandomText(rng));
                 else
@@ -346,7 +338,7 @@ RandomCalls comboBox(QWidget* w)
     auto* box = static_cast<WComboBox*>(w);
     return {[box](QRandomGenerator& rng) {
                 const std::function<void()> steps[] = {
-                    [&] { box->SetItems(numbered(rng.bounded(0, 40))); },
+                    [&] { box->SetItems(NumberedLines(rng.bounded(0, 40))); },
                     [&] { box->InsetItem(ExtremeInt(rng), RandomText(rng)); },
                     [&] { box->RemoveItem(ExtremeInt(rng)); },
                     [&] { box->SetItem(ExtremeInt(rng), RandomText(rng)); },

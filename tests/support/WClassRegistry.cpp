@@ -35,15 +35,6 @@ QPixmap testPixmap()
 const QStringList threeLines{QStringLiteral("Apples"), QStringLiteral("Pears"),
                              QStringLiteral("Plums")};
 
-// More lines than a list of the row's size shows, so that its scroll bar is there to paint.
-QStringList manyLines()
-{
-    QStringList lines;
-    for (int i = 0; i < 12; ++i)
-        lines.append(QStringLiteral("Line %1").arg(i));
-    return lines;
-}
-
 // Rows a grid shows: the model outlives every grid of the tests (grids let go as they go).
 WGridListData& gridRows()
 {
@@ -201,9 +192,7 @@ QList<OwnSignal> tabControlSignals()
     const auto tabs = [](QWidget* w) { return static_cast<WTabControl*>(w); };
     // The last of two pages is selected.
     return {{"SelectedPageChanged(int)", "a click on a tab",
-             [](QWidget* w) {
-                 click(w, {25, 10});
-             }},
+             [](QWidget* w) { click(w, QPoint(25, 10)); }},
             {"SelectedPageChanged(int)", "InsertPage",
              [=](QWidget* w) { tabs(w)->InsertPage(1, page(QStringLiteral("New"))); }},
             {"SelectedPageChanged(int)", "SetSelectedIndex",
@@ -354,8 +343,9 @@ QList<ClassRow> makeRows()
                    ? QString()
                    : QStringLiteral("expanded is not whether the list is open");
     };
+    // More lines than it shows, so that its scroll bar is there to paint.
     r = &add("WItemList", {120, 90}, QAccessible::List,
-             made<WItemList>([](WItemList* l) { l->SetItems(manyLines()); }));
+             made<WItemList>([](WItemList* l) { l->SetItems(NumberedLines(12)); }));
     r->unseen = {"WheelStepPixel", "CanSelectItem"};
     r->refresh = {"Items"}; // setting the lines starts the list afresh: unselected, at the top
     r->twice = {"Border", "BorderWidth", "ItemHeight", "PaddingTBLR"};
@@ -370,9 +360,7 @@ QList<ClassRow> makeRows()
     r->ownSignals = {
         {"RowClicked(int,int)", "click a row", [](QWidget* w) { click(w, QPoint(20, 40)); }},
         {"ColumnHeaderClicked(int)", "click the header",
-         [](QWidget* w) {
-             click(w, {20, 5});
-         }},
+         [](QWidget* w) { click(w, QPoint(20, 5)); }},
         {"RowDoubleClicked(int,int)", "double click a row",
          [](QWidget* w) {
              QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {},
@@ -458,6 +446,14 @@ const ClassRow* FindClass(const QByteArray& name)
     return nullptr;
 }
 
+QStringList NumberedLines(int n)
+{
+    QStringList lines;
+    for (int i = 0; i < n; ++i)
+        lines << QStringLiteral("Line %1").arg(i);
+    return lines;
+}
+
 QList<QByteArray> WritableProperties(const QMetaObject* meta)
 {
     QList<QByteArray> names;
@@ -520,16 +516,12 @@ QVariant TestValue(const ClassRow& row, const QMetaProperty& property, const QVa
                            QStringLiteral("West")};
     case QMetaType::QPixmap:
         return testPixmap();
-    case QMetaType::QSize: {
-        const QSize s = current.toSize();
-        return s.isValid() ? s + QSize(6, 4) : QSize(40, 20);
-    }
+    case QMetaType::QSize:
+        return current.toSize().isValid() ? current.toSize() + QSize(6, 4) : QSize(40, 20);
     case QMetaType::QPoint:
         return current.toPoint() + QPoint(2, 1);
-    case QMetaType::QRect: {
-        const QRect r = current.toRect();
-        return QRect(r.x() + 1, r.y() + 2, r.width() + 3, r.height() + 4);
-    }
+    case QMetaType::QRect: // moved by (1, 2), grown by (3, 4)
+        return current.toRect().adjusted(1, 2, 4, 6);
     case QMetaType::QFont: {
         QFont f = current.value<QFont>();
         f.setPointSize(f.pointSize() + 3);
