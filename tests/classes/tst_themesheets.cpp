@@ -110,9 +110,10 @@ private slots:
     void initTestCase() { QuietPopupWarnings(); }
 
     // Each sheet reads without a complaint and names only colour properties of its selectors'
-    // classes, each once, in values that convert. Both name the same properties for the same
-    // selectors: a sheet never resets what it leaves out, so a property one theme sets and the
-    // other does not would keep the first theme's colour after a switch.
+    // classes, each once, in values that convert, and together every colour of every class. Both
+    // name the same properties for the same selectors: a sheet never resets what it leaves out,
+    // so a property one theme sets and the other does not would keep the first theme's colour
+    // after a switch.
     void readsCleanly()
     {
         QStringList wrong;
@@ -148,48 +149,31 @@ private slots:
             }
             if (!seen.contains(pairName(QStringLiteral("WBase"), focusRing)))
                 wrong << theme + ": no FocusRingColor in a rule for WBase alone";
+            // Every colour a class can be given is given by a rule for the class or a base class
+            // with no variant, so that a widget without a variant is wholly themed.
+            for (const ClassRow& row : Classes()) {
+                const QMetaObject* meta = knownClasses().value(QString::fromLatin1(row.name));
+                QStringList missing;
+                for (const QByteArray& property : ColourProperties(meta, true))
+                    missing << QString::fromLatin1(property);
+                for (const WThemeSheet::Rule& rule : sheet->Rules()) {
+                    const QRegularExpressionMatch s = readSelector(rule.selector);
+                    const QMetaObject* ruleClass = knownClasses().value(s.captured(2));
+                    if (!ruleClass || !s.captured(3).isEmpty() ||
+                        (s.captured(1).isEmpty() ? !meta->inherits(ruleClass) : ruleClass != meta))
+                        continue;
+                    for (const WThemeSheet::Declaration& d : rule.declarations)
+                        missing.removeAll(QString::fromLatin1(d.property));
+                }
+                if (!missing.isEmpty())
+                    wrong << theme + ": " + row.name + " leaves " + missing.join(", ") + " unset";
+            }
         }
         for (const QString& name : named["light"] - named["dark"])
             wrong << name + ": in light, not in dark";
         for (const QString& name : named["dark"] - named["light"])
             wrong << name + ": in dark, not in light";
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
-    }
-
-    // Every colour a class can be given is given by a rule for the class or a base class with
-    // no variant, so that a widget without a variant is wholly themed.
-    void everyColourSet_data()
-    {
-        QTest::addColumn<QString>("theme");
-        QTest::addColumn<QByteArray>("type");
-        for (const QString& theme : WTheme::BuiltInThemes()) {
-            for (const ClassRow& row : Classes())
-                QTest::addRow("%s: %s", qPrintable(theme), row.name.constData())
-                    << theme << row.name;
-        }
-    }
-    void everyColourSet()
-    {
-        QFETCH(QString, theme);
-        QFETCH(QByteArray, type);
-        const QMetaObject* meta = knownClasses().value(QString::fromLatin1(type));
-        QVERIFY(meta);
-        QStringList missing;
-        for (const QByteArray& property : ColourProperties(meta, true))
-            missing << QString::fromLatin1(property);
-        QVERIFY2(!missing.isEmpty(), "every class has WBase's colours at least");
-        const auto sheet = parsed(theme);
-        for (const WThemeSheet::Rule& rule : sheet->Rules()) {
-            const QRegularExpressionMatch s = readSelector(rule.selector);
-            const QMetaObject* ruleClass = knownClasses().value(s.captured(2));
-            if (!ruleClass || !s.captured(3).isEmpty() ||
-                (s.captured(1).isEmpty() ? !meta->inherits(ruleClass) : ruleClass != meta))
-                continue;
-            for (const WThemeSheet::Declaration& d : rule.declarations)
-                missing.removeAll(QString::fromLatin1(d.property));
-        }
-        QVERIFY2(missing.isEmpty(),
-                 qPrintable(theme + " leaves " + missing.join(QStringLiteral(", ")) + " unset"));
     }
 
     // Each class's own text, and the variants of labels and buttons, keeps WCAG 2.1's 4.5:1
