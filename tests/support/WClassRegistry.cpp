@@ -203,24 +203,24 @@ QList<OwnSignal> tabControlSignals()
              [=](QWidget* w) { delete tabs(w)->Page(1); }}};
 }
 
-// A check box's or switch's flips, by pointer and by keyboard.
-QList<OwnSignal> flips()
-{
-    return {{"CheckedChanged(bool)", "click", [](QWidget* w) { click(w); }},
-            {"CheckedChanged(bool)", "Space", keyboard(Qt::Key_Space)}};
-}
-
 // What a reader is told must be what the widget is.
 QAccessibleInterface* face(QWidget* w)
 {
     return QAccessible::queryAccessibleInterface(w);
 }
 
-QString checkedInvariant(QWidget* w)
+// A check box's or switch's: its flips, told and announced, by pointer and by keyboard; its
+// checked state as a reader reads it.
+void checkable(ClassRow* r)
 {
-    return face(w)->state().checked == w->property("Checked").toBool()
-               ? QString()
-               : QStringLiteral("the checked state is not Checked");
+    r->notices = {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}};
+    r->ownSignals = {{"CheckedChanged(bool)", "click", [](QWidget* w) { click(w); }},
+                     {"CheckedChanged(bool)", "Space", keyboard(Qt::Key_Space)}};
+    r->invariant = [](QWidget* w) {
+        return face(w)->state().checked == w->property("Checked").toBool()
+                   ? QString()
+                   : QStringLiteral("the checked state is not Checked");
+    };
 }
 
 // An item list's lines or a tab control's pages: one child each, the selected one selected.
@@ -279,14 +279,9 @@ QList<ClassRow> makeRows()
                  b->SetText(QStringLiteral("Check"));
                  b->SetChecked(true); // the flag shows
              }));
-    r->notices = {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}};
+    checkable(r);
     r->unseen = {"UncheckWhenClicked"};
-    r->ownSignals = flips();
-    r->invariant = checkedInvariant;
-    r = &add("WSwitchButton", {80, 30}, QAccessible::PushButton, made<WSwitchButton>());
-    r->notices = {{"Checked", {"CheckedChanged(bool)", QAccessible::StateChanged}}};
-    r->ownSignals = flips();
-    r->invariant = checkedInvariant;
+    checkable(&add("WSwitchButton", {80, 30}, QAccessible::PushButton, made<WSwitchButton>()));
     r = &add("WLabel", {100, 30}, QAccessible::StaticText, made<WLabel>([](WLabel* l) {
                  l->SetText(QStringLiteral("Total: 1,284.50 EUR"));
                  l->SetCanSelectText(true);
