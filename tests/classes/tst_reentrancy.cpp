@@ -27,12 +27,6 @@ public slots:
     }
 };
 
-struct DesignerMode
-{
-    explicit DesignerMode(bool on) { WBase::SetDesignerMode(on); }
-    ~DesignerMode() { WBase::SetDesignerMode(false); }
-};
-
 } // namespace
 
 class TestReentrancy : public QObject
@@ -69,7 +63,8 @@ private slots:
         QFETCH(bool, designer);
         const ClassRow& row = *FindClass(type);
         const OwnSignal& own = row.ownSignals.at(signal);
-        const DesignerMode mode(designer);
+        WBase::SetDesignerMode(designer);
+        const auto modeOff = qScopeGuard([] { WBase::SetDesignerMode(false); });
         RemovalHost host;
         QPointer<QWidget> w = row.make();
         w->setParent(host.parent);

@@ -10,30 +10,21 @@ namespace WexalTest {
 
 namespace {
 
-QStringList numbered(int n)
-{
-    QStringList lines;
-    for (int i = 0; i < n; ++i)
-        lines << QStringLiteral("Line %1").arg(i);
-    return lines;
-}
-
 void key(QWidget* w, int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
     QKeyEvent e(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(w, &e);
 }
 
-RandomCalls itemList(QWidget* w)
+RandomCalls itemList(WItemList* l)
 {
-    auto* l = static_cast<WItemList*>(w);
     return {[l](QRandomGenerator& rng) {
                 static void (WItemList::*const setters[])(int) = {
                     &WItemList::SetVScrollBarValue, &WItemList::SetHScrollBarValue,
                     &WItemList::SetItemHeight, &WItemList::SetSelectedIndex};
                 const int pick = rng.bounded(6), v = ExtremeInt(rng);
                 if (pick == 4)
-                    l->SetItems(numbered(rng.bounded(200)));
+                    l->SetItems(NumberedLines(rng.bounded(200)));
                 else if (pick == 5)
                     l->InsetItem(v, RandomText(rng));
                 else
@@ -48,9 +39,8 @@ RandomCalls itemList(QWidget* w)
 }
 
 // The content stays adopted, and every offset the bars take is announced.
-RandomCalls scrollPanel(QWidget* w)
+RandomCalls scrollPanel(WScrollPanel* p)
 {
-    auto* p = static_cast<WScrollPanel*>(w);
     auto announced = std::make_shared<QPoint>(p->HScrollBarValue(), p->VScrollBarValue());
     QObject::connect(p, &WScrollPanel::HScrollLocationChanged, [=](int x) { announced->rx() = x; });
     QObject::connect(p, &WScrollPanel::VScrollLocationChanged, [=](int y) { announced->ry() = y; });
@@ -73,9 +63,8 @@ RandomCalls scrollPanel(QWidget* w)
 
 // Non-ASCII texts, set and appended, in any font, partly selected and copied (kept to a few
 // hundred characters: a reader walks the whole text after every step).
-RandomCalls label(QWidget* w)
+RandomCalls label(WLabel* l)
 {
-    auto* l = static_cast<WLabel*>(w);
     return {[l](QRandomGenerator& rng) {
                 const QString text = RandomText(rng).left(200);
                 l->Text().size() > 400 || rng.bounded(2) ? l->SetText(text) : l->AppendText(text);
@@ -110,9 +99,8 @@ RandomCalls label(QWidget* w)
 
 // Typing (often several characters in one event), pasting and input methods' commits, in
 // every text type, a password's half the time.
-RandomCalls lineEdit(QWidget* w)
+RandomCalls lineEdit(WLineEdit* e)
 {
-    auto* e = static_cast<WLineEdit*>(w);
     return {[e](QRandomGenerator& rng) {
                 if (rng.bounded(4) == 0)
                     e->SetTextType(rng.bounded(2) ? TextType::Password
@@ -152,9 +140,8 @@ RandomCalls lineEdit(QWidget* w)
 }
 
 // Presses on the numbers and arrows, digits and other text typed.
-RandomCalls picker(QWidget* w)
+RandomCalls picker(WHourMinutePicker* p)
 {
-    auto* p = static_cast<WHourMinutePicker*>(w);
     return {[p](QRandomGenerator& rng) {
                 const QRect targets[] = {WHourMinutePicker::ItemRect(rng.bounded(4)),
                                          WHourMinutePicker::UpButtonRect(),
@@ -180,9 +167,8 @@ RandomCalls picker(QWidget* w)
 
 // Qt's view inside, over a model of its own that grows and shrinks; context requests anywhere
 // name the index under them, and the view always covers the wrapper exactly.
-RandomCalls treeView(QWidget* w)
+RandomCalls treeView(WTreeView* t)
 {
-    auto* t = static_cast<WTreeView*>(w);
     auto model = std::make_shared<QStandardItemModel>();
     for (const char* text : {"Fruit", "Vegetables", "Grains"})
         model->appendRow(new QStandardItem(QString::fromLatin1(text)));
@@ -214,9 +200,8 @@ RandomCalls treeView(QWidget* w)
 }
 
 // Drags from the button that wander outside the track, values and range from code.
-RandomCalls trackBar(QWidget* w)
+RandomCalls trackBar(WTrackBar* t)
 {
-    auto* t = static_cast<WTrackBar*>(w);
     auto dragged = std::make_shared<bool>(false); // Value1 may stay beyond a range changed then
     return {[t](QRandomGenerator& rng) {
                 const bool vertical = t->Orientation() == OrientationType::Vertical;
@@ -267,9 +252,8 @@ RandomCalls trackBar(QWidget* w)
 
 // Pages inserted, removed, deleted, moved within and to another control, and clicked; the
 // pages stacked at one place, the tabs following each other along the bar.
-RandomCalls tabControl(QWidget* w)
+RandomCalls tabControl(WTabControl* c)
 {
-    auto* c = static_cast<WTabControl*>(w);
     auto second = std::make_shared<WTabControl>(); // pages move between the two
     const auto page = [](const QString& text, bool withTab) {
         auto* p = new WTabPage(nullptr, withTab);
@@ -341,12 +325,11 @@ RandomCalls tabControl(QWidget* w)
 }
 
 // The lines changed from code, also while the list is open, and the list opened by presses.
-RandomCalls comboBox(QWidget* w)
+RandomCalls comboBox(WComboBox* box)
 {
-    auto* box = static_cast<WComboBox*>(w);
     return {[box](QRandomGenerator& rng) {
                 const std::function<void()> steps[] = {
-                    [&] { box->SetItems(numbered(rng.bounded(0, 40))); },
+                    [&] { box->SetItems(NumberedLines(rng.bounded(0, 40))); },
                     [&] { box->InsetItem(ExtremeInt(rng), RandomText(rng)); },
                     [&] { box->RemoveItem(ExtremeInt(rng)); },
                     [&] { box->SetItem(ExtremeInt(rng), RandomText(rng)); },
@@ -368,9 +351,8 @@ RandomCalls comboBox(QWidget* w)
 }
 
 // Items changed from code, also while it runs, and runs anywhere on the screen and beyond.
-RandomCalls menu(QWidget* w)
+RandomCalls menu(WMenu* m)
 {
-    auto* m = static_cast<WMenu*>(w);
     return {[m](QRandomGenerator& rng) {
                 const int v = ExtremeInt(rng);
                 const auto run = [&] { // anywhere on the screen and beyond
@@ -403,7 +385,7 @@ RandomCalls menu(QWidget* w)
 // Children added, removed and docked anew in a tree of nested panels; after a pass the docked
 // children of every panel lie inside its area (whoever resizes a docked child directly moves it
 // out of place until the next pass, so every panel is asked for one first).
-RandomCalls panel(QWidget* w)
+RandomCalls panel(WPanel* root)
 {
     const auto child = [](QWidget* parent, int width, int height, DockType::Types dock) {
         auto* c = new WTest(parent);
@@ -411,7 +393,6 @@ RandomCalls panel(QWidget* w)
         c->SetDock(dock);
         return c;
     };
-    auto* root = static_cast<WPanel*>(w);
     auto* body = new WPanel(root);
     body->SetDock(DockType::Fill);
     body->SetBorder(PositionFlag::All);
@@ -460,9 +441,8 @@ RandomCalls panel(QWidget* w)
 
 // The form moved, sized, maximised, minimised, run modally and ended every way, given icons and
 // pointer input where the window system sends it. It stays its window's only content.
-RandomCalls form(QWidget* w)
+RandomCalls form(WForm* f)
 {
-    auto* f = static_cast<WForm*>(w);
     QWidget* window = f->window();
     return {[f, window](QRandomGenerator& rng) {
                 const std::function<void()> steps[] = {
@@ -515,9 +495,8 @@ RandomCalls form(QWidget* w)
 // Two models of their own, filled, thinned, sorted and swapped under the grid, with widgets,
 // images and texts in their cells; after UpdateData with no change since, the first row for the
 // scroll offset is the walk's, whatever the locator remembers.
-RandomCalls gridList(QWidget* w)
+RandomCalls gridList(WGridList* grid)
 {
-    auto* grid = static_cast<WGridList*>(w);
     struct Models
     {
         QImage image{12, 9, QImage::Format_ARGB32};
@@ -599,23 +578,30 @@ RandomCalls gridList(QWidget* w)
             }};
 }
 
+// A class's calls, given the widget as the class it is.
+template <class W, RandomCalls (*calls)(W*)> RandomCalls of(QWidget* w)
+{
+    return calls(static_cast<W*>(w));
+}
+
 } // namespace
 
 RandomCalls ClassCalls(const QByteArray& name, QWidget* widget)
 {
-    static const QMap<QByteArray, RandomCalls (*)(QWidget*)> rows{{"WItemList", itemList},
-                                                                  {"WScrollPanel", scrollPanel},
-                                                                  {"WLabel", label},
-                                                                  {"WLineEdit", lineEdit},
-                                                                  {"WHourMinutePicker", picker},
-                                                                  {"WTreeView", treeView},
-                                                                  {"WTrackBar", trackBar},
-                                                                  {"WTabControl", tabControl},
-                                                                  {"WComboBox", comboBox},
-                                                                  {"WMenu", menu},
-                                                                  {"WPanel", panel},
-                                                                  {"WForm", form},
-                                                                  {"WGridList", gridList}};
+    static const QMap<QByteArray, RandomCalls (*)(QWidget*)> rows{
+        {"WItemList", of<WItemList, itemList>},
+        {"WScrollPanel", of<WScrollPanel, scrollPanel>},
+        {"WLabel", of<WLabel, label>},
+        {"WLineEdit", of<WLineEdit, lineEdit>},
+        {"WHourMinutePicker", of<WHourMinutePicker, picker>},
+        {"WTreeView", of<WTreeView, treeView>},
+        {"WTrackBar", of<WTrackBar, trackBar>},
+        {"WTabControl", of<WTabControl, tabControl>},
+        {"WComboBox", of<WComboBox, comboBox>},
+        {"WMenu", of<WMenu, menu>},
+        {"WPanel", of<WPanel, panel>},
+        {"WForm", of<WForm, form>},
+        {"WGridList", of<WGridList, gridList>}};
     const auto make = rows.value(name);
     return make ? make(widget) : RandomCalls{};
 }

@@ -29,17 +29,15 @@ int ExtremeInt(QRandomGenerator& rng)
 
 QString RandomText(QRandomGenerator& rng)
 {
-    static const QString samples[] = {
-        QString(),
-        QStringLiteral("a"),
-        QStringLiteral("Hello, world"),
-        QStringLiteral("192.168.0.1"),
-        QStringLiteral("00:1A:2b:3C:4d:5E"),
-        QStringLiteral("+1 (555) 010-9999"),
-        QString::fromUtf8("Grüße, Ωμέγα — 漢字かな 😀"),
-        QStringLiteral("tab\tnew\nline\r\0end"),
-        QString::fromUtf8("\u202Eright-to-left override"),
-    };
+    static const QString samples[] = {QString(),
+                                      QStringLiteral("a"),
+                                      QStringLiteral("Hello, world"),
+                                      QStringLiteral("192.168.0.1"),
+                                      QStringLiteral("00:1A:2b:3C:4d:5E"),
+                                      QStringLiteral("+1 (555) 010-9999"),
+                                      QString::fromUtf8("Grüße, Ωμέγα — 漢字かな 😀"),
+                                      QStringLiteral("tab\tnew\nline\r\0end"),
+                                      QString::fromUtf8("\u202Eright-to-left override")};
     const int pick = rng.bounded(int(std::size(samples)) + 2);
     if (pick < int(std::size(samples)))
         return samples[pick];
@@ -254,14 +252,12 @@ private:
         auto* w = qobject_cast<WBase*>(target);
         if (!w || w == root)
             return QString();
-        static const QRect rects[] = {
-            QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)),
-            QRect(QPoint(0, 0), QPoint(INT_MAX, INT_MAX)),
-            QRect(QPoint(INT_MIN, 0), QPoint(INT_MAX, 20)),
-            QRect(QPoint(0, INT_MIN), QPoint(30, 0)),
-            QRect(QPoint(INT_MAX, INT_MAX), QPoint(INT_MIN, INT_MIN)),
-            QRect(INT_MAX - 5, INT_MIN, 3, 3),
-        };
+        static const QRect rects[] = {QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)),
+                                      QRect(QPoint(0, 0), QPoint(INT_MAX, INT_MAX)),
+                                      QRect(QPoint(INT_MIN, 0), QPoint(INT_MAX, 20)),
+                                      QRect(QPoint(0, INT_MIN), QPoint(30, 0)),
+                                      QRect(QPoint(INT_MAX, INT_MAX), QPoint(INT_MIN, INT_MIN)),
+                                      QRect(INT_MAX - 5, INT_MIN, 3, 3)};
         w->LayoutSetGeometry(rects[rng.bounded(int(std::size(rects)))]);
         return QStringLiteral(" layout geometry");
     }
