@@ -1,7 +1,6 @@
 // WBaseButton: click recognition, hover and press tracking, the alignment mask and where a mouse
 // release goes, driven through a minimal concrete button.
 #include "ButtonTestSupport.h"
-#include "WFarPointer.h"
 #include "WTestSuite.h"
 
 using namespace ButtonTest;
@@ -64,34 +63,7 @@ private slots:
         QVERIFY(!b.Pressed());
     }
 
-    // Synthesised or transformed events may carry positions int cannot hold: a press at (30, 10),
-    // a move and a release at such a position leave the button unhovered and unclicked, and a press
-    // out there still presses it.
-    void farPointer_data() { WexalTest::AddFarPointerRows(); }
-
-    void farPointer()
-    {
-        QFETCH(QPointF, far);
-        ProbeButton b;
-        QVERIFY(shown(&b, 60, 20));
-        const auto send = [&](QEvent::Type type, const QPointF& at) {
-            QMouseEvent e(type, at, at, type == Move ? Qt::NoButton : Qt::LeftButton,
-                          type == Release ? Qt::NoButton : Qt::LeftButton, {});
-            QApplication::sendEvent(&b, &e);
-        };
-        mouse(&b, Enter);
-        send(Press, QPointF(30, 10));
-        send(Move, far);
-        QVERIFY(!b.Hovered());
-        send(Release, far);
-        send(Press, far);
-        QVERIFY(b.Pressed());
-        send(Release, far);
-        QCOMPARE(b.clicks, 0);
-        QVERIFY(!b.Pressed());
-    }
-
-    void hoverOffHideAndAlignment()
+    void hoverOffAndHide()
     {
         ProbeButton b;
         QVERIFY(shown(&b, 60, 20));
@@ -101,11 +73,6 @@ private slots:
         QVERIFY(!b.Hovered() && b.Pressed());
         b.hide();
         QVERIFY(!b.Pressed());
-        // Only the nine horizontal and vertical alignment bits are kept.
-        for (const auto& given : {QPoint(-1, 0x1FF), QPoint(0x7FFF0110, 0x110)}) {
-            b.SetAlignment(Qt::Alignment(given.x()));
-            QCOMPARE(int(b.Alignment()), given.y());
-        }
     }
 
     void releaseReachesParentOnlyInDesigner()

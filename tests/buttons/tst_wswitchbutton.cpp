@@ -87,24 +87,7 @@ private slots:
             QVERIFY(contains(image, otherHalf, ink) && !contains(image, otherHalf, litInk));
         }
     }
-
-    void randomInput();
 };
-
-void TestWSwitchButton::randomInput()
-{
-    WSwitchButton s;
-    s.resize(120, 30);
-    QSignalSpy changed(&s, &WSwitchButton::CheckedChanged);
-    const Watcher oracle(&s);
-    CheckedWatch<WSwitchButton> watch(&s);
-    WexalTest::RandomInputOptions options;
-    options.invariant = [&](QWidget*) { return watch.Error(); };
-    options.action = [&](QRandomGenerator& rng, QWidget*) { watch.Silently(rng.bounded(2)); };
-    QCOMPARE(WexalTest::RunRandomInput(&s, options), QString());
-    // Every click flips it, and so does every write of a different Checked property.
-    QVERIFY(changed.count() >= oracle.clicks && oracle.clicks > 0);
-}
 
 WEXAL_TEST_MAIN(TestWSwitchButton)
 #include "tst_wswitchbutton.moc"
