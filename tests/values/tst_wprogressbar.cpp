@@ -94,35 +94,19 @@ private slots:
         QCOMPARE(full.pixelColor(98, 10), QColor(Qt::blue));
     }
 
-    // Rounded style: the outline is stroked whatever the border sides say, with a one-pixel
-    // pen at width 0; once there is a fill, the clip to the track hides the outline's outer
-    // half, so it looks thinner than at 0.
+    // Rounded style: the outline is stroked whatever the border sides say, with a one-pixel pen
+    // at width 0.
     void roundedOutline()
     {
         WProgressBar bar;
         style(bar, QSize(200, 20), 6, 2);
         bar.SetBorder(PositionFlag::None);
-        const QImage empty = render(bar);
+        QCOMPARE(render(bar).pixelColor(150, 0), QColor(Qt::blue));
+        // Each look is drawn once and reused: another fill colour is another look.
         bar.SetValue(50);
-        const QImage half = render(bar);
-        // Top edge over the unfilled part: full stroke at 0, outer half clipped at 50.
-        QCOMPARE(empty.pixelColor(150, 0), QColor(Qt::blue));
-        QVERIFY(half.pixelColor(150, 0).alpha() < empty.pixelColor(150, 0).alpha());
-        QVERIFY(half.pixelColor(150, 0).alpha() > 0);
-        // Each look is drawn once and reused: a change of any colour or of the size is a new
-        // look, the old value's look comes back as it was.
-        QCOMPARE(half.pixelColor(50, 10), QColor(Qt::red));
+        QCOMPARE(render(bar).pixelColor(50, 10), QColor(Qt::red));
         bar.SetForeColor(Qt::green);
         QCOMPARE(render(bar).pixelColor(50, 10), QColor(Qt::green));
-        bar.SetBackColor(Qt::yellow);
-        QCOMPARE(render(bar).pixelColor(150, 10), QColor(Qt::yellow));
-        bar.resize(300, 20);
-        QCOMPARE(render(bar).pixelColor(140, 10), QColor(Qt::green));
-        bar.resize(200, 20);
-        bar.SetForeColor(Qt::red);
-        bar.SetBackColor(Qt::white);
-        QCOMPARE(render(bar), half);
-
         bar.SetBorderWidth(0);
         bar.SetValue(0);
         const QImage cosmetic = render(bar);
