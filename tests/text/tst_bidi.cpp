@@ -155,21 +155,6 @@ private slots:
             WexalTest::MouseRelease(w, QPoint(to, 17));
         }
     }
-
-    // Right to left, a short line stands against the right edge of the field, and its first
-    // character is the rightmost.
-    void rightToLeftStartsAtTheRight()
-    {
-        WLineEdit edit;
-        styled(edit, Qt::RightToLeft, QStringLiteral("שלום"));
-        edit.setFocus();
-        press(&edit, Qt::Key_Right);
-        for (int i = 0; i < 4; ++i)
-            press(&edit, Qt::Key_Right); // on screen: toward the start of the word
-        QCOMPARE(edit.CaretIndex(), 0);
-        QVERIFY2(qAbs(caretX(edit) - edit.TextArea().right()) <= 1,
-                 qPrintable(QString::number(caretX(edit))));
-    }
 };
 
 WEXAL_TEST_MAIN(tst_Bidi)
