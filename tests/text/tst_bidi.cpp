@@ -98,27 +98,6 @@ private slots:
         }
     }
 
-    // A click anywhere on the text puts the caret at the boundary nearest to the pointer; one
-    // left of the text, at the text's left end.
-    void clickLandsAtTheNearestBoundary_data() { lines_data(); }
-    void clickLandsAtTheNearestBoundary()
-    {
-        QFETCH(QString, text);
-        WLineEdit edit;
-        styled(edit, Qt::RightToLeft, text);
-        const int half = edit.fontMetrics().maxWidth() / 2 + 1;
-        const QRect area = edit.TextArea();
-        // Right to left a short line stands against the right edge.
-        const int textLeft = area.right() - edit.fontMetrics().horizontalAdvance(text);
-        for (int x = area.left(); x <= area.right(); x += 3) {
-            WexalTest::MousePress(&edit, QPoint(x, 17));
-            WexalTest::MouseRelease(&edit, QPoint(x, 17));
-            QVERIFY2(
-                qAbs(caretX(edit) - qMax(x, textLeft)) <= half,
-                qPrintable(QStringLiteral("click at %1, caret at %2").arg(x).arg(caretX(edit))));
-        }
-    }
-
     // "ם wo" of "שלום world עולם" is one stretch of the text, but on the line the Latin word
     // reads left to right between the Hebrew ones: "wo" is at its left end and "ם" beyond its
     // right end. The highlight is two pieces, in the line edit and in the label, selected with

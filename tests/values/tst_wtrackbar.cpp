@@ -435,9 +435,6 @@ private slots:
         QCOMPARE(states(), (QList<QColor>{Qt::white, Qt::white, Qt::white, Qt::white, Qt::white}));
         t.SetReplaceImageWhite(true);
         QCOMPARE(states(), expected);
-        // A transparent colour keeps the image recoloured before.
-        t.SetButtonColor(Qt::transparent);
-        QCOMPARE(centre(), knob);
     }
 
     void rangeAndValues_data();
