@@ -136,7 +136,6 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("clicks");
         QTest::newRow("inside") << QPoint(30, 10) << "" << 1;
-        QTest::newRow("dragged out") << QPoint(80, 10) << "" << 0;
         QTest::newRow("last column") << QPoint(59, 10) << "" << 1;
         QTest::newRow("one past the right") << QPoint(60, 10) << "" << 0;
         QTest::newRow("right button") << QPoint(30, 10) << "r" << 0;
@@ -220,7 +219,6 @@ private slots:
         QTest::addColumn<QColor>("edge");
         QTest::newRow("hover") << "e" << backHover << borderHover;
         QTest::newRow("press") << "ep" << backPress << borderHover;
-        QTest::newRow("press without hover") << "p" << backPress << border;
         QTest::newRow("press, drag out") << "epo" << backPress << border;
         QTest::newRow("release outside") << "epor" << back << border;
         QTest::newRow("release inside") << "epr" << backHover << borderHover;

@@ -429,55 +429,53 @@ private slots:
         QCOMPARE(states(), expected);
     }
 
-    void rangeAndValues_data();
-    void rangeAndValues();
+    void rangeAndValues_data()
+    {
+        // Each step is "Setter:argument"; after all of them: minimum, maximum, value1, value2 and
+        // the signals in order.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<Ints>("result");
+        QTest::addColumn<QStringList>("announced");
+        const auto l = [](const char* s) { return QString::fromLatin1(s).split(QLatin1Char(' ')); };
+        QTest::newRow("negative minimum") << l("Min:-5") << Ints{0, 100, 0, 0} << QStringList();
+        QTest::newRow("minimum up to the maximum pulls both values")
+            << l("Min:100") << Ints{99, 100, 99, 99} << l("V1:99 V2:99");
+        QTest::newRow("maximum down to the minimum")
+            << l("Max:0") << Ints{0, 1, 0, 0} << QStringList();
+        QTest::newRow("maximum below both values")
+            << l("V1:80 V2:90 Max:50") << Ints{0, 50, 50, 50} << l("V1:80 V2:90 V1:50 V2:50");
+        QTest::newRow("maximum below one value")
+            << l("V1:30 V2:90 Max:50") << Ints{0, 50, 30, 50} << l("V1:30 V2:90 V2:50");
+        QTest::newRow("same value, and one that clamps to it")
+            << l("V1:100 V1:100 V1:250 V2:0 V2:-7") << Ints{0, 100, 100, 0} << l("V1:100");
+        QTest::newRow("silent setter")
+            << l("Quiet:40 Quiet:-3 V1:0") << Ints{0, 100, 0, 0} << QStringList();
+        QTest::newRow("extremes")
+            << l("Max:2147483647 V1:2147483647 Min:2147483647 Max:-2147483648")
+            << Ints{INT_MAX - 1, INT_MAX, INT_MAX, INT_MAX - 1} << l("V1:2147483647 V2:2147483646");
+    }
+
+    void rangeAndValues()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(Ints, result);
+        QFETCH(QStringList, announced);
+        WTrackBar t;
+        Recorder rec(&t);
+        const QHash<QString, void (WTrackBar::*)(int)> setters{
+            {QStringLiteral("Min"), &WTrackBar::SetMinimum},
+            {QStringLiteral("Max"), &WTrackBar::SetMaximum},
+            {QStringLiteral("V1"), &WTrackBar::SetValue1},
+            {QStringLiteral("V2"), &WTrackBar::SetValue2},
+            {QStringLiteral("Quiet"), &WTrackBar::SetValue1WithoutEvent}};
+        for (const QString& step : steps)
+            (t.*setters.value(step.section(QLatin1Char(':'), 0, 0)))(
+                step.section(QLatin1Char(':'), 1).toInt());
+        QCOMPARE((Ints{t.Minimum(), t.Maximum(), t.Value1(), t.Value2()}), result);
+        QCOMPARE(rec.log, announced);
+        QCOMPARE(rec.wrong, QString());
+    }
 };
-
-void TestWTrackBar::rangeAndValues_data()
-{
-    // Each step is "Setter:argument"; after all of them: minimum, maximum, value1, value2 and
-    // the signals in order.
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<Ints>("result");
-    QTest::addColumn<QStringList>("announced");
-    const auto l = [](const char* s) { return QString::fromLatin1(s).split(QLatin1Char(' ')); };
-    QTest::newRow("negative minimum") << l("Min:-5") << Ints{0, 100, 0, 0} << QStringList();
-    QTest::newRow("minimum up to the maximum pulls both values")
-        << l("Min:100") << Ints{99, 100, 99, 99} << l("V1:99 V2:99");
-    QTest::newRow("maximum down to the minimum") << l("Max:0") << Ints{0, 1, 0, 0} << QStringList();
-    QTest::newRow("maximum below both values")
-        << l("V1:80 V2:90 Max:50") << Ints{0, 50, 50, 50} << l("V1:80 V2:90 V1:50 V2:50");
-    QTest::newRow("maximum below one value")
-        << l("V1:30 V2:90 Max:50") << Ints{0, 50, 30, 50} << l("V1:30 V2:90 V2:50");
-    QTest::newRow("same value, and one that clamps to it")
-        << l("V1:100 V1:100 V1:250 V2:0 V2:-7") << Ints{0, 100, 100, 0} << l("V1:100");
-    QTest::newRow("silent setter")
-        << l("Quiet:40 Quiet:-3 V1:0") << Ints{0, 100, 0, 0} << QStringList();
-    QTest::newRow("extremes") << l("Max:2147483647 V1:2147483647 Min:2147483647 Max:-2147483648")
-                              << Ints{INT_MAX - 1, INT_MAX, INT_MAX, INT_MAX - 1}
-                              << l("V1:2147483647 V2:2147483646");
-}
-
-void TestWTrackBar::rangeAndValues()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(Ints, result);
-    QFETCH(QStringList, announced);
-    WTrackBar t;
-    Recorder rec(&t);
-    const QHash<QString, void (WTrackBar::*)(int)> setters{
-        {QStringLiteral("Min"), &WTrackBar::SetMinimum},
-        {QStringLiteral("Max"), &WTrackBar::SetMaximum},
-        {QStringLiteral("V1"), &WTrackBar::SetValue1},
-        {QStringLiteral("V2"), &WTrackBar::SetValue2},
-        {QStringLiteral("Quiet"), &WTrackBar::SetValue1WithoutEvent}};
-    for (const QString& step : steps)
-        (t.*setters.value(step.section(QLatin1Char(':'), 0, 0)))(
-            step.section(QLatin1Char(':'), 1).toInt());
-    QCOMPARE((Ints{t.Minimum(), t.Maximum(), t.Value1(), t.Value2()}), result);
-    QCOMPARE(rec.log, announced);
-    QCOMPARE(rec.wrong, QString());
-}
 
 WEXAL_TEST_MAIN(TestWTrackBar)
 #include "tst_wtrackbar.moc"
