@@ -1,11 +1,12 @@
-// Where text lies on a line and where the pointer and the arrow keys put the caret on it. On
-// screens of 1.25, 1.5 and 2 device pixels per pixel, with the pointer between whole pixels: a
-// click on any device pixel puts the line edit's caret at the nearer boundary of the character
-// under it, drawn within half a pixel of where the line has that boundary, and a drag from before
-// the label's text to any device pixel ends the selection at that boundary; selected text, drawn
-// over the widget, lies exactly where the widget had it. Lines that mix right-to-left and
-// left-to-right text in a right-to-left widget: the caret moves with the arrow keys the way the
-// eye reads, and a selection of consecutive characters paints as the pieces they form on the
+// Where text lies on a line and where the pointer and the arrow keys put the caret and the
+// selection on it. The label's mouse selection, its highlight and copying, with selection on and
+// off. On screens of 1.25, 1.5 and 2 device pixels per pixel, with the pointer between whole
+// pixels: a click on any device pixel puts the line edit's caret at the nearer boundary of the
+// character under it, drawn within half a pixel of where the line has that boundary, and a drag
+// from before the label's text to any device pixel ends the selection at that boundary; selected
+// text, drawn over the widget, lies exactly where the widget had it. Lines that mix right-to-left
+// and left-to-right text in a right-to-left widget: the caret moves with the arrow keys the way
+// the eye reads, and a selection of consecutive characters paints as the pieces they form on the
 // line. Every expectation is a property of the picture, not a copy of the layout code.
 #include "WScaledRun.h"
 #include "WTestSuite.h"
@@ -41,6 +42,12 @@ QList<QPair<int, int>> runsOf(QWidget* widget, const QColor& colour, int y)
     return runs;
 }
 
+void pressCopy(QWidget* w)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QString(QChar(0x03)));
+    QApplication::sendEvent(w, &press);
+}
+
 const QColor highlight(255, 0, 255);
 
 template <class W> void styled(W& w, Qt::LayoutDirection direction, const QString& text)
@@ -65,6 +72,62 @@ class TestTextGeometry : public QObject
     Q_OBJECT
 
 private slots:
+    void labelSelectAndCopy()
+    {
+        WLabel l;
+        l.resize(300, 30);
+        l.SetText(QStringLiteral("Hello, world"));
+        l.SetCanSelectText(true);
+        l.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&l));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const QFontMetrics fm = l.fontMetrics();
+        // The x of the boundary before character index.
+        const auto x = [&](int index) {
+            return l.TextBounding().left() + fm.horizontalAdvance(l.Text().left(index));
+        };
+        const auto drag = [&](int from, int to) {
+            WexalTest::MousePress(&l, QPoint(x(from), 15));
+            WexalTest::MouseMove(&l, QPoint(x(to), 15));
+            WexalTest::MouseRelease(&l, QPoint(x(to), 15));
+        };
+        // {from, to, where the highlight starts}; from the end to the start is all of it.
+        const int drags[][3] = {{2, 8, 2}, {8, 2, 2}, {12, 0, 0}, {4, 4, 4}};
+        for (const auto& d : drags) {
+            drag(d[0], d[1]);
+            const QString selected = l.Text().mid(d[2], qAbs(d[1] - d[0]));
+            QCOMPARE(l.SelectedText(), selected);
+            // A press with no move has nothing to highlight.
+            QCOMPARE(l.SelectedTextBounding(),
+                     selected.isEmpty() ? QRect()
+                                        : QRect(x(d[2]), l.TextBounding().top(),
+                                                fm.horizontalAdvance(selected), fm.height()));
+            pressCopy(&l); // with nothing selected, an empty text
+            QCOMPARE(clipboard->text(), selected);
+        }
+        // A double-click selects all, painted in the highlight colour.
+        l.SetSelectedTextBackColor(Qt::blue);
+        const QImage plain = l.grab().toImage();
+        QTest::mouseDClick(&l, Qt::LeftButton, {}, QPoint(5, 15));
+        QCOMPARE(l.SelectedText(), l.Text());
+        QCOMPARE(l.SelectedTextBounding(), l.TextBounding());
+        const QImage selected = l.grab().toImage();
+        QCOMPARE(selected.pixelColor(l.TextBounding().topLeft()), QColor(Qt::blue));
+        // Turned off, selecting and copying change nothing; the highlight is hidden, not cleared.
+        l.SetCanSelectText(false);
+        QCOMPARE(l.grab().toImage(), plain);
+        clipboard->setText(QStringLiteral("kept"));
+        drag(5, 9);
+        pressCopy(&l);
+        QCOMPARE(clipboard->text(), QStringLiteral("kept"));
+        l.SetCanSelectText(true);
+        QCOMPARE(l.grab().toImage(), selected);
+        // Focus loss ends the selection.
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        QApplication::sendEvent(&l, &out);
+        QCOMPARE(l.SelectedText(), QString());
+    }
+
     void pointerBetweenPixels_data()
     {
         QTest::addColumn<QString>("scale");

@@ -1,6 +1,9 @@
-// WTrackBar: the range and value setters with their signals, the button's place on the track,
-// pressing and dragging with real pointer events in both orientations, and the fills, gradients,
-// images and button states as painted.
+// The value widgets. WTrackBar: the range and value setters with their signals, the button's
+// place on the track, pressing and dragging with real pointer events in both orientations, and
+// the fills, gradients, images and button states as painted. WHourMinutePicker: clamping setters,
+// selection by click and its loss, the arrows, the wheel and the digit keys on the selected
+// number, a disabled picker and the face as painted. WProgressBar: the fill and outline as
+// painted, in both styles, and geometry that does not fit.
 #include "WTestSuite.h"
 #include "WTrackBar_p.h"
 
@@ -72,14 +75,92 @@ struct Stage
     bool Exposed() { return QTest::qWaitForWindowExposed(&window); }
 };
 
+const QColor paper(Qt::white), ink(0x1F, 0x29, 0x37), pick(0x25, 0x63, 0xEB), pickInk(Qt::yellow);
+const QColor arrowInk(0xDC, 0x26, 0x26);
+
+Ints values(const WHourMinutePicker& p)
+{
+    return {p.StartHour(), p.StartMinute(), p.EndHour(), p.EndMinute()};
+}
+
+const char* const props[] = {"StartHour", "StartMinute", "EndHour", "EndMinute"};
+
+// Sends a key press carrying exactly this text, as an input method or keyboard layout may.
+bool typed(QWidget* w, const QString& text, Qt::Key k = Qt::Key_unknown)
+{
+    QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &e);
+    return e.isAccepted();
+}
+
+int count(const QImage& image, const QRect& area, const QColor& colour)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+struct Shown
+{
+    QWidget window;
+    WHourMinutePicker* picker = new WHourMinutePicker(&window);
+    QWidget* other = new QWidget(&window); // somewhere for the focus to go
+    Shown()
+    {
+        window.resize(300, 100);
+        picker->move(10, 10);
+        other->setGeometry(10, 50, 50, 20);
+        other->setFocusPolicy(Qt::StrongFocus);
+        window.show();
+        window.activateWindow();
+    }
+    bool Ready() { return QTest::qWaitForWindowActive(&window); }
+    void Click(const QPoint& pos, Qt::MouseButton button = Qt::LeftButton)
+    {
+        WexalTest::MousePress(picker, pos, button);
+        WexalTest::MouseRelease(picker, pos, button);
+    }
+};
+
+// The bar drawn on a transparent image: only what the bar paints is there.
+QImage render(WProgressBar& bar)
+{
+    QImage image(bar.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    bar.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+// The number of pixels in row y painted exactly in colour.
+int runOf(const QImage& image, int y, const QColor& colour)
+{
+    int n = 0;
+    for (int x = 0; x < image.width(); ++x)
+        n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+void style(WProgressBar& bar, const QSize& size, int radius, int borderWidth)
+{
+    bar.resize(size);
+    bar.SetBackColor(Qt::white);
+    bar.SetForeColor(Qt::red);
+    bar.SetBorderColor(Qt::blue);
+    bar.SetBorder(PositionFlag::All);
+    bar.SetRadius(radius);
+    bar.SetBorderWidth(borderWidth);
+}
+
 } // namespace
 
-class TestWTrackBar : public QObject
+class TestValues : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void placement_data()
+    void trackPlacement_data()
     {
         // in: track length, button length, minimum, maximum, value1, value2;
         // out: button location, Value2 fill length.
@@ -99,7 +180,7 @@ private slots:
 
     // Placed at once by every setter the place depends on, in both orientations, whatever order
     // the properties come in.
-    void placement()
+    void trackPlacement()
     {
         QFETCH(Ints, in);
         QFETCH(Ints, out);
@@ -124,7 +205,7 @@ private slots:
         }
     }
 
-    void pressAndDrag_data()
+    void trackPressAndDrag_data()
     {
         QTest::addColumn<OrientationType::Types>("orientation");
         QTest::addColumn<Qt::LayoutDirection>("direction");
@@ -134,7 +215,7 @@ private slots:
         QTest::newRow("vertical") << OrientationType::Vertical << Qt::LeftToRight;
     }
 
-    void pressAndDrag()
+    void trackPressAndDrag()
     {
         QFETCH(OrientationType::Types, orientation);
         QFETCH(Qt::LayoutDirection, direction);
@@ -199,7 +280,7 @@ private slots:
         QCOMPARE(rec.wrong, QString());
     }
 
-    void fills_data()
+    void trackFills_data()
     {
         QTest::addColumn<OrientationType::Types>("orientation");
         QTest::addColumn<int>("radius");
@@ -216,7 +297,7 @@ private slots:
     // Value2 fills the line from its start in the second colour, over the back colour; Value1 = 20
     // puts the button at 18 and covers 0-17 in the first colour, over both; a translucent fill
     // shows what lies beneath. Only the main line is painted.
-    void fills()
+    void trackFills()
     {
         QFETCH(OrientationType::Types, orientation);
         QFETCH(int, radius);
@@ -271,7 +352,7 @@ private slots:
         QCOMPARE(again.pixelColor(vertical ? QPoint(9, 1) : QPoint(1, 9)), layered(1));
     }
 
-    void gradients_data()
+    void trackGradients_data()
     {
         // The type, the colour given to MainLineBackColor, and the stops the line must show.
         QTest::addColumn<WTrackBar::TrackType>("type");
@@ -283,7 +364,6 @@ private slots:
         const QList<QColor> hues{Qt::red,  Qt::yellow,  Qt::green, Qt::cyan,
                                  Qt::blue, Qt::magenta, Qt::red};
         QTest::newRow("hue") << WTrackBar::HslColorH << QColor() << H << hues;
-        QTest::newRow("hue, vertical") << WTrackBar::HslColorH << QColor() << V << hues;
         QTest::newRow("lightness")
             << WTrackBar::HslColorL << QColor(Qt::red) << V << QList<QColor>{Qt::black, Qt::white};
         QTest::newRow("saturation of a blue")
@@ -296,7 +376,7 @@ private slots:
 
     // The line between evenly spaced stops, along the whole widget, as a linear RGB blend at each
     // pixel's centre; rounded, the rainbow is cut to the line's corners.
-    void gradients()
+    void trackGradients()
     {
         QFETCH(WTrackBar::TrackType, type);
         QFETCH(QColor, base);
@@ -341,7 +421,7 @@ private slots:
     // A nine-patch line keeps its margins unscaled at the widget's edges, also after a resize, with
     // the margins read from the rectangle as top, bottom, left, right; a plain image is stretched
     // over the whole widget; margins that do not fit the image draw nothing.
-    void images()
+    void trackImages()
     {
         QImage source(16, 16, QImage::Format_ARGB32);
         source.fill(Qt::blue);
@@ -392,7 +472,7 @@ private slots:
 
     // The button in its three states, as a filled rectangle and as a recoloured image; disabled
     // wins over hover; without recolouring the image is drawn as it is.
-    void buttonStates()
+    void trackButtonStates()
     {
         QImage glyph(8, 8, QImage::Format_ARGB32);
         glyph.fill(Qt::white);
@@ -429,7 +509,7 @@ private slots:
         QCOMPARE(states(), expected);
     }
 
-    void rangeAndValues_data()
+    void trackRangeAndValues_data()
     {
         // Each step is "Setter:argument"; after all of them: minimum, maximum, value1, value2 and
         // the signals in order.
@@ -455,7 +535,7 @@ private slots:
             << Ints{INT_MAX - 1, INT_MAX, INT_MAX, INT_MAX - 1} << l("V1:2147483647 V2:2147483646");
     }
 
-    void rangeAndValues()
+    void trackRangeAndValues()
     {
         QFETCH(QStringList, steps);
         QFETCH(Ints, result);
@@ -475,7 +555,252 @@ private slots:
         QCOMPARE(rec.log, announced);
         QCOMPARE(rec.wrong, QString());
     }
+
+    // Any mouse button on a number, up to its edges, selects it and takes the focus; a click
+    // elsewhere clears the selection, and an arrow with nothing selected changes nothing. A
+    // disabled picker does not handle a press, nor pass it on; its arrows are not drawn in the
+    // enabled colour.
+    void pickerSelectionAndDisabled()
+    {
+        Shown s;
+        QVERIFY(s.Ready());
+        WHourMinutePicker& p = *s.picker;
+        s.other->setFocus();
+        s.Click(QPoint(5, 3), Qt::RightButton);
+        QCOMPARE(p.SelectedItem(), 0);
+        QVERIFY(p.hasFocus());
+        s.Click(QPoint(21, 21));
+        QCOMPARE(p.SelectedItem(), 0);
+        s.Click(QPoint(22, 12));
+        QCOMPARE(p.SelectedItem(), -1);
+        s.Click(WHourMinutePicker::UpButtonRect().center());
+        QCOMPARE(p.SelectedItem(), -1);
+        QCOMPARE(values(p), (Ints{0, 0, 0, 0}));
+
+        p.SetStartHour(5);
+        s.Click(WHourMinutePicker::ItemRect(0).center());
+        p.setEnabled(false);
+        const int selected = p.SelectedItem();
+        for (const QPoint& at : {WHourMinutePicker::ItemRect(1).center(),
+                                 WHourMinutePicker::UpButtonRect().center(), QPoint(110, 23)}) {
+            QMouseEvent press(QEvent::MouseButtonPress, at, p.mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QVERIFY(!static_cast<QObject&>(p).event(&press));
+            QCOMPARE(p.SelectedItem(), selected);
+        }
+        QCOMPARE(p.StartHour(), 5);
+        // With no disabled colour set the arrows do not fall back to the enabled one.
+        p.SetButtonColor(arrowInk);
+        const QRect arrows =
+            WHourMinutePicker::UpButtonRect().united(WHourMinutePicker::DownButtonRect());
+        QCOMPARE(count(snapshot(&p), arrows, arrowInk), 0);
+    }
+
+    void pickerEditSelected_data()
+    {
+        // The item selected, its value, the steps, and the value after each: "up" and "down"
+        // click the arrows, "wheel N" turns the wheel by N (0: sideways), anything else is typed
+        // as one key event.
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<Ints>("after");
+        const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(',')); };
+        QTest::newRow("up past 59") << 1 << 59 << l("up") << Ints{0};
+        QTest::newRow("down below 0, an hour") << 2 << 0 << l("down") << Ints{23};
+        QTest::newRow("up past 23") << 2 << 23 << l("up") << Ints{0};
+        QTest::newRow("wheel back") << 1 << 30 << l("wheel -120") << Ints{29};
+        QTest::newRow("wheel sideways steps down") << 1 << 0 << l("wheel 0") << Ints{59};
+        QTest::newRow("a small wheel step is a whole one") << 3 << 10 << l("wheel 15") << Ints{11};
+        QTest::newRow("1, 5, then 9") << 0 << 0 << l("1,5,9") << Ints{1, 15, 9};
+        QTest::newRow("9 on 3 is 39, at most 23") << 2 << 3 << l("9") << Ints{23};
+        QTest::newRow("minutes: 5 then 9, then 7 afresh") << 1 << 0 << l("5,9,7") << Ints{5, 59, 7};
+        QTest::newRow("8 on a minute of 8 is 88, at most 59") << 3 << 8 << l("8") << Ints{59};
+        QTest::newRow("a two-digit value starts afresh") << 1 << 10 << l("0,4") << Ints{0, 4};
+        QTest::newRow("letters and signs change nothing")
+            << 0 << 7 << l("a,-,+,:") << Ints{7, 7, 7, 7};
+        // What a keyboard layout or an input method may deliver in one event.
+        QTest::newRow("several digits at once") << 1 << 2 << l("35,2147483647") << Ints{55, 59};
+    }
+
+    void pickerEditSelected()
+    {
+        QFETCH(int, item);
+        QFETCH(int, value);
+        QFETCH(QStringList, steps);
+        QFETCH(Ints, after);
+        Shown s;
+        QVERIFY(s.Ready());
+        WHourMinutePicker& p = *s.picker;
+        for (int i = 0; i < 4; ++i)
+            p.setProperty(props[i], 11 + i);
+        p.setProperty(props[item], value);
+        // Without a selection every key is taken and nothing changes.
+        QVERIFY(typed(&p, QStringLiteral("4"), Qt::Key_4));
+        QCOMPARE(p.property(props[item]).toInt(), value);
+        s.Click(WHourMinutePicker::ItemRect(item).center());
+        Ints seen;
+        for (const QString& step : steps) {
+            const int delta = step.section(QLatin1Char(' '), 1).toInt();
+            // Sideways scrolling arrives as a horizontal delta with no vertical one.
+            if (step.startsWith(QLatin1String("wheel ")))
+                QVERIFY(WexalTest::Wheel(&p, QPoint(50, 10),
+                                         delta ? QPoint(0, delta) : QPoint(120, 0)));
+            else if (step == QLatin1String("up"))
+                s.Click(WHourMinutePicker::UpButtonRect().center());
+            else if (step == QLatin1String("down"))
+                s.Click(WHourMinutePicker::DownButtonRect().center());
+            else
+                QVERIFY(typed(&p, step));
+            seen << p.property(props[item]).toInt();
+        }
+        QCOMPARE(seen, after);
+        Ints expected{11, 12, 13, 14};
+        expected[item] = after.last();
+        QCOMPARE(values(p), expected);
+        // The picker keeps every key while a number is selected, Tab included.
+        QTest::keyClick(&p, Qt::Key_Tab);
+        QVERIFY(p.hasFocus());
+        QCOMPARE(p.SelectedItem(), item);
+        // The focus leaving ends the selection, and the wheel is left to the parent.
+        s.other->setFocus();
+        QCOMPARE(p.SelectedItem(), -1);
+        QVERIFY(!WexalTest::Wheel(&p, QPoint(50, 10), QPoint(0, 120)));
+        QCOMPARE(values(p), expected);
+    }
+
+    // Two-digit numbers in their places, the selected one on its own background in its own ink, the
+    // separators: compared with the same texts drawn by hand. The end may lie before the start.
+    void pickerFace()
+    {
+        WHourMinutePicker p;
+        p.SetBackColor(paper);
+        p.SetForeColor(ink);
+        p.SetSelectedItemBackColor(pick);
+        p.SetSelectedItemForeColor(pickInk);
+        p.SetStartHour(18);
+        p.SetStartMinute(45);
+        p.SetEndHour(7);
+        p.SetEndMinute(5);
+        QFont font = p.font(); // in pixels, so that the picture does not depend on the screen
+        font.setPixelSize(13);
+        p.setFont(font);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(90, 10)); // selects the end minute
+        const QImage image = snapshot(&p);
+
+        QImage expected(p.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(paper);
+        {
+            QPainter painter(&expected);
+            painter.setFont(p.font());
+            const QString texts[] = {QStringLiteral("18"), QStringLiteral("45"),
+                                     QStringLiteral("07")};
+            painter.setPen(ink);
+            for (int i = 0; i < 3; ++i)
+                painter.drawText(WHourMinutePicker::ItemRect(i), Qt::AlignCenter, texts[i]);
+            painter.drawText(QRect(22, 3, 7, 19), Qt::AlignCenter, QStringLiteral(":"));
+            painter.drawText(QRect(46, 3, 14, 19), Qt::AlignCenter, QStringLiteral("-"));
+            painter.drawText(QRect(77, 3, 7, 19), Qt::AlignCenter, QStringLiteral(":"));
+            painter.fillRect(WHourMinutePicker::ItemRect(3), pick);
+            painter.setPen(pickInk);
+            painter.drawText(WHourMinutePicker::ItemRect(3), Qt::AlignCenter, QStringLiteral("05"));
+        }
+        const QRect text(0, 0, 104, 25);
+        QCOMPARE(image.copy(text), expected.convertToFormat(QImage::Format_RGB32).copy(text));
+    }
+
+    // The fill is width * value / 100 pixels, rounded down, in both styles.
+    void progressFillWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<int>("filled");
+        for (int radius : {0, 6}) {
+            const QByteArray style = radius ? " rounded" : " square";
+            QTest::newRow("200 at 33" + style) << 200 << 33 << radius << 66;
+            QTest::newRow("200 at 1" + style) << 200 << 1 << radius << 2;
+            QTest::newRow("50 at 1" + style) << 50 << 1 << radius << 0;
+            QTest::newRow("150 at 50" + style) << 150 << 50 << radius << 75;
+        }
+        QTest::newRow("200 at 100 square") << 200 << 100 << 0 << 200;
+    }
+    void progressFillWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(int, value);
+        QFETCH(int, radius);
+        QFETCH(int, filled);
+        WProgressBar bar;
+        style(bar, QSize(width, 20), radius, 0);
+        bar.SetValue(value);
+        const QImage image = render(bar);
+        // The middle row: square fill pixels are exact; a rounded fill ends in one blended
+        // pixel where its half-pixel edge lies.
+        const int red = runOf(image, 10, Qt::red);
+        if (radius == 0) {
+            QCOMPARE(red, filled);
+        } else {
+            QVERIFY2(qAbs(red - filled) <= 1, qPrintable(QString::number(red)));
+            QVERIFY(image.pixelColor(0, 0).alpha() < 255); // rounded corner
+        }
+    }
+
+    // Square style with border width 2 on 100 x 20 at 50: the fill is the rectangle at (2, 2)
+    // of 50 x 16, inside the border.
+    void progressSquareFillInsideBorder()
+    {
+        WProgressBar bar;
+        style(bar, QSize(100, 20), 0, 2);
+        bar.SetValue(50);
+        const QImage image = render(bar);
+        QCOMPARE(image.pixelColor(2, 2), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(51, 17), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(52, 10), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(2, 18), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(1, 10), QColor(Qt::blue));
+    }
+
+    // Rounded style: the outline is stroked whatever the border sides say, with a one-pixel pen
+    // at width 0.
+    void progressRoundedOutline()
+    {
+        WProgressBar bar;
+        style(bar, QSize(200, 20), 6, 2);
+        bar.SetBorder(PositionFlag::None);
+        QCOMPARE(render(bar).pixelColor(150, 0), QColor(Qt::blue));
+        // Each look is drawn once and reused: another fill colour is another look.
+        bar.SetValue(50);
+        QCOMPARE(render(bar).pixelColor(50, 10), QColor(Qt::red));
+        bar.SetForeColor(Qt::green);
+        QCOMPARE(render(bar).pixelColor(50, 10), QColor(Qt::green));
+        bar.SetBorderWidth(0);
+        bar.SetValue(0);
+        const QImage cosmetic = render(bar);
+        QVERIFY(cosmetic.pixelColor(100, 0).blue() > 0);
+        QCOMPARE(cosmetic.pixelColor(100, 10), QColor(Qt::white));
+    }
+
+    // Borders too wide for the bar, negative widths and huge radii draw what fits, or nothing.
+    void progressAbsurdGeometry()
+    {
+        WProgressBar bar;
+        for (int radius : {0, 1, INT_MAX})
+            for (int bw : {-3, 9, 11, 1000, INT_MAX, INT_MIN}) {
+                style(bar, QSize(60, 20), radius, bw);
+                bar.SetValue(70);
+                render(bar);
+            }
+        style(bar, QSize(60, 20), 6, 21); // no room for a track: nothing at all
+        QImage blank(60, 20, QImage::Format_ARGB32_Premultiplied);
+        blank.fill(Qt::transparent);
+        QCOMPARE(render(bar), blank);
+        bar.resize(0, 0);
+        render(bar);
+    }
 };
 
-WEXAL_TEST_MAIN(TestWTrackBar)
-#include "tst_wtrackbar.moc"
+WEXAL_TEST_MAIN(TestValues)
+#include "tst_values.moc"
