@@ -120,6 +120,7 @@ private slots:
         QTest::newRow("Backspace, not at the start") << "B>>>B" << 1 << "ab|def 12";
         QTest::newRow("Delete, not at the end") << ">>>D>>>D" << 1 << "abcef| 12";
         QTest::newRow("Backspace over a selection") << ">}}B" << 1 << "a|def 12";
+        QTest::newRow("Delete over a selection") << ">}}D" << 1 << "a|def 12";
         QTest::newRow("typing over a selection") << ">}}x" << 2 << "ax|def 12";
         QTest::newRow("Copy") << ">}}C" << 0 << "a[bc]|def bc";
         QTest::newRow("Cut") << ">}}X" << 1 << "a|def bc";
