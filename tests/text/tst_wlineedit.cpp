@@ -1,7 +1,7 @@
 // WLineEdit: keys on a shown line edit (caret, selection, editing, clipboard, read-only,
-// disabled, password, length limit), the mouse, the API's limits and signals, scrolling, the
-// caret and the selection on screens of 1.25, 1.5 and 2 device pixels per pixel, and random
-// input.
+// disabled, password, length limit), the mouse, the API's limits and signals, scrolling, a long
+// line painted as a whole line would be, and deletion from the clipboard's signal. (Its caret on
+// screens of 1.25, 1.5 and 2 device pixels per pixel is in tst_textgeometry.)
 #include "WTestSuite.h"
 
 namespace {
