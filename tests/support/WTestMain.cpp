@@ -1,6 +1,6 @@
 // Compiled into every offscreen test executable (not into the support library, whose unused
 // objects the linker may drop): one program per area runs the test classes of that area's files.
-// Given a file's name (tst_wbutton) as its first argument it runs that class alone, with the
+// Given a file's name (tst_buttons) as its first argument it runs that class alone, with the
 // rest of the arguments as QtTest reads them; that is how ctest runs one process per file.
 #include "WTestSuite.h"
 
