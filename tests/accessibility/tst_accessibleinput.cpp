@@ -8,6 +8,7 @@
 #include "WComboDropDownBox_p.h"
 #include "WScrollBar_p.h"
 #include "WTestSuite.h"
+#include "WTextTable.h"
 
 using namespace AccessTest;
 
@@ -561,9 +562,8 @@ QString act(QAccessibleInterface* node, const QString& step)
 
 constexpr int off = -100; // the start of a row whose widget is disabled
 
-// The rows of tst_accessibleinput.keys: "subject | start | keys | state | heard", a start of
-// "off" for a disabled widget, "#" before a comment. A file that cannot be read, or a line of
-// the wrong shape, is a failing row, not an empty table.
+// The rows of tst_accessibleinput.keys: "subject | start | keys | state | heard", with a start
+// of "off" for a disabled widget.
 void keyRows()
 {
     QTest::addColumn<QString>("subject");
@@ -571,21 +571,9 @@ void keyRows()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("heard");
-    QFile file(QFINDTESTDATA("tst_accessibleinput.keys"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTest::newRow("the key table")
-            << QStringLiteral("<unreadable>") << 0 << QString() << QString() << QString();
-        return;
-    }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        // Fields are split at " | " and kept as written: a state may start with a space.
-        QStringList f = (line.endsWith(QLatin1Char('|')) ? line + QLatin1Char(' ') : line)
-                            .split(QStringLiteral(" | "));
-        if (f.size() != 5)
-            f = QStringList{QStringLiteral("<malformed: %1>").arg(line), {}, {}, {}, {}};
+    for (QStringList f : WexalTest::TextTable(QFINDTESTDATA("tst_accessibleinput.keys"), 5)) {
+        while (f.size() < 5)
+            f.append(QString()); // a broken line: its first field says what is wrong
         const int start = f[1] == QLatin1String("off") ? off : f[1].toInt();
         QTest::addRow("%s, %s: %s", qPrintable(f[0]), qPrintable(f[1]), qPrintable(f[2]))
             << f[0] << start << f[2] << f[3] << f[4];

@@ -1,0 +1,31 @@
+#pragma once
+
+// Test tables kept as text next to their test: a row per line, fields split at " | " and kept
+// as written (a field may start with a space), "#" before a comment, blank lines skipped. A row
+// of the wrong width, or a file that cannot be read, comes back as a row whose one field says
+// so: a test adds it as a row that fails, so a broken file never makes an empty table.
+
+#include <QFile>
+#include <QList>
+#include <QStringList>
+
+namespace WexalTest {
+
+inline QList<QStringList> TextTable(const QString& path, int fields)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {{QStringLiteral("<cannot read %1>").arg(path)}};
+    QList<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList row = (line.endsWith(QLatin1Char('|')) ? line + QLatin1Char(' ') : line)
+                                    .split(QStringLiteral(" | "));
+        rows.append(
+            row.size() == fields ? row : QStringList{QStringLiteral("<malformed: %1>").arg(line)});
+    }
+    return rows;
+}
+
+} // namespace WexalTest
