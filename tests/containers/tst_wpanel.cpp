@@ -2,28 +2,6 @@
 
 namespace {
 
-// A panel that counts its layout passes and container-area events.
-class CountingPanel : public WPanel
-{
-public:
-    using WPanel::WPanel;
-    int passes = 0;
-    int areaEvents = 0;
-
-protected:
-    void ReLayout() override
-    {
-        ++passes;
-        WPanel::ReLayout();
-    }
-    bool event(QEvent* e) override
-    {
-        if (e->type() == WEvent::ContainerAreaChanged)
-            ++areaEvents;
-        return WPanel::event(e);
-    }
-};
-
 void settle()
 {
     for (int i = 0; i < 6; ++i)
@@ -145,23 +123,6 @@ private slots:
         }
     }
 
-    // Anchored Top|Left, right to left a child keeps to the right edge, also when the direction
-    // changes while shown.
-    void directionChangeMovesAnchors()
-    {
-        WPanel p;
-        p.resize(200, 100);
-        auto* anchored = child(&p, 20, 20);
-        anchored->move(10, 50);
-        p.show();
-        settle();
-        p.setLayoutDirection(Qt::RightToLeft);
-        settle();
-        p.resize(210, 100);
-        settle();
-        QCOMPARE(anchored->geometry(), QRect(20, 50, 20, 20));
-    }
-
     void anchorsFollowGrowth_data()
     {
         QTest::addColumn<int>("grow");
@@ -205,37 +166,6 @@ private slots:
             settle();
             QCOMPARE(c->geometry(), mirrored(after, 300 + grow));
         }
-    }
-
-    // Bursts are coalesced: three new paddings post one area event (an equal one none), three
-    // children shown at once are laid out in one pass.
-    void burstsAreCoalesced()
-    {
-        CountingPanel p;
-        p.resize(200, 200);
-        QList<WTest*> rows;
-        for (int i = 0; i < 3; ++i) {
-            rows << child(&p, 10, 10, DockType::Top);
-            rows.last()->hide();
-        }
-        p.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&p));
-        settle();
-        p.areaEvents = 0;
-        p.SetPadding(WPadding{1, 1, 1, 1});
-        p.SetPadding(WPadding{2, 2, 2, 2});
-        p.SetPadding(WPadding{3, 3, 3, 3});
-        settle();
-        QCOMPARE(p.areaEvents, 1);
-        p.SetPadding(WPadding{3, 3, 3, 3});
-        settle();
-        QCOMPARE(p.areaEvents, 1);
-        p.passes = 0;
-        for (WTest* row : rows)
-            row->show();
-        settle();
-        QCOMPARE(p.passes, 1);
-        QCOMPARE(rows.last()->y(), 23);
     }
 
     void oversizedPaddingLaysOutNothing()
@@ -391,9 +321,9 @@ private slots:
         QCOMPARE(rows.at(1)->y(), 0);
     }
 
-    // A subclass's own Paint runs even when the panel itself draws nothing, and a visible back
-    // colour or border is drawn. (Its sides right to left are the mirror test's.)
-    void paintsWhatItShows()
+    // A subclass's own Paint runs even when the panel itself draws nothing. (That a back colour
+    // and border are drawn is the next test's; their sides right to left the mirror test's.)
+    void subclassPaintRuns()
     {
         struct Marked : WPanel
         {
@@ -410,19 +340,6 @@ private slots:
         QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
         marked.render(&image);
         QCOMPARE(marked.paints, 1);
-
-        for (const auto& look :
-             {std::make_pair(QColor(Qt::red), 0), {QColor(Qt::transparent), 3}}) {
-            WPanel visible;
-            visible.resize(40, 40);
-            visible.SetBackColor(look.first);
-            visible.SetBorder(PositionFlag::All);
-            visible.SetBorderWidth(look.second);
-            visible.SetBorderColor(Qt::blue);
-            image.fill(Qt::white);
-            visible.render(&image);
-            QCOMPARE(image.pixelColor(1, 1), look.second ? QColor(Qt::blue) : QColor(Qt::red));
-        }
     }
 
     // A panel that is its own window leaves Qt no background to fill while its face is opaque,
