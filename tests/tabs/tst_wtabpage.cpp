@@ -179,38 +179,6 @@ private slots:
         QCOMPARE(page->TabBarBackColor(), QColor());
         delete page; // no second delete of the tab
     }
-
-    void randomInput()
-    {
-        QWidget holder;
-        holder.resize(300, 200);
-        auto* page = new WTabPage(&holder);
-        page->resize(300, 170);
-        page->TabButton()->setParent(&holder);
-        page->TabButton()->setGeometry(0, 170, 60, 30);
-        WexalTest::RandomInputOptions options;
-        // Written straight into the button they would break the look the invariant checks.
-        options.skipProperties =
-            QStringList{QStringLiteral("BackColor"), QStringLiteral("CanHover")};
-        options.action = [page](QRandomGenerator& rng, QWidget*) {
-            page->SetSelected(rng.bounded(2));
-            QFont f = page->font();
-            f.setPointSize(rng.bounded(1, 40));
-            page->setFont(f);
-        };
-        options.invariant = [page](QWidget*) {
-            const WButton* tab = page->TabButton();
-            if (tab->CanHover() == page->IsSelected())
-                return QStringLiteral("the tab hovers while selected, or not while normal");
-            if (tab->BackColor() !=
-                (page->IsSelected() ? page->TabBarBackColorSelected() : page->TabBarBackColor()))
-                return QStringLiteral("the tab shows the other look");
-            if (tab->font() != page->font())
-                return QStringLiteral("the tab lost the page's font");
-            return QString();
-        };
-        QCOMPARE(WexalTest::RunRandomInput(&holder, options), QString());
-    }
 };
 
 WEXAL_TEST_MAIN(TestWTabPage)
