@@ -1,5 +1,6 @@
 // WTabPage: the tab button it creates and owns, the two looks of the tab kept apart, the
 // properties that live in the button, font propagation and pages without a tab.
+#include "WClassRegistry.h"
 #include "WTestSuite.h"
 
 namespace {
@@ -82,60 +83,33 @@ private slots:
         tab->SetBackColor(other);
         page.SetSelected(true);
         QCOMPARE(tab->BackColor(), other);
+    }
 
-        // A page without a tab keeps no look and takes a selection and a font all the same.
+    // A page without a tab takes every property of the tab (the caption, its looks, hover,
+    // press and border) without storing it: each reads as on a fresh page. The selection and a
+    // font it takes all the same. (With a tab, that each property lives in the button is the
+    // property walk's: the page reads them back from there.)
+    void tablessStoresNothing()
+    {
+        const WexalTest::ClassRow& row = *WexalTest::FindClass("WTabPage");
         WTabPage tabless(nullptr, false);
         QCOMPARE(tabless.TabButton(), nullptr);
-        setLook(tabless, kind, false, normal);
-        setLook(tabless, kind, true, normal);
+        const QMetaObject* meta = tabless.metaObject();
+        int taken = 0;
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+            const QMetaProperty p = meta->property(i);
+            const QByteArray name = p.name();
+            if (!name.startsWith("TabBar") && !name.startsWith("Text"))
+                continue;
+            const QVariant initial = p.read(&tabless);
+            QVERIFY2(p.write(&tabless, WexalTest::TestValue(row, p, initial)), name.constData());
+            QVERIFY2(WexalTest::SameValue(p.read(&tabless), initial), name.constData());
+            ++taken;
+        }
+        QCOMPARE(taken, 16);
         tabless.SetSelected(true);
         tabless.setFont(QFont(QStringLiteral("DejaVu Sans"), 20));
         QVERIFY(tabless.IsSelected());
-        for (const bool selectedLook : {false, true}) {
-            const QVariant v = tabless.property(lookName(kind, selectedLook).constData());
-            QVERIFY(kind == QLatin1String("Image") ? v.value<QPixmap>().isNull()
-                                                   : !v.value<QColor>().isValid());
-        }
-    }
-
-    // Hover, press, caption and border sides live in the button, both ways.
-    void forwardedToButton_data()
-    {
-        QTest::addColumn<QString>("pageProperty");
-        QTest::addColumn<QString>("buttonProperty");
-        QTest::addColumn<QVariant>("value");
-        const auto row = [](const char* name, const char* page, const char* button,
-                            const QVariant& value) {
-            QTest::newRow(name) << page << button << value;
-        };
-        const QVariant c = QVariant::fromValue(other);
-        row("Text", "Text", "Text", QStringLiteral("Files"));
-        row("TextOffset", "TextOffset", "TextOffset", QPoint(3, 4));
-        row("back hover", "TabBarBackColorHover", "BackColorHover", c);
-        row("back press", "TabBarBackColorPress", "BackColorPress", c);
-        row("fore hover", "TabBarForeColorHover", "ForeColorHover", c);
-        row("border hover", "TabBarBorderColorHover", "BorderColorHover", c);
-        row("border sides", "TabBarBorder", "Border",
-            QVariant::fromValue(PositionFlag::Flags(PositionFlag::Bottom)));
-        row("border width", "TabBarBorderWidth", "BorderWidth", 3);
-    }
-    void forwardedToButton()
-    {
-        QFETCH(QString, pageProperty);
-        QFETCH(QString, buttonProperty);
-        QFETCH(QVariant, value);
-        const QByteArray pp = pageProperty.toLatin1(), bp = buttonProperty.toLatin1();
-        WTabPage page;
-        QVERIFY(page.setProperty(pp.constData(), value));
-        QCOMPARE(page.TabButton()->property(bp.constData()), value);
-        page.SetSelected(true); // the same in either state
-        const QVariant initial = WTabPage().property(pp.constData());
-        QVERIFY(page.TabButton()->setProperty(bp.constData(), initial));
-        QCOMPARE(page.property(pp.constData()), initial);
-        // A page without a tab stores nothing and reports the initial value.
-        WTabPage tabless(nullptr, false);
-        tabless.setProperty(pp.constData(), value);
-        QCOMPARE(tabless.property(pp.constData()), initial);
     }
 
     // The tab the page makes and owns: left for the control to adopt, never relaying out
