@@ -153,19 +153,14 @@ private slots:
     }
 
     // Found where it was installed, through QT_PLUGIN_PATH as Designer's users set it; each
-    // widget of its collection, in the order of the widget box, initialised with the form editor
-    // (which registers the extensions) and known to Designer's widget database: the containers
-    // as containers, each with the header generated code includes and, all but the test widget,
-    // an icon. The box offers every widget that has a default XML, in the collection's order
-    // under its group; the page and the form have none (a form comes from the New Form dialog's
-    // list instead).
+    // widget of its collection initialised with the form editor (which registers the extensions)
+    // and known to Designer's widget database: the containers as containers, each with the
+    // header generated code includes and, all but the test widget, an icon. The box offers every
+    // widget that has a default XML, in the collection's order under its group; the page and the
+    // form have none (a form comes from the New Form dialog's list instead). That every widget
+    // is there is the drops' and the saved form's to show: between them they use each one.
     void pluginFound()
     {
-        const QStringList classes{"WPanel",        "WScrollPanel", "WButton",   "WCheckBox",
-                                  "WSwitchButton", "WComboBox",    "WLabel",    "WLineEdit",
-                                  "WProgressBar",  "WTrackBar",    "WItemList", "WTabPage",
-                                  "WTabControl",   "WGridList",    "WTreeView", "WHourMinutePicker",
-                                  "WForm",         "WTest"};
         const QStringList containers{"WPanel", "WScrollPanel", "WTabPage", "WTabControl", "WForm"};
         const QString file = QDir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR))
                                  .filePath(QStringLiteral(WEXAL_PLUGIN_FILE_NAME));
@@ -181,10 +176,8 @@ private slots:
         QVERIFY(collection);
         ours = collection->customWidgets();
         QDesignerWidgetDataBaseInterface* db = core->widgetDataBase();
-        QStringList names;
         QMap<QString, QStringList> expected, groups;
         for (QDesignerCustomWidgetInterface* plugin : ours) {
-            names << plugin->name();
             QVERIFY(plugin->isInitialized());
             QVERIFY(plugins->registeredCustomWidgets().contains(plugin));
             const int index = db->indexOfClassName(plugin->name());
@@ -201,7 +194,6 @@ private slots:
             if (!plugin->domXml().isEmpty())
                 expected[plugin->group()] << plugin->name();
         }
-        QCOMPARE(names, classes);
         QVERIFY(expected.size() > 1);
         QDesignerWidgetBoxInterface* box = core->widgetBox();
         for (int i = 0; i < box->categoryCount(); ++i) {
