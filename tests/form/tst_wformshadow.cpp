@@ -223,8 +223,6 @@ private slots:
         QCOMPARE(shadowAlpha(shadow, QPoint(15, 166)), 0);
         QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
         QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
         click(form, buttonOf(form, Restore));
         QTRY_VERIFY(!shadow->isMaximized());
         settle();
