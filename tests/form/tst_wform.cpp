@@ -101,18 +101,13 @@ private slots:
         WFormShadow* shadow = shadowOf(form);
         form.setGeometry(QRect(100, 80, 300, 200));
         QCOMPARE(shadow->geometry(), QRect(84, 64, 332, 232));
-        QCOMPARE(form.size(), QSize(300, 200));
         form.move(QPoint(50, 60));
         QCOMPARE(shadow->pos(), QPoint(34, 44));
         form.resize(QSize(250, 150));
         QCOMPARE(shadow->size(), QSize(282, 182));
-        QCOMPARE(form.size(), QSize(250, 150));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(shadow));
         QCOMPARE(form.geometry(), QRect(16, 16, 250, 150));
-        form.hide();
-        QVERIFY(!shadow->isVisible());
-        form.show();
         QVERIFY(form.close() && !shadow->isVisible());
         QVERIFY(form.close()); // a closed window closes again quietly
     }
