@@ -30,7 +30,6 @@ private slots:
         QTest::newRow("Top|Left") << int(PositionFlag::Top | PositionFlag::Left)
                                   << QRect(9, 7, 183, 87);
         QTest::newRow("All") << int(PositionFlag::All) << QRect(9, 7, 181, 85);
-        QTest::newRow("none") << int(PositionFlag::None) << QRect(7, 5, 185, 89);
     }
     void containerArea()
     {
@@ -135,7 +134,6 @@ private slots:
         QTest::newRow("Left|Right +10")
             << 10 << int(PositionFlag::Top | PositionFlag::Left | PositionFlag::Right)
             << start.adjusted(0, 0, 10, 0);
-        QTest::newRow("None +10") << 10 << int(PositionFlag::None) << start.translated(5, 5);
         QTest::newRow("None +11") << 11 << int(PositionFlag::None) << start.translated(5, 5);
         QTest::newRow("Top|Left +10") << 10 << tl << start;
         QTest::newRow("All +10") << 10 << int(PositionFlag::All) << start.adjusted(0, 0, 10, 10);
@@ -312,60 +310,6 @@ private slots:
         QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
         marked.render(&image);
         QCOMPARE(marked.paints, 1);
-    }
-
-    // A panel that is its own window leaves Qt no background to fill while its face is opaque,
-    // and copies the background in itself where the face lets it show: what it shows is still
-    // the face drawn over the window's background, before and after a change Qt is not told of
-    // (a translucent colour), and as a child it shows its parent in its corners.
-    void windowShowsItsBackgroundInItsCorners()
-    {
-        QPalette palette;
-        palette.setColor(QPalette::Window, QColor(0x40, 0x80, 0x20));
-        const QSize size(160, 90);
-        const auto expected = [&](const WPanel& panel, const QColor& under) {
-            QImage image(size, QImage::Format_ARGB32_Premultiplied);
-            image.fill(under);
-            QPainter painter(&image);
-            const QRect r(QPoint(0, 0), size);
-            WDrawAPI::DrawBackColor(&painter, r, panel.Radius(), panel.BackColor(),
-                                    panel.BorderWidth());
-            WDrawAPI::DrawBorder(&painter, r, panel.Radius(), panel.BorderColor(),
-                                 PositionFlag::All, panel.BorderWidth());
-            return image;
-        };
-        const auto rendered = [&](QWidget& widget) {
-            QImage image(size, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::magenta); // what a skipped pixel would show
-            widget.render(&image);
-            return image;
-        };
-        QWidget parent; // the panel's parent at the end, so made first and destroyed last
-        WPanel panel;
-        panel.setPalette(palette);
-        panel.resize(size);
-        panel.SetRadius(14);
-        panel.SetBackColor(QColor(0xF8, 0xFA, 0xFC));
-        panel.SetBorder(PositionFlag::All);
-        panel.SetBorderWidth(2);
-        panel.SetBorderColor(QColor(0x25, 0x63, 0xEB));
-        for (int paint = 0; paint < 3; ++paint)
-            QCOMPARE(rendered(panel), expected(panel, palette.color(QPalette::Window)));
-        QVERIFY(panel.testAttribute(Qt::WA_OpaquePaintEvent));
-
-        panel.SetBackColor(QColor(0x10, 0x20, 0xC0, 90));
-        for (int paint = 0; paint < 2; ++paint)
-            QCOMPARE(rendered(panel), expected(panel, palette.color(QPalette::Window)));
-
-        QPalette parentPalette = palette;
-        parentPalette.setColor(QPalette::Window, Qt::darkCyan);
-        parent.setPalette(parentPalette);
-        parent.resize(size);
-        panel.setParent(&parent);
-        panel.move(0, 0);
-        panel.show();
-        QVERIFY(!panel.testAttribute(Qt::WA_OpaquePaintEvent));
-        QCOMPARE(rendered(parent), expected(panel, Qt::darkCyan));
     }
 };
 
