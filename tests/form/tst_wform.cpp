@@ -271,7 +271,6 @@ private slots:
         QWidget editor;
         WForm form(&editor);
         QVERIFY(!shadowOf(form));
-        QVERIFY(editor.findChildren<WFormShadow*>().isEmpty());
         form.setGeometry(QRect(10, 20, 300, 200));
         form.move(QPoint(5, 6));
         form.resize(QSize(320, 210));

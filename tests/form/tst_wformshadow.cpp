@@ -159,7 +159,6 @@ private slots:
         const QRect expected(start.topLeft() + geometry.topLeft(),
                              start.size() + QSize(geometry.width(), geometry.height()));
         QCOMPARE(shadow->geometry(), expected);
-        QCOMPARE(form.geometry(), QRect(16, 16, expected.width() - 32, expected.height() - 32));
         QCOMPARE(closed.count(), 0);
         QTEST(int(clicked.count()), "clicks");
     }
@@ -173,7 +172,6 @@ private slots:
         QTest::newRow("title bar without resizing") << QPoint(100, 30) << false << false;
         QTest::newRow("resize zone") << QPoint(5, 200) << true << true;
         QTest::newRow("client area") << QPoint(200, 200) << true << false;
-        QTest::newRow("maximise button") << QPoint(345, 30) << true << false;
     }
 
     void doubleClick()
@@ -189,8 +187,7 @@ private slots:
         settle();
         if (!toggles) {
             QTest::qWait(50);
-            // The maximise button takes the click pair as two clicks: it maximises too.
-            QCOMPARE(shadow->isMaximized(), at == QPoint(345, 30));
+            QVERIFY(!shadow->isMaximized());
             return;
         }
         QTRY_VERIFY(shadow->isMaximized());
