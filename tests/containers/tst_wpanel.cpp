@@ -291,9 +291,10 @@ private slots:
             QCOMPARE(made.at(i)->geometry(), left.at(i));
     }
 
-    // A subclass's own Paint runs even when the panel itself draws nothing. (That a back colour
-    // and border are drawn is the next test's; their sides right to left the mirror test's.)
-    void subclassPaintRuns()
+    // A subclass's own Paint runs even when the panel itself draws nothing, and a visible back
+    // colour is drawn. (A border's sides, left to right and right to left, are the mirror
+    // test's.)
+    void paintsWhatItShows()
     {
         struct Marked : WPanel
         {
@@ -310,6 +311,12 @@ private slots:
         QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
         marked.render(&image);
         QCOMPARE(marked.paints, 1);
+        WPanel visible; // and a visible back colour is drawn
+        visible.resize(40, 40);
+        visible.SetBackColor(Qt::red);
+        image.fill(Qt::white);
+        visible.render(&image);
+        QCOMPARE(image.pixelColor(20, 20), QColor(Qt::red));
     }
 };
 
