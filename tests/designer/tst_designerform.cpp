@@ -356,9 +356,11 @@ private slots:
         QWidget* main = form->mainContainer();
         // Through the form's cursor, which runs the property editor's own command.
         for (const SamplerForm::Placement& p : SamplerForm::Placements()) {
-            if (qstrcmp(p.parent, "Form") == 0)
-                cursor->setWidgetProperty(SamplerForm::Find(main, p.object),
-                                          QStringLiteral("geometry"), p.placed);
+            if (qstrcmp(p.parent, "Form") != 0)
+                continue;
+            QWidget* placed = SamplerForm::Find(main, p.object);
+            QVERIFY2(placed, p.object); // a class the collection lost: a failure, not a crash
+            cursor->setWidgetProperty(placed, QStringLiteral("geometry"), p.placed);
         }
         for (const SamplerForm::Setting& s : SamplerForm::Settings()) {
             QWidget* w = SamplerForm::Find(main, s.object);
