@@ -1,4 +1,6 @@
-// SudokuPatch: cutting a source into nine pieces and composing them at other sizes.
+// SudokuPatch: cutting a source into nine pieces and composing them at other sizes. A dense
+// source on a painter of another density (a 2x shadow on a 1.5x screen) is tst_densityglyphs'
+// business, through the widgets' shadows.
 #include "WTestSuite.h"
 
 namespace {
@@ -98,7 +100,6 @@ private slots:
     void unusableInput();
     void paintsTheComposedImage_data();
     void paintsTheComposedImage();
-    void denseSourceOnOtherDensities();
 };
 
 // Margins that cannot cut the source compose a transparent patch; a patch never resized, or
@@ -216,33 +217,6 @@ void TestSudokuPatch::paintsTheComposedImage()
         actual.setDevicePixelRatio(1);
         QVERIFY2(actual == expected,
                  qPrintable(QStringLiteral("at %1 x %2").arg(size.width()).arg(size.height())));
-    }
-}
-
-// Painted at another density than its own, a dense source still covers just the size asked for,
-// in the painter's pixels: on an ordinary image, and on a 1.5x one.
-void TestSudokuPatch::denseSourceOnOtherDensities()
-{
-    QImage opaque(26, 22, QImage::Format_ARGB32);
-    opaque.fill(QColor(20, 120, 220));
-    QPixmap dense = QPixmap::fromImage(opaque);
-    dense.setDevicePixelRatio(2);
-    SudokuPatch patch(dense, 3, 3, 3, 3);
-    patch.Resize(QSize(40, 30));
-    for (const qreal ratio : {1.0, 1.5}) {
-        QImage canvas(QSize(60, 50) * ratio, QImage::Format_ARGB32_Premultiplied);
-        canvas.fill(Qt::transparent);
-        canvas.setDevicePixelRatio(ratio);
-        QPainter painter(&canvas);
-        patch.Paint(&painter);
-        painter.end();
-        QRect painted;
-        for (int y = 0; y < canvas.height(); ++y)
-            for (int x = 0; x < canvas.width(); ++x)
-                if (qAlpha(canvas.pixel(x, y)) != 0)
-                    painted |= QRect(x, y, 1, 1);
-        QCOMPARE(painted, QRect(QPoint(0, 0), QSize(40, 30) * ratio));
-        QCOMPARE(canvas.pixelColor(int(20 * ratio), int(15 * ratio)), QColor(20, 120, 220));
     }
 }
 
