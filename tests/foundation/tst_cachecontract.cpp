@@ -194,7 +194,8 @@ class TestCacheContract : public QObject
     Q_OBJECT
 
 private slots:
-    void samePixelsAsDrawingDirectly_data()
+    // At each density, the pixels of drawing directly; at 1, shared and bounded as well.
+    void contract_data()
     {
         QTest::addColumn<int>("cache");
         QTest::addColumn<qreal>("ratio");
@@ -202,22 +203,13 @@ private slots:
             for (const qreal ratio : {1.0, 1.5, 2.0, 3.0})
                 QTest::addRow("%s at %g", caches[i].first, ratio) << i << ratio;
     }
-    void samePixelsAsDrawingDirectly()
+    void contract()
     {
         QFETCH(int, cache);
         QFETCH(qreal, ratio);
         WexalTest::SamePixelsAsDrawingDirectly(caches[cache].second(), ratio);
-    }
-
-    void sharedAndBounded_data()
-    {
-        QTest::addColumn<int>("cache");
-        for (int i = 0; i < int(std::size(caches)); ++i)
-            QTest::newRow(caches[i].first) << i;
-    }
-    void sharedAndBounded()
-    {
-        QFETCH(int, cache);
+        if (ratio != 1)
+            return;
         WexalTest::SharedBetweenWidgetsOfOneLook(caches[cache].second());
         WexalTest::BoundedWhateverIsPainted(caches[cache].second(), fill[cache]);
     }

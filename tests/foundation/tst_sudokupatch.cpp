@@ -186,8 +186,6 @@ void TestSudokuPatch::paintsTheComposedImage()
     QPixmap source = plain;
     source.setDevicePixelRatio(ratio);
     SudokuPatch patch(source, top, bottom, left, right);
-    QCOMPARE(patch.Top(), top);
-    QCOMPARE(patch.Right(), right);
     // The centre switched the other way and back at one size, as a caller may between paints.
     for (const bool skip : {skipCenter, !skipCenter}) {
         patch.skipCenter = skip;
