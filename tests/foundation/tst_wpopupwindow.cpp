@@ -1,5 +1,6 @@
-// The popup window helper: what ends its wait, deletion while it waits, its face inside the
-// shadow band; and the clamp that flips popups into their screen's area.
+// The popup window helper: what ends its wait, its face inside the shadow band; and the clamp
+// that flips popups into their screen's area. A window deleted while it waits: tst_wmenu's
+// changedWhileOpen.
 #include "WPopupWindow_p.h"
 #include "WScreenClamp_p.h"
 #include "WTestSuite.h"
@@ -144,36 +145,6 @@ private slots:
             QVERIFY(!popup.Helper().IsOpen());
             QCOMPARE(popup.Helper().Loop(), nullptr);
         }
-    }
-
-    // The window deleted during its own wait, directly, later, or with its parent: Exec says
-    // so and reads nothing freed.
-    void deletedWhileWaiting_data()
-    {
-        QTest::addColumn<int>("how");
-        QTest::newRow("delete") << 0;
-        QTest::newRow("deleteLater") << 1;
-        QTest::newRow("parent deleted") << 2;
-    }
-    void deletedWhileWaiting()
-    {
-        QFETCH(int, how);
-        auto* parent = new QWidget;
-        QPointer<Popup> popup = new Popup(WPopupWindow::EndsOn::Hide);
-        popup->setParent(parent, popup->windowFlags());
-        const Run run(popup, [&] {
-            if (how == 0)
-                delete popup.data();
-            else if (how == 1)
-                popup->deleteLater();
-            else
-                delete parent;
-        });
-        QVERIFY(!run.timedOut);
-        QVERIFY(!run.result);
-        QVERIFY(!popup);
-        if (how != 2)
-            delete parent;
     }
 
     // The face fills the window but for the shadow band along the right and bottom edges,
