@@ -53,8 +53,7 @@ private slots:
         QVERIFY(!w.IsPassive());
         w.SetDock(DockType::Top);
         QVERIFY(w.IsPassive()); // a docked widget's geometry belongs to its parent
-        // The type holds 0..7; the two values past Fill mean nothing.
-        w.SetDock(DockType::Types(6));
+        // The type holds 0..7; the values past Fill mean nothing.
         w.SetDock(DockType::Types(7));
         QCOMPARE(w.Dock(), DockType::Top);
         w.SetAnchor(PositionFlag::Flags(0xF0 | PositionFlag::Right));
