@@ -63,20 +63,18 @@ CacheRow roundedLayers()
             const QRect at(QPoint(0, 0), l.size);
             WRoundedLayerCache cache;
             p->setClipRect(at);
-            if (l.kind == Face && cached) {
+            // Directly, a face is its background and then its border.
+            const QColor line = l.kind == Face ? l.border : l.colour;
+            if (cached && l.kind == Face)
                 cache.DrawFace(p, at, l.radius, l.colour, l.border, PositionFlag::All, l.width);
-            } else if (l.kind == Face) {
-                WDrawAPI::DrawBackColor(p, at, l.radius, l.colour, l.width);
-                WDrawAPI::DrawBorder(p, at, l.radius, l.border, PositionFlag::All, l.width);
-            } else if (l.kind == Border && cached) {
+            else if (cached && l.kind == Border)
                 cache.DrawBorder(p, at, l.radius, l.colour, PositionFlag::All, l.width);
-            } else if (l.kind == Border) {
-                WDrawAPI::DrawBorder(p, at, l.radius, l.colour, PositionFlag::All, l.width);
-            } else if (cached) {
+            else if (cached)
                 cache.DrawBackColor(p, at, l.radius, l.colour, l.width);
-            } else {
+            if (!cached && l.kind != Border)
                 WDrawAPI::DrawBackColor(p, at, l.radius, l.colour, l.width);
-            }
+            if (!cached && l.kind != Back)
+                WDrawAPI::DrawBorder(p, at, l.radius, line, PositionFlag::All, l.width);
         };
     };
     return {paint(true),

@@ -60,30 +60,28 @@ struct Run
     bool openWhenShown = false;
     bool timedOut = false;
 
-    Run(QPointer<Popup> popup, const std::function<void()>& step)
+    Run(Popup& popup, const std::function<void()>& step)
     {
         QObject context;
         QTimer::singleShot(0, &context, [&] {
             step();
             QTimer::singleShot(0, &context, [&] {
                 waitingAfterStep = !returned;
-                if (popup)
-                    popup->hide();
+                popup.hide();
             });
         });
-        // The loop lives on in Exec's frame even where the window and its helper do not.
+        // Ended through the loop itself when nothing else ends it.
         QEventLoop* running = nullptr;
         QTimer::singleShot(2000, &context, [&] {
             timedOut = true;
             if (running)
                 running->exit();
         });
-        WPopupWindow& helper = popup->Helper();
-        result = helper.Exec([&] {
+        result = popup.Helper().Exec([&] {
             ++shown;
-            visibleWhenShown = popup->isVisible();
-            running = popup->Helper().Loop();
-            openWhenShown = popup->Helper().IsOpen() && running;
+            visibleWhenShown = popup.isVisible();
+            running = popup.Helper().Loop();
+            openWhenShown = popup.Helper().IsOpen() && running;
         });
         returned = true;
     }
@@ -120,12 +118,10 @@ private slots:
         QFETCH(int, how);
         QFETCH(bool, ends);
         Popup popup(closeEnds ? WPopupWindow::EndsOn::CloseOrHide : WPopupWindow::EndsOn::Hide);
-        QVERIFY(popup.isWindow());
-        QVERIFY(popup.windowFlags().testFlag(Qt::Popup));
         for (int round = 0; round < 2; ++round) {
             popup.refuseClose = how == 2;
             bool visibleAfterStep = false;
-            const Run run(&popup, [&] {
+            const Run run(popup, [&] {
                 if (how == 0)
                     popup.hide();
                 else if (how == 3)
@@ -143,7 +139,6 @@ private slots:
             QCOMPARE(visibleAfterStep, how >= 2);
             QVERIFY(!popup.isVisible());
             QVERIFY(!popup.Helper().IsOpen());
-            QCOMPARE(popup.Helper().Loop(), nullptr);
         }
     }
 
