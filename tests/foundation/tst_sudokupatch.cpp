@@ -113,13 +113,11 @@ void TestSudokuPatch::unusableInput_data()
     const QSize fine(50, 40), none(0, 0);
     QTest::newRow("left + right wider than the source") << QList<int>{2, 2, 6, 5} << fine << fine;
     QTest::newRow("top + bottom taller than the source") << QList<int>{6, 5, 2, 2} << fine << fine;
-    QTest::newRow("a negative margin") << QList<int>{-1, 2, 2, 2} << fine << fine;
     QTest::newRow("margins that overflow a sum")
         << QList<int>{2, 2, INT_MIN, INT_MIN} << fine << fine;
     QTest::newRow("huge margins") << QList<int>{INT_MAX, INT_MAX, 2, 2} << fine << fine;
     QTest::newRow("never resized") << usable << QSize() << QSize();
     QTest::newRow("empty") << usable << none << none;
-    QTest::newRow("negative width") << usable << QSize(-5, 10) << none;
     QTest::newRow("widget maximum") << usable << QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) << none;
     QTest::newRow("too many pixels") << usable << QSize(1 << 20, 1 << 12) << none;
 }
