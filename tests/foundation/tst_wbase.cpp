@@ -50,11 +50,9 @@ private slots:
     void outOfRangeValuesAreIgnoredOrMasked()
     {
         Probe w;
-        QVERIFY(!w.IsPassive());
         w.SetDock(DockType::Top);
         QVERIFY(w.IsPassive()); // a docked widget's geometry belongs to its parent
-        // The type holds 0..7; the two values past Fill mean nothing.
-        w.SetDock(DockType::Types(6));
+        // The type holds 0..7; the values past Fill mean nothing.
         w.SetDock(DockType::Types(7));
         QCOMPARE(w.Dock(), DockType::Top);
         w.SetAnchor(PositionFlag::Flags(0xF0 | PositionFlag::Right));
@@ -79,10 +77,9 @@ private slots:
         settle();
         QCOMPARE(child->borderEvents, 1);
         QCOMPARE(parent.dockEvents, 1);
-        child->SetBorderWidth(3);
+        // An equal dock; an equal border width repaints nothing: the property walker.
         child->SetDock(DockType::Left);
         settle();
-        QCOMPARE(child->borderEvents, 1);
         QCOMPARE(parent.dockEvents, 1);
         child->SetBorderWidth(4);
         child->SetDock(DockType::Right);
@@ -194,8 +191,9 @@ private slots:
     }
 
     // In the order Designer lists them, the enumeration and flag ones registered so that it
-    // shows them by name; flags read and written as plain numbers, as a tool that knows only
-    // that a property is a flag set does, and through QVariant.
+    // shows them by name; flags as plain numbers through QVariant, as a tool that knows only that
+    // a property is a flag set takes them. Each written through the meta-object as a number:
+    // tst_properties.
     void propertiesAsDesignerSeesThem()
     {
         const QMetaObject& mo = WBase::staticMetaObject;
@@ -212,7 +210,6 @@ private slots:
 
         const PositionFlag::Flags topRight = PositionFlag::Top | PositionFlag::Right;
         const QVariant flags = QVariant::fromValue(topRight);
-        QVERIFY(flags.canConvert<int>());
         bool ok = false;
         QCOMPARE(flags.toInt(&ok), 9);
         QVERIFY(ok);
@@ -220,16 +217,6 @@ private slots:
                  PositionFlag::Bottom | PositionFlag::Left);
         // Bits outside the four sides survive the trip; the widgets decide what they mean.
         QCOMPARE(QVariant::fromValue(PositionFlag::Flags(0x70)).toInt(), 0x70);
-
-        WTest w;
-        QVERIFY(w.setProperty("Anchor", 10));
-        QCOMPARE(w.Anchor(), PositionFlag::Bottom | PositionFlag::Right);
-        QCOMPARE(mo.property(mo.indexOfProperty("Anchor")).read(&w).toInt(), 10);
-        QVERIFY(
-            w.setProperty("Border", QVariant::fromValue(PositionFlag::Flags(PositionFlag::All))));
-        QCOMPARE(w.property("Border").toInt(), 15);
-        QCOMPARE(w.property("Border").value<PositionFlag::Flags>(),
-                 PositionFlag::Flags(PositionFlag::All));
     }
 };
 

@@ -11,18 +11,6 @@
 // icon files themselves (which the icon generator's own test holds equal to its drawings).
 namespace WexalTest {
 
-// The rows of a test run at 1, 1.5, 2 and 3 device pixels per pixel: the column "ratio", and
-// "drawing", the scale of the icon files drawn for that density.
-inline void AddDensityRows()
-{
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<int>("drawing");
-    QTest::newRow("1") << 1.0 << 1;
-    QTest::newRow("1.5") << 1.5 << 2;
-    QTest::newRow("2") << 2.0 << 2;
-    QTest::newRow("3") << 3.0 << 3;
-}
-
 // The widget painted into an image of ratio device pixels per pixel, as a window on such a
 // screen would paint it.
 inline QImage RenderAt(QWidget* widget, qreal ratio)

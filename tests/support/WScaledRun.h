@@ -20,10 +20,16 @@ inline bool InScaledRun()
     return qEnvironmentVariableIsSet("WEXAL_TEST_SCALED_RUN");
 }
 
-// Runs this test program's function (with a data tag: "function:tag") with every screen scaled
-// by scale. Empty when it passed, else what it printed.
-inline QString RunScaled(const QString& function, const QString& scale)
+// For a data-driven test that does its work at a scale: in the parent, runs the current
+// function and row again in a child process with every screen scaled by scale, sets failure
+// (empty when the child passed, else what it printed) and returns true; in the child, returns
+// false and the test goes on.
+inline bool RanScaled(const QString& scale, QString* failure)
 {
+    if (InScaledRun())
+        return false;
+    const QString function = QString::fromLatin1(QTest::currentTestFunction()) + QLatin1Char(':') +
+                             QString::fromLatin1(QTest::currentDataTag());
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
@@ -34,24 +40,13 @@ inline QString RunScaled(const QString& function, const QString& scale)
     if (!child.waitForFinished(240 * 1000)) {
         child.kill();
         child.waitForFinished();
-        return QStringLiteral("%1 at scale %2 did not finish").arg(function, scale);
+        *failure = QStringLiteral("%1 at scale %2 did not finish").arg(function, scale);
+    } else if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        *failure = QStringLiteral("%1 at scale %2 failed:\n%3")
+                       .arg(function, scale, QString::fromLocal8Bit(child.readAll()));
+    } else {
+        failure->clear();
     }
-    if (child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
-        return QString();
-    return QStringLiteral("%1 at scale %2 failed:\n%3")
-        .arg(function, scale, QString::fromLocal8Bit(child.readAll()));
-}
-
-// For a data-driven test that does its work at a scale: in the parent, runs the current
-// function and row again in a child at that scale, sets failure and returns true; in the child,
-// returns false and the test goes on.
-inline bool RanScaled(const QString& scale, QString* failure)
-{
-    if (InScaledRun())
-        return false;
-    *failure = RunScaled(QString::fromLatin1(QTest::currentTestFunction()) + QLatin1Char(':') +
-                             QString::fromLatin1(QTest::currentDataTag()),
-                         scale);
     return true;
 }
 
