@@ -249,18 +249,9 @@ private:
     // The dumps are kept in tst_accessibletree.dumps, each under "== " and its row's name.
     static void row(const char* name, const Scenario& scenario)
     {
-        static const QStringList sections = [] {
-            QFile file(QFINDTESTDATA("tst_accessibletree.dumps"));
-            file.open(QIODevice::ReadOnly | QIODevice::Text);
-            return QString::fromUtf8(file.readAll()).split(QStringLiteral("== "));
-        }();
-        const QString heading = QString::fromUtf8(name) + QLatin1Char('\n');
-        QString expected = QStringLiteral("<no dump under \"%1\" in the file>").arg(name);
-        for (const QString& section : sections) {
-            if (section.startsWith(heading))
-                expected = section.mid(heading.size());
-        }
-        QTest::newRow(name) << scenario << expected.trimmed();
+        QTest::newRow(name) << scenario
+                            << WexalTest::ExpectedText(QFINDTESTDATA("tst_accessibletree.dumps"),
+                                                       QString::fromUtf8(name));
     }
 };
 
