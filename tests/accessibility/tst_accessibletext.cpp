@@ -1,23 +1,11 @@
-// The text interfaces of the label and the line edit: the label's mouse selection, where
-// characters lie (once scrolled too), and text by characters, words, sentences and lines, at
-// offsets in the text and outside it. The line edit's caret and selection both ways are rows of the
-// input table.
+// The text interfaces of the label and the line edit: the label's mouse selection and where its
+// characters lie, and text by characters, words, sentences and lines, at offsets in the text and
+// outside it. The line edit's caret and selection both ways are rows of the input table.
 #include "AccessTestSupport.h"
 #include "WTestSuite.h"
 #include "WTextTable.h"
 
 using namespace AccessTest;
-
-namespace {
-
-bool shown(WLineEdit& edit, int width = 200)
-{
-    edit.resize(width, 30);
-    edit.show();
-    return QTest::qWaitForWindowExposed(&edit);
-}
-
-} // namespace
 
 class TestAccessibleText : public QObject
 {
@@ -26,30 +14,12 @@ class TestAccessibleText : public QObject
 private slots:
     void selection_data();
     void selection();
-    void scrolledEditCharacterGeometry();
     void boundaries_data();
     void boundaries();
 
     void labelCharacterGeometry();
 };
 
-void TestAccessibleText::scrolledEditCharacterGeometry()
-{
-    WLineEdit edit;
-    QVERIFY(shown(edit, 80));
-    edit.SetText(QStringLiteral("a long line that cannot fit in eighty pixels"));
-    QTest::keyClick(&edit, Qt::Key_End);
-    for (int i = 0; i < 44; ++i)
-        QTest::keyClick(&edit, Qt::Key_Right);
-    QVERIFY(edit.ScrollOffset() > 0);
-    QAccessibleTextInterface* text = Face(&edit)->textInterface();
-    // The last characters are in view where the line has scrolled them; the first are left of
-    // the widget.
-    const QRect last = text->characterRect(43);
-    QVERIFY(QRect(edit.mapToGlobal(QPoint(0, 0)), edit.size()).contains(last.center()));
-    QCOMPARE(text->offsetAtPoint(last.center()), 43);
-    QVERIFY(text->characterRect(0).right() < edit.mapToGlobal(QPoint(0, 0)).x());
-}
 void TestAccessibleText::selection_data()
 {
     QTest::addColumn<int>("from");
