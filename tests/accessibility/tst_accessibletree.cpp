@@ -151,11 +151,21 @@ private slots:
             if (!ShowActive(&list))
                 return QStringLiteral("<not shown>");
             QCoreApplication::sendPostedEvents();
+            list.SetPadding(QRect(4, 0, 0, 0)); // 4 pixels above the first line
             list.SetVScrollBarValue(100);
             QString dump = AccessibleDump(&list, {2, 4}) + QLatin1Char('\n');
             for (WScrollBar* bar : list.findChildren<WScrollBar*>())
                 dump += AccessibleDump(bar) + QLatin1Char('\n');
-            return dump;
+            // Where a reader finds a line in view, and that it finds none far outside the list.
+            QAccessibleInterface* face = Face(&list);
+            const QRect line = LocalRect(face, face->child(7), &list);
+            const QPoint far = list.mapToGlobal(QPoint(500, 50));
+            return dump + QStringLiteral("line 7 at %1,%2 %3x%4, far off: %5")
+                              .arg(line.x())
+                              .arg(line.y())
+                              .arg(line.width())
+                              .arg(line.height())
+                              .arg(Name(face->childAt(far.x(), far.y())));
         });
         row("labels", [] {
             WPanel panel;
