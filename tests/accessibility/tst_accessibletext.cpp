@@ -1,22 +1,11 @@
-// The text interfaces of the label and the line edit: the label's mouse selection, where
-// characters lie (once scrolled too), and text by characters, words, sentences and lines, at
-// offsets in the text and outside it. The line edit's caret and selection both ways are rows of the
-// input table.
+// The text interfaces of the label and the line edit: the label's mouse selection and where its
+// characters lie, and text by characters, words, sentences and lines, at offsets in the text and
+// outside it. The line edit's caret and selection both ways are rows of the input table.
 #include "AccessTestSupport.h"
 #include "WTestSuite.h"
+#include "WTextTable.h"
 
 using namespace AccessTest;
-
-namespace {
-
-bool shown(WLineEdit& edit, int width = 200)
-{
-    edit.resize(width, 30);
-    edit.show();
-    return QTest::qWaitForWindowExposed(&edit);
-}
-
-} // namespace
 
 class TestAccessibleText : public QObject
 {
@@ -25,30 +14,12 @@ class TestAccessibleText : public QObject
 private slots:
     void selection_data();
     void selection();
-    void scrolledEditCharacterGeometry();
     void boundaries_data();
     void boundaries();
 
     void labelCharacterGeometry();
 };
 
-void TestAccessibleText::scrolledEditCharacterGeometry()
-{
-    WLineEdit edit;
-    QVERIFY(shown(edit, 80));
-    edit.SetText(QStringLiteral("a long line that cannot fit in eighty pixels"));
-    QTest::keyClick(&edit, Qt::Key_End);
-    for (int i = 0; i < 44; ++i)
-        QTest::keyClick(&edit, Qt::Key_Right);
-    QVERIFY(edit.ScrollOffset() > 0);
-    QAccessibleTextInterface* text = Face(&edit)->textInterface();
-    // The last characters are in view where the line has scrolled them; the first are left of
-    // the widget.
-    const QRect last = text->characterRect(43);
-    QVERIFY(QRect(edit.mapToGlobal(QPoint(0, 0)), edit.size()).contains(last.center()));
-    QCOMPARE(text->offsetAtPoint(last.center()), 43);
-    QVERIFY(text->characterRect(0).right() < edit.mapToGlobal(QPoint(0, 0)).x());
-}
 void TestAccessibleText::selection_data()
 {
     QTest::addColumn<int>("from");
@@ -127,10 +98,7 @@ void TestAccessibleText::labelCharacterGeometry()
     QVERIFY(first.left() > label.mapToGlobal(QPoint(20, 0)).x());
 }
 
-// The label's and the line edit's text by characters, words, sentences and lines, as a reader
-// walks it: "before" and "after" are the items next to the one "at" the offset; offsets outside
-// the text count as its nearest end.
-using Boundary = QAccessible::TextBoundaryType;
+// The rows are in tst_accessibletext.boundaries.
 void TestAccessibleText::boundaries_data()
 {
     QTest::addColumn<QString>("text");
@@ -139,36 +107,14 @@ void TestAccessibleText::boundaries_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("at"); // "text start end"
     QTest::addColumn<QString>("after");
-    const QString hello = QStringLiteral("Hello big world");
-    const QString whole = hello + " 0 15";
-    const int word = QAccessible::WordBoundary;
-    const int chr = QAccessible::CharBoundary;
-    const struct
-    {
-        const char* name;
-        QString text;
-        int type, offset;
-        QString before, at, after;
-    } rows[] = {
-        {"word at the start", hello, word, 0, "", "Hello 0 5", "  5 6"},
-        {"word in a space", hello, word, 5, "Hello 0 5", "  5 6", "big 6 9"},
-        {"word at the end", hello, word, 15, "  9 10", "world 10 15", ""},
-        {"word past the end", hello, word, 99, "  9 10", "world 10 15", ""},
-        {"word before the start", hello, word, -4, "", "Hello 0 5", "  5 6"},
-        {"char at the start", hello, chr, 0, "", "H 0 1", "e 1 2"},
-        {"char at the end", hello, chr, 15, "d 14 15", "", ""},
-        {"char, last", hello, chr, 14, "l 13 14", "d 14 15", ""},
-        {"sentence", "One. Two.", QAccessible::SentenceBoundary, 7, "One.  0 5", "Two. 5 9", ""},
-        {"line", hello, QAccessible::LineBoundary, 15, "", whole, ""},
-        {"whole", hello, QAccessible::NoBoundary, 8, "", whole, ""},
-        {"empty text", QString(), word, 0, "", "", ""},
-        // A character is what the reader speaks as one: never half of a pair or of a mark.
-        {"char in a surrogate pair", "a\U0001F600b", chr, 2, "a 0 1", "\U0001F600 1 3", "b 3 4"},
-        {"char with a joining mark", "e\u0301t", chr, 1, "", "e\u0301 0 2", "t 2 3"},
-        {"line with its break", "x\n2nd", QAccessible::LineBoundary, 3, "x\n 0 2", "2nd 2 5", ""},
-    };
-    for (const auto& r : rows)
-        QTest::newRow(r.name) << r.text << r.type << r.offset << r.before << r.at << r.after;
+    const QStringList types{"char", "word", "sentence", "paragraph", "line", "whole"};
+    for (QStringList f : WexalTest::TextTable(QFINDTESTDATA("tst_accessibletext.boundaries"), 7)) {
+        while (f.size() < 7)
+            f.append(QStringLiteral("<malformed>")); // fails the row: its name says why
+        f.replaceInStrings(QStringLiteral("\\n"), QStringLiteral("\n"));
+        QTest::newRow(qPrintable(f[0]))
+            << f[1] << int(types.indexOf(f[2])) << f[3].toInt() << f[4] << f[5] << f[6];
+    }
 }
 
 void TestAccessibleText::boundaries()
@@ -176,7 +122,8 @@ void TestAccessibleText::boundaries()
     QFETCH(QString, text);
     QFETCH(int, typeValue);
     QFETCH(int, offset);
-    const auto type = Boundary(typeValue);
+    QVERIFY2(typeValue >= 0, "no such boundary");
+    const auto type = QAccessible::TextBoundaryType(typeValue);
     WLabel label;
     label.SetText(text);
     WLineEdit edit;

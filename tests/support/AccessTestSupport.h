@@ -148,6 +148,16 @@ inline QAccessibleInterface* Face(QObject* object)
     return QAccessible::queryAccessibleInterface(object);
 }
 
+// Where a reader finds the child, in the widget's own coordinates; a child its parent does not
+// find at the child's own centre reads as an empty rectangle.
+inline QRect LocalRect(QAccessibleInterface* parent, QAccessibleInterface* child, QWidget* widget)
+{
+    const QRect box = child->rect();
+    if (parent->childAt(box.center().x(), box.center().y()) != child)
+        return QRect();
+    return box.translated(-widget->mapToGlobal(QPoint(0, 0)));
+}
+
 inline QString RoleName(QAccessible::Role role)
 {
     return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(role));

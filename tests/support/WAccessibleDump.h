@@ -10,6 +10,7 @@
 // where it starts, so that an unshown window does not mark every line.
 
 #include <QAccessible>
+#include <QFile>
 #include <QMetaEnum>
 #include <QStringList>
 
@@ -145,6 +146,20 @@ inline QString AccessibleDump(QObject* object, const DumpLimits& limits = {})
     QStringList out;
     DumpInto(out, root, nullptr, 0, limits);
     return out.join(QLatin1Char('\n'));
+}
+
+// The expected text kept under "== " and the row's name in a file beside the test; a missing
+// file or section reads as a line saying so, which fails the comparison.
+inline QString ExpectedText(const QString& path, const QString& name)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
+    const QString heading = name + QLatin1Char('\n');
+    for (const QString& section : QString::fromUtf8(file.readAll()).split(QStringLiteral("== "))) {
+        if (section.startsWith(heading))
+            return section.mid(heading.size()).trimmed();
+    }
+    return QStringLiteral("<nothing under \"%1\" in %2>").arg(name, path);
 }
 
 // Empty when the dumps agree; else both, in full, for the failure message.
