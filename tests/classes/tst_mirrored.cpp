@@ -128,7 +128,6 @@ private slots:
         QTest::newRow("left") << int(Qt::AlignLeft | Qt::AlignVCenter) << true;
         QTest::newRow("absolute left")
             << int(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter) << false;
-        QTest::newRow("right") << int(Qt::AlignRight | Qt::AlignVCenter) << false;
     }
     void labelSides()
     {
