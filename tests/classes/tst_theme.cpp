@@ -160,7 +160,6 @@ private slots:
         QCOMPARE(button->BackColor(), QColor(0xDC2626));
         button->setProperty("variant", QVariant());
         QCOMPARE(button->BackColor(), QColor(0x2563EB));
-        QCOMPARE(button->ForeColor(), QColor(Qt::white));
         button->setParent(card);
         button->show();
         QCOMPARE(button->ForeColor(), QColor(0x010203));
