@@ -308,6 +308,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("colour");
         QTest::newRow("#rrggbb") << "#2563EB" << QColor(0x25, 0x63, 0xEB);
+        QTest::newRow("name") << "white" << QColor(Qt::white);
         QTest::newRow("transparent") << "transparent" << QColor(Qt::transparent);
         QTest::newRow("rgb") << "rgb(1, 2, 3)" << QColor(1, 2, 3);
         QTest::newRow("rgba 0-255") << "rgba(1, 2, 3, 128)" << QColor(1, 2, 3, 128);
