@@ -102,9 +102,9 @@ private slots:
             QCOMPARE(w->property(name), before.value(QString::fromLatin1(name)));
     }
 
-    // Set in code after the theme, the application's value stays through every switch (set
-    // before, every class row's setup holds it); the untouched neighbour follows. So do colours a
-    // class keeps out of its properties but lets themes reach by an invokable pair.
+    // Set in code after the theme, the application's value stays through every switch (one set
+    // before is the tab page row's own colour in everyClass); the untouched neighbour follows. So
+    // do colours a class keeps out of its properties but lets themes reach by an invokable pair.
     void applicationChoicesSurvive()
     {
         WPanel panel;
