@@ -13,7 +13,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
-#include <QMutex>
 #include <QScopeGuard>
 
 namespace {
@@ -22,11 +21,6 @@ const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString appearance = QStringLiteral("org.freedesktop.appearance");
 const QString colorScheme = QStringLiteral("color-scheme");
-
-// The warnings logged, from any thread, since the case began.
-QMutex mutex;
-QStringList warnings;
-QtMessageHandler previousHandler = nullptr;
 
 // A source and the schemes it told, in order.
 struct Source
@@ -140,19 +134,6 @@ class TestDesktopScheme : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        previousHandler = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (type != QtDebugMsg && type != QtInfoMsg) {
-                    QMutexLocker lock(&mutex);
-                    warnings << message;
-                }
-                previousHandler(type, context, message);
-            });
-    }
-    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
-
     // Every case needs the bus dbus-run-session starts (ctest runs the file under it). Without
     // one, CI fails at once; elsewhere the cases are skipped.
     void init()
@@ -163,14 +144,6 @@ private slots:
                       "dbus-run-session (from the dbus-daemon package)");
             QSKIP("no session bus: ctest starts one with dbus-run-session, if it is installed");
         }
-        QMutexLocker lock(&mutex);
-        warnings.clear();
-    }
-    // No case warns: a portal that is missing, slow or strange is an everyday thing.
-    void cleanup()
-    {
-        QMutexLocker lock(&mutex);
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
     }
 
     void firstAnswer_data()
@@ -178,13 +151,10 @@ private slots:
         QTest::addColumn<bool>("knowsReadOne");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
-        for (const bool readOne : {true, false}) {
-            const char* method = readOne ? "ReadOne" : "only Read";
-            QTest::addRow("dark, %s", method) << readOne << QVariant(1u) << "dark";
-            QTest::addRow("light, %s", method) << readOne << QVariant(2u) << "light";
-            QTest::addRow("no preference, %s", method) << readOne << QVariant(0u) << "light";
-            QTest::addRow("a string, %s", method) << readOne << QVariant("1") << "unknown";
-        }
+        QTest::newRow("dark") << true << QVariant(1u) << "dark";
+        QTest::newRow("dark, only Read") << false << QVariant(1u) << "dark";
+        QTest::newRow("light") << true << QVariant(2u) << "light";
+        QTest::newRow("no preference") << true << QVariant(0u) << "light";
         QTest::newRow("a signed number") << true << QVariant(1) << "unknown";
         QTest::newRow("a number without a meaning") << true << QVariant(3u) << "unknown";
         QTest::newRow("a setting the portal does not know") << true << QVariant() << "unknown";
@@ -200,8 +170,6 @@ private slots:
         FakePortal fake(value, knowsReadOne);
         QVERIFY(fake.published);
         Source source;
-        QCOMPARE(source.current(), "unknown");
-
         QTRY_COMPARE(fake.reads, 1);
         QVERIFY(settle());
         QCOMPARE(source.current(), qPrintable(expected));
@@ -213,25 +181,20 @@ private slots:
     {
         QTest::addColumn<QList<QVariantList>>("sent");
         QTest::addColumn<QStringList>("expected");
-        const auto row = [](const char* name, const QList<QVariantList>& sent,
-                            const QStringList& expected) {
-            QTest::newRow(name) << sent << expected;
-        };
-        row("light, no preference, dark", {setting(2u), setting(0u), setting(1u)},
-            {"dark", "light", "dark"});
-        row("the same scheme again", {setting(1u)}, {"dark"});
-        row("another namespace", {setting(2u, "org.gnome.desktop.interface")}, {"dark"});
-        row("another key", {setting(2u, appearance, "contrast")}, {"dark"});
-        row("a string", {setting("2")}, {"dark"});
-        row("a number without a meaning", {setting(7u)}, {"dark"});
-        row("no value", {QVariantList{appearance, colorScheme}}, {"dark"});
-        row("the value outside a variant", {QVariantList{appearance, colorScheme, 2u}}, {"dark"});
-        row("no arguments", {QVariantList()}, {"dark"});
+        using Sent = QList<QVariantList>;
+        QTest::newRow("light, no preference, dark")
+            << Sent{setting(2u), setting(0u), setting(1u)} << QStringList{"dark", "light", "dark"};
+        QTest::newRow("another namespace, another key")
+            << Sent{setting(2u, "org.gnome.desktop.interface"), setting(2u, appearance, "contrast")}
+            << QStringList("dark");
+        QTest::newRow("no value, the value outside a variant, no arguments")
+            << Sent{{appearance, colorScheme}, {appearance, colorScheme, 2u}, {}}
+            << QStringList("dark");
     }
 
     // From a portal that answered dark, each change is told once, in order (no preference counts
-    // as light); what does not say the scheme changed is not told; and the next change is told as
-    // usual.
+    // as light, so after light it is no change); what does not say the scheme changed is not told;
+    // and the next change is told as usual.
     void changes()
     {
         QFETCH(QList<QVariantList>, sent);
@@ -299,7 +262,6 @@ private slots:
             theme->Clear();
         });
         WButton button;
-        button.resize(120, 40);
         QList<bool> told; // DesktopSchemeChanged
         QObject::connect(theme, &WTheme::DesktopSchemeChanged, &button,
                          [&told](bool dark) { told << dark; });

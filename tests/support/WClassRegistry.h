@@ -18,6 +18,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -124,13 +125,7 @@ struct PaintCount : QObject
         return false;
     }
     // The paints of the part painted most often.
-    int Most() const
-    {
-        int n = 0;
-        for (const int c : count)
-            n = qMax(n, c);
-        return n;
-    }
+    int Most() const { return count.isEmpty() ? 0 : *std::max_element(count.begin(), count.end()); }
     QHash<QObject*, int> count;
 };
 
