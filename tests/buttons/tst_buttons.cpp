@@ -292,21 +292,6 @@ private slots:
         QCOMPARE(at(30, 15), dot);
     }
 
-    void buttonRandomInput()
-    {
-        WButton b;
-        b.resize(140, 36);
-        QSignalSpy clicked(&b, &WButton::Clicked);
-        const Watcher oracle(&b);
-        WexalTest::RandomInputOptions options;
-        options.invariant = [&](QWidget*) {
-            return clicked.count() == oracle.clicks ? QString()
-                                                    : QStringLiteral("Clicked miscounted");
-        };
-        QCOMPARE(WexalTest::RunRandomInput(&b, options), QString());
-        QVERIFY(oracle.clicks > 0);
-    }
-
     void checkBoxClicksAndLook_data()
     {
         QTest::addColumn<int>("height");
