@@ -144,12 +144,6 @@ private slots:
         QCOMPARE(state(e), after);
         QTEST(QGuiApplication::clipboard()->text(), "clipboard");
         QCOMPARE(changed.count(), changes);
-        const int from = qMin(e.SelectionStart(), e.SelectionEnd());
-        const QString highlighted = e.DisplayText().mid(from, e.SelectedText().size());
-        if (!highlighted.isEmpty()) // the highlight covers the selected characters
-            QCOMPARE(e.SelectedTextBounding(), QRect(shown.BoundaryX(from), e.TextBounding().top(),
-                                                     e.fontMetrics().horizontalAdvance(highlighted),
-                                                     e.TextBounding().height()));
     }
 
     void mouse()
