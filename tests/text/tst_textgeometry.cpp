@@ -80,11 +80,7 @@ private slots:
         const auto x = [&](int index) {
             return l.TextBounding().left() + fm.horizontalAdvance(l.Text().left(index));
         };
-        const auto drag = [&](int from, int to) {
-            WexalTest::MousePress(&l, QPoint(x(from), 15));
-            WexalTest::MouseMove(&l, QPoint(x(to), 15));
-            WexalTest::MouseRelease(&l, QPoint(x(to), 15));
-        };
+        const auto drag = [&](int from, int to) { WexalTest::DragAt(&l, x(from), x(to)); };
         // {from, to, where the highlight starts}; from the end to the start is all of it.
         const int drags[][3] = {{2, 8, 2}, {8, 2, 2}, {12, 0, 0}, {4, 4, 4}};
         for (const auto& d : drags) {

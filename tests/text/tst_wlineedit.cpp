@@ -3,6 +3,7 @@
 // line painted as a whole line would be, and deletion from the clipboard's signal. (Its caret on
 // screens of 1.25, 1.5 and 2 device pixels per pixel is in tst_textgeometry.)
 #include "WTestSuite.h"
+#include "WTextGeometry.h"
 #include "WTextTable.h"
 
 namespace {
@@ -23,12 +24,7 @@ struct ShownEdit
         return edit.TextArea().left() - edit.ScrollOffset() +
                edit.fontMetrics().horizontalAdvance(edit.DisplayText().left(index));
     }
-    void Drag(int fromIndex, int toIndex)
-    {
-        WexalTest::MousePress(&edit, QPoint(BoundaryX(fromIndex), 15));
-        WexalTest::MouseMove(&edit, QPoint(BoundaryX(toIndex), 15));
-        WexalTest::MouseRelease(&edit, QPoint(BoundaryX(toIndex), 15));
-    }
+    void Drag(int from, int to) { WexalTest::DragAt(&edit, BoundaryX(from), BoundaryX(to)); }
     WLineEdit edit;
 };
 
