@@ -243,7 +243,6 @@ private slots:
         QTest::addColumn<int>("largest"); // the largest insertion
         QTest::addColumn<bool>("dear");   // whether inserted runs are dear to measure one by one
         QTest::newRow("keystrokes") << 1u << 3 << false;
-        QTest::newRow("pastes") << 2u << 2000 << false;
         QTest::newRow("dear pastes") << 3u << 2000 << true;
         QTest::newRow("mixed") << 4u << 700 << true;
     }
