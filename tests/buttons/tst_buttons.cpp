@@ -405,18 +405,15 @@ private slots:
             s.setFont(font);
             QVERIFY(shown(&s, width, 40));
             const QImage image = snapshot(&s);
-            // Square: the highlight exactly on its half along the top and bottom rows. Rounded: its
-            // own corners, at the middle too, and nothing of it in the other half.
+            // Square: the highlight exactly on its half along the top and bottom rows. Either way,
+            // nothing of it in the other half.
             for (int x = 0; x < width && !radius; ++x)
                 for (int y : {0, 39})
                     QVERIFY2(image.pixelColor(x, y) ==
                                  (x >= litFrom && x <= litTo ? lit : switchBack),
                              qPrintable(QString::number(x)));
             const QRect litHalf(litFrom, 0, 50, 40), otherHalf(50 - litFrom, 0, 50, 40);
-            const int middle = litFrom ? 50 : 49, step = litFrom ? 3 : -3; // its edge at the middle
-            QVERIFY(!radius ||
-                    (!contains(image, otherHalf, lit) && image.pixelColor(middle, 1) != lit &&
-                     image.pixelColor(middle + step, 20) == lit));
+            QVERIFY(!contains(image, otherHalf, lit));
             // Each label in its half's colour; the caption nowhere.
             QVERIFY(contains(image, litHalf, litInk) && !contains(image, litHalf, ink));
             QVERIFY(contains(image, otherHalf, ink) && !contains(image, otherHalf, litInk));
