@@ -3,6 +3,8 @@
 // line painted as a whole line would be, and deletion from the clipboard's signal. (Its caret on
 // screens of 1.25, 1.5 and 2 device pixels per pixel is in tst_textgeometry.)
 #include "WTestSuite.h"
+#include "WTextGeometry.h"
+#include "WTextTable.h"
 
 namespace {
 
@@ -22,12 +24,7 @@ struct ShownEdit
         return edit.TextArea().left() - edit.ScrollOffset() +
                edit.fontMetrics().horizontalAdvance(edit.DisplayText().left(index));
     }
-    void Drag(int fromIndex, int toIndex)
-    {
-        WexalTest::MousePress(&edit, QPoint(BoundaryX(fromIndex), 15));
-        WexalTest::MouseMove(&edit, QPoint(BoundaryX(toIndex), 15));
-        WexalTest::MouseRelease(&edit, QPoint(BoundaryX(toIndex), 15));
-    }
+    void Drag(int from, int to) { WexalTest::DragAt(&edit, BoundaryX(from), BoundaryX(to)); }
     WLineEdit edit;
 };
 
@@ -101,39 +98,18 @@ class TestWLineEdit : public QObject
     Q_OBJECT
 
 private slots:
+    // The rows are in tst_wlineedit.keys, with the key letters' meanings.
     void keys_data()
     {
-        // < > arrows, { } Shift+arrows, ^ Ctrl+Shift+Left, H Home, E Shift+End, U Up, B Backspace,
-        // D Delete, C X V A Copy, Cut, Paste, Select all; first R read-only, N disabled, P
-        // password, M a limit of 7 characters; anything else is typed.
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("changes"); // TextChanged signals
-        // The text as state() writes it, then the clipboard, which holds "12" at first.
         QTest::addColumn<QString>("after");
-        QTest::newRow("Shift+Left past the anchor") << ">>}{{" << 0 << "a|[b]cdef 12";
-        QTest::newRow("Shift+arrows stop at the ends") << "{>>>}}}}}" << 0 << "abc[def]| 12";
-        QTest::newRow("plain arrow clears") << ">}}>" << 0 << "abcd|ef 12";
-        QTest::newRow("Ctrl+Shift+Left clears") << ">}}^" << 0 << "ab|cdef 12";
-        QTest::newRow("Home, Shift+End, Up: no meaning") << ">>>HEU" << 0 << "abc|def 12";
-        QTest::newRow("arrows stop at the ends") << "<>>>>>>>" << 0 << "abcdef| 12";
-        QTest::newRow("typing in the middle") << ">>>xy" << 2 << "abcxy|def 12";
-        QTest::newRow("Backspace, not at the start") << "B>>>B" << 1 << "ab|def 12";
-        QTest::newRow("Delete, not at the end") << ">>>D>>>D" << 1 << "abcef| 12";
-        QTest::newRow("Backspace over a selection") << ">}}B" << 1 << "a|def 12";
-        QTest::newRow("Delete over a selection") << ">}}D" << 1 << "a|def 12";
-        QTest::newRow("typing over a selection") << ">}}x" << 2 << "ax|def 12";
-        QTest::newRow("Copy") << ">}}C" << 0 << "a[bc]|def bc";
-        QTest::newRow("Cut") << ">}}X" << 1 << "a|def bc";
-        QTest::newRow("Cut, nothing selected") << "X" << 0 << "|abcdef ";
-        QTest::newRow("Paste at the caret") << ">>V" << 1 << "ab12|cdef 12";
-        QTest::newRow("Paste over a selection") << ">}}V" << 2 << "a12|def 12";
-        QTest::newRow("Select all") << ">>A" << 0 << "[abcdef]| 12";
-        QTest::newRow("read-only: no edits") << "R>>xBDV" << 0 << "ab|cdef 12";
-        QTest::newRow("read-only: Copy, and Cut still cuts") << "R>}}CX" << 1 << "a|def bc";
-        QTest::newRow("disabled: no keys") << "N>}x" << 0 << "|abcdef 12";
-        QTest::newRow("password: no Copy, Cut, Paste") << "P}}CXV" << 0 << "[ab]|cdef 12";
-        // Pasted when one more fits, then typed when full, and typed over a selection.
-        QTest::newRow("limit of 7") << "M>>>>>>Vz{z" << 3 << "abcdefz| 12";
+        QTest::addColumn<QString>("clipboard");
+        for (QStringList f : WexalTest::TextTable(QFINDTESTDATA("tst_wlineedit.keys"), 5)) {
+            while (f.size() < 5)
+                f.append(QString()); // a broken line: its first field says what is wrong
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2].toInt() << f[3] << f[4];
+        }
     }
 
     void keys()
@@ -141,6 +117,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(int, changes);
         QFETCH(QString, after);
+        QVERIFY2(!QByteArray(QTest::currentDataTag()).startsWith('<'), QTest::currentDataTag());
         ShownEdit shown(QStringLiteral("abcdef"));
         WLineEdit& e = shown.edit;
         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
@@ -160,14 +137,9 @@ private slots:
             else
                 QTest::keyClick(&e, k.toLatin1());
         }
-        QCOMPARE(state(e) + ' ' + QGuiApplication::clipboard()->text(), after);
+        QCOMPARE(state(e), after);
+        QTEST(QGuiApplication::clipboard()->text(), "clipboard");
         QCOMPARE(changed.count(), changes);
-        const int from = qMin(e.SelectionStart(), e.SelectionEnd());
-        const QString highlighted = e.DisplayText().mid(from, e.SelectedText().size());
-        if (!highlighted.isEmpty()) // the highlight covers the selected characters
-            QCOMPARE(e.SelectedTextBounding(), QRect(shown.BoundaryX(from), e.TextBounding().top(),
-                                                     e.fontMetrics().horizontalAdvance(highlighted),
-                                                     e.TextBounding().height()));
     }
 
     void mouse()
@@ -198,7 +170,6 @@ private slots:
         QTest::newRow("index below 0") << "abc" << 10 << "<" << -50 << "<abc";
         QTest::newRow("index past the end") << "abc" << 10 << ">" << INT_MAX << "abc>";
         QTest::newRow("INT_MIN limit") << "abc" << INT_MIN << "!" << 3 << "abc!";
-        QTest::newRow("INT_MAX limit") << "abc" << INT_MAX << "?" << 3 << "abc?";
     }
 
     void insertText()
@@ -236,15 +207,13 @@ private slots:
         QCOMPARE(changed.count(), 2);
     }
 
-    void scrollingKeepsCaretVisible()
+    // A highlight made from the start while the text scrolls stays on the characters it covers.
+    // (That the caret stays in view is a rule of the random-input run for every line edit.)
+    void highlightWhileScrolling()
     {
         ShownEdit shown(QString(), 120);
         WLineEdit& e = shown.edit;
-        const int area = e.TextArea().width();
         QTest::keyClicks(&e, QStringLiteral("WWWWWWWWWWWWWWWWWWWW and a line that cannot fit"));
-        QVERIFY(e.CaretLocation() > area);
-        QCOMPARE(e.ScrollOffset(), e.CaretLocation() - area + 1); // the caret on the last column
-        // A highlight made from the start while the text scrolls stays on the characters it covers.
         while (e.CaretMoveLeft()) {
         }
         for (int i = 0; i < 20; ++i)
@@ -267,7 +236,6 @@ private slots:
             mixed += QString::fromUtf8("\xd0\x96\xd0\xb6, \"T\" \xe4\xb8\xad\xe6\x96\x87 "
                                        "e\xcc\x81 \xf0\x9f\x98\x80 \xe2\x80\x94 Wa. ");
         QTest::newRow("short") << QStringLiteral("Short, To.") << int(TextType::Normal) << 3 << 4;
-        QTest::newRow("latin, at the end") << latin << int(TextType::Normal) << 0 << 0;
         QTest::newRow("latin, everything selected") << latin << int(TextType::Normal) << -1 << 0;
         QTest::newRow("latin, selection in view") << latin << int(TextType::Normal) << 40 << 12;
         QTest::newRow("latin, selection past the left edge")
