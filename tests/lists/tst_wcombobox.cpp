@@ -236,8 +236,9 @@ private slots:
 
     // Hover from pointer moves: the topmost row and leftmost column of the lines belong to no
     // line, a point below the last line keeps the one before, leaving clears. The hovered line
-    // is filled and written in the hover colours. A disabled box opens nothing; nor does a box
-    // without lines. (The arrow in its colours: the density glyph tests.)
+    // is filled and written in the hover colours. The arrow goes when it is not to show (its
+    // colours, enabled and disabled: the density glyph tests). A disabled box opens nothing; nor
+    // does a box without lines.
     void openFaceAndHover()
     {
         Fixture f(Numbered(3));
@@ -266,6 +267,13 @@ private slots:
         QCOMPARE(image.pixelColor(60, 1 + 39), QColor(Qt::red));
         QCOMPARE(image.pixelColor(60, 1 + 41), QColor(Qt::white));
 
+        const auto arrowTip = [&] {
+            return f.box->grab().toImage().pixelColor(120 - 1 - 19 + 5, (24 - 9) / 2 + 1);
+        };
+        f.box->SetDropDownButtonColor(Qt::green);
+        QCOMPARE(arrowTip(), QColor(Qt::green));
+        f.box->SetShowDropDownButton(false);
+        QCOMPARE(arrowTip(), QColor(Qt::white));
         f.box->setEnabled(false);
         QVERIFY(!f.ClickOpens());
         f.box->setEnabled(true);
