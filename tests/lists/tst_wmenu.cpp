@@ -130,7 +130,6 @@ private slots:
             << QPoint(-5000, -5000) << 10 << false << false << false;
         QTest::newRow("far beyond")
             << QPoint(INT_MAX / 2, INT_MAX / 2) << 10 << true << true << true;
-        QTest::newRow("wider than the screen") << s.center() << s.width() << true << false << false;
         QTest::newRow("padding INT_MAX") << s.center() << INT_MAX << true << false << false;
     }
     void flipsAtScreenEdges()
