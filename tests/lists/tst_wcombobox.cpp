@@ -40,10 +40,10 @@ void pressLine(WComboDropDownBox* list, int i)
     WexalTest::MousePress(list, linePoint(list, i));
 }
 
-// A window with one styled combo box at (20, 30), 120 x 24.
+// A window with one styled combo box at (20, 30), 120 x 24, holding lines.
 struct Fixture
 {
-    Fixture()
+    explicit Fixture(const QStringList& lines = {})
     {
         window.resize(400, 300);
         window.move(100, 100);
@@ -56,6 +56,7 @@ struct Fixture
         box->SetBorderColor(Qt::blue);
         box->SetItemBackColorHover(Qt::red);
         box->SetItemForeColorHover(Qt::white);
+        box->SetItems(lines);
     }
     void Show()
     {
@@ -131,29 +132,25 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(int, selected);
         QFETCH(BoxEdit, edit);
-        WComboBox box;
-        box.SetItems({"a", "b", "c"});
-        box.SetSelectedIndex(2);
-        box.resize(120, 24);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        const WexalTest::PaintCount paints(&box);
-        QSignalSpy changed(&box, &WComboBox::SelectedIndexChanged);
-        edit(box);
+        Fixture f({"a", "b", "c"});
+        f.box->SetSelectedIndex(2);
+        f.Show();
+        const WexalTest::PaintCount paints(f.box);
+        QSignalSpy changed(f.box, &WComboBox::SelectedIndexChanged);
+        edit(*f.box);
         QCoreApplication::sendPostedEvents();
-        if (box.SelectedText() != QLatin1String("c"))
-            QVERIFY(paints.count.value(&box) > 0); // what the box shows has changed
-        QCOMPARE(box.Items(), lines);
-        QCOMPARE(box.SelectedIndex(), selected);
+        if (f.box->SelectedText() != QLatin1String("c"))
+            QVERIFY(paints.count.value(f.box) > 0); // what the box shows has changed
+        QCOMPARE(f.box->Items(), lines);
+        QCOMPARE(f.box->SelectedIndex(), selected);
         QCOMPARE(changed.size(), selected == -1 ? 1 : 0);
         QCOMPARE(changed.isEmpty() ? -1 : changed.first().first().toInt(), -1);
     }
 
     // The list's size from its lines: at most 150 pixels of them, a bar's height more when a
-    // line is wider than the box, always four pixels wider than the box for the shadow. The
-    // lines are measured in the list window's font. A border so wide that the list would be
-    // taller than the screen: the list is cut to the screen's height where its box puts it,
-    // not moved onto the screen.
+    // line is wider than the box, always four pixels wider than the box for the shadow. A border so
+    // wide that the list would be taller than the screen: the list is cut to the screen's height
+    // where its box puts it, not moved onto the screen.
     void listSize_data()
     {
         QTest::addColumn<int>("count");
@@ -161,10 +158,8 @@ private slots:
         QTest::addColumn<int>("borderWidth");
         QTest::addColumn<int>("height");
         QTest::newRow("3 lines") << 3 << false << 1 << 60 + 6;
-        QTest::newRow("3 lines, border 3") << 3 << false << 3 << 60 + 10;
         QTest::newRow("10 lines scroll") << 10 << false << 2 << 150 + 8;
         QTest::newRow("3 wide lines") << 3 << true << 1 << 70 + 6;
-        QTest::newRow("10 wide lines") << 10 << true << 1 << 150 + 6;
         const int screen = QGuiApplication::primaryScreen()->geometry().height();
         QTest::newRow("taller than the screen") << 3 << false << screen << screen;
     }
@@ -174,23 +169,17 @@ private slots:
         QFETCH(bool, wide);
         QFETCH(int, borderWidth);
         QFETCH(int, height);
-        Fixture f;
         QStringList lines = Numbered(count);
         if (wide)
             lines[1] = QString(60, QLatin1Char('W'));
-        f.box->SetItems(lines);
+        Fixture f(lines);
         f.box->SetBorderWidth(borderWidth);
         f.Show();
-        WComboDropDownBox* list = listOf(*f.box);
-        QVERIFY(list);
-        QCOMPARE(list->Content()->minimumWidth(),
-                 QFontMetrics(list->font()).horizontalAdvance(wide ? lines[1] : lines.last()));
-        QRect geometry, viewport;
+        QRect geometry;
         bool hBar = false;
         QVERIFY(f.WithOpenList([&](WComboDropDownBox* open) {
             QCoreApplication::processEvents();
             geometry = open->geometry();
-            viewport = open->Viewport()->geometry();
             hBar = open->findChildren<WScrollBar*>().first()->isVisible();
         }));
         QCOMPARE(geometry.size(), QSize(120 + 4, height));
@@ -198,9 +187,7 @@ private slots:
         QCOMPARE(geometry.topLeft(), f.box->mapToGlobal(QPoint(0, 24 - borderWidth)));
         QVERIFY(!f.box->IsPopupOpen());
         if (borderWidth > 3)
-            return;
-        QCOMPARE(viewport.topLeft(), QPoint(borderWidth, borderWidth));
-        QCOMPARE(viewport.width() + (count > 7 ? 10 : 0), 120 - 2 * borderWidth);
+            return; // no room for lines, nor for a bar
         QCOMPARE(hBar, wide);
     }
 
@@ -209,8 +196,7 @@ private slots:
     // no change, and the press on the box does not open it again.
     void chooseAndClose()
     {
-        Fixture f;
-        f.box->SetItems(Numbered(5));
+        Fixture f(Numbered(5));
         f.Show();
         QSignalSpy changed(f.box, &WComboBox::SelectedIndexChanged);
         const std::function<void(WComboDropDownBox*)> closers[] = {
@@ -250,13 +236,12 @@ private slots:
 
     // Hover from pointer moves: the topmost row and leftmost column of the lines belong to no
     // line, a point below the last line keeps the one before, leaving clears. The hovered line
-    // is filled and written in the hover colours. The arrow shows only once its colour is set,
-    // recoloured, and in the disabled colour on a disabled box, which opens nothing; nor does
-    // a box without lines.
+    // is filled and written in the hover colours. The arrow goes when it is not to show (its
+    // colours, enabled and disabled: the density glyph tests). A disabled box opens nothing; nor
+    // does a box without lines.
     void openFaceAndHover()
     {
-        Fixture f;
-        f.box->SetItems(Numbered(3));
+        Fixture f(Numbered(3));
         f.Show();
         QList<int> seen;
         QImage image;
@@ -282,17 +267,14 @@ private slots:
         QCOMPARE(image.pixelColor(60, 1 + 39), QColor(Qt::red));
         QCOMPARE(image.pixelColor(60, 1 + 41), QColor(Qt::white));
 
-        const QPoint arrowTip(120 - 1 - 19 + 5, (24 - 9) / 2 + 1);
-        const auto at = [&] { return f.box->grab().toImage().pixelColor(arrowTip); };
-        QCOMPARE(at(), QColor(Qt::white));
+        const auto arrowTip = [&] {
+            return f.box->grab().toImage().pixelColor(120 - 1 - 19 + 5, (24 - 9) / 2 + 1);
+        };
         f.box->SetDropDownButtonColor(Qt::green);
-        f.box->SetDropDownButtonColorDisable(Qt::gray);
-        QCOMPARE(at(), QColor(Qt::green));
+        QCOMPARE(arrowTip(), QColor(Qt::green));
         f.box->SetShowDropDownButton(false);
-        QCOMPARE(at(), QColor(Qt::white));
-        f.box->SetShowDropDownButton(true);
+        QCOMPARE(arrowTip(), QColor(Qt::white));
         f.box->setEnabled(false);
-        QCOMPARE(at(), QColor(Qt::gray));
         QVERIFY(!f.ClickOpens());
         f.box->setEnabled(true);
         f.box->SetItems({}); // no lines: nothing to open
@@ -400,8 +382,7 @@ private slots:
     {
         QFETCH(bool, closeWindow);
         QFETCH(bool, menu);
-        Fixture f;
-        f.box->SetItems(Numbered(5));
+        Fixture f(Numbered(5));
         f.box->SetSelectedIndex(1);
         f.Show();
         WMenu popup;
@@ -436,8 +417,7 @@ private slots:
     // A menu opened from the box's signal, while the box's press is still being handled.
     void menuOpenedFromChoice()
     {
-        Fixture f;
-        f.box->SetItems(Numbered(5));
+        Fixture f(Numbered(5));
         f.Show();
         WMenu menu(&f.window);
         menu.AddItem("Cut");

@@ -1,6 +1,5 @@
 #include "ListTestSupport.h"
 #include "WFarPointer.h"
-#include "WScrollBar_p.h"
 #include "WTestSuite.h"
 
 using Pairs = QList<std::pair<int, int>>;
@@ -38,12 +37,11 @@ private slots:
         QCOMPARE(list.ScrollSize().height(), INT_MAX);
     }
 
-    // Clicks on a 200 x 100 list of 50 lines 20 high, scrolled by wheel, value and bar drag.
+    // Clicks on a 200 x 100 list of 50 lines 20 high, scrolled by wheel and value.
     void selectionAfterScrolling()
     {
         WItemList list;
         list.resize(200, 100);
-        list.SetItemBackColorSelected(Qt::red);
         list.SetItems(Numbered(50));
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
@@ -54,9 +52,6 @@ private slots:
             QCOMPARE(list.SelectedIndex(), selected);
         }
         list.SetVScrollBarValue(45); // line 2 on top, 5 of its pixels above the view
-        const QImage image = list.grab().toImage();
-        QCOMPARE(image.pixelColor(150, 14), QColor(Qt::red));
-        QVERIFY(image.pixelColor(150, 15) != QColor(Qt::red));
         QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(30, 16));
         QCOMPARE(list.SelectedIndex(), 3);
 
@@ -68,11 +63,8 @@ private slots:
         QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(30, 65));
         QCOMPARE(list.Items().at(list.SelectedIndex()), QStringLiteral("Line 4"));
 
-        // The bar dragged to its end puts the last line at the bottom.
-        WScrollBar* bar = list.findChildren<WScrollBar*>().last();
-        WexalTest::MousePress(bar, QPoint(5, bar->SliderRect().top() + 2));
-        WexalTest::MouseMove(bar, QPoint(5, 500));
-        WexalTest::MouseRelease(bar, QPoint(5, 500));
+        // Scrolled as far as it goes, the last line is at the bottom.
+        list.SetVScrollBarValue(INT_MAX);
         QCOMPARE(list.VScrollBarValue(), 49 * 20 - 100);
         QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(30, 95));
         QCOMPARE(list.SelectedIndex(), 48);

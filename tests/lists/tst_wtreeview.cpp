@@ -23,7 +23,6 @@ private slots:
         WTreeView designed;
         WBase::SetDesignerMode(false);
         const QString passive = QStringLiteral("__qt__passive_");
-        QVERIFY(designed.TreeView->objectName().startsWith(passive));
         QVERIFY(designed.TreeView->viewport()->objectName().startsWith(passive));
         QWidget parent;
         auto& tree = *new WTreeView(&parent);
