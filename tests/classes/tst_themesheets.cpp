@@ -2,7 +2,7 @@
 // colour properties its selectors' classes have, in values that convert; both name the same
 // properties for the same selectors, since a sheet never resets what it leaves out and a switch
 // would keep the other theme's colour; together their rules reach every writable colour of every
-// class.
+// class. And each class's own text keeps its WCAG 2.1 contrast with what it is painted on.
 #include "WClassRegistry.h"
 #include "WTestSuite.h"
 #include "WTheme.h"
@@ -10,6 +10,8 @@
 
 #include <QMetaMethod>
 #include <QRegularExpression>
+
+#include <cmath>
 
 using namespace WexalTest;
 
@@ -53,6 +55,45 @@ QColor colourFor(const QMetaObject* meta, const WThemeSheet::Declaration& d)
     const int index = meta->indexOfProperty(d.property.constData());
     return index >= 0 ? WThemeSheet::Convert(d.value, meta->property(index)).value<QColor>()
                       : WThemeSheet::ParseColor(d.value);
+}
+
+// WCAG 2.1's relative luminance and contrast ratio.
+double luminance(const QColor& c)
+{
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double ratio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// top painted over an opaque bottom, as the painter blends them.
+QColor over(const QColor& top, const QColor& bottom)
+{
+    const double a = top.alphaF();
+    const auto mix = [a](double t, double b) { return t * a + b * (1 - a); };
+    return QColor::fromRgbF(mix(top.redF(), bottom.redF()), mix(top.greenF(), bottom.greenF()),
+                            mix(top.blueF(), bottom.blueF()));
+}
+
+// The colours a theme gives a widget of the class with a variant: the declarations that match
+// it, the last one winning, each converted for its property.
+QHash<QByteArray, QColor> resolve(const QString& theme, const QByteArray& className,
+                                  const QString& variant)
+{
+    QHash<QByteArray, QColor> colours;
+    const Made made(*FindClass(className));
+    if (!variant.isEmpty())
+        made.widget->setProperty("variant", variant);
+    for (const WThemeSheet::Declaration& d :
+         WThemeSheet::Parse(WTheme::BuiltInSheet(theme))->Matching(made.widget))
+        colours.insert(d.property, colourFor(made.widget->metaObject(), d));
+    return colours;
 }
 
 } // namespace
@@ -127,6 +168,48 @@ private slots:
         for (const QString& name : named["dark"] - named["light"])
             wrong << name + ": in dark, not in light";
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+
+    // Each class's own text, and the variants of labels and buttons, keeps WCAG 2.1's 4.5:1
+    // with what it is painted on: the widget's colour over the page or a card, translucent ones
+    // composited down to them.
+    void textContrast_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("widget"); // a class, and its variant in brackets
+        for (const QString& theme : WTheme::BuiltInThemes()) {
+            for (const char* widget :
+                 {"WCheckBox", "WSwitchButton", "WLabel", "WLabel[muted]", "WLabel[title]",
+                  "WLineEdit", "WComboBox", "WHourMinutePicker", "WItemList", "WMenu", "WButton",
+                  "WButton[secondary]", "WButton[danger]"})
+                QTest::addRow("%s: %s", qPrintable(theme), widget) << theme << QString(widget);
+        }
+    }
+    void textContrast()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QString, widget);
+        // The measure itself, against values WCAG tools publish: #767676 is the lightest grey
+        // that keeps 4.5:1 on white.
+        QVERIFY(ratio(QColor(0x767676), Qt::white) >= 4.5);
+        QVERIFY(ratio(QColor(0x777777), Qt::white) < 4.5);
+        QCOMPARE(over(QColor(255, 0, 0, 128), Qt::blue).name(), QStringLiteral("#80007f"));
+
+        const QColor page = resolve(theme, "WPanel", QStringLiteral("page")).value("BackColor");
+        const QColor card = resolve(theme, "WPanel", QStringLiteral("card")).value("BackColor");
+        QVERIFY2(page.alpha() == 255, "the page is what everything is judged over: opaque");
+        const QStringList named = widget.split(QRegularExpression(QStringLiteral("[][]")));
+        const QHash<QByteArray, QColor> colours =
+            resolve(theme, named[0].toLatin1(), named.value(1));
+        const QColor fore = colours.value("ForeColor"), back = colours.value("BackColor");
+        QVERIFY(fore.isValid() && back.isValid() && card.isValid());
+        for (const QColor& surface : {page, over(card, page)}) {
+            const QColor under = over(back, surface);
+            const double r = ratio(over(fore, under), under);
+            QVERIFY2(r >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                              .arg(fore.name(QColor::HexArgb), under.name())
+                                              .arg(r, 0, 'f', 2)));
+        }
     }
 };
 
