@@ -11,14 +11,6 @@ namespace {
 constexpr auto Press = QEvent::MouseButtonPress, Release = QEvent::MouseButtonRelease,
                Move = QEvent::MouseMove, Enter = QEvent::Enter, Leave = QEvent::Leave;
 
-// Resizes and shows a top-level widget; true once it is exposed.
-bool shown(QWidget* w, int width, int height)
-{
-    w->resize(width, height);
-    w->show();
-    return QTest::qWaitForWindowExposed(w);
-}
-
 // A move is sent with the left button held: the only kind of move a button sees.
 void mouse(QWidget* w, QEvent::Type type, const QPoint& pos = QPoint(1, 1),
            Qt::MouseButton button = Qt::LeftButton)
@@ -28,11 +20,6 @@ void mouse(QWidget* w, QEvent::Type type, const QPoint& pos = QPoint(1, 1),
     QEnterEvent enter(pos, pos, w->mapToGlobal(pos));
     QEvent leave(Leave);
     QApplication::sendEvent(w, type == Enter ? &enter : type == Leave ? &leave : (QEvent*)&me);
-}
-
-QImage snapshot(QWidget* w)
-{
-    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Whether any pixel of a snapshot's area is exactly the colour.
@@ -152,7 +139,7 @@ private slots:
         ProbeButton b;
         b.SetCanHover(canHover);
         b.setEnabled(enabled);
-        QVERIFY(shown(&b, 60, 20));
+        QVERIFY(WexalTest::ShownAt(&b, 60, 20));
         // Hovered only while CanHover and enabled, following a held pointer; pressed only by the
         // left button of an enabled button, until the release.
         mouse(&b, Enter);
@@ -168,7 +155,7 @@ private slots:
     void baseHoverOffAndHide()
     {
         ProbeButton b;
-        QVERIFY(shown(&b, 60, 20));
+        QVERIFY(WexalTest::ShownAt(&b, 60, 20));
         mouse(&b, Enter);
         mouse(&b, Press);
         b.SetCanHover(false); // drops the hover at once, not the press
@@ -183,7 +170,7 @@ private slots:
             QWidget parent;
             const Watcher sink(&parent);
             auto* b = new ProbeButton(&parent);
-            QVERIFY(shown(&parent, 100, 40));
+            QVERIFY(WexalTest::ShownAt(&parent, 100, 40));
             WBase::SetDesignerMode(designer);
             QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
             QCOMPARE(sink.clicks, int(designer));
@@ -238,7 +225,7 @@ private slots:
         b.SetBorder(PositionFlag::All);
         b.SetBorderWidth(2);
         b.SetRadius(8);
-        QVERIFY(shown(&b, 60, 30));
+        QVERIFY(WexalTest::ShownAt(&b, 60, 30));
         const QSignalSpy clicked(&b, &WButton::Clicked);
         QPoint at(30, 15);
         const QHash<QChar, std::function<void()>> actions{
@@ -260,7 +247,7 @@ private slots:
         WDrawAPI::DrawBackColor(&p, b.rect(), b.Radius(), face, b.BorderWidth());
         WDrawAPI::DrawBorder(&p, b.rect(), b.Radius(), edge, b.Border(), b.BorderWidth());
         p.end();
-        QCOMPARE(snapshot(&b), expected);
+        QCOMPARE(WexalTest::Snapshot(&b), expected);
     }
 
     void buttonImageRecolouring()
@@ -269,8 +256,8 @@ private slots:
         b.SetImage(glyph());
         b.SetImageColor(blue);
         b.SetImageColorHover(blue);
-        QVERIFY(shown(&b, 60, 30));
-        const auto at = [&](int x, int y) { return snapshot(&b).pixelColor(x, y); };
+        QVERIFY(WexalTest::ShownAt(&b, 60, 30));
+        const auto at = [&](int x, int y) { return WexalTest::Snapshot(&b).pixelColor(x, y); };
         QCOMPARE(at(25, 10), QColor(Qt::white)); // centred, its own colours until recolouring is on
         b.SetReplaceImageColor(true);
         b.SetImageColor(red); // starts again from the white source: recolouring does not compound
@@ -309,7 +296,7 @@ private slots:
         QFont font = box.font();
         font.setPixelSize(14); // the reference image and the screen may differ in resolution
         box.setFont(font);
-        QVERIFY(shown(&box, 100, height));
+        QVERIFY(WexalTest::ShownAt(&box, 100, height));
         CheckedWatch<WCheckBox> watch(&box);
         // The box's background, the bundle's white tick in the given colour (none while unset) and
         // a one-pixel outline; the caption from x = 21 + offset to the last-but-one column and row.
@@ -332,7 +319,7 @@ private slots:
         // A click, on the caption too, checks; unchecks only with UncheckWhenClicked.
         QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(60, height / 2));
         QVERIFY(box.Checked());
-        QCOMPARE(snapshot(&box), expected(outline, QColor()));
+        QCOMPARE(WexalTest::Snapshot(&box), expected(outline, QColor()));
         QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, height / 2));
         QVERIFY(!box.Checked());
         box.SetUncheckWhenClicked(false);
@@ -340,12 +327,12 @@ private slots:
         QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, height / 2));
         QVERIFY(box.Checked());
         box.SetCheckFlagColor(tick);
-        QCOMPARE(snapshot(&box), expected(outline, tick));
+        QCOMPARE(WexalTest::Snapshot(&box), expected(outline, tick));
         mouse(&box, Enter);
-        QCOMPARE(snapshot(&box), expected(outlineHover, tick));
+        QCOMPARE(WexalTest::Snapshot(&box), expected(outlineHover, tick));
         box.SetCheckFlagColorDisabled(tickOff);
         box.setEnabled(false);
-        QCOMPARE(snapshot(&box), expected(outlineOff, tickOff));
+        QCOMPARE(WexalTest::Snapshot(&box), expected(outlineOff, tickOff));
         watch.Silently(false); // says nothing
         QCOMPARE(watch.Error(), QString());
     }
@@ -353,7 +340,7 @@ private slots:
     void switchFlipsAndAnnounces()
     {
         WSwitchButton s;
-        QVERIFY(shown(&s, 100, 30));
+        QVERIFY(WexalTest::ShownAt(&s, 100, 30));
         const Watcher watcher(&s);
         CheckedWatch<WSwitchButton> watch(&s);
         QSignalSpy changed(&s, &WSwitchButton::CheckedChanged);
@@ -403,8 +390,8 @@ private slots:
             QFont font = s.font();
             font.setPixelSize(26);
             s.setFont(font);
-            QVERIFY(shown(&s, width, 40));
-            const QImage image = snapshot(&s);
+            QVERIFY(WexalTest::ShownAt(&s, width, 40));
+            const QImage image = WexalTest::Snapshot(&s);
             // Square: the highlight exactly on its half along the top and bottom rows. Either way,
             // nothing of it in the other half.
             for (int x = 0; x < width && !radius; ++x)

@@ -80,6 +80,20 @@ inline QList<Qt::LayoutDirection> Directions()
     return {Qt::LeftToRight, Qt::RightToLeft};
 }
 
+// Resizes and shows a top-level widget; true once it is exposed.
+inline bool ShownAt(QWidget* w, int width, int height)
+{
+    w->resize(width, height);
+    w->show();
+    return QTest::qWaitForWindowExposed(w);
+}
+
+// The widget as it looks now, opaque, so that pixels compare as plain colours.
+inline QImage Snapshot(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 using SuiteFactory = QObject* (*)();
 int RegisterSuite(const char* file, SuiteFactory make);
 // The file name of the class that is running, for a test that starts its program again.

@@ -47,11 +47,6 @@ QPoint along(const WTrackBar& t, int a)
     return QPoint(t.isRightToLeft() ? t.width() - 1 - a : a, t.height() / 2);
 }
 
-QImage snapshot(QWidget* w)
-{
-    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 bool near(const QColor& a, const QColor& b, int tolerance = 6)
 {
     return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
@@ -302,7 +297,7 @@ private slots:
         t.SetValue2(value2);
         t.SetValue1(20);
         QVERIFY(s.Exposed());
-        const QImage image = snapshot(&t);
+        const QImage image = WexalTest::Snapshot(&t);
         const auto at = [&](int a, int across) {
             return image.pixelColor(vertical ? QPoint(across, a) : QPoint(a, across));
         };
@@ -371,7 +366,7 @@ private slots:
             t.setProperty("Type", QVariant::fromValue(type));
             t.SetRadius(radius);
             QVERIFY(s.Exposed());
-            const QImage image = snapshot(&t);
+            const QImage image = WexalTest::Snapshot(&t);
             const auto at = [&](int a, int across) {
                 return image.pixelColor(vertical ? QPoint(across, a) : QPoint(a, across));
             };
@@ -402,12 +397,10 @@ private slots:
         t.SetMainLineImage(QPixmap::fromImage(source));
         t.SetSudokuTBLR(QRect(2, 3, 4, 5));
         t.SetSudokuDraw(true);
-        t.resize(60, 20);
-        t.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&t));
+        QVERIFY(WexalTest::ShownAt(&t, 60, 20));
         t.resize(100, 30);
-        QTRY_COMPARE(snapshot(&t).size(), QSize(100, 30));
-        QImage image = snapshot(&t);
+        QTRY_COMPARE(WexalTest::Snapshot(&t).size(), QSize(100, 30));
+        QImage image = WexalTest::Snapshot(&t);
         const auto column = [&](int x, int from, int to) {
             for (int y = from; y <= to; ++y)
                 if (image.pixelColor(x, y) != image.pixelColor(x, from))
@@ -423,7 +416,7 @@ private slots:
         QCOMPARE(column(95, 2, 26), QColor(Qt::cyan));
 
         t.SetSudokuTBLR(QRect(9, 9, 4, 5)); // top and bottom taller than the image
-        image = snapshot(&t);
+        image = WexalTest::Snapshot(&t);
         QVERIFY(image.pixelColor(50, 15) != QColor(Qt::blue));
 
         QImage halves(2, 1, QImage::Format_RGB32);
@@ -431,7 +424,7 @@ private slots:
         halves.setPixelColor(1, 0, Qt::green);
         t.SetSudokuDraw(false);
         t.SetMainLineImage(QPixmap::fromImage(halves));
-        image = snapshot(&t);
+        image = WexalTest::Snapshot(&t);
         QCOMPARE(image.pixelColor(0, 29), QColor(Qt::red));
         QCOMPARE(image.pixelColor(99, 0), QColor(Qt::green));
     }
@@ -448,10 +441,10 @@ private slots:
         t.SetButtonColor(knob);
         t.SetButtonColorHover(knobHover);
         t.SetButtonColorDisabled(knobOff);
-        t.resize(100, 20);
-        t.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&t));
-        const auto centre = [&] { return snapshot(&t).pixelColor(4 + t.ButtonLocation(), 10); };
+        QVERIFY(WexalTest::ShownAt(&t, 100, 20));
+        const auto centre = [&] {
+            return WexalTest::Snapshot(&t).pixelColor(4 + t.ButtonLocation(), 10);
+        };
         const auto states = [&] {
             QList<QColor> seen{centre()};
             QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
@@ -634,7 +627,7 @@ private slots:
         p.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
         QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(90, 10)); // selects the end minute
-        const QImage image = snapshot(&p);
+        const QImage image = WexalTest::Snapshot(&p);
 
         QImage expected(p.size(), QImage::Format_ARGB32_Premultiplied);
         expected.fill(paper);
