@@ -4,6 +4,7 @@
 // the meta-object system, the way Designer, generated form code and QUiLoader read and write
 // flags properties.
 #include "WBase_p.h"
+#include "WClassRegistry.h"
 #include "WTestSuite.h"
 
 namespace {
@@ -34,12 +35,6 @@ protected:
     }
 };
 
-void settle()
-{
-    for (int i = 0; i < 4; ++i)
-        QCoreApplication::sendPostedEvents();
-}
-
 } // namespace
 
 class TestWBase : public QObject
@@ -67,23 +62,23 @@ private slots:
     {
         Probe parent;
         auto* child = new Probe(&parent);
-        settle();
+        WexalTest::Settle();
         parent.dockEvents = 0;
         child->SetBorderWidth(2);
         child->SetBorderWidth(3);
         child->SetBorder(PositionFlag::Left);
         child->SetDock(DockType::Top);
         child->SetDock(DockType::Left);
-        settle();
+        WexalTest::Settle();
         QCOMPARE(child->borderEvents, 1);
         QCOMPARE(parent.dockEvents, 1);
         // An equal dock; an equal border width repaints nothing: the property walker.
         child->SetDock(DockType::Left);
-        settle();
+        WexalTest::Settle();
         QCOMPARE(parent.dockEvents, 1);
         child->SetBorderWidth(4);
         child->SetDock(DockType::Right);
-        settle();
+        WexalTest::Settle();
         QCOMPARE(child->borderEvents, 2);
         QCOMPARE(parent.dockEvents, 2);
     }
@@ -96,19 +91,19 @@ private slots:
         auto* silent = new WTest(&parent);
         silent->SetCanReLayoutParent(false);
         parent.show();
-        settle();
+        WexalTest::Settle();
         parent.dockEvents = 0;
         silent->SetDock(DockType::Fill);
         silent->resize(20, 20);
         silent->hide();
-        settle();
+        WexalTest::Settle();
         QCOMPARE(parent.dockEvents, 0);
 
         child->resize(30, 30);
-        settle();
+        WexalTest::Settle();
         QCOMPARE(parent.dockEvents, 1);
         child->hide();
-        settle();
+        WexalTest::Settle();
         QCOMPARE(parent.dockEvents, 2);
 
         // A pure move keeps the child talking to its parent.
@@ -120,11 +115,11 @@ private slots:
         child->LayoutSetGeometry(QRect(0, 0, 40, 40));
         QVERIFY(child->IsLayoutPlaced());
         QCOMPARE(child->geometry(), QRect(0, 0, 40, 40));
-        settle();
+        WexalTest::Settle();
         parent.dockEvents = 0;
         child->show();
         child->resize(10, 10);
-        settle();
+        WexalTest::Settle();
         QCOMPARE(parent.dockEvents, 0);
     }
 

@@ -1,14 +1,9 @@
 // WTabControl: the layout of pages, tabs and padding panel on every side, the selection rules,
 // tab clicks, pages that leave the control in any way, and slots that delete what emitted.
+#include "WClassRegistry.h"
 #include "WTestSuite.h"
 
 namespace {
-
-void settle()
-{
-    for (int i = 0; i < 6; ++i)
-        QCoreApplication::sendPostedEvents();
-}
 
 WTabPage* makePage(const QString& text = QString(), bool withTab = true)
 {
@@ -46,7 +41,7 @@ struct Shown
         c.show();
         for (int i = 0; i < pageCount; ++i)
             c.AddPage(makePage(QString::number(i)));
-        settle();
+        WexalTest::Settle();
     }
     // Exactly the selected page is visible and carries the selected look.
     QString SelectionShown() const
@@ -80,7 +75,7 @@ void changeLaidOut(WTabControl& c, const QRect& pageRect, const QRect& padding)
     for (const QSize& size : {QSize(INT_MAX, INT_MAX), QSize(INT_MIN, -5), QSize()}) {
         c.SetTabBarSize(size);
         c.SetBorderWidth(size.width());
-        settle();
+        WexalTest::Settle();
         for (QWidget* w : c.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY(w->width() >= 0 && w->height() >= 0);
     }
@@ -153,7 +148,7 @@ private slots:
                 s.c.AddPage(makePage(QString(), kind == QLatin1Char('t')));
             s.c.SetTabBarPosition(PositionType::Types(position));
             s.c.SetBorderWidth(border);
-            settle();
+            WexalTest::Settle();
             const auto at = [&](const QRect& r) {
                 return direction == Qt::LeftToRight ? r : WexalTest::Mirrored(r, s.c.width());
             };
@@ -389,7 +384,7 @@ private slots:
         else
             delete c->Page(2);
         QVERIFY(calls >= 1);
-        settle();
+        WexalTest::Settle();
         for (int i = 0; i < c->Count(); ++i)
             QVERIFY(c->Page(i));
         QVERIFY(c->SelectedIndex() < c->Count());
