@@ -4,13 +4,16 @@
 // nothing can show it translucent, and its destruction.
 #include "FormTestSupport.h"
 #include "WTestSuite.h"
+#include "WTextTable.h"
 
 using namespace FormTest;
 using Hit = WFormShadow::Hit;
 
-Q_DECLARE_METATYPE(WFormShadow::Hit)
-
 namespace {
+
+// The hits by name, in the order of the enumeration.
+const QStringList hitNames{"Client",  "Caption",  "Left",   "Right",      "Top",
+                           "TopLeft", "TopRight", "Bottom", "BottomLeft", "BottomRight"};
 
 // The alpha the shadow alone paints at a point of its window.
 int shadowAlpha(WFormShadow* shadow, const QPoint& at)
@@ -30,46 +33,17 @@ class TestWFormShadow : public QObject
 private slots:
     void cleanup() { WFormShadow::OverrideTranslucency(-1); }
 
-    // A 400 x 300 form: window 432 x 332, title bar at window y 16 to 45, close button at window
-    // x 371 to 415 in it.
+    // The rows are in tst_wformshadow.hits.
     void hitTest_data()
     {
-        QTest::addColumn<QString>("setup"); // s: no shadow, r: CanResize off, c: margin cut
+        QTest::addColumn<QString>("setup");
         QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<Hit>("hit");
-        const struct
-        {
-            const char* name;
-            const char* setup;
-            QPoint pos;
-            Hit hit;
-        } rows[] = {
-            {"top-left zone edge", "", {20, 20}, Hit::TopLeft},
-            {"left", "", {20, 200}, Hit::Left},
-            {"client beside the left zone", "", {21, 200}, Hit::Client},
-            {"right zone starts", "", {412, 200}, Hit::Right},
-            {"client before the right zone", "", {411, 200}, Hit::Client},
-            {"top", "", {200, 20}, Hit::Top},
-            {"bottom", "", {200, 312}, Hit::Bottom},
-            {"above the bottom zone", "", {200, 311}, Hit::Client},
-            {"top-right", "", {431, 3}, Hit::TopRight},
-            {"bottom-left", "", {3, 331}, Hit::BottomLeft},
-            {"bottom-right", "", {420, 320}, Hit::BottomRight},
-            {"title bar's top row", "", {100, 21}, Hit::Caption},
-            {"close button", "", {390, 30}, Hit::Client},
-            {"client area", "", {200, 200}, Hit::Client},
-            {"no shadow: left", "s", {4, 200}, Hit::Left},
-            {"no shadow: margin", "s", {5, 200}, Hit::Client},
-            {"no shadow: bottom-right", "s", {430, 330}, Hit::BottomRight},
-            {"no shadow: title bar", "s", {100, 20}, Hit::Caption},
-            {"no resize: corner", "r", {0, 0}, Hit::Client},
-            {"no resize: margin", "r", {10, 200}, Hit::Client},
-            {"no resize: title bar edge", "r", {200, 17}, Hit::Caption},
-            {"cut, no shadow: left", "sc", {17, 200}, Hit::Left},
-            {"cut, no shadow: top", "sc", {200, 20}, Hit::Top},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r.name) << QString::fromLatin1(r.setup) << r.pos << r.hit;
+        QTest::addColumn<QString>("hit");
+        for (QStringList f : WexalTest::TextTable(QFINDTESTDATA("tst_wformshadow.hits"), 5)) {
+            while (f.size() < 5)
+                f.append(QString()); // a broken line: its first field says what is wrong
+            QTest::newRow(qPrintable(f[0])) << f[1] << QPoint(f[2].toInt(), f[3].toInt()) << f[4];
+        }
     }
 
     // The hit also picks the resize cursor shown while hovering there (the widgets' own off the
@@ -78,7 +52,8 @@ private slots:
     {
         QFETCH(QString, setup);
         QFETCH(QPoint, pos);
-        QFETCH(Hit, hit);
+        QFETCH(QString, hit);
+        QVERIFY2(!QByteArray(QTest::currentDataTag()).startsWith('<'), QTest::currentDataTag());
         WFormShadow::OverrideTranslucency(setup.contains('c') ? 0 : 1);
         struct Form : WForm
         {
@@ -89,19 +64,19 @@ private slots:
         form.SetCanResize(!setup.contains('r'));
         QVERIFY(showForm(form));
         WFormShadow* shadow = shadowOf(form);
-        QCOMPARE(shadow->HitTest(pos), hit);
-        const QMap<Hit, Qt::CursorShape> cursors{
-            {Hit::Left, Qt::SizeHorCursor},       {Hit::Right, Qt::SizeHorCursor},
-            {Hit::Top, Qt::SizeVerCursor},        {Hit::Bottom, Qt::SizeVerCursor},
-            {Hit::TopLeft, Qt::SizeFDiagCursor},  {Hit::BottomRight, Qt::SizeFDiagCursor},
-            {Hit::TopRight, Qt::SizeBDiagCursor}, {Hit::BottomLeft, Qt::SizeBDiagCursor}};
+        QCOMPARE(hitNames.value(int(shadow->HitTest(pos))), hit);
+        const QMap<QString, Qt::CursorShape> cursors{
+            {"Left", Qt::SizeHorCursor},       {"Right", Qt::SizeHorCursor},
+            {"Top", Qt::SizeVerCursor},        {"Bottom", Qt::SizeVerCursor},
+            {"TopLeft", Qt::SizeFDiagCursor},  {"BottomRight", Qt::SizeFDiagCursor},
+            {"TopRight", Qt::SizeBDiagCursor}, {"BottomLeft", Qt::SizeBDiagCursor}};
         hover(form, pos);
         QCOMPARE(shadow->cursor().shape(), cursors.value(hit, Qt::ArrowCursor));
         hover(form, QPoint(200, 200));
         QCOMPARE(shadow->cursor().shape(), Qt::ArrowCursor);
         press(form, pos);
         release(form, pos);
-        QCOMPARE(form.presses, int(hit != Hit::Client));
+        QCOMPARE(form.presses, int(hit != QLatin1String("Client")));
     }
 
     // Where the platform cannot move the window itself (as offscreen), the window follows the
