@@ -565,7 +565,8 @@ void keyRows()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("heard");
-    for (QStringList f : WexalTest::TextTable(QFINDTESTDATA("tst_accessibleinput.keys"), 5)) {
+    for (QStringList f :
+         WexalTest::TextTable(WexalTest::TestData("accessibility/tst_accessibleinput.keys"), 5)) {
         while (f.size() < 5)
             f.append(QString()); // a broken line: its first field says what is wrong
         const int start = f[1] == QLatin1String("off") ? off : f[1].toInt();
@@ -632,11 +633,13 @@ private slots:
         QTest::addColumn<Scenario>("scenario");
         QTest::addColumn<QString>("heard");
         // What each row hears is kept under its name in tst_accessibleinput.heard.
-        const auto row = [](const char* name, const Scenario& scenario) {
-            QTest::newRow(name) << scenario
-                                << WexalTest::ExpectedText(
-                                       QFINDTESTDATA("tst_accessibleinput.heard"), name);
-        };
+        const auto row =
+            [](const char* name, const Scenario& scenario) {
+                QTest::newRow(name)
+                    << scenario
+                    << WexalTest::ExpectedText(
+                           WexalTest::TestData("accessibility/tst_accessibleinput.heard"), name);
+            };
         // Equal writes and the plain announcements of setters are the property walker's: here
         // what it cannot write, and what an announcement carries.
         row("setters: quiet ones, and what the others say", [] {

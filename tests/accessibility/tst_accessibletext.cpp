@@ -108,7 +108,8 @@ void TestAccessibleText::boundaries_data()
     QTest::addColumn<QString>("at"); // "text start end"
     QTest::addColumn<QString>("after");
     const QStringList types{"char", "word", "sentence", "paragraph", "line", "whole"};
-    for (QStringList f : WexalTest::TextTable(QFINDTESTDATA("tst_accessibletext.boundaries"), 7)) {
+    for (QStringList f : WexalTest::TextTable(
+             WexalTest::TestData("accessibility/tst_accessibletext.boundaries"), 7)) {
         while (f.size() < 7)
             f.append(QStringLiteral("<malformed>")); // fails the row: its name says why
         f.replaceInStrings(QStringLiteral("\\n"), QStringLiteral("\n"));

@@ -6,6 +6,7 @@
 #include "WComboDropDownBox_p.h"
 #include "WScrollBar_p.h"
 #include "WTestSuite.h"
+#include "WTextTable.h"
 
 #include <QAccessibleWidget>
 #include <QTreeView>
@@ -260,8 +261,9 @@ private:
     static void row(const char* name, const Scenario& scenario)
     {
         QTest::newRow(name) << scenario
-                            << WexalTest::ExpectedText(QFINDTESTDATA("tst_accessibletree.dumps"),
-                                                       QString::fromUtf8(name));
+                            << WexalTest::ExpectedText(
+                                   WexalTest::TestData("accessibility/tst_accessibletree.dumps"),
+                                   QString::fromUtf8(name));
     }
 };
 

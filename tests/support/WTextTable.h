@@ -11,6 +11,12 @@
 
 namespace WexalTest {
 
+// A file kept with the tests, by its path below tests/ ("text/tst_wlineedit.keys").
+inline QString TestData(const char* path)
+{
+    return QStringLiteral(WEXAL_TESTS_DIR "/") + QLatin1String(path);
+}
+
 inline QList<QStringList> TextTable(const QString& path, int fields)
 {
     QFile file(path);

@@ -553,7 +553,8 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("after");
-        for (QStringList f : WexalTest::TextTable(QFINDTESTDATA("tst_values.picker"), 5)) {
+        for (QStringList f :
+             WexalTest::TextTable(WexalTest::TestData("values/tst_values.picker"), 5)) {
             while (f.size() < 5)
                 f.append(QString()); // a broken line: its first field says what is wrong
             QTest::newRow(qPrintable(f[0]))
