@@ -441,11 +441,11 @@ const ClassRow* FindClass(const QByteArray& name)
     return nullptr;
 }
 
-QStringList NumberedLines(int n)
+QStringList NumberedLines(int n, const QString& stem)
 {
     QStringList lines;
     for (int i = 0; i < n; ++i)
-        lines << QStringLiteral("Line %1").arg(i);
+        lines << stem.arg(i);
     return lines;
 }
 
