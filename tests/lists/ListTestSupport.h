@@ -4,7 +4,6 @@
 // list or menu left open fails its test instead of hanging the run.
 
 #include <QApplication>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
