@@ -1,25 +1,15 @@
 #pragma once
 
-// Shared by the tests of the lists: numbered lines, and a popup's own event loop run under a
-// watchdog, so that a list or menu left open fails its test instead of hanging the run.
+// Shared by the tests of the lists: a popup's own event loop run under a watchdog, so that a
+// list or menu left open fails its test instead of hanging the run.
 
 #include <QApplication>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
 namespace ListTest {
-
-inline QStringList Numbered(int n, const QString& pattern = QStringLiteral("Line %1"))
-{
-    QStringList lines;
-    lines.reserve(n);
-    for (int i = 0; i < n; ++i)
-        lines << pattern.arg(i);
-    return lines;
-}
 
 // Calls open, which returns once the popup it opens has closed, with step queued to run inside
 // the popup's loop; a step that has not run by the time open returns (no popup opened) is

@@ -8,7 +8,7 @@
 using BoxEdit = std::function<void(WComboBox&)>;
 Q_DECLARE_METATYPE(BoxEdit)
 
-using ListTest::Numbered;
+using WexalTest::NumberedLines;
 
 namespace {
 
@@ -169,7 +169,7 @@ private slots:
         QFETCH(bool, wide);
         QFETCH(int, borderWidth);
         QFETCH(int, height);
-        QStringList lines = Numbered(count);
+        QStringList lines = NumberedLines(count);
         if (wide)
             lines[1] = QString(60, QLatin1Char('W'));
         Fixture f(lines);
@@ -196,7 +196,7 @@ private slots:
     // no change, and the press on the box does not open it again.
     void chooseAndClose()
     {
-        Fixture f(Numbered(5));
+        Fixture f(NumberedLines(5));
         f.Show();
         QSignalSpy changed(f.box, &WComboBox::SelectedIndexChanged);
         const std::function<void(WComboDropDownBox*)> closers[] = {
@@ -241,7 +241,7 @@ private slots:
     // does a box without lines.
     void openFaceAndHover()
     {
-        Fixture f(Numbered(3));
+        Fixture f(NumberedLines(3));
         f.Show();
         QList<int> seen;
         QImage image;
@@ -299,7 +299,7 @@ private slots:
         auto* box = new WComboBox;
         box->SetBorderWidth(2);
         box->SetDock(DockType::Fill);
-        box->SetItems(Numbered(4));
+        box->SetItems(NumberedLines(4));
         QPointer<WGridList> grid = new WGridList;
         grid->move(50, 60);
         for (int i = 0; i < 2; ++i)
@@ -351,7 +351,7 @@ private slots:
         WexalTest::RemovalHost host;
         QPointer<WComboBox> box = new WComboBox(host.parent);
         box->setGeometry(10, 10, 120, 24);
-        box->SetItems(Numbered(20));
+        box->SetItems(NumberedLines(20));
         host.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host.window));
         QPointer<WComboDropDownBox> list = listOf(*box);
@@ -382,7 +382,7 @@ private slots:
     {
         QFETCH(bool, closeWindow);
         QFETCH(bool, menu);
-        Fixture f(Numbered(5));
+        Fixture f(NumberedLines(5));
         f.box->SetSelectedIndex(1);
         f.Show();
         WMenu popup;
@@ -417,7 +417,7 @@ private slots:
     // A menu opened from the box's signal, while the box's press is still being handled.
     void menuOpenedFromChoice()
     {
-        Fixture f(Numbered(5));
+        Fixture f(NumberedLines(5));
         f.Show();
         WMenu menu(&f.window);
         menu.AddItem("Cut");

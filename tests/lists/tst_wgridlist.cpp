@@ -1,4 +1,4 @@
-// The grid list's view: the first visible column and row for a scroll offset, and what a paint
+// The grid list's view: the first visible row for a scroll offset, and what a paint
 // shows, read back from grabs of a shown grid; its text cache where the cache
 // contract (tst_cachecontract) does not reach: grids paint their cells through it; and its
 // model: cells assigned every way, the widgets cells own, rows sorted and removed, also beyond
@@ -50,21 +50,6 @@ class TestWGridList : public QObject
     Q_OBJECT
 
 private slots:
-    // Columns 100, 50 and 80: for a scroll offset, the first column that reaches into view
-    // and the offset into it, at the edges of the columns, the total width and beyond.
-    void columnStartIndex()
-    {
-        WGridList grid;
-        grid.SetColumnWidth({100, 50, 80});
-        const QVector<QPair<int, QPoint>> cases{
-            {0, {0, 0}},    {99, {0, 99}}, {100, {1, 0}},     {120, {1, 20}},
-            {229, {2, 79}}, {230, {0, 0}}, {INT_MAX, {0, 0}}, {INT_MIN, {0, INT_MIN}}};
-        for (const auto& c : cases) {
-            grid.ComputeDrawColumnStartIndex(c.first);
-            QCOMPARE(QPoint(grid.FirstColumn(), grid.ColumnOffset()), c.second);
-        }
-    }
-
     // Row heights of 0 or less (the offset is divided by the height) and INT_MAX, which the
     // random-input run seldom writes, at offsets that jump to the ends of int and back: the
     // locator gives the walk's answer, over rows all visible or with some (the first among them)

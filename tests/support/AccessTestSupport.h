@@ -7,6 +7,7 @@
 #include "WAccessibleDump.h"
 #include "WAnnounce_p.h"
 #include "WBase.h"
+#include "WClassRegistry.h"
 #include "WRandomInput.h"
 
 #include <QAccessible>
@@ -137,10 +138,7 @@ inline bool ShowActive(QWidget* window)
 // The lines of a list: "Item 0", "Item 1", ... or another stem's.
 inline QStringList Numbered(int n, const QString& stem = QStringLiteral("Item %1"))
 {
-    QStringList list;
-    for (int i = 0; i < n; ++i)
-        list << stem.arg(i);
-    return list;
+    return WexalTest::NumberedLines(n, stem);
 }
 
 inline QAccessibleInterface* Face(QObject* object)

@@ -341,6 +341,7 @@ QList<ClassRow> makeRows()
     // More lines than it shows, so that its scroll bar is there to paint.
     r = &add("WItemList", {120, 90}, QAccessible::List,
              made<WItemList>([](WItemList* l) { l->SetItems(NumberedLines(12)); }));
+    r->clamps = {{"ItemHeight", 0, 20}, {"ItemHeight", -1, 20}, {"ItemHeight", INT_MIN, 20}};
     r->unseen = {"WheelStepPixel", "CanSelectItem"};
     r->refresh = {"Items"}; // setting the lines starts the list afresh: unselected, at the top
     r->twice = {"Border", "BorderWidth", "ItemHeight", "PaddingTBLR"};
@@ -441,11 +442,11 @@ const ClassRow* FindClass(const QByteArray& name)
     return nullptr;
 }
 
-QStringList NumberedLines(int n)
+QStringList NumberedLines(int n, const QString& stem)
 {
     QStringList lines;
     for (int i = 0; i < n; ++i)
-        lines << QStringLiteral("Line %1").arg(i);
+        lines << stem.arg(i);
     return lines;
 }
 

@@ -86,8 +86,8 @@ const QList<ClassRow>& Classes();
 const QSet<QByteArray>& Unseen();
 const ClassRow* FindClass(const QByteArray& name);
 
-// "Line 0", "Line 1", ... n lines.
-QStringList NumberedLines(int n);
+// "Line 0", "Line 1", ... n lines, or another stem's.
+QStringList NumberedLines(int n, const QString& stem = QStringLiteral("Line %1"));
 // The properties the class declares beyond QWidget's that can be written.
 QList<QByteArray> WritableProperties(const QMetaObject* meta);
 // Its writable colour properties; with invokable, also the colours it keeps out of its
