@@ -309,9 +309,7 @@ private slots:
         grid->SetDataSource(&data);
         grid->UpdateData();
         grid->CellControlLayout(1);
-        grid->resize(300, 200);
-        grid->show();
-        QVERIFY(QTest::qWaitForWindowExposed(grid));
+        QVERIFY(WexalTest::ShownAt(grid, 300, 200));
         grid->repaint();
         // The second row's cell in the second column: below the 30-pixel header and one row.
         const QPoint cell = grid->mapToGlobal(QPoint(80, 30 + 20));

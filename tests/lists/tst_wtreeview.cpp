@@ -50,9 +50,7 @@ private slots:
         model.appendRow(new QStandardItem(QStringLiteral("Bread")));
         WTreeView tree;
         tree.TreeView->setModel(&model);
-        tree.resize(240, 300);
-        tree.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tree));
+        QVERIFY(WexalTest::ShownAt(&tree, 240, 300));
         QSignalSpy spy(&tree, &WTreeView::ItemRightClicked);
         const QPoint below(20, tree.TreeView->viewport()->height() - 5);
         for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {

@@ -171,8 +171,11 @@ void WGridList::SetSelectedRow(WGridListRow* row)
 // the child index of its first cell. Read under the model's lock when it can be had at once.
 void WGridList::AnnounceSelectedRow()
 {
-    WGridListData* data = d->dataSource;
-    if (!WAnnounce::Active() || !data || !d->selectedRow || !data->TryLock())
+    if (!WAnnounce::Active() || !d->selectedRow)
+        return;
+    WGridListRowsLock locked(d->dataSource);
+    const WGridListData* data = locked.Rows();
+    if (!data)
         return;
     const int columns = qBound(0, data->ColumnCount, int(d->columns.size()));
     int shown = 0, at = -1;
@@ -185,7 +188,7 @@ void WGridList::AnnounceSelectedRow()
     }
     if (at >= 0 && !d->selectedRow->Visible)
         at = -1;
-    data->Unlock();
+    locked.Release();
     if (at < 0 || columns == 0)
         return;
     const int child = int(qMin<qint64>(INT_MAX, (qint64(at) + 1) * columns));
@@ -408,13 +411,12 @@ void WGridList::Paint(QPainter* painter)
     WDrawAPI::DrawBorder(painter, rect(), Radius(), BorderColor(),
                          WMirror::Sides(Border(), isRightToLeft()), BorderWidth());
     DrawColumnsHeader(painter);
-    WGridListData* data = d->dataSource;
     // Never waits: a model that another thread is changing is simply not drawn this time.
-    if (!data || !data->TryLock())
+    const WGridListRowsLock locked(d->dataSource);
+    if (!locked.Rows())
         return;
     ResolvePendingFirstRow();
     DrawRow(painter);
-    data->Unlock();
 }
 
 // Right to left the columns run from the right: every cell and line is placed as left to right
@@ -583,10 +585,8 @@ void WGridList::VScrollBarValueChangedEvent(int value)
 {
     d->firstRowPending = true;
     d->pendingVValue = value;
-    if (d->dataSource && d->dataSource->TryLock()) {
+    if (const WGridListRowsLock locked(d->dataSource); locked.Rows())
         LocateFirstRow(value);
-        d->dataSource->Unlock();
-    }
     update();
 }
 

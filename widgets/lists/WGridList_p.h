@@ -15,8 +15,8 @@ class WGridListData;
 class WGridListRow;
 
 // The model's rows read from the grid's thread while a worker may be adding to them: taken only
-// when the lock is free, as painting does, so the grid never waits for the worker; a read that
-// finds it taken is skipped (no hover, no row under a click) until the next event.
+// when the lock is free, so the grid never waits for the worker; a paint or read that finds it
+// taken is skipped (no rows drawn, no hover, no row under a click) until the next event.
 class WGridListRowsLock
 {
 public:
